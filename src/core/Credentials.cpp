@@ -1,0 +1,96 @@
+#include "core/Credentials.h"
+#include "core/Globals.h"
+#include "core/Historico.h"
+#include "core/StationSettings.h"
+#include "core/UnitLogon.h"
+#include "core/uMensagem.h"
+
+#include <QSqlRecord>
+
+bool credentialsMatch(const QString& typedName, const QString& typedPassword,
+                      const QString& storedName, const QString& storedPassword)
+{
+    const QString name = UpperAZ(typedName.trimmed());
+    if (name.isEmpty())
+        return false;   // a blank users row must not let anyone in
+    return name == UpperAZ(storedName.trimmed())
+        && UpperAZ(typedPassword.trimmed()) == UpperAZ(storedPassword.trimmed());
+}
+
+namespace {
+QString text(const QSqlQuery& q, const char* field)
+{
+    return q.value(QString::fromLatin1(field)).toString();
+}
+}
+
+LoginSession::Outcome LoginSession::confirm(const QString& typedName, const QString& typedPassword)
+{
+    try {
+        m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from empresa "), QStringLiteral("OPEN"));
+        QSqlQuery& e = m_logon.dataset(QStringLiteral("Pesquisa"));
+        ctx::Company& c = ctx::company();
+        if (e.next()) {
+            c.CompanyName = text(e, "EMPRESA");
+            c.CompanyAddress = text(e, "ENDERECO");
+            c.CompanyCity = text(e, "CIDADE");
+            c.CompanyState = text(e, "ESTADO");
+            c.CompanyCnpj = text(e, "CNPJ");
+            c.CompanyStateRegistration = text(e, "IESTADUAL");
+            c.CompanyPhone = text(e, "FAX");
+        }
+        m_logon.closeDataset(QStringLiteral("Pesquisa"));
+        ctx::station().OutsideErpLink = stationSettings::outsideErpLink();
+
+        bool found = false;
+        m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from Miltrex "), QStringLiteral("OPEN"));
+        QSqlQuery& u = m_logon.dataset(QStringLiteral("Pesquisa"));
+        struct Match { QString name, master; int rights; };
+        std::vector<Match> matches;
+        while (u.next()) {
+            if (credentialsMatch(typedName, typedPassword, text(u, "NOME"), text(u, "SENHA")))
+                matches.push_back({text(u, "NOME"), text(u, "MASTER"), u.value(QStringLiteral("SISTEMA")).toInt()});
+        }
+        m_logon.closeDataset(QStringLiteral("Pesquisa"));
+        // Every matching row is a login of its own; the last one is the operator.
+        for (const Match& m : matches) {
+            found = true;
+            m_acceptedName = m.name;
+            m_acceptedMaster = m.master;
+            ctx::op().CurrentRights = m.rights;
+            ctx::op().LoginRights = m.rights;
+            writeHistorico(m_logon, m.name, QStringLiteral("Entrou Programa"));
+        }
+        if (found)
+            return Outcome::Accepted;
+    } catch (const DbError& e) {
+        m_error = e.message();
+        return Outcome::Failed;
+    }
+    ++m_failed;
+    return m_failed > 3 ? Outcome::Exhausted : Outcome::Wrong;
+}
+
+bool confirmSupervisor(TLogon& logon, const QString& typedName, const QString& typedPassword)
+{
+    ctx::Operator& o = ctx::op();
+    o.AuthoriserIsMaster = QStringLiteral("N");
+    o.AuthoriserName.clear();
+    o.CurrentRights = 0;
+    logon.closeDataset(QStringLiteral("Miltrex"));
+    QSqlQuery& q = logon.dataset(QStringLiteral("Miltrex"));
+    execOrThrow(q, QStringLiteral("select * from Miltrex order by nome"), {});
+    bool found = false;
+    while (q.next()) {
+        if (credentialsMatch(typedName, typedPassword, text(q, "NOME"), text(q, "SENHA"))) {
+            o.AuthoriserIsMaster = text(q, "MASTER");
+            o.CurrentRights = q.value(QStringLiteral("SISTEMA")).toInt();
+            o.AuthoriserName = text(q, "NOME");
+            o.AccessUserName = o.AuthoriserName;
+            found = true;
+            break;
+        }
+    }
+    logon.closeDataset(QStringLiteral("Miltrex"));
+    return found;
+}

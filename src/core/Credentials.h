@@ -1,0 +1,50 @@
+#pragma once
+// Who may come in and who may authorise: the login's and the supervisor prompt's
+// rules, without their windows.
+
+#include <QString>
+
+class TLogon;
+
+// A typed name and password against a stored pair: each trimmed and upper-cased
+// (letters a to z only) must be equal. A blank typed name never matches.
+bool credentialsMatch(const QString& typedName, const QString& typedPassword,
+                      const QString& storedName, const QString& storedPassword);
+
+// The login's messages.
+namespace loginText {
+inline const QString wrong = QStringLiteral("Usuário ou Senha -> Está Incorreta");
+inline const QString exhausted = QStringLiteral("Número de tentativas esgotadas.");
+}
+
+// The login of one run: counts failed attempts over the whole run.
+class LoginSession {
+public:
+    enum class Outcome {
+        Accepted,     // operator set, "Entrou Programa" written
+        Wrong,        // show the wrong-login message, stay
+        Exhausted,    // the fourth failure: show both messages and end the program
+        Failed,       // a database error (already in error()); stay
+    };
+
+    explicit LoginSession(TLogon& logon) : m_logon(logon) {}
+
+    // One press of "Confirmar": loads the company header, walks the users, and
+    // on a match fills the operator context and writes the login record.
+    Outcome confirm(const QString& typedName, const QString& typedPassword);
+
+    QString acceptedName() const { return m_acceptedName; }
+    QString acceptedMaster() const { return m_acceptedMaster; }
+    int failedAttempts() const { return m_failed; }
+    QString error() const { return m_error; }
+
+private:
+    TLogon& m_logon;
+    int m_failed = 0;
+    QString m_acceptedName, m_acceptedMaster, m_error;
+};
+
+// The supervisor prompt's "&Confirma": first user in name order that matches.
+// Sets AuthoriserIsMaster, CurrentRights, AuthoriserName and AccessUserName on a
+// match; returns false (with everything cleared) when none does. Throws DbError.
+bool confirmSupervisor(TLogon& logon, const QString& typedName, const QString& typedPassword);

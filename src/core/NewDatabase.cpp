@@ -1,0 +1,68 @@
+#include "core/NewDatabase.h"
+#include "core/Schema.h"
+#include "core/Transaction.h"
+#include "core/UnitLogon.h"
+
+#include <ibase.h>
+
+namespace newdb {
+
+void createDatabaseFile(const QString& databaseName)
+{
+    // Paths are the program's own; a quote would end the literal, so refuse it.
+    if (databaseName.contains(QLatin1Char('\'')))
+        throw DbError(QStringLiteral("Nome de banco de dados inválido: %1").arg(databaseName));
+    const QByteArray sql = QStringLiteral(
+        "CREATE DATABASE '%1' USER '%2' PASSWORD '%3' PAGE_SIZE 16384 DEFAULT CHARACTER SET WIN1252")
+        .arg(databaseName, QString::fromLatin1(TLogon::kUser), QString::fromLatin1(TLogon::kPassword))
+        .toUtf8();
+    ISC_STATUS_ARRAY status;
+    isc_db_handle db = 0;
+    isc_tr_handle tr = 0;
+    if (isc_dsql_execute_immediate(status, &db, &tr, 0, sql.constData(), 3, nullptr)) {
+        char buffer[512];
+        QString message;
+        const ISC_STATUS* p = status;
+        while (fb_interpret(buffer, sizeof buffer, &p))
+            message += QString::fromLocal8Bit(buffer) + QLatin1Char(' ');
+        throw DbError(message.trimmed());
+    }
+    isc_detach_database(status, &db);
+}
+
+void createSchema(TLogon& logon)
+{
+    for (const schema::Generator& g : schema::generators())
+        logon.run(QStringLiteral("CREATE GENERATOR %1").arg(QString::fromLatin1(g.name)));
+    for (const schema::Table& t : schema::tables()) {
+        logon.run(schema::createTableSql(t));
+        if (t.primaryKey)
+            logon.run(QStringLiteral("ALTER TABLE %1 ADD PRIMARY KEY (ID)").arg(QString::fromLatin1(t.name)));
+    }
+    for (const schema::Table& t : schema::tables()) {
+        const QString trigger = schema::createTriggerSql(t);
+        if (!trigger.isEmpty())
+            logon.run(trigger);
+    }
+}
+
+void seedInstallation(TLogon& logon)
+{
+    Transaction tx(logon.database());
+    logon.run(QStringLiteral("INSERT INTO GERAID (ID) VALUES (0)"));
+    logon.run(QStringLiteral("INSERT INTO EMPRESA (EMPRESA, ENDERECO, CIDADE, ESTADO, SCC4, SCC5, TITULO) "
+                             "VALUES (?, ?, ?, ?, 0, 0, ?)"),
+              {QStringLiteral("MINHA EMPRESA"), QString(), QString(), QString(), QStringLiteral("MESA")});
+    logon.run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) "
+                             "VALUES (GEN_ID(SENHA,1), ?, ?, 'S', ?)"),
+              {QString::fromLatin1(kSupervisorName), QString::fromLatin1(kSupervisorPassword),
+               // every right but the two single-purpose station bits
+               65535 - 256 - 32768});
+    logon.run(QStringLiteral("INSERT INTO FORMAPAGA (ID, NOME, BX, CD, DAV) VALUES (GEN_ID(FORMAPAGA,1), ?, 'S', 1, 'N')"),
+              {QStringLiteral("Dinheiro")});
+    logon.run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME, LIMITE, FIDELIDADE) VALUES (1, ?, 0, 0)"),
+              {QStringLiteral("CLIENTE CONSUMIDOR")});
+    tx.commit();
+}
+
+} // namespace newdb

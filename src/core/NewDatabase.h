@@ -1,0 +1,26 @@
+#pragma once
+// Making a database for a new installation: the file, the whole schema, and the
+// rows an installation must hold.
+
+#include <QString>
+
+class TLogon;
+
+namespace newdb {
+
+// The supervisor a new installation starts with (documented in the README).
+constexpr const char* kSupervisorName = "SUPERVISOR";
+constexpr const char* kSupervisorPassword = "1234";
+
+// Creates an empty database with a one-byte character set. databaseName is a
+// local path (embedded engine) or "host:path" (server). Throws DbError.
+void createDatabaseFile(const QString& databaseName);
+
+// Creates every table, generator, primary key and trigger. Throws DbError.
+void createSchema(TLogon& logon);
+
+// GERAID's row, the company row, the supervisor, payment method 01 "Dinheiro"
+// and customer 1 "CLIENTE CONSUMIDOR". Throws DbError.
+void seedInstallation(TLogon& logon);
+
+} // namespace newdb

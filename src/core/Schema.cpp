@@ -1,0 +1,475 @@
+#include "core/Schema.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace schema {
+
+namespace {
+
+// DDL types. DECIMAL columns get three decimals: quantities from scale labels
+// carry three, and every number written into SQL text has three.
+constexpr const char* INT = "INTEGER";
+constexpr const char* FLT = "FLOAT";
+constexpr const char* DEC = "NUMERIC(15,3)";
+constexpr const char* DAT = "DATE";
+constexpr const char* TIM = "TIME";
+
+Column c(const char* name, const char* type, const char* olderType = nullptr)
+{
+    return Column{name, type, false, olderType};
+}
+
+Column id()
+{
+    return Column{"ID", INT, true, nullptr};
+}
+
+Table installed(const char* name, std::initializer_list<Column> cols)
+{
+    return Table{name, Origin::Installed, cols, 0, false, nullptr,
+                 TriggerKind::None, nullptr, nullptr};
+}
+
+// An installed table whose INSERTs may leave ID null: the trigger draws `gen`
+// only then, so writers that draw the generator inside the INSERT keep their value.
+Table fillTrigger(Table t, const char* triggerName, const char* gen)
+{
+    t.trigger = TriggerKind::FillWhenNull;
+    t.triggerName = triggerName;
+    t.triggerGenerator = gen;
+    return t;
+}
+
+// A table the program creates itself when it is missing; its CREATE holds the
+// first `createColumns` columns, and its generator is created with it.
+Table created(const char* name, Origin origin, int createColumns,
+              std::initializer_list<Column> cols)
+{
+    return Table{name, origin, cols, createColumns, false, name,
+                 TriggerKind::None, nullptr, nullptr};
+}
+
+Table replaceTrigger(Table t, const char* triggerName, const char* gen)
+{
+    t.trigger = TriggerKind::AlwaysReplace;
+    t.triggerName = triggerName;
+    t.triggerGenerator = gen;
+    return t;
+}
+
+std::vector<Table> buildTables()
+{
+    std::vector<Table> v;
+    v.reserve(49);
+
+    // ---- Core services ------------------------------------------------------
+    v.push_back(installed("EMPRESA", {
+        c("EMPRESA", "VARCHAR(40)"), c("ENDERECO", "VARCHAR(40)"), c("CIDADE", "VARCHAR(20)"),
+        c("ESTADO", "VARCHAR(2)"), c("CNPJ", "VARCHAR(20)"), c("IESTADUAL", "VARCHAR(20)"),
+        c("NUMERADOR", INT), c("FISCAL", "VARCHAR(1)"), c("CHAVE", "VARCHAR(240)"),
+        c("DATAFATURA", DAT), c("VENDA", INT),
+        c("SCL1", INT), c("SCL2", INT), c("SCL3", INT), c("SCL4", INT), c("SCL5", INT),
+        c("SCC1", INT), c("SCC2", INT), c("SCC3", INT), c("SCC4", INT), c("SCC5", INT),
+        c("CANHOTO", "VARCHAR(1)"), c("IMPSIMPLES", "VARCHAR(1)"), c("FAX", "VARCHAR(20)"),
+        c("PIZ1", "VARCHAR(12)"), c("PIZ2", "VARCHAR(12)"), c("PIZ3", "VARCHAR(12)"),
+        c("PIZ4", "VARCHAR(12)"), c("PIZ5", "VARCHAR(12)"), c("PIZ6", "VARCHAR(12)"),
+        c("CARDAPIO", INT), c("IP", "VARCHAR(30)"), c("WIFI", "VARCHAR(20)"),
+        c("SENHA", "VARCHAR(20)"), c("USARBALANCA", "VARCHAR(1)"), c("CONFIGBALANCA", INT),
+        c("TITULO", "VARCHAR(12)"), c("CONTABIL", FLT),
+    }));
+
+    v.push_back(installed("MILTREX", {
+        id(), c("NOME", "VARCHAR(15)"), c("SENHA", "VARCHAR(10)"), c("MASTER", "VARCHAR(1)"),
+        c("RECEBER", "VARCHAR(1)"), c("ESTOQUE", "VARCHAR(1)"), c("PAGAR", "VARCHAR(1)"),
+        c("SISTEMA", INT),
+    }));
+
+    v.push_back(installed("HISTORICO", {
+        id(), c("HORA", "VARCHAR(20)"), c("OPERADOR", "VARCHAR(20)"), c("ACAO", "VARCHAR(30)"),
+    }));
+
+    v.push_back(fillTrigger(installed("CLIENTES", {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(40)"), c("ENDERECO", "VARCHAR(50)"),
+        c("CIDADE", "VARCHAR(20)"), c("ESTADO", "VARCHAR(2)"), c("CEP", "VARCHAR(9)"),
+        c("FONE", "VARCHAR(18)"), c("FAX", "VARCHAR(18)"), c("VEDEDOR", INT),
+        c("SIMBAHIA", "VARCHAR(1)"), c("ULTFATURA", DAT), c("LIMITE", DEC),
+        c("CENDERECO", "VARCHAR(50)"), c("CCIDADE", "VARCHAR(20)"), c("CESTADO", "VARCHAR(2)"),
+        c("CCEP", "VARCHAR(9)"), c("CNPJ", "VARCHAR(18)"), c("ESTADUAL", "VARCHAR(18)"),
+        c("CCNPJ", "VARCHAR(18)"), c("CESTADUAL", "VARCHAR(18)"), c("OPERADOR", "VARCHAR(20)"),
+        c("CONSUMO", "VARCHAR(1)"), c("BLOQUEIO", "VARCHAR(1)"), c("OBS", "VARCHAR(60)"),
+        c("REF", "VARCHAR(50)"), c("NUMPEDIDO", INT), c("CAPITAL", DEC), c("FUNDACAO", DAT),
+        c("FILIAIS", INT), c("CANCELADO", INT), c("TROCA", INT), c("NASC", DAT),
+        c("DEPEN1", "VARCHAR(40)"), c("DEPEN2", "VARCHAR(40)"), c("DEPEN3", "VARCHAR(40)"),
+        c("DEPEN4", "VARCHAR(40)"), c("DEPEN5", "VARCHAR(40)"), c("RG", "VARCHAR(14)"),
+        c("EMAIL", "VARCHAR(40)"), c("CPF", "VARCHAR(14)"), c("PAGINA", "VARCHAR(40)"),
+        c("CONTATO", "VARCHAR(40)"), c("CASAMENTO", DAT), c("DDD", INT), c("FIDELIDADE", FLT),
+    }), "CLIENTES_BI", "CLIENTE"));
+
+    // The staff register inserts every new row with ID 1; the trigger gives each
+    // row its own ID so that deleting by ID removes only that row.
+    v.push_back(replaceTrigger(installed("VENDEDOR", {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(30)"), c("ENDERECO", "VARCHAR(30)"),
+        c("CIDADE", "VARCHAR(20)"), c("ESTADO", "VARCHAR(2)"), c("CNPJ", "VARCHAR(20)"),
+        c("ESTADUAL", "VARCHAR(20)"), c("CEP", "VARCHAR(10)"), c("VALOR", DEC),
+        c("FONE", "VARCHAR(14)"), c("AFASTA", DAT), c("ADMISSAO", DAT), c("CARGO", "VARCHAR(12)"),
+        c("ATENDE", "VARCHAR(1)"),
+    }), "VENDEDOR_BI", "VENDEDOR_ID"));
+
+    v.push_back(installed("FORMAPAGA", {
+        id(), c("NOME", "VARCHAR(20)"), c("VALOR", FLT), c("VALOR1", FLT), c("VALOR2", FLT),
+        c("BX", "VARCHAR(1)"), c("CD", INT), c("TEF", "VARCHAR(1)"), c("DAV", "VARCHAR(1)"),
+    }));
+
+    v.push_back(installed("COMPLEMENTO", {
+        id(), c("NOME", "VARCHAR(30)", "VARCHAR(20)"), c("GRUPO", INT), c("VALOR", FLT),
+        c("CODIGO", INT),
+    }));
+
+    v.push_back(created("CENTROCUSTO", Origin::UpgradeStep6, 4, {
+        id(), c("NOME", "VARCHAR(30)"), c("TIPO", INT), c("CODIGO", INT),
+    }));
+
+    v.push_back(created("ACOMBALCAO", Origin::UpgradeStep2, 5, {
+        id(), c("PRODUTO", "VARCHAR(40)"), c("CODIGO", "VARCHAR(16)"), c("IDMESA", INT),
+        c("QUANT", FLT),
+    }));
+
+    v.push_back(installed("GERAID", {id()}));
+
+    // Only emptied by the data reset.
+    v.push_back(installed("COUVER", {id()}));
+    v.push_back(installed("RECFIC", {id()}));
+    v.push_back(installed("PAGFIC", {id()}));
+    v.push_back(installed("TIPBAIXA", {id()}));
+
+    // ---- Sales screen -------------------------------------------------------
+    v.push_back(fillTrigger(installed("CABMESA", {
+        id(), c("VENDEDOR", INT), c("CLIENTE", INT), c("VALOR", DEC), c("STATUS", INT),
+        c("DELIVERY", DEC), c("DATA", DAT), c("HORA", TIM), c("OBS", "VARCHAR(20)"),
+        c("TAXA", "VARCHAR(1)"), c("COUVER", "VARCHAR(1)"), c("HORA2", TIM),
+        c("COMPLEMENTO", "VARCHAR(30)"), c("REMOTO", INT), c("COMANDA", "VARCHAR(6)"),
+        c("GUIA", INT), c("EDELY", "VARCHAR(1)"), c("DELYENTREGA", INT), c("DELYTAXA", FLT),
+        c("CLIMESA", INT), c("FECHADO", TIM), c("FPANTI", INT), c("PAGAMENTOANTI", "VARCHAR(20)"),
+        c("MESA", "VARCHAR(30)", "VARCHAR(10)"), c("EDELIVERY", "VARCHAR(1)"),
+        c("OBSDELI", "VARCHAR(40)"), c("PAGADELIVARY", "VARCHAR(20)"), c("VALORDELIVERY", FLT),
+    }), "CABMESA_BI", "CABMESA"));
+
+    v.push_back(fillTrigger(installed("MESA", {
+        id(), c("CODIGO", "VARCHAR(30)"), c("QUANT", DEC), c("VALOR", DEC),
+        c("COZINHA", "VARCHAR(1)"), c("TEXTO", "VARCHAR(39)"), c("VEND", INT),
+        c("COMPL", "VARCHAR(30)"), c("COMPLEMENTO", "VARCHAR(30)"), c("IDMESA", INT),
+        c("NOMEP", "VARCHAR(120)", "VARCHAR(40)"), c("MESA", "VARCHAR(30)", "VARCHAR(10)"),
+        c("IMPRESSORA", "VARCHAR(1)"),
+    }), "MESA_BI", "MESA"));
+
+    v.push_back(installed("ACOMPMESA", {
+        id(), c("CODIGO", "VARCHAR(14)"), c("QUANT", DEC), c("COD", INT), c("IDMESA", INT),
+        c("PRODUTOS2", "VARCHAR(38)"), c("PRODUTO", "VARCHAR(35)", "VARCHAR(30)"),
+    }));
+
+    v.push_back(replaceTrigger(created("COZINHA2", Origin::UpgradeStep6, 9, {
+        id(), c("HORA", "VARCHAR(20)"), c("MESA", "VARCHAR(15)"), c("GARCOM", "VARCHAR(10)"),
+        c("QUANT", FLT), c("PRODUTO", "VARCHAR(120)", "VARCHAR(38)"), c("COMPL", "VARCHAR(38)"),
+        c("OK", "VARCHAR(1)"), c("CAIXA", INT), c("IDMESA", INT), c("GRUPO", INT),
+        c("IMPRESSORA", "VARCHAR(1)"),
+    }), "COZINHA2_BI0", "COZINHA2"));
+
+    // ---- Bill closing and cash shift ---------------------------------------
+    v.push_back(fillTrigger(installed("FATURA", {
+        id(), c("NOTA", INT), c("DATA", DAT), c("CLIENTE", "VARCHAR(30)", "VARCHAR(25)"),
+        c("VALOR", DEC), c("VENDEDOR", INT), c("CODCLIENTE", INT), c("COMANDA", INT),
+        c("CAIXA", INT), c("TERMINAL", INT), c("GUIA", INT), c("BALCAO", INT),
+        c("DELYENTREGA", INT), c("DELYTAXA", FLT), c("FRETE", FLT), c("HORA", "VARCHAR(20)"),
+        c("TIPO", INT), c("DELIVERY", "VARCHAR(1)"),
+    }), "FATURA_BI", "FATURA"));
+
+    v.push_back(fillTrigger(installed("SERVICO", {
+        id(), c("DATA", DAT), c("TIPO", INT), c("CAIXA", INT), c("VALOR", DEC),
+        c("CODIGO", INT), c("CONTROLE", INT), c("TERMINAL", INT),
+    }), "SERVICO_BI", "OUTROS"));
+
+    v.push_back(installed("LOG", {
+        c("HORA", "VARCHAR(20)"), c("OPERADOR", "VARCHAR(20)"), c("MOTIVO", "VARCHAR(60)"),
+        c("CAIXA", INT), c("ACAO", "VARCHAR(60)"),
+    }));
+
+    v.push_back(installed("RESERVA", {
+        id(), c("MESA", "VARCHAR(14)"), c("CLIENTE", "VARCHAR(30)"), c("DATA", DAT),
+    }));
+
+    v.push_back(fillTrigger(installed("CONTCAIXA", {
+        id(), c("CAIXA", INT), c("NUMEDADOR", INT), c("FECHATEMPO", "VARCHAR(1)"),
+    }), "CONTCAIXA_BI", "CONTCAIXA_ID"));
+
+    v.push_back(installed("CONTDATA", {
+        id(), c("CAIXA", INT), c("DATA", DAT), c("ABERTURA", DEC), c("NUMERADOR", INT),
+        c("OPERADOR", "VARCHAR(20)"),
+    }));
+
+    v.push_back(installed("SANGRIA", {
+        id(), c("CAIXA", INT), c("VALOR", FLT), c("DC", "VARCHAR(1)"),
+        c("HISTORICO", "VARCHAR(25)"), c("TERMINAL", INT),
+    }));
+
+    // ---- Delivery -----------------------------------------------------------
+    v.push_back(installed("DELIVERE", {
+        id(), c("CODIGO", INT), c("DATA", DAT), c("HORA", "VARCHAR(8)"), c("VALOR", DEC),
+        c("MOTOBOY", DEC), c("CLIENTE", "VARCHAR(40)"), c("FONE", "VARCHAR(20)"),
+        c("STATUS", "VARCHAR(15)"), c("ENTREGA", INT), c("TROCO", FLT),
+        c("PAGAMENTO", "VARCHAR(40)"),
+    }));
+
+    {
+        Table t = replaceTrigger(created("DELIITEM", Origin::UpgradeStep4, 7, {
+            id(), c("PEDIDO", "VARCHAR(14)"), c("CODIGO", "VARCHAR(16)"),
+            c("NOME", "VARCHAR(160)", "VARCHAR(40)"), c("OBS", "VARCHAR(40)"), c("QUANT", FLT),
+            c("VALOR", FLT), c("BUSCA", "VARCHAR(50)"), c("IMPRESSORA", "VARCHAR(1)"),
+        }), "DELIITEM", "DELIITEM");
+        t.primaryKey = true;
+        v.push_back(std::move(t));
+    }
+
+    {
+        Table t = replaceTrigger(created("ACOMPDELI", Origin::UpgradeStep4, 5, {
+            id(), c("PRODUTO", "VARCHAR(40)"), c("CODIGO", "VARCHAR(16)"), c("IDMESA", INT),
+            c("QUANT", FLT), c("COD", INT), c("PRODUTOS2", "VARCHAR(38)"), c("VALOR", FLT),
+        }), "ACOMPDELI", "ACOMPDELI");
+        t.primaryKey = true;
+        v.push_back(std::move(t));
+    }
+
+    v.push_back(created("DELIPED", Origin::UpgradeStep6, 11, {
+        id(), c("VENDEDOR", INT), c("MESA", "VARCHAR(10)"), c("NOME", "VARCHAR(30)"),
+        c("VALOR", "NUMERIC(12,2)"), c("STATUS", "VARCHAR(20)"), c("TAXA", INT),
+        c("PAGAMENTO", INT), c("DATA", DAT), c("HORA", TIM), c("OBS", "VARCHAR(220)"),
+        c("RECEBIDO", FLT), c("RECEBIDO2", FLT), c("FP1", INT), c("FP2", INT),
+        c("RECEBIDO3", FLT), c("FP3", INT),
+    }));
+
+    v.push_back(installed("DELICAD", {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(40)"), c("ENDERECO", "VARCHAR(40)"),
+        c("CIDADE", "VARCHAR(20)"), c("ESTADO", "VARCHAR(2)"), c("FONE", "VARCHAR(15)"),
+    }));
+
+    v.push_back(installed("ENTREGA", {
+        id(), c("BAIRRO", "VARCHAR(20)"), c("TAXA", FLT),
+    }));
+
+    // ---- Products, stock and purchasing ------------------------------------
+    v.push_back(installed("PRODUTOS", {
+        id(), c("CODIGO", "VARCHAR(14)"), c("NOME", "VARCHAR(40)"), c("PESO", DEC),
+        c("CUBAGEM", DEC), c("IPI", DEC), c("CLAS", "VARCHAR(4)"), c("CLASSE", INT),
+        c("VALOR", DEC), c("UNIDADE", "VARCHAR(2)"), c("ESTGERAL", DEC), c("CUSTO", DEC),
+        c("MEDIO", DEC), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
+        c("IMPFISCAL", "VARCHAR(4)"), c("TIPO", "VARCHAR(1)"), c("LOCACAO", "VARCHAR(5)"),
+        c("MEMO", "VARCHAR(60)"), c("VALIDADE", DAT), c("ESTOQUE", DEC), c("ENTRADA", DEC),
+        c("SAIDA", DEC), c("CONTROLE", DEC), c("VFAMILIA", FLT), c("VGRANDE", FLT),
+        c("VPEQUENA", FLT), c("NCM", "VARCHAR(8)"), c("CFOP", "VARCHAR(4)"),
+        c("CEST", "VARCHAR(8)"), c("CODBARRA", "VARCHAR(16)"), c("JUNTAR", "VARCHAR(1)"),
+        c("ATIVO", "VARCHAR(1)"), c("CONTABIL", FLT), c("DATAENTRADA", DAT),
+        c("DATASAIDA", DAT), c("DESCRICAO", "VARCHAR(80)"),
+    }));
+
+    v.push_back(installed("TIPOS", {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(30)"), c("QUANT", DEC), c("VALOR", DEC),
+        c("ATIVO", "VARCHAR(1)"),
+    }));
+
+    v.push_back(installed("KITPROD", {
+        id(), c("CODIGO", "VARCHAR(10)"), c("CODPROD", "VARCHAR(14)"), c("QUANT", DEC),
+        c("NOME", "VARCHAR(20)"), c("NOMEP", "VARCHAR(20)"),
+    }));
+
+    v.push_back(installed("KITMASTER", {
+        id(), c("CODIGO", "VARCHAR(10)"), c("NOME", "VARCHAR(30)"), c("VALOT", DEC),
+        c("IMPFISCAL", "VARCHAR(4)"), c("COMPL1", "VARCHAR(20)"), c("COMPL2", "VARCHAR(20)"),
+        c("CLASSE", INT),
+    }));
+
+    v.push_back(installed("ACOMPANHA", {
+        id(), c("CODIGO", "VARCHAR(14)"), c("QUANT", DEC),
+        c("PRODUTO", "VARCHAR(120)", "VARCHAR(40)"),
+    }));
+
+    v.push_back(installed("MOEDA", {
+        c("MOEDA", INT), c("LOCAL", "VARCHAR(20)"),
+    }));
+
+    v.push_back(installed("COMPRAS", {
+        id(), c("CODIGO", INT), c("FORNE", INT), c("DATA", DAT), c("ENTREGA", DAT),
+        c("PRAZO", "VARCHAR(15)"), c("OBS", "VARCHAR(60)"),
+    }));
+
+    v.push_back(installed("COMPPED", {
+        id(), c("CODPED", INT), c("CODIGO", "VARCHAR(14)"), c("QUANT", DEC), c("CUSTO", DEC),
+        c("IPI", INT), c("ICM", INT),
+    }));
+
+    v.push_back(fillTrigger(installed("FORNECEDOR", {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(40)"), c("ENDERECO", "VARCHAR(40)"),
+        c("CIDADE", "VARCHAR(20)"), c("ESTADO", "VARCHAR(2)"), c("CEP", "VARCHAR(9)"),
+        c("FONE", "VARCHAR(18)"), c("FAX", "VARCHAR(18)"), c("ESTADUAL", "VARCHAR(18)"),
+        c("OPERADOR", "VARCHAR(20)"), c("CNPJ", "VARCHAR(20)"), c("EMAIL", "VARCHAR(40)"),
+        c("PAGINA", "VARCHAR(40)"), c("CONTATO", "VARCHAR(40)"),
+    }), "FORNECEDOR_BI", "FORNECEDOR_ID"));
+
+    v.push_back(fillTrigger(installed("ESTFIC", {
+        id(), c("CODIGO", "VARCHAR(14)"), c("DATA", DAT),
+        c("HISTORICO", "VARCHAR(120)", "VARCHAR(40)"), c("ENTRADA", DEC), c("SAIDA", DEC),
+        c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), c("VALOR", DEC),
+        c("CLIENTE", INT), c("CCUSTO", INT), c("CAIXA", INT), c("VEND", INT),
+        c("TERMINAL", INT), c("CUSTO", FLT), c("PET", "VARCHAR(10)"),
+    }), "ESTFIC_BI", "ESTFIC"));
+
+    // ---- Finance ------------------------------------------------------------
+    v.push_back(fillTrigger(installed("RECARQ", {
+        id(), c("DUPLICATA", "VARCHAR(15)"), c("CODIGO", INT), c("EMISSAO", DAT),
+        c("VENCIMENTO", DAT), c("BAIXA", DAT), c("VALOR", DEC), c("JUROS", DEC), c("TIPO", INT),
+        c("IMPRESSO", "VARCHAR(1)"), c("NOME", "VARCHAR(30)"), c("NFISCAL", INT),
+        c("TOTAL", DEC), c("BANCO", "VARCHAR(10)"), c("VENDEDOR", INT), c("CAIXA", INT),
+        c("CAIXABAIXA", INT), c("VALOR1", DEC), c("VALOR2", DEC), c("VALOR3", DEC),
+        c("TERMINAL", INT), c("GUIA", INT), c("HORA", "VARCHAR(20)"),
+    }), "RECARQ_BI", "RECARQ"));
+
+    v.push_back(installed("PAGARQ", {
+        id(), c("DUPLICATA", "VARCHAR(15)"), c("CODIGO", INT), c("EMISSAO", DAT),
+        c("VENCIMENTO", DAT), c("BAIXA", DAT), c("VALOR", DEC), c("JUROS", DEC), c("TIPO", INT),
+        c("IMPRESSO", "VARCHAR(1)"), c("NOME", "VARCHAR(30)"), c("NFISCAL", INT),
+        c("TOTAL", DEC), c("BANCO", "VARCHAR(10)"),
+    }));
+
+    v.push_back(fillTrigger(installed("DESPLOJA", {
+        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(40)"), c("VALOR", DEC), c("CAIXA", INT),
+        c("CODIGO", INT), c("TERMINAL", INT), c("CCUSTO", INT),
+    }), "DESPLOJA_BI", "DESPESAS"));
+
+    v.push_back(created("CAIXA", Origin::UpgradeStep6, 7, {
+        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(30)"), c("DEBITO", FLT),
+        c("CREDITO", FLT), c("DESP", INT), c("CONTA", INT),
+    }));
+
+    v.push_back(created("CONTA", Origin::UpgradeStep6, 3, {
+        id(), c("CONTA", INT), c("NOME", "VARCHAR(20)"),
+    }));
+
+    v.push_back(created("DESPESA", Origin::UpgradeStep6, 4, {
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(20)"), c("VALOR", FLT),
+    }));
+
+    v.push_back(fillTrigger(installed("VALES", {
+        id(), c("CODIGO", INT), c("DATA", DAT), c("HISTORICO", "VARCHAR(40)"),
+        c("DEBITO", DEC), c("CREDITO", DEC),
+    }), "VALES_BI", "VALES_ID"));
+
+    v.push_back(created("EXCLUIDOS", Origin::OnDemand, 5, {
+        id(), c("DATA", DAT), c("VALOR", FLT), c("CUPOM", "VARCHAR(30)"),
+        c("USUARIO", "VARCHAR(20)"),
+    }));
+
+    return v;
+}
+
+std::vector<Generator> buildGenerators()
+{
+    const char* const names[] = {
+        "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
+        "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
+        "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
+        "EXCLUIDOS", "FATURA", "FORMAPAGA", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
+        "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
+        // behind the insert triggers of tables without a generator of their own
+        "CONTCAIXA_ID", "VENDEDOR_ID", "FORNECEDOR_ID", "VALES_ID",
+    };
+    std::vector<Generator> v;
+    for (const char* name : names) {
+        // A generator created together with its table shares that table's origin.
+        Origin origin = Origin::Installed;
+        for (const Table& t : tables()) {
+            if (t.origin != Origin::Installed && t.generator && std::strcmp(t.generator, name) == 0) {
+                origin = t.origin;
+                break;
+            }
+        }
+        v.push_back(Generator{name, origin});
+    }
+    return v;
+}
+
+QString tableSql(const Table& t, int columnCount, bool older)
+{
+    QString sql = QStringLiteral("CREATE TABLE %1 (\n").arg(QLatin1String(t.name));
+    for (int i = 0; i < columnCount; ++i) {
+        const Column& col = t.columns[size_t(i)];
+        const char* type = (older && col.olderType) ? col.olderType : col.type;
+        sql += QStringLiteral("  %1 %2").arg(QLatin1String(col.name), QLatin1String(type));
+        if (col.notNull)
+            sql += QLatin1String(" NOT NULL");
+        sql += (i + 1 < columnCount) ? QLatin1String(",\n") : QLatin1String("\n");
+    }
+    sql += QLatin1Char(')');
+    return sql;
+}
+
+} // namespace
+
+const std::vector<Table>& tables()
+{
+    static const std::vector<Table> all = buildTables();
+    return all;
+}
+
+const std::vector<Generator>& generators()
+{
+    static const std::vector<Generator> all = buildGenerators();
+    return all;
+}
+
+const Table* findTable(QStringView name)
+{
+    for (const Table& t : tables()) {
+        if (name.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+const Column* findColumn(const Table& t, QStringView column)
+{
+    for (const Column& col : t.columns) {
+        if (column.compare(QLatin1String(col.name), Qt::CaseInsensitive) == 0)
+            return &col;
+    }
+    return nullptr;
+}
+
+QString createTableSql(const Table& t)
+{
+    return tableSql(t, int(t.columns.size()), false);
+}
+
+QString upgradeCreateTableSql(const Table& t)
+{
+    int n = t.upgradeCreateColumns;
+    if (n <= 0 || n > int(t.columns.size()))
+        n = int(t.columns.size());
+    return tableSql(t, n, true);
+}
+
+QString createTriggerSql(const Table& t)
+{
+    if (t.trigger == TriggerKind::None || !t.triggerName || !t.triggerGenerator)
+        return QString();
+    const QString body = t.trigger == TriggerKind::FillWhenNull
+        ? QStringLiteral("  IF (NEW.ID IS NULL) THEN NEW.ID = GEN_ID(%1,1);\n")
+        : QStringLiteral("  NEW.ID = GEN_ID(%1,1);\n");
+    return QStringLiteral("CREATE TRIGGER %1 FOR %2\n"
+                          "ACTIVE BEFORE INSERT POSITION 0\n"
+                          "AS\n"
+                          "BEGIN\n")
+               .arg(QLatin1String(t.triggerName), QLatin1String(t.name))
+        + body.arg(QLatin1String(t.triggerGenerator))
+        + QStringLiteral("END");
+}
+
+} // namespace schema

@@ -1,0 +1,68 @@
+#pragma once
+// The database schema as data: every table, column, generator and insert trigger
+// the program uses. New databases are created from it, and the start-up upgrade
+// (SchemaUpgrade) takes its probes and DDL from it, so the two never drift apart.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace schema {
+
+struct Column {
+    const char* name;
+    const char* type;               // DDL type as written in CREATE/ALTER ("VARCHAR(30)", "INTEGER", "NUMERIC(15,3)", "FLOAT", ...)
+    bool notNull = false;           // only ID columns are NOT NULL
+    const char* olderType = nullptr;// type an older database (or the upgrade's own CREATE) has before widening
+};
+
+// How a table comes to exist in an installed database.
+enum class Origin {
+    Installed,        // part of every installed database
+    UpgradeStep2,     // created by the start-up upgrade before the widenings (ACOMBALCAO)
+    UpgradeStep4,     // created after the widenings, with primary key and trigger (ACOMPDELI, DELIITEM)
+    UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA)
+    OnDemand,         // created by the window that needs it (EXCLUIDOS)
+};
+
+enum class TriggerKind {
+    None,
+    FillWhenNull,     // NEW.ID := GEN_ID(gen,1) when the INSERT leaves ID null
+    AlwaysReplace,    // NEW.ID := GEN_ID(gen,1) whatever the INSERT gives
+};
+
+struct Table {
+    const char* name;
+    Origin origin;
+    std::vector<Column> columns;    // in order
+    int upgradeCreateColumns = 0;   // for upgrade-created tables: how many leading columns its CREATE holds (older types apply)
+    bool primaryKey = false;        // PRIMARY KEY (ID)
+    const char* generator = nullptr;// generator created with the table by the upgrade (upgrade tables only)
+    TriggerKind trigger = TriggerKind::None;
+    const char* triggerName = nullptr;
+    const char* triggerGenerator = nullptr;
+};
+
+struct Generator {
+    const char* name;
+    Origin origin;
+};
+
+// Every table, in a stable order.
+const std::vector<Table>& tables();
+// Every generator, those created with upgrade tables included.
+const std::vector<Generator>& generators();
+
+const Table* findTable(QStringView name);
+const Column* findColumn(const Table& t, QStringView column);
+
+// CREATE TABLE text for a table in its final form.
+QString createTableSql(const Table& t);
+// CREATE TABLE text the upgrade uses for a table it creates (its leading columns, older types).
+QString upgradeCreateTableSql(const Table& t);
+// CREATE TRIGGER text, empty when the table has none.
+QString createTriggerSql(const Table& t);
+
+// Rows a new installation must hold (GERAID's single row etc.) are seeded by NewDatabase.
+
+} // namespace schema

@@ -1,0 +1,62 @@
+#pragma once
+// Brings an older database up to the schema at every start.
+//
+// The catalogue is read once (three queries) and every step decides from that
+// picture, so an up-to-date database pays three selects and nothing else. The
+// steps and their order are those the stations have always run: clean-up, the
+// item-key table, the widenings, the delivery tables, the added columns, the later
+// tables. Columns whose table did not exist yet, and widenings of tables created
+// on the way, are finished in the same start.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+#include <set>
+
+class TLogon;
+
+class SchemaUpgrade {
+public:
+    explicit SchemaUpgrade(TLogon& logon);
+
+    // Step 1: removes products and customers that have no code.
+    void cleanUp();
+    // Steps 2 to 6. Errors of the table steps raise DbError; those of the widenings
+    // and the added columns are swallowed.
+    void run();
+
+    // Creates a table that its window makes on demand (EXCLUIDOS) when missing.
+    // Returns false when that failed; the window then works without the table.
+    static bool ensureOnDemandTable(TLogon& logon, const QString& table);
+
+    // The DDL statements this run executed, in order.
+    const QStringList& executed() const { return m_executed; }
+    int catalogueReads() const { return m_catalogueReads; }
+
+    // The upgrade's lists, in order (exposed for tests and older-database fixtures).
+    struct ColumnRef { const char* table; const char* column; };
+    static const std::vector<ColumnRef>& widenings();
+    static const std::vector<ColumnRef>& addedColumns();
+
+private:
+    void readCatalogue();
+    bool hasTable(const QString& t) const { return m_columns.count(t) != 0; }
+    bool hasColumn(const QString& t, const QString& c) const;
+    int lengthOf(const QString& t, const QString& c) const;
+
+    void widen();                       // step 3
+    void createUpgradeTable(const char* name, bool withKey); // steps 2, 4, 6
+    bool addColumns();                  // step 5; false when it stopped on an error
+    // Runs one DDL statement; when it fails, re-reads the catalogue and counts the
+    // statement as done if another station has just made the same object.
+    void ddl(const QString& sql, const std::function<bool()>& nowPresent);
+
+    TLogon& m_logon;
+    std::map<QString, std::map<QString, int>> m_columns;   // table -> column -> byte length
+    std::set<QString> m_generators;
+    std::set<QString> m_triggers;
+    QStringList m_executed;
+    int m_catalogueReads = 0;
+};

@@ -1,0 +1,66 @@
+#include "core/Startup.h"
+#include "core/SchemaUpgrade.h"
+#include "core/UnitLogon.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+
+namespace startup {
+
+bool isWholeNumber(const QString& text)
+{
+    bool ok = false;
+    text.toInt(&ok);
+    return ok;
+}
+
+QString readTerminalNumber()
+{
+    QString number = QStringLiteral("01");
+    if (auto f = LineFile::load(station::path(u"terminal.ini")))
+        number = f->line(0);
+    if (!isWholeNumber(number))
+        number = QStringLiteral("01");
+    return number;
+}
+
+QString condensedOnCode()
+{
+    try {
+        if (auto f = LineFile::load(station::path(u"c:\\Miltrex\\MrxSETUP.INI"))) {
+            if (f->line(1) == QLatin1String("1"))
+                return QStringLiteral("\x1b(s10h");
+        }
+    } catch (...) {
+    }
+    return QString(QChar(0x12));
+}
+
+void bringDatabaseUpToDate(TLogon& logon)
+{
+    SchemaUpgrade upgrade(logon);
+    upgrade.cleanUp();
+    upgrade.run();
+}
+
+} // namespace startup
+
+namespace startup {
+
+QString terminalFromAnswer(const QString& answer, const QString& current)
+{
+    bool ok = false;
+    const int n = answer.toInt(&ok);
+    QString result = ok ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : current;
+    if (ok && n < 0)
+        result = QStringLiteral("-%1").arg(-n, 2, 10, QLatin1Char('0'));
+    if (!isWholeNumber(result))
+        result = QStringLiteral("1");
+    return result;
+}
+
+void writeTerminalNumber(const QString& number)
+{
+    LineFile::save(station::pathForWriting(u"terminal.ini"), {number});
+}
+
+} // namespace startup

@@ -1,0 +1,60 @@
+#include "core/WindowRegistry.h"
+#include "platform/Dialogs.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <map>
+
+namespace windows {
+namespace {
+std::map<QString, Factory>& registry()
+{
+    static std::map<QString, Factory> r;
+    return r;
+}
+}
+
+void registerWindow(const QString& className, Factory factory)
+{
+    registry()[className] = std::move(factory);
+}
+
+bool isRegistered(const QString& className)
+{
+    return registry().count(className) != 0;
+}
+
+int open(const QString& className, const QString& title)
+{
+    std::unique_ptr<QDialog> window;
+    auto it = registry().find(className);
+    if (it != registry().end())
+        window = it->second();
+    else
+        window = std::make_unique<PlaceholderWindow>(className, title);
+    return dialogs().exec(*window);
+}
+
+} // namespace windows
+
+PlaceholderWindow::PlaceholderWindow(const QString& className, const QString& title, QWidget* parent)
+    : QDialog(parent)
+    , m_class(className)
+{
+    setObjectName(className);
+    setWindowTitle(title.isEmpty() ? className : title);
+    auto* layout = new QVBoxLayout(this);
+    auto* band = new QLabel(windowTitle(), this);
+    band->setObjectName(QStringLiteral("band"));
+    band->setAlignment(Qt::AlignCenter);
+    layout->addWidget(band);
+    auto* note = new QLabel(QStringLiteral("Esta janela ainda não está disponível nesta versão."), this);
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note);
+    auto* back = new QPushButton(QStringLiteral("Retornar"), this);
+    back->setMinimumHeight(48);
+    layout->addWidget(back);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+    resize(480, 220);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Every window the menus open, by its class name. A window that is not built yet
+// opens a placeholder that says so; each window's module registers its factory.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace windows {
+
+using Factory = std::function<std::unique_ptr<QDialog>()>;
+
+void registerWindow(const QString& className, Factory factory);
+bool isRegistered(const QString& className);
+
+// Creates the window (or the placeholder), shows it modally through the UI seam
+// and destroys it. Returns the window's result code.
+int open(const QString& className, const QString& title = QString());
+
+} // namespace windows
+
+// A window whose module is not ready yet: its title and a note.
+class PlaceholderWindow : public QDialog {
+    Q_OBJECT
+public:
+    PlaceholderWindow(const QString& className, const QString& title, QWidget* parent = nullptr);
+    QString windowClass() const { return m_class; }
+private:
+    QString m_class;
+};

@@ -1,0 +1,19 @@
+#include "platform/Dialogs.h"
+#include "platform/WidgetDialogs.h"
+
+namespace {
+Dialogs* g_override = nullptr;
+}
+
+Dialogs& dialogs()
+{
+    if (g_override)
+        return *g_override;
+    static WidgetDialogs real;
+    return real;
+}
+
+void setDialogs(Dialogs* replacement)
+{
+    g_override = replacement;
+}

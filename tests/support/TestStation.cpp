@@ -1,0 +1,118 @@
+#include "TestStation.h"
+#include "core/Globals.h"
+#include "core/NewDatabase.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+namespace {
+QTemporaryDir* g_templateDir = nullptr;
+int g_connections = 0;
+}
+
+QString TestStation::templatePath()
+{
+    if (!g_templateDir) {
+        g_templateDir = new QTemporaryDir;
+        const QString path = g_templateDir->filePath(QStringLiteral("template.fdb"));
+        newdb::createDatabaseFile(path);
+        TLogon logon(QStringLiteral("template"));
+        if (!logon.connectTo(path))
+            throw DbError(logon.lastError());
+        newdb::createSchema(logon);
+        newdb::seedInstallation(logon);
+        logon.close();
+    }
+    return g_templateDir->filePath(QStringLiteral("template.fdb"));
+}
+
+void TestStation::cleanUpTemplates()
+{
+    delete g_templateDir;
+    g_templateDir = nullptr;
+}
+
+TestStation::TestStation(bool connect)
+{
+    station::setRoot(m_root.path());
+    ctx::resetAll();
+    const QString db = databasePath();
+    QDir().mkpath(QFileInfo(db).absolutePath());
+    QFile::copy(templatePath(), db);
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    m_logon = std::make_unique<TLogon>(QStringLiteral("test%1").arg(++g_connections));
+    Logon = m_logon.get();
+    if (connect && !m_logon->connectTo(db))
+        throw DbError(m_logon->lastError());
+}
+
+TestStation::~TestStation()
+{
+    if (Logon == m_logon.get())
+        Logon = nullptr;
+    m_logon.reset();
+    station::setRoot(QString());
+}
+
+QString TestStation::databasePath() const
+{
+    return station::path(QString::fromLatin1(TLogon::kLocalDatabase));
+}
+
+void TestStation::addUser(const QString& name, const QString& password, const QString& master, int rights)
+{
+    m_logon->run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) VALUES (GEN_ID(SENHA,1), ?, ?, ?, ?)"),
+                 {name, password, master, rights});
+}
+
+void TestStation::setCompanyName(const QString& name)
+{
+    m_logon->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = ?"), {name});
+}
+
+void TestStation::writeFile(const QString& windowsName, const QStringList& lines)
+{
+    LineFile::save(station::pathForWriting(windowsName), lines);
+}
+
+QStringList TestStation::readFile(const QString& windowsName) const
+{
+    auto f = LineFile::load(station::path(windowsName));
+    return f ? f->lines() : QStringList();
+}
+
+QVariant TestStation::scalar(const QString& sql, const QVariantList& params)
+{
+    return m_logon->scalar(sql, params);
+}
+
+int TestStation::count(const QString& sql, const QVariantList& params)
+{
+    return m_logon->scalar(sql, params).toInt();
+}
+
+QString TestServer::address()
+{
+    return qEnvironmentVariable("SABREL22_TEST_SERVER");
+}
+
+QString TestServer::createDatabase(const QString& name)
+{
+    const QString dir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
+    const QString path = dir + QLatin1Char('/') + name + QLatin1Char('-')
+        + QUuid::createUuid().toString(QUuid::Id128).left(12) + QStringLiteral(".fdb");
+    const QString full = address() + QLatin1Char(':') + path;
+    newdb::createDatabaseFile(full);
+    TLogon logon(QStringLiteral("server-setup"));
+    if (!logon.connectTo(full))
+        throw DbError(logon.lastError());
+    newdb::createSchema(logon);
+    newdb::seedInstallation(logon);
+    logon.close();
+    return path;
+}

@@ -53,6 +53,9 @@ const std::vector<SchemaUpgrade::ColumnRef>& SchemaUpgrade::addedColumns()
         {"COZINHA2", "IMPRESSORA"}, {"EMPRESA", "TITULO"}, {"MESA", "IMPRESSORA"}, {"FATURA", "TIPO"},
         {"FATURA", "DELIVERY"}, {"DELIVERE", "TROCO"}, {"DELIVERE", "PAGAMENTO"}, {"CLIENTES", "FIDELIDADE"},
         {"PRODUTOS", "CONTABIL"}, {"EMPRESA", "CONTABIL"}, {"PRODUTOS", "DATAENTRADA"}, {"PRODUTOS", "DATASAIDA"},
+        // The delivery complements table is first created with five columns; the
+        // delivery desk writes these three too.
+        {"ACOMPDELI", "COD"}, {"ACOMPDELI", "PRODUTOS2"}, {"ACOMPDELI", "VALOR"},
     };
     return list;
 }
@@ -189,9 +192,8 @@ bool SchemaUpgrade::addColumns()
     return true;
 }
 
-void SchemaUpgrade::run()
+void SchemaUpgrade::applySteps()
 {
-    readCatalogue();
     const size_t tablesBefore = m_columns.size();
 
     createUpgradeTable("ACOMBALCAO", false);                 // step 2

@@ -25,7 +25,11 @@ public:
     void cleanUp();
     // Steps 2 to 6. Errors of the table steps raise DbError; those of the widenings
     // and the added columns are swallowed.
-    void run();
+    void run() { readCatalogue(); applySteps(); }
+
+    // The two halves of run(): the catalogue picture, then the steps taken from it.
+    void readCatalogue();
+    void applySteps();
 
     // Creates a table that its window makes on demand (EXCLUIDOS) when missing.
     // Returns false when that failed; the window then works without the table.
@@ -41,7 +45,6 @@ public:
     static const std::vector<ColumnRef>& addedColumns();
 
 private:
-    void readCatalogue();
     bool hasTable(const QString& t) const { return m_columns.count(t) != 0; }
     bool hasColumn(const QString& t, const QString& c) const;
     int lengthOf(const QString& t, const QString& c) const;

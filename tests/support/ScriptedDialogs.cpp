@@ -14,7 +14,10 @@ void ScriptedDialogs::answerMessages(const QStringList& answers)
 
 void ScriptedDialogs::onWindow(const QString& className, WindowHandler handler)
 {
-    m_handlers[className].push_back(std::move(handler));
+    auto& queue = m_handlers[className];
+    if (queue.size() == 1 && queue.front().used)
+        queue.clear();
+    queue.push_back({std::move(handler), false});
 }
 
 QStringList ScriptedDialogs::messageTexts() const
@@ -55,9 +58,11 @@ int ScriptedDialogs::exec(QDialog& window)
     auto it = m_handlers.find(name);
     if (it == m_handlers.end() || it->second.empty())
         return QDialog::Rejected;     // closed without doing anything
-    WindowHandler h = it->second.front();
+    WindowHandler h = it->second.front().handler;
     if (it->second.size() > 1)
         it->second.pop_front();
+    else
+        it->second.front().used = true;
     return h(window);
 }
 

@@ -6,6 +6,7 @@
 //   script.answerMessages({"S"});            // next message windows answer S, ...
 //   script.onWindow("TFormAcessos", [](QDialog& d) { ...fill fields, call slots...; return d.result(); });
 
+#include "QtPrinters.h"
 #include "platform/Dialogs.h"
 
 #include <QDialog>
@@ -27,8 +28,9 @@ public:
     void answerMessages(const QStringList& answers);
     void answerInputBox(const QString& answer) { m_inputs.push_back(answer); }
     void answerFileDialog(const QString& path) { m_files.push_back(path); }
-    // Handler for a window, by its class name (metaObject()->className()) or
-    // objectName. Several handlers for one class are used in order; the last stays.
+    // Handler for a window, by its class name (placeholders: the class they stand
+    // for). Handlers of one class are used in order, each once; the last one keeps
+    // answering until another is added.
     void onWindow(const QString& className, WindowHandler handler);
 
     // What happened.
@@ -52,5 +54,6 @@ private:
     std::deque<QString> m_answers;
     std::deque<QString> m_inputs;
     std::deque<QString> m_files;
-    std::map<QString, std::deque<WindowHandler>> m_handlers;
+    struct Pending { WindowHandler handler; bool used = false; };
+    std::map<QString, std::deque<Pending>> m_handlers;
 };

@@ -3,6 +3,7 @@
 // (a copy of a template built once per test binary), the program-wide values of a
 // fresh start, and a connected data module installed as Logon.
 
+#include "QtPrinters.h"
 #include "core/UnitLogon.h"
 
 #include <QStringList>

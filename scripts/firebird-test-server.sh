@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts a Firebird server on 127.0.0.1:3050 for the tests that need one, with the
+# program's database password, and prints the folder where the tests may create
+# databases. Usage: firebird-test-server.sh start|stop
+set -uo pipefail
+PIDFILE=/tmp/sabrel22-firebird.pid
+case "${1:-start}" in
+start)
+  if ss -ltn 2>/dev/null | grep -q '127.0.0.1:3050\|\*:3050\|0.0.0.0:3050'; then
+    echo "firebird: a server already listens on 3050" >&2
+  else
+    [ "$(id -u)" -eq 0 ] || { echo "firebird: needs root to set the server's password" >&2; exit 1; }
+    printf "CREATE OR ALTER USER SYSDBA PASSWORD 'plumbgate' USING PLUGIN Srp;\nCOMMIT;\n" \
+      | isql-fb -q -user SYSDBA /var/lib/firebird/3.0/system/security3.fdb >/dev/null 2>&1 \
+      || { echo "firebird: could not set the SYSDBA password" >&2; exit 1; }
+    /usr/sbin/firebird >/tmp/sabrel22-firebird.log 2>&1 &
+    echo $! > "$PIDFILE"
+    for _ in $(seq 1 100); do
+      ss -ltn 2>/dev/null | grep -q ':3050' && break
+      sleep 0.1
+    done
+    ss -ltn 2>/dev/null | grep -q ':3050' || { echo "firebird: server did not start" >&2; exit 1; }
+  fi
+  dir=/tmp/sabrel22-server-db
+  mkdir -p "$dir" && chmod 777 "$dir"
+  echo "$dir"
+  ;;
+stop)
+  [ -f "$PIDFILE" ] && kill "$(cat "$PIDFILE")" 2>/dev/null && rm -f "$PIDFILE"
+  rm -rf /tmp/sabrel22-server-db
+  ;;
+esac

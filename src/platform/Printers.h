@@ -1,0 +1,30 @@
+#pragma once
+// The station's printers, as CUPS knows them.
+#include "core/Printout.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace printers {
+
+// Installed printers in the order the platform lists them.
+QStringList installed();
+// The station's default printer; the first installed one when no default is
+// set; "" when there is no printer at all.
+QString defaultPrinter();
+// The installed printer whose name equals `name` without regard to case, else
+// the default printer.
+QString resolve(const QString& name);
+
+// Prints a text job on a printer: `prefix` (control byte line), the lines,
+// `suffix` (end of receipt, trailer), all as Windows-1252 text with CR LF. A raw
+// receipt-printer queue receives exactly those bytes; a page printer gets the
+// text printed in the printout's font. `printer` is matched as resolve() does;
+// `title` names the job in the queue. Throws std::runtime_error when no printer
+// can take the job.
+void printTextJob(const QString& printer, const Printout& text,
+                  const QByteArray& prefix = QByteArray(), const QByteArray& suffix = QByteArray(),
+                  const QString& title = QString());
+
+} // namespace printers

@@ -1,0 +1,113 @@
+// Login and the supervisor prompt against the users table.
+#include "ScriptedDialogs.h"
+#include "TestStation.h"
+#include "core/Credentials.h"
+#include "core/Globals.h"
+#include "core/UnSenha.h"
+#include "core/UnitAcessos.h"
+
+#include <gtest/gtest.h>
+
+TEST(Login, AcceptedUserBecomesOperatorAndIsRecorded)
+{
+    TestStation st;
+    st.addUser(QStringLiteral("Maria"), QStringLiteral("abc"), QStringLiteral("N"), 1 + 32);
+    st.setCompanyName(QStringLiteral("BAR DO ZÉ"));
+    st.writeFile(QStringLiteral("estacao.ini"), {QString(), QStringLiteral("SIM")});
+    LoginSession login(st.logon());
+    EXPECT_EQ(login.confirm(QStringLiteral("maria "), QStringLiteral("ABC")), LoginSession::Outcome::Accepted);
+    EXPECT_EQ(login.acceptedName(), QStringLiteral("Maria"));
+    EXPECT_EQ(ctx::op().LoginRights, 33);
+    EXPECT_EQ(ctx::op().CurrentRights, 33);
+    EXPECT_EQ(ctx::company().CompanyName, QStringLiteral("BAR DO ZÉ"));
+    EXPECT_EQ(ctx::station().OutsideErpLink, QStringLiteral("SIM"));
+    EXPECT_EQ(st.scalar(QStringLiteral("SELECT OPERADOR FROM HISTORICO WHERE ACAO = 'Entrou Programa'")).toString(),
+              QStringLiteral("Maria"));
+    EXPECT_EQ(st.scalar(QStringLiteral("SELECT CHAR_LENGTH(HORA) FROM HISTORICO")).toInt(), 17);  // dd/mm/yy hh:mm:ss
+}
+
+TEST(Login, BlankNameNeverLogsInEvenWithABlankUsersRow)
+{
+    TestStation st;
+    st.addUser(QString(), QString(), QStringLiteral("S"), 65535);
+    LoginSession login(st.logon());
+    EXPECT_EQ(login.confirm(QString(), QString()), LoginSession::Outcome::Wrong);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM HISTORICO")), 0);
+}
+
+TEST(Login, FourthWrongAttemptEndsAndThreeThenRightIsAccepted)
+{
+    TestStation st;
+    {
+        LoginSession login(st.logon());
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(login.confirm(QStringLiteral("SUPERVISOR"), QStringLiteral("x")), LoginSession::Outcome::Wrong);
+        EXPECT_EQ(login.confirm(QStringLiteral("SUPERVISOR"), QStringLiteral("1234")), LoginSession::Outcome::Accepted);
+    }
+    LoginSession login(st.logon());
+    for (int i = 0; i < 3; ++i)
+        login.confirm(QStringLiteral("X"), QStringLiteral("x"));
+    EXPECT_EQ(login.confirm(QStringLiteral("X"), QStringLiteral("x")), LoginSession::Outcome::Exhausted);
+}
+
+TEST(Login, WindowShowsMessagesAndEndsOnTheFourthFailure)
+{
+    TestStation st;
+    ScriptedDialogs dialogs;
+    LoginSession session(st.logon());
+    TFormProtecao window(session);
+    window.setName(QStringLiteral("NINGUEM"));
+    window.setPassword(QStringLiteral("0"));
+    for (int i = 0; i < 4; ++i)
+        window.confirm();
+    EXPECT_EQ(window.result(), TFormProtecao::Exhausted);
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{loginText::wrong, loginText::wrong, loginText::wrong,
+                                                   loginText::wrong, loginText::exhausted}));
+    EXPECT_EQ(dialogs.messages.back().kind, QStringLiteral("alerta"));
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(window.acceptedName().isEmpty());
+}
+
+TEST(Login, TwoUsersWithTheSameCredentialsEachWriteALogin)
+{
+    TestStation st;
+    st.addUser(QStringLiteral("ANA"), QStringLiteral("1"), QStringLiteral("N"), 1);
+    st.addUser(QStringLiteral("ana"), QStringLiteral("1"), QStringLiteral("N"), 2);
+    LoginSession login(st.logon());
+    ASSERT_EQ(login.confirm(QStringLiteral("ANA"), QStringLiteral("1")), LoginSession::Outcome::Accepted);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM HISTORICO WHERE ACAO = 'Entrou Programa'")), 2);
+}
+
+TEST(SupervisorPrompt, ConfirmsFirstInNameOrderAndCancelLeavesNoRights)
+{
+    TestStation st;
+    st.addUser(QStringLiteral("ZECA"), QStringLiteral("9"), QStringLiteral("N"), 8);
+    st.addUser(QStringLiteral("BETO"), QStringLiteral("9"), QStringLiteral("S"), 16);
+    st.addUser(QString(), QString(), QStringLiteral("S"), 65535);
+    ctx::op().CurrentRights = 99;
+
+    EXPECT_TRUE(confirmSupervisor(st.logon(), QStringLiteral("beto"), QStringLiteral("9")));
+    EXPECT_EQ(ctx::op().CurrentRights, 16);
+    EXPECT_EQ(ctx::op().AuthoriserIsMaster, QStringLiteral("S"));
+    EXPECT_EQ(ctx::op().AccessUserName, QStringLiteral("BETO"));
+
+    EXPECT_FALSE(confirmSupervisor(st.logon(), QString(), QString()));   // the blank row never answers
+    EXPECT_EQ(ctx::op().CurrentRights, 0);
+    EXPECT_TRUE(ctx::op().AuthoriserName.isEmpty());
+
+    // The window: a wrong answer keeps it open with the message; "Cancela" leaves 0.
+    ScriptedDialogs dialogs;
+    ctx::op().CurrentRights = 5;
+    dialogs.onWindow(QStringLiteral("TFormAcessos"), [](QDialog& d) {
+        auto& prompt = static_cast<TFormAcessos&>(d);
+        prompt.setName(QStringLiteral("ZECA"));
+        prompt.setPassword(QStringLiteral("errada"));
+        prompt.confirm();
+        prompt.cancel();
+        return d.result();
+    });
+    askSupervisor(st.logon());
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{loginText::wrong});
+    EXPECT_EQ(ctx::op().CurrentRights, 0);
+    EXPECT_TRUE(ctx::op().AuthoriserName.isEmpty());
+}

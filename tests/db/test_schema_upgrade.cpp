@@ -1,0 +1,165 @@
+// The start-up upgrade on new and older databases.
+#include "OlderDatabase.h"
+#include "TestStation.h"
+#include "core/Schema.h"
+#include "core/SchemaUpgrade.h"
+#include "core/Startup.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Catalogue of the connected database: "TABLE.COLUMN" -> byte length.
+std::map<QString, int> columnsOf(TLogon& logon)
+{
+    std::map<QString, int> cols;
+    QSqlQuery q = logon.run(QStringLiteral(
+        "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH FROM RDB$RELATION_FIELDS r "
+        "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE COALESCE(r.RDB$SYSTEM_FLAG,0) = 0"));
+    while (q.next())
+        cols[q.value(0).toString() + QLatin1Char('.') + q.value(1).toString()] = q.value(2).toInt();
+    return cols;
+}
+
+// Replaces the station's database by an older one.
+void useOlderDatabase(TestStation& st, const QStringList& presentUpgradeTables = {})
+{
+    st.logon().close();
+    QFile::remove(st.databasePath());
+    createOlderDatabase(st.databasePath(), presentUpgradeTables);
+    ASSERT_TRUE(st.logon().connectTo(st.databasePath())) << st.logon().lastError().toStdString();
+}
+
+qsizetype indexOf(const QStringList& list, const QString& prefix)
+{
+    for (qsizetype i = 0; i < list.size(); ++i)
+        if (list.at(i).startsWith(prefix, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST(SchemaUpgrade, NewDatabaseNeedsNothingAndPaysOneCatalogueRead)
+{
+    TestStation st;
+    const auto before = columnsOf(st.logon());
+    SchemaUpgrade u(st.logon());
+    u.cleanUp();
+    u.run();
+    EXPECT_TRUE(u.executed().isEmpty()) << u.executed().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(u.catalogueReads(), 1);
+    EXPECT_EQ(columnsOf(st.logon()), before);
+}
+
+TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrder)
+{
+    TestStation st;
+    const auto full = columnsOf(st.logon());
+    useOlderDatabase(st);
+    st.logon().run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME) VALUES (1, NULL, 'SEM CODIGO')"));
+    st.logon().run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME) VALUES (2, '000001', 'COM CODIGO')"));
+    st.logon().run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME) VALUES (NULL, 'SEM CODIGO')"));
+
+    SchemaUpgrade u(st.logon());
+    u.cleanUp();
+    u.run();
+    const QStringList& s = u.executed();
+
+    // Everything the full schema has, every widening at its final width, in one start.
+    const auto upgraded = columnsOf(st.logon());
+    QStringList missing;
+    for (const auto& [column, length] : full) {
+        if (column.startsWith(QLatin1String("EXCLUIDOS.")))
+            continue;   // made by its window on demand
+        if (!upgraded.count(column))
+            missing << column;
+        else
+            EXPECT_EQ(upgraded.at(column), length) << column.toStdString();
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
+
+    // The stations' order: item-key table, widenings, delivery tables with their
+    // keys, generators and triggers, added columns, later tables, then what waited.
+    const qsizetype acombalcao = indexOf(s, QStringLiteral("CREATE TABLE ACOMBALCAO"));
+    const qsizetype firstWidening = indexOf(s, QStringLiteral("ALTER TABLE MESA ALTER NOMEP"));
+    const qsizetype lastWidening = indexOf(s, QStringLiteral("ALTER TABLE ESTFIC ALTER HISTORICO"));
+    const qsizetype acompdeli = indexOf(s, QStringLiteral("CREATE TABLE ACOMPDELI"));
+    const qsizetype deliitem = indexOf(s, QStringLiteral("CREATE TABLE DELIITEM"));
+    const qsizetype firstAdd = indexOf(s, QStringLiteral("ALTER TABLE ACOMPMESA ADD COD"));
+    const qsizetype centro = indexOf(s, QStringLiteral("CREATE TABLE CENTROCUSTO"));
+    const qsizetype cozinha = indexOf(s, QStringLiteral("CREATE TABLE COZINHA2"));
+    const qsizetype despesa = indexOf(s, QStringLiteral("CREATE TABLE DESPESA"));
+    const qsizetype cozinhaAdd = indexOf(s, QStringLiteral("ALTER TABLE COZINHA2 ADD IDMESA"));
+    const qsizetype cozinhaWide = indexOf(s, QStringLiteral("ALTER TABLE COZINHA2 ALTER PRODUTO TYPE VARCHAR(120)"));
+    const qsizetype deliWide = indexOf(s, QStringLiteral("ALTER TABLE DELIITEM ALTER NOME TYPE VARCHAR(160)"));
+    for (qsizetype i : {acombalcao, firstWidening, lastWidening, acompdeli, deliitem, firstAdd, centro, cozinha,
+                        despesa, cozinhaAdd, cozinhaWide, deliWide})
+        ASSERT_GE(i, 0) << s.join(QLatin1Char('\n')).toStdString();
+    EXPECT_LT(acombalcao, firstWidening);
+    EXPECT_LT(lastWidening, acompdeli);
+    EXPECT_LT(acompdeli, deliitem);
+    EXPECT_LT(deliitem, firstAdd);
+    EXPECT_LT(firstAdd, centro);
+    EXPECT_LT(centro, cozinha);
+    EXPECT_LT(cozinha, despesa);
+    EXPECT_LT(despesa, cozinhaWide);
+    EXPECT_LT(cozinhaWide, cozinhaAdd);
+    EXPECT_EQ(s.at(acompdeli + 1), QStringLiteral("ALTER TABLE ACOMPDELI ADD PRIMARY KEY (ID)"));
+    EXPECT_EQ(s.at(acompdeli + 2), QStringLiteral("CREATE GENERATOR ACOMPDELI"));
+    EXPECT_TRUE(s.at(acompdeli + 3).startsWith(QLatin1String("CREATE TRIGGER ACOMPDELI FOR ACOMPDELI")));
+
+    // Null-code rows are gone, the rest stays.
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM PRODUTOS")), 1);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO IS NULL")), 0);
+
+    // The triggers the upgrade made replace whatever ID the writer gives.
+    st.logon().run(QStringLiteral("INSERT INTO COZINHA2 (ID, MESA) VALUES (999, '000001')"));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT ID FROM COZINHA2")), 1);
+
+    // The next start finds nothing to do.
+    SchemaUpgrade again(st.logon());
+    again.run();
+    EXPECT_TRUE(again.executed().isEmpty()) << again.executed().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(SchemaUpgrade, WiderColumnsStayAndMissingOnesAreLeftAlone)
+{
+    TestStation st;
+    useOlderDatabase(st, {QStringLiteral("DELIPED")});
+    st.logon().run(QStringLiteral("ALTER TABLE FATURA ALTER CLIENTE TYPE VARCHAR(50)"));
+    startup::bringDatabaseUpToDate(st.logon());
+    const auto cols = columnsOf(st.logon());
+    EXPECT_EQ(cols.at(QStringLiteral("FATURA.CLIENTE")), 50);
+    EXPECT_EQ(cols.at(QStringLiteral("DELIPED.FP3")), 4);     // an existing upgrade table gets its columns
+}
+
+TEST(SchemaUpgrade, LosingACreateRaceToAnotherStationGoesOn)
+{
+    TestStation st;
+    useOlderDatabase(st);
+    // This station reads the catalogue; another one, starting at the same moment,
+    // upgrades the database before this one acts on what it read.
+    SchemaUpgrade mine(st.logon());
+    mine.readCatalogue();
+    {
+        TLogon other(QStringLiteral("other-station"));
+        ASSERT_TRUE(other.connectTo(st.databasePath()));
+        SchemaUpgrade theirs(other);
+        theirs.run();
+    }
+    EXPECT_NO_THROW(mine.applySteps());
+    SchemaUpgrade check(st.logon());
+    check.run();
+    EXPECT_TRUE(check.executed().isEmpty());
+}
+
+TEST(SchemaUpgrade, OnDemandTableIsCreatedOnce)
+{
+    TestStation st;
+    st.logon().run(QStringLiteral("DROP TABLE EXCLUIDOS"));
+    EXPECT_TRUE(SchemaUpgrade::ensureOnDemandTable(st.logon(), QStringLiteral("EXCLUIDOS")));
+    EXPECT_TRUE(SchemaUpgrade::ensureOnDemandTable(st.logon(), QStringLiteral("EXCLUIDOS")));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM EXCLUIDOS")), 0);
+}

@@ -5,6 +5,7 @@
 
 void applyProgramStyle(QApplication& app)
 {
+    Q_INIT_RESOURCE(platform);   // the style lives in the program's static library
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFile sheet(QStringLiteral(":/style/aqua-light-slate.qss"));
     if (sheet.open(QIODevice::ReadOnly))

@@ -1,0 +1,35 @@
+#include "core/Program.h"
+#include "core/UnitLogon.h"
+#include "core/UnitPrincipal.h"
+#include "core/uMensagemWindow.h"
+#include "platform/InstanceLock.h"
+#include "platform/Style.h"
+
+#include <QApplication>
+
+int runProgram(QApplication& app)
+{
+    InstanceLock instance(QStringLiteral("InstanciaIniciadaSabrel22"));
+    if (!instance.tryAcquire()) {
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), QStringLiteral("Ja existe uma copia do programa em execução."),
+                          QStringLiteral("1"));
+        return 0;
+    }
+
+    applyProgramStyle(app);
+    QApplication::setApplicationDisplayName(QStringLiteral("Sabrel 22 plus"));
+
+    TLogon dataModule;
+    Logon = &dataModule;
+    struct Reset { ~Reset() { Logon = nullptr; } } reset;
+    if (dataModule.DataModuleCreate() == TLogon::StartResult::Aborted)
+        return 0;
+
+    TPrincipal principal(dataModule);
+    if (!principal.FormCreate())
+        return 0;
+    principal.showMaximized();
+    if (principal.FormShow() == TPrincipal::ShowOutcome::EndProgram)
+        return 0;
+    return app.exec();
+}

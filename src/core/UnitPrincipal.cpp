@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +29,28 @@ const QString kLoyaltyDone = QStringLiteral("     Arquivo Inicializado com Exito
 const QString kBackupNotice = QStringLiteral("Utilize o Aplicativo instalado\r\njunto com o programa\r\n"
                                              "para fazer o Backup e restauração\r\nda base de dados");
 const QString kExitNotRecorded = QStringLiteral("A saída não pôde ser registrada.\nDeseja sair assim mesmo?");
+
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 66;
+
+// Breaks a caption into lines that fit the ribbon button, word by word.
+QString wrappedCaption(const QString& caption, const QFontMetrics& fm, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = candidate;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
 }
 
 TPrincipal::TPrincipal(TLogon& logon, QWidget* parent)
@@ -68,10 +91,13 @@ void TPrincipal::buildRibbon()
                 row->addWidget(group);
             }
             auto* button = new QToolButton(group);
-            button->setText(QString::fromUtf8(b.caption));
             button->setObjectName(QStringLiteral("ribbonButton"));
+            button->setAccessibleName(QString::fromUtf8(b.caption));
+            button->setToolTip(QString::fromUtf8(b.caption));
+            button->ensurePolished();
+            button->setText(wrappedCaption(QString::fromUtf8(b.caption), button->fontMetrics(), kButtonWidth - 8));
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            button->setFixedSize(84, 64);
+            button->setFixedSize(kButtonWidth, kButtonHeight);
             button->setAutoRaise(false);
             group->layout()->addWidget(button);
             const ribbon::Button* def = &b;

@@ -2,6 +2,7 @@
 // transactions, and connecting embedded and to a server.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "core/DbValues.h"
 #include "core/Transaction.h"
 #include "core/UnitErro.h"
 
@@ -67,6 +68,24 @@ TEST(SharedQueries, ExecSqlOnDatasetModesAndFreshSnapshots)
     EXPECT_THROW(l.ExecSqlOnDataset(QStringLiteral("Atualiza"), QStringLiteral("select * from nao_existe"), QStringLiteral("OPEN")), DbError);
     EXPECT_NO_THROW(l.CloseSharedDatasets());
     EXPECT_NO_THROW(l.CloseSharedDatasets());
+}
+
+TEST(ExactNumbers, AmountsGoInAndComeBackToTheLastDigit)
+{
+    TestStation st;
+    const char* const values[] = {"0.125", "1234567.891", "-0.250", "0.001", "999999999999.999", "33.330"};
+    int code = 100;
+    for (const char* v : values) {
+        const Decimal d = *Decimal::parseSql(QString::fromLatin1(v));
+        const QString c = QString::number(++code);
+        st.addProduct(c, QStringLiteral("P"), d);
+        EXPECT_EQ(decimalFrom(st.scalar(QStringLiteral("SELECT VALOR FROM PRODUTOS WHERE CODIGO = ?"), {c})), d) << v;
+    }
+    // Sums stay exact in the database too.
+    EXPECT_EQ(decimalFrom(st.scalar(QStringLiteral("SELECT SUM(VALOR) FROM PRODUTOS WHERE CODIGO IN ('101','106')"))),
+              *Decimal::parseSql(u"33.455"));
+    st.openCashShift(12);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT CAIXA FROM CONTCAIXA")), 12);
 }
 
 TEST(SharedQueries, GeneratorReadsAdvanceOncePerRead)

@@ -1,6 +1,8 @@
 #include "TestStation.h"
 #include "core/Globals.h"
+#include "core/DbValues.h"
 #include "core/NewDatabase.h"
+#include "core/Transaction.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
@@ -73,6 +75,23 @@ void TestStation::addUser(const QString& name, const QString& password, const QS
 void TestStation::setCompanyName(const QString& name)
 {
     m_logon->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = ?"), {name});
+}
+
+void TestStation::addProduct(const QString& code, const QString& name, const Decimal& price, int kitchen)
+{
+    m_logon->run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR, CLAS, UNIDADE) "
+                                "VALUES (GEN_ID(PRODUTOS,1), ?, ?, ?, ?, 'UN')"),
+                 {code, name, sqlValue(price), QString::number(kitchen)});
+}
+
+void TestStation::openCashShift(int number)
+{
+    Transaction tx(m_logon->database());
+    m_logon->run(QStringLiteral("DELETE FROM CONTCAIXA"));
+    m_logon->run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA) VALUES (?)"), {number});
+    m_logon->run(QStringLiteral("INSERT INTO CONTDATA (ID, CAIXA, DATA, ABERTURA) VALUES (GEN_ID(CONTCAIXA,1), ?, CURRENT_DATE, 0)"),
+                 {number});
+    tx.commit();
 }
 
 void TestStation::writeFile(const QString& windowsName, const QStringList& lines)

@@ -4,6 +4,7 @@
 // fresh start, and a connected data module installed as Logon.
 
 #include "QtPrinters.h"
+#include "core/Decimal.h"
 #include "core/UnitLogon.h"
 
 #include <QStringList>
@@ -24,6 +25,9 @@ public:
     // Seeding.
     void addUser(const QString& name, const QString& password, const QString& master, int rights);
     void setCompanyName(const QString& name);
+    void addProduct(const QString& code, const QString& name, const Decimal& price, int kitchen = 0);
+    // Opens cash shift `number` dated today (CONTCAIXA row and its CONTDATA row).
+    void openCashShift(int number);
     // A station file, written the way the program writes them (Windows-1252, CR LF).
     void writeFile(const QString& windowsName, const QStringList& lines);
     QStringList readFile(const QString& windowsName) const;

@@ -6,6 +6,7 @@
 #include "platform/Style.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int runProgram(QApplication& app)
 {
@@ -17,6 +18,7 @@ int runProgram(QApplication& app)
     }
 
     applyProgramStyle(app);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QApplication::setApplicationDisplayName(QStringLiteral("Sabrel 22 plus"));
 
     TLogon dataModule;

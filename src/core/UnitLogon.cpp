@@ -1,4 +1,5 @@
 #include "core/UnitLogon.h"
+#include "core/DbValues.h"
 #include "core/StationSettings.h"
 #include "core/UnitErro.h"
 #include "core/uMensagem.h"
@@ -261,6 +262,38 @@ void TLogon::CloseSharedDatasets()
         } catch (...) {
         }
     }
+}
+
+QString TLogon::initialSql(const QString& componentName)
+{
+    for (const DatasetDef& d : kDatasets) {
+        if (componentName == QLatin1String(d.component))
+            return QString::fromLatin1(d.initialSql);
+    }
+    return QString();
+}
+
+QSqlQuery& TLogon::openDataset(const QString& componentName)
+{
+    closeDataset(componentName);
+    QSqlQuery& q = dataset(componentName);
+    execOrThrow(q, initialSql(componentName), {});
+    return q;
+}
+
+QString CabMesaEstado(const QVariant& status)
+{
+    return status.isNull() || status.toInt() == 0 ? QStringLiteral("A") : QStringLiteral("F");
+}
+
+QString CabMesaEDelivery(const QVariant& delivery)
+{
+    return delivery.isNull() || decimalFrom(delivery).isZero() ? QString() : QStringLiteral("Delivery");
+}
+
+QString MesaTP(const QString& cozinha)
+{
+    return cozinha == QLatin1String("1") || cozinha == QLatin1String("2") ? QStringLiteral("CZ") : QString();
 }
 
 QSqlQuery TLogon::run(const QString& sql, const QVariantList& params)

@@ -70,6 +70,9 @@ public:
     void CloseSharedDatasets();
     // Closes one shared query (ends its snapshot).
     void closeDataset(const QString& componentName);
+    // Opens a shared table query with the text it holds at start ("select * from produtos").
+    QSqlQuery& openDataset(const QString& componentName);
+    static QString initialSql(const QString& componentName);
 
     // --- plain statements on a fresh query ----------------------------------
     QSqlQuery run(const QString& sql, const QVariantList& params = {});
@@ -82,6 +85,11 @@ private:
     QString m_lastError;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_datasets;
 };
+
+// Calculated fields of the shared table queries.
+QString CabMesaEstado(const QVariant& status);        // "A" when STATUS is 0 or null, else "F"
+QString CabMesaEDelivery(const QVariant& delivery);   // "Delivery" when DELIVERY is not 0, else ""
+QString MesaTP(const QString& cozinha);               // "CZ" when COZINHA is "1" or "2"
 
 // The program's data module, created first at start.
 extern TLogon* Logon;

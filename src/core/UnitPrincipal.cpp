@@ -59,6 +59,7 @@ TPrincipal::TPrincipal(TLogon& logon, QWidget* parent)
     , m_logon(logon)
 {
     ui->setupUi(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     m_keyboardPanel = new QLabel(QStringLiteral("INS"), this);
     m_textPanel = new QLabel(QStringLiteral("Usuário:"), this);
     m_textPanel->setMinimumWidth(250);

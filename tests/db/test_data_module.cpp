@@ -88,6 +88,22 @@ TEST(ExactNumbers, AmountsGoInAndComeBackToTheLastDigit)
     EXPECT_EQ(st.count(QStringLiteral("SELECT CAIXA FROM CONTCAIXA")), 12);
 }
 
+TEST(SharedQueries, TableQueriesOpenWithTheirTextAndCalculatedFields)
+{
+    TestStation st;
+    QSqlQuery& clientes = st.logon().openDataset(QStringLiteral("Clientes"));
+    ASSERT_TRUE(clientes.next());
+    EXPECT_EQ(clientes.value(QStringLiteral("NOME")).toString(), QStringLiteral("CLIENTE CONSUMIDOR"));
+    const std::pair<QVariant, const char*> estados[] = {{QVariant(0), "A"}, {QVariant(), "A"}, {QVariant(1), "F"}, {QVariant(2), "F"}};
+    for (const auto& [status, estado] : estados)
+        EXPECT_EQ(CabMesaEstado(status), QString::fromLatin1(estado));
+    const std::pair<const char*, const char*> tps[] = {{"1", "CZ"}, {"2", "CZ"}, {"3", ""}, {"0", ""}};
+    for (const auto& [cozinha, tp] : tps)
+        EXPECT_EQ(MesaTP(QString::fromLatin1(cozinha)), QString::fromLatin1(tp));
+    EXPECT_EQ(CabMesaEDelivery(QStringLiteral("0.000")), QString());
+    EXPECT_EQ(CabMesaEDelivery(QStringLiteral("1.000")), QStringLiteral("Delivery"));
+}
+
 TEST(SharedQueries, GeneratorReadsAdvanceOncePerRead)
 {
     TestStation st;

@@ -96,13 +96,7 @@ int main(int argc, char* argv[])
     qputenv("SABREL22_ESTACAO", root.path().toLocal8Bit());
     const QString db = TLogon::databaseNameFor(QString());
     QDir().mkpath(QFileInfo(db).absolutePath());
-    newdb::createDatabaseFile(db);
-    {
-        TLogon setup(QStringLiteral("setup"));
-        setup.connectTo(db);
-        newdb::createSchema(setup);
-        newdb::seedInstallation(setup);
-    }
+    newdb::createInstallation(db);
 
     // Start-up: a fresh process each run; the clock is the system's monotonic one.
     std::vector<double> startup;

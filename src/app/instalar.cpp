@@ -29,12 +29,7 @@ int main(int argc, char* argv[])
         }
     }
     try {
-        newdb::createDatabaseFile(database);
-        TLogon logon(QStringLiteral("instalar"));
-        if (!logon.connectTo(database))
-            throw DbError(logon.lastError());
-        newdb::createSchema(logon);
-        newdb::seedInstallation(logon);
+        newdb::createInstallation(database);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Erro ao criar o banco de dados: %s\n", e.what());
         return 1;

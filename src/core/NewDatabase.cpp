@@ -65,4 +65,14 @@ void seedInstallation(TLogon& logon)
     tx.commit();
 }
 
+void createInstallation(const QString& databaseName)
+{
+    createDatabaseFile(databaseName);
+    TLogon logon(QStringLiteral("nova-instalacao"));
+    if (!logon.connectTo(databaseName))
+        throw DbError(logon.lastError());
+    createSchema(logon);
+    seedInstallation(logon);
+}
+
 } // namespace newdb

@@ -23,4 +23,7 @@ void createSchema(TLogon& logon);
 // and customer 1 "CLIENTE CONSUMIDOR". Throws DbError.
 void seedInstallation(TLogon& logon);
 
+// All of the above: a new installation's database. Throws DbError.
+void createInstallation(const QString& databaseName);
+
 } // namespace newdb

@@ -22,13 +22,7 @@ QString TestStation::templatePath()
     if (!g_templateDir) {
         g_templateDir = new QTemporaryDir;
         const QString path = g_templateDir->filePath(QStringLiteral("template.fdb"));
-        newdb::createDatabaseFile(path);
-        TLogon logon(QStringLiteral("template"));
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
-        newdb::createSchema(logon);
-        newdb::seedInstallation(logon);
-        logon.close();
+        newdb::createInstallation(path);
     }
     return g_templateDir->filePath(QStringLiteral("template.fdb"));
 }
@@ -126,12 +120,6 @@ QString TestServer::createDatabase(const QString& name)
     const QString path = dir + QLatin1Char('/') + name + QLatin1Char('-')
         + QUuid::createUuid().toString(QUuid::Id128).left(12) + QStringLiteral(".fdb");
     const QString full = address() + QLatin1Char(':') + path;
-    newdb::createDatabaseFile(full);
-    TLogon logon(QStringLiteral("server-setup"));
-    if (!logon.connectTo(full))
-        throw DbError(logon.lastError());
-    newdb::createSchema(logon);
-    newdb::seedInstallation(logon);
-    logon.close();
+    newdb::createInstallation(full);
     return path;
 }

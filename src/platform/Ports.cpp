@@ -139,7 +139,7 @@ bool PortFile::open(const QString& portName, Create create)
         flags |= O_CREAT | O_TRUNC;
     else
         flags |= O_APPEND;
-    const QByteArray native = QFileInfo(m_path).filePath().toLocal8Bit();
+    const QByteArray native = m_path.toLocal8Bit();
     int fd;
     do {
         fd = ::open(native.constData(), flags, 0666);

@@ -147,28 +147,7 @@ void printPages(const QString& printer, const QString& title, const Printout& te
     device.setDocName(title.isEmpty() ? QStringLiteral("sabrel22") : title);
     device.setPageMargins(QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
 
-    QFont font(text.fontFamily);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(text.fontSize > 0 ? text.fontSize : 7);
-
-    QPainter painter;
-    if (!painter.begin(&device))
-        fail(msg::cannotPrint(printer, QStringLiteral("o trabalho de impressão não começou")));
-    painter.setFont(font);
-    const QFontMetricsF metrics(painter.font(), &device);
-    const qreal pageHeight = device.pageLayout().paintRectPixels(device.resolution()).height();
-    qreal baseline = metrics.ascent();
-    for (const QString& line : text.lines) {
-        if (baseline + metrics.descent() > pageHeight && baseline > metrics.ascent()) {
-            device.newPage();
-            baseline = metrics.ascent();
-        }
-        painter.drawText(QPointF(0, baseline), drawable(line));
-        baseline += metrics.lineSpacing();
-    }
-    if (!painter.end())
-        fail(msg::cannotPrint(printer, QStringLiteral("o trabalho de impressão não terminou")));
+    renderLines(device, text);
 }
 
 } // namespace
@@ -199,6 +178,32 @@ void printTextJob(const QString& printer, const Printout& text, const QByteArray
         sendRaw(target, title, jobBytes(text, prefix, suffix));
     else
         printPages(target, title, text);
+}
+
+void renderLines(QPrinter& device, const Printout& text)
+{
+    QFont font(text.fontFamily);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(text.fontSize > 0 ? text.fontSize : 7);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        fail(msg::cannotPrint(device.printerName(), QStringLiteral("o trabalho de impressão não começou")));
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &device);
+    const qreal pageHeight = device.pageLayout().paintRectPixels(device.resolution()).height();
+    qreal baseline = metrics.ascent();
+    for (const QString& line : text.lines) {
+        if (baseline + metrics.descent() > pageHeight && baseline > metrics.ascent()) {
+            device.newPage();
+            baseline = metrics.ascent();
+        }
+        painter.drawText(QPointF(0, baseline), drawable(line));
+        baseline += metrics.lineSpacing();
+    }
+    if (!painter.end())
+        fail(msg::cannotPrint(device.printerName(), QStringLiteral("o trabalho de impressão não terminou")));
 }
 
 } // namespace printers

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 namespace printers {
 
 // Installed printers in the order the platform lists them.
@@ -26,5 +28,10 @@ QString resolve(const QString& name);
 void printTextJob(const QString& printer, const Printout& text,
                   const QByteArray& prefix = QByteArray(), const QByteArray& suffix = QByteArray(),
                   const QString& title = QString());
+
+// Draws the lines on a page device already set up (a station queue, a PDF file):
+// one printed line per text line in the printout's font, page after page, control
+// bytes left out. Throws std::runtime_error when the device will not start.
+void renderLines(QPrinter& device, const Printout& text);
 
 } // namespace printers

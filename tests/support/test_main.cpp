@@ -4,6 +4,7 @@
 #include "platform/FirebirdEnv.h"
 
 #include <QApplication>
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     prepareFirebirdEnvironment();
+    // No test prints on the machine's own printers: until a test starts its CUPS
+    // sandbox, the printer list is that of a server that is not there.
+    cupsSetServer("/nonexistent/sabrel22-tests/cups.sock");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -1,4 +1,5 @@
 #include "core/Program.h"
+#include "core/ProgramWindows.h"
 #include "core/UnitLogon.h"
 #include "core/UnitPrincipal.h"
 #include "core/uMensagemWindow.h"
@@ -18,6 +19,7 @@ int runProgram(QApplication& app)
     }
 
     applyProgramStyle(app);
+    registerProgramWindows();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QApplication::setApplicationDisplayName(QStringLiteral("Sabrel 22 plus"));
 

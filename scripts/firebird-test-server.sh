@@ -26,7 +26,11 @@ start)
   echo "$dir"
   ;;
 stop)
-  [ -f "$PIDFILE" ] && kill "$(cat "$PIDFILE")" 2>/dev/null && rm -f "$PIDFILE"
+  if [ -f "$PIDFILE" ]; then
+    kill "$(cat "$PIDFILE")" 2>/dev/null
+    rm -f "$PIDFILE"
+  fi
   rm -rf /tmp/sabrel22-server-db
+  exit 0
   ;;
 esac

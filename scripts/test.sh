@@ -3,12 +3,13 @@
 # every test. The Firebird server is stopped again at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+top=$(pwd)
 bash scripts/deps.sh
 bash scripts/build.sh
 
 if dir=$(bash scripts/firebird-test-server.sh start); then
   export SABREL22_TEST_SERVER=127.0.0.1 SABREL22_TEST_SERVER_DIR="$dir"
-  trap 'bash scripts/firebird-test-server.sh stop' EXIT
+  trap 'bash "$top/scripts/firebird-test-server.sh" stop' EXIT
 else
   echo "Sem servidor Firebird: os testes de servidor serão pulados, com o motivo." >&2
 fi

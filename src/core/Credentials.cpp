@@ -10,11 +10,11 @@
 bool credentialsMatch(const QString& typedName, const QString& typedPassword,
                       const QString& storedName, const QString& storedPassword)
 {
-    const QString name = UpperAZ(typedName.trimmed());
+    const QString name = UpperAZ(TrimText(typedName));
     if (name.isEmpty())
         return false;   // a blank users row must not let anyone in
-    return name == UpperAZ(storedName.trimmed())
-        && UpperAZ(typedPassword.trimmed()) == UpperAZ(storedPassword.trimmed());
+    return name == UpperAZ(TrimText(storedName))
+        && UpperAZ(TrimText(typedPassword)) == UpperAZ(TrimText(storedPassword));
 }
 
 namespace {

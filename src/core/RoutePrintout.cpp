@@ -78,7 +78,7 @@ LineFile setupFile()
 
 bool isKeyword(const QString& value, const QString& keyword, bool trim)
 {
-    return (trim ? value.trimmed() : value) == keyword;
+    return (trim ? TrimText(value) : value) == keyword;
 }
 
 QByteArray lineBytes(const Printout& text)
@@ -95,7 +95,7 @@ QByteArray lineBytes(const Printout& text)
 // error box.
 void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
 {
-    if (port.trimmed().isEmpty())
+    if (TrimText(port).isEmpty())
         throw std::runtime_error(msg::noPortGiven(slot).toStdString());
     ports::PortFile file;
     if (!file.open(port, ports::PortFile::Create::FileNames))
@@ -194,7 +194,7 @@ RouteResult RoutePrintout(const Printout& text, PrinterSlot slot, const RouteOpt
     if (options.alwaysPreview)
         value = SetComSettings::preview();
 
-    if (options.monitorTest && value.trimmed() == SetComSettings::kitchenMonitor())
+    if (options.monitorTest && TrimText(value) == SetComSettings::kitchenMonitor())
         return RouteResult::KitchenMonitor;
 
     if (options.forcePreview || isKeyword(value, SetComSettings::preview(), options.trimKeywords)) {
@@ -218,7 +218,7 @@ RouteResult RoutePrintout(const Printout& text, PrinterSlot slot, const RouteOpt
     if (options.endOfReceipt)
         suffix += printseq::endOfReceipt();
     if (options.trailer) {
-        const QString enabled = setup.line(kTrailerSwitchLine).trimmed();
+        const QString enabled = TrimText(setup.line(kTrailerSwitchLine));
         if (enabled == QLatin1String("S") || enabled == QLatin1String("s"))
             suffix += printseq::rollReportTrailer();
     }
@@ -232,11 +232,11 @@ RouteResult RouteDeliveryPrintout(const Printout& text)
     const LineFile setup = setupFile();
     const QString value = setup.line(SlotSetupLine(slot));
 
-    if (value.trimmed() == SetComSettings::preview()) {
+    if (TrimText(value) == SetComSettings::preview()) {
         ShowPreview(text);
         return RouteResult::Previewed;
     }
-    if (value.trimmed() == SetComSettings::noPrinting())
+    if (TrimText(value) == SetComSettings::noPrinting())
         return RouteResult::NotPrinted;
 
     try {
@@ -279,7 +279,7 @@ RouteResult RouteLegacyPrintout(const Printout& text, PrinterSlot slot, bool pre
         if (!OpenPrinterPort(legacyPort(code)))
             return RouteResult::NotPrinted;
         if (condensed) {
-            const QString mode = setup.line(kCondensedLine).trimmed();
+            const QString mode = TrimText(setup.line(kCondensedLine));
             if (mode == QLatin1String("15"))
                 WritePrinterPortLine(QString(QChar(0x0F)));
             else if (mode == QLatin1String("18"))

@@ -158,40 +158,7 @@ bool SetComSettings::isKitchen(PrinterSlot slot)
 
 std::optional<int> SetComSettings::wholeNumber(QStringView s)
 {
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        negative = s[i++] == u'-';
-    int base = 10;
-    if (i < s.size() && s[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == s.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        const char16_t c = s[i].toLower().unicode();
-        int digit;
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f')
-            digit = c - u'a' + 10;
-        else
-            return std::nullopt;
-        v = v * base + digit;
-        if (v > 0x80000000LL)
-            return std::nullopt;
-    }
-    v = negative ? -v : v;
-    if (v > INT_MAX || v < INT_MIN)
-        return std::nullopt;
-    return int(v);
+    return TextToInt(s);
 }
 
 QString SetComSettings::yesNoOr(const QString& text, const QString& fallback)
@@ -248,11 +215,5 @@ bool SetComSettings::usesPort(const QString& destination)
 
 QString SetComSettings::trimmed(const QString& s)
 {
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] <= u' ')
-        ++b;
-    while (e > b && s[e - 1] <= u' ')
-        --e;
-    return s.mid(b, e - b);
+    return TrimText(s);
 }

@@ -1,6 +1,8 @@
 #include "core/Startup.h"
 #include "core/SchemaUpgrade.h"
+#include "core/FormatFloat.h"
 #include "core/UnitLogon.h"
+#include "core/uMensagem.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
@@ -8,9 +10,7 @@ namespace startup {
 
 bool isWholeNumber(const QString& text)
 {
-    bool ok = false;
-    text.toInt(&ok);
-    return ok;
+    return TextToInt(text).has_value();
 }
 
 QString readTerminalNumber()
@@ -48,11 +48,8 @@ namespace startup {
 
 QString terminalFromAnswer(const QString& answer, const QString& current)
 {
-    bool ok = false;
-    const int n = answer.toInt(&ok);
-    QString result = ok ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : current;
-    if (ok && n < 0)
-        result = QStringLiteral("-%1").arg(-n, 2, 10, QLatin1Char('0'));
+    const std::optional<int> n = TextToInt(answer);
+    QString result = n ? FormatFloat(u"00", Decimal(*n)) : current;
     if (!isWholeNumber(result))
         result = QStringLiteral("1");
     return result;

@@ -119,16 +119,16 @@ QString TLogon::settleServerAddress(const QString& plnText, const std::optional<
 {
     QString candidate = plnText;
     QString address = plnText;                       // stored as returned
-    if (candidate.trimmed() == QLatin1String("nil"))
+    if (TrimText(candidate) == QLatin1String("nil"))
         candidate.clear();
-    if (candidate.trimmed().size() < 6)
+    if (TrimText(candidate).size() < 6)
         candidate.clear();
     if (setupRedeFirstLine && !candidate.isEmpty() && !setupRedeFirstLine->trimmed().isEmpty())
         address = *setupRedeFirstLine;               // exactly as read
-    if (address.trimmed().size() < 8)
+    if (TrimText(address).size() < 8)
         address.clear();
     if (!address.isEmpty()) {
-        const QChar first = address.trimmed().at(0);
+        const QChar first = TrimText(address).at(0);
         if (first < QLatin1Char('0') || first > QLatin1Char('9'))
             address.clear();
     }
@@ -137,9 +137,9 @@ QString TLogon::settleServerAddress(const QString& plnText, const std::optional<
 
 QString TLogon::databaseNameFor(const QString& serverAddress)
 {
-    if (serverAddress.trimmed().isEmpty())
+    if (TrimText(serverAddress).isEmpty())
         return station::path(QString::fromLatin1(kLocalDatabase));
-    return serverAddress.trimmed() + QLatin1Char(':') + stationSettings::serverDatabasePath();
+    return TrimText(serverAddress) + QLatin1Char(':') + stationSettings::serverDatabasePath();
 }
 
 TLogon::StartResult TLogon::DataModuleCreate()
@@ -148,7 +148,7 @@ TLogon::StartResult TLogon::DataModuleCreate()
     std::optional<QString> setupRede;
     try {
         // The file is read only when the station setting named a server.
-        QString candidate = pln.trimmed();
+        QString candidate = TrimText(pln);
         if (candidate != QLatin1String("nil") && candidate.size() >= 6) {
             if (auto f = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\SetupRede.Ini")))
                 setupRede = f->line(0);
@@ -159,7 +159,7 @@ TLogon::StartResult TLogon::DataModuleCreate()
     }
     ServerAddress = settleServerAddress(pln, setupRede);
 
-    if (ServerAddress.trimmed().isEmpty()) {
+    if (TrimText(ServerAddress).isEmpty()) {
         // A local file that cannot be opened is not reported here: the first
         // statement of the start-up fails and says why.
         return connectTo(databaseNameFor(QString())) ? StartResult::Connected : StartResult::NotConnected;

@@ -7,10 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
-
-// Blanks and control characters removed at both ends, as Delphi's Trim does.
-QString trimmed(const QString& s)
+QString TrimText(const QString& s)
 {
     qsizetype b = 0;
     qsizetype e = s.size();
@@ -21,6 +18,8 @@ QString trimmed(const QString& s)
     return s.mid(b, e - b);
 }
 
+namespace {
+
 // Delphi's Copy(s, 1, n): a negative count gives an empty text.
 QString leftPart(const QString& s, qsizetype n)
 {
@@ -29,7 +28,9 @@ QString leftPart(const QString& s, qsizetype n)
 
 // Integer text as Delphi's StrToInt reads it: leading blanks, optional sign,
 // decimal digits or a '$' / '0x' hexadecimal prefix; nothing after.
-std::optional<int> textToInt(QStringView s)
+} // namespace
+
+std::optional<int> TextToInt(QStringView s)
 {
     qsizetype i = 0;
     while (i < s.size() && s[i] == u' ')
@@ -66,6 +67,8 @@ std::optional<int> textToInt(QStringView s)
         return std::nullopt;
     return int(v);
 }
+
+namespace {
 
 // Reads d/m/y the way StrToDate does under the "dd/mm/yy" short format:
 // blanks allowed around the parts, day and month of 1 or 2 digits, year of 1,
@@ -162,36 +165,36 @@ QString RepeatText(const QString& text, int count)
 
 QString FormatItemLine(const QString& description, const QString& value)
 {
-    const QString v = trimmed(value);
-    return leftPart(PadRight(trimmed(description), 34), 34 - v.size()) + QStringLiteral("  ") + v;
+    const QString v = TrimText(value);
+    return leftPart(PadRight(TrimText(description), 34), 34 - v.size()) + QStringLiteral("  ") + v;
 }
 
 QString FormatQuantityItemLine(const QString& description, const QString& quantity,
                                const QString& unitPrice, const QString& total)
 {
-    const QString desc = trimmed(description);
+    const QString desc = TrimText(description);
     const QString price = FormatFloatLeftPadded(QStringLiteral("0.00"), 7, TextToDecimal(unitPrice));
     const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, TextToDecimal(total));
-    const QString tail = quantityText(trimmed(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + price + tot;
+    const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + price + tot;
     return leftPart(PadRight(desc, 34), 34 - tail.size()) + QStringLiteral("  ") + tail;
 }
 
 QString FormatQuantityItemLine2(const QString& description, const QString& quantity,
                                 const QString& /*ignored*/, const QString& total)
 {
-    const QString desc = trimmed(description);
+    const QString desc = TrimText(description);
     const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, TextToDecimal(total));
-    const QString tail = quantityText(trimmed(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + tot;
+    const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + tot;
     return leftPart(PadRight(desc, 34), 34 - tail.size()) + QStringLiteral("  ") + tail;
 }
 
 QString FormatKitchenLine(const QString& name, const QString& quantity,
                           const QString& unitValue, const QString& total)
 {
-    const QString n = leftPart(trimmed(name) + QString(21, u' '), 30);
-    const QString unit = trimmed(unitValue);
-    const QString tot = trimmed(total);
-    QString qty = quantityText(trimmed(quantity), QStringLiteral("0.000"), QStringLiteral("00000"));
+    const QString n = leftPart(TrimText(name) + QString(21, u' '), 30);
+    const QString unit = TrimText(unitValue);
+    const QString tot = TrimText(total);
+    QString qty = quantityText(TrimText(quantity), QStringLiteral("0.000"), QStringLiteral("00000"));
     const qsizetype measure = unit.size() + 2 + tot.size();
     QString tail = unit + QStringLiteral("  ") + tot;
     if (qty == u"04321") { // the code 4321 marks an addition: no total on its line
@@ -204,9 +207,9 @@ QString FormatKitchenLine(const QString& name, const QString& quantity,
 QString FormatQuantityPriceLine(const QString& description, const QString& quantity,
                                 const QString& price, const QString& total)
 {
-    const QString desc = leftPart(trimmed(description) + QString(21, u' '), 30);
-    const QString tail = quantityText(trimmed(quantity), QStringLiteral("0.#"), QStringLiteral("0"))
-                         + u'x' + trimmed(price) + u'=' + trimmed(total);
+    const QString desc = leftPart(TrimText(description) + QString(21, u' '), 30);
+    const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.#"), QStringLiteral("0"))
+                         + u'x' + TrimText(price) + u'=' + TrimText(total);
     return leftPart(PadRight(desc, 36), 36 - tail.size()) + QStringLiteral("  ") + tail;
 }
 
@@ -247,8 +250,8 @@ int DatePart(int selector, const QDate& date)
 
 int TimeToMinutes(const QString& timeText)
 {
-    const auto hours = textToInt(QStringView(timeText).left(2));
-    const auto minutes = textToInt(QStringView(timeText).mid(3, 2));
+    const auto hours = TextToInt(QStringView(timeText).left(2));
+    const auto minutes = TextToInt(QStringView(timeText).mid(3, 2));
     return hours && minutes ? *hours * 60 + *minutes : 0;
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include <stdexcept>
 
@@ -69,6 +70,15 @@ QString PrinterChoiceCode(const QString& choice);
 // Accented letters to plain ones, apostrophes to points.
 QString StripAccents(const QString& text);
 // Only the letters a to z upper-cased; accented letters stay as they are.
+// Blanks and control characters removed at both ends (what "trimmed" means
+// everywhere in the program).
+QString TrimText(const QString& text);
+
+// Integer text as the stations have always read it (StrToInt): leading blanks,
+// an optional sign, decimal digits or a '$' / '0x' hexadecimal prefix, nothing
+// after. nullopt when the text is not a whole number.
+std::optional<int> TextToInt(QStringView text);
+
 QString UpperAZ(const QString& text);
 
 // Spreads the free width of a grid over its columns: with totalSize != 0 each

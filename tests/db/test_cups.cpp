@@ -1,6 +1,7 @@
 // Printing through a real CUPS server: a raw receipt-printer queue whose device
 // is a TCP listener of the test (the bytes are compared exactly) and a page
 // printer that writes a PDF, read back with pdftotext.
+#include "PrintFixtures.h"
 #include "CupsSandbox.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -18,26 +19,7 @@
 
 namespace {
 
-QString S(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QByteArray crlf(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
-    return out;
-}
-
-const QByteArray kEndOfReceipt("\x1B\x76\x64\r\n", 5);
 const QByteArray kTrailer("\x1D\xF9\x20\x00\x1B\x74\x08\x1B\x76\x8C\r\n", 12);
-
-Printout receipt()
-{
-    Printout p;
-    p.lines = QStringList{S("CUPOM 000123"), S("Pão de queijo      R$ 5,00"), S("Ação €"), QString()};
-    return p;
-}
-const QByteArray kReceiptBytes = crlf({"CUPOM 000123", "P\xE3o de queijo      R$ 5,00", "A\xE7\xE3o \x80", ""});
 
 class CupsPrinting : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // byte, the preview, the delivery and legacy routes, and the raw device writer.
 // Printer queues are covered with a real CUPS server in test_cups.cpp; here the
 // process has no print server, so the printer path ends in "no printer".
+#include "PrintFixtures.h"
 #include "CupsSandbox.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -24,27 +25,7 @@
 
 namespace {
 
-QString S(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Lines ended by CR LF, as a device receives them (already Windows-1252).
-QByteArray crlf(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
-    return out;
-}
-
-const QByteArray kEndOfReceipt("\x1B\x76\x64\r\n", 5);
 const QByteArray kDrawer("\x1B\x76\x8C\r\n", 5);
-
-Printout receipt()
-{
-    Printout p;
-    p.lines = QStringList{S("CUPOM 000123"), S("Pão de queijo      R$ 5,00"), S("Ação €"), QString()};
-    return p;
-}
-const QByteArray kReceiptBytes = crlf({"CUPOM 000123", "P\xE3o de queijo      R$ 5,00", "A\xE7\xE3o \x80", ""});
 
 // A serial line of this machine: the program writes to the terminal side, the
 // test reads what arrives at the other end.

@@ -6,9 +6,12 @@
 #include "core/Ribbon.h"
 #include "core/UnSenha.h"
 #include "core/UnitAcessos.h"
+#include "core/Program.h"
 #include "core/UnitPrincipal.h"
+#include "platform/InstanceLock.h"
 
 #include <QFile>
+#include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -221,4 +224,16 @@ TEST(Ribbon, SmallJobsOfTheConfigurationTab)
     d.answerFileDialog(good);
     w.clickButton(QStringLiteral("Configuração"), QStringLiteral("Altera Imagem Central do Sistema"));
     EXPECT_EQ(st.readFile(QStringLiteral("c:\\Miltrex\\vavoz\\templogo.ini")), QStringList{good});
+}
+
+TEST(Program, SecondCopyOnTheStationIsRefusedAndTheFirstUndisturbed)
+{
+    TestStation st(false);
+    ScriptedDialogs d;
+    InstanceLock first(QStringLiteral("InstanciaIniciadaSabrel22"));
+    ASSERT_TRUE(first.tryAcquire());
+    EXPECT_EQ(runProgram(*qApp), 0);
+    EXPECT_EQ(d.messageTexts(), QStringList{QStringLiteral("Ja existe uma copia do programa em execução.")});
+    EXPECT_TRUE(d.windowsShown.isEmpty());   // no data module, no login
+    EXPECT_TRUE(first.tryAcquire());
 }

@@ -158,15 +158,7 @@ QByteArray drawer()
 
 int SlotSetupLine(PrinterSlot slot)
 {
-    switch (slot) {
-    case PrinterSlot::Conference: return 12;
-    case PrinterSlot::Closing: return 15;
-    case PrinterSlot::Kitchen1: return 13;
-    case PrinterSlot::Kitchen2: return 14;
-    case PrinterSlot::Kitchen3: return 18;
-    case PrinterSlot::Kitchen4: return 19;
-    }
-    return 12;
+    return SetComSettings::setupLineOf(slot);
 }
 
 QString SlotDestination(PrinterSlot slot)

@@ -81,16 +81,6 @@ bool isKeyword(const QString& value, const QString& keyword, bool trim)
     return (trim ? TrimText(value) : value) == keyword;
 }
 
-QByteArray lineBytes(const Printout& text)
-{
-    QByteArray bytes;
-    for (const QString& line : text.lines) {
-        bytes += toWin1252(line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 // One job on the slot's port: open, write, close. Throws with a text for the
 // error box.
 void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
@@ -197,7 +187,7 @@ RouteResult RoutePrintout(const Printout& text, PrinterSlot slot, const RouteOpt
         return RouteResult::NotPrinted;
 
     if (value == SetComSettings::askPort()) {
-        QByteArray bytes = lineBytes(text);
+        QByteArray bytes = printers::jobBytes(text);
         if (options.endOfReceipt)
             bytes += printseq::endOfReceipt();
         writeToPort(slot, SlotPortName(slot), bytes);
@@ -234,7 +224,7 @@ RouteResult RouteDeliveryPrintout(const Printout& text)
     try {
         if (value == SetComSettings::askPort()) {
             const QString port = SlotPortName(slot);
-            writeToPort(slot, port, lineBytes(text));
+            writeToPort(slot, port, printers::jobBytes(text));
             writeToPort(slot, port, printseq::drawer());
             return RouteResult::Port;
         }

@@ -94,16 +94,6 @@ bool isRawQueue(const Destinations& dests, const QString& printer)
         || model.compare(QLatin1String("Unknown"), Qt::CaseInsensitive) == 0;
 }
 
-QByteArray jobBytes(const Printout& text, const QByteArray& prefix, const QByteArray& suffix)
-{
-    QByteArray bytes = prefix;
-    for (const QString& line : text.lines) {
-        bytes += toWin1252(line);
-        bytes += "\r\n";
-    }
-    bytes += suffix;
-    return bytes;
-}
 
 void sendRaw(const QString& printer, const QString& title, const QByteArray& bytes)
 {
@@ -178,6 +168,17 @@ void printTextJob(const QString& printer, const Printout& text, const QByteArray
         sendRaw(target, title, jobBytes(text, prefix, suffix));
     else
         printPages(target, title, text);
+}
+
+QByteArray jobBytes(const Printout& text, const QByteArray& prefix, const QByteArray& suffix)
+{
+    QByteArray bytes = prefix;
+    for (const QString& line : text.lines) {
+        bytes += toWin1252(line);
+        bytes += "\r\n";
+    }
+    bytes += suffix;
+    return bytes;
 }
 
 void renderLines(QPrinter& device, const Printout& text)

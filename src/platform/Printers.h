@@ -29,6 +29,10 @@ void printTextJob(const QString& printer, const Printout& text,
                   const QByteArray& prefix = QByteArray(), const QByteArray& suffix = QByteArray(),
                   const QString& title = QString());
 
+// The bytes of a text job: prefix, each line in Windows-1252 followed by CR LF, suffix.
+QByteArray jobBytes(const Printout& text, const QByteArray& prefix = QByteArray(),
+                    const QByteArray& suffix = QByteArray());
+
 // Draws the lines on a page device already set up (a station queue, a PDF file):
 // one printed line per text line in the printout's font, page after page, control
 // bytes left out. Throws std::runtime_error when the device will not start.

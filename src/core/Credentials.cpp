@@ -42,7 +42,6 @@ LoginSession::Outcome LoginSession::confirm(const QString& typedName, const QStr
         m_logon.closeDataset(QStringLiteral("Pesquisa"));
         ctx::station().OutsideErpLink = stationSettings::outsideErpLink();
 
-        bool found = false;
         m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from Miltrex "), QStringLiteral("OPEN"));
         QSqlQuery& u = m_logon.dataset(QStringLiteral("Pesquisa"));
         struct Match { QString name, master; int rights; };
@@ -54,14 +53,13 @@ LoginSession::Outcome LoginSession::confirm(const QString& typedName, const QStr
         m_logon.closeDataset(QStringLiteral("Pesquisa"));
         // Every matching row is a login of its own; the last one is the operator.
         for (const Match& m : matches) {
-            found = true;
             m_acceptedName = m.name;
             m_acceptedMaster = m.master;
             ctx::op().CurrentRights = m.rights;
             ctx::op().LoginRights = m.rights;
             writeHistorico(m_logon, m.name, QStringLiteral("Entrou Programa"));
         }
-        if (found)
+        if (!matches.empty())
             return Outcome::Accepted;
     } catch (const DbError& e) {
         m_error = e.message();

@@ -32,11 +32,6 @@ DbError::DbError(const QString& message)
 {
 }
 
-bool DbError::isConnectionLost() const
-{
-    return m_native == QLatin1String("-902") || m_native == QLatin1String("-901");
-}
-
 bool DbError::isCharacterSetError() const
 {
     return isTransliteration(m_raw);

@@ -14,7 +14,6 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
     QString sql() const { return m_sql; }
     QString nativeCode() const { return m_native; }
-    bool isConnectionLost() const;     // -902 and friends: the server went away
     bool isCharacterSetError() const;  // text the database's character set cannot hold
 
 private:

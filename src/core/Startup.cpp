@@ -55,6 +55,27 @@ QString terminalFromAnswer(const QString& answer, const QString& current)
     return result;
 }
 
+namespace {
+const QString kTempLogo = QStringLiteral("c:\\Miltrex\\vavoz\\templogo.ini");
+}
+
+QString centralPicturePath()
+{
+    try {
+        if (auto f = LineFile::load(station::path(kTempLogo))) {
+            if (!f->line(0).isEmpty())
+                return station::path(f->line(0));
+        }
+    } catch (...) {
+    }
+    return QString();
+}
+
+void saveCentralPicturePath(const QString& file)
+{
+    LineFile::save(station::pathForWriting(kTempLogo), {file});
+}
+
 void writeTerminalNumber(const QString& number)
 {
     LineFile::save(station::pathForWriting(u"terminal.ini"), {number});

@@ -24,6 +24,12 @@ bool isWholeNumber(const QString& text);
 } // namespace startup
 
 namespace startup {
+// The central picture the station chose (line 0 of templogo.ini), as a real
+// path; empty when none was chosen or the setting cannot be read.
+QString centralPicturePath();
+// Remembers the chosen picture for the next start.
+void saveCentralPicturePath(const QString& file);
+
 // "Configura terminal de Rede": the answer as a whole number with mask "00";
 // an answer that is not a number keeps the current number, and a current number
 // that is not one either gives "1".

@@ -1,7 +1,6 @@
 #include "core/UnSenha.h"
 #include "core/uMensagemWindow.h"
-#include "platform/LineFile.h"
-#include "platform/StationPaths.h"
+#include "core/Startup.h"
 #include "platform/Dialogs.h"
 #include "ui_UnSenha.h"
 
@@ -30,15 +29,9 @@ TFormProtecao::TFormProtecao(LoginSession& session, QWidget* parent)
     connect(ui->leaveButton, &QPushButton::clicked, this, &TFormProtecao::leave);
 
     // The central picture, when one was chosen; any problem leaves the area empty.
-    try {
-        if (auto f = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\templogo.ini"))) {
-            const QString file = station::path(f->line(0));
-            QPixmap picture;
-            if (!f->line(0).isEmpty() && picture.load(file))
-                ui->picture->setPixmap(picture.scaled(ui->picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        }
-    } catch (...) {
-    }
+    QPixmap picture;
+    if (const QString file = startup::centralPicturePath(); !file.isEmpty() && picture.load(file))
+        ui->picture->setPixmap(picture.scaled(ui->picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ui->EditNome->setFocus();
 }
 

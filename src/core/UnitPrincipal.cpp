@@ -24,7 +24,6 @@
 
 namespace {
 const QString kAttention = QStringLiteral("ATENÇÃO");
-const QString kTempLogo = QStringLiteral("c:\\Miltrex\\vavoz\\templogo.ini");
 const QString kLoyaltyDone = QStringLiteral("     Arquivo Inicializado com Exito!     ");
 const QString kBackupNotice = QStringLiteral("Utilize o Aplicativo instalado\r\njunto com o programa\r\n"
                                              "para fazer o Backup e restauração\r\nda base de dados");
@@ -140,13 +139,8 @@ bool TPrincipal::FormCreate()
         ctx::station().TerminalNumber = startup::readTerminalNumber();
         QApplication::setApplicationDisplayName(QStringLiteral("Rizaroverer 20"));
         // The short date format dd/mm/yy is what every date text of the program uses.
-        try {
-            if (auto f = LineFile::load(station::path(kTempLogo))) {
-                if (!f->line(0).isEmpty())
-                    loadCentralPicture(station::path(f->line(0)), false);
-            }
-        } catch (...) {
-        }
+        if (const QString picture = startup::centralPicturePath(); !picture.isEmpty())
+            loadCentralPicture(picture, false);
         ctx::station().CondensedOnCode = startup::condensedOnCode();
     } catch (const std::exception& e) {
         dialogs().errorBox(QString::fromUtf8(e.what()));
@@ -259,7 +253,7 @@ void TPrincipal::changeCentralPicture()
     if (file.isEmpty())
         return;
     loadCentralPicture(file, true);   // an unreadable picture raises and templogo.ini stays
-    LineFile::save(station::pathForWriting(kTempLogo), {file});
+    startup::saveCentralPicturePath(file);
 }
 
 void TPrincipal::resetLoyaltyPoints()

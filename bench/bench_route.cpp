@@ -3,7 +3,7 @@
 // writes and closes it. Beside it, the bare system calls for the same bytes.
 //
 //   bench_route [runs]      (default 2000)
-#include "core/RoutePrintout.h"
+#include "printing/RoutePrintout.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "platform/Win1252.h"

@@ -5,11 +5,11 @@
 // so start-up can be read as a number of round trips.
 //
 //   bench_startup                 (server figures when SABREL22_TEST_SERVER is set)
-#include "core/NewDatabase.h"
-#include "core/Program.h"
-#include "core/SchemaUpgrade.h"
-#include "core/UnSenha.h"
-#include "core/UnitLogon.h"
+#include "db/NewDatabase.h"
+#include "app/Program.h"
+#include "db/SchemaUpgrade.h"
+#include "shell/UnSenha.h"
+#include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "platform/FirebirdEnv.h"
 #include "platform/StationPaths.h"

@@ -3,8 +3,8 @@
 //
 //   sabrel22-instalar            the station of $SABREL22_ESTACAO (or the default root)
 //   sabrel22-instalar DATABASE   a database file or "host:path" on a server
-#include "core/NewDatabase.h"
-#include "core/UnitLogon.h"
+#include "db/NewDatabase.h"
+#include "db/UnitLogon.h"
 #include "platform/FirebirdEnv.h"
 #include "platform/StationPaths.h"
 

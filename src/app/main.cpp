@@ -1,5 +1,5 @@
 // Sabrel 22.
-#include "core/Program.h"
+#include "app/Program.h"
 #include "platform/FirebirdEnv.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "platform/Dialogs.h"
-#include "platform/WidgetDialogs.h"
+#include "core/WidgetDialogs.h"
 
 namespace {
 Dialogs* g_override = nullptr;

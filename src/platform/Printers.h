@@ -1,6 +1,6 @@
 #pragma once
 // The station's printers, as CUPS knows them.
-#include "core/Printout.h"
+#include "printing/Printout.h"
 
 #include <QByteArray>
 #include <QString>

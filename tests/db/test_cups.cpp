@@ -5,7 +5,7 @@
 #include "CupsSandbox.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/RoutePrintout.h"
+#include "printing/RoutePrintout.h"
 #include "platform/Printers.h"
 
 #include <QFile>

@@ -2,9 +2,9 @@
 // transactions, and connecting embedded and to a server.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/DbValues.h"
-#include "core/Transaction.h"
-#include "core/UnitErro.h"
+#include "db/DbValues.h"
+#include "db/Transaction.h"
+#include "db/UnitErro.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Login and the supervisor prompt against the users table.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/Credentials.h"
+#include "shell/Credentials.h"
 #include "core/Globals.h"
-#include "core/UnSenha.h"
-#include "core/UnitAcessos.h"
+#include "shell/UnSenha.h"
+#include "shell/UnitAcessos.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "CupsSandbox.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/RawPrinterPort.h"
-#include "core/RoutePrintout.h"
+#include "printing/RawPrinterPort.h"
+#include "printing/RoutePrintout.h"
 #include "platform/StationPaths.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // The start-up upgrade on new and older databases.
 #include "OlderDatabase.h"
 #include "TestStation.h"
-#include "core/Schema.h"
-#include "core/SchemaUpgrade.h"
-#include "core/Startup.h"
+#include "db/Schema.h"
+#include "db/SchemaUpgrade.h"
+#include "shell/Startup.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

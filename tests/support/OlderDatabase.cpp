@@ -1,8 +1,8 @@
 #include "OlderDatabase.h"
-#include "core/NewDatabase.h"
-#include "core/Schema.h"
-#include "core/SchemaUpgrade.h"
-#include "core/UnitLogon.h"
+#include "db/NewDatabase.h"
+#include "db/Schema.h"
+#include "db/SchemaUpgrade.h"
+#include "db/UnitLogon.h"
 
 #include <set>
 

@@ -1,5 +1,5 @@
 #include "ScriptedDialogs.h"
-#include "core/WindowRegistry.h"
+#include "shell/WindowRegistry.h"
 
 #include <QMetaObject>
 

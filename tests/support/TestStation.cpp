@@ -1,8 +1,8 @@
 #include "TestStation.h"
 #include "core/Globals.h"
-#include "core/DbValues.h"
-#include "core/NewDatabase.h"
-#include "core/Transaction.h"
+#include "db/DbValues.h"
+#include "db/NewDatabase.h"
+#include "db/Transaction.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 

@@ -5,7 +5,7 @@
 
 #include "QtPrinters.h"
 #include "core/Decimal.h"
-#include "core/UnitLogon.h"
+#include "db/UnitLogon.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The five settings files of the tab and printer settings: defaults, loading
 // rules, field checks and the order of saving.
 #include "QtPrinters.h"
-#include "core/SetComSettings.h"
+#include "printing/SetComSettings.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 

@@ -1,8 +1,8 @@
 // Start-up rules that need neither a database nor a window.
 #include "TestStation.h"
-#include "core/Credentials.h"
-#include "core/Startup.h"
-#include "core/UnitLogon.h"
+#include "shell/Credentials.h"
+#include "shell/Startup.h"
+#include "db/UnitLogon.h"
 #include "platform/InstanceLock.h"
 #include "platform/StationPaths.h"
 

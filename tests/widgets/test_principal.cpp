@@ -3,11 +3,11 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/Globals.h"
-#include "core/Ribbon.h"
-#include "core/UnSenha.h"
-#include "core/UnitAcessos.h"
-#include "core/Program.h"
-#include "core/UnitPrincipal.h"
+#include "shell/Ribbon.h"
+#include "shell/UnSenha.h"
+#include "shell/UnitAcessos.h"
+#include "app/Program.h"
+#include "shell/UnitPrincipal.h"
 #include "platform/InstanceLock.h"
 
 #include <QFile>

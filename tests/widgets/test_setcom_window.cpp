@@ -2,7 +2,7 @@
 // keyboard and what "Confirmar" leaves in the five files.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/UnitSetCom.h"
+#include "printing/UnitSetCom.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // saves it as a Word document that reads back to the same lines and font.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "core/UnitVisao.h"
-#include "core/SetComSettings.h"
+#include "printing/UnitVisao.h"
+#include "printing/SetComSettings.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/WidgetDialogs.h"
+#include "core/WidgetDialogs.h"
 #include "core/uMensagemWindow.h"
 
 #include <QApplication>

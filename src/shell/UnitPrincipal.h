@@ -1,6 +1,6 @@
 #pragma once
 // The main window: start-up, login, the ribbon, and the "Saiu Programa" record.
-#include "core/Ribbon.h"
+#include "shell/Ribbon.h"
 
 #include <QMainWindow>
 #include <memory>

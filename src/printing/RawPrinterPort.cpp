@@ -1,4 +1,4 @@
-#include "core/RawPrinterPort.h"
+#include "printing/RawPrinterPort.h"
 
 #include "core/uMensagemWindow.h"
 #include "platform/Ports.h"

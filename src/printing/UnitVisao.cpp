@@ -1,6 +1,6 @@
-#include "core/UnitVisao.h"
+#include "printing/UnitVisao.h"
 
-#include "core/SetComSettings.h"
+#include "printing/SetComSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/LineFile.h"
 #include "platform/Printers.h"

@@ -1,4 +1,4 @@
-#include "core/SetComSettings.h"
+#include "printing/SetComSettings.h"
 
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"

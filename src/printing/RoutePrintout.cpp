@@ -1,7 +1,7 @@
-#include "core/RoutePrintout.h"
+#include "printing/RoutePrintout.h"
 
-#include "core/RawPrinterPort.h"
-#include "core/UnitVisao.h"
+#include "printing/RawPrinterPort.h"
+#include "printing/UnitVisao.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "platform/LineFile.h"

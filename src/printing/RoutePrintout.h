@@ -29,8 +29,8 @@
 // that takes no job, no printer installed) throw std::runtime_error with a text
 // for the standard error box; the calling action stops there.
 
-#include "core/Printout.h"
-#include "core/SetComSettings.h"   // PrinterSlot
+#include "printing/Printout.h"
+#include "printing/SetComSettings.h"   // PrinterSlot
 
 #include <QByteArray>
 #include <QString>

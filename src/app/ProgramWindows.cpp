@@ -1,6 +1,6 @@
-#include "core/ProgramWindows.h"
-#include "core/UnitSetCom.h"
-#include "core/WindowRegistry.h"
+#include "app/ProgramWindows.h"
+#include "printing/UnitSetCom.h"
+#include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
 {

@@ -1,4 +1,4 @@
-#include "core/WindowRegistry.h"
+#include "shell/WindowRegistry.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>

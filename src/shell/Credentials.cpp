@@ -1,8 +1,8 @@
-#include "core/Credentials.h"
+#include "shell/Credentials.h"
 #include "core/Globals.h"
-#include "core/Historico.h"
+#include "db/Historico.h"
 #include "core/StationSettings.h"
-#include "core/UnitLogon.h"
+#include "db/UnitLogon.h"
 #include "core/uMensagem.h"
 
 #include <QSqlRecord>

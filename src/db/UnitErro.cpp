@@ -1,4 +1,4 @@
-#include "core/UnitErro.h"
+#include "db/UnitErro.h"
 #include "ui_UnitErro.h"
 
 TFormErro::TFormErro(const QString& serverAddress, QWidget* parent)

@@ -1,6 +1,6 @@
-#include "core/Ribbon.h"
+#include "shell/Ribbon.h"
 #include "core/Globals.h"
-#include "core/UnitAcessos.h"
+#include "shell/UnitAcessos.h"
 #include "core/uMensagem.h"
 
 #include <QStringList>

@@ -6,7 +6,7 @@
 // bound parameters. A shared query holds only what its last user put there:
 // nobody may rely on what another handler left in it.
 
-#include "core/DbError.h"
+#include "db/DbError.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

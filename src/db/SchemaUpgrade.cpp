@@ -1,6 +1,6 @@
-#include "core/SchemaUpgrade.h"
-#include "core/Schema.h"
-#include "core/UnitLogon.h"
+#include "db/SchemaUpgrade.h"
+#include "db/Schema.h"
+#include "db/UnitLogon.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "core/Schema.h"
+#include "db/Schema.h"
 
 #include <cstring>
 #include <initializer_list>

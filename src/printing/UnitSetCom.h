@@ -2,7 +2,7 @@
 // "Setup da na comanda": the station's tab and printer settings (setup.INI,
 // portas.INI, fonte.INI, junta.INI, MensagemCupom.INI). The files are read when
 // the window is created and all written by "Confirmar", the only way out.
-#include "core/SetComSettings.h"
+#include "printing/SetComSettings.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "core/DbError.h"
+#include "db/DbError.h"
 
 namespace {
 bool isTransliteration(const QString& text)

@@ -5,7 +5,7 @@
 //   ... statements ...
 //   tx.commit();
 
-#include "core/DbError.h"
+#include "db/DbError.h"
 #include <QSqlDatabase>
 
 class Transaction {

@@ -1,5 +1,5 @@
-#include "core/DbValues.h"
-#include "core/DbError.h"
+#include "db/DbValues.h"
+#include "db/DbError.h"
 
 Decimal decimalFrom(const QVariant& v)
 {

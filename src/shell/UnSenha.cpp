@@ -1,6 +1,6 @@
-#include "core/UnSenha.h"
+#include "shell/UnSenha.h"
 #include "core/uMensagemWindow.h"
-#include "core/Startup.h"
+#include "shell/Startup.h"
 #include "platform/Dialogs.h"
 #include "ui_UnSenha.h"
 

@@ -1,5 +1,5 @@
-#include "core/Historico.h"
-#include "core/UnitLogon.h"
+#include "db/Historico.h"
+#include "db/UnitLogon.h"
 
 QString historicoTime(const QDateTime& when)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The login window.
-#include "core/Credentials.h"
+#include "shell/Credentials.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "core/NewDatabase.h"
-#include "core/Schema.h"
-#include "core/Transaction.h"
-#include "core/UnitLogon.h"
+#include "db/NewDatabase.h"
+#include "db/Schema.h"
+#include "db/Transaction.h"
+#include "db/UnitLogon.h"
 
 #include <ibase.h>
 

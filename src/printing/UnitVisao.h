@@ -1,5 +1,5 @@
 #pragma once
-#include "core/Printout.h"
+#include "printing/Printout.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "core/UnitSetCom.h"
+#include "printing/UnitSetCom.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Printers.h"

@@ -1,7 +1,9 @@
 #include "platform/Dialogs.h"
-#include "core/WidgetDialogs.h"
+
+#include <stdexcept>
 
 namespace {
+Dialogs* g_screen = nullptr;
 Dialogs* g_override = nullptr;
 }
 
@@ -9,8 +11,14 @@ Dialogs& dialogs()
 {
     if (g_override)
         return *g_override;
-    static WidgetDialogs real;
-    return real;
+    if (!g_screen)
+        throw std::logic_error("no dialogs installed: the program installs its screen dialogs at start");
+    return *g_screen;
+}
+
+void setScreenDialogs(Dialogs* screen)
+{
+    g_screen = screen;
 }
 
 void setDialogs(Dialogs* replacement)

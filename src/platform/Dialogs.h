@@ -2,9 +2,9 @@
 // The one seam between the program's logic and the person in front of it.
 //
 // Every modal window, the message window, the input box, the file dialogs and the
-// standard error box go through dialogs(). The real implementation (WidgetDialogs) shows
-// them; tests install a scripted one that answers without a human and without a
-// nested event loop.
+// standard error box go through dialogs(). The program installs the one that shows
+// them on screen at start (setScreenDialogs); tests install a scripted one that
+// answers without a human and without a nested event loop.
 
 #include <QString>
 
@@ -37,5 +37,7 @@ public:
 };
 
 Dialogs& dialogs();
-// Installs another implementation (tests); nullptr restores the real one.
+// The dialogs on screen, installed once at start.
+void setScreenDialogs(Dialogs* screen);
+// Installs another implementation (tests); nullptr restores the screen's.
 void setDialogs(Dialogs* replacement);

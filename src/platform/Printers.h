@@ -1,6 +1,6 @@
 #pragma once
 // The station's printers, as CUPS knows them.
-#include "printing/Printout.h"
+#include "platform/Printout.h"
 
 #include <QByteArray>
 #include <QString>

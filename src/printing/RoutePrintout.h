@@ -29,7 +29,7 @@
 // that takes no job, no printer installed) throw std::runtime_error with a text
 // for the standard error box; the calling action stops there.
 
-#include "printing/Printout.h"
+#include "platform/Printout.h"
 #include "printing/SetComSettings.h"   // PrinterSlot
 
 #include <QByteArray>

@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/Printout.h"
+#include "platform/Printout.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 // A receipt and the bytes a device must receive for it, shared by the printing tests.
-#include "printing/Printout.h"
+#include "platform/Printout.h"
 
 #include <QByteArray>
 #include <initializer_list>

@@ -1,6 +1,7 @@
 // Every test binary starts here: a QApplication on the offscreen platform, and the
 // Firebird environment the program itself prepares.
 #include "TestStation.h"
+#include "core/WidgetDialogs.h"
 #include "platform/FirebirdEnv.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     // sandbox, the printer list is that of a server that is not there.
     cupsSetServer("/nonexistent/sabrel22-tests/cups.sock");
     QApplication app(argc, argv);
+    WidgetDialogs screenDialogs;
+    setScreenDialogs(&screenDialogs);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     TestStation::cleanUpTemplates();

@@ -1,8 +1,14 @@
 #include "app/ProgramWindows.h"
 #include "printing/UnitSetCom.h"
+#include "registers/UnitCliente.h"
+#include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
+
+    // Customers, company, users and rights, staff, payment methods, cost centres,
+    // network setup and data reset.
+    windows::registerWindow(QStringLiteral("TFormCliente"), [] { return std::make_unique<TFormCliente>(*Logon); });
 }

@@ -1,0 +1,137 @@
+#include "registers/RegisterCommon.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/DbValues.h"
+#include "core/uMensagemWindow.h"
+#include "db/Schema.h"
+#include "platform/Dialogs.h"
+#include "shell/UnSenha.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace registers {
+
+bool attempt(const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const EntryError& e) {
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.message(), QStringLiteral("1"));
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.isCharacterSetError() ? characterSetMessage() : e.message());
+    }
+    return false;
+}
+
+std::optional<int> codeOf(const QString& text)
+{
+    return TextToInt(TrimText(text));
+}
+
+QString paddedCode(qint64 code, int digits)
+{
+    const QString plain = QString::number(code < 0 ? -code : code);
+    const QString padded = plain.size() < digits ? QString(digits - plain.size(), u'0') + plain : plain;
+    return code < 0 ? QLatin1Char('-') + padded : padded;
+}
+
+QDate dateOf(const QString& text, const QString& caption)
+{
+    const QString t = TrimText(text);
+    if (t.isEmpty() || t == QLatin1String("/  /") || t == QLatin1String("/ /"))
+        return QDate();
+    try {
+        const QDate d = TextToDate(t);
+        if (d.isValid())
+            return d;
+    } catch (const ConversionError&) {
+    }
+    throw EntryError(QStringLiteral("%1: data invalida").arg(caption));
+}
+
+Decimal amountOf(const QString& text, const QString& caption)
+{
+    const QString t = TrimText(text);
+    if (t.isEmpty())
+        return Decimal(0);
+    std::optional<Decimal> d;
+    try {
+        d = Decimal::parse(t);
+    } catch (const std::overflow_error&) {
+    }
+    // NUMERIC(15,3): twelve digits before the decimal point.
+    if (!d || d->abs() >= Decimal(std::int64_t(1'000'000'000'000)))
+        throw EntryError(QStringLiteral("%1: valor invalido").arg(caption));
+    return *d;
+}
+
+int columnLength(const char* table, const char* column)
+{
+    const schema::Table* t = schema::findTable(QString::fromLatin1(table));
+    const schema::Column* c = t ? schema::findColumn(*t, QString::fromLatin1(column)) : nullptr;
+    if (!c)
+        return 0;
+    static const QRegularExpression length(QStringLiteral("CHAR\\((\\d+)\\)"));
+    const auto m = length.match(QLatin1String(c->type));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+void limitToColumn(QLineEdit* edit, const char* table, const char* column)
+{
+    if (const int n = columnLength(table, column); n > 0)
+        edit->setMaxLength(n);
+}
+
+void upperCaseField(QLineEdit* edit)
+{
+    upperCaseWhileTyping(edit);
+}
+
+void lowerCaseField(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString lower = text.toLower();
+        if (lower != text) {
+            const int pos = edit->cursorPosition();
+            edit->setText(lower);
+            edit->setCursorPosition(pos);
+        }
+    });
+}
+
+QVariant textOrNull(const QString& text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QVariant dateOrNull(const QDate& date)
+{
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+QVariant amountParam(const Decimal& amount)
+{
+    return sqlValue(amount);
+}
+
+Decimal amountFrom(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Double)
+        return Decimal::parseSql(QString::number(value.toDouble(), 'f', 3)).value_or(Decimal());
+    return decimalFrom(value);
+}
+
+QString amountText(const Decimal& amount)
+{
+    return FormatFloat(u"0.00", amount);
+}
+
+QString dateText(const QDate& date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
+} // namespace registers

@@ -1,0 +1,77 @@
+#pragma once
+// What every register window shares: how a refused entry and a refused write reach
+// the user, one write action, codes typed as whole numbers, and entry fields that
+// hold no more than their column and turn letters into capitals.
+
+#include "db/DbError.h"
+#include "db/Transaction.h"
+#include "db/UnitLogon.h"
+#include "core/Decimal.h"
+
+#include <QDate>
+#include <QVariant>
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+class QLineEdit;
+
+// An entry the register refuses before anything is written; its text is shown in
+// the message window ("ATENÇÃO", one Ok).
+class EntryError : public std::runtime_error {
+public:
+    explicit EntryError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+namespace registers {
+
+// Runs one write of a register. A refused entry shows its message, a statement the
+// database refuses shows the database's message in the standard error box (text
+// the database cannot store gets the plain sentence); either way nothing is
+// reported as done and false comes back, so the window keeps what was typed.
+bool attempt(const std::function<void()>& work);
+
+// One business action: every statement inside commits together or not at all.
+template <class F>
+void inOneAction(TLogon& logon, F&& work)
+{
+    Transaction tx(logon.database());
+    work();
+    tx.commit();
+}
+
+// A code typed in a register: trimmed, a whole number (as the stations read them).
+std::optional<int> codeOf(const QString& text);
+// The code with at least `digits` digits ("000042", "03").
+QString paddedCode(qint64 code, int digits);
+
+// A typed date (dd/mm/yy or dd/mm/yyyy); blank gives a null date. Refused with
+// EntryError naming the field.
+QDate dateOf(const QString& text, const QString& caption);
+// A typed amount that fits NUMERIC(15,3); blank gives 0. Refused with EntryError.
+Decimal amountOf(const QString& text, const QString& caption);
+
+// The column's length (VARCHAR(n)) from the schema; 0 when it has none.
+int columnLength(const char* table, const char* column);
+// The field takes at most the column's length.
+void limitToColumn(QLineEdit* edit, const char* table, const char* column);
+// The field turns letters into capitals, or into small letters, as they are typed.
+void upperCaseField(QLineEdit* edit);
+void lowerCaseField(QLineEdit* edit);
+
+// A text the database receives: NULL when blank, as the table components wrote it.
+QVariant textOrNull(const QString& text);
+QVariant dateOrNull(const QDate& date);
+
+// Amounts to and from the database (NUMERIC and the older FLOAT columns).
+QVariant amountParam(const Decimal& amount);
+Decimal amountFrom(const QVariant& value);
+// An amount as a field shows it ("1500,00").
+QString amountText(const Decimal& amount);
+// A date as a field shows it ("05/03/2024"); empty for none.
+QString dateText(const QDate& date);
+
+} // namespace registers

@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 #include "printing/UnitSetCom.h"
 #include "registers/UnitCliente.h"
+#include "registers/UnitManSen.h"
 #include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
@@ -11,4 +12,5 @@ void registerProgramWindows()
     // Customers, company, users and rights, staff, payment methods, cost centres,
     // network setup and data reset.
     windows::registerWindow(QStringLiteral("TFormCliente"), [] { return std::make_unique<TFormCliente>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
 }

@@ -2,6 +2,7 @@
 #include "printing/UnitSetCom.h"
 #include "registers/UnitCliente.h"
 #include "registers/UnitManSen.h"
+#include "registers/UnitEmpresa.h"
 #include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
@@ -13,4 +14,5 @@ void registerProgramWindows()
     // network setup and data reset.
     windows::registerWindow(QStringLiteral("TFormCliente"), [] { return std::make_unique<TFormCliente>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEmpresa"), [] { return std::make_unique<TFormEmpresa>(*Logon); });
 }

@@ -3,6 +3,7 @@
 #include "registers/UnitCliente.h"
 #include "registers/UnitManSen.h"
 #include "registers/UnitEmpresa.h"
+#include "registers/UnitFPaga.h"
 #include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
@@ -15,4 +16,5 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormCliente"), [] { return std::make_unique<TFormCliente>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEmpresa"), [] { return std::make_unique<TFormEmpresa>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFPaga"), [] { return std::make_unique<TFormFPaga>(*Logon); });
 }

@@ -69,7 +69,6 @@ void SchemaUpgrade::cleanUp()
 {
     m_logon.ExecSqlOnDataset(QStringLiteral("atualiza"), QStringLiteral("delete from produtos where codigo is null"), QStringLiteral("exec"));
     m_logon.ExecSqlOnDataset(QStringLiteral("atualiza"), QStringLiteral("delete from clientes where codigo is null"), QStringLiteral("exec"));
-    m_logon.closeDataset(QStringLiteral("Atualiza"));
 }
 
 void SchemaUpgrade::readCatalogue()
@@ -78,7 +77,7 @@ void SchemaUpgrade::readCatalogue()
     m_columns.clear();
     m_generators.clear();
     m_triggers.clear();
-    QSqlQuery q = m_logon.run(QStringLiteral(
+    RowSet q = m_logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH "
         "FROM RDB$RELATION_FIELDS r LEFT JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
         "WHERE COALESCE(r.RDB$SYSTEM_FLAG, 0) = 0"));

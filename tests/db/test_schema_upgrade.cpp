@@ -14,7 +14,7 @@ namespace {
 std::map<QString, int> columnsOf(TLogon& logon)
 {
     std::map<QString, int> cols;
-    QSqlQuery q = logon.run(QStringLiteral(
+    RowSet q = logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH FROM RDB$RELATION_FIELDS r "
         "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE COALESCE(r.RDB$SYSTEM_FLAG,0) = 0"));
     while (q.next())
@@ -144,7 +144,7 @@ TEST(SchemaUpgrade, LosingACreateRaceToAnotherStationGoesOn)
     SchemaUpgrade mine(st.logon());
     mine.readCatalogue();
     {
-        TLogon other(QStringLiteral("other-station"));
+        TLogon other;
         ASSERT_TRUE(other.connectTo(st.databasePath()));
         SchemaUpgrade theirs(other);
         theirs.run();

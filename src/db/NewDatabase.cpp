@@ -38,6 +38,8 @@ void createSchema(TLogon& logon)
         if (t.primaryKey)
             logon.run(QStringLiteral("ALTER TABLE %1 ADD PRIMARY KEY (ID)").arg(QString::fromLatin1(t.name)));
     }
+    for (const schema::Index& i : schema::indexes())
+        logon.run(schema::createIndexSql(i));
     for (const schema::Table& t : schema::tables()) {
         const QString trigger = schema::createTriggerSql(t);
         if (!trigger.isEmpty())

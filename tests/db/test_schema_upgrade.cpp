@@ -110,6 +110,14 @@ TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrde
     EXPECT_EQ(s.at(acompdeli + 2), QStringLiteral("CREATE GENERATOR ACOMPDELI"));
     EXPECT_TRUE(s.at(acompdeli + 3).startsWith(QLatin1String("CREATE TRIGGER ACOMPDELI FOR ACOMPDELI")));
 
+    // The lookups' indexes come last, every one of them, the later tables' included.
+    const qsizetype firstIndex = indexOf(s, QStringLiteral("CREATE INDEX IX_CABMESA_MESA"));
+    ASSERT_GE(firstIndex, 0);
+    EXPECT_LT(cozinhaAdd, firstIndex);
+    for (const schema::Index& i : schema::indexes())
+        EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = ?"),
+                           {QString::fromLatin1(i.name)}), 1) << i.name;
+
     // Null-code rows are gone, the rest stays.
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM PRODUTOS")), 1);
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO IS NULL")), 0);

@@ -224,15 +224,25 @@ qint64 TLogon::roundTrips() const
 
 RowSet TLogon::run(const QString& sql, const Params& params)
 {
+    return runStatement(sql, params, false);
+}
+
+qint64 TLogon::exec(const QString& sql, const Params& params)
+{
+    return runStatement(sql, params, true).rowsAffected();
+}
+
+RowSet TLogon::runStatement(const QString& sql, const Params& params, bool countRows)
+{
     FirebirdSession& s = session();
     if (inAction())
-        return s.run(sql, params);
+        return s.run(sql, params, nullptr, countRows);
     QElapsedTimer clock;
     clock.start();
     for (int attempt = 1;; ++attempt) {
         bool wasWrite = false;
         try {
-            return s.run(sql, params, &wasWrite);
+            return s.run(sql, params, &wasWrite, countRows);
         } catch (const DbError& e) {
             if (!(wasWrite && runAgain(e, attempt, clock)))
                 throw;

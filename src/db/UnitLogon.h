@@ -127,8 +127,10 @@ public:
 
     // --- statements ------------------------------------------------------------
     // Runs one statement: a SELECT (or anything with RETURNING) gives its rows,
-    // read whole; any other gives an empty row set with rowsAffected().
+    // read whole; any other gives an empty row set.
     RowSet run(const QString& sql, const Params& params = {});
+    // Runs an INSERT, UPDATE or DELETE and gives how many rows it changed.
+    qint64 exec(const QString& sql, const Params& params = {});
     // The first column of the first row; a null QVariant when there is no row.
     QVariant scalar(const QString& sql, const Params& params = {});
 
@@ -171,6 +173,7 @@ public:
     qint64 roundTrips() const;
 
 private:
+    RowSet runStatement(const QString& sql, const Params& params, bool countRows);
     void runAction(const std::function<void()>& work);
     bool runAgain(const DbError& e, int attempt, const class QElapsedTimer& clock) const;
     FirebirdSession& session();

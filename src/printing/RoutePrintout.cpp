@@ -100,10 +100,11 @@ void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
 void printOnPrinter(const QString& value, const Printout& text, const QByteArray& prefix,
                     const QByteArray& suffix)
 {
-    const QString target = printers::resolve(value);
+    const printers::Queues queues;   // the list is read once per printout
+    const QString target = queues.resolve(value);
     if (!target.isEmpty())
         currentPrinter() = target;
-    printers::printTextJob(target, text, prefix, suffix);
+    queues.printTextJob(target, text, prefix, suffix);
 }
 
 void showPrinterNotFound()
@@ -250,8 +251,9 @@ RouteResult RouteLegacyPrintout(const Printout& text, PrinterSlot slot, bool pre
 
     if (code.startsWith(QLatin1Char('J')) && pagePrinting) {
         try {
-            printers::printTextJob(CurrentPrinterName(), text, QByteArray(), QByteArray(),
-                                   QString::fromLatin1(kLegacyPageTitle));
+            const printers::Queues queues;
+            const QString printer = currentPrinter().isEmpty() ? queues.defaultName() : currentPrinter();
+            queues.printTextJob(printer, text, QByteArray(), QByteArray(), QString::fromLatin1(kLegacyPageTitle));
             return RouteResult::Printer;
         } catch (const std::exception&) {
             ShowPreview(text);

@@ -32,9 +32,8 @@ const char* const kNoDevice = "nenhum dispositivo informado";
 const char* const kClosed = "porta fechada";
 QString stalled()
 {
-    const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(stallSetting()).count();
-    return QStringLiteral("o dispositivo não recebeu nada em %1 s (desligado, sem papel ou em pausa)")
-        .arg(seconds, 0, 'g', 3);
+    return QStringLiteral("o dispositivo não recebeu nada em %1 (desligado, sem papel ou em pausa)")
+        .arg(stallTimeoutText());
 }
 QString systemError(int error)
 {
@@ -137,6 +136,12 @@ void setStallTimeout(std::chrono::milliseconds timeout)
 std::chrono::milliseconds stallTimeout()
 {
     return stallSetting();
+}
+
+QString stallTimeoutText()
+{
+    const double seconds = std::chrono::duration<double>(stallSetting()).count();
+    return QString::number(seconds, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" s");
 }
 
 bool isPortName(const QString& name)

@@ -50,6 +50,8 @@ void setDeviceFolder(const QString& folder);
 inline constexpr std::chrono::milliseconds kDefaultStallTimeout{5000};
 void setStallTimeout(std::chrono::milliseconds timeout);   // tests; 0 restores the default
 std::chrono::milliseconds stallTimeout();
+// The timeout as the messages say it: "5 s", "0,3 s".
+QString stallTimeoutText();
 
 // An open port or device, closed on destruction.
 //

@@ -30,8 +30,7 @@ QString cannotPrint(const QString& printer, const QString& why)
 }
 QString noAnswer()
 {
-    const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(ports::stallTimeout()).count();
-    return QStringLiteral("O serviço de impressão não respondeu em %1 s").arg(seconds, 0, 'g', 3);
+    return QStringLiteral("O serviço de impressão não respondeu em %1").arg(ports::stallTimeoutText());
 }
 const char* const kStopped = "a impressora está parada";
 const char* const kRejecting = "a impressora não está aceitando trabalhos";

@@ -247,7 +247,7 @@ TEST_F(CupsPrinting, ServerThatStopsAnsweringIsReported)
     cups.resumeServer();
     ports::setStallTimeout(std::chrono::milliseconds(0));
 
-    EXPECT_EQ(S(outcome.c_str()), S("O serviço de impressão não respondeu em 0.3 s"));
+    EXPECT_EQ(S(outcome.c_str()), S("O serviço de impressão não respondeu em 0,3 s"));
     EXPECT_EQ(delivery, RouteResult::Previewed);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
 

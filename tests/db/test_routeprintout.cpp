@@ -294,7 +294,7 @@ protected:
     }
     static QString stallMessage()
     {
-        return S("o dispositivo não recebeu nada em 0.3 s (desligado, sem papel ou em pausa)");
+        return S("o dispositivo não recebeu nada em 0,3 s (desligado, sem papel ou em pausa)");
     }
 
     PseudoTerminal m_line;

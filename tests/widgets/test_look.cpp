@@ -1,9 +1,10 @@
 // What a user sees: the ribbon on screens from 1024 pixels wide, its pictures,
-// tabs that stay put, captions and texts that are not cut. With
-// SABREL22_SCREENSHOTS naming a folder, the windows seen here are also saved
-// there as pictures.
+// tabs that stay put, captions and texts that are not cut, and Qt's own words in
+// Portuguese. With SABREL22_SCREENSHOTS naming a folder, the windows seen here
+// are also saved there as pictures.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "app/Program.h"
 #include "core/uMensagemWindow.h"
 #include "platform/Style.h"
 #include "shell/Credentials.h"
@@ -14,9 +15,12 @@
 #include "shell/UnitPrincipal.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -265,4 +269,24 @@ TEST_F(Look, MessageWindow)
     settle();
     saveScreenshot(question, QStringLiteral("mensagem-pergunta"));
     EXPECT_TRUE(window.isVisible());
+}
+
+// Qt's standard buttons and dialogs speak Portuguese: the station-number input box
+// offers "Cancelar", not "Cancel".
+TEST(QtTexts, StandardButtonsInPortuguese)
+{
+    ASSERT_TRUE(loadQtTranslations(*qApp));
+    QInputDialog box;
+    box.setLabelText(QStringLiteral("Entre com o numero desse terminal"));
+    box.show();
+    settle();
+    QStringList texts;
+    for (QPushButton* b : box.findChildren<QPushButton*>())
+        texts << b->text().remove(QLatin1Char('&'));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Cancelar"))) << texts.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("OK"))) << texts.join(QLatin1Char(',')).toStdString();
+    QDialogButtonBox answers(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Close);
+    EXPECT_EQ(answers.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sim"));
+    EXPECT_EQ(answers.button(QDialogButtonBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Não"));
+    EXPECT_EQ(answers.button(QDialogButtonBox::Close)->text().remove(QLatin1Char('&')), QStringLiteral("Fechar"));
 }

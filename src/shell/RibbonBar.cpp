@@ -111,11 +111,11 @@ private:
     }
 };
 
-QToolButton* arrow(Qt::ArrowType type, const QString& name, const QString& tip, QWidget* parent)
+QToolButton* arrow(const QString& glyph, const QString& name, const QString& tip, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
-    b->setArrowType(type);
+    b->setText(glyph);
     b->setToolTip(tip);
     b->setAccessibleName(tip);
     b->setAutoRepeat(true);
@@ -148,8 +148,8 @@ RibbonBar::Row& RibbonBar::row(const QString& tab)
     auto* line = new QHBoxLayout(r->page);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(0);
-    r->back = arrow(Qt::LeftArrow, QStringLiteral("ribbonScrollBack"), QStringLiteral("Anteriores"), r->page);
-    r->on = arrow(Qt::RightArrow, QStringLiteral("ribbonScrollOn"), QStringLiteral("Seguintes"), r->page);
+    r->back = arrow(QStringLiteral("\u25C0"), QStringLiteral("ribbonScrollBack"), QStringLiteral("Anteriores"), r->page);
+    r->on = arrow(QStringLiteral("\u25B6"), QStringLiteral("ribbonScrollOn"), QStringLiteral("Seguintes"), r->page);
     r->area = new RowArea(r->page);
     r->area->setObjectName(QStringLiteral("ribbonRow"));
     r->area->setFrameShape(QFrame::NoFrame);

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,15 +59,19 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+QScrollArea* rowOf(QToolButton* button)
+{
+    for (QWidget* p = button->parentWidget(); p; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p))
+            return area;
+    return nullptr;
+}
+
 // The part of the window where the button's row shows.
 QRect rowInWindow(QToolButton* button, QWidget& window)
 {
-    for (QWidget* p = button->parentWidget(); p; p = p->parentWidget())
-        if (auto* area = qobject_cast<QScrollArea*>(p)) {
-            QWidget* vp = area->viewport();
-            return QRect(vp->mapTo(&window, QPoint(0, 0)), vp->size()) & window.rect();
-        }
-    return {};
+    QWidget* vp = rowOf(button)->viewport();
+    return QRect(vp->mapTo(&window, QPoint(0, 0)), vp->size()) & window.rect();
 }
 
 bool wholeInView(QToolButton* button, QWidget& window)
@@ -173,6 +178,8 @@ TEST_F(Look, EveryRibbonButtonCanBeBroughtIntoViewAndClicked)
                     EXPECT_GT(d.windowsShown.size() + qsizetype(d.messages.size()) + d.inputPrompts.size(), before);
                 }
             }
+            if (on->isVisible())
+                saveScreenshot(w, QStringLiteral("principal-%1x%2-%3-fim").arg(screen.width()).arg(screen.height()).arg(t + 1));
         }
         // Where the buttons fit, no arrows take room.
         if (screen.width() >= 1920) {
@@ -180,6 +187,44 @@ TEST_F(Look, EveryRibbonButtonCanBeBroughtIntoViewAndClicked)
                 EXPECT_TRUE(bar->scrollOnButton(t)->isHidden()) << bar->tabText(t).toStdString();
         }
     }
+}
+
+// The mouse wheel moves a row that does not fit, either way, and the arrows
+// follow: at the start only the one onwards works, at the end only the one back.
+TEST_F(Look, WheelMovesARowThatDoesNotFit)
+{
+    TestStation st(false);
+    TPrincipal w(st.logon());
+    w.resize(1024, 768);
+    w.show();
+    settle();
+    auto* bar = w.findChild<RibbonBar*>(QStringLiteral("ribbonTabs"));
+    const int reports = ribbon::tabs().indexOf(QStringLiteral("Relatórios 1"));
+    bar->setCurrentIndex(reports);
+    settle();
+    QToolButton* back = bar->scrollBackButton(reports);
+    QToolButton* on = bar->scrollOnButton(reports);
+    ASSERT_TRUE(on->isVisible());
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_TRUE(on->isEnabled());
+    QToolButton* last = bar->buttons(reports).back();
+    ASSERT_FALSE(wholeInView(last, w));
+
+    QWidget* viewport = rowOf(last)->viewport();
+    for (int i = 0; i < 40 && on->isEnabled(); ++i) {
+        QWheelEvent down(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &down);
+        settle();
+    }
+    EXPECT_FALSE(on->isEnabled());   // the end of the row came
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_TRUE(wholeInView(last, w));
+    QToolButton* first = bar->buttons(reports).front();
+    EXPECT_FALSE(wholeInView(first, w));
+    bar->bringIntoView(first);
+    settle();
+    EXPECT_TRUE(wholeInView(first, w));
 }
 
 // A caption shows whole: every word of it, on lines no wider than its button.

@@ -1,5 +1,7 @@
 #include "shell/RibbonBar.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -19,7 +20,7 @@ namespace {
 // stations, so two of them do not meet on the same row again and again.
 void conflictPause(int attempt)
 {
-    const int ms = QRandomGenerator::global()->bounded(2, 10) * attempt;
+    const int ms = QRandomGenerator::global()->bounded(2, 10) * std::min(attempt, 6);
     QThread::msleep(ulong(ms));
 }
 }

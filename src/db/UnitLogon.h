@@ -89,7 +89,7 @@ public:
     // The database as the stations name it, mapped to the station root when local.
     static constexpr const char* kLocalDatabase = "c:\\Miltrex\\Vavoz\\RUZUZIDEDI22.FDB";
     // How many times an action runs before a conflict with another station is reported.
-    static constexpr int kActionTries = 8;
+    static constexpr int kActionTries = 20;
 
     enum class StartResult { Connected, NotConnected, Aborted };
 

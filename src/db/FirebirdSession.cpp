@@ -52,6 +52,7 @@ public:
 namespace {
 
 constexpr unsigned kUtf8 = 4;
+constexpr int kMaxStatements = 300;
 
 struct Field {
     unsigned type = 0;
@@ -441,8 +442,13 @@ std::shared_ptr<FirebirdSession::Prepared> FirebirdSession::prepare(const QStrin
         fail(f, sql);
     }
     // DDL is run once and changes what other statements describe: never kept.
-    if (p->type != isc_info_sql_stmt_ddl)
+    if (p->type != isc_info_sql_stmt_ddl) {
+        // Texts made on the fly (reports, filters) would grow the cache for ever:
+        // past a few hundred it starts again.
+        if (m_statements.size() >= kMaxStatements)
+            m_statements.clear();
         m_statements.insert(sql, p);
+    }
     return p;
 }
 

@@ -85,7 +85,7 @@ void CustomerRegister::show(qint64 id)
     if (q.next()) {
         c.id = id;
         for (const char* col : kTextColumns)
-            c.values[QLatin1String(col)] = q.value(QLatin1String(col)).toString();
+            c.values[QLatin1String(col)] = q.value(QString::fromLatin1(col)).toString();
         c.values[QStringLiteral("CODIGO")] = q.value(QStringLiteral("CODIGO")).isNull()
             ? QString() : QString::number(q.value(QStringLiteral("CODIGO")).toLongLong());
         c.values[QStringLiteral("NASC")] = dateText(q.value(QStringLiteral("NASC")).toDate());

@@ -2,7 +2,7 @@
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
-#include "db/DbValues.h"
+#include "db/RowSet.h"
 #include "core/uMensagemWindow.h"
 #include "db/Schema.h"
 #include "platform/Dialogs.h"
@@ -114,14 +114,12 @@ QVariant dateOrNull(const QDate& date)
 
 QVariant amountParam(const Decimal& amount)
 {
-    return sqlValue(amount);
+    return QVariant::fromValue(amount);
 }
 
 Decimal amountFrom(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Double)
-        return Decimal::parseSql(QString::number(value.toDouble(), 'f', 3)).value_or(Decimal());
-    return decimalFrom(value);
+    return value.isNull() ? Decimal() : decimalOf(value);
 }
 
 QString amountText(const Decimal& amount)

@@ -4,7 +4,6 @@
 // hold no more than their column and turn letters into capitals.
 
 #include "db/DbError.h"
-#include "db/Transaction.h"
 #include "db/UnitLogon.h"
 #include "core/Decimal.h"
 
@@ -38,9 +37,7 @@ bool attempt(const std::function<void()>& work);
 template <class F>
 void inOneAction(TLogon& logon, F&& work)
 {
-    Transaction tx(logon.database());
-    work();
-    tx.commit();
+    logon.action([&] { work(); });
 }
 
 // A code typed in a register: trimmed, a whole number (as the stations read them).

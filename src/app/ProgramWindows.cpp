@@ -4,6 +4,7 @@
 #include "registers/UnitManSen.h"
 #include "registers/UnitEmpresa.h"
 #include "registers/UnitFPaga.h"
+#include "registers/UnitVendedor.h"
 #include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
@@ -17,4 +18,5 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEmpresa"), [] { return std::make_unique<TFormEmpresa>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormFPaga"), [] { return std::make_unique<TFormFPaga>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVendedor"), [] { return std::make_unique<TFormVendedor>(*Logon); });
 }

@@ -5,6 +5,9 @@
 #include "registers/UnitEmpresa.h"
 #include "registers/UnitFPaga.h"
 #include "registers/UnitVendedor.h"
+#include "registers/UnitCentroCusto.h"
+#include "registers/UnitSetuprede.h"
+#include "registers/UnitLimpa.h"
 #include "db/UnitLogon.h"
 #include "shell/WindowRegistry.h"
 
@@ -19,4 +22,7 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormEmpresa"), [] { return std::make_unique<TFormEmpresa>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormFPaga"), [] { return std::make_unique<TFormFPaga>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVendedor"), [] { return std::make_unique<TFormVendedor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCentroCusto"), [] { return std::make_unique<TFormCentroCusto>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormSetupRede"), [] { return std::make_unique<TFormSetupRede>(); });
+    windows::registerWindow(QStringLiteral("TFormLimpa"), [] { return std::make_unique<TFormLimpa>(*Logon); });
 }

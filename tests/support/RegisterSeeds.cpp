@@ -56,7 +56,9 @@ QMap<QString, int> rowCounts(TestStation& st)
     QMap<QString, int> counts;
     for (const schema::Table& t : schema::tables()) {
         const QString name = QString::fromLatin1(t.name);
-        counts[name] = st.count(QStringLiteral("select count(*) from %1").arg(name));
+        const bool exists = st.count(QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = ?"), {name}) > 0;
+        if (exists)
+            counts[name] = st.count(QStringLiteral("select count(*) from %1").arg(name));
     }
     return counts;
 }

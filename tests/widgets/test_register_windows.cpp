@@ -1,0 +1,101 @@
+// The ribbon opens the registers themselves, and the supervisor's password
+// changes as the README advises.
+#include "ScriptedDialogs.h"
+#include "TestStation.h"
+#include "app/ProgramWindows.h"
+#include "registers/UnitCentroCusto.h"
+#include "registers/UnitCliente.h"
+#include "registers/UnitEmpresa.h"
+#include "registers/UnitFPaga.h"
+#include "registers/UnitLimpa.h"
+#include "registers/UnitManSen.h"
+#include "registers/UnitSetuprede.h"
+#include "registers/UnitVendedor.h"
+#include "shell/Credentials.h"
+#include "shell/UnSenha.h"
+#include "shell/UnitAcessos.h"
+#include "shell/UnitPrincipal.h"
+
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+void loginAs(ScriptedDialogs& d, const QString& name, const QString& password)
+{
+    d.onWindow(QStringLiteral("TFormProtecao"), [=](QDialog& w) {
+        auto& login = static_cast<TFormProtecao&>(w);
+        login.setName(name);
+        login.setPassword(password);
+        login.confirm();
+        return w.result();
+    });
+}
+
+void promptAnswers(ScriptedDialogs& d, const QString& name, const QString& password)
+{
+    d.onWindow(QStringLiteral("TFormAcessos"), [=](QDialog& w) {
+        auto& p = static_cast<TFormAcessos&>(w);
+        p.setName(name);
+        p.setPassword(password);
+        p.confirm();
+        return w.result();
+    });
+}
+
+template <class Window>
+bool opensItself(ScriptedDialogs& d, TPrincipal& w, const char* tab, const char* caption, const char* className)
+{
+    bool real = false;
+    d.onWindow(QString::fromLatin1(className), [&real](QDialog& window) {
+        real = qobject_cast<Window*>(&window) != nullptr;
+        return int(QDialog::Rejected);
+    });
+    w.clickButton(QString::fromUtf8(tab), QString::fromUtf8(caption));
+    return real;
+}
+
+} // namespace
+
+TEST(RegisterWindows, TheRibbonOpensEachRegisterItself)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    registerProgramWindows();
+    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    promptAnswers(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    TPrincipal w(st.logon());
+    ASSERT_TRUE(w.FormCreate());
+    EXPECT_TRUE(opensItself<TFormCliente>(d, w, "Cadastros", "Cadastro Clientes", "TFormCliente"));
+    EXPECT_TRUE(opensItself<TFormEmpresa>(d, w, "Cadastros", "Cadastro da empresa", "TFormEmpresa"));
+    EXPECT_TRUE(opensItself<TFormManSen>(d, w, "Cadastros", "Manutenção de Senhas", "TFormManSen"));
+    EXPECT_TRUE(opensItself<TFormCentroCusto>(d, w, "Cadastros", "Centro de Custos Despesas", "TFormCentroCusto"));
+    EXPECT_TRUE(opensItself<TFormFPaga>(d, w, "Cadastros", "Forma de Pagamento", "TFormFPaga"));
+    EXPECT_TRUE(opensItself<TFormVendedor>(d, w, "Funcionarios", "Cadastro de Profissionais", "TFormVendedor"));
+    EXPECT_TRUE(opensItself<TFormSetupRede>(d, w, "Configuração", "Configura Rede (IP Servidor)", "TFormSetupRede"));
+    EXPECT_TRUE(opensItself<TFormLimpa>(d, w, "Configuração", "Inicializar Arquivos", "TFormLimpa"));
+}
+
+TEST(RegisterWindows, TheSupervisorChangesHisPasswordFromTheRibbon)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    registerProgramWindows();
+    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    promptAnswers(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    d.onWindow(QStringLiteral("TFormManSen"), [](QDialog& window) {
+        auto& users = static_cast<TFormManSen&>(window);
+        users.passwordField()->setText(QStringLiteral("NOVA"));
+        users.confirmUser();
+        users.returnToMenu();
+        return window.result();
+    });
+    TPrincipal w(st.logon());
+    ASSERT_TRUE(w.FormCreate());
+    w.clickButton(QStringLiteral("Cadastros"), QStringLiteral("Manutenção de Senhas"));
+    EXPECT_EQ(d.windowsShown.last(), QStringLiteral("TFormManSen"));
+
+    LoginSession next(st.logon());
+    EXPECT_EQ(next.confirm(QStringLiteral("SUPERVISOR"), QStringLiteral("1234")), LoginSession::Outcome::Wrong);
+    EXPECT_EQ(next.confirm(QStringLiteral("supervisor"), QStringLiteral("nova")), LoginSession::Outcome::Accepted);
+}

@@ -7,6 +7,7 @@
 // Each figure is the median of several batches, with the layer's round trips.
 //
 //   bench_db
+#include "BenchClock.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
 #include "platform/FirebirdEnv.h"
@@ -28,19 +29,6 @@ using namespace Firebird;
 
 namespace {
 
-double nowUs()
-{
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 constexpr int kBatches = 9;
 
 // Runs batches of n operations of each of the two, alternating, so both meet the
@@ -54,14 +42,14 @@ std::pair<double, double> timePair(int n, A&& a, B&& b)
     }
     std::vector<double> ta, tb;
     for (int k = 0; k < kBatches; ++k) {
-        double t = nowUs();
+        double t = (monotonicMs() * 1e3);
         for (int i = 0; i < n; ++i)
             a(i);
-        ta.push_back((nowUs() - t) / n);
-        t = nowUs();
+        ta.push_back(((monotonicMs() * 1e3) - t) / n);
+        t = (monotonicMs() * 1e3);
         for (int i = 0; i < n; ++i)
             b(i);
-        tb.push_back((nowUs() - t) / n);
+        tb.push_back(((monotonicMs() * 1e3) - t) / n);
     }
     return {median(ta), median(tb)};
 }

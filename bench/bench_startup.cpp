@@ -5,6 +5,7 @@
 //    never run before (prepare, run, fetch), embedded and on the server
 //
 //   bench_startup                 (server figures when SABREL22_TEST_SERVER is set)
+#include "BenchClock.h"
 #include "db/NewDatabase.h"
 #include "app/Program.h"
 #include "db/SchemaUpgrade.h"
@@ -27,19 +28,6 @@
 #include <vector>
 
 namespace {
-
-double monotonicMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // In the child: reaching the login window prints the clock and leaves.
 class StopAtLogin : public Dialogs {

@@ -8,14 +8,14 @@
 #include "platform/Dialogs.h"
 
 #include <QElapsedTimer>
-#include <algorithm>
 #include <QRandomGenerator>
 #include <QThread>
-
+#include <algorithm>
 
 TLogon* Logon = nullptr;
 
 namespace {
+
 // Before running an action again: a short pause that grows and differs between
 // stations, so two of them do not meet on the same row again and again.
 void conflictPause(int attempt)
@@ -23,9 +23,6 @@ void conflictPause(int attempt)
     const int ms = QRandomGenerator::global()->bounded(2, 10) * std::min(attempt, 6);
     QThread::msleep(ulong(ms));
 }
-}
-
-namespace {
 
 // Component name, the text it holds at start (empty: its users give it one).
 struct DatasetDef {

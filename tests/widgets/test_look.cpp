@@ -2,6 +2,7 @@
 // tabs that stay put, captions and texts that are not cut, and Qt's own words in
 // Portuguese. With SABREL22_SCREENSHOTS naming a folder, the windows seen here
 // are also saved there as pictures.
+#include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "app/Program.h"
@@ -86,24 +87,6 @@ void click(QAbstractButton* b)
     settle();
 }
 
-void loginAs(ScriptedDialogs& d, const QString& name, const QString& password)
-{
-    d.onWindow(QStringLiteral("TFormProtecao"), [=](QDialog& w) {
-        auto& login = static_cast<TFormProtecao&>(w);
-        login.setName(name);
-        login.setPassword(password);
-        login.confirm();
-        return w.result();
-    });
-    d.onWindow(QStringLiteral("TFormAcessos"), [=](QDialog& w) {
-        auto& p = static_cast<TFormAcessos&>(w);
-        p.setName(name);
-        p.setPassword(password);
-        p.confirm();
-        return w.result();
-    });
-}
-
 } // namespace
 
 TEST_F(Look, EveryRibbonPictureIsInTheIconTheme)
@@ -128,7 +111,8 @@ TEST_F(Look, EveryRibbonButtonCanBeBroughtIntoViewAndClicked)
         TestStation st;
         ScriptedDialogs d;
         st.setCompanyName(QStringLiteral("CANTINA DO PORTO"));
-        loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+        answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+        answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
         TPrincipal w(st.logon());
         ASSERT_TRUE(w.FormCreate());
         w.FormShow();

@@ -1,5 +1,6 @@
 // The ribbon opens the registers themselves, and the supervisor's password
 // changes as the README advises.
+#include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
@@ -12,36 +13,12 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "shell/Credentials.h"
-#include "shell/UnSenha.h"
-#include "shell/UnitAcessos.h"
 #include "shell/UnitPrincipal.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
-
-void loginAs(ScriptedDialogs& d, const QString& name, const QString& password)
-{
-    d.onWindow(QStringLiteral("TFormProtecao"), [=](QDialog& w) {
-        auto& login = static_cast<TFormProtecao&>(w);
-        login.setName(name);
-        login.setPassword(password);
-        login.confirm();
-        return w.result();
-    });
-}
-
-void promptAnswers(ScriptedDialogs& d, const QString& name, const QString& password)
-{
-    d.onWindow(QStringLiteral("TFormAcessos"), [=](QDialog& w) {
-        auto& p = static_cast<TFormAcessos&>(w);
-        p.setName(name);
-        p.setPassword(password);
-        p.confirm();
-        return w.result();
-    });
-}
 
 template <class Window>
 bool opensItself(ScriptedDialogs& d, TPrincipal& w, const char* tab, const char* caption, const char* className)
@@ -62,8 +39,8 @@ TEST(RegisterWindows, TheRibbonOpensEachRegisterItself)
     TestStation st;
     ScriptedDialogs d;
     registerProgramWindows();
-    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    promptAnswers(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
     ASSERT_TRUE(w.FormCreate());
     EXPECT_TRUE(opensItself<TFormCliente>(d, w, "Cadastros", "Cadastro Clientes", "TFormCliente"));
@@ -81,8 +58,8 @@ TEST(RegisterWindows, TheSupervisorChangesHisPasswordFromTheRibbon)
     TestStation st;
     ScriptedDialogs d;
     registerProgramWindows();
-    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    promptAnswers(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     d.onWindow(QStringLiteral("TFormManSen"), [](QDialog& window) {
         auto& users = static_cast<TFormManSen&>(window);
         users.passwordField()->setText(QStringLiteral("NOVA"));

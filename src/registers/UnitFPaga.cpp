@@ -4,6 +4,7 @@
 #include "ui_UnitFPaga.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 TFormFPaga::TFormFPaga(TLogon& logon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -30,6 +31,10 @@ TFormFPaga::TFormFPaga(TLogon& logon, QWidget* parent)
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormFPaga::deleteMethod);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->methodList, &QTableWidget::cellClicked, this, [this](int row, int) { chooseRow(row); });
+    connect(ui->methodList, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (row >= 0 && row != previous)
+            chooseRow(row);
+    });
 
     ui->methodList->setColumnCount(4);
     ui->methodList->setHorizontalHeaderLabels({QStringLiteral("CD"), QStringLiteral("NOME"), QStringLiteral("BX"), QStringLiteral("DAV")});
@@ -50,6 +55,7 @@ QLineEdit* TFormFPaga::davField() const { return ui->davEdit; }
 void TFormFPaga::reloadList()
 {
     registers::attempt([this] { m_list = m_store.list(); });
+    const QSignalBlocker quiet(ui->methodList);
     ui->methodList->setRowCount(int(m_list.size()));
     for (int i = 0; i < int(m_list.size()); ++i) {
         const PaymentMethod& m = m_list[size_t(i)];
@@ -73,6 +79,7 @@ void TFormFPaga::chooseRow(int row)
     if (row < 0 || row >= int(m_list.size()))
         return;
     m_row = row;
+    const QSignalBlocker quietList(ui->methodList);
     ui->methodList->setCurrentCell(row, 0);
     showMethod(m_list[size_t(row)]);
 }

@@ -4,7 +4,9 @@
 #include "ui_UnitManSen.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 TFormManSen::TFormManSen(TLogon& logon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -32,7 +34,12 @@ TFormManSen::TFormManSen(TLogon& logon, QWidget* parent)
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormManSen::deleteUser);
     connect(ui->returnButton, &QPushButton::clicked, this, &TFormManSen::returnToMenu);
     connect(ui->userPicker, &QComboBox::activated, this, [this](int i) { chooseUser(ui->userPicker->itemText(i)); });
+    ui->userPicker->installEventFilter(this);
     connect(ui->userList, &QTableWidget::cellClicked, this, [this](int row, int) { chooseRow(row); });
+    connect(ui->userList, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (row >= 0 && row != previous)
+            chooseRow(row);
+    });
 
     ui->userList->setColumnCount(3);
     ui->userList->setHorizontalHeaderLabels({QStringLiteral("NOME"), QStringLiteral("MASTER"), QStringLiteral("CRIPTY")});
@@ -45,6 +52,19 @@ TFormManSen::TFormManSen(TLogon& logon, QWidget* parent)
 }
 
 TFormManSen::~TFormManSen() = default;
+
+bool TFormManSen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->userPicker && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseUser(ui->userPicker->currentText());
+            ui->passwordEdit->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 QLineEdit* TFormManSen::nameField() const { return ui->nameEdit; }
 QLineEdit* TFormManSen::passwordField() const { return ui->passwordEdit; }
@@ -67,6 +87,7 @@ void TFormManSen::showUser()
     const rights::Boxes boxes = rights::boxesOf(u.sistema);
     for (int i = 0; i < rights::kBits; ++i)
         m_boxes[size_t(i)]->setChecked(boxes[size_t(i)]);
+    const QSignalBlocker quietList(ui->userList);
     ui->userList->setCurrentCell(m_users.currentIndex(), 0);
 }
 
@@ -76,6 +97,7 @@ void TFormManSen::refillPicker()
     ui->userPicker->addItems(m_users.names());
     ui->userPicker->setCurrentIndex(0);
     const auto& all = m_users.users();
+    const QSignalBlocker quiet(ui->userList);
     ui->userList->setRowCount(int(all.size()));
     for (int i = 0; i < int(all.size()); ++i) {
         ui->userList->setItem(i, 0, new QTableWidgetItem(all[size_t(i)].nome));

@@ -30,6 +30,9 @@ public slots:
     void chooseUser(const QString& name);   // the picker
     void chooseRow(int row);                // the list
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showUser();
     void refillPicker();

@@ -4,6 +4,7 @@
 #include "ui_UnitVendedor.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 TFormVendedor::TFormVendedor(TLogon& logon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -38,6 +39,10 @@ TFormVendedor::TFormVendedor(TLogon& logon, QWidget* parent)
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormVendedor::deleteStaff);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->staffList, &QTableWidget::cellClicked, this, [this](int row, int) { chooseRow(row); });
+    connect(ui->staffList, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (row >= 0 && row != previous)
+            chooseRow(row);
+    });
 
     ui->staffList->setColumnCount(2);
     ui->staffList->setHorizontalHeaderLabels({QStringLiteral("CODIGO"), QStringLiteral("NOME")});
@@ -63,13 +68,16 @@ void TFormVendedor::showRow()
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
         it.value()->setText(r ? r->values.value(it.key()) : QString());
     m_filling = false;
-    if (m_staff.current() >= 0)
+    if (m_staff.current() >= 0) {
+        const QSignalBlocker quietList(ui->staffList);
         ui->staffList->setCurrentCell(m_staff.current(), 0);
+    }
 }
 
 void TFormVendedor::refreshList()
 {
     const auto& rows = m_staff.rows();
+    const QSignalBlocker quiet(ui->staffList);
     ui->staffList->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         ui->staffList->setItem(i, 0, new QTableWidgetItem(rows[size_t(i)].value("CODIGO")));

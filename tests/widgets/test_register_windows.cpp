@@ -15,7 +15,11 @@
 #include "shell/Credentials.h"
 #include "shell/UnitPrincipal.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,4 +79,25 @@ TEST(RegisterWindows, TheSupervisorChangesHisPasswordFromTheRibbon)
     LoginSession next(st.logon());
     EXPECT_EQ(next.confirm(QStringLiteral("SUPERVISOR"), QStringLiteral("1234")), LoginSession::Outcome::Wrong);
     EXPECT_EQ(next.confirm(QStringLiteral("supervisor"), QStringLiteral("nova")), LoginSession::Outcome::Accepted);
+}
+
+TEST(RegisterWindows, ListsFollowTheKeyboard)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.logon().run(QStringLiteral("insert into FORMAPAGA (ID, CD, NOME, BX, DAV) values (GEN_ID(FORMAPAGA,1), 2, 'CHEQUE', 'N', 'N')"));
+    st.addUser(QStringLiteral("ANA"), QStringLiteral("55"), QStringLiteral("N"), 8);
+
+    TFormFPaga methods(st.logon());
+    auto* methodList = methods.findChild<QTableWidget*>(QStringLiteral("methodList"));
+    QTest::keyClick(methodList, Qt::Key_Down);
+    EXPECT_EQ(methods.nameField()->text(), QStringLiteral("CHEQUE"));
+
+    TFormManSen users(st.logon());
+    auto* picker = users.findChild<QComboBox*>(QStringLiteral("userPicker"));
+    picker->setCurrentIndex(1);
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(users.passwordField()->text(), QStringLiteral("55"));
+    EXPECT_TRUE(users.rightsBox(8)->isChecked());
+    EXPECT_FALSE(users.rightsBox(1)->isChecked());
 }

@@ -22,6 +22,9 @@ bool attempt(const std::function<void()>& work)
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.message(), QStringLiteral("1"));
     } catch (const DbError& e) {
         dialogs().errorBox(e.isCharacterSetError() ? characterSetMessage() : e.message());
+    } catch (const std::exception& e) {
+        // a value read back that does not fit, a file that cannot be written...
+        dialogs().errorBox(QString::fromUtf8(e.what()));
     }
     return false;
 }

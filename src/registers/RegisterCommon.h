@@ -29,8 +29,9 @@ namespace registers {
 
 // Runs one write of a register. A refused entry shows its message, a statement the
 // database refuses shows the database's message in the standard error box (text
-// the database cannot store gets the plain sentence); either way nothing is
-// reported as done and false comes back, so the window keeps what was typed.
+// the database cannot store gets the plain sentence), any other failure its own
+// text in the same box; either way nothing is reported as done and false comes
+// back, so the window keeps what was typed.
 bool attempt(const std::function<void()>& work);
 
 // One business action: every statement inside commits together or not at all.

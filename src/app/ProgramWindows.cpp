@@ -1,8 +1,19 @@
 #include "app/ProgramWindows.h"
 #include "printing/UnitSetCom.h"
 #include "shell/WindowRegistry.h"
+#include "db/UnitLogon.h"
+#include "registers/UnitBusca.h"
+#include "registers/UnitBuscaFor.h"
+#include "registers/UnitLcProd.h"
+#include "registers/UnitVerCaixa.h"
 
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
+
+    // Registers: products, kits, complements, lookups, system options.
+    windows::registerWindow(QStringLiteral("TFormBusca"), [] { return std::make_unique<TFormBusca>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormLcPro"), [] { return std::make_unique<TFormLcPro>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaFor"), [] { return std::make_unique<TFormBuscaFor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerCaixa"), [] { return std::make_unique<TFormVerCaixa>(*Logon); });
 }

@@ -4,7 +4,9 @@
 #include "db/UnitLogon.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
+#include "registers/UnitKitItens.h"
 #include "registers/UnitLcProd.h"
+#include "registers/UnitProd.h"
 #include "registers/UnitVerCaixa.h"
 
 void registerProgramWindows()
@@ -12,6 +14,8 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
 
     // Registers: products, kits, complements, lookups, system options.
+    windows::registerWindow(QStringLiteral("TFormProd"), [] { return std::make_unique<TFormProd>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormKitItens"), [] { return std::make_unique<TFormKitItens>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBusca"), [] { return std::make_unique<TFormBusca>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormLcPro"), [] { return std::make_unique<TFormLcPro>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaFor"), [] { return std::make_unique<TFormBuscaFor>(*Logon); });

@@ -33,6 +33,7 @@ public:
     int columnIndex(QStringView name) const;
 
     const QVariant& value(QStringView column) const { return value(m_at, column); }
+    bool isNull(QStringView column) const { return value(column).isNull(); }
     const QVariant& value(int row, QStringView column) const;
     QString text(QStringView column) const;      // null reads as ""
     qint64 integer(QStringView column) const;    // null reads as 0

@@ -1,6 +1,8 @@
 #include "registers/ProductRules.h"
 #include "registers/RegisterRules.h"
 #include "core/uMensagem.h"
+#include "db/DbError.h"
+#include "platform/Win1252.h"
 
 namespace product {
 
@@ -36,6 +38,8 @@ struct Composer {
     {
         if (value.isEmpty())
             return;
+        if (!fitsWin1252(value) && u.refusal.isEmpty())
+            u.refusal = characterSetMessage();
         parts << QStringLiteral("%1 = ?").arg(QLatin1String(column));
         u.params << value;
     }

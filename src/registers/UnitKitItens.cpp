@@ -81,7 +81,9 @@ void TFormKitItens::newComponent()
     ui->componentCodeEdit->setFocus();
 }
 
-bool TFormKitItens::componentLeft()
+bool TFormKitItens::componentLeft() { return checkComponent(true); }
+
+bool TFormKitItens::checkComponent(bool tell)
 {
     const QString code = reg::sixDigitCode(ui->componentCodeEdit->text());
     ui->componentCodeEdit->setText(code);
@@ -95,13 +97,15 @@ bool TFormKitItens::componentLeft()
     }
     if (!p.next()) {
         ui->componentNameEdit->clear();
-        ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::notFound);
+        if (tell)
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::notFound);
         ui->componentCodeEdit->setFocus();
         return false;
     }
     ui->componentNameEdit->setText(p.text(u"NOME"));
     if (TrimText(p.text(u"COMPOSICAO")) == QLatin1String("S")) {
-        ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::kitAsComponent);
+        if (tell)
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::kitAsComponent);
         ui->componentCodeEdit->clear();
         ui->componentNameEdit->clear();
         ui->componentCodeEdit->setFocus();
@@ -133,7 +137,8 @@ void TFormKitItens::confirm()
     const Decimal quantity = qty.ok() ? qty.value : Decimal();
     if (!code.isEmpty()) {
         // The code is checked again: a kit or an unknown code never becomes a row.
-        if (!componentLeft()) {
+        const bool told = ui->componentNameEdit->text().isEmpty();
+        if (!checkComponent(!told)) {
             ui->entryRow->show();
             return;
         }

@@ -27,6 +27,7 @@ public slots:
 
 private:
     void reload();
+    bool checkComponent(bool tell);
     QString kitCode() const;
     std::unique_ptr<::Ui::TFormKitItens> ui;
     TLogon& m_logon;

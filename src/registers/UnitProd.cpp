@@ -7,6 +7,7 @@
 #include "db/DbValues.h"
 #include "platform/Dialogs.h"
 #include "platform/StationPaths.h"
+#include "platform/Win1252.h"
 #include "shell/UnSenha.h"
 #include "ui_UnitProd.h"
 
@@ -309,7 +310,10 @@ void TFormProd::save()
     if (!ui->saveButton->isEnabled())
         return;
     ui->saveButton->setEnabled(false);
-    const product::Update update = product::composeUpdate(fields());
+    product::Update update = product::composeUpdate(fields());
+    for (const QString& label : labels())
+        if (update.refusal.isEmpty() && !fitsWin1252(label))
+            update.refusal = characterSetMessage();
     const QString code = ui->codeEdit->text();
     bool saved = false;
     if (!update.refusal.isEmpty()) {
@@ -393,6 +397,10 @@ void TFormProd::addAccompaniment()
     const QString text = TrimText(ui->accompanimentEdit->text());
     if (text.isEmpty() || m_code.isEmpty())
         return;
+    if (!fitsWin1252(text)) {
+        message(characterSetMessage());
+        return;
+    }
     try {
         m_store.addAccompaniment(m_code, text);
         ui->accompanimentEdit->clear();

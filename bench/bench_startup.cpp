@@ -64,7 +64,7 @@ public:
 
 double roundTripMs(const QString& databaseName, int runs)
 {
-    TLogon logon(QStringLiteral("roundtrip"));
+    TLogon logon;
     if (!logon.connectTo(databaseName)) {
         std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
         return -1;
@@ -116,7 +116,7 @@ int main(int argc, char* argv[])
 
     std::vector<double> upgrade;
     {
-        TLogon logon(QStringLiteral("upgrade"));
+        TLogon logon;
         logon.connectTo(db);
         for (int i = 0; i < 30; ++i) {
             const double a = monotonicMs();

@@ -31,4 +31,11 @@ QString serverDatabasePath()
     return p.isEmpty() ? QString::fromLatin1(kDefaultServerDatabase) : p;
 }
 
+int lockTimeoutSeconds()
+{
+    bool ok = false;
+    const int s = lineOf(3).trimmed().toInt(&ok);
+    return ok && s >= 1 && s <= 600 ? s : 5;
+}
+
 } // namespace stationSettings

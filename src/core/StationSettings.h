@@ -4,6 +4,7 @@
 //   line 0  the database server address ("nil" or blank: this station's own file)
 //   line 1  "SIM" switches the link to the outside ERP database on
 //   line 2  path of the database on the server (default below)
+//   line 3  seconds a write waits for rows another station holds (default 5)
 
 #include <QString>
 
@@ -16,5 +17,6 @@ constexpr const char* kDefaultServerDatabase = "/var/lib/firebird/3.0/data/RUZUZ
 QString pln(int index);
 QString outsideErpLink();
 QString serverDatabasePath();
+int lockTimeoutSeconds();
 
 } // namespace stationSettings

@@ -1,38 +1,53 @@
 #include "db/DbError.h"
 
+#include <ibase.h>
+
+#include <algorithm>
+
 namespace {
-bool isTransliteration(const QString& text)
-{
-    return text.contains(QLatin1String("transliterate"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("Malformed string"), Qt::CaseInsensitive);
-}
-}
+constexpr long kCharacterSet[] = {isc_transliteration_failed, isc_malformed_string};
+constexpr long kConflict[] = {isc_update_conflict, isc_deadlock, isc_lock_conflict, isc_lock_timeout};
+constexpr long kConnection[] = {isc_network_error, isc_net_read_err, isc_net_write_err, isc_lost_db_connection,
+                                isc_conn_lost, isc_att_shutdown, isc_shutdown, isc_net_server_shutdown,
+                                isc_bad_db_handle};
 
-std::string DbError::describe(const QSqlError& error)
+template <size_t N>
+bool anyOf(const std::vector<long>& codes, const long (&set)[N])
 {
-    const QString all = error.databaseText() + QLatin1Char(' ') + error.driverText();
-    if (isTransliteration(all))
-        return characterSetMessage().toStdString();
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    return text.toStdString();
+    return std::any_of(codes.begin(), codes.end(),
+                       [&](long c) { return std::find(std::begin(set), std::end(set), c) != std::end(set); });
 }
-
-DbError::DbError(const QSqlError& error, const QString& sql)
-    : std::runtime_error(describe(error))
-    , m_sql(sql)
-    , m_native(error.nativeErrorCode())
-    , m_raw(error.databaseText() + QLatin1Char(' ') + error.driverText())
-{
-}
+} // namespace
 
 DbError::DbError(const QString& message)
     : std::runtime_error(message.toStdString())
 {
 }
 
-bool DbError::isCharacterSetError() const
+DbError::DbError(std::vector<long> codes, const QString& databaseText, const QString& sql)
+    : std::runtime_error(describe(codes, databaseText))
+    , m_codes(std::move(codes))
+    , m_databaseText(databaseText)
+    , m_sql(sql)
 {
-    return isTransliteration(m_raw);
 }
+
+std::string DbError::describe(const std::vector<long>& codes, const QString& databaseText)
+{
+    if (anyOf(codes, kCharacterSet))
+        return characterSetMessage().toStdString();
+    if (anyOf(codes, kConnection))
+        return connectionLostMessage().toStdString();
+    if (anyOf(codes, kConflict))
+        return conflictMessage().toStdString();
+    return databaseText.trimmed().toStdString();
+}
+
+bool DbError::hasCode(long code) const
+{
+    return std::find(m_codes.begin(), m_codes.end(), code) != m_codes.end();
+}
+
+bool DbError::isCharacterSetError() const { return anyOf(m_codes, kCharacterSet); }
+bool DbError::isConflict() const { return anyOf(m_codes, kConflict); }
+bool DbError::isConnectionLost() const { return anyOf(m_codes, kConnection); }

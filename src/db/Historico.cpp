@@ -11,5 +11,4 @@ void writeHistorico(TLogon& logon, const QString& operador, const QString& acao,
     logon.ExecSqlOnDataset(QStringLiteral("Atualiza"),
                            QStringLiteral("insert into HISTORICO (id,hora,operador,acao) values (GEN_ID(HISTORICO,1),?,?,?)"),
                            QStringLiteral("EXEC"), {historicoTime(when), operador, acao});
-    logon.closeDataset(QStringLiteral("Atualiza"));
 }

@@ -1,6 +1,5 @@
 #include "db/NewDatabase.h"
 #include "db/Schema.h"
-#include "db/Transaction.h"
 #include "db/UnitLogon.h"
 
 #include <ibase.h>
@@ -39,6 +38,8 @@ void createSchema(TLogon& logon)
         if (t.primaryKey)
             logon.run(QStringLiteral("ALTER TABLE %1 ADD PRIMARY KEY (ID)").arg(QString::fromLatin1(t.name)));
     }
+    for (const schema::Index& i : schema::indexes())
+        logon.run(schema::createIndexSql(i));
     for (const schema::Table& t : schema::tables()) {
         const QString trigger = schema::createTriggerSql(t);
         if (!trigger.isEmpty())
@@ -48,27 +49,27 @@ void createSchema(TLogon& logon)
 
 void seedInstallation(TLogon& logon)
 {
-    Transaction tx(logon.database());
-    logon.run(QStringLiteral("INSERT INTO GERAID (ID) VALUES (0)"));
-    logon.run(QStringLiteral("INSERT INTO EMPRESA (EMPRESA, ENDERECO, CIDADE, ESTADO, SCC4, SCC5, TITULO) "
-                             "VALUES (?, ?, ?, ?, 0, 0, ?)"),
-              {QStringLiteral("MINHA EMPRESA"), QString(), QString(), QString(), QStringLiteral("MESA")});
-    logon.run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) "
-                             "VALUES (GEN_ID(SENHA,1), ?, ?, 'S', ?)"),
-              {QString::fromLatin1(kSupervisorName), QString::fromLatin1(kSupervisorPassword),
-               // every right but the two single-purpose station bits
-               65535 - 256 - 32768});
-    logon.run(QStringLiteral("INSERT INTO FORMAPAGA (ID, NOME, BX, CD, DAV) VALUES (GEN_ID(FORMAPAGA,1), ?, 'S', 1, 'N')"),
-              {QStringLiteral("Dinheiro")});
-    logon.run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME, LIMITE, FIDELIDADE) VALUES (1, ?, 0, 0)"),
-              {QStringLiteral("CLIENTE CONSUMIDOR")});
-    tx.commit();
+    logon.action([&] {
+        logon.run(QStringLiteral("INSERT INTO GERAID (ID) VALUES (0)"));
+        logon.run(QStringLiteral("INSERT INTO EMPRESA (EMPRESA, ENDERECO, CIDADE, ESTADO, SCC4, SCC5, TITULO) "
+                                 "VALUES (?, ?, ?, ?, 0, 0, ?)"),
+                  {QStringLiteral("MINHA EMPRESA"), QString(), QString(), QString(), QStringLiteral("MESA")});
+        logon.run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) "
+                                 "VALUES (GEN_ID(SENHA,1), ?, ?, 'S', ?)"),
+                  {QString::fromLatin1(kSupervisorName), QString::fromLatin1(kSupervisorPassword),
+                   // every right but the two single-purpose station bits
+                   65535 - 256 - 32768});
+        logon.run(QStringLiteral("INSERT INTO FORMAPAGA (ID, NOME, BX, CD, DAV) VALUES (GEN_ID(FORMAPAGA,1), ?, 'S', 1, 'N')"),
+                  {QStringLiteral("Dinheiro")});
+        logon.run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME, LIMITE, FIDELIDADE) VALUES (1, ?, 0, 0)"),
+                  {QStringLiteral("CLIENTE CONSUMIDOR")});
+    });
 }
 
 void createInstallation(const QString& databaseName)
 {
     createDatabaseFile(databaseName);
-    TLogon logon(QStringLiteral("nova-instalacao"));
+    TLogon logon;
     if (!logon.connectTo(databaseName))
         throw DbError(logon.lastError());
     createSchema(logon);

@@ -456,6 +456,51 @@ QString upgradeCreateTableSql(const Table& t)
     return tableSql(t, n, true);
 }
 
+const std::vector<Index>& indexes()
+{
+    static const std::vector<Index> all = {
+        // tabs and their items, kitchen rows
+        {"IX_CABMESA_MESA", "CABMESA", "MESA"},
+        {"IX_MESA_MESA", "MESA", "MESA"},
+        {"IX_MESA_IDMESA", "MESA", "IDMESA"},
+        {"IX_ACOMPMESA_IDMESA", "ACOMPMESA", "IDMESA"},
+        {"IX_COZINHA2_MESA", "COZINHA2", "MESA"},
+        // registers
+        {"IX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO"},
+        {"IX_PRODUTOS_NOME", "PRODUTOS", "NOME"},
+        {"IX_PRODUTOS_CODBARRA", "PRODUTOS", "CODBARRA"},
+        {"IX_KITPROD_CODIGO", "KITPROD", "CODIGO"},
+        {"IX_KITMASTER_CODIGO", "KITMASTER", "CODIGO"},
+        {"IX_CLIENTES_CODIGO", "CLIENTES", "CODIGO"},
+        {"IX_CLIENTES_NOME", "CLIENTES", "NOME"},
+        {"IX_CLIENTES_FONE", "CLIENTES", "FONE"},
+        {"IX_FORNECEDOR_CODIGO", "FORNECEDOR", "CODIGO"},
+        {"IX_FORNECEDOR_NOME", "FORNECEDOR", "NOME"},
+        {"IX_VENDEDOR_CODIGO", "VENDEDOR", "CODIGO"},
+        // stock ledger, sales, payments
+        {"IX_ESTFIC_CODIGO_DATA", "ESTFIC", "CODIGO, DATA"},
+        {"IX_ESTFIC_DATA", "ESTFIC", "DATA"},
+        {"IX_FATURA_NOTA", "FATURA", "NOTA"},
+        {"IX_FATURA_DATA", "FATURA", "DATA"},
+        {"IX_FATURA_CAIXA", "FATURA", "CAIXA"},
+        {"IX_RECARQ_DUPLICATA", "RECARQ", "DUPLICATA"},
+        {"IX_RECARQ_VENCIMENTO", "RECARQ", "VENCIMENTO"},
+        {"IX_PAGARQ_DUPLICATA", "PAGARQ", "DUPLICATA"},
+        {"IX_PAGARQ_VENCIMENTO", "PAGARQ", "VENCIMENTO"},
+        {"IX_SERVICO_CAIXA", "SERVICO", "CAIXA"},
+        // delivery
+        {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
+        {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},
+    };
+    return all;
+}
+
+QString createIndexSql(const Index& i)
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
+}
+
 QString createTriggerSql(const Table& t)
 {
     if (t.trigger == TriggerKind::None || !t.triggerName || !t.triggerGenerator)

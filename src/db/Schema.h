@@ -63,6 +63,17 @@ QString upgradeCreateTableSql(const Table& t);
 // CREATE TRIGGER text, empty when the table has none.
 QString createTriggerSql(const Table& t);
 
+// An index the lookups need (by tab, product, customer, stock ledger, document...).
+struct Index {
+    const char* name;
+    const char* table;
+    const char* columns;            // "CODIGO" or "CODIGO, DATA"
+};
+// Every index, in a stable order; new databases get them and the start-up upgrade
+// adds those missing.
+const std::vector<Index>& indexes();
+QString createIndexSql(const Index& i);
+
 // Rows a new installation must hold (GERAID's single row etc.) are seeded by NewDatabase.
 
 } // namespace schema

@@ -69,7 +69,6 @@ void SchemaUpgrade::cleanUp()
 {
     m_logon.ExecSqlOnDataset(QStringLiteral("atualiza"), QStringLiteral("delete from produtos where codigo is null"), QStringLiteral("exec"));
     m_logon.ExecSqlOnDataset(QStringLiteral("atualiza"), QStringLiteral("delete from clientes where codigo is null"), QStringLiteral("exec"));
-    m_logon.closeDataset(QStringLiteral("Atualiza"));
 }
 
 void SchemaUpgrade::readCatalogue()
@@ -78,7 +77,8 @@ void SchemaUpgrade::readCatalogue()
     m_columns.clear();
     m_generators.clear();
     m_triggers.clear();
-    QSqlQuery q = m_logon.run(QStringLiteral(
+    m_indexes.clear();
+    RowSet q = m_logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH "
         "FROM RDB$RELATION_FIELDS r LEFT JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
         "WHERE COALESCE(r.RDB$SYSTEM_FLAG, 0) = 0"));
@@ -92,6 +92,10 @@ void SchemaUpgrade::readCatalogue()
         "SELECT TRIM(RDB$TRIGGER_NAME) FROM RDB$TRIGGERS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
     while (q.next())
         m_triggers.insert(q.value(0).toString());
+    q = m_logon.run(QStringLiteral(
+        "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    while (q.next())
+        m_indexes.insert(q.value(0).toString());
 }
 
 bool SchemaUpgrade::hasColumn(const QString& t, const QString& c) const
@@ -209,6 +213,27 @@ void SchemaUpgrade::applySteps()
     if (columnsDone && m_columns.size() != tablesBefore) {
         widen();
         addColumns();
+    }
+    addIndexes();
+}
+
+void SchemaUpgrade::addIndexes()
+{
+    for (const schema::Index& i : schema::indexes()) {
+        const QString name = QString::fromLatin1(i.name), t = QString::fromLatin1(i.table);
+        if (m_indexes.count(name))
+            continue;
+        bool columnsThere = hasTable(t);
+        for (const QString& c : QString::fromLatin1(i.columns).split(QLatin1Char(',')))
+            columnsThere = columnsThere && hasColumn(t, c.trimmed());
+        if (!columnsThere)
+            continue;
+        try {
+            ddl(schema::createIndexSql(i), [&] { return m_indexes.count(name) != 0; });
+            m_indexes.insert(name);
+        } catch (const DbError&) {
+            // a lookup without its index is slower, never wrong: the next start tries again
+        }
     }
 }
 

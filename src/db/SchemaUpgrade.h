@@ -5,7 +5,7 @@
 // picture, so an up-to-date database pays three selects and nothing else. The
 // steps and their order are those the stations have always run: clean-up, the
 // item-key table, the widenings, the delivery tables, the added columns, the later
-// tables. Columns whose table did not exist yet, and widenings of tables created
+// tables; then the indexes the lookups need. Columns whose table did not exist yet, and widenings of tables created
 // on the way, are finished in the same start.
 
 #include <QString>
@@ -52,6 +52,7 @@ private:
     void widen();                       // step 3
     void createUpgradeTable(const char* name, bool withKey); // steps 2, 4, 6
     bool addColumns();                  // step 5; false when it stopped on an error
+    void addIndexes();                  // last: indexes missing on tables that have their columns
     // Runs one DDL statement; when it fails, re-reads the catalogue and counts the
     // statement as done if another station has just made the same object.
     void ddl(const QString& sql, const std::function<bool()>& nowPresent);
@@ -60,6 +61,7 @@ private:
     std::map<QString, std::map<QString, int>> m_columns;   // table -> column -> byte length
     std::set<QString> m_generators;
     std::set<QString> m_triggers;
+    std::set<QString> m_indexes;
     QStringList m_executed;
     int m_catalogueReads = 0;
 };

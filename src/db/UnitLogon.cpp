@@ -1,5 +1,5 @@
 #include "db/UnitLogon.h"
-#include "db/DbValues.h"
+#include "db/FirebirdSession.h"
 #include "core/StationSettings.h"
 #include "db/UnitErro.h"
 #include "core/uMensagem.h"
@@ -7,10 +7,22 @@
 #include "platform/StationPaths.h"
 #include "platform/Dialogs.h"
 
-#include <QSqlError>
-#include <QSqlRecord>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QThread>
+
 
 TLogon* Logon = nullptr;
+
+namespace {
+// Before running an action again: a short pause that grows and differs between
+// stations, so two of them do not meet on the same row again and again.
+void conflictPause(int attempt)
+{
+    const int ms = QRandomGenerator::global()->bounded(2, 10) * attempt;
+    QThread::msleep(ulong(ms));
+}
+}
 
 namespace {
 
@@ -79,40 +91,23 @@ const std::pair<const char*, const char*> kByName[] = {
     {"DELIITEM", "DELIITEM"},
 };
 
-// Closed, in this order, by CloseSharedDatasets.
-const char* const kClosedTogether[] = {
-    "Pesquisa", "Atualiza", "Atualiza3", "Atualiza2", "Produtos", "Clientes",
-    "Fornecedor", "EstFic", "RecArq", "Despesas", "Vendedor", "Miltrex",
-};
-
 } // namespace
 
-void execOrThrow(QSqlQuery& q, const QString& sql, const QVariantList& params)
+Params::Params(const QVariantList& values)
 {
-    bool ok;
-    if (params.isEmpty()) {
-        ok = q.exec(sql);
-    } else {
-        ok = q.prepare(sql);
-        if (ok) {
-            for (const QVariant& v : params)
-                q.addBindValue(v);
-            ok = q.exec();
-        }
-    }
-    if (!ok)
-        throw DbError(q.lastError(), sql);
+    m_values.reserve(size_t(values.size()));
+    for (const QVariant& v : values)
+        m_values.emplace_back(v);
 }
 
-TLogon::TLogon(const QString& connectionName)
-    : m_connection(connectionName)
+TLogon::TLogon()
+    : m_session(std::make_unique<FirebirdSession>())
 {
 }
 
 TLogon::~TLogon()
 {
     close();
-    QSqlDatabase::removeDatabase(m_connection);
 }
 
 QString TLogon::settleServerAddress(const QString& plnText, const std::optional<QString>& setupRedeFirstLine)
@@ -158,6 +153,7 @@ TLogon::StartResult TLogon::DataModuleCreate()
         return StartResult::NotConnected;
     }
     ServerAddress = settleServerAddress(pln, setupRede);
+    setLockTimeout(stationSettings::lockTimeoutSeconds());
 
     if (TrimText(ServerAddress).isEmpty()) {
         // A local file that cannot be opened is not reported here: the first
@@ -179,39 +175,115 @@ TLogon::StartResult TLogon::DataModuleCreate()
 bool TLogon::connectTo(const QString& databaseName)
 {
     close();
-    QSqlDatabase db = QSqlDatabase::contains(m_connection)
-        ? QSqlDatabase::database(m_connection, false)
-        : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connection);
-    db.setDatabaseName(databaseName);
-    db.setUserName(QString::fromLatin1(kUser));
-    db.setPassword(QString::fromLatin1(kPassword));
-    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!db.open()) {
-        m_lastError = DbError(db.lastError()).message();
+    m_databaseName = databaseName;
+    try {
+        m_session->attach(databaseName, QString::fromLatin1(kUser), QString::fromLatin1(kPassword));
+    } catch (const DbError& e) {
+        m_lastError = e.message();
         return false;
     }
+    m_session->setAutoLockTimeout(m_lockTimeout);
     m_lastError.clear();
     return true;
 }
 
 bool TLogon::isOpen() const
 {
-    return QSqlDatabase::contains(m_connection) && QSqlDatabase::database(m_connection, false).isOpen();
+    return m_session->attached();
 }
 
 void TLogon::close()
 {
-    m_datasets.clear();
-    if (QSqlDatabase::contains(m_connection)) {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isOpen())
-            db.close();
+    // A deliberate close: unlike a lost connection, nothing attaches again by itself.
+    m_session->detach();
+    m_databaseName.clear();
+}
+
+void TLogon::setLockTimeout(int seconds)
+{
+    m_lockTimeout = seconds;
+    m_session->setAutoLockTimeout(seconds);
+}
+
+FirebirdSession& TLogon::session()
+{
+    // After a lost connection the next statement attaches again.
+    if (!m_session->attached()) {
+        if (m_databaseName.isEmpty())
+            throw DbError(QStringLiteral("Sem conexão com o banco de dados."));
+        m_session->attach(m_databaseName, QString::fromLatin1(kUser), QString::fromLatin1(kPassword));
+        m_session->setAutoLockTimeout(m_lockTimeout);
+    }
+    return *m_session;
+}
+
+qint64 TLogon::roundTrips() const
+{
+    return m_session->roundTrips();
+}
+
+RowSet TLogon::run(const QString& sql, const Params& params)
+{
+    FirebirdSession& s = session();
+    if (inAction())
+        return s.run(sql, params);
+    QElapsedTimer clock;
+    clock.start();
+    for (int attempt = 1;; ++attempt) {
+        bool wasWrite = false;
+        try {
+            return s.run(sql, params, &wasWrite);
+        } catch (const DbError& e) {
+            if (!(wasWrite && runAgain(e, attempt, clock)))
+                throw;
+            conflictPause(attempt);
+        }
     }
 }
 
-QSqlDatabase TLogon::database() const
+QVariant TLogon::scalar(const QString& sql, const Params& params)
 {
-    return QSqlDatabase::database(m_connection, false);
+    RowSet rows = run(sql, params);
+    return rows.next() ? rows.value(0) : QVariant();
+}
+
+bool TLogon::runAgain(const DbError& e, int attempt, const QElapsedTimer& clock) const
+{
+    // Another station committed the same rows first: run again at once. One that
+    // still holds them has already made this one wait the lock timeout: once the
+    // tries have waited that long in all, the user is told.
+    return e.isConflict() && attempt < kActionTries && clock.elapsed() < qint64(m_lockTimeout) * 1000;
+}
+
+void TLogon::runAction(const std::function<void()>& work)
+{
+    if (inAction()) {
+        work();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    for (int attempt = 1;; ++attempt) {
+        FirebirdSession& s = session();
+        s.beginWrite(m_lockTimeout);
+        m_actionDepth = 1;
+        try {
+            work();
+            m_actionDepth = 0;
+            s.commitWrite();
+            return;
+        } catch (const DbError& e) {
+            m_actionDepth = 0;
+            s.rollbackWrite();
+            if (!runAgain(e, attempt, clock))
+                throw;
+            conflictPause(attempt);
+        } catch (...) {
+            m_actionDepth = 0;
+            s.rollbackWrite();
+            throw;
+        }
+    }
 }
 
 QString TLogon::componentForName(const QString& name)
@@ -224,44 +296,13 @@ QString TLogon::componentForName(const QString& name)
     return QStringLiteral("Atualiza");
 }
 
-QSqlQuery& TLogon::dataset(const QString& componentName)
+RowSet TLogon::ExecSqlOnDataset(const QString& name, const QString& sql, const QString& mode,
+                                const Params& params)
 {
-    auto it = m_datasets.find(componentName);
-    if (it == m_datasets.end()) {
-        auto q = std::make_unique<QSqlQuery>(database());
-        q->setNumericalPrecisionPolicy(QSql::HighPrecision);
-        it = m_datasets.emplace(componentName, std::move(q)).first;
-    }
-    return *it->second;
-}
-
-void TLogon::closeDataset(const QString& componentName)
-{
-    auto it = m_datasets.find(componentName);
-    if (it != m_datasets.end())
-        m_datasets.erase(it);   // a new query next time: its snapshot ends here
-}
-
-void TLogon::ExecSqlOnDataset(const QString& name, const QString& sql, const QString& mode,
-                              const QVariantList& params)
-{
-    const QString component = componentForName(name);
-    closeDataset(component);
     const QString m = UpperAZ(mode);
     if (m != QLatin1String("OPEN") && m != QLatin1String("EXEC"))
-        return;
-    QSqlQuery& q = dataset(component);
-    execOrThrow(q, sql, params);
-}
-
-void TLogon::CloseSharedDatasets()
-{
-    for (const char* name : kClosedTogether) {
-        try {
-            closeDataset(QString::fromLatin1(name));
-        } catch (...) {
-        }
-    }
+        return RowSet();
+    return run(sql, params);
 }
 
 QString TLogon::initialSql(const QString& componentName)
@@ -273,12 +314,9 @@ QString TLogon::initialSql(const QString& componentName)
     return QString();
 }
 
-QSqlQuery& TLogon::openDataset(const QString& componentName)
+RowSet TLogon::openDataset(const QString& componentName)
 {
-    closeDataset(componentName);
-    QSqlQuery& q = dataset(componentName);
-    execOrThrow(q, initialSql(componentName), {});
-    return q;
+    return run(initialSql(componentName));
 }
 
 QString CabMesaEstado(const QVariant& status)
@@ -288,7 +326,7 @@ QString CabMesaEstado(const QVariant& status)
 
 QString CabMesaEDelivery(const QVariant& delivery)
 {
-    return delivery.isNull() || decimalFrom(delivery).isZero() ? QString() : QStringLiteral("Delivery");
+    return delivery.isNull() || decimalOf(delivery).isZero() ? QString() : QStringLiteral("Delivery");
 }
 
 QString MesaTP(const QString& cozinha)
@@ -296,30 +334,12 @@ QString MesaTP(const QString& cozinha)
     return cozinha == QLatin1String("1") || cozinha == QLatin1String("2") ? QStringLiteral("CZ") : QString();
 }
 
-QSqlQuery TLogon::run(const QString& sql, const QVariantList& params)
-{
-    QSqlQuery q(database());
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    execOrThrow(q, sql, params);
-    return q;
-}
-
-QVariant TLogon::scalar(const QString& sql, const QVariantList& params)
-{
-    QSqlQuery q = run(sql, params);
-    return q.next() ? q.value(0) : QVariant();
-}
-
 qint64 TLogon::GenId(const QString& generator, int step)
 {
     // Generator names are the program's own constants, never user text.
     const QString sql = QStringLiteral("SELECT GEN_ID(%1,%2) AS teste FROM GeraID").arg(generator).arg(step);
-    closeDataset(QStringLiteral("QGeraId"));
-    QSqlQuery& q = dataset(QStringLiteral("QGeraId"));
-    execOrThrow(q, sql, {});
-    if (!q.next())
+    RowSet rows = run(sql);
+    if (!rows.next())
         throw DbError(QStringLiteral("A tabela GERAID não tem a linha de leitura dos geradores."));
-    const qint64 value = q.value(0).toLongLong();
-    closeDataset(QStringLiteral("QGeraId"));
-    return value;
+    return integerOf(rows.value(0));
 }

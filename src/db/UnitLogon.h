@@ -1,20 +1,85 @@
 #pragma once
-// The data module: the one database connection of the run and its shared queries.
+// The data module: this station's attachment to the database, and the one way to
+// run SQL on it.
 //
-// Windows reach the database through Logon: a named scratch query
-// (ExecSqlOnDataset) or a fresh statement (run / scalar). Values always go in as
-// bound parameters. A shared query holds only what its last user put there:
-// nobody may rely on what another handler left in it.
+// Reads run in a read-only, read-committed transaction of their own: they see what
+// other stations committed and never hold garbage collection back. Writes run in
+// read committed, record version, with a lock wait of a few seconds (station
+// setting): a station that holds a row makes the others wait that long at most.
+//
+// A business action that writes several rows is one function run by action():
+// every statement inside it, reads included, runs in the action's one write
+// transaction; it commits when the function returns and rolls back when it throws.
+// When another station changed the same rows first (update conflict, lock timeout,
+// deadlock) the action is rolled back and run again whole, a few times and for no
+// longer than the lock timeout in all; after the last try the user gets a plain
+// message and nothing is written. So an action
+// must not show windows or print: compose inside, show and print after.
+//
+// Read committed lets a row change between a read and a write of the same action:
+// add with the database's own arithmetic ("SET ESTOQUE = ESTOQUE - ?"), or read the
+// row "WITH LOCK" before writing back what was read. The monitoring tables (MON$)
+// are read afresh only inside an action.
+//
+//   const Printout receipt = Logon->action([&] {
+//       Logon->run("update CABMESA set STATUS = 1 where MESA = ?", {mesa});
+//       Logon->run("insert into FATURA (...) values (?, ?)", {numero, total});
+//       return composeReceipt(...);
+//   });
+//   RoutePrintout(...receipt...);   // after the commit
+//
+// A statement outside any action that writes commits on its own. Values always go
+// in as bound parameters, typed from the statement's own description: a value that
+// does not fit its parameter (letters in a number, too many digits, a text longer
+// than the column) throws DbError naming the parameter, and nothing is written.
+// Statements are prepared once per attachment and kept.
 
 #include "db/DbError.h"
+#include "db/RowSet.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
-#include <map>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <type_traits>
+#include <vector>
+
+// One value bound to a "?" of a statement.
+struct SqlValue {
+    QVariant value;
+    SqlValue() = default;
+    SqlValue(const QVariant& v) : value(v) {}
+    SqlValue(const Decimal& d) : value(QVariant::fromValue(d)) {}
+    SqlValue(const QString& s) : value(s) {}
+    SqlValue(const char* s) : value(QString::fromUtf8(s)) {}
+    SqlValue(QLatin1String s) : value(QString(s)) {}
+    SqlValue(int i) : value(qlonglong(i)) {}
+    SqlValue(qint64 i) : value(qlonglong(i)) {}
+    SqlValue(long i) : value(qlonglong(i)) {}
+    SqlValue(const QDate& d) : value(d) {}
+    SqlValue(const QTime& t) : value(t) {}
+    SqlValue(const QDateTime& t) : value(t) {}
+    SqlValue(const QByteArray& b) : value(b) {}
+    SqlValue(std::nullptr_t) {}
+};
+
+// The values of a statement's "?", in order.
+class Params {
+public:
+    Params() = default;
+    Params(std::initializer_list<SqlValue> values) : m_values(values) {}
+    Params(const QVariantList& values);
+    void append(const SqlValue& v) { m_values.push_back(v); }
+    int size() const { return int(m_values.size()); }
+    const QVariant& at(int i) const { return m_values.at(size_t(i)).value; }
+
+private:
+    std::vector<SqlValue> m_values;
+};
+
+class FirebirdSession;   // the attachment and its prepared statements (UnitLogon.cpp)
 
 class TLogon {
 public:
@@ -23,10 +88,12 @@ public:
     static constexpr const char* kPassword = "plumbgate";
     // The database as the stations name it, mapped to the station root when local.
     static constexpr const char* kLocalDatabase = "c:\\Miltrex\\Vavoz\\RUZUZIDEDI22.FDB";
+    // How many times an action runs before a conflict with another station is reported.
+    static constexpr int kActionTries = 8;
 
     enum class StartResult { Connected, NotConnected, Aborted };
 
-    explicit TLogon(const QString& connectionName = QStringLiteral("Logon"));
+    TLogon();
     ~TLogon();
     TLogon(const TLogon&) = delete;
     TLogon& operator=(const TLogon&) = delete;
@@ -44,46 +111,75 @@ public:
     // The database name for an address (empty: the local file).
     static QString databaseNameFor(const QString& serverAddress);
 
-    // Opens the connection to a database name ("path" embedded, "host:path" server).
+    // Attaches to a database name ("path" embedded, "host:path" server).
     // Returns false and keeps lastError() on failure.
     bool connectTo(const QString& databaseName);
     bool isOpen() const;
     QString lastError() const { return m_lastError; }
+    QString databaseName() const { return m_databaseName; }
     void close();
 
-    QSqlDatabase database() const;
-    QString connectionName() const { return m_connection; }
+    // Seconds a write waits for a row another station holds (station setting).
+    void setLockTimeout(int seconds);
+    int lockTimeout() const { return m_lockTimeout; }
 
     QString ServerAddress;
 
-    // --- shared queries -----------------------------------------------------
-    // A shared query by its component name ("Atualiza", "Pesquisa", "QGeraId", ...).
-    QSqlQuery& dataset(const QString& componentName);
-    // The component that ExecSqlOnDataset selects for a name.
+    // --- statements ------------------------------------------------------------
+    // Runs one statement: a SELECT (or anything with RETURNING) gives its rows,
+    // read whole; any other gives an empty row set with rowsAffected().
+    RowSet run(const QString& sql, const Params& params = {});
+    // The first column of the first row; a null QVariant when there is no row.
+    QVariant scalar(const QString& sql, const Params& params = {});
+
+    // One business action in one write transaction (see above). Nested calls join
+    // the outer action. Returns what the function returns.
+    template <class F>
+    auto action(F&& work) -> std::invoke_result_t<F&>
+    {
+        using R = std::invoke_result_t<F&>;
+        if constexpr (std::is_void_v<R>) {
+            runAction([&] { work(); });
+        } else {
+            std::optional<R> result;
+            runAction([&] { result.emplace(work()); });
+            return std::move(*result);
+        }
+    }
+    bool inAction() const { return m_actionDepth > 0; }
+
+    // --- the shared queries, as the windows have always named them ---------------
+    // The component that ExecSqlOnDataset selects for a name ("Atualiza" when none).
     static QString componentForName(const QString& name);
-
-    // Closes the chosen query, replaces its text, and opens ("OPEN") or executes
-    // ("EXEC") it; any other mode leaves it closed. Errors raise DbError.
-    void ExecSqlOnDataset(const QString& name, const QString& sql, const QString& mode,
-                          const QVariantList& params = {});
-    // Closes the shared table queries, ignoring errors.
-    void CloseSharedDatasets();
-    // Closes one shared query (ends its snapshot).
-    void closeDataset(const QString& componentName);
-    // Opens a shared table query with the text it holds at start ("select * from produtos").
-    QSqlQuery& openDataset(const QString& componentName);
+    // Runs an SQL text on the query chosen by name: "OPEN" gives its rows, "EXEC"
+    // executes it (mode compared without regard to case); any other mode runs
+    // nothing. The rows belong to the caller.
+    RowSet ExecSqlOnDataset(const QString& name, const QString& sql, const QString& mode,
+                            const Params& params = {});
+    // The table queries' texts at start ("select * from produtos"), and their rows.
     static QString initialSql(const QString& componentName);
+    RowSet openDataset(const QString& componentName);
+    // Nothing is held open between statements, so there is nothing left to close;
+    // kept for the windows that call it when they end.
+    void CloseSharedDatasets() {}
 
-    // --- plain statements on a fresh query ----------------------------------
-    QSqlQuery run(const QString& sql, const QVariantList& params = {});
-    QVariant scalar(const QString& sql, const QVariantList& params = {});
     // "SELECT GEN_ID(<generator>,<step>) AS teste FROM GeraID".
     qint64 GenId(const QString& generator, int step = 1);
 
+    // Round trips to the database since the attachment (statements run, fetches,
+    // transaction starts and ends), for the benchmarks.
+    qint64 roundTrips() const;
+
 private:
-    QString m_connection;
+    void runAction(const std::function<void()>& work);
+    bool runAgain(const DbError& e, int attempt, const class QElapsedTimer& clock) const;
+    FirebirdSession& session();
+
+    std::unique_ptr<FirebirdSession> m_session;
+    QString m_databaseName;
     QString m_lastError;
-    std::map<QString, std::unique_ptr<QSqlQuery>> m_datasets;
+    int m_lockTimeout = 5;
+    int m_actionDepth = 0;
 };
 
 // Calculated fields of the shared table queries.
@@ -93,6 +189,3 @@ QString MesaTP(const QString& cozinha);               // "CZ" when COZINHA is "1
 
 // The program's data module, created first at start.
 extern TLogon* Logon;
-
-// Runs a prepared statement with bound values; throws DbError.
-void execOrThrow(QSqlQuery& q, const QString& sql, const QVariantList& params);

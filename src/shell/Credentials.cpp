@@ -5,7 +5,6 @@
 #include "db/UnitLogon.h"
 #include "core/uMensagem.h"
 
-#include <QSqlRecord>
 
 bool credentialsMatch(const QString& typedName, const QString& typedPassword,
                       const QString& storedName, const QString& storedPassword)
@@ -18,17 +17,17 @@ bool credentialsMatch(const QString& typedName, const QString& typedPassword,
 }
 
 namespace {
-QString text(const QSqlQuery& q, const char* field)
+QString text(const RowSet& q, const char* field)
 {
-    return q.value(QString::fromLatin1(field)).toString();
+    return q.text(QString::fromLatin1(field));
 }
 }
 
 LoginSession::Outcome LoginSession::confirm(const QString& typedName, const QString& typedPassword)
 {
     try {
-        m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from empresa "), QStringLiteral("OPEN"));
-        QSqlQuery& e = m_logon.dataset(QStringLiteral("Pesquisa"));
+        RowSet e = m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from empresa "),
+                                            QStringLiteral("OPEN"));
         ctx::Company& c = ctx::company();
         if (e.next()) {
             c.CompanyName = text(e, "EMPRESA");
@@ -39,18 +38,16 @@ LoginSession::Outcome LoginSession::confirm(const QString& typedName, const QStr
             c.CompanyStateRegistration = text(e, "IESTADUAL");
             c.CompanyPhone = text(e, "FAX");
         }
-        m_logon.closeDataset(QStringLiteral("Pesquisa"));
         ctx::station().OutsideErpLink = stationSettings::outsideErpLink();
 
-        m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from Miltrex "), QStringLiteral("OPEN"));
-        QSqlQuery& u = m_logon.dataset(QStringLiteral("Pesquisa"));
+        RowSet u = m_logon.ExecSqlOnDataset(QStringLiteral("Pesquisa"), QStringLiteral("select * from Miltrex "),
+                                            QStringLiteral("OPEN"));
         struct Match { QString name, master; int rights; };
         std::vector<Match> matches;
         while (u.next()) {
             if (credentialsMatch(typedName, typedPassword, text(u, "NOME"), text(u, "SENHA")))
-                matches.push_back({text(u, "NOME"), text(u, "MASTER"), u.value(QStringLiteral("SISTEMA")).toInt()});
+                matches.push_back({text(u, "NOME"), text(u, "MASTER"), int(u.integer(u"SISTEMA"))});
         }
-        m_logon.closeDataset(QStringLiteral("Pesquisa"));
         // Every matching row is a login of its own; the last one is the operator.
         for (const Match& m : matches) {
             m_acceptedName = m.name;
@@ -75,20 +72,17 @@ bool confirmSupervisor(TLogon& logon, const QString& typedName, const QString& t
     o.AuthoriserIsMaster = QStringLiteral("N");
     o.AuthoriserName.clear();
     o.CurrentRights = 0;
-    logon.closeDataset(QStringLiteral("Miltrex"));
-    QSqlQuery& q = logon.dataset(QStringLiteral("Miltrex"));
-    execOrThrow(q, QStringLiteral("select * from Miltrex order by nome"), {});
+    RowSet q = logon.run(QStringLiteral("select * from Miltrex order by nome"));
     bool found = false;
     while (q.next()) {
         if (credentialsMatch(typedName, typedPassword, text(q, "NOME"), text(q, "SENHA"))) {
             o.AuthoriserIsMaster = text(q, "MASTER");
-            o.CurrentRights = q.value(QStringLiteral("SISTEMA")).toInt();
+            o.CurrentRights = int(q.integer(u"SISTEMA"));
             o.AuthoriserName = text(q, "NOME");
             o.AccessUserName = o.AuthoriserName;
             found = true;
             break;
         }
     }
-    logon.closeDataset(QStringLiteral("Miltrex"));
     return found;
 }

@@ -27,7 +27,6 @@ TFormAcessos::TFormAcessos(TLogon& logon, QWidget* parent)
     connect(ui->EditSenha, &QLineEdit::returnPressed, this, &TFormAcessos::confirm);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormAcessos::confirm);
     connect(ui->cancelButton, &QPushButton::clicked, this, &TFormAcessos::cancel);
-    connect(this, &QDialog::finished, this, [this] { m_logon.closeDataset(QStringLiteral("Miltrex")); });
     ui->EditNome->setFocus();
 }
 

@@ -259,7 +259,6 @@ void TPrincipal::changeCentralPicture()
 void TPrincipal::resetLoyaltyPoints()
 {
     m_logon.ExecSqlOnDataset(QStringLiteral("Atualiza"), QStringLiteral("update clientes set fidelidade = '0' "), QStringLiteral("exec"));
-    m_logon.closeDataset(QStringLiteral("Atualiza"));
     ShowMessageWindow(kAttention, kLoyaltyDone, QStringLiteral("1"));
 }
 

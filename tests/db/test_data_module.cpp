@@ -2,8 +2,6 @@
 // transactions, and connecting embedded and to a server.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "db/DbValues.h"
-#include "db/Transaction.h"
 #include "db/UnitErro.h"
 
 #include <QLabel>
@@ -46,20 +44,22 @@ TEST(SharedQueries, ExecSqlOnDatasetModesAndFreshSnapshots)
 {
     TestStation st;
     TLogon& l = st.logon();
-    l.ExecSqlOnDataset(QStringLiteral("pesquisa"), QStringLiteral("select nome from clientes"), QStringLiteral("Open"));
-    QSqlQuery& q = l.dataset(QStringLiteral("Pesquisa"));
+    RowSet q = l.ExecSqlOnDataset(QStringLiteral("pesquisa"), QStringLiteral("select nome from clientes"), QStringLiteral("Open"));
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toString(), QStringLiteral("CLIENTE CONSUMIDOR"));
 
     // Another station's committed row is seen by the next open of the same query.
-    TLogon other(QStringLiteral("other"));
+    TLogon other;
     ASSERT_TRUE(other.connectTo(st.databasePath()));
     other.run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME) VALUES (2, 'OUTRA ESTACAO')"));
-    l.ExecSqlOnDataset(QStringLiteral("PESQUISA"), QStringLiteral("select count(*) from clientes"), QStringLiteral("OPEN"));
-    ASSERT_TRUE(l.dataset(QStringLiteral("Pesquisa")).next());
-    EXPECT_EQ(l.dataset(QStringLiteral("Pesquisa")).value(0).toInt(), 2);
+    RowSet count = l.ExecSqlOnDataset(QStringLiteral("PESQUISA"), QStringLiteral("select count(*) from clientes"),
+                                      QStringLiteral("OPEN"));
+    ASSERT_TRUE(count.next());
+    EXPECT_EQ(count.value(0).toInt(), 2);
+    // The rows first read are the caller's own and stay as they were.
+    EXPECT_EQ(q.size(), 1);
 
-    // A mode other than open/exec only replaces the text: nothing runs.
+    // A mode other than open/exec runs nothing.
     l.ExecSqlOnDataset(QStringLiteral("atualiza"), QStringLiteral("delete from clientes"), QStringLiteral("show"));
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES")), 2);
     l.ExecSqlOnDataset(QStringLiteral("formapaga"), QStringLiteral("delete from clientes where codigo = ?"), QStringLiteral("exec"), {2});
@@ -79,10 +79,10 @@ TEST(ExactNumbers, AmountsGoInAndComeBackToTheLastDigit)
         const Decimal d = *Decimal::parseSql(QString::fromLatin1(v));
         const QString c = QString::number(++code);
         st.addProduct(c, QStringLiteral("P"), d);
-        EXPECT_EQ(decimalFrom(st.scalar(QStringLiteral("SELECT VALOR FROM PRODUTOS WHERE CODIGO = ?"), {c})), d) << v;
+        EXPECT_EQ(decimalOf(st.scalar(QStringLiteral("SELECT VALOR FROM PRODUTOS WHERE CODIGO = ?"), {c})), d) << v;
     }
     // Sums stay exact in the database too.
-    EXPECT_EQ(decimalFrom(st.scalar(QStringLiteral("SELECT SUM(VALOR) FROM PRODUTOS WHERE CODIGO IN ('101','106')"))),
+    EXPECT_EQ(decimalOf(st.scalar(QStringLiteral("SELECT SUM(VALOR) FROM PRODUTOS WHERE CODIGO IN ('101','106')"))),
               *Decimal::parseSql(u"33.455"));
     st.openCashShift(12);
     EXPECT_EQ(st.count(QStringLiteral("SELECT CAIXA FROM CONTCAIXA")), 12);
@@ -91,7 +91,7 @@ TEST(ExactNumbers, AmountsGoInAndComeBackToTheLastDigit)
 TEST(SharedQueries, TableQueriesOpenWithTheirTextAndCalculatedFields)
 {
     TestStation st;
-    QSqlQuery& clientes = st.logon().openDataset(QStringLiteral("Clientes"));
+    RowSet clientes = st.logon().openDataset(QStringLiteral("Clientes"));
     ASSERT_TRUE(clientes.next());
     EXPECT_EQ(clientes.value(QStringLiteral("NOME")).toString(), QStringLiteral("CLIENTE CONSUMIDOR"));
     const std::pair<QVariant, const char*> estados[] = {{QVariant(0), "A"}, {QVariant(), "A"}, {QVariant(1), "F"}, {QVariant(2), "F"}};
@@ -116,20 +116,15 @@ TEST(SharedQueries, GeneratorReadsAdvanceOncePerRead)
 TEST(Transactions, AnActionThatFailsLeavesNothingHalfWritten)
 {
     TestStation st;
-    try {
-        Transaction tx(st.logon().database());
+    EXPECT_THROW(st.logon().action([&] {
         st.logon().run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME) VALUES (7, 'PRIMEIRA')"));
         st.logon().run(QStringLiteral("INSERT INTO TABELA_QUE_NAO_EXISTE VALUES (1)"));
-        tx.commit();
-    } catch (const DbError&) {
-    }
+    }), DbError);
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO = 7")), 0);
 
-    {
-        Transaction tx(st.logon().database());
+    st.logon().action([&] {
         st.logon().run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME) VALUES (8, 'SEGUNDA')"));
-        tx.commit();
-    }
+    });
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO = 8")), 1);
 }
 
@@ -180,7 +175,7 @@ TEST(Connecting, ServerOnTheNetwork)
     // The server's database, not the local file: mark it and read the mark back
     // through another connection to the server.
     st.logon().run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'NO SERVIDOR'"));
-    TLogon check(QStringLiteral("check"));
+    TLogon check;
     ASSERT_TRUE(check.connectTo(TestServer::address() + QLatin1Char(':') + path));
     EXPECT_EQ(check.scalar(QStringLiteral("SELECT EMPRESA FROM EMPRESA")).toString(), QStringLiteral("NO SERVIDOR"));
 }

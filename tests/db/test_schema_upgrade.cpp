@@ -14,7 +14,7 @@ namespace {
 std::map<QString, int> columnsOf(TLogon& logon)
 {
     std::map<QString, int> cols;
-    QSqlQuery q = logon.run(QStringLiteral(
+    RowSet q = logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH FROM RDB$RELATION_FIELDS r "
         "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE COALESCE(r.RDB$SYSTEM_FLAG,0) = 0"));
     while (q.next())
@@ -110,6 +110,14 @@ TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrde
     EXPECT_EQ(s.at(acompdeli + 2), QStringLiteral("CREATE GENERATOR ACOMPDELI"));
     EXPECT_TRUE(s.at(acompdeli + 3).startsWith(QLatin1String("CREATE TRIGGER ACOMPDELI FOR ACOMPDELI")));
 
+    // The lookups' indexes come last, every one of them, the later tables' included.
+    const qsizetype firstIndex = indexOf(s, QStringLiteral("CREATE INDEX IX_CABMESA_MESA"));
+    ASSERT_GE(firstIndex, 0);
+    EXPECT_LT(cozinhaAdd, firstIndex);
+    for (const schema::Index& i : schema::indexes())
+        EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = ?"),
+                           {QString::fromLatin1(i.name)}), 1) << i.name;
+
     // Null-code rows are gone, the rest stays.
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM PRODUTOS")), 1);
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO IS NULL")), 0);
@@ -144,7 +152,7 @@ TEST(SchemaUpgrade, LosingACreateRaceToAnotherStationGoesOn)
     SchemaUpgrade mine(st.logon());
     mine.readCatalogue();
     {
-        TLogon other(QStringLiteral("other-station"));
+        TLogon other;
         ASSERT_TRUE(other.connectTo(st.databasePath()));
         SchemaUpgrade theirs(other);
         theirs.run();

@@ -13,7 +13,7 @@ void createOlderDatabase(const QString& path, const QStringList& presentUpgradeT
         added.insert(QString::fromLatin1(a.table) + QLatin1Char('.') + QString::fromLatin1(a.column));
 
     newdb::createDatabaseFile(path);
-    TLogon logon(QStringLiteral("older-fixture"));
+    TLogon logon;
     if (!logon.connectTo(path))
         throw DbError(logon.lastError());
 

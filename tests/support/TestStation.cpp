@@ -1,8 +1,6 @@
 #include "TestStation.h"
 #include "core/Globals.h"
-#include "db/DbValues.h"
 #include "db/NewDatabase.h"
-#include "db/Transaction.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
@@ -14,11 +12,14 @@
 
 namespace {
 QTemporaryDir* g_templateDir = nullptr;
-int g_connections = 0;
 }
 
 QString TestStation::templatePath()
 {
+    // Made once per test run by the ctest fixture; a binary run by hand makes its own.
+    const QString shared = qEnvironmentVariable("SABREL22_TEST_TEMPLATE");
+    if (!shared.isEmpty() && QFileInfo::exists(shared))
+        return shared;
     if (!g_templateDir) {
         g_templateDir = new QTemporaryDir;
         const QString path = g_templateDir->filePath(QStringLiteral("template.fdb"));
@@ -41,7 +42,7 @@ TestStation::TestStation(bool connect)
     QDir().mkpath(QFileInfo(db).absolutePath());
     QFile::copy(templatePath(), db);
     QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
-    m_logon = std::make_unique<TLogon>(QStringLiteral("test%1").arg(++g_connections));
+    m_logon = std::make_unique<TLogon>();
     Logon = m_logon.get();
     if (connect && !m_logon->connectTo(db))
         throw DbError(m_logon->lastError());
@@ -75,17 +76,18 @@ void TestStation::addProduct(const QString& code, const QString& name, const Dec
 {
     m_logon->run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR, CLAS, UNIDADE) "
                                 "VALUES (GEN_ID(PRODUTOS,1), ?, ?, ?, ?, 'UN')"),
-                 {code, name, sqlValue(price), QString::number(kitchen)});
+                 {code, name, price, QString::number(kitchen)});
 }
 
 void TestStation::openCashShift(int number)
 {
-    Transaction tx(m_logon->database());
-    m_logon->run(QStringLiteral("DELETE FROM CONTCAIXA"));
-    m_logon->run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA) VALUES (?)"), {number});
-    m_logon->run(QStringLiteral("INSERT INTO CONTDATA (ID, CAIXA, DATA, ABERTURA) VALUES (GEN_ID(CONTCAIXA,1), ?, CURRENT_DATE, 0)"),
-                 {number});
-    tx.commit();
+    m_logon->action([&] {
+        m_logon->run(QStringLiteral("DELETE FROM CONTCAIXA"));
+        m_logon->run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA) VALUES (?)"), {number});
+        m_logon->run(QStringLiteral("INSERT INTO CONTDATA (ID, CAIXA, DATA, ABERTURA) "
+                                    "VALUES (GEN_ID(CONTCAIXA,1), ?, CURRENT_DATE, 0)"),
+                     {number});
+    });
 }
 
 void TestStation::writeFile(const QString& windowsName, const QStringList& lines)
@@ -99,14 +101,14 @@ QStringList TestStation::readFile(const QString& windowsName) const
     return f ? f->lines() : QStringList();
 }
 
-QVariant TestStation::scalar(const QString& sql, const QVariantList& params)
+QVariant TestStation::scalar(const QString& sql, const Params& params)
 {
     return m_logon->scalar(sql, params);
 }
 
-int TestStation::count(const QString& sql, const QVariantList& params)
+int TestStation::count(const QString& sql, const Params& params)
 {
-    return m_logon->scalar(sql, params).toInt();
+    return int(integerOf(m_logon->scalar(sql, params)));
 }
 
 QString TestServer::address()

@@ -31,8 +31,8 @@ public:
     // A station file, written the way the program writes them (Windows-1252, CR LF).
     void writeFile(const QString& windowsName, const QStringList& lines);
     QStringList readFile(const QString& windowsName) const;
-    QVariant scalar(const QString& sql, const QVariantList& params = {});
-    int count(const QString& sql, const QVariantList& params = {});
+    QVariant scalar(const QString& sql, const Params& params = {});
+    int count(const QString& sql, const Params& params = {});
 
     // The template: a new installation's database, made once per binary.
     static QString templatePath();

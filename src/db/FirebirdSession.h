@@ -1,0 +1,69 @@
+#pragma once
+// One attachment through Firebird's object interface: its transactions, its
+// prepared statements and the conversion of values between Qt and the wire.
+// Only the data module (TLogon) uses it.
+
+#include "db/DbError.h"
+#include "db/RowSet.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+class Params;
+
+namespace Firebird {
+class IAttachment;
+class ITransaction;
+}
+
+class FirebirdSession {
+public:
+    enum class TxKind { Read, Write };
+
+    FirebirdSession();
+    ~FirebirdSession();
+    FirebirdSession(const FirebirdSession&) = delete;
+    FirebirdSession& operator=(const FirebirdSession&) = delete;
+
+    // Attaches (throws DbError on failure); detach() lets go of everything.
+    void attach(const QString& databaseName, const QString& user, const QString& password);
+    void detach();
+    bool attached() const { return m_attachment != nullptr; }
+
+    // The current write transaction of an action; none outside actions.
+    void beginWrite(int lockTimeoutSeconds);
+    void commitWrite();
+    void rollbackWrite();   // never throws
+    bool inWrite() const { return m_write != nullptr; }
+
+    // Runs a statement in the action's write transaction when there is one; otherwise
+    // a SELECT runs in the session's read-only transaction and anything else in a
+    // write transaction of its own (autoWrite), committed at once.
+    RowSet run(const QString& sql, const Params& params, bool* wasWrite = nullptr);
+
+    qint64 roundTrips() const { return m_roundTrips; }
+
+    // Drops every prepared statement (after DDL, whose tables they may describe).
+    void clearStatements();
+
+    struct Prepared;
+
+private:
+    std::shared_ptr<Prepared> prepare(const QString& sql, Firebird::ITransaction* tx);
+    RowSet execute(const std::shared_ptr<Prepared>& p, const QString& sql, const Params& params,
+                   Firebird::ITransaction* tx);
+    Firebird::ITransaction* readTransaction();
+    Firebird::ITransaction* start(TxKind kind, int lockTimeoutSeconds);
+    [[noreturn]] void fail(const class FbFailure& f, const QString& sql);
+
+    Firebird::IAttachment* m_attachment = nullptr;
+    Firebird::ITransaction* m_read = nullptr;
+    Firebird::ITransaction* m_write = nullptr;
+    QHash<QString, std::shared_ptr<Prepared>> m_statements;
+    qint64 m_roundTrips = 0;
+    int m_autoLockTimeout = 5;
+
+public:
+    void setAutoLockTimeout(int s) { m_autoLockTimeout = s; }
+};

@@ -7,9 +7,8 @@ Decimal kit::cost(const reg::Rows& components)
         const QVariant c = components.value(i, u"CUSTOPROD");
         if (c.isNull())
             continue;
-        reg::Rows one({QStringLiteral("Q"), QStringLiteral("C")}, {{components.value(i, u"QUANT"), c}});
-        one.next();
-        total += one.decimal(u"Q") * one.decimal(u"C");
+        const QVariant q = components.value(i, u"QUANT");
+        total += (q.isNull() ? Decimal() : decimalOf(q)) * decimalOf(c);
     }
     return total;
 }

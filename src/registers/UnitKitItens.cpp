@@ -4,7 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
-#include "db/DbValues.h"
+
 #include "platform/Dialogs.h"
 #include "shell/UnSenha.h"
 #include "ui_UnitKitItens.h"
@@ -12,7 +12,7 @@
 namespace {
 QString money(const QVariant& v)
 {
-    return v.isNull() ? QString() : FormatFloat(u"0.00", decimalFrom(v));
+    return v.isNull() ? QString() : FormatFloat(u"0.00", decimalOf(v));
 }
 }
 
@@ -27,7 +27,7 @@ TFormKitItens::TFormKitItens(TLogon& logon, QWidget* parent)
         {QStringLiteral("Codigo"), QStringLiteral("CODPROD"), {}},
         {QStringLiteral("Nome"), QStringLiteral("NOMEPROD"), {}},
         {QStringLiteral("QUANT"), QStringLiteral("QUANT"),
-         [](const QVariant& v) { return FormatFloat(u"0.###", decimalFrom(v)); }},
+         [](const QVariant& v) { return FormatFloat(u"0.###", decimalOf(v)); }},
         {QStringLiteral("VALOR"), QStringLiteral("CUSTOPROD"), money},
     });
     ui->entryRow->hide();

@@ -6,7 +6,7 @@
 #include "shell/UnSenha.h"
 #include "ui_UnitLcProd.h"
 
-#include "db/DbValues.h"
+
 
 QString chooseProduct(TLogon& logon)
 {
@@ -28,7 +28,7 @@ TFormLcPro::TFormLcPro(TLogon& logon, QWidget* parent)
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
         {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
         {QStringLiteral("VALOR"), QStringLiteral("VALOR"),
-         [](const QVariant& v) { return v.isNull() ? QString() : FormatFloat(QStringLiteral("0.00"), decimalFrom(v)); }},
+         [](const QVariant& v) { return v.isNull() ? QString() : FormatFloat(QStringLiteral("0.00"), decimalOf(v)); }},
     });
     upperCaseWhileTyping(ui->searchEdit);
     reg::Rows rows;

@@ -4,7 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
-#include "db/DbValues.h"
+
 #include "platform/Dialogs.h"
 #include "platform/StationPaths.h"
 #include "platform/Win1252.h"
@@ -64,7 +64,7 @@ TFormProd::TFormProd(TLogon& logon, QWidget* parent)
     ui->productList->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
                                  {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
                                  {QStringLiteral("VALOR      ."), QStringLiteral("VALOR"),
-                                  [](const QVariant& v) { return v.isNull() ? QString() : FormatFloat(u"0.00", decimalFrom(v)); }}});
+                                  [](const QVariant& v) { return v.isNull() ? QString() : FormatFloat(u"0.00", decimalOf(v)); }}});
     ui->accompanimentList->setColumns({{QStringLiteral("PRODUTO"), QStringLiteral("PRODUTO"), {}}});
     ui->searchList->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
                                 {QStringLiteral("NOME"), QStringLiteral("NOME"), {}}});

@@ -48,10 +48,10 @@ void typeInto(QWidget& w, const char* name, const QString& text)
 // The stored value as text; numbers as their exact value ("3.000" reads "3").
 QString productValue(TestStation& st, const char* column, const QString& code)
 {
-    const QString v = st.scalar(QStringLiteral("SELECT %1 FROM PRODUTOS WHERE CODIGO = ?").arg(QLatin1String(column)), {code}).toString().trimmed();
-    if (const auto d = Decimal::parseSql(v); d && !v.isEmpty())
-        return d->toString();
-    return v;
+    const QVariant v = st.scalar(QStringLiteral("SELECT %1 FROM PRODUTOS WHERE CODIGO = ?").arg(QLatin1String(column)), {code});
+    if (v.metaType() == QMetaType::fromType<Decimal>())
+        return decimalOf(v).toString();
+    return v.toString().trimmed();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "db/UnitLogon.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
+#include "registers/UnitComplemento.h"
+#include "registers/UnitConfSis.h"
 #include "registers/UnitKitItens.h"
 #include "registers/UnitLcProd.h"
 #include "registers/UnitProd.h"
@@ -16,6 +18,8 @@ void registerProgramWindows()
     // Registers: products, kits, complements, lookups, system options.
     windows::registerWindow(QStringLiteral("TFormProd"), [] { return std::make_unique<TFormProd>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormKitItens"), [] { return std::make_unique<TFormKitItens>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormComplemento"), [] { return std::make_unique<TFormComplemento>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormConfSis"), [] { return std::make_unique<TFormConfSis>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBusca"), [] { return std::make_unique<TFormBusca>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormLcPro"), [] { return std::make_unique<TFormLcPro>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaFor"), [] { return std::make_unique<TFormBuscaFor>(*Logon); });

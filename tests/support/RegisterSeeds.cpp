@@ -36,18 +36,4 @@ void addCashShiftDay(TLogon& logon, int shift, const QDate& date)
              {shift, date});
 }
 
-void seedCatalogue(TLogon& logon, int products, int customers)
-{
-    reg::action(logon, [&] {
-        for (int i = 1; i <= products; ++i) {
-            const QString name = (i % 100 == 0 ? QStringLiteral("COCA COLA %1") : QStringLiteral("PRODUTO %1")).arg(i, 6, 10, QLatin1Char('0'));
-            addProduct(logon, QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), name,
-                       Decimal::fromCents(100 + i % 5000), Decimal::fromCents(50 + i % 2000));
-        }
-        for (int i = 1; i <= customers; ++i)
-            addCustomer(logon, i, QStringLiteral("CLIENTE %1").arg(i, 5, 10, QLatin1Char('0')),
-                        QStringLiteral("RUA %1").arg(i), QStringLiteral("1199%1").arg(i, 5, 10, QLatin1Char('0')));
-    });
-}
-
 } // namespace seeds

@@ -17,7 +17,4 @@ void addProduct(TLogon& logon, const QString& code, const QString& name, const D
                 const Decimal& cost = Decimal(), bool kit = false);
 // One CONTDATA row of a cash shift.
 void addCashShiftDay(TLogon& logon, int shift, const QDate& date);
-// `products` products named "PRODUTO nnnnnn" (a few "COCA ..."), `customers`
-// customers, in one transaction: the catalogue the benchmark runs on.
-void seedCatalogue(TLogon& logon, int products, int customers);
 }

@@ -15,6 +15,9 @@ Decimal kit::cost(const reg::Rows& components)
 
 reg::Rows KitStore::components(const QString& kitCode)
 {
+    // KITPROD.CODIGO holds ten characters: a longer kit code has no rows.
+    if (kitCode.size() > 10)
+        return reg::Rows();
     return reg::run(m_logon, QStringLiteral(
         "select k.*, (select first 1 p.nome from produtos p where p.codigo = k.codprod) as nomeprod, "
         "(select first 1 p.custo from produtos p where p.codigo = k.codprod) as custoprod "

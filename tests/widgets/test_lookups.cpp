@@ -8,6 +8,8 @@
 #include "registers/PickList.h"
 #include "registers/RegisterSql.h"
 #include "registers/UnitVerCaixa.h"
+#include "app/ProgramWindows.h"
+#include "shell/WindowRegistry.h"
 
 #include <QLabel>
 
@@ -256,4 +258,36 @@ TEST(CashShiftPicker, ListsTheLastSixtyOrAllAndKeepsTheLastClick)
     d.onWindow(QStringLiteral("TFormVerCaixa"), [](QDialog&) { return int(QDialog::Rejected); });
     EXPECT_EQ(chooseCashShift(st.logon()), 0);
     EXPECT_EQ(TFormVerCaixa::shiftNumberOf(QStringLiteral("Label1")), 0);
+}
+
+TEST(CustomerLookup, HostileSearchTextFindsNothingAndChangesNothing)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addCustomer(st.logon(), 2, QStringLiteral("D'AVILA"));
+    const QStringList hostile{QStringLiteral("'; DELETE FROM CLIENTES; --"), QStringLiteral("\""), QStringLiteral("😀"),
+                              QString(200, QLatin1Char('A')), QStringLiteral("1e20")};
+    for (const QString& text : hostile) {
+        d.onWindow(QStringLiteral("TFormBusca"), [&](QDialog& w) {
+            child<QLineEdit>(w, "searchEdit")->setText(text);
+            EXPECT_EQ(child<PickList>(w, "customerList")->count(), 0) << text.toStdString();
+            return int(QDialog::Rejected);
+        });
+        EXPECT_EQ(chooseCustomer(st.logon()), QString());
+    }
+    d.onWindow(QStringLiteral("TFormBusca"), [&](QDialog& w) {
+        child<QLineEdit>(w, "searchEdit")->setText(QStringLiteral("D'A"));
+        return int(QDialog::Rejected);
+    });
+    chooseCustomer(st.logon());
+    EXPECT_TRUE(d.errors.isEmpty());
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CLIENTES")), 2);
+}
+
+TEST(Registry, TheRibbonOpensTheRegistersNotThePlaceholder)
+{
+    registerProgramWindows();
+    for (const char* name : {"TFormProd", "TFormKitItens", "TFormBusca", "TFormLcPro", "TFormBuscaFor",
+                             "TFormVerCaixa", "TFormComplemento", "TFormConfSis"})
+        EXPECT_TRUE(windows::isRegistered(QString::fromLatin1(name))) << name;
 }

@@ -348,3 +348,104 @@ TEST(KitWindow, TheLookupFillsTheComponent)
     EXPECT_EQ(edit(w, "componentCodeEdit")->text(), QStringLiteral("000001"));
     EXPECT_EQ(edit(w, "componentNameEdit")->text(), QStringLiteral("PAO"));
 }
+
+TEST(ProductRegister, InitialStockRefusesWhatIsNoQuantity)
+{
+    const QStringList hostile{QStringLiteral("doze"), QStringLiteral("-5"), QStringLiteral("1e20"),
+                              QStringLiteral("'; DELETE FROM ESTFIC; --"), QStringLiteral("😀"), QString()};
+    TestStation st;
+    ScriptedDialogs d;
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(3));
+    TFormProd w(st.logon());
+    enterCode(w, QStringLiteral("1"));
+    w.save();
+    ASSERT_TRUE(w.initialStockAsked());
+    for (const QString& t : hostile) {
+        edit(w, "initialStockEdit")->setText(t);
+        w.confirmInitialStock();
+        EXPECT_TRUE(w.initialStockAsked()) << t.toStdString();
+    }
+    EXPECT_EQ(d.messageTexts(), QStringList(qsizetype(hostile.size()), product::text::initialStockNotNumber));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM ESTFIC")), 0);
+}
+
+TEST(ProductRegister, SizeLabelsRepeatTheLastAndSaveOnlyTheRowsThatExist)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    reg::run(st.logon(), QStringLiteral("DELETE FROM MOEDA"));
+    reg::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (1, 'BROTO')"));
+    reg::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (2, 'MEDIA')"));
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("PIZZA"), Decimal(30));
+    TFormProd w(st.logon());
+    EXPECT_EQ(edit(w, "sizeLabelEdit5")->text(), QStringLiteral("MEDIA"));
+    enterCode(w, QStringLiteral("1"));
+    typeInto(w, "sizeLabelEdit1", QStringLiteral("PEQUENA"));
+    typeInto(w, "sizePriceEdit1", QStringLiteral("25,00"));
+    typeInto(w, "sizePriceEdit2", QStringLiteral("32,00"));     // row 2 is the sale price
+    EXPECT_EQ(edit(w, "priceEdit")->text(), QStringLiteral("32,00"));
+    w.save();
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM MOEDA")), 2);
+    EXPECT_EQ(st.scalar(QStringLiteral("SELECT LOCAL FROM MOEDA WHERE MOEDA = 1")).toString(), QStringLiteral("PEQUENA"));
+    EXPECT_EQ(productValue(st, "VFAMILIA", QStringLiteral("000001")), QStringLiteral("25"));
+    EXPECT_EQ(productValue(st, "VALOR", QStringLiteral("000001")), QStringLiteral("32"));
+}
+
+TEST(ProductRegister, SearchByNameShowsTheFirstOfThatNameAndCompositionOpensTheKit)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), QStringLiteral("000009"), QStringLiteral("COMBO"), Decimal(20), Decimal(), true);
+    seeds::addProduct(st.logon(), QStringLiteral("000004"), QStringLiteral("COMBO"), Decimal(20), Decimal(), true);
+    seeds::addProduct(st.logon(), QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(2));
+    TFormProd w(st.logon());
+    EXPECT_EQ(w.shownCode(), QStringLiteral("000001"));          // first by name
+    EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("compositionButton"))->isEnabled());
+    w.searchByName();
+    QTest::keyClicks(edit(w, "searchEdit"), QStringLiteral("comb"));
+    auto* results = w.findChild<PickList*>(QStringLiteral("searchList"));
+    ASSERT_EQ(results->count(), 2);
+    results->setCurrentRowIndex(1);
+    QTest::keyClick(results, Qt::Key_Return);
+    EXPECT_EQ(w.shownCode(), QStringLiteral("000004"));
+    EXPECT_TRUE(w.findChild<QGroupBox*>(QStringLiteral("searchBox"))->isHidden());
+
+    QStringList labels;
+    d.onWindow(QStringLiteral("TFormKitItens"), [&](QDialog& kit) {
+        for (const char* l : {"Label1", "Label2", "Label3"})
+            labels << kit.findChild<QLabel*>(QString::fromLatin1(l))->text();
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(w.findChild<QPushButton*>(QStringLiteral("compositionButton"))->isEnabled());
+    w.findChild<QPushButton*>(QStringLiteral("compositionButton"))->click();
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("000004"), QStringLiteral("COMBO"), QStringLiteral("20,00")}));
+}
+
+TEST(KitWindow, HostileCodesAndARefusedInsert)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), QStringLiteral("000001"), QStringLiteral("PAO"), Decimal(2), Decimal(1));
+    seeds::addProduct(st.logon(), QStringLiteral("ABCDEFGHIJKL"), QStringLiteral("KIT LONGO"), Decimal(9), Decimal(), true);
+    TFormKitItens w(st.logon());
+    w.setKit(QStringLiteral("000010"), QStringLiteral("COMBO"), QStringLiteral("20,00"));
+    for (const QString& code : {QStringLiteral("'; DELETE FROM KITPROD; --"), QStringLiteral("😀"), QStringLiteral("\"1\""),
+                                QString(200, QLatin1Char('1'))}) {
+        w.newComponent();
+        edit(w, "componentCodeEdit")->setText(code);
+        w.componentLeft();
+        edit(w, "quantityEdit")->setText(QStringLiteral("1"));
+        w.confirm();
+    }
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM KITPROD")), 0);
+    EXPECT_EQ(d.messageTexts(), QStringList(4, kit::text::notFound)) << d.messageTexts().join(QLatin1Char('|')).toStdString();
+
+    // A kit code longer than KITPROD holds: the database's refusal is shown, nothing written.
+    w.setKit(QStringLiteral("ABCDEFGHIJKL"), QStringLiteral("KIT LONGO"), QStringLiteral("9,00"));
+    w.newComponent();
+    edit(w, "componentCodeEdit")->setText(QStringLiteral("1"));
+    w.componentLeft();
+    w.confirm();
+    EXPECT_EQ(d.errors.size(), 1) << d.errors.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM KITPROD")), 0);
+}

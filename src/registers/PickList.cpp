@@ -64,6 +64,7 @@ PickList::PickList(QWidget* parent)
             emit chosen();
     });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { emit rowChanged(); });
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit userMoved(); });
 }
 
 void PickList::setRows(reg::Rows rows)
@@ -132,5 +133,8 @@ void PickList::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const int before = currentRowIndex();
     QTableView::keyPressEvent(event);
+    if (currentRowIndex() != before)
+        emit userMoved();
 }

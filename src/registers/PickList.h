@@ -57,6 +57,7 @@ signals:
     void chosen();                      // Enter in the list or a double click on a row
     void rowChanged();                  // the current row moved
     void characterTyped(const QString& text);   // any character key, Enter included
+    void userMoved();                   // the user moved the current row (click or keys)
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -22,6 +22,7 @@ inline const QString negativeValue = QStringLiteral("  Valor negativo não aceit
 inline const QString tooLarge = QStringLiteral("  Valor muito grande: %1   ");
 inline const QString kitchenRange = QStringLiteral("  Impressora da cozinha: informe de 0 a 5   ");
 inline const QString badFileCode = QStringLiteral("  Esse codigo não pode dar nome a um arquivo de imagem   ");
+inline const QString nothingSaved = QStringLiteral("  Produto não localizado: nada foi gravado   ");
 inline const QString attention = QStringLiteral("ATENÇÃO");
 }
 

@@ -58,13 +58,17 @@ bool ProductStore::hasStockRows(const QString& code)
     return !reg::run(m_logon, QStringLiteral("select first 1 id,codigo from estfic where codigo = ?"), {code}).isEmpty();
 }
 
-void ProductStore::save(const product::Update& update, const QStringList& labels)
+bool ProductStore::save(const product::Update& update, const QStringList& labels)
 {
+    bool found = false;
     reg::action(m_logon, [&] {
-        reg::run(m_logon, update.sql, update.params);
+        found = reg::run(m_logon, update.sql, update.params).rowsAffected() > 0;
+        if (!found)
+            return;
         for (int i = 0; i < labels.size() && i < 5; ++i)
             reg::run(m_logon, QStringLiteral("update moeda set local = ? where moeda = ?"), {labels[i], i + 1});
     });
+    return found;
 }
 
 void ProductStore::apply(const product::Update& update)

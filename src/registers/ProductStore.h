@@ -24,8 +24,9 @@ public:
     void insertNew(const QString& code);
     Decimal stock(const QString& code);
     bool hasStockRows(const QString& code);
-    // The product's UPDATE and the five size labels, as one action. Throws DbError.
-    void save(const product::Update& update, const QStringList& labels);
+    // The product's UPDATE and the five size labels, as one action; false when no
+    // product has the code (nothing is written then). Throws DbError.
+    bool save(const product::Update& update, const QStringList& labels);
     // The pending edits of a product applied alone (moving in the list).
     void apply(const product::Update& update);
     void addInitialStock(const QString& code, const Decimal& quantity, const QDate& today);

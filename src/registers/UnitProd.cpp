@@ -121,10 +121,10 @@ TFormProd::TFormProd(TLogon& logon, QWidget* parent)
     connect(ui->searchEdit, &QLineEdit::returnPressed, this, &TFormProd::chooseSearchResult);
     connect(ui->searchList, &PickList::chosen, this, &TFormProd::chooseSearchResult);
     connect(ui->closeSearchButton, &QPushButton::clicked, ui->searchBox, &QWidget::hide);
-    connect(ui->productList, &PickList::clicked, this, [this] {
+    connect(ui->productList, &PickList::userMoved, this, [this] {
         applyPendingEdits();
         try {
-            show(m_store.find(ui->productList->currentText(u"CODIGO")));
+            showProduct(m_store.find(ui->productList->currentText(u"CODIGO")));
         } catch (const DbError& e) {
             dialogs().errorBox(e.message());
         }
@@ -149,7 +149,7 @@ void TFormProd::loadLists()
         updatePizzaLook();
         fillCombo(ui->groupCombo, m_store.groups());
         fillCombo(ui->supplierCombo, m_store.suppliers());
-        show(m_store.firstByName());
+        showProduct(m_store.firstByName());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
@@ -161,7 +161,7 @@ void TFormProd::reloadProductList()
     ui->productList->moveTo(u"CODIGO", m_code);
 }
 
-void TFormProd::show(reg::Rows product)
+void TFormProd::showProduct(reg::Rows product)
 {
     QSignalBlocker block(ui->codeEdit);
     m_dirty = false;
@@ -277,13 +277,13 @@ void TFormProd::codeLeft()
             m_store.insertNew(entry.code);
             m_code = entry.code;
             reloadProductList();
-            show(m_store.find(entry.code));
+            showProduct(m_store.find(entry.code));
             ui->supplierCombo->setFocus();
             return;
         }
         m_code = entry.code;
         ui->productList->moveTo(u"CODIGO", entry.code);
-        show(std::move(found));
+        showProduct(std::move(found));
         ui->groupCombo->setFocus();
     } catch (const DbError& e) {
         dialogs().errorBox(e.isCharacterSetError() ? characterSetMessage() : e.message());
@@ -320,8 +320,9 @@ void TFormProd::save()
         message(update.refusal);
     } else {
         try {
-            m_store.save(update, labels());
-            saved = true;
+            saved = m_store.save(update, labels());
+            if (!saved)
+                message(product::text::nothingSaved);
         } catch (const DbError& e) {
             // Refused: the user's edits stay in the fields.
             dialogs().errorBox(e.isCharacterSetError() ? characterSetMessage() : e.message());
@@ -331,7 +332,7 @@ void TFormProd::save()
         try {
             m_code = code;
             reloadProductList();
-            show(m_store.find(code));
+            showProduct(m_store.find(code));
             if (!m_store.hasStockRows(code)) {
                 ui->initialStockEdit->setText(QStringLiteral("0"));
                 ui->initialStockBox->show();
@@ -374,7 +375,7 @@ void TFormProd::removeProduct()
     try {
         m_store.remove(ui->codeEdit->text());
         m_code.clear();
-        show(m_store.firstByCode());
+        showProduct(m_store.firstByCode());
         reloadProductList();
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
@@ -492,7 +493,7 @@ void TFormProd::chooseSearchResult()
     // The first product of that name in the list's order.
     if (ui->productList->moveTo(u"NOME", ui->searchList->currentText(u"NOME"))) {
         try {
-            show(m_store.find(ui->productList->currentText(u"CODIGO")));
+            showProduct(m_store.find(ui->productList->currentText(u"CODIGO")));
         } catch (const DbError& e) {
             dialogs().errorBox(e.message());
         }

@@ -449,3 +449,36 @@ TEST(KitWindow, HostileCodesAndARefusedInsert)
     EXPECT_EQ(d.errors.size(), 1) << d.errors.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM KITPROD")), 0);
 }
+
+TEST(ProductRegister, SavingACodeThatIsNoProductWritesNothingAndAsksNothing)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(3));
+    TFormProd w(st.logon());
+    d.answerMessages({QStringLiteral("N")});
+    enterCode(w, QStringLiteral("77"));          // not registered, and the user said Não
+    typeInto(w, "nameEdit", QStringLiteral("OUTRO"));
+    w.save();
+    EXPECT_EQ(d.messageTexts().last(), product::text::nothingSaved);
+    EXPECT_FALSE(w.initialStockAsked());
+    EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA"));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM ESTFIC")), 0);
+}
+
+TEST(ProductRegister, MovingInTheListKeepsWhatWasTyped)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(3));
+    st.addProduct(QStringLiteral("000002"), QStringLiteral("BOLO"), Decimal(3));
+    TFormProd w(st.logon());
+    w.show();
+    enterCode(w, QStringLiteral("1"));
+    typeInto(w, "nameEdit", QStringLiteral("AGUA MINERAL"));
+    auto* list = w.findChild<PickList*>(QStringLiteral("productList"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(w.shownCode(), QStringLiteral("000002"));
+    EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA MINERAL"));
+}

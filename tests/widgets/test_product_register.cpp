@@ -482,3 +482,31 @@ TEST(ProductRegister, MovingInTheListKeepsWhatWasTyped)
     EXPECT_EQ(w.shownCode(), QStringLiteral("000002"));
     EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA MINERAL"));
 }
+
+TEST(ProductRegister, ASaveAnotherStationHoldsUpShowsTheDatabaseMessageAndKeepsTheEdits)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(3));
+    st.logon().setLockTimeout(1);
+    TFormProd w(st.logon());
+    enterCode(w, QStringLiteral("1"));
+    typeInto(w, "nameEdit", QStringLiteral("AGUA TONICA"));
+    typeInto(w, "priceEdit", QStringLiteral("4,50"));
+
+    TLogon otherStation;
+    ASSERT_TRUE(otherStation.connectTo(st.databasePath())) << otherStation.lastError().toStdString();
+    otherStation.action([&] {
+        otherStation.run(QStringLiteral("UPDATE PRODUTOS SET CUSTO = 1 WHERE CODIGO = '000001'"));
+        w.save();   // waits for the row the other station holds, then gives up
+    });
+    ASSERT_EQ(d.errors.size(), 1);
+    EXPECT_FALSE(d.errors.first().isEmpty());
+    EXPECT_EQ(edit(w, "nameEdit")->text(), QStringLiteral("AGUA TONICA"));
+    EXPECT_EQ(edit(w, "priceEdit")->text(), QStringLiteral("4,50"));
+    EXPECT_FALSE(w.initialStockAsked());
+    EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA"));
+    // Saved again once the other station let go.
+    w.save();
+    EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA TONICA"));
+}

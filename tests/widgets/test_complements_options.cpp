@@ -97,8 +97,9 @@ TEST(Complements, HostileEntriesWriteNothingOrOnlyWhatFits)
         EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM COMPLEMENTO")), c.rows);
         EXPECT_EQ(!d.messages.empty(), c.told);
         EXPECT_TRUE(d.errors.isEmpty()) << d.errors.join(QLatin1Char('|')).toStdString();
-        if (c.rows)
+        if (c.rows) {
             EXPECT_EQ(st.scalar(QStringLiteral("SELECT NOME FROM COMPLEMENTO")).toString(), c.name.toUpper().left(30));
+        }
     }
 }
 

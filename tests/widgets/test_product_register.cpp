@@ -192,8 +192,9 @@ TEST(ProductRegister, HostileValuesInEveryEntryField)
         typeInto(w, c.field, c.typed);
         w.save();
         EXPECT_EQ(!d.errors.isEmpty() || !d.messages.empty(), c.refused) << d.errors.join(QLatin1Char('|')).toStdString();
-        if (c.refused)   // the user's edit stays in the field
+        if (c.refused) {   // the user's edit stays in the field
             EXPECT_EQ(edit(w, c.field)->text(), c.typed.left(edit(w, c.field)->maxLength()));
+        }
         EXPECT_EQ(productValue(st, c.column, QStringLiteral("000001")), c.stored);
         EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM PRODUTOS")), 2);
         EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000002")), QStringLiteral("OUTRO"));

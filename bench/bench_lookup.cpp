@@ -7,6 +7,7 @@
 //  - opening the customer lookup and three letters typed into it
 //
 //   bench_lookup            (server figures too when SABREL22_TEST_SERVER is set)
+#include "BenchClock.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
@@ -24,20 +25,11 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <vector>
 
 namespace {
-
-double monotonicMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // Nobody answers: every window and message is closed at once.
 class NoOne : public Dialogs {
@@ -71,9 +63,7 @@ Figure measure(TLogon& logon, int runs, const std::function<void()>& work)
         ms.push_back(monotonicMs() - a);
         trips.push_back(double(logon.roundTrips() - t0));
     }
-    std::sort(ms.begin(), ms.end());
-    std::sort(trips.begin(), trips.end());
-    return {ms[ms.size() / 2], trips[trips.size() / 2]};
+    return {median(ms), median(trips)};
 }
 
 void seedCatalogue(TLogon& logon, int products, int customers)

@@ -1,6 +1,8 @@
 // Cost of routing a receipt to a port: RoutePrintout reads setup.INI,
 // portas.INI and dispositivos.INI at each printout, resolves the device, opens,
-// writes and closes it. Beside it, the bare system calls for the same bytes.
+// writes, waits for the output to leave and closes it. Beside it, the bare
+// system calls for the same bytes, and the same receipt on a serial line (a
+// pseudo-terminal read by a thread: the line is set up at each open).
 //
 //   bench_route [runs]      (default 2000)
 #include "printing/RoutePrintout.h"
@@ -12,10 +14,14 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -114,11 +120,43 @@ int main(int argc, char** argv)
         openWriteClose.push_back(micros(Clock::now() - t0));
     }
 
+    // The serial line: COM1 is a pseudo-terminal whose other end a thread reads.
+    std::vector<double> serial;
+    int master = -1, slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) {
+        std::atomic<bool> stop{false};
+        std::thread reader([&] {
+            char buffer[4096];
+            while (!stop) {
+                pollfd p{master, POLLIN, 0};
+                if (::poll(&p, 1, 50) > 0 && ::read(master, buffer, sizeof(buffer)) <= 0)
+                    break;
+            }
+        });
+        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"),
+                       {QStringLiteral("LPT1=") + device,
+                        QStringLiteral("COM1=") + QString::fromLocal8Bit(::ttyname(slave))});
+        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"),
+                       {QStringLiteral("COM1"), QStringLiteral("COM1")});
+        serial.reserve(size_t(runs));
+        for (int i = 0; i < runs; ++i) {
+            const auto t0 = Clock::now();
+            RoutePrintout(receipt, PrinterSlot::Closing, options);
+            serial.push_back(micros(Clock::now() - t0));
+        }
+        stop = true;
+        reader.join();
+        ::close(slave);
+        ::close(master);
+    }
+
     std::printf("receipt of %d lines, %lld bytes, %d runs each, to %s\n", int(receipt.lines.size()),
                 static_cast<long long>(bytes.size()), runs, path.constData());
     report("RoutePrintout (settings read each time)", stats(routed));
     report("write() of the same bytes", stats(written));
     report("open() + write() + close()", stats(openWriteClose));
+    if (!serial.empty())
+        report("RoutePrintout to a serial line (pty)", stats(serial));
     station::setRoot(QString());
     return 0;
 }

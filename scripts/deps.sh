@@ -5,11 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config libgtest-dev
-  qt6-base-dev libqt6sql6-ibase qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
   firebird3.0-server-core libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server
   libqrencode-dev libzint-dev
   cups cups-daemon cups-client cups-bsd libcups2-dev
   socat xvfb poppler-utils zbar-tools
+  oxygen-icon-theme qt6-translations-l10n
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts a Firebird server on 127.0.0.1:3050 for the tests that need one, with the
 # program's database password, and prints the folder where the tests may create
-# databases. Usage: firebird-test-server.sh start|stop
+# databases. Usage: firebird-test-server.sh start|stop|kill
+# (kill stops the server and keeps its databases, for a test that starts it again)
 set -uo pipefail
 PIDFILE=/tmp/sabrel22-firebird.pid
 case "${1:-start}" in
@@ -24,6 +25,16 @@ start)
   dir=/tmp/sabrel22-server-db
   mkdir -p "$dir" && chmod 777 "$dir"
   echo "$dir"
+  ;;
+kill)
+  [ -f "$PIDFILE" ] || { echo "firebird: no server of ours to stop" >&2; exit 1; }
+  kill "$(cat "$PIDFILE")" 2>/dev/null
+  for _ in $(seq 1 100); do
+    ss -ltn 2>/dev/null | grep -q ':3050' || break
+    sleep 0.1
+  done
+  rm -f "$PIDFILE"
+  ! ss -ltn 2>/dev/null | grep -q ':3050'
   ;;
 stop)
   if [ -f "$PIDFILE" ]; then

@@ -9,6 +9,7 @@ bash scripts/build.sh
 
 if dir=$(bash scripts/firebird-test-server.sh start); then
   export SABREL22_TEST_SERVER=127.0.0.1 SABREL22_TEST_SERVER_DIR="$dir"
+  export SABREL22_TEST_SERVER_SCRIPT="$top/scripts/firebird-test-server.sh"
   trap 'bash "$top/scripts/firebird-test-server.sh" stop' EXIT
 else
   echo "Sem servidor Firebird: os testes de servidor serão pulados, com o motivo." >&2

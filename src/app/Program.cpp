@@ -7,10 +7,24 @@
 #include "platform/Style.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
+
+bool loadQtTranslations(QApplication& app)
+{
+    static QTranslator qtTexts;
+    if (!qtTexts.isEmpty())
+        return true;
+    if (!qtTexts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return app.installTranslator(&qtTexts);
+}
 
 int runProgram(QApplication& app)
 {
+    loadQtTranslations(app);
     InstanceLock instance(QStringLiteral("InstanciaIniciadaSabrel22"));
     if (!instance.tryAcquire()) {
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), QStringLiteral("Ja existe uma copia do programa em execução."),

@@ -52,6 +52,7 @@ public:
 namespace {
 
 constexpr unsigned kUtf8 = 4;
+constexpr int kMaxStatements = 300;
 
 struct Field {
     unsigned type = 0;
@@ -441,30 +442,35 @@ std::shared_ptr<FirebirdSession::Prepared> FirebirdSession::prepare(const QStrin
         fail(f, sql);
     }
     // DDL is run once and changes what other statements describe: never kept.
-    if (p->type != isc_info_sql_stmt_ddl)
+    if (p->type != isc_info_sql_stmt_ddl) {
+        // Texts made on the fly (reports, filters) would grow the cache for ever:
+        // past a few hundred it starts again.
+        if (m_statements.size() >= kMaxStatements)
+            m_statements.clear();
         m_statements.insert(sql, p);
+    }
     return p;
 }
 
-RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasWrite)
+RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasWrite, bool countRows)
 {
     if (!m_attachment)
         throw DbError(connectionLostMessage());
     if (m_write) {
         if (wasWrite)
             *wasWrite = true;
-        return execute(prepare(sql, m_write), sql, params, m_write);
+        return execute(prepare(sql, m_write), sql, params, m_write, countRows);
     }
     const std::shared_ptr<Prepared> p = prepare(sql, readTransaction());
     const bool read = p->type == isc_info_sql_stmt_select;
     if (wasWrite)
         *wasWrite = !read;
     if (read)
-        return execute(p, sql, params, readTransaction());
+        return execute(p, sql, params, readTransaction(), false);
     // A write outside any action commits on its own.
     beginWrite(m_autoLockTimeout);
     try {
-        RowSet rows = execute(p, sql, params, m_write);
+        RowSet rows = execute(p, sql, params, m_write, countRows);
         commitWrite();
         return rows;
     } catch (...) {
@@ -474,7 +480,7 @@ RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasW
 }
 
 RowSet FirebirdSession::execute(const std::shared_ptr<Prepared>& prepared, const QString& sql, const Params& params,
-                                ITransaction* tx)
+                                ITransaction* tx, bool countRows)
 {
     Prepared& p = *prepared;   // held here even when a lost connection clears the cache
 
@@ -686,8 +692,8 @@ RowSet FirebirdSession::execute(const std::shared_ptr<Prepared>& prepared, const
             ++m_roundTrips;
             if (returns)
                 readRow(p.outBuffer.data());
-            if (p.type == isc_info_sql_stmt_insert || p.type == isc_info_sql_stmt_update
-                || p.type == isc_info_sql_stmt_delete || p.type == isc_info_sql_stmt_exec_procedure)
+            if (countRows && (p.type == isc_info_sql_stmt_insert || p.type == isc_info_sql_stmt_update
+                || p.type == isc_info_sql_stmt_delete || p.type == isc_info_sql_stmt_exec_procedure))
                 affected = qint64(p.statement->getAffectedRecords(&st));
             if (p.type == isc_info_sql_stmt_ddl)
                 clearStatements();

@@ -40,7 +40,9 @@ public:
     // Runs a statement in the action's write transaction when there is one; otherwise
     // a SELECT runs in the session's read-only transaction and anything else in a
     // write transaction of its own (autoWrite), committed at once.
-    RowSet run(const QString& sql, const Params& params, bool* wasWrite = nullptr);
+    // countRows asks the database how many rows an INSERT, UPDATE or DELETE changed
+    // (one more round trip on a server).
+    RowSet run(const QString& sql, const Params& params, bool* wasWrite = nullptr, bool countRows = false);
 
     qint64 roundTrips() const { return m_roundTrips; }
 
@@ -52,7 +54,7 @@ public:
 private:
     std::shared_ptr<Prepared> prepare(const QString& sql, Firebird::ITransaction* tx);
     RowSet execute(const std::shared_ptr<Prepared>& p, const QString& sql, const Params& params,
-                   Firebird::ITransaction* tx);
+                   Firebird::ITransaction* tx, bool countRows);
     Firebird::ITransaction* readTransaction();
     Firebird::ITransaction* start(TxKind kind, int lockTimeoutSeconds);
     [[noreturn]] void fail(const class FbFailure& f, const QString& sql);

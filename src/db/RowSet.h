@@ -40,7 +40,7 @@ public:
     bool isEmpty() const { return m_rows.empty(); }
     const QStringList& columns() const { return m_columns; }
     int columnIndex(QStringView name) const;   // without regard to case; -1 when absent
-    // Rows changed by an INSERT, UPDATE or DELETE.
+    // Rows changed by an INSERT, UPDATE or DELETE run through TLogon::exec.
     qint64 rowsAffected() const { return m_rowsAffected; }
 
     // The current row's values. An unknown column name throws DbError.

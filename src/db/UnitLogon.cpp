@@ -10,21 +10,19 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
-
+#include <algorithm>
 
 TLogon* Logon = nullptr;
 
 namespace {
+
 // Before running an action again: a short pause that grows and differs between
 // stations, so two of them do not meet on the same row again and again.
 void conflictPause(int attempt)
 {
-    const int ms = QRandomGenerator::global()->bounded(2, 10) * attempt;
+    const int ms = QRandomGenerator::global()->bounded(2, 10) * std::min(attempt, 6);
     QThread::msleep(ulong(ms));
 }
-}
-
-namespace {
 
 // Component name, the text it holds at start (empty: its users give it one).
 struct DatasetDef {
@@ -224,15 +222,25 @@ qint64 TLogon::roundTrips() const
 
 RowSet TLogon::run(const QString& sql, const Params& params)
 {
+    return runStatement(sql, params, false);
+}
+
+qint64 TLogon::exec(const QString& sql, const Params& params)
+{
+    return runStatement(sql, params, true).rowsAffected();
+}
+
+RowSet TLogon::runStatement(const QString& sql, const Params& params, bool countRows)
+{
     FirebirdSession& s = session();
     if (inAction())
-        return s.run(sql, params);
+        return s.run(sql, params, nullptr, countRows);
     QElapsedTimer clock;
     clock.start();
     for (int attempt = 1;; ++attempt) {
         bool wasWrite = false;
         try {
-            return s.run(sql, params, &wasWrite);
+            return s.run(sql, params, &wasWrite, countRows);
         } catch (const DbError& e) {
             if (!(wasWrite && runAgain(e, attempt, clock)))
                 throw;

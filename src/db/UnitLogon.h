@@ -89,7 +89,7 @@ public:
     // The database as the stations name it, mapped to the station root when local.
     static constexpr const char* kLocalDatabase = "c:\\Miltrex\\Vavoz\\RUZUZIDEDI22.FDB";
     // How many times an action runs before a conflict with another station is reported.
-    static constexpr int kActionTries = 8;
+    static constexpr int kActionTries = 20;
 
     enum class StartResult { Connected, NotConnected, Aborted };
 
@@ -127,8 +127,10 @@ public:
 
     // --- statements ------------------------------------------------------------
     // Runs one statement: a SELECT (or anything with RETURNING) gives its rows,
-    // read whole; any other gives an empty row set with rowsAffected().
+    // read whole; any other gives an empty row set.
     RowSet run(const QString& sql, const Params& params = {});
+    // Runs an INSERT, UPDATE or DELETE and gives how many rows it changed.
+    qint64 exec(const QString& sql, const Params& params = {});
     // The first column of the first row; a null QVariant when there is no row.
     QVariant scalar(const QString& sql, const Params& params = {});
 
@@ -171,6 +173,7 @@ public:
     qint64 roundTrips() const;
 
 private:
+    RowSet runStatement(const QString& sql, const Params& params, bool countRows);
     void runAction(const std::function<void()>& work);
     bool runAgain(const DbError& e, int attempt, const class QElapsedTimer& clock) const;
     FirebirdSession& session();

@@ -19,8 +19,10 @@ public:
     // but cannot be read. A UTF-8 or UTF-16 byte-order mark selects that
     // encoding; otherwise the text is Windows-1252.
     static std::optional<LineFile> load(const QString& path);
-    // Rewrites the whole file, Windows-1252, every line ended by CR LF.
-    // Throws std::runtime_error when the file cannot be written.
+    // Rewrites the whole file, Windows-1252, every line ended by CR LF. The new
+    // text is written to a file beside the old one and takes its name only once it
+    // is complete on disk: whatever stops a save half-way, the old file stays as it
+    // was. Throws std::runtime_error when the file cannot be written.
     static void save(const QString& path, const QStringList& lines);
 
     // The decoding and encoding that load() and save() apply to the file's bytes.

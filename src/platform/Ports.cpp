@@ -8,12 +8,54 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace ports {
 namespace {
 
 const char* const kOverrideFile = "c:\\Miltrex\\vavoz\\dispositivos.INI";
+
+using Clock = std::chrono::steady_clock;
+
+std::chrono::milliseconds& stallSetting()
+{
+    static std::chrono::milliseconds timeout = kDefaultStallTimeout;
+    return timeout;
+}
+
+// The texts this module reports.
+namespace msg {
+const char* const kNoDevice = "nenhum dispositivo informado";
+const char* const kClosed = "porta fechada";
+QString stalled()
+{
+    return QStringLiteral("o dispositivo não recebeu nada em %1 (desligado, sem papel ou em pausa)")
+        .arg(stallTimeoutText());
+}
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+} // namespace msg
+
+// A serial line passes the job's bytes as they are: no output processing
+// (CR LF would become CR CR LF), no echo or line editing of what the printer
+// sends back. Speed, frame and flow control stay as set.
+bool makeRaw(int fd)
+{
+    termios t{};
+    if (::tcgetattr(fd, &t) != 0)
+        return false;
+    t.c_oflag &= ~tcflag_t(OPOST);
+    t.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | ISTRIP | INPCK | PARMRK | BRKINT | IUCLC);
+    t.c_lflag &= ~tcflag_t(ICANON | ECHO | ECHOE | ECHOK | ECHONL | ISIG | IEXTEN);
+    t.c_cc[VMIN] = 1;
+    t.c_cc[VTIME] = 0;
+    return ::tcsetattr(fd, TCSANOW, &t) == 0;
+}
 
 QString& deviceFolder()
 {
@@ -86,6 +128,22 @@ void setDeviceFolder(const QString& folder)
     deviceFolder() = folder.isEmpty() ? QStringLiteral("/dev") : folder;
 }
 
+void setStallTimeout(std::chrono::milliseconds timeout)
+{
+    stallSetting() = timeout.count() > 0 ? timeout : kDefaultStallTimeout;
+}
+
+std::chrono::milliseconds stallTimeout()
+{
+    return stallSetting();
+}
+
+QString stallTimeoutText()
+{
+    const double seconds = std::chrono::duration<double>(stallSetting()).count();
+    return QString::number(seconds, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" s");
+}
+
 bool isPortName(const QString& name)
 {
     if (isPathName(name))
@@ -125,15 +183,17 @@ bool PortFile::open(const QString& portName, Create create)
 {
     close();
     m_error.clear();
+    m_stalled = false;
     m_path = devicePathFor(portName);
     if (m_path.isEmpty()) {
-        m_error = QStringLiteral("nenhum dispositivo informado");
+        m_error = QString::fromUtf8(msg::kNoDevice);
         return false;
     }
-    // O_NONBLOCK keeps the open from waiting for a serial line's carrier; the
-    // writes block again. A file name (not a port) is rewritten like any text
-    // file; otherwise the file is a stream, even a port pointed at a file, and
-    // each job is added at its end.
+    // O_NONBLOCK keeps the open from waiting for a serial line's carrier and
+    // the writes from waiting on a device that takes nothing: they wait in
+    // poll() against the stall timeout instead. A file name (not a port) is
+    // rewritten like any text file; otherwise the file is a stream, even a
+    // port pointed at a file, and each job is added at its end.
     int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     if (create == Create::FileNames && !isPortName(portName))
         flags |= O_CREAT | O_TRUNC;
@@ -145,44 +205,103 @@ bool PortFile::open(const QString& portName, Create create)
         fd = ::open(native.constData(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = msg::systemError(errno);
         return false;
     }
-    const int fl = ::fcntl(fd, F_GETFL);
-    if (fl >= 0)
-        ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
+    m_tty = ::isatty(fd) == 1;
+    if (m_tty && !makeRaw(fd)) {
+        m_error = msg::systemError(errno);
+        ::close(fd);
+        return false;
+    }
     m_fd = fd;
     return true;
+}
+
+void PortFile::setStalled()
+{
+    m_stalled = true;
+    m_error = msg::stalled();
 }
 
 bool PortFile::write(QByteArrayView bytes)
 {
     if (m_fd < 0) {
-        m_error = QStringLiteral("porta fechada");
+        m_error = QString::fromUtf8(msg::kClosed);
         return false;
     }
+    if (m_stalled)
+        return false;   // the device took nothing for the whole timeout already
     const char* p = bytes.data();
     qsizetype left = bytes.size();
+    auto lastProgress = Clock::now();
     while (left > 0) {
         const ssize_t n = ::write(m_fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
+        if (n > 0) {
+            p += n;
+            left -= n;
+            lastProgress = Clock::now();
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            m_error = msg::systemError(errno);
             return false;
         }
-        p += n;
-        left -= n;
+        const auto waited = Clock::now() - lastProgress;
+        if (waited >= stallSetting()) {
+            setStalled();
+            return false;
+        }
+        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(stallSetting() - waited);
+        pollfd pfd{m_fd, POLLOUT, 0};
+        if (::poll(&pfd, 1, int(rest.count()) + 1) < 0 && errno != EINTR) {
+            m_error = msg::systemError(errno);
+            return false;
+        }
     }
     return true;
 }
 
-void PortFile::close()
+bool PortFile::drain()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+    if (!m_tty || m_stalled)
+        return !m_stalled;
+    int last = -1;
+    auto lastProgress = Clock::now();
+    for (;;) {
+        int waiting = 0;
+        if (::ioctl(m_fd, TIOCOUTQ, &waiting) != 0)
+            return true;   // the driver cannot tell: nothing to wait for
+        if (waiting <= 0)
+            return true;
+        if (last < 0 || waiting < last) {
+            last = waiting;
+            lastProgress = Clock::now();
+        } else if (Clock::now() - lastProgress >= stallSetting()) {
+            setStalled();
+            return false;
+        }
+        ::usleep(10000);
     }
+}
+
+bool PortFile::close()
+{
+    if (m_fd < 0)
+        return true;
+    const bool sent = drain();
+    // A line that did not send everything is emptied: the close would
+    // otherwise wait for it (up to half a minute on a serial port).
+    if (m_tty && !sent)
+        ::tcflush(m_fd, TCOFLUSH);
+    const bool closed = ::close(m_fd) == 0 || errno == EINTR;
+    if (!closed && sent)
+        m_error = msg::systemError(errno);
+    m_fd = -1;
+    m_tty = false;
+    return sent && closed;
 }
 
 } // namespace ports

@@ -29,6 +29,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <chrono>
+
 namespace ports {
 
 // The device file for a port or device name; "" for an empty name.
@@ -41,7 +43,22 @@ bool isPortName(const QString& name);
 // an empty text restores /dev).
 void setDeviceFolder(const QString& folder);
 
+// How long a device may take no byte at all before a write or the wait for the
+// output to leave gives up: a printer switched off, out of paper, or one that
+// paused the line (XOFF) makes the job fail after this time instead of holding
+// the window. A device that keeps taking bytes, however slowly, is waited for.
+inline constexpr std::chrono::milliseconds kDefaultStallTimeout{5000};
+void setStallTimeout(std::chrono::milliseconds timeout);   // tests; 0 restores the default
+std::chrono::milliseconds stallTimeout();
+// The timeout as the messages say it: "5 s", "0,3 s".
+QString stallTimeoutText();
+
 // An open port or device, closed on destruction.
+//
+// Writes never block the caller beyond the stall timeout. A serial line is put
+// in raw mode when opened: the bytes reach the device exactly as written (no
+// CR LF translation, no echo of what the printer sends back); its speed, frame
+// and flow control (XON/XOFF, RTS/CTS) stay as the station set them.
 class PortFile {
 public:
     PortFile() = default;
@@ -55,18 +72,29 @@ public:
     };
 
     // Opens the device of `portName` for writing. False on failure; errorText()
-    // then says why. Serial lines keep their current settings.
+    // then says why.
     bool open(const QString& portName, Create create);
-    // Writes every byte, blocking until the device takes them.
+    // Writes every byte; false when the device fails or takes nothing for the
+    // stall timeout (stalled() then says so).
     bool write(QByteArrayView bytes);
-    void close();
+    // Waits until a serial line has sent what was written (same stall timeout)
+    // and closes. False when the output did not leave: what was still waiting
+    // is dropped so that the close itself does not wait. Closing a port that is
+    // not open is true.
+    bool close();
 
     bool isOpen() const { return m_fd >= 0; }
+    bool stalled() const { return m_stalled; }
     QString devicePath() const { return m_path; }
     QString errorText() const { return m_error; }
 
 private:
+    bool drain();
+    void setStalled();
+
     int m_fd = -1;
+    bool m_tty = false;
+    bool m_stalled = false;
     QString m_path;
     QString m_error;
 };

@@ -36,7 +36,7 @@ bool OpenPrinterPort(const QString& name)
 
 void WritePrinterPortLine(const QString& text)
 {
-    if (!port().isOpen())
+    if (!port().isOpen() || port().stalled())
         return;
     QByteArray bytes = toWin1252(QStringView(text).left(kPrinterPortLineWidth));
     bytes += "\r\n";
@@ -46,5 +46,7 @@ void WritePrinterPortLine(const QString& text)
 
 void ClosePrinterPort()
 {
-    port().close();
+    const bool reported = port().stalled();
+    if (!port().close() && !reported)
+        showPrintError();
 }

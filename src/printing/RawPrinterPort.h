@@ -19,9 +19,14 @@ bool OpenPrinterPort(const QString& name);
 
 // Writes the first 42 characters of the text and CR LF, in Windows-1252, with
 // one write. A failed write shows "Erro ao tentar imprimir"; the caller goes on
-// with its next lines.
+// with its next lines. A device that takes nothing for the port's stall timeout
+// (switched off, out of paper, paused) is reported once: the lines that follow
+// are dropped without a message each, up to the next open.
 void WritePrinterPortLine(const QString& text);
 
+// Waits for a serial line to send what was written (the same stall timeout) and
+// closes; output that did not leave shows "Erro ao tentar imprimir" unless the
+// stall was already reported.
 void ClosePrinterPort();
 
 // Characters of a line that reach the device.

@@ -81,8 +81,9 @@ bool isKeyword(const QString& value, const QString& keyword, bool trim)
     return (trim ? TrimText(value) : value) == keyword;
 }
 
-// One job on the slot's port: open, write, close. Throws with a text for the
-// error box.
+// One job on the slot's port: open, write, wait for the output to leave,
+// close. A device that takes nothing for the port's stall timeout fails the
+// job like a broken one. Throws with a text for the error box.
 void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
 {
     if (TrimText(port).isEmpty())
@@ -90,7 +91,7 @@ void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
     ports::PortFile file;
     if (!file.open(port, ports::PortFile::Create::FileNames))
         throw std::runtime_error(msg::cannotOpen(port, file.devicePath(), file.errorText()).toStdString());
-    if (!file.write(bytes))
+    if (!file.write(bytes) || !file.close())
         throw std::runtime_error(msg::cannotWrite(port, file.devicePath(), file.errorText()).toStdString());
 }
 
@@ -99,10 +100,11 @@ void writeToPort(PrinterSlot slot, const QString& port, const QByteArray& bytes)
 void printOnPrinter(const QString& value, const Printout& text, const QByteArray& prefix,
                     const QByteArray& suffix)
 {
-    const QString target = printers::resolve(value);
+    const printers::Queues queues;   // the list is read once per printout
+    const QString target = queues.resolve(value);
     if (!target.isEmpty())
         currentPrinter() = target;
-    printers::printTextJob(target, text, prefix, suffix);
+    queues.printTextJob(target, text, prefix, suffix);
 }
 
 void showPrinterNotFound()
@@ -249,8 +251,9 @@ RouteResult RouteLegacyPrintout(const Printout& text, PrinterSlot slot, bool pre
 
     if (code.startsWith(QLatin1Char('J')) && pagePrinting) {
         try {
-            printers::printTextJob(CurrentPrinterName(), text, QByteArray(), QByteArray(),
-                                   QString::fromLatin1(kLegacyPageTitle));
+            const printers::Queues queues;
+            const QString printer = currentPrinter().isEmpty() ? queues.defaultName() : currentPrinter();
+            queues.printTextJob(printer, text, QByteArray(), QByteArray(), QString::fromLatin1(kLegacyPageTitle));
             return RouteResult::Printer;
         } catch (const std::exception&) {
             ShowPreview(text);

@@ -25,9 +25,12 @@
 //   RouteLegacyPrintout    printouts with numbered printer codes (PrinterChoiceCode)
 //   RoutePreviewOnly       always the preview window
 //
-// Failures of RoutePrintout (a port that cannot be opened or written, a printer
-// that takes no job, no printer installed) throw std::runtime_error with a text
-// for the standard error box; the calling action stops there.
+// Failures of RoutePrintout (a port that cannot be opened or written, a device
+// that takes nothing for the port stall timeout, a printer that takes no job or
+// whose queue is stopped, a print server that does not answer, no printer
+// installed) throw std::runtime_error with a text for the standard error box;
+// the calling action stops there. No route waits on a device or the print
+// server longer than the stall timeout (ports::stallTimeout) without progress.
 
 #include "platform/Printout.h"
 #include "printing/SetComSettings.h"   // PrinterSlot

@@ -62,7 +62,7 @@ bool ProductStore::save(const product::Update& update, const QStringList& labels
 {
     bool found = false;
     reg::action(m_logon, [&] {
-        found = reg::run(m_logon, update.sql, update.params).rowsAffected() > 0;
+        found = reg::exec(m_logon, update.sql, update.params) > 0;
         if (!found)
             return;
         for (int i = 0; i < labels.size() && i < 5; ++i)

@@ -8,6 +8,11 @@ Rows run(TLogon& logon, const QString& sql, const QVariantList& params)
     return logon.run(sql, Params(params));
 }
 
+qint64 exec(TLogon& logon, const QString& sql, const QVariantList& params)
+{
+    return logon.exec(sql, Params(params));
+}
+
 QVariant scalar(TLogon& logon, const QString& sql, const QVariantList& params)
 {
     return logon.scalar(sql, Params(params));

@@ -19,6 +19,8 @@ using Rows = RowSet;
 
 // Runs one statement; a SELECT gives its rows. Throws DbError.
 Rows run(TLogon& logon, const QString& sql, const QVariantList& params = {});
+// Runs an INSERT, UPDATE or DELETE; gives how many rows it changed. Throws DbError.
+qint64 exec(TLogon& logon, const QString& sql, const QVariantList& params = {});
 QVariant scalar(TLogon& logon, const QString& sql, const QVariantList& params = {});
 // Several writes as one business action: all of them or none. Throws DbError.
 void action(TLogon& logon, const std::function<void()>& work);

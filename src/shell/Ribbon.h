@@ -1,6 +1,9 @@
 #pragma once
-// The main window's ribbon as data: tabs, groups, buttons, what each opens and
-// the rights rule in front of it. The window draws it; the rules are checked here.
+// The main window's ribbon as data: tabs, groups, buttons with their pictures,
+// what each opens and the rights rule in front of it. The window draws it
+// (RibbonBar); the rules are checked here.
+
+#include "shell/RibbonPictures.h"
 
 #include <QString>
 #include <vector>
@@ -22,6 +25,7 @@ struct Button {
     const char* tab;
     const char* group;
     const char* caption;
+    Picture picture;
     const char* opens;    // window class, or an action of the main window (starts with '@')
     Rule rule;
     int bit = 0;

@@ -15,9 +15,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QToolButton>
@@ -28,28 +25,6 @@ const QString kLoyaltyDone = QStringLiteral("     Arquivo Inicializado com Exito
 const QString kBackupNotice = QStringLiteral("Utilize o Aplicativo instalado\r\njunto com o programa\r\n"
                                              "para fazer o Backup e restauração\r\nda base de dados");
 const QString kExitNotRecorded = QStringLiteral("A saída não pôde ser registrada.\nDeseja sair assim mesmo?");
-
-constexpr int kButtonWidth = 88;
-constexpr int kButtonHeight = 66;
-
-// Breaks a caption into lines that fit the ribbon button, word by word.
-QString wrappedCaption(const QString& caption, const QFontMetrics& fm, int width)
-{
-    QStringList lines;
-    QString line;
-    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
-            lines << line;
-            line = word;
-        } else {
-            line = candidate;
-        }
-    }
-    if (!line.isEmpty())
-        lines << line;
-    return lines.join(QLatin1Char('\n'));
-}
 }
 
 TPrincipal::TPrincipal(TLogon& logon, QWidget* parent)
@@ -71,40 +46,11 @@ TPrincipal::~TPrincipal() = default;
 
 void TPrincipal::buildRibbon()
 {
-    const QStringList tabs = ribbon::tabs();
-    for (const QString& tabName : tabs) {
-        auto* page = new QWidget;
-        auto* row = new QHBoxLayout(page);
-        row->setContentsMargins(4, 4, 4, 4);
-        QGroupBox* group = nullptr;
-        QString groupName;
-        for (const ribbon::Button& b : ribbon::buttons()) {
-            if (QString::fromUtf8(b.tab) != tabName)
-                continue;
-            if (!group || groupName != QString::fromUtf8(b.group)) {
-                groupName = QString::fromUtf8(b.group);
-                group = new QGroupBox(groupName, page);
-                group->setObjectName(QStringLiteral("ribbonGroup"));
-                auto* buttons = new QHBoxLayout(group);
-                buttons->setSpacing(2);
-                buttons->setContentsMargins(2, 2, 2, 2);
-                row->addWidget(group);
-            }
-            auto* button = new QToolButton(group);
-            button->setObjectName(QStringLiteral("ribbonButton"));
-            button->setAccessibleName(QString::fromUtf8(b.caption));
-            button->setToolTip(QString::fromUtf8(b.caption));
-            button->ensurePolished();
-            button->setText(wrappedCaption(QString::fromUtf8(b.caption), button->fontMetrics(), kButtonWidth - 8));
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            button->setFixedSize(kButtonWidth, kButtonHeight);
-            button->setAutoRaise(false);
-            group->layout()->addWidget(button);
-            const ribbon::Button* def = &b;
-            connect(button, &QToolButton::clicked, this, [this, def] { run(*def); });
-        }
-        row->addStretch(1);
-        ui->ribbonTabs->addTab(page, tabName);
+    for (const ribbon::Button& b : ribbon::buttons()) {
+        QToolButton* button = ui->ribbonTabs->addButton(QString::fromUtf8(b.tab), QString::fromUtf8(b.group),
+                                                        QString::fromUtf8(b.caption), b.picture);
+        const ribbon::Button* def = &b;
+        connect(button, &QToolButton::clicked, this, [this, def] { run(*def); });
     }
 }
 

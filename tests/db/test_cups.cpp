@@ -6,6 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "printing/RoutePrintout.h"
+#include "platform/Ports.h"
 #include "platform/Printers.h"
 
 #include <QFile>
@@ -41,6 +42,12 @@ protected:
             error = cups.addRawQueue("Recusa", "socket://127.0.0.1:9");
         if (error.isEmpty())
             error = cups.rejectJobs("Recusa");
+        // A queue that takes jobs and keeps them (stopped by hand, or by an
+        // error of its device).
+        if (error.isEmpty())
+            error = cups.addRawQueue("Parada", s_receiptPrinter->uri());
+        if (error.isEmpty())
+            error = cups.stopQueue("Parada");
         s_queueError = error.toStdString();
 
         s_pdfPath = cups.outputFolder() + "/escritorio.pdf";
@@ -53,7 +60,7 @@ protected:
         CupsSandbox& cups = CupsSandbox::instance();
         if (cups.available()) {
             cups.waitUntilIdle();
-            for (const char* queue : {"Termica", "Recusa", "Escritorio"})
+            for (const char* queue : {"Termica", "Recusa", "Parada", "Escritorio"})
                 cups.removeQueue(queue);
         }
         s_receiptPrinter.reset();
@@ -186,6 +193,88 @@ TEST_F(CupsPrinting, QueueThatRefusesJobs)
     EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
     EXPECT_EQ(m_ui.windowsShown, QStringList{"TFormVisao"});
+}
+
+// A queue that would not print the job now is reported, and nothing is left
+// waiting in it to come out hours later.
+TEST_F(CupsPrinting, QueueThatWouldNotPrintIsReported)
+{
+    struct Case { const char* queue; const char* why; };
+    const Case cases[] = {
+        {"Parada", "a impressora está parada"},
+        {"PARADA", "a impressora está parada"},
+        {"Recusa", "a impressora não está aceitando trabalhos"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.queue);
+        m_ui.messages.clear();
+        m_ui.windowsShown.clear();
+        writeSetup({{15, S(c.queue)}, {12, S(c.queue)}});
+        const QString printer = printers::resolve(S(c.queue));
+        try {
+            RoutePrintout(receipt(), PrinterSlot::Closing);
+            ADD_FAILURE() << "counted as printed";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(S(e.what()), S("Não foi possível imprimir na impressora %1: %2").arg(printer, S(c.why)));
+        }
+        EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
+        EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
+        EXPECT_EQ(m_ui.windowsShown, QStringList{"TFormVisao"});
+        EXPECT_EQ(CupsSandbox::instance().pendingJobs(printer), 0);
+    }
+    EXPECT_EQ(s_receiptPrinter->nextJob(0), std::nullopt);
+}
+
+// A print server that stops answering ends the printout with a message after
+// the stall timeout; once it answers again the next printout goes through.
+TEST_F(CupsPrinting, ServerThatStopsAnsweringIsReported)
+{
+    CupsSandbox& cups = CupsSandbox::instance();
+    ports::setStallTimeout(std::chrono::milliseconds(300));
+    writeSetup({{15, "Termica"}, {12, "Termica"}});
+    if (!cups.pauseServer()) {
+        ports::setStallTimeout(std::chrono::milliseconds(0));
+        GTEST_SKIP() << "the print server is not this test's own";
+    }
+    std::string outcome;
+    try {
+        RoutePrintout(receipt(), PrinterSlot::Closing);
+        outcome = "counted as printed";
+    } catch (const std::runtime_error& e) {
+        outcome = e.what();
+    }
+    const RouteResult delivery = RouteDeliveryPrintout(receipt());
+    cups.resumeServer();
+    ports::setStallTimeout(std::chrono::milliseconds(0));
+
+    EXPECT_EQ(S(outcome.c_str()), S("O serviço de impressão não respondeu em 0,3 s"));
+    EXPECT_EQ(delivery, RouteResult::Previewed);
+    EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
+
+    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Printer);
+    const std::optional<QByteArray> job = s_receiptPrinter->nextJob();
+    ASSERT_TRUE(job);
+    EXPECT_EQ(*job, kReceiptBytes);
+}
+
+// One printout asks the server for its printer list once, on either kind of
+// printer.
+TEST_F(CupsPrinting, PrinterListIsReadOncePerPrintout)
+{
+    CupsSandbox& cups = CupsSandbox::instance();
+    if (cups.requestsLogged("CUPS-Get-Printers") < 0)
+        GTEST_SKIP() << "the print server is not this test's own";
+    struct Case { const char* value; bool pages; };
+    const Case cases[] = {{"Termica", false}, {"nenhuma", false}, {"Escritorio", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        if (c.pages && !s_pdfError.empty())
+            continue;
+        writeSetup({{15, S(c.value)}});
+        const int before = cups.requestsLogged("CUPS-Get-Printers");
+        EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Printer);
+        EXPECT_EQ(cups.requestsLogged("CUPS-Get-Printers") - before, 1);
+    }
 }
 
 TEST_F(CupsPrinting, PagePrinterPrintsTheLines)

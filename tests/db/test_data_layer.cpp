@@ -178,6 +178,7 @@ TEST(Statements, ReturningGivesItsValuesAndCommitsAtOnce)
     EXPECT_GT(id, 0);
     auto other = secondStation(st.databasePath());
     EXPECT_EQ(integerOf(other->scalar(QStringLiteral("SELECT COUNT(*) FROM HISTORICO WHERE ID = ?"), {id})), 1);
+    EXPECT_EQ(st.logon().exec(QStringLiteral("UPDATE HISTORICO SET ACAO = 'C' WHERE ID <= ?"), {id}), 1);
     // Every row of a longer result, read after its transaction is gone.
     for (int i = 0; i < 5; ++i)
         st.logon().run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME) VALUES (?, 'N')"), {100 + i});

@@ -8,6 +8,7 @@
 #include "TestStation.h"
 #include "printing/RawPrinterPort.h"
 #include "printing/RoutePrintout.h"
+#include "platform/Ports.h"
 #include "platform/StationPaths.h"
 
 #include <QFile>
@@ -28,17 +29,14 @@ namespace {
 const QByteArray kDrawer("\x1B\x76\x8C\r\n", 5);
 
 // A serial line of this machine: the program writes to the terminal side, the
-// test reads what arrives at the other end.
+// test reads what arrives at the other end. The line is left as the system makes
+// it (cooked: CR LF would become CR CR LF, XON/XOFF on): the program sets it up.
 class PseudoTerminal {
 public:
     PseudoTerminal()
     {
         if (::openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0)
             return;
-        termios raw{};
-        ::tcgetattr(m_slave, &raw);
-        ::cfmakeraw(&raw);   // bytes pass untouched (no CR LF translation)
-        ::tcsetattr(m_slave, TCSANOW, &raw);
         m_path = QString::fromLocal8Bit(::ttyname(m_slave));
     }
     ~PseudoTerminal()
@@ -67,6 +65,30 @@ public:
             got.append(buffer, n);
         }
     }
+
+    termios settings() const
+    {
+        termios t{};
+        ::tcgetattr(m_slave, &t);
+        return t;
+    }
+
+    // The printer pauses the line (XOFF) and the line stops taking bytes.
+    bool pause()
+    {
+        if (::write(m_master, "\x13", 1) != 1)
+            return false;
+        for (int i = 0; i < 200; ++i) {
+            pollfd p{m_slave, POLLOUT, 0};
+            if (::poll(&p, 1, 0) == 0)
+                return true;
+            ::usleep(10000);
+        }
+        return false;
+    }
+    void resume() { (void)!::write(m_master, "\x11", 1); }
+    // Reads and forgets whatever the line still holds.
+    void discard() { received(0); }
 
 private:
     int m_master = -1;
@@ -220,6 +242,131 @@ TEST_F(RoutePrintoutTest, SerialLineReceivesExactBytes)
     EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing, options), RouteResult::Port);
     const QByteArray expected = kReceiptBytes + kEndOfReceipt;
     EXPECT_EQ(line.received(expected.size()), expected);
+}
+
+// The line's own settings (speed, flow control) stay; only the translation of
+// the bytes is switched off.
+TEST_F(RoutePrintoutTest, SerialLineKeepsItsFlowControl)
+{
+    PseudoTerminal line;
+    ASSERT_TRUE(line.isOpen()) << "openpty failed";
+    const termios before = line.settings();
+    ASSERT_TRUE(before.c_oflag & OPOST) << "the system made the line raw already";
+    pointPort("COM1", line.path());
+    writeSetup({{12, "Informa porta"}});
+    writePorts({"COM1"});
+    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference), RouteResult::Port);
+    EXPECT_EQ(line.received(kReceiptBytes.size()), kReceiptBytes);
+    const termios after = line.settings();
+    EXPECT_FALSE(after.c_oflag & OPOST);
+    EXPECT_FALSE(after.c_lflag & ECHO) << "what the printer sends would go back to it";
+    EXPECT_EQ(after.c_iflag & (IXON | IXOFF), before.c_iflag & (IXON | IXOFF));
+    EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+}
+
+// A device that takes nothing (a line nobody reads, a printer that paused the
+// line) ends the printout with its message once the stall timeout has passed,
+// and the window goes on.
+class StalledDevice : public RoutePrintoutTest {
+protected:
+    void SetUp() override
+    {
+        RoutePrintoutTest::SetUp();
+        ports::setStallTimeout(std::chrono::milliseconds(300));
+        ASSERT_TRUE(m_line.isOpen()) << "openpty failed";
+        pointPort("COM5", m_line.path());
+        writePorts({"COM5", "COM5"});
+    }
+    void TearDown() override
+    {
+        m_line.resume();
+        RoutePrintoutTest::TearDown();
+        ports::setStallTimeout(std::chrono::milliseconds(0));
+    }
+    // A printout far larger than what the line can hold.
+    static Printout longReport()
+    {
+        Printout p;
+        for (int i = 0; i < 6000; ++i)
+            p.lines << QStringLiteral("%1 linha do relatorio de vendas do dia").arg(i, 5);
+        return p;
+    }
+    static QString stallMessage()
+    {
+        return S("o dispositivo não recebeu nada em 0,3 s (desligado, sem papel ou em pausa)");
+    }
+
+    PseudoTerminal m_line;
+};
+
+TEST_F(StalledDevice, RouteRaisesItsMessage)
+{
+    struct Case { const char* what; bool pause; Printout text; };
+    const Case cases[] = {
+        {"nobody reads the line", false, longReport()},
+        {"the printer paused the line", true, receipt()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.pause) {
+            ASSERT_TRUE(m_line.pause()) << "XOFF did not stop the line";
+        }
+        writeSetup({{15, "Informa porta"}});
+        try {
+            RoutePrintout(c.text, PrinterSlot::Closing);
+            ADD_FAILURE() << "a device that took nothing counted as printed";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(S(e.what()), S("Erro ao gravar na porta COM5 (%1): ").arg(m_line.path()) + stallMessage());
+        }
+        m_line.resume();
+        m_line.discard();   // the printer takes the line again
+    }
+    // The line is usable again: the next receipt arrives whole.
+    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Port);
+    EXPECT_EQ(m_line.received(kReceiptBytes.size()), kReceiptBytes);
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_EQ(previews(), 0);
+}
+
+TEST_F(StalledDevice, DeliveryFallsBackToPreview)
+{
+    ASSERT_TRUE(m_line.pause());
+    writeSetup({{12, "Informa porta"}});
+    EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
+    EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
+    EXPECT_EQ(previews(), 1);
+}
+
+// The legacy writer reports a stalled device once, not once per line.
+TEST_F(StalledDevice, RawWriterReportsOnce)
+{
+    struct Case { const char* what; bool pause; int lines; };
+    const Case cases[] = {
+        {"the printer paused the line", true, 3},
+        {"nobody reads the line", false, 6000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_ui.messages.clear();
+        if (c.pause) {
+            ASSERT_TRUE(m_line.pause());
+        }
+        ASSERT_TRUE(OpenPrinterPort("COM5"));
+        for (int i = 0; i < c.lines; ++i)
+            WritePrinterPortLine(QStringLiteral("%1 linha do relatorio de vendas do dia").arg(i, 5));
+        ClosePrinterPort();
+        EXPECT_EQ(m_ui.messageTexts(), QStringList{S("    Erro ao tentar imprimir     ")});
+        m_line.resume();
+        m_line.discard();
+    }
+    // The next open starts afresh.
+    m_ui.messages.clear();
+    ASSERT_TRUE(OpenPrinterPort("COM5"));
+    WritePrinterPortLine("TOTAL");
+    ClosePrinterPort();
+    EXPECT_EQ(m_line.received(7), QByteArray("TOTAL\r\n"));
+    EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(RoutePrintoutTest, PortThatCannotBeUsedRaises)

@@ -133,6 +133,7 @@ void CupsSandbox::startPrivateServer()
     const QString conf = QStringLiteral(
         "Listen %1\n"
         "LogLevel warn\n"
+        "AccessLogLevel all\n"
         "WebInterface No\n"
         "Browsing No\n"
         "DefaultAuthType None\n"
@@ -206,6 +207,7 @@ void CupsSandbox::startPrivateServer()
 CupsSandbox::~CupsSandbox()
 {
     if (m_pid > 0) {
+        ::kill(pid_t(m_pid), SIGCONT);   // a test may have left it paused
         ::kill(pid_t(m_pid), SIGTERM);
         int status = 0;
         bool gone = false;
@@ -272,6 +274,54 @@ QString CupsSandbox::setDefault(const QString& name)
 QString CupsSandbox::rejectJobs(const QString& name)
 {
     return run(QStringLiteral("cupsreject"), {name});
+}
+
+QString CupsSandbox::acceptJobs(const QString& name)
+{
+    return run(QStringLiteral("cupsaccept"), {name});
+}
+
+QString CupsSandbox::stopQueue(const QString& name)
+{
+    return run(QStringLiteral("cupsdisable"), {name});
+}
+
+QString CupsSandbox::startQueue(const QString& name)
+{
+    return run(QStringLiteral("cupsenable"), {name});
+}
+
+int CupsSandbox::pendingJobs(const QString& queue) const
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    cupsFreeJobs(count, jobs);
+    return count;
+}
+
+bool CupsSandbox::pauseServer()
+{
+    return m_pid > 0 && ::kill(pid_t(m_pid), SIGSTOP) == 0;
+}
+
+bool CupsSandbox::resumeServer()
+{
+    return m_pid > 0 && ::kill(pid_t(m_pid), SIGCONT) == 0;
+}
+
+int CupsSandbox::requestsLogged(const QString& operation) const
+{
+    if (m_folder.isEmpty())
+        return -1;
+    QFile f(QDir(m_folder).filePath(QStringLiteral("log/access_log")));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray needle = (QLatin1Char(' ') + operation + QLatin1Char(' ')).toUtf8();
+    int count = 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.contains(needle))
+            ++count;
+    return count;
 }
 
 void CupsSandbox::removeQueue(const QString& name)

@@ -44,7 +44,21 @@ public:
     QString pdfDriverMissing() const;
     QString setDefault(const QString& name);
     QString rejectJobs(const QString& name);
+    QString acceptJobs(const QString& name);
+    // A stopped queue still takes jobs and keeps them (cupsdisable).
+    QString stopQueue(const QString& name);
+    QString startQueue(const QString& name);
     void removeQueue(const QString& name);
+    // Jobs of a queue not yet printed.
+    int pendingJobs(const QString& queue) const;
+
+    // The private server stops answering (it is paused) and goes on; false with
+    // a server from outside.
+    bool pauseServer();
+    bool resumeServer();
+    // How many requests of an IPP operation ("CUPS-Get-Printers") the private
+    // server has logged; -1 with a server from outside.
+    int requestsLogged(const QString& operation) const;
 
     // Waits until the server has no pending or processing job; false on timeout.
     bool waitUntilIdle(int timeoutMs = 30000) const;

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class PortNames : public ::testing::Test {
@@ -27,6 +31,7 @@ protected:
     }
     void TearDown() override
     {
+        ports::setStallTimeout(std::chrono::milliseconds(0));
         ports::setDeviceFolder(QString());
         station::setRoot(QString());
     }
@@ -189,6 +194,39 @@ TEST_F(PortNames, OpeningPortsAndFiles)
         f.close();
         EXPECT_EQ(contents(filePath), QByteArray("segundo\r\n+"));
     }
+}
+
+// A device that takes nothing: the write gives up after the stall timeout and
+// says so; nothing waits longer.
+TEST_F(PortNames, DeviceThatTakesNothingStopsTheJob)
+{
+    ports::setStallTimeout(std::chrono::milliseconds(200));
+    const QString fifo = dev("lp1");
+    QFile::remove(fifo);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        // Nobody at the other end: the open fails at once.
+        ports::PortFile f;
+        EXPECT_FALSE(f.open(QStringLiteral("LPT2"), ports::PortFile::Create::Never));
+        EXPECT_FALSE(f.errorText().isEmpty());
+    }
+    // Someone holds the other end and never reads.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    {
+        ports::PortFile f;
+        ASSERT_TRUE(f.open(QStringLiteral("LPT2"), ports::PortFile::Create::Never)) << f.errorText().toStdString();
+        EXPECT_FALSE(f.write(QByteArray(4 << 20, 'x')));
+        EXPECT_TRUE(f.stalled());
+        EXPECT_EQ(f.errorText(), QString::fromUtf8("o dispositivo não recebeu nada em 0,2 s (desligado, sem papel ou em pausa)"));
+        EXPECT_FALSE(f.write("mais")) << "a stalled device takes no further writes";
+        EXPECT_FALSE(f.close()) << "the output did not leave";
+        EXPECT_FALSE(f.isOpen());
+    }
+    ::close(reader);
+    ports::setStallTimeout(std::chrono::milliseconds(0));
+    EXPECT_EQ(ports::stallTimeout(), ports::kDefaultStallTimeout);
+    EXPECT_EQ(ports::stallTimeoutText(), QStringLiteral("5 s"));
 }
 
 } // namespace

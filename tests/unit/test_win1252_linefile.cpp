@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -165,6 +170,66 @@ TEST_F(LineFileOnDisk, FailuresNameTheFile)
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(S(e.what()), S("Não foi possível gravar o arquivo ") + target);
     }
+}
+
+// A save that fails half-way (here the process may write no more than a few
+// bytes to any file, as on a full disk) leaves the old file whole and no
+// half-written file beside it.
+TEST_F(LineFileOnDisk, InterruptedSaveLeavesTheOldFileWhole)
+{
+    const QString file = path("setup.INI");
+    const QByteArray before("Tx Opcional\r\n10\r\n5,00\r\n");
+    writeAll(file, before);
+    const QStringList longer{S("Taxa de serviço da casa"), "12", "7,50", "S", "N", QString(200, 'x')};
+
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool failed = false;
+    try {
+        LineFile::save(file, longer);
+    } catch (const std::runtime_error& e) {
+        failed = true;
+        EXPECT_EQ(S(e.what()), S("Não foi possível gravar o arquivo ") + file);
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &previous, nullptr);
+
+    EXPECT_TRUE(failed) << "a save cut short was reported as done";
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"setup.INI"})
+        << "the unfinished file was left behind";
+
+    // Once the disk takes the bytes again, the same save goes through.
+    LineFile::save(file, longer);
+    EXPECT_EQ(LineFile::load(file)->lines(), longer);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"setup.INI"});
+}
+
+TEST_F(LineFileOnDisk, SaveKeepsPermissionsAndLinks)
+{
+    const QString file = path("portas.INI");
+    writeAll(file, "LPT1\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
+    LineFile::save(file, {"COM2"});
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // A settings file that is a link to a shared one: the shared file changes,
+    // the link stays.
+    const QString shared = path("compartilhado.INI");
+    const QString link = path("fonte.INI");
+    writeAll(shared, "7\r\n6\r\n");
+    ASSERT_TRUE(QFile::link(shared, link));
+    LineFile::save(link, {"9", "8"});
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(shared), QByteArray("9\r\n8\r\n"));
 }
 
 } // namespace

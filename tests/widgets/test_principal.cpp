@@ -1,5 +1,6 @@
 // The main window: start-up, login, single-purpose stations, the ribbon's rules
 // and small jobs, and the exit record.
+#include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/Globals.h"
@@ -17,27 +18,6 @@
 
 namespace {
 
-void loginAs(ScriptedDialogs& d, const QString& name, const QString& password)
-{
-    d.onWindow(QStringLiteral("TFormProtecao"), [=](QDialog& w) {
-        auto& login = static_cast<TFormProtecao&>(w);
-        login.setName(name);
-        login.setPassword(password);
-        login.confirm();
-        return w.result();
-    });
-}
-
-void promptAnswers(ScriptedDialogs& d, const QString& name, const QString& password)
-{
-    d.onWindow(QStringLiteral("TFormAcessos"), [=](QDialog& w) {
-        auto& p = static_cast<TFormAcessos&>(w);
-        p.setName(name);
-        p.setPassword(password);
-        p.confirm();
-        return w.result();
-    });
-}
 
 int historico(TestStation& st, const char* acao)
 {
@@ -51,7 +31,7 @@ TEST(MainWindow, StartsLogsInAndRecordsTheExit)
     TestStation st;
     ScriptedDialogs d;
     st.setCompanyName(QStringLiteral("CANTINA"));
-    loginAs(d, QStringLiteral("supervisor"), QStringLiteral("1234"));
+    answerLogin(d, QStringLiteral("supervisor"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
     ASSERT_TRUE(w.FormCreate()) << d.errors.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(w.activeTab(), QStringLiteral("Cadastros"));
@@ -104,7 +84,7 @@ TEST(MainWindow, SinglePurposeStations)
         TestStation st;
         ScriptedDialogs d;
         st.addUser(QStringLiteral("CAIXA"), QStringLiteral("1"), QString::fromLatin1(c.master), c.rights);
-        loginAs(d, QStringLiteral("CAIXA"), QStringLiteral("1"));
+        answerLogin(d, QStringLiteral("CAIXA"), QStringLiteral("1"));
         TPrincipal w(st.logon());
         ASSERT_TRUE(w.FormCreate());
         const auto outcome = w.FormShow();
@@ -124,7 +104,7 @@ TEST(MainWindow, ExitThatCannotBeRecordedStillLetsTheUserLeave)
 {
     TestStation st;
     ScriptedDialogs d;
-    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
     ASSERT_TRUE(w.FormCreate());
     st.logon().close();                     // the server went away
@@ -142,7 +122,7 @@ TEST(Ribbon, RulesRefuseOrOpen)
     st.addUser(QStringLiteral("GARCOM"), QStringLiteral("1"), QStringLiteral("N"), 8);
     st.addUser(QStringLiteral("CHEFE"), QStringLiteral("2"), QStringLiteral("S"), 1);
     st.addUser(QStringLiteral("ESTOQUISTA"), QStringLiteral("3"), QStringLiteral("N"), 2);
-    loginAs(d, QStringLiteral("GARCOM"), QStringLiteral("1"));
+    answerLogin(d, QStringLiteral("GARCOM"), QStringLiteral("1"));
     TPrincipal w(st.logon());
     ASSERT_TRUE(w.FormCreate());
     const QString refusal = ribbon::refusal;
@@ -157,13 +137,13 @@ TEST(Ribbon, RulesRefuseOrOpen)
     EXPECT_EQ(d.windowsShown.last(), QStringLiteral("TFormCliente"));
 
     // Login rule without the bit: a supervisor whose mask lacks it is refused too.
-    promptAnswers(d, QStringLiteral("CHEFE"), QStringLiteral("2"));
+    answerSupervisorPrompt(d, QStringLiteral("CHEFE"), QStringLiteral("2"));
     w.clickButton(QStringLiteral("Estoque"), QStringLiteral("Mov Estoque (Ent/Sai)"));
     EXPECT_EQ(d.windowsShown.last(), QStringLiteral("TFormAcessos"));
     EXPECT_EQ(d.messageTexts().last(), refusal);
 
     // ...and a user with the bit opens it.
-    promptAnswers(d, QStringLiteral("ESTOQUISTA"), QStringLiteral("3"));
+    answerSupervisorPrompt(d, QStringLiteral("ESTOQUISTA"), QStringLiteral("3"));
     w.clickButton(QStringLiteral("Estoque"), QStringLiteral("Mov Estoque (Ent/Sai)"));
     EXPECT_EQ(d.windowsShown.last(), QStringLiteral("TFormMovEst"));
 
@@ -179,7 +159,7 @@ TEST(Ribbon, RulesRefuseOrOpen)
     EXPECT_EQ(d.messageTexts().last(), refusal);
 
     // Prompt supervisor: always asks, even a supervisor operator.
-    promptAnswers(d, QStringLiteral("CHEFE"), QStringLiteral("2"));
+    answerSupervisorPrompt(d, QStringLiteral("CHEFE"), QStringLiteral("2"));
     w.clickButton(QStringLiteral("Cadastros"), QStringLiteral("Manutenção de Senhas"));
     EXPECT_EQ(d.windowsShown.last(), QStringLiteral("TFormManSen"));
 }
@@ -188,8 +168,8 @@ TEST(Ribbon, SmallJobsOfTheConfigurationTab)
 {
     TestStation st;
     ScriptedDialogs d;
-    loginAs(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    promptAnswers(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
     ASSERT_TRUE(w.FormCreate());
 

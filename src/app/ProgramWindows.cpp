@@ -1,27 +1,45 @@
 #include "app/ProgramWindows.h"
 #include "printing/UnitSetCom.h"
+#include "shell/WindowRegistry.h"
+#include "db/UnitLogon.h"
+#include "registers/UnitBusca.h"
+#include "registers/UnitBuscaFor.h"
+#include "registers/UnitComplemento.h"
+#include "registers/UnitConfSis.h"
+#include "registers/UnitKitItens.h"
+#include "registers/UnitLcProd.h"
+#include "registers/UnitProd.h"
+#include "registers/UnitVerCaixa.h"
+#include "registers/UnitCentroCusto.h"
 #include "registers/UnitCliente.h"
-#include "registers/UnitManSen.h"
 #include "registers/UnitEmpresa.h"
 #include "registers/UnitFPaga.h"
-#include "registers/UnitVendedor.h"
-#include "registers/UnitCentroCusto.h"
-#include "registers/UnitSetuprede.h"
 #include "registers/UnitLimpa.h"
-#include "db/UnitLogon.h"
-#include "shell/WindowRegistry.h"
+#include "registers/UnitManSen.h"
+#include "registers/UnitSetuprede.h"
+#include "registers/UnitVendedor.h"
 
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
 
+    // Registers: products, kits, complements, lookups, system options.
+    windows::registerWindow(QStringLiteral("TFormProd"), [] { return std::make_unique<TFormProd>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormKitItens"), [] { return std::make_unique<TFormKitItens>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormComplemento"), [] { return std::make_unique<TFormComplemento>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormConfSis"), [] { return std::make_unique<TFormConfSis>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBusca"), [] { return std::make_unique<TFormBusca>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormLcPro"), [] { return std::make_unique<TFormLcPro>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaFor"), [] { return std::make_unique<TFormBuscaFor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerCaixa"), [] { return std::make_unique<TFormVerCaixa>(*Logon); });
+
     // Customers, company, users and rights, staff, payment methods, cost centres,
     // network setup and data reset.
     windows::registerWindow(QStringLiteral("TFormCliente"), [] { return std::make_unique<TFormCliente>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEmpresa"), [] { return std::make_unique<TFormEmpresa>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormFPaga"), [] { return std::make_unique<TFormFPaga>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormManSen"), [] { return std::make_unique<TFormManSen>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVendedor"), [] { return std::make_unique<TFormVendedor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFPaga"), [] { return std::make_unique<TFormFPaga>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormCentroCusto"), [] { return std::make_unique<TFormCentroCusto>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormSetupRede"), [] { return std::make_unique<TFormSetupRede>(); });
     windows::registerWindow(QStringLiteral("TFormLimpa"), [] { return std::make_unique<TFormLimpa>(*Logon); });

@@ -25,7 +25,7 @@ struct CostCentresTest : ::testing::Test {
 TEST_F(CostCentresTest, NovoProposesTheNextCodeAndConfirmInsertsOrRenames)
 {
     for (int code = 1; code <= 7; ++code)
-        seeds::addCostCentre(st, code, QStringLiteral("CENTRO %1").arg(code));
+        seeds::addCostCentre(st.logon(), code, QStringLiteral("CENTRO %1").arg(code));
     TFormCentroCusto w(st.logon());
     EXPECT_EQ(w.codeField()->text(), QStringLiteral("1"));
     w.newCentre();
@@ -43,8 +43,8 @@ TEST_F(CostCentresTest, NovoProposesTheNextCodeAndConfirmInsertsOrRenames)
 
 TEST_F(CostCentresTest, DeletingAsksAndRemovesThatCode)
 {
-    seeds::addCostCentre(st, 1, QStringLiteral("A"));
-    seeds::addCostCentre(st, 2, QStringLiteral("B"));
+    seeds::addCostCentre(st.logon(), 1, QStringLiteral("A"));
+    seeds::addCostCentre(st.logon(), 2, QStringLiteral("B"));
     TFormCentroCusto w(st.logon());
     w.codeField()->setText(QStringLiteral("2"));
     d.answerMessages({QStringLiteral("N"), QStringLiteral("S")});

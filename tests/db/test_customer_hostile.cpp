@@ -12,7 +12,7 @@
 TEST(CustomerHostile, EveryFieldStoresWhatWasTypedOrRefusesItWithNothingChanged)
 {
     TestStation st;
-    seeds::addCustomer(st, 2, QStringLiteral("BAR DO ZE"));
+    seeds::addCustomer(st.logon(), 2, QStringLiteral("BAR DO ZE"));
     struct Case { const char* label; const char* column; QString value; bool stored; QString message; bool error; };
     const Case cases[] = {
         {"apostrophes and quotes in the name", "NOME", QStringLiteral("D'ÁVILA \"O REI\""), true, {}, false},

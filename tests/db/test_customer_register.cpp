@@ -29,7 +29,7 @@ struct Fixture : ::testing::Test {
     void SetUp() override
     {
         for (int code = 2; code <= 41; ++code)
-            seeds::addCustomer(st, code, QStringLiteral("CLIENTE %1").arg(code));
+            seeds::addCustomer(st.logon(), code, QStringLiteral("CLIENTE %1").arg(code));
     }
     int customers(int code) { return st.count(QStringLiteral("select count(*) from CLIENTES where CODIGO = ?"), {code}); }
 };

@@ -34,8 +34,8 @@ TEST_P(DataResetTest, EmptiesItsTablesAndKeepsEveryOtherRow)
     const ResetCase& c = GetParam();
     TestStation st;
     ScriptedDialogs d;
-    seeds::fillEveryTable(st);
-    const QMap<QString, int> before = seeds::rowCounts(st);
+    seeds::fillEveryTable(st.logon());
+    const QMap<QString, int> before = seeds::rowCounts(st.logon());
 
     TFormLimpa w(st.logon());
     w.groupField(c.group)->setText(QStringLiteral("S"));
@@ -43,7 +43,7 @@ TEST_P(DataResetTest, EmptiesItsTablesAndKeepsEveryOtherRow)
     ASSERT_TRUE(w.confirmReset());
     EXPECT_EQ(d.messageTexts(), QStringList{resetText::done});
 
-    const QMap<QString, int> after = seeds::rowCounts(st);
+    const QMap<QString, int> after = seeds::rowCounts(st.logon());
     for (auto it = before.begin(); it != before.end(); ++it) {
         if (c.emptied.contains(it.key()))
             EXPECT_EQ(after.value(it.key()), 0) << it.key().toStdString();
@@ -66,11 +66,11 @@ TEST(DataReset, AllGroupsNChangesNothingButSaysItIsDone)
 {
     TestStation st;
     ScriptedDialogs d;
-    seeds::fillEveryTable(st);
-    const auto before = seeds::rowCounts(st);
+    seeds::fillEveryTable(st.logon());
+    const auto before = seeds::rowCounts(st.logon());
     TFormLimpa w(st.logon());
     ASSERT_TRUE(w.confirmReset());
-    EXPECT_EQ(seeds::rowCounts(st), before);
+    EXPECT_EQ(seeds::rowCounts(st.logon()), before);
     EXPECT_EQ(d.messageTexts(), QStringList{resetText::done});
 }
 
@@ -78,7 +78,7 @@ TEST(DataReset, ProductsAndStockTogetherEmptyTheLedgerTwiceWithoutError)
 {
     TestStation st;
     ScriptedDialogs d;
-    seeds::fillEveryTable(st);
+    seeds::fillEveryTable(st.logon());
     TFormLimpa w(st.logon());
     w.groupField(0)->setText(QStringLiteral("S"));
     w.groupField(1)->setText(QStringLiteral("S"));
@@ -92,8 +92,8 @@ TEST(DataReset, FieldsOtherThanSOrNReadNAndOnlyAnExactSRuns)
 {
     TestStation st;
     ScriptedDialogs d;
-    seeds::fillEveryTable(st);
-    const auto before = seeds::rowCounts(st);
+    seeds::fillEveryTable(st.logon());
+    const auto before = seeds::rowCounts(st.logon());
     TFormLimpa w(st.logon());
     const QString typed[] = {QStringLiteral("X"), QStringLiteral("' OR 1=1"), QStringLiteral("SIM"), QStringLiteral(" S "),
                              QStringLiteral("\U0001F600")};
@@ -105,16 +105,16 @@ TEST(DataReset, FieldsOtherThanSOrNReadNAndOnlyAnExactSRuns)
         EXPECT_EQ(w.groupField(i)->text(), shown[i]) << i;
     }
     ASSERT_TRUE(w.confirmReset());
-    EXPECT_EQ(seeds::rowCounts(st), before);   // " S " is not "S"
+    EXPECT_EQ(seeds::rowCounts(st.logon()), before);   // " S " is not "S"
 }
 
 TEST(DataReset, AFailingStatementLeavesEveryTableAsItWas)
 {
     TestStation st;
     ScriptedDialogs d;
-    seeds::fillEveryTable(st);
+    seeds::fillEveryTable(st.logon());
     st.logon().run(QStringLiteral("drop table COUVER"));
-    const auto before = seeds::rowCounts(st);
+    const auto before = seeds::rowCounts(st.logon());
     TFormLimpa w(st.logon());
     w.groupField(2)->setText(QStringLiteral("S"));
     w.groupField(4)->setText(QStringLiteral("S"));
@@ -123,5 +123,5 @@ TEST(DataReset, AFailingStatementLeavesEveryTableAsItWas)
     EXPECT_TRUE(d.messages.empty());
     EXPECT_FALSE(w.confirmEnabled());
     EXPECT_NE(w.result(), QDialog::Accepted);
-    EXPECT_EQ(seeds::rowCounts(st), before);
+    EXPECT_EQ(seeds::rowCounts(st.logon()), before);
 }

@@ -36,7 +36,7 @@ TEST_F(PaymentMethodsTest, ANewCodeShowsTwoDigitsAndIsInsertedWithItsOwnId)
 
 TEST_F(PaymentMethodsTest, NovoProposesTheNextCodeAndAnExistingCodeIsUpdated)
 {
-    seeds::addPaymentMethod(st, 9, QStringLiteral("PIX"));
+    seeds::addPaymentMethod(st.logon(), 9, QStringLiteral("PIX"));
     TFormFPaga w(st.logon());
     w.newMethod();
     EXPECT_EQ(w.codeField()->text(), QStringLiteral("10"));
@@ -52,7 +52,7 @@ TEST_F(PaymentMethodsTest, NovoProposesTheNextCodeAndAnExistingCodeIsUpdated)
 
 TEST_F(PaymentMethodsTest, DeletingAsksAndKeepsCash)
 {
-    seeds::addPaymentMethod(st, 2, QStringLiteral("CHEQUE"));
+    seeds::addPaymentMethod(st.logon(), 2, QStringLiteral("CHEQUE"));
     TFormFPaga w(st.logon());
     d.answerMessages({QStringLiteral("S")});
     w.deleteMethod();     // the first listed: 01

@@ -46,8 +46,8 @@ TEST_F(StaffRegisterTest, AnEmptyRegisterProposesTheFirstCodeAndWritesOnlyOnConf
 
 TEST_F(StaffRegisterTest, ACodeMovesToThatStaffMemberAndABlankOneClosesTheWindow)
 {
-    seeds::addStaff(st, 3, QStringLiteral("ANA"));
-    seeds::addStaff(st, 7, QStringLiteral("BIA"));
+    seeds::addStaff(st.logon(), 3, QStringLiteral("ANA"));
+    seeds::addStaff(st.logon(), 7, QStringLiteral("BIA"));
     TFormVendedor w(st.logon());
     EXPECT_EQ(w.codeField()->text(), QStringLiteral("000003"));
     type(w.codeField(), QStringLiteral("7"));
@@ -66,8 +66,8 @@ TEST_F(StaffRegisterTest, ACodeMovesToThatStaffMemberAndABlankOneClosesTheWindow
 
 TEST_F(StaffRegisterTest, TwoEditsConfirmedOnceAreBothWrittenAndASecondConfirmationWritesNothing)
 {
-    seeds::addStaff(st, 3, QStringLiteral("ANA"));
-    seeds::addStaff(st, 7, QStringLiteral("BIA"));
+    seeds::addStaff(st.logon(), 3, QStringLiteral("ANA"));
+    seeds::addStaff(st.logon(), 7, QStringLiteral("BIA"));
     TFormVendedor w(st.logon());
     type(w.field("NOME"), QStringLiteral("ANA MARIA"));
     w.chooseRow(1);
@@ -84,8 +84,8 @@ TEST_F(StaffRegisterTest, TwoEditsConfirmedOnceAreBothWrittenAndASecondConfirmat
 
 TEST_F(StaffRegisterTest, ARowAnotherStationChangedIsNotOverwrittenAndTheUserIsTold)
 {
-    seeds::addStaff(st, 3, QStringLiteral("ANA"));
-    seeds::addStaff(st, 7, QStringLiteral("BIA"));
+    seeds::addStaff(st.logon(), 3, QStringLiteral("ANA"));
+    seeds::addStaff(st.logon(), 7, QStringLiteral("BIA"));
     TFormVendedor w(st.logon());
     type(w.field("NOME"), QStringLiteral("MINHA"));
     w.chooseRow(1);
@@ -101,8 +101,8 @@ TEST_F(StaffRegisterTest, ARowAnotherStationChangedIsNotOverwrittenAndTheUserIsT
 
 TEST_F(StaffRegisterTest, DeletingAsksAndRemovesOnlyTheChosenStaffMember)
 {
-    seeds::addStaff(st, 3, QStringLiteral("ANA"));
-    seeds::addStaff(st, 7, QStringLiteral("BIA"));
+    seeds::addStaff(st.logon(), 3, QStringLiteral("ANA"));
+    seeds::addStaff(st.logon(), 7, QStringLiteral("BIA"));
     TFormVendedor w(st.logon());
     w.chooseRow(1);
     d.answerMessages({QStringLiteral("N"), QStringLiteral("S")});
@@ -116,7 +116,7 @@ TEST_F(StaffRegisterTest, DeletingAsksAndRemovesOnlyTheChosenStaffMember)
 
 TEST_F(StaffRegisterTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
 {
-    seeds::addStaff(st, 3, QStringLiteral("ANA"), QStringLiteral("11"));
+    seeds::addStaff(st.logon(), 3, QStringLiteral("ANA"), QStringLiteral("11"));
     struct Case { const char* label; const char* column; QString value; bool stored; QString message; bool error; };
     const Case cases[] = {
         {"apostrophes and quotes", "NOME", QStringLiteral("D'ÁVILA \"ZÉ\""), true, {}, false},

@@ -1,64 +1,89 @@
 #include "RegisterSeeds.h"
-#include "TestStation.h"
+#include "registers/RegisterSql.h"
 #include "db/Schema.h"
-
-#include <QDate>
+#include "db/UnitLogon.h"
 
 namespace seeds {
 
-void addCustomer(TestStation& st, int code, const QString& name, const QString& phone)
+void addCustomer(TLogon& logon, int code, const QString& name, const QString& address,
+                 const QString& phone, const QString& cnpj)
 {
-    st.logon().run(QStringLiteral("insert into CLIENTES (CODIGO, NOME, FONE) values (?, ?, ?)"),
-                   {code, name, phone.isEmpty() ? QVariant() : QVariant(phone)});
+    reg::run(logon, QStringLiteral("INSERT INTO CLIENTES (ID, CODIGO, NOME, ENDERECO, FONE, CNPJ) "
+                                   "VALUES (GEN_ID(CLIENTE,1), ?, ?, ?, ?, ?)"),
+             {code, name, address, phone, cnpj});
 }
 
-void addStaff(TestStation& st, int code, const QString& name, const QString& password)
+void addSupplier(TLogon& logon, int code, const QString& name, const QString& cnpj)
 {
-    st.logon().run(QStringLiteral("insert into VENDEDOR (ID, CODIGO, NOME, CEP) values (1, ?, ?, ?)"),
-                   {code, name, password});
+    reg::run(logon, QStringLiteral("INSERT INTO FORNECEDOR (CODIGO, NOME, CNPJ) VALUES (?, ?, ?)"),
+             {code, name, cnpj});
 }
 
-void addPaymentMethod(TestStation& st, int code, const QString& name, const QString& bx, const QString& dav)
+void addGroup(TLogon& logon, int code, const QString& name)
 {
-    st.logon().run(QStringLiteral("insert into FORMAPAGA (ID, CD, NOME, BX, DAV) values (GEN_ID(FORMAPAGA,1), ?, ?, ?, ?)"),
-                   {code, name, bx, dav});
+    reg::run(logon, QStringLiteral("INSERT INTO TIPOS (ID, CODIGO, NOME) VALUES (?, ?, ?)"), {code, code, name});
 }
 
-void addCostCentre(TestStation& st, int code, const QString& name)
+void addProduct(TLogon& logon, const QString& code, const QString& name, const Decimal& price,
+                const Decimal& cost, bool kit)
 {
-    st.logon().run(QStringLiteral("insert into CENTROCUSTO (ID, CODIGO, NOME) values (GEN_ID(CENTROCUSTO,1), ?, ?)"),
-                   {code, name});
+    reg::run(logon, QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO, CLAS, UNIDADE) "
+                                   "VALUES (GEN_ID(PRODUTOS,1), ?, ?, ?, ?, ?, '0', 'UN')"),
+             {code, name, reg::value(price), reg::value(cost), QString(kit ? QStringLiteral("S") : QStringLiteral("N"))});
 }
 
-void fillEveryTable(TestStation& st)
+void addCashShiftDay(TLogon& logon, int shift, const QDate& date)
 {
-    // Two rows in every table, each column left NULL but ID (and the columns the
-    // reset updates, so their change shows).
+    reg::run(logon, QStringLiteral("INSERT INTO CONTDATA (ID, CAIXA, DATA, ABERTURA) VALUES (GEN_ID(CONTCAIXA,1), ?, ?, 0)"),
+             {shift, date});
+}
+
+void addStaff(TLogon& logon, int code, const QString& name, const QString& password)
+{
+    logon.run(QStringLiteral("insert into VENDEDOR (ID, CODIGO, NOME, CEP) values (1, ?, ?, ?)"), {code, name, password});
+}
+
+void addPaymentMethod(TLogon& logon, int code, const QString& name, const QString& bx, const QString& dav)
+{
+    logon.run(QStringLiteral("insert into FORMAPAGA (ID, CD, NOME, BX, DAV) values (GEN_ID(FORMAPAGA,1), ?, ?, ?, ?)"),
+              {code, name, bx, dav});
+}
+
+void addCostCentre(TLogon& logon, int code, const QString& name)
+{
+    logon.run(QStringLiteral("insert into CENTROCUSTO (ID, CODIGO, NOME) values (GEN_ID(CENTROCUSTO,1), ?, ?)"),
+              {code, name});
+}
+
+void fillEveryTable(TLogon& logon)
+{
+    // Every column NULL but ID, and the columns the data reset updates.
     for (const schema::Table& t : schema::tables()) {
         const QString name = QString::fromLatin1(t.name);
         if (name == QLatin1String("GERAID") || name == QLatin1String("EMPRESA"))
-            continue;   // one-row tables of a new installation
+            continue;
         const bool hasId = schema::findColumn(t, u"ID") != nullptr;
         for (int i = 0; i < 2; ++i) {
             if (hasId)
-                st.logon().run(QStringLiteral("insert into %1 (ID) values (?)").arg(name), {9000 + i});
+                logon.run(QStringLiteral("insert into %1 (ID) values (?)").arg(name), {9000 + i});
             else
-                st.logon().run(QStringLiteral("insert into %1 default values").arg(name));
+                logon.run(QStringLiteral("insert into %1 default values").arg(name));
         }
     }
-    st.logon().run(QStringLiteral("update PRODUTOS set ESTGERAL = 5"));
-    st.logon().run(QStringLiteral("update RECARQ set CAIXA = 3, CAIXABAIXA = 4"));
-    st.logon().run(QStringLiteral("update ESTFIC set CAIXA = 3"));
+    logon.run(QStringLiteral("update PRODUTOS set ESTGERAL = 5"));
+    logon.run(QStringLiteral("update RECARQ set CAIXA = 3, CAIXABAIXA = 4"));
+    logon.run(QStringLiteral("update ESTFIC set CAIXA = 3"));
 }
 
-QMap<QString, int> rowCounts(TestStation& st)
+QMap<QString, int> rowCounts(TLogon& logon)
 {
     QMap<QString, int> counts;
     for (const schema::Table& t : schema::tables()) {
         const QString name = QString::fromLatin1(t.name);
-        const bool exists = st.count(QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = ?"), {name}) > 0;
-        if (exists)
-            counts[name] = st.count(QStringLiteral("select count(*) from %1").arg(name));
+        const QVariant exists = logon.scalar(
+            QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = ?"), {name});
+        if (integerOf(exists) > 0)
+            counts[name] = int(integerOf(logon.scalar(QStringLiteral("select count(*) from %1").arg(name))));
     }
     return counts;
 }

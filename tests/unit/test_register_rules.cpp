@@ -1,85 +1,128 @@
-// The registers' rules that need no database: rights masks, codes as typed,
-// amounts and dates, the data reset's fields.
-#include "registers/DataReset.h"
-#include "registers/PaymentMethodStore.h"
-#include "registers/RegisterCommon.h"
-#include "registers/UserRegister.h"
+// The product register's rules and the rules the registers share.
+#include "registers/KitStore.h"
+#include "registers/ProductRules.h"
+#include "registers/RegisterRules.h"
 
 #include <gtest/gtest.h>
 
-TEST(RightsMask, BoxesAndMaskAgree)
-{
-    struct Case { std::vector<int> bits; int mask; };
-    const Case cases[] = {
-        {{}, 0},
-        {{1, 64, 32768}, 32833},
-        {{1024, 2048}, 3072},
-        {{1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384, 32768}, 65535},
-    };
-    for (const Case& c : cases) {
-        rights::Boxes boxes{};
-        for (int bit : c.bits)
-            for (int i = 0; i < rights::kBits; ++i)
-                if (bit == 1 << i)
-                    boxes[size_t(i)] = true;
-        EXPECT_EQ(rights::maskOf(boxes), c.mask);
-        EXPECT_EQ(rights::boxesOf(c.mask), boxes);
-    }
-    EXPECT_EQ(rights::captions().size(), rights::kBits);
-    EXPECT_EQ(rights::captions().at(15), QStringLiteral(" Somente Acesso ao Delivery"));
-}
+using product::CodeEntry;
 
-TEST(PaymentCodes, ShownWithTwoDigitsAndWrittenOnlyFrom1To99)
+TEST(ProductCode, TypedCodesAndWhatTheyBecome)
 {
-    struct Case { const char* typed; const char* shown; int written; bool refused; };
+    struct Case { const char* typed; CodeEntry::Kind kind; const char* code; };
     const Case cases[] = {
-        {"1", "01", 1, false},
-        {"3", "03", 3, false},
-        {" 7 ", "07", 7, false},
-        {"99", "99", 99, false},
-        {"123", "123", 0, true},
-        {"0", "00", 0, false},
-        {"-4", "-04", 0, false},
-        {"X", "X", 0, false},
-        {"1e20", "1e20", 0, false},
-        {"", "", 0, false},
+        {"42", CodeEntry::Code, "000042"},
+        {"  7 ", CodeEntry::Code, "000007"},
+        {"0", CodeEntry::Refused, "000000"},
+        {"000", CodeEntry::Refused, "000000"},
+        {"PRATO1", CodeEntry::Reserved, ""},
+        {"PRATO", CodeEntry::Reserved, ""},
+        {"PRA", CodeEntry::Code, "PRA"},
+        {"", CodeEntry::Empty, ""},
+        {"   ", CodeEntry::Empty, ""},
+        {"AÇAÍ", CodeEntry::Code, "ACAI"},
+        {"X'1", CodeEntry::Code, "X.1"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(PaymentMethodStore::shownCode(QString::fromUtf8(c.typed)), QString::fromUtf8(c.shown));
-        if (c.refused) {
-            EXPECT_THROW(PaymentMethodStore::confirmedCode(QString::fromUtf8(c.typed)), EntryError);
-        } else {
-            EXPECT_EQ(PaymentMethodStore::confirmedCode(QString::fromUtf8(c.typed)), c.written);
-        }
+        const CodeEntry e = product::readCode(QString::fromUtf8(c.typed));
+        EXPECT_EQ(e.kind, c.kind) << c.typed;
+        EXPECT_EQ(e.code, QString::fromUtf8(c.code)) << c.typed;
     }
 }
 
-TEST(RegisterEntries, AmountsAndDatesAsTypedOrRefused)
+TEST(ProductCode, NewProposesTheHighestPlusOne)
 {
-    EXPECT_EQ(registers::amountOf(QStringLiteral("1500,5"), QStringLiteral("X")), Decimal::fromCents(150050));
-    EXPECT_EQ(registers::amountOf(QStringLiteral(""), QStringLiteral("X")), Decimal(0));
-    EXPECT_EQ(registers::amountOf(QStringLiteral("-3"), QStringLiteral("X")), Decimal(-3));
-    for (const char* bad : {"abc", "1e20", "1000000000000", "1.000,00"})
-        EXPECT_THROW(registers::amountOf(QString::fromUtf8(bad), QStringLiteral("X")), EntryError) << bad;
-
-    EXPECT_EQ(registers::dateOf(QStringLiteral("05/03/1980"), QStringLiteral("X")), QDate(1980, 3, 5));
-    EXPECT_FALSE(registers::dateOf(QStringLiteral("  "), QStringLiteral("X")).isValid());
-    for (const char* bad : {"31/02/2024", "ontem", "1980-03-05"})
-        EXPECT_THROW(registers::dateOf(QString::fromUtf8(bad), QStringLiteral("X")), EntryError) << bad;
-
-    EXPECT_EQ(registers::paddedCode(42, 6), QStringLiteral("000042"));
-    EXPECT_EQ(registers::paddedCode(1234567, 6), QStringLiteral("1234567"));
-    EXPECT_EQ(registers::columnLength("CLIENTES", "NOME"), 40);
-    EXPECT_EQ(registers::columnLength("CLIENTES", "CODIGO"), 0);
+    EXPECT_EQ(product::nextCode(QStringLiteral("000041")), QStringLiteral("000042"));
+    EXPECT_EQ(product::nextCode(QStringLiteral("999999")), QStringLiteral("1000000"));
+    EXPECT_EQ(product::nextCode(QStringLiteral("ABC")), QString());
+    EXPECT_EQ(product::nextCode(QString()), QString());
 }
 
-TEST(DataResetFields, AnythingButSOrNReadsN)
+TEST(ProductSave, OnlyFilledPartsAndAlwaysTheKeepApartFlag)
 {
-    struct Case { const char* typed; const char* left; };
-    const Case cases[] = {{"S", "S"}, {"N", "N"}, {" S ", " S "}, {"s", "N"}, {"X", "N"}, {"", "N"}, {"SIM", "N"}};
+    product::Fields f;
+    f.code = QStringLiteral("000042");
+    f.price = QStringLiteral("12,50");
+    f.cost = QStringLiteral("abc");           // not a number: left out
+    f.unit = QStringLiteral("unid");
+    f.keepApart = true;
+    const product::Update u = product::composeUpdate(f);
+    EXPECT_TRUE(u.refusal.isEmpty());
+    // An empty name is left out instead of breaking the statement.
+    EXPECT_EQ(u.sql, QStringLiteral("update produtos set Unidade = ?,JUNTAR = ?,valor = ?  where codigo = ?"));
+    ASSERT_EQ(u.params.size(), 4);
+    EXPECT_EQ(u.params[0].toString(), QStringLiteral("UN"));
+    EXPECT_EQ(u.params[1].toString(), QStringLiteral("S"));
+    EXPECT_EQ(u.params[3].toString(), QStringLiteral("000042"));
+}
+
+TEST(ProductSave, NameIsCutAndPlain)
+{
+    product::Fields f;
+    f.name = QStringLiteral("pão de queijo ") + QString(60, QLatin1Char('x'));
+    const product::Update u = product::composeUpdate(f);
+    ASSERT_TRUE(u.sql.startsWith(QStringLiteral("update produtos set nome = ?,")));
+    EXPECT_EQ(u.params[0].toString(), (QStringLiteral("PAO DE QUEIJO ") + QString(60, QLatin1Char('X'))).left(40));
+}
+
+TEST(ProductSave, RefusesNumbersNoColumnCanMean)
+{
+    struct Case { const char* field; const char* typed; bool refused; };
+    const Case cases[] = {
+        {"price", "-1", true}, {"price", "1e20", true}, {"price", "1,5", false}, {"price", "x", false},
+        {"cost", "-0,01", true}, {"minimum", "-3", true}, {"kitchen", "6", true}, {"kitchen", "-1", true},
+        {"kitchen", "2,5", true}, {"kitchen", "5", false}, {"kitchen", "0", false}, {"size5", "99999999999999", true},
+    };
+    for (const Case& c : cases) {
+        product::Fields f;
+        const QString t = QString::fromLatin1(c.typed);
+        const std::string field = c.field;
+        if (field == "price") f.price = t;
+        if (field == "cost") f.cost = t;
+        if (field == "minimum") f.minimum = t;
+        if (field == "kitchen") f.kitchen = t;
+        if (field == "size5") f.sizePrices[4] = t;
+        EXPECT_EQ(!product::composeUpdate(f).refusal.isEmpty(), c.refused) << c.field << " " << c.typed;
+    }
+}
+
+TEST(ButtonPicture, ScaledToFortySevenHighByAWholeFactor)
+{
+    struct Case { QSize in, out; };
+    const Case cases[] = {
+        {{470, 470}, {47, 47}},
+        {{800, 600}, {62, 47}},    // factor 13
+        {{100, 47}, {100, 47}},
+        {{30, 20}, {30, 47}},      // smaller than the scaling expects: factor 1, no division by zero
+        {{1, 1}, {1, 47}},
+    };
     for (const Case& c : cases)
-        EXPECT_EQ(dataReset::fieldLeft(QString::fromUtf8(c.typed)), QString::fromUtf8(c.left)) << c.typed;
-    EXPECT_EQ(dataReset::groups()[4].statements.size(), 11);
-    EXPECT_EQ(dataReset::groups()[0].statements.first(), QStringLiteral("delete from produtos "));
+        EXPECT_EQ(reg::buttonPictureSize(c.in), c.out) << c.in.width() << "x" << c.in.height();
+}
+
+TEST(PictureFile, CodesThatCannotNameAFile)
+{
+    EXPECT_EQ(product::pictureFileName(QStringLiteral("CP"), QStringLiteral("000007")),
+              QStringLiteral("c:\\Miltrex\\vavoz\\imagens\\CP000007.jpg"));
+    for (const char* bad : {"", "../X", "A\\B", "C:X", ".."})
+        EXPECT_EQ(product::pictureFileName(QString(), QString::fromLatin1(bad)), QString()) << bad;
+}
+
+TEST(KitCost, QuantityTimesCostMissingProductsCountZero)
+{
+    const QStringList cols{QStringLiteral("QUANT"), QStringLiteral("CUSTOPROD")};
+    reg::Rows rows(cols, {{QStringLiteral("2.000"), QStringLiteral("1.500")},
+                          {QStringLiteral("1.000"), QStringLiteral("4.000")},
+                          {QStringLiteral("3.000"), QVariant()}});
+    EXPECT_EQ(kit::cost(rows), Decimal(7));
+}
+
+TEST(Numbers, ReadWithTheDecimalComma)
+{
+    EXPECT_EQ(reg::readNumber(QStringLiteral("12,5")).value, Decimal::fromThousandths(12500));
+    EXPECT_EQ(reg::readNumber(QStringLiteral("")).kind, reg::Number::Empty);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("12.5")).kind, reg::Number::NotNumber);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("1e20")).kind, reg::Number::TooLarge);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("'; DELETE FROM PRODUTOS; --")).kind, reg::Number::NotNumber);
+    EXPECT_EQ(reg::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-000005"));
 }

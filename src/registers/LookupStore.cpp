@@ -1,0 +1,51 @@
+#include "registers/LookupStore.h"
+
+namespace {
+QVariant containing(const QString& text)
+{
+    return QString(QLatin1Char('%') + text + QLatin1Char('%'));
+}
+}
+
+reg::Rows LookupStore::customers(CustomerField field, const QString& text)
+{
+    QString sql;
+    switch (field) {
+    case CustomerField::Name:
+        sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE NOME LIKE ? order by nome ");
+        break;
+    case CustomerField::Address:
+        sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE endereco LIKE ? order by endereco ");
+        break;
+    case CustomerField::Phone:
+        sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE fone LIKE ? order by fone ");
+        break;
+    }
+    return reg::run(m_logon, sql, {containing(text)});
+}
+
+reg::Rows LookupStore::firstProducts()
+{
+    return reg::run(m_logon, QStringLiteral("Select  first 20 * from Produtos order by nome"));
+}
+
+reg::Rows LookupStore::products(ProductField field, const QString& text)
+{
+    const QString sql = field == ProductField::Name
+        ? QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE NOME LIKE ?")
+        : QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE CODIGO LIKE ?");
+    return reg::run(m_logon, sql, {containing(text)});
+}
+
+reg::Rows LookupStore::suppliers()
+{
+    // Shown by name; suppliers of one name keep the order of their codes.
+    return reg::run(m_logon, QStringLiteral("Select * from Fornecedor order by nome, codigo"));
+}
+
+reg::Rows LookupStore::cashShifts(bool all)
+{
+    return reg::run(m_logon, all
+        ? QStringLiteral("SELECT data,caixa, COUNT(*) FROM ContData  where caixa <> '0'  GROUP BY data,caixa order  by caixa desc")
+        : QStringLiteral("SELECT FIRST 60 data,caixa, COUNT(*) FROM ContData  where caixa <> '0'  GROUP BY data,caixa order  by caixa desc"));
+}

@@ -1,0 +1,32 @@
+#pragma once
+// What the lookup windows read: customers, products, suppliers and cash shifts.
+// The typed text goes in as a bound value; the column searched is chosen from a
+// fixed list, never from user text.
+
+#include "registers/RegisterSql.h"
+
+class TLogon;
+
+class LookupStore {
+public:
+    explicit LookupStore(TLogon& logon) : m_logon(logon) {}
+
+    enum class CustomerField { Name, Address, Phone };
+    // At most 78 customers whose field contains text, in that field's order.
+    reg::Rows customers(CustomerField field, const QString& text);
+
+    // The first 20 products by name.
+    reg::Rows firstProducts();
+    enum class ProductField { Name, Code };
+    // At most 25 products whose field contains text, in the database's order.
+    reg::Rows products(ProductField field, const QString& text);
+
+    // Every supplier, by name.
+    reg::Rows suppliers();
+
+    // Cash shifts, one row per date and number, newest first: the last 60 or all.
+    reg::Rows cashShifts(bool all);
+
+private:
+    TLogon& m_logon;
+};

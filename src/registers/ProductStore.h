@@ -1,0 +1,48 @@
+#pragma once
+// What the product register reads and writes: PRODUTOS, the size labels of MOEDA,
+// the pizza option of EMPRESA, the initial stock row of ESTFIC and the
+// accompaniments of ACOMPANHA.
+
+#include "registers/ProductRules.h"
+#include "registers/RegisterSql.h"
+
+#include <QDate>
+
+class TLogon;
+
+class ProductStore {
+public:
+    explicit ProductStore(TLogon& logon) : m_logon(logon) {}
+
+    reg::Rows list();                       // codigo, nome, valor by code
+    QStringList sizeLabels();               // five labels; missing rows repeat the last one
+    bool pizzaOption();                     // EMPRESA.VENDA 0 = on
+    void setPizzaOption(bool on);
+    reg::Rows firstByName();
+    reg::Rows firstByCode();
+    reg::Rows find(const QString& code);    // the product, or no row
+    void insertNew(const QString& code);
+    Decimal stock(const QString& code);
+    bool hasStockRows(const QString& code);
+    // The product's UPDATE and the five size labels, as one action; false when no
+    // product has the code (nothing is written then). Throws DbError.
+    bool save(const product::Update& update, const QStringList& labels);
+    // The pending edits of a product applied alone (moving in the list).
+    void apply(const product::Update& update);
+    void addInitialStock(const QString& code, const Decimal& quantity, const QDate& today);
+    // The product and its stock ledger rows, as one action.
+    void remove(const QString& code);
+    void removeEmptyCodes();
+    QString highestCode();
+    reg::Rows search(bool byName, const QString& text);   // at most 78 rows
+
+    reg::Rows accompaniments(const QString& code);
+    void addAccompaniment(const QString& code, const QString& text);
+    void removeAccompaniment(qint64 id);
+
+    reg::Rows groups();
+    reg::Rows suppliers();
+
+private:
+    TLogon& m_logon;
+};

@@ -1,0 +1,78 @@
+#include "registers/RegisterRules.h"
+#include "core/uMensagem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QSaveFile>
+#include <cmath>
+
+namespace reg {
+
+Number readNumber(const QString& text)
+{
+    Number n;
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return n;
+    try {
+        const auto d = Decimal::parse(t, u',');
+        if (!d) {
+            n.kind = Number::NotNumber;
+            return n;
+        }
+        static const Decimal kLimit = Decimal(1'000'000'000'000LL);
+        if (d->abs() >= kLimit) {
+            n.kind = Number::TooLarge;
+            return n;
+        }
+        n.kind = Number::Ok;
+        n.value = *d;
+    } catch (const std::exception&) {
+        n.kind = Number::TooLarge;
+    }
+    return n;
+}
+
+QString sixDigitCode(const QString& text)
+{
+    const QString t = TrimText(text);
+    const auto n = TextToInt(t);
+    if (!n)
+        return t;
+    const qint64 v = *n;
+    const QString digits = QStringLiteral("%1").arg(v < 0 ? -v : v, 6, 10, QLatin1Char('0'));
+    return v < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QSize buttonPictureSize(const QSize& original)
+{
+    constexpr int kHeight = 47;
+    // Whole factors, rounded as the stations always rounded (half to even).
+    double factor = std::nearbyint(double(original.height()) / kHeight);
+    if (factor < 1)
+        factor = 1;
+    int width = int(std::nearbyint(double(original.width()) / factor));
+    if (width < 1)
+        width = 1;
+    return QSize(width, kHeight);
+}
+
+QString replaceButtonPicture(const QString& source, const QString& target)
+{
+    QImageReader reader(source);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return QStringLiteral("Não foi possível abrir a imagem %1: %2").arg(source, reader.errorString());
+    const QImage scaled = picture.scaled(buttonPictureSize(picture.size()), Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "JPG") || !file.commit())
+        return QStringLiteral("Não foi possível gravar a imagem %1: %2").arg(target, file.errorString());
+    return QString();
+}
+
+} // namespace reg

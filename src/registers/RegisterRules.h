@@ -1,0 +1,37 @@
+#pragma once
+// Small rules every register window shares: numbers typed with the decimal
+// comma, codes written with six digits, the size of a button picture.
+
+#include "core/Decimal.h"
+
+#include <QSize>
+#include <QString>
+
+namespace reg {
+
+// A number typed in an entry field, read with the decimal comma.
+struct Number {
+    enum Kind { Empty, NotNumber, TooLarge, Ok };
+    Kind kind = Empty;
+    Decimal value;
+    bool ok() const { return kind == Ok; }
+};
+// TooLarge: a number the database's NUMERIC(15,3) columns cannot hold.
+Number readNumber(const QString& text);
+
+// A whole number becomes six digits with leading zeros ("42" → "000042",
+// "-5" → "-000005"); any other text is only trimmed.
+QString sixDigitCode(const QString& text);
+
+// A picture scaled for a product or complement button: 47 pixels high, its width
+// divided by the same whole factor (its height / 47, rounded; at least 1, so a
+// small picture never divides by zero).
+QSize buttonPictureSize(const QSize& original);
+
+// Replaces the picture file `target` with the picture in `source`, scaled by
+// buttonPictureSize and saved as JPEG. The old file is replaced only once the new
+// one has loaded, scaled and been written in full. Returns an empty text on
+// success, else what went wrong (for the error box).
+QString replaceButtonPicture(const QString& source, const QString& target);
+
+} // namespace reg

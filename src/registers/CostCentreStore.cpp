@@ -4,6 +4,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/RowSet.h"
 #include "registers/RegisterCommon.h"
+#include "registers/RegisterSql.h"
 
 std::vector<CostCentre> CostCentreStore::list()
 {
@@ -39,7 +40,7 @@ bool CostCentreStore::confirm(const QString& typedCode, const QString& name)
     if (code == 0)
         return false;
     const QString trimmedName = TrimText(name);
-    registers::inOneAction(m_logon, [&] {
+    reg::action(m_logon, [&] {
         if (const auto found = find(code))
             m_logon.run(QStringLiteral("update CentroCusto set codigo = ?,\nnOME = ? where id = ?"), {code, trimmedName, found->id});
         else

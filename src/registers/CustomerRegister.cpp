@@ -4,13 +4,13 @@
 #include "core/uMensagemWindow.h"
 #include "platform/StationPaths.h"
 #include "registers/RegisterCommon.h"
+#include "registers/RegisterSql.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <cmath>
 
 using registers::amountFrom;
-using registers::amountParam;
 using registers::amountText;
 using registers::dateText;
 using registers::textOrNull;
@@ -204,12 +204,12 @@ void CustomerRegister::save(const Customer& edited)
     params << qint64(*code);
     for (const char* col : kTextColumns)
         params << textOrNull(edited.value(col));
-    params << registers::dateOrNull(nasc) << amountParam(limite) << amountParam(pontos);
+    params << registers::dateOrNull(nasc) << reg::value(limite) << reg::value(pontos);
 
     const QString columns = QStringLiteral("CODIGO, NOME, ENDERECO, CIDADE, ESTADO, CEP, FONE, FAX, PAGINA, "
                                            "EMAIL, CONTATO, CNPJ, ESTADUAL, NASC, LIMITE, FIDELIDADE");
     qint64 id = edited.id;
-    registers::inOneAction(m_logon, [&] {
+    reg::action(m_logon, [&] {
         const QVariant other = m_logon.scalar(
             QStringLiteral("select first 1 ID from CLIENTES where CODIGO = ? and ID <> ?"), {qint64(*code), id});
         if (!other.isNull())

@@ -6,6 +6,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/Schema.h"
 #include "platform/Dialogs.h"
+#include "registers/RegisterRules.h"
 #include "shell/UnSenha.h"
 
 #include <QLineEdit>
@@ -57,18 +58,12 @@ QDate dateOf(const QString& text, const QString& caption)
 
 Decimal amountOf(const QString& text, const QString& caption)
 {
-    const QString t = TrimText(text);
-    if (t.isEmpty())
+    const reg::Number n = reg::readNumber(TrimText(text));
+    if (n.kind == reg::Number::Empty)
         return Decimal(0);
-    std::optional<Decimal> d;
-    try {
-        d = Decimal::parse(t);
-    } catch (const std::overflow_error&) {
-    }
-    // NUMERIC(15,3): twelve digits before the decimal point.
-    if (!d || d->abs() >= Decimal(std::int64_t(1'000'000'000'000)))
+    if (!n.ok())
         throw EntryError(QStringLiteral("%1: valor invalido").arg(caption));
-    return *d;
+    return n.value;
 }
 
 int columnLength(const char* table, const char* column)
@@ -113,11 +108,6 @@ QVariant textOrNull(const QString& text)
 QVariant dateOrNull(const QDate& date)
 {
     return date.isValid() ? QVariant(date) : QVariant();
-}
-
-QVariant amountParam(const Decimal& amount)
-{
-    return QVariant::fromValue(amount);
 }
 
 Decimal amountFrom(const QVariant& value)

@@ -34,13 +34,6 @@ namespace registers {
 // back, so the window keeps what was typed.
 bool attempt(const std::function<void()>& work);
 
-// One business action: every statement inside commits together or not at all.
-template <class F>
-void inOneAction(TLogon& logon, F&& work)
-{
-    logon.action([&] { work(); });
-}
-
 // A code typed in a register: trimmed, a whole number (as the stations read them).
 std::optional<int> codeOf(const QString& text);
 // The code with at least `digits` digits ("000042", "03").
@@ -49,7 +42,8 @@ QString paddedCode(qint64 code, int digits);
 // A typed date (dd/mm/yy or dd/mm/yyyy); blank gives a null date. Refused with
 // EntryError naming the field.
 QDate dateOf(const QString& text, const QString& caption);
-// A typed amount that fits NUMERIC(15,3); blank gives 0. Refused with EntryError.
+// A typed amount that fits NUMERIC(15,3) (reg::readNumber); blank gives 0.
+// Refused with EntryError naming the field.
 Decimal amountOf(const QString& text, const QString& caption);
 
 // The column's length (VARCHAR(n)) from the schema; 0 when it has none.
@@ -64,8 +58,7 @@ void lowerCaseField(QLineEdit* edit);
 QVariant textOrNull(const QString& text);
 QVariant dateOrNull(const QDate& date);
 
-// Amounts to and from the database (NUMERIC and the older FLOAT columns).
-QVariant amountParam(const Decimal& amount);
+// An amount read from the database (NUMERIC and the older FLOAT columns); NULL is 0.
 Decimal amountFrom(const QVariant& value);
 // An amount as a field shows it ("1500,00").
 QString amountText(const Decimal& amount);

@@ -4,6 +4,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/RowSet.h"
 #include "registers/RegisterCommon.h"
+#include "registers/RegisterSql.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ void StaffRegister::confirm()
 
     bool conflict = false;
     try {
-        registers::inOneAction(m_logon, [&] {
+        reg::action(m_logon, [&] {
             conflict = false;
             for (const Write& w : writes) {
                 const StaffRow& r = *w.row;

@@ -2,6 +2,7 @@
 
 #include "core/uMensagemWindow.h"
 #include "registers/RegisterCommon.h"
+#include "registers/RegisterSql.h"
 
 namespace {
 const QString kTitle = QStringLiteral("ATENÇÃO");
@@ -112,7 +113,7 @@ void UserRegister::save(const QString& nome, const QString& senha, const QString
     if (nome.trimmed().isEmpty())
         throw EntryError(userText::nameRequired);
     const UserRow user = current();
-    registers::inOneAction(m_logon, [&] {
+    reg::action(m_logon, [&] {
         if (user.id != 0) {
             const QString wasMaster = m_logon.scalar(QStringLiteral("select MASTER from MILTREX where ID = ?"), {user.id}).toString();
             if (wasMaster == kSupervisor && master != kSupervisor && !anotherSupervisor(user.id))
@@ -137,7 +138,7 @@ bool UserRegister::remove()
     bool removed = false;
     if (user.id != 0) {
         registers::attempt([&] {
-            registers::inOneAction(m_logon, [&] {
+            reg::action(m_logon, [&] {
                 const QString master = m_logon.scalar(QStringLiteral("select MASTER from MILTREX where ID = ?"), {user.id}).toString();
                 if (master == kSupervisor && !anotherSupervisor(user.id))
                     throw EntryError(userText::supervisorRequired);

@@ -7,6 +7,7 @@
 #include "registers/RegisterSql.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QImageReader>
 #include <cmath>
 
@@ -307,8 +308,9 @@ void CustomerRegister::setPhoto(const QString& pickedFile)
     if (size.isEmpty())
         throw EntryError(customerText::photoTooSmall);
     const QString target = station::pathForWriting(storedPhotoName(shownCodeNumber()));
-    QFile::remove(target);
     const QImage scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!scaled.save(target, "JPG"))
+    // The old photo goes only once the new one is written whole.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "JPG") || !file.commit())
         throw EntryError(QStringLiteral("Nao foi possivel gravar a foto em %1").arg(target));
 }

@@ -202,6 +202,20 @@ TEST(OutsideErpExport, SecondBillGetsTheNextDocumentAndItsOwnItemNumbers)
     EXPECT_EQ(s.script.messageTexts(), (QStringList{QStringLiteral("  DAV N.0001"), QStringLiteral("  DAV N.0002")}));
 }
 
+TEST(OutsideErpExport, AProductCodeGoesAsSixDigitsToAnErpThatKeepsItAsText)
+{
+    ErpStation s;
+    const QString path = erpseeds::createErpDatabase(Place::Slim, true, 0, true);
+    OutsideErpExport erp;
+    closeTab(s.st.logon(), erp, s.bill());
+    auto db = erpseeds::open(path);
+    RowSet items = db->run(QStringLiteral("SELECT IDPRODUTO FROM DAVS_ITENS ORDER BY ITEM"));
+    QStringList codes;
+    while (items.next())
+        codes << items.text(u"IDPRODUTO");
+    EXPECT_EQ(codes, (QStringList{QStringLiteral("000123"), QStringLiteral("000007"), QStringLiteral("000042")}));
+}
+
 TEST(OutsideErpExport, AppliesOnlyWithTheLinkOnAndAPaidMethodFlaggedForExport)
 {
     struct Case {

@@ -9,7 +9,7 @@
 
 namespace erpseeds {
 
-QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav)
+QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav, bool productAsText)
 {
     const QString path = station::pathForWriting(place == Place::Slim ? OutsideErpExport::kSlimDatabase
                                                                      : OutsideErpExport::kProDatabase);
@@ -26,9 +26,10 @@ QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav)
         "ID_SINCRONIZADOR INTEGER, PERCENTUAL_DESCONTO NUMERIC(18,4))"));
     db->run(QStringLiteral("CREATE TABLE DAVS_CLIENTE (IDDAV INTEGER)"));
     db->run(QStringLiteral(
-        "CREATE TABLE DAVS_ITENS (IDDAV INTEGER, ITEM INTEGER, IDPRODUTO INTEGER, QT NUMERIC(18,4), "
+        "CREATE TABLE DAVS_ITENS (IDDAV INTEGER, ITEM INTEGER, IDPRODUTO %1, QT NUMERIC(18,4), "
         "UN VARCHAR(6), VAL_UNITARIO NUMERIC(18,4), VAL_DESC NUMERIC(18,4), VAL_ACRE NUMERIC(18,4), "
-        "STATUS INTEGER, TIPO_ITEM INTEGER, DATA_EMISSAO TIMESTAMP, IDUSUARIO INTEGER, IMPORTADO INTEGER)"));
+        "STATUS INTEGER, TIPO_ITEM INTEGER, DATA_EMISSAO TIMESTAMP, IDUSUARIO INTEGER, IMPORTADO INTEGER)")
+                .arg(productAsText ? QStringLiteral("VARCHAR(14)") : QStringLiteral("INTEGER")));
     if (withGeraId) {
         db->run(QStringLiteral("CREATE TABLE GERAID (ID INTEGER NOT NULL)"));
         db->run(QStringLiteral("INSERT INTO GERAID (ID) VALUES (0)"));

@@ -18,7 +18,8 @@ enum class Place { Slim, Pro };
 // Creates the ERP database file at that place ("C:\GDOOR Sistemas\GDOOR ...\DATAGES.FDB"
 // under the station root) with DAVS, DAVS_CLIENTE, DAVS_ITENS and the generator
 // GEN_DAVSID set to lastDav; with GERAID and its row 0 when withGeraId. Returns its path.
-QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav = 0);
+// productAsText: DAVS_ITENS.IDPRODUTO is a text column (it is an integer otherwise).
+QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav = 0, bool productAsText = false);
 
 // A connection of the test's own to a database file.
 std::unique_ptr<TLogon> open(const QString& path);

@@ -55,8 +55,8 @@ QString noDatabase(const QString& slimPath, const QString& proPath)
 QString documentLeft(qint64 dav)
 {
     return QStringLiteral("O DAV N.%1 já foi gravado no ERP GDOOR, mas a conta não foi fechada.\n"
-                          "Fechando esta conta de novo, o mesmo DAV é usado; se ela não for fechada, "
-                          "exclua o DAV N.%1 no ERP.")
+                          "Fechando esta conta de novo com os mesmos itens, o mesmo DAV é usado; "
+                          "se não, exclua o DAV N.%1 no ERP.")
         .arg(FormatFloat(u"0000", Decimal(dav)));
 }
 
@@ -168,9 +168,11 @@ void OutsideErpExport::prepareGeraId()
 
 qint64 OutsideErpExport::writeDocument(const ErpBill& bill)
 {
-    // The same bill again after its document was committed and the closing was
-    // not (the local commit failed, or the closing ran again): that document.
-    if (m_pending && m_pendingBill == bill)
+    // The same tab with the same items again after its document was committed and
+    // the closing was not (the local commit failed, or the closing ran again): the
+    // document holds nothing else, so it is that document.
+    if (m_pending && m_pendingBill && TrimText(m_pendingBill->tab) == TrimText(bill.tab)
+        && m_pendingBill->items == bill.items)
         return *m_pending;
 
     prepareGeraId();

@@ -25,8 +25,8 @@
 // it was; a throw inside commit() rolls the document back, and the local action
 // rolls back after it. Only a failure of the local commit itself, in the moment
 // after the ERP commit, can leave a document behind: the error then names it
-// (errorText), and closing the same bill again through the same object uses that
-// document instead of writing a second one.
+// (errorText), and closing the same tab with the same items again through the
+// same object uses that document instead of writing a second one.
 
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"
@@ -146,7 +146,8 @@ public:
 
     // A document this object committed in the ERP whose closing has not been
     // reported as committed (closingCommitted); nullopt when none. Closing the same
-    // bill again through this object gives this document instead of a new one.
+    // tab with the same items again through this object gives this document
+    // instead of a new one.
     std::optional<qint64> pendingDocument() const { return m_pending; }
 
     // The closing's local action committed: the document is settled, and the

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <functional>
+#include <ibase.h>
 #include <gtest/gtest.h>
 
 using erpseeds::Place;
@@ -52,13 +53,15 @@ struct ErpStation {
     }
 };
 
-enum class Fail { Nothing, BeforeExport, AfterExport, AfterCommit };
+enum class Fail { Nothing, BeforeExport, AfterExport, AfterCommit, ConflictAfterCommitOnce };
 
 // What the closing does with the export, reduced to its writes: a sale row, then
 // the tab deleted, then the export, committed last. `fail` throws where it says.
 qint64 closeTab(TLogon& local, OutsideErpExport& erp, const ErpBill& bill, Fail fail = Fail::Nothing)
 {
+    int runs = 0;
     return local.action([&] {
+        ++runs;
         local.run(QStringLiteral("INSERT INTO FATURA (NOTA, TIPO, VALOR, COMANDA, TERMINAL) VALUES (?, 1, ?, 12, 1)"),
                   {qint64(local.GenId(QStringLiteral("BORDA"))), bill.amountDue});
         local.run(QStringLiteral("DELETE FROM CABMESA WHERE MESA = ?"), {bill.tab});
@@ -71,6 +74,9 @@ qint64 closeTab(TLogon& local, OutsideErpExport& erp, const ErpBill& bill, Fail 
         const qint64 dav = document.commit();
         if (fail == Fail::AfterCommit)
             throw DbError(QStringLiteral("falha na gravação local"));
+        // as if the local commit met another station's change: the action runs again whole
+        if (fail == Fail::ConflictAfterCommitOnce && runs == 1)
+            throw DbError(std::vector<long>{isc_update_conflict}, QStringLiteral("update conflicts with concurrent update"));
         return dav;
     });
 }
@@ -436,6 +442,20 @@ TEST(OutsideErpExport, ALocalCommitThatFailsAfterTheErpCommitNamesTheDocumentAnd
     erpseeds::openTab(s.st.logon(), kTab);
     erpseeds::addTabItem(s.st.logon(), kTab, QStringLiteral("5"), QStringLiteral("PAO"), dec("3"), dec("1.25"));
     EXPECT_EQ(closeTab(s.st.logon(), erp, s.bill()), 11);
+}
+
+TEST(OutsideErpExport, AClosingRunAgainAfterTheErpCommitWritesOneDocument)
+{
+    ErpStation s;
+    const QString path = erpseeds::createErpDatabase(Place::Pro, true);
+    OutsideErpExport erp;
+    const qint64 dav = closeTab(s.st.logon(), erp, s.bill(), Fail::ConflictAfterCommitOnce);
+    EXPECT_EQ(dav, 1);
+    erp.closingCommitted(dav);
+    EXPECT_EQ(s.st.count(QStringLiteral("SELECT COUNT(*) FROM FATURA")), 1);
+    auto db = erpseeds::open(path);
+    EXPECT_EQ(erpseeds::rowsOf(*db, QStringLiteral("DAVS")).size(), 1);
+    EXPECT_EQ(erpseeds::rowsOf(*db, QStringLiteral("DAVS_ITENS")).size(), 3);
 }
 
 TEST(OutsideErpExport, RunsOnlyInsideTheClosingsOwnAction)

@@ -9,10 +9,14 @@
 // returns, in two moves:
 //
 //   OutsideErpExport erp;                     // one per closing window (LoginGdoor)
-//   if (OutsideErpExport::applies(*Logon, bill))
+//   bill.items = OutsideErpExport::tabItems(*Logon, tab);   // before the tab's rows go
+//   const bool exporting = OutsideErpExport::applies(*Logon, bill);
+//   if (exporting)
 //       OutsideErpExport::checkItems(bill);   // may refuse before anything is written
 //   const Closing done = Logon->action([&] {
 //       ... every local row of the closing ...
+//       if (!exporting)
+//           return Closing{receipt, 0};
 //       ErpDocument dav = erp.exportBill(*Logon, bill);   // checks, opens the ERP: nothing written yet
 //       return Closing{receipt, dav.commit()};            // the document, committed: the last thing done
 //   });                                                    // the local commit
@@ -21,12 +25,14 @@
 //
 // exportBill() checks every item and opens the ERP database; commit() creates
 // GERAID there when it is missing (DDL, a short transaction of its own), then
-// writes the whole document in one transaction of the ERP connection and commits it. A throw anywhere before commit() leaves the ERP as
-// it was; a throw inside commit() rolls the document back, and the local action
-// rolls back after it. Only a failure of the local commit itself, in the moment
-// after the ERP commit, can leave a document behind: the error then names it
-// (errorText), and closing the same tab with the same items again through the
-// same object uses that document instead of writing a second one.
+// writes the whole document in one transaction of the ERP connection and commits
+// it. A throw anywhere before commit() leaves the ERP as it was; a throw inside
+// commit() rolls the document back, and the local action rolls back after it.
+// Only a failure of the local commit itself, in the moment after the ERP commit,
+// can leave a document behind: the error then names it (errorText), and closing
+// the same tab with the same items again through the same object uses that
+// document instead of writing a second one. A document number drawn from
+// GEN_DAVSID by a closing that did not go through is used up, like the sale number.
 
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"

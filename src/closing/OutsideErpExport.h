@@ -3,7 +3,7 @@
 // in the ERP's own Firebird database, in DAVS, DAVS_CLIENTE and one DAVS_ITENS row
 // per item, numbered by the ERP's generator GEN_DAVSID.
 //
-// The bill is closed in the local database and exported to the ERP as one piece:
+// The bill is closed in the local database and exported to the ERP as one whole:
 // either both databases get it or neither does. The closing runs the export from
 // inside its own action, after its last local row and right before that action
 // returns, in two moves:

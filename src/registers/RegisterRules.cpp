@@ -1,4 +1,5 @@
 #include "registers/RegisterRules.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagem.h"
 
 #include <QDir>
@@ -42,9 +43,7 @@ QString sixDigitCode(const QString& text)
     const auto n = TextToInt(t);
     if (!n)
         return t;
-    const qint64 v = *n;
-    const QString digits = QStringLiteral("%1").arg(v < 0 ? -v : v, 6, 10, QLatin1Char('0'));
-    return v < 0 ? QLatin1Char('-') + digits : digits;
+    return registers::paddedCode(*n, 6);
 }
 
 QSize buttonPictureSize(const QSize& original)

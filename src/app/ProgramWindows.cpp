@@ -1,8 +1,13 @@
 #include "app/ProgramWindows.h"
+#include "closing/UnitVisComFec.h"
+#include "db/UnitLogon.h"
 #include "printing/UnitSetCom.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
+
+    // Shift reports, the reprint of closed bills and the cash-drawer test window.
+    windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
 }

@@ -1,4 +1,5 @@
 #include "app/ProgramWindows.h"
+#include "closing/UnitRelCan.h"
 #include "closing/UnitVisComFec.h"
 #include "db/UnitLogon.h"
 #include "printing/UnitSetCom.h"
@@ -10,4 +11,5 @@ void registerProgramWindows()
 
     // Shift reports, the reprint of closed bills and the cash-drawer test window.
     windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
 }

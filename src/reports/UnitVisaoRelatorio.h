@@ -29,6 +29,7 @@ public:
                         QWidget* parent = nullptr);
     ~TFormVisaoRelatorio() override;
 
+    const report::Layout& layout() const { return m_layout; }
     int currentPage() const { return m_page; }   // 0-based
     int pageCount() const { return m_layout.pageCount(); }
     QString pageCaption() const;

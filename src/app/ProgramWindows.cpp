@@ -1,4 +1,5 @@
 #include "app/ProgramWindows.h"
+#include "closing/UnitComGar.h"
 #include "closing/UnitRelCan.h"
 #include "closing/UnitVisComFec.h"
 #include "db/UnitLogon.h"
@@ -12,4 +13,5 @@ void registerProgramWindows()
     // Shift reports, the reprint of closed bills and the cash-drawer test window.
     windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
 }

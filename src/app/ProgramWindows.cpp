@@ -1,4 +1,5 @@
 #include "app/ProgramWindows.h"
+#include "closing/GAVTeste1.h"
 #include "closing/UnitComGar.h"
 #include "closing/UnitRelCan.h"
 #include "closing/UnitVisComFec.h"
@@ -14,4 +15,6 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
+    // The drawer test: the sales ribbon's settings open it by this name.
+    windows::registerWindow(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
 }

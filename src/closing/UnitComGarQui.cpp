@@ -18,7 +18,7 @@ TFormComGarQui::TFormComGarQui(TLogon& logon, const QString& periodCaption, cons
 
     Band& h = m_def.pageHeader;
     m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 58;
+    h.height = 56;
     h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
     struct Line { const char* caption; const char* column; };
     const Line lines[] = {{"EMPRESA", "EMPRESA"}, {"ENDEREÇO", "ENDERECO"}, {"CIDADE", "CIDADE"},

@@ -80,21 +80,29 @@ struct Item {
     QString numberMask;    // Decimal values: FormatFloat mask ("" prints every digit)
     QString dateFormat = QStringLiteral("dd/MM/yy");
     Align align = Align::Left;
-    Font font;
+    Font font;             // with fontSet; otherwise the report's font
     bool fontSet = false;
+    bool forceBold = false;
     std::function<QString(const BandContext&)> compute;
 
     // Builders, to describe a report in a line per item.
     Item& mask(const QString& m) { numberMask = m; return *this; }
     Item& right() { align = Align::Right; return *this; }
     Item& center() { align = Align::Center; return *this; }
-    Item& bold() { font.bold = true; fontSet = true; return *this; }
+    Item& bold() { forceBold = true; return *this; }
     Item& withFont(double size, bool isBold = false)
     {
         font.size = size;
         font.bold = isBold;
         fontSet = true;
         return *this;
+    }
+    // The font the item prints in, given the report's.
+    Font fontOf(const Font& reportFont) const
+    {
+        Font f = fontSet ? font : reportFont;
+        f.bold = f.bold || forceBold;
+        return f;
     }
     Item& dates(const QString& format) { dateFormat = format; return *this; }
 };

@@ -182,7 +182,7 @@ QByteArray richTextDocument(const Layout& layout)
                 }
                 QByteArray stops, text;
                 for (const Item* item : line) {
-                    const Font& f = item->fontSet ? item->font : def.font;
+                    const Font f = item->fontOf(def.font);
                     const QString value = layout.itemText(*item, i);
                     const bool leading = item->align == Align::Left && item->x < 0.5 && text.isEmpty();
                     if (item->align == Align::Right)

@@ -44,7 +44,7 @@ public:
 
     const Entry& of(const Item& item)
     {
-        const Font& f = item.fontSet ? item.font : m_fallback;
+        const Font f = item.fontOf(m_fallback);
         for (const Entry& e : m_entries)
             if (e.font.family == f.family && e.font.size == f.size && e.font.bold == f.bold)
                 return e;

@@ -250,10 +250,16 @@ QString exportTo(const Layout& layout, Format format, const QString& fileName)
     QString name = fileName;
     if (QFileInfo(name).suffix().isEmpty())
         name += formatExtension(format);
-    const QByteArray bytes = document(layout, format);
     QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error(msg::cannotWrite(name).toStdString());
+    if (format == Format::Pdf) {
+        writePdf(layout, file);   // page by page, never whole in memory
+    } else {
+        const QByteArray bytes = document(layout, format);
+        if (file.write(bytes) != bytes.size())
+            throw std::runtime_error(msg::cannotWrite(name).toStdString());
+    }
     file.close();
     if (file.error() != QFileDevice::NoError)
         throw std::runtime_error(msg::cannotWrite(name).toStdString());

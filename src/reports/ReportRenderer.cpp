@@ -140,18 +140,21 @@ void paintAll(QPagedPaintDevice& device, const Layout& layout, int resolution)
         fail(msg::cannotStart(layout.definition().title));
 }
 
+void writePdf(const Layout& layout, QIODevice& device)
+{
+    QPdfWriter writer(&device);
+    writer.setTitle(layout.definition().title);
+    writer.setCreator(QStringLiteral("sabrel22"));
+    writer.setResolution(600);
+    paintAll(writer, layout, writer.resolution());
+}
+
 QByteArray pdfDocument(const Layout& layout)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(layout.definition().title);
-        writer.setCreator(QStringLiteral("sabrel22"));
-        writer.setResolution(600);
-        paintAll(writer, layout, writer.resolution());
-    }
+    writePdf(layout, buffer);
     if (pdf.isEmpty())
         fail(msg::cannotStart(QString::fromUtf16(msg::kPdf)));
     return pdf;

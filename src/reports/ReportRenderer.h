@@ -11,6 +11,7 @@
 class QPainter;
 class QPagedPaintDevice;
 class QPrinter;
+class QIODevice;
 
 namespace report {
 
@@ -28,7 +29,9 @@ QImage pageImage(const Layout& layout, int page, double dotsPerMm);
 // std::runtime_error when the device does not start.
 void paintAll(QPagedPaintDevice& device, const Layout& layout, int resolution);
 
-// The whole report as a PDF document.
+// The whole report as a PDF document, written page by page to a device (a file)
+// or kept in memory.
+void writePdf(const Layout& layout, QIODevice& device);
 QByteArray pdfDocument(const Layout& layout);
 
 // Prints on a station printer (a CUPS queue; "" the default printer), as a

@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
     {
         const Layout layout(def, rows);
         std::printf("  memória da disposição: %zu bytes por faixa, %d faixas para %d linhas\n",
-                    sizeof(Placed) + sizeof(int), layout.placedCount(), rows.size());
+                    sizeof(Placed), layout.placedCount(), rows.size());
     }
     for (int n : {10000, 40000}) {
         const RowSet synthetic = syntheticRows(n);

@@ -231,7 +231,12 @@ const Band& Layout::band(const Placed& p) const
 
 int Layout::pageOfRow(int row) const
 {
-    return row >= 0 && row < int(m_detailPage.size()) ? m_detailPage[size_t(row)] : -1;
+    if (row < 0 || row >= m_rows.size())
+        return -1;
+    // Rows go to pages in order: the first page whose last row is not before it.
+    auto it = std::lower_bound(m_pages.begin(), m_pages.end(), row,
+                               [](const Page& p, int r) { return p.lastRow < r; });
+    return it != m_pages.end() && it->firstRow >= 0 && it->firstRow <= row ? int(it - m_pages.begin()) : -1;
 }
 
 int Layout::pageOfPlaced(int placedIndex) const
@@ -304,7 +309,8 @@ void Layout::build()
         y += height;
     };
     auto startPage = [&] {
-        m_pages.push_back(Page{int(m_placed.size()), 0});
+        const int nextRow = m_pages.empty() ? -1 : m_pages.back().lastRow;
+        m_pages.push_back(Page{int(m_placed.size()), 0, -1, nextRow});
         y = 0;
         const bool first = m_pages.size() == 1;
         if (m_def.pageHeader.present() && (m_def.pageHeaderOn != Where::FirstPage || first))
@@ -330,7 +336,6 @@ void Layout::build()
     };
 
     const int n = m_rows.size();
-    m_detailPage.assign(size_t(n), -1);
     startPage();
     if (n == 0 && !m_def.printWhenEmpty) {
         endPage(true);
@@ -375,7 +380,10 @@ void Layout::build()
             makeRoom(m_def.detail.height);
             place(BandKind::Detail, -1, r, m_def.detail.height);
         }
-        m_detailPage[size_t(r)] = int(m_pages.size()) - 1;
+        Page& current = m_pages.back();
+        if (current.firstRow < 0)
+            current.firstRow = r;
+        current.lastRow = r;
         for (size_t s = 0; s < slotCount; ++s) {
             const int c = m_sumRowColumn[s];
             if (c < 0)

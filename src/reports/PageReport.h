@@ -166,6 +166,7 @@ struct Placed {
 struct Page {
     int first = 0;   // index of the page's first placed band in Layout::placed
     int count = 0;
+    int firstRow = -1, lastRow = -1;   // the rows whose detail bands it holds
 };
 
 class Layout {
@@ -203,7 +204,6 @@ private:
     QStringList m_sumColumns;
     std::vector<int> m_sumRowColumn;         // row column of each summed column
     std::vector<std::vector<Decimal>> m_snapshots;
-    std::vector<int> m_detailPage;           // page of each row's detail band
 };
 
 // A value as a report prints it: Decimal through the mask (decimal comma,

@@ -230,3 +230,19 @@ TEST(CommissionReport, RollOnThePortHasNoTrailerAndOnEnterABadPercentBecomesZero
     EXPECT_TRUE(bytes.endsWith("00005 ANA\r\n"));
     EXPECT_TRUE(bytes.contains(line("Comissao 12,5", "13,74").toLatin1()));
 }
+
+TEST(CommissionReport, WithoutWaitersTheReportRunsForWaiterOne)
+{
+    TestStation st;
+    seeds::addStockOut(st, 1, QDate(2026, 12, 1), "000020", "Venda", D("1"), D("8"), 10, 1);
+    seeds::addStockOut(st, 2, QDate(2026, 12, 1), "000020", "Venda", D("1"), D("99"), 10, 2);
+    st.writeFile(SetComSettings::kSetupFile, QStringList(16, "Visualizar"));
+    ScriptedDialogs script;
+    Shown shown;
+    capture(script, shown);
+    TFormComGar w(st.logon());
+    w.setRange("10", "10");
+    w.print();
+    EXPECT_TRUE(shown.roll.contains("Func.:"));
+    EXPECT_TRUE(shown.roll.contains(line("01/12/26  10", "8,00")));
+}

@@ -371,3 +371,16 @@ TEST(PageReportPreview, OpensMaximisedThroughTheDialogSeam)
     EXPECT_TRUE(maximised);
     EXPECT_EQ(caption, "Página 1 de 2");
 }
+
+TEST(PageReportPreview, PrintingWithoutAPrinterShowsTheError)
+{
+    TestStation st(false);
+    ScriptedDialogs script;
+    const Definition def = plainList();
+    const RowSet rows = numberedRows(3);
+    const Layout l(def, rows);
+    TFormVisaoRelatorio w(l, QStringList{});
+    w.print();
+    ASSERT_EQ(script.errors.size(), 1);
+    EXPECT_EQ(script.errors.first(), "Nenhuma impressora instalada");
+}

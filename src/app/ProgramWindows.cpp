@@ -1,23 +1,27 @@
 #include "app/ProgramWindows.h"
-#include "printing/UnitSetCom.h"
-#include "shell/WindowRegistry.h"
+#include "closing/GAVTeste1.h"
+#include "closing/UnitComGar.h"
+#include "closing/UnitRelCan.h"
+#include "closing/UnitVisComFec.h"
 #include "db/UnitLogon.h"
+#include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
-#include "registers/UnitComplemento.h"
-#include "registers/UnitConfSis.h"
-#include "registers/UnitKitItens.h"
-#include "registers/UnitLcProd.h"
-#include "registers/UnitProd.h"
-#include "registers/UnitVerCaixa.h"
 #include "registers/UnitCentroCusto.h"
 #include "registers/UnitCliente.h"
+#include "registers/UnitComplemento.h"
+#include "registers/UnitConfSis.h"
 #include "registers/UnitEmpresa.h"
 #include "registers/UnitFPaga.h"
+#include "registers/UnitKitItens.h"
+#include "registers/UnitLcProd.h"
 #include "registers/UnitLimpa.h"
 #include "registers/UnitManSen.h"
+#include "registers/UnitProd.h"
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
+#include "registers/UnitVerCaixa.h"
+#include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
 {
@@ -43,4 +47,10 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormCentroCusto"), [] { return std::make_unique<TFormCentroCusto>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormSetupRede"), [] { return std::make_unique<TFormSetupRede>(); });
     windows::registerWindow(QStringLiteral("TFormLimpa"), [] { return std::make_unique<TFormLimpa>(*Logon); });
+    // Shift reports, the reprint of closed bills and the cash-drawer test window.
+    windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
+    // The drawer test: the sales ribbon's settings open it by this name.
+    windows::registerWindow(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
 }

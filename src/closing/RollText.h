@@ -1,0 +1,24 @@
+#pragma once
+// What the shift reports and reprints read of the station's printing settings
+// each time they compose a roll printout.
+#include "platform/LineFile.h"
+#include "platform/Printout.h"
+
+#include <QString>
+
+namespace roll {
+
+// fonte.INI line 0: the font size of receipts and reports; 7 when the file or
+// the line is missing or not a whole number above 0.
+int fontSize();
+// A Printout at that size.
+Printout newPrintout();
+// setup.INI as it is now (empty when missing).
+LineFile setup();
+// setup.INI line 9: the "." feed lines; 7 when not a whole number, none when 0 or less.
+int feedLines(const LineFile& setup);
+
+// A shift number typed or picked as text: its whole number, 0 when it is not one.
+int shiftNumber(const QString& text);
+
+} // namespace roll

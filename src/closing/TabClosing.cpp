@@ -151,7 +151,7 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         d.customerName = r.customerName;
         d.deliveryColumn = head.decimal(u"DELIVERY");
         d.openedAt = head.value(u"HORA").toTime().toString(QStringLiteral("hh:mm:ss"));
-        d.now = QDateTime::currentDateTime();
+        d.now = m_clock();
         d.cpf = r.cpf;
         d.items = items;
         QStringList names;

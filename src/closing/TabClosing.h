@@ -8,6 +8,8 @@
 #include "closing/SaleWriter.h"
 #include "platform/Printout.h"
 #include <QDate>
+#include <QDateTime>
+#include <functional>
 #include <QStringList>
 #include <optional>
 #include <stdexcept>
@@ -56,6 +58,9 @@ class TabClosing {
 public:
     explicit TabClosing(TLogon& logon) : m_logon(logon) {}
 
+    // The clock of the receipt's date and time line (tests set a fixed one).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
     // Runs the closing; throws ClosingRefused (a message for the cashier) or
     // DbError (the database's message) and then nothing is written.
     ClosingResult close(const ClosingRequest& request);
@@ -72,4 +77,5 @@ public:
 
 private:
     TLogon& m_logon;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

@@ -20,6 +20,29 @@ int intOr(const QString& text, int fallback)
 
 } // namespace
 
+TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
+{
+    TabSnapshot t;
+    RowSet head = logon.run(S("select first 1 CLIENTE, VALOR, PAGAMENTOANTI, CLIMESA, TAXA, COUVER, DELIVERY, STATUS "
+                              "from CABMESA where MESA = ?"), {tab});
+    if (!head.next())
+        return t;
+    t.found = true;
+    t.customer = head.isNull(u"CLIENTE") ? QString() : head.text(u"CLIENTE");
+    t.advance = head.decimal(u"VALOR");
+    t.advanceMethod = head.text(u"PAGAMENTOANTI");
+    t.persons = int(head.integer(u"CLIMESA"));
+    t.taxa = head.text(u"TAXA");
+    t.couver = head.text(u"COUVER");
+    t.delivery = head.decimal(u"DELIVERY");
+    t.status = int(head.integer(u"STATUS"));
+    t.itemsTotal = decimalOf(logon.scalar(S("select coalesce(sum(QUANT * VALOR), 0) from MESA where MESA = ?"), {tab}));
+    if (!t.customer.isEmpty())
+        t.customerName = logon.scalar(S("select first 1 NOME from CLIENTES where CODIGO = ?"),
+                                      {int(head.integer(u"CLIENTE"))}).toString();
+    return t;
+}
+
 void TabClosing::exportToOutsideErp(TLogon&, const Sale&, const ClosingRequest&)
 {
     // The export to the outside ERP is a later change; nothing is exported yet.

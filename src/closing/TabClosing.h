@@ -48,6 +48,21 @@ struct ClosingResult {
     bool printReceipt = false;   // setup.INI line 6 "S"
 };
 
+// The tab as the payment window shows it when it opens.
+struct TabSnapshot {
+    bool found = false;
+    QString customer;          // CLIENTE as text
+    QString customerName;      // that customer's NOME ("" when there is none)
+    Decimal advance;           // VALOR
+    QString advanceMethod;     // PAGAMENTOANTI
+    int persons = 0;           // CLIMESA
+    QString taxa, couver;      // "N" = not charged
+    Decimal delivery;          // DELIVERY
+    int status = 0;
+    Decimal itemsTotal;        // sum of QUANT x VALOR
+    static TabSnapshot read(TLogon& logon, const QString& tab);
+};
+
 namespace closingmsg {
 inline QString tabNotFound() { return QStringLiteral("|     Comanda não Localizada      |"); }
 inline QString consumerMethod() { return QStringLiteral(" Forma de pagamento nao permitido para consumidor"); }

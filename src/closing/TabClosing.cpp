@@ -1,6 +1,7 @@
 #include "closing/TabClosing.h"
 
 #include "closing/ClosingSettings.h"
+#include "closing/PaymentFirstStep.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -23,6 +24,8 @@ int intOr(const QString& text, int fallback)
 TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
 {
     TabSnapshot t;
+    if (!storableTabKey(tab))
+        return t;
     RowSet head = logon.run(S("select first 1 CLIENTE, VALOR, PAGAMENTOANTI, CLIMESA, TAXA, COUVER, DELIVERY, STATUS "
                               "from CABMESA where MESA = ?"), {tab});
     if (!head.next())
@@ -57,6 +60,8 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
             if (!p.amount.isZero() && !p.settled)
                 throw ClosingRefused(closingmsg::consumerMethod());
     }
+    if (!storableTabKey(tab))
+        throw ClosingRefused(closingmsg::tabNotFound());
     const ClosingSettings settings = ClosingSettings::load();
     const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
 

@@ -1,6 +1,7 @@
 #include "closing/SaleWriter.h"
 
 #include "closing/BillComputation.h"
+#include "closing/SqlBatches.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -16,31 +17,15 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 constexpr int kCodeWidth = 14;        // PRODUTOS.CODIGO, ESTFIC.CODIGO
 constexpr int kKitCodeWidth = 10;     // KITPROD.CODIGO
 constexpr int kHistoryWidth = 29;
-constexpr int kBatch = 16;            // codes per lookup statement
 
 QString priceText(const Decimal& price) { return FormatFloat(u"0.###", price); }
 
 QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 
-// "IN (?, ?, ...)" with kBatch places: one statement text whatever the count.
-QString inPlaces()
-{
-    QStringList q;
-    for (int i = 0; i < kBatch; ++i)
-        q << QStringLiteral("?");
-    return QStringLiteral("(") + q.join(QLatin1Char(',')) + QLatin1Char(')');
-}
+using sqlbatch::inPlaces;
 
 template <class F>
-void inBatches(const QStringList& codes, F&& each)
-{
-    for (int at = 0; at < codes.size(); at += kBatch) {
-        Params p;
-        for (int i = 0; i < kBatch; ++i)
-            p.append(codes.value(std::min(at + i, int(codes.size()) - 1)));
-        each(p);
-    }
-}
+void inBatches(const QStringList& codes, F&& each) { sqlbatch::forEachBatch(codes, each); }
 
 struct Product {
     bool kit = false;

@@ -2,6 +2,7 @@
 
 #include "closing/ClosingSettings.h"
 #include "closing/PaymentFirstStep.h"
+#include "closing/SqlBatches.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -101,7 +102,8 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
             throw ClosingRefused(closingmsg::underpaid());
 
         // The open cash shift and its own date, as they are now.
-        const int cash = int(integerOf(m_logon.scalar(S("select first 1 CAIXA from CONTCAIXA"))));
+        const QVariant openShift = m_logon.scalar(S("select first 1 CAIXA from CONTCAIXA"));
+        const int cash = openShift.isNull() ? 0 : int(integerOf(openShift));
         const QVariant shiftDate = m_logon.scalar(S("select first 1 DATA from CONTDATA where CAIXA = ? "
                                                     "order by ID desc"), {cash});
         const QDate date = shiftDate.toDate().isValid() ? shiftDate.toDate() : QDate::currentDate();
@@ -188,8 +190,11 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
             if (!c.startsWith(QLatin1Char('/')) && !c.startsWith(QLatin1Char('*')) && c.size() <= 14 && !names.contains(c))
                 names << c;
         }
-        for (const QString& c : names)
-            d.productNames[c] = m_logon.scalar(S("select first 1 NOME from PRODUTOS where CODIGO = ?"), {c}).toString();
+        sqlbatch::forEachBatch(names, [&](const Params& p) {
+            RowSet rs = m_logon.run(S("select CODIGO, NOME from PRODUTOS where CODIGO in ") + sqlbatch::inPlaces(), p);
+            while (rs.next())
+                d.productNames.emplace(rs.text(u"CODIGO"), rs.text(u"NOME"));
+        });
         d.minimumConsumption = settings.minimumConsumption;
         d.bill = bill;
         d.advanceCaption = head.text(u"PAGAMENTOANTI");

@@ -197,3 +197,27 @@ TEST_F(PaymentWindowTest, HostileValuesInEveryFieldLeaveAWholeSaleOrNothing)
                          "(select 1 from RECARQ r where r.NFISCAL = f.NOTA)")), 0)
         << "every sale has its payments";
 }
+
+TEST_F(PaymentWindowTest, DeliveryFeeMinimumConsumptionAndLockedCharges)
+{
+    st.writeFile(S("c:\\Miltrex\\vavoz\\Consumacao.INI"), {S("150,00")});
+    st.logon().run(S("update CABMESA set DELIVERY = 8.5, VALOR = 0"));
+    st.logon().run(S("update EMPRESA set SCC4 = 32"));
+    auto w = open();
+    EXPECT_TRUE(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()));
+    EXPECT_EQ(L(*w, "deliveryFeeLabel")->text(), S("8,50"));
+    EXPECT_EQ(L(*w, "itemsTotalCaption")->text(), S("Consumacao Minima R$ 150,00 Comanda R$ 100,00  Vlr a Cobrar"));
+    EXPECT_EQ(L(*w, "itemsTotalLabel")->text(), S("150,00"));
+    // service 10 % of 150, cover 4 x 2,50, fee 8,50
+    EXPECT_EQ(L(*w, "amountDueLabel")->text(), S("183,50"));
+    EXPECT_FALSE(E(*w, "servicePercentEdit")->isEnabled());
+    EXPECT_FALSE(E(*w, "personsEdit")->isEnabled());
+    EXPECT_FALSE(E(*w, "coverPerPersonEdit")->isEnabled());
+    pay(*w, "Dinheiro", "183,50");
+    w->payAndClose();
+    EXPECT_EQ(sales(), 1);
+    EXPECT_EQ(decimalOf(st.scalar(S("select VALOR from SERVICO where TIPO = 9"))), D("8,5"));
+    EXPECT_EQ(decimalOf(st.scalar(S("select VALOR from ESTFIC where CODIGO = '1'"))), D("50"));
+    EXPECT_EQ(st.scalar(S("select HISTORICO from ESTFIC where CODIGO = '1'")).toString(),
+              S("#DELIvery  Cli: 1   Consumaca"));
+}

@@ -1,5 +1,6 @@
 #include "closing/UnitFecCom.h"
 
+#include "closing/EnterMoves.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -99,7 +100,21 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
                          m_ui->daysEdit})
         e->installEventFilter(this);
     connect(m_ui->paymentAmountEdit, &QLineEdit::returnPressed, this, &TFormFecCom::confirmPayment);
-    connect(m_ui->paymentCodeEdit, &QLineEdit::returnPressed, m_ui->paymentAmountEdit, [this] { m_ui->paymentAmountEdit->setFocus(); });
+    enterMovesTo(m_ui->paymentCodeEdit, m_ui->paymentAmountEdit);
+    enterMovesTo(m_ui->servicePercentEdit, m_ui->serviceValueEdit);
+    enterMovesTo(m_ui->serviceValueEdit, m_ui->personsEdit);
+    enterMovesTo(m_ui->personsEdit, m_ui->discountEdit);
+    enterMovesTo(m_ui->coverPerPersonEdit, m_ui->discountEdit);
+    enterMovesTo(m_ui->customerCodeEdit, m_ui->dueDateEdit);
+    enterMovesTo(m_ui->dueDateEdit, m_ui->discountEdit);
+    // Enter in the discount gets the cash payment ready.
+    connect(m_ui->discountEdit, &QLineEdit::returnPressed, this, [this] {
+        discountLeft();
+        m_ui->paymentCodeEdit->setFocus();
+        m_ui->paymentCodeEdit->setText(S("01"));
+        m_ui->paymentAmountEdit->setText(plain(m_bill.amountDue));
+        m_ui->paymentMethodLabel->setText(S("Dinheiro "));
+    });
     connect(m_ui->confirmPaymentButton, &QPushButton::clicked, this, &TFormFecCom::confirmPayment);
     connect(m_ui->returnButton, &QPushButton::clicked, this, &TFormFecCom::returnWithoutClosing);
     connect(m_ui->payButton, &QPushButton::clicked, this, &TFormFecCom::payAndClose);
@@ -116,6 +131,15 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
 }
 
 TFormFecCom::~TFormFecCom() = default;
+
+void TFormFecCom::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_ui->personsEdit->isEnabled())
+        m_ui->personsEdit->setFocus();
+    else
+        m_ui->paymentCodeEdit->setFocus();
+}
 
 void TFormFecCom::setTabCaption(const QString& caption) { m_ui->tabCaptionLabel->setText(caption); }
 

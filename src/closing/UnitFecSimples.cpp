@@ -1,5 +1,6 @@
 #include "closing/UnitFecSimples.h"
 
+#include "closing/EnterMoves.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
 #include "db/UnitLogon.h"
@@ -26,6 +27,10 @@ TFormFecSimples::TFormFecSimples(TLogon& logon, QWidget* parent)
     }
     for (QLineEdit* e : {m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit, m_ui->ingredientsSwitchEdit, m_ui->deliveryFlagEdit})
         e->setMaxLength(1);
+    enterMovesTo(m_ui->tabEdit, m_ui->personsEdit);
+    enterMovesTo(m_ui->personsEdit, m_ui->coverSwitchEdit);
+    enterMovesTo(m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit);
+    enterMovesTo(m_ui->serviceSwitchEdit, m_ui->printButton);
     connect(m_ui->tabEdit, &QLineEdit::editingFinished, this, &TFormFecSimples::tabLeft);
     connect(m_ui->personsEdit, &QLineEdit::editingFinished, this, &TFormFecSimples::personsLeft);
     connect(m_ui->discountEdit, &QLineEdit::editingFinished, this, &TFormFecSimples::discountLeft);

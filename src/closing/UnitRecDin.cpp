@@ -1,5 +1,6 @@
 #include "closing/UnitRecDin.h"
 
+#include "closing/EnterMoves.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitRecDin.h"
@@ -20,6 +21,9 @@ TFormRecDin::TFormRecDin(TLogon& logon, QWidget* parent)
     m_ui->coverSwitchEdit->setMaxLength(1);
     m_ui->serviceSwitchEdit->setMaxLength(1);
     m_ui->tabEdit->setMaxLength(30);
+    enterMovesTo(m_ui->tabEdit, m_ui->confirmButton);
+    enterMovesTo(m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit);
+    enterMovesTo(m_ui->serviceSwitchEdit, m_ui->confirmButton);
     connect(m_ui->tabEdit, &QLineEdit::editingFinished, this, &TFormRecDin::tabLeft);
     connect(m_ui->confirmButton, &QPushButton::clicked, this, &TFormRecDin::confirm);
 }

@@ -98,6 +98,13 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         for (const SalePayment& p : r.payments)
             in.paid += p.amount;
         const Bill bill = BillComputation::compute(in);
+        // A receivable needs a registered customer to collect from.
+        bool receivable = false;
+        for (const SalePayment& p : r.payments)
+            receivable = receivable || (!p.amount.isZero() && !p.settled);
+        if (receivable
+            && m_logon.scalar(S("select first 1 1 from CLIENTES where CODIGO = ? and CODIGO <> 1"), {customer}).isNull())
+            throw ClosingRefused(closingmsg::consumerMethod());
         if (bill.paid.cents() < bill.amountDue.cents())
             throw ClosingRefused(closingmsg::underpaid());
 

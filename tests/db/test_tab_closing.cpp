@@ -249,7 +249,10 @@ TEST_F(TabClosingTest, RefusalsWriteNothingAndDrawNoSaleNumber)
         {"underpaid by a cent", request({pay(1, "Dinheiro", "79,99")}), closingmsg::underpaid()},
         {"receivable method for the consumer", request({pay(5, "Fiado", "80", false)}), closingmsg::consumerMethod()},
         {"no such tab", request({pay(1, "Dinheiro", "80")}, S("000099")), closingmsg::tabNotFound()},
+        {"receivable for a customer that does not exist", request({pay(5, "Fiado", "80", false)}),
+         closingmsg::consumerMethod()},
     };
+    cases.back().rq.customerField = S("0");
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         try {

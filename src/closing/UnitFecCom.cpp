@@ -57,7 +57,8 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     m_ui->paymentsTable->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
     m_ui->paymentsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_ui->paymentsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ui->paymentsTable->horizontalHeader()->setStretchLastSection(true);
+    m_ui->paymentsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_ui->paymentsTable->verticalHeader()->hide();
 
     m_tab = ctx::lookup().LookupCode.trimmed();
     m_joinedTabs = {m_tab};

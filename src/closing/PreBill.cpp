@@ -70,8 +70,9 @@ PreBillOutcome PreBill::run(PreBillFields f)
     }
     return m_logon.action([&]() -> PreBillOutcome {
         PreBillOutcome o;
-        RowSet head = m_logon.run(S("select first 1 STATUS, VENDEDOR, HORA, DELIVERY, VALOR, PAGAMENTOANTI, OBS "
-                                    "from CABMESA where MESA = ? with lock"), {tab});
+        RowSet head = m_logon.run(S("select first 1 STATUS, VENDEDOR, HORA, DELIVERY, VALOR, PAGAMENTOANTI, OBS, "
+                                    "CLIENTE, VALORDELIVERY, PAGADELIVARY from CABMESA where MESA = ? with lock"),
+                                  {tab});
         if (!head.next()) {
             o.kind = PreBillOutcome::Kind::NotFound;
             o.messages << (tab == QLatin1String("0") ? prebillmsg::noTab() : prebillmsg::tableNotFound());
@@ -133,59 +134,107 @@ PreBillOutcome PreBill::run(PreBillFields f)
         }
         l << receipt::centred(TrimText(S("Telefone : ") + company.text(u"FAX"))) << kDashes;
         l << company.text(u"TITULO") + S(".:") + tab;
-        const int waiter = int(head.integer(u"VENDEDOR")) ? int(head.integer(u"VENDEDOR")) : firstWaiter;
-        l << S("Garcom....:") + m_logon.scalar(S("select first 1 NOME from VENDEDOR where CODIGO = ?"), {waiter}).toString();
-        l << S("Abertura  :") + head.value(u"HORA").toTime().toString(S("hh:mm:ss"));
-        l << S("Fechamento:") + now.toString(S("dd/MM/yy")) + S("   ") + now.toString(S("hh:mm:ss"));
+        if (delivery) {
+            l << S("Entrega.:") + f.deliveryMan << S("Controle N.:") + f.controlNumber
+              << S("Data/Hora da Entrega.:") + now.toString(S("dd/MM/yy")) + QLatin1Char(' ')
+                    + head.value(u"HORA").toTime().toString(S("hh:mm:ss"));
+            RowSet c = m_logon.run(S("select first 1 NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, FAX, REF from CLIENTES "
+                                     "where CODIGO = ?"), {int(head.integer(u"CLIENTE"))});
+            c.next();
+            l << S("Cliente.:") + (c.size() ? c.text(u"NOME") : QString())
+              << S(":") + (c.size() ? c.text(u"ENDERECO") : QString())
+              << S(":") + (c.size() ? c.text(u"CENDERECO") : QString())
+              << S(":") + (c.size() ? c.text(u"CIDADE") + S(" - ") + c.text(u"ESTADO") : S(" - "))
+              << S(":") + (c.size() ? c.text(u"FAX") : QString())
+              << S("Referenc:") + (c.size() ? c.text(u"REF") : QString()) << S("Observacao:");
+            for (const QString& n : f.deliveryNotes.mid(0, 5))
+                if (!TrimText(n).isEmpty())
+                    l << n;
+        } else {
+            const int waiter = int(head.integer(u"VENDEDOR")) ? int(head.integer(u"VENDEDOR")) : firstWaiter;
+            l << S("Garcom....:")
+                    + m_logon.scalar(S("select first 1 NOME from VENDEDOR where CODIGO = ?"), {waiter}).toString();
+            l << S("Abertura  :") + head.value(u"HORA").toTime().toString(S("hh:mm:ss"));
+            l << S("Fechamento:") + now.toString(S("dd/MM/yy")) + S("   ") + now.toString(S("hh:mm:ss"));
+        }
         l << kEquals << receipt::columnHeader(salesOptions, itemOptions) << kEquals;
         // The pre-bill prints each item's own description.
         std::map<QString, QString> names;
         for (const SaleItem& i : items)
             names.emplace(i.code.trimmed(), i.description);
         Decimal total;
-        l << receipt::itemLines(items, names, salesOptions, itemOptions, !delivery, &total);
+        QStringList itemLines = receipt::itemLines(items, names, salesOptions, itemOptions, !delivery, &total);
+        if (delivery) {
+            // Each item followed by its complements.
+            itemLines.clear();
+            for (const SaleItem& i : items) {
+                itemLines << receipt::itemLines({i}, names, salesOptions, itemOptions, false, nullptr);
+                RowSet extras = m_logon.run(S("select QUANT, PRODUTO from ACOMPMESA where CODIGO = ? order by ID"),
+                                            {QString::number(i.id)});
+                while (extras.next())
+                    itemLines << S("  ") + FormatFloat(u"0", extras.decimal(u"QUANT")) + S("x ")
+                                     + extras.text(u"PRODUTO").left(20).toUpper();
+            }
+        }
+        l << itemLines;
         l << kEquals << FormatItemLine(S("Total"), two(total));
 
-        const Decimal deliveryColumn = head.decimal(u"DELIVERY");
-        if (discountPercent > Decimal()) {
-            const Decimal off = (total * discountPercent / Decimal(100)).roundTo(2);
-            l << FormatItemLine(S("Desconto ") + FormatFloat(u"0.##", discountPercent) + S("%"), two(off));
-            total -= off;
-        }
-        if (settings.minimumConsumption > Decimal() && settings.minimumConsumption > total) {
-            l << FormatItemLine(S("Consumacao"), two(settings.minimumConsumption - total));
-            total = settings.minimumConsumption;
-            l << FormatItemLine(S("Total"), two(total));
-        }
-        bool extra = false;
-        if (deliveryColumn > Decimal::fromCents(1) && two(deliveryColumn) != QLatin1String("0,01")) {
-            l << FormatItemLine(S("Tx de Entrega"), two(deliveryColumn));
-            total += deliveryColumn;
-            extra = true;
+        // A delivery pre-bill has just stored the delivery flag 0.01 in place of the fee.
+        const Decimal deliveryColumn = delivery ? Decimal::fromCents(1) : head.decimal(u"DELIVERY");
+        const Decimal customerPays = head.decimal(u"VALORDELIVERY");
+        if (!customerPays.isZero()) {
+            // A delivery customer who said what he pays with.
+            if (two(deliveryColumn) != QLatin1String("0,01")) {
+                l << FormatItemLine(S("Tx de Entrega"), two(deliveryColumn));
+                total += deliveryColumn;
+            }
+            l << FormatItemLine(S("Sub-Total"), two(total))
+              << FormatItemLine(head.text(u"PAGADELIVARY"), two(customerPays))
+              << FormatItemLine(S("Troco"), two(customerPays - total));
+            for (const QString& n : f.deliveryNotes.mid(0, 3))
+                if (!TrimText(n).isEmpty())
+                    l << n;
         } else {
-            if (service != QLatin1String("N")) {
-                const Decimal s = (total * settings.servicePercent / Decimal(100)).roundTo(2);
-                l << FormatItemLine(settings.serviceCaption, two(s));
-                total += s;
-                extra = true;
+            if (discountPercent > Decimal()) {
+                const Decimal off = (total * discountPercent / Decimal(100)).roundTo(2);
+                l << FormatItemLine(S("Desconto ") + FormatFloat(u"0.##", discountPercent) + S("%"), two(off));
+                total -= off;
             }
-            if (cover != QLatin1String("N")) {
-                const Decimal c = (settings.coverPerPerson * Decimal(persons)).roundTo(2);
-                l << FormatItemLine(settings.coverCaption, two(c));
-                total += c;
-                extra = true;
+            if (settings.minimumConsumption > Decimal() && settings.minimumConsumption > total) {
+                l << FormatItemLine(S("Consumacao"), two(settings.minimumConsumption - total));
+                total = settings.minimumConsumption;
+                l << FormatItemLine(S("Total"), two(total));
             }
+            bool extra = false;
+            if (deliveryColumn > Decimal::fromCents(1) && two(deliveryColumn) != QLatin1String("0,01")) {
+                l << FormatItemLine(S("Tx de Entrega"), two(deliveryColumn));
+                total += deliveryColumn;
+                extra = true;
+            } else {
+                if (service != QLatin1String("N")) {
+                    const Decimal s = (total * settings.servicePercent / Decimal(100)).roundTo(2);
+                    l << FormatItemLine(settings.serviceCaption, two(s));
+                    total += s;
+                    extra = true;
+                }
+                if (cover != QLatin1String("N")) {
+                    const Decimal c = (settings.coverPerPerson * Decimal(persons)).roundTo(2);
+                    l << FormatItemLine(settings.coverCaption, two(c));
+                    total += c;
+                    extra = true;
+                }
+            }
+            if (extra)
+                l << FormatItemLine(S(" "), S("-------------")) << FormatItemLine(S("Total"), two(total));
+            l << QString() << QString();
+            const Decimal advance = head.decimal(u"VALOR");
+            if (advance > Decimal())
+                l << FormatItemLine(head.text(u"PAGAMENTOANTI"), two(advance));
+            l << FormatItemLine(S("A Receber"), two(total - advance));
+            if (!(salesOptions & 4096))
+                l << S("Desp p/Pessoas [") + QString::number(persons) + S("] ")
+                         + two(((total - advance) / Decimal(persons)).roundTo(2));
         }
-        if (extra)
-            l << FormatItemLine(S(" "), S("-------------")) << FormatItemLine(S("Total"), two(total));
-        l << QString() << QString();
-        const Decimal advance = head.decimal(u"VALOR");
-        if (advance > Decimal())
-            l << FormatItemLine(head.text(u"PAGAMENTOANTI"), two(advance));
-        l << FormatItemLine(S("A Receber"), two(total - advance));
-        if (!(salesOptions & 4096))
-            l << S("Desp p/Pessoas [") + QString::number(persons) + S("] ")
-                     + two(((total - advance) / Decimal(persons)).roundTo(2));
         l << kDashes;
         for (const QString& m : settings.messageLines)
             if (!TrimText(m).isEmpty())

@@ -5,6 +5,7 @@
 #include "platform/Printout.h"
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -18,6 +19,10 @@ struct PreBillFields {
     QString ingredients = QStringLiteral("N");
     QString discount = QStringLiteral("0");   // a percentage
     QString delivery = QStringLiteral("N");
+    // What the delivery data window of a delivery tab gives (empty until it is asked).
+    QString deliveryMan;           // DeliveryManText
+    QString controlNumber;
+    QStringList deliveryNotes;     // note lines 1 to 5
 };
 
 struct PreBillOutcome {

@@ -86,6 +86,8 @@ void TFormFecSimples::printPreBill()
     f.ingredients = m_ui->ingredientsSwitchEdit->text();
     f.discount = m_ui->discountEdit->text();
     f.delivery = m_ui->deliveryFlagEdit->text();
+    // The delivery data window of a delivery tab fills f.deliveryMan, f.controlNumber and
+    // f.deliveryNotes here once the delivery area has it; until then they print empty.
     PreBillOutcome o;
     try {
         o = m_preBill.run(f);

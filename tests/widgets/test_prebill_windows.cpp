@@ -163,3 +163,28 @@ TEST_F(PreBillTest, HostileValuesInTheEntryFields)
     }
     EXPECT_EQ(st.count(S("select count(*) from MESA")), 1);
 }
+
+TEST_F(PreBillTest, DeliveryTabPrintsCustomerComplementsAndChange)
+{
+    TLogon& l = st.logon();
+    seeds::addCustomer(l, 50, S("ANA ENTREGA"));
+    l.run(S("update CLIENTES set ENDERECO = 'RUA A, 10', CIDADE = 'SANTOS', ESTADO = 'SP', REF = 'PORTAO AZUL' "
+            "where CODIGO = 50"));
+    l.run(S("update CABMESA set CLIENTE = 50, EDELIVERY = 'S', VALORDELIVERY = 50, PAGADELIVARY = 'Dinheiro'"));
+    const qint64 item = integerOf(st.scalar(S("select first 1 ID from MESA")));
+    l.run(S("insert into ACOMPMESA (ID, CODIGO, QUANT, PRODUTO) values (1, ?, 1, 'sem gelo')"), {QString::number(item)});
+    TFormFecSimples w(st.logon());
+    w.setTab(kTab);
+    EXPECT_EQ(E(w, "deliveryFlagEdit")->text(), S("S"));
+    w.printPreBill();
+    const QStringList lines = printed().split(S("\r\n"));
+    EXPECT_TRUE(lines.contains(S("Cliente.:ANA ENTREGA")));
+    EXPECT_TRUE(lines.contains(S(":SANTOS - SP")));
+    EXPECT_TRUE(lines.contains(S("Referenc:PORTAO AZUL")));
+    EXPECT_TRUE(lines.contains(S("  1x SEM GELO")));
+    EXPECT_TRUE(lines.contains(S("Sub-Total                      40,00")));
+    EXPECT_TRUE(lines.contains(S("Troco                          10,00")));
+    EXPECT_FALSE(lines.contains(S("Garcom....:CARLOS")));
+    EXPECT_EQ(decimalOf(st.scalar(S("select DELIVERY from CABMESA"))), D("0,01"));
+    EXPECT_EQ(status(), 1);
+}

@@ -63,18 +63,22 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     m_tab = ctx::lookup().LookupCode.trimmed();
     m_joinedTabs = {m_tab};
     m_settings = ClosingSettings::load();
-    m_entry.load(m_logon);
+    try {
+        m_entry.load(m_logon);
+        RowSet company = m_logon.run(S("select first 1 SCC4, SCC5 from EMPRESA"));
+        if (company.next()) {
+            m_itemOptions = int(company.integer(u"SCC4"));
+            m_salesOptions = int(company.integer(u"SCC5"));
+        }
+        m_snapshot = TabSnapshot::read(m_logon, m_tab);
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
     for (const PaymentRow& r : m_entry.rows())
         m_ui->paymentMethodCombo->addItem(r.name);
     m_ui->dueDateEdit->setText(QDate::currentDate().toString(S("dd/MM/yy")));
     m_ui->daysEdit->setText(S("30"));
 
-    RowSet company = m_logon.run(S("select first 1 SCC4, SCC5 from EMPRESA"));
-    if (company.next()) {
-        m_itemOptions = int(company.integer(u"SCC4"));
-        m_salesOptions = int(company.integer(u"SCC5"));
-    }
-    m_snapshot = TabSnapshot::read(m_logon, m_tab);
     m_ui->advanceEdit->setText(plain(m_snapshot.advance));
     m_ui->advanceMethodLabel->setText(m_snapshot.advanceMethod);
     m_ui->personsEdit->setText(QString::number(m_snapshot.persons > 0 ? m_snapshot.persons : 1));
@@ -303,13 +307,19 @@ void TFormFecCom::confirmPayment()
 void TFormFecCom::customerLeft()
 {
     const auto code = parseWholeText(m_ui->customerCodeEdit->text());
-    RowSet rs;
-    if (code)
-        rs = m_logon.run(S("select first 1 CODIGO, NOME, BLOQUEIO from CLIENTES where CODIGO = ?"), {*code});
+    RowSet rs, consumer;
+    try {
+        if (code)
+            rs = m_logon.run(S("select first 1 CODIGO, NOME, BLOQUEIO from CLIENTES where CODIGO = ?"), {*code});
+        if (rs.isEmpty())
+            consumer = m_logon.run(S("select first 1 NOME from CLIENTES where CODIGO = 1"));
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+        return;
+    }
     if (!rs.next()) {
         tell(msg::customerNotFound);
-        m_ui->customerNameLabel->setText(
-            m_logon.scalar(S("select first 1 NOME from CLIENTES where CODIGO = 1")).toString().left(15));
+        m_ui->customerNameLabel->setText(consumer.next() ? consumer.text(u"NOME").left(15) : QString());
         m_ui->customerCodeEdit->setFocus();
         return;
     }
@@ -326,10 +336,11 @@ void TFormFecCom::lookUpCustomer()
     const auto code = parseWholeText(ctx::lookup().LookupCode);
     if (ctx::lookup().LookupCode == before || !code)
         return;
-    RowSet rs = m_logon.run(S("select first 1 CODIGO, NOME from CLIENTES where CODIGO = ?"), {*code});
-    if (!rs.next())
-        return;
+    RowSet rs;
     try {
+        rs = m_logon.run(S("select first 1 CODIGO, NOME from CLIENTES where CODIGO = ?"), {*code});
+        if (!rs.next())
+            return;
         m_logon.run(S("update CABMESA set CLIENTE = ? where MESA = ?"), {*code, m_tab});
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());

@@ -1,6 +1,11 @@
 #include "app/ProgramWindows.h"
 #include "closing/GAVTeste1.h"
 #include "closing/UnitComGar.h"
+#include "closing/UnitConsumacao.h"
+#include "closing/UnitFecCom.h"
+#include "closing/UnitFecSimples.h"
+#include "closing/UnitFechaSim.h"
+#include "closing/UnitRecDin.h"
 #include "closing/UnitRelCan.h"
 #include "closing/UnitVisComFec.h"
 #include "db/UnitLogon.h"
@@ -53,4 +58,10 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
     // The drawer test: the sales ribbon's settings open it by this name.
     windows::registerWindow(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
+    // Bill closing: pre-bill, payment and the bill's two settings.
+    windows::registerWindow(QStringLiteral("TFormFecCom"), [] { return std::make_unique<TFormFecCom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFecSimples"), [] { return std::make_unique<TFormFecSimples>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRecDin"), [] { return std::make_unique<TFormRecDin>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormConsumacao"), [] { return std::make_unique<TFormConsumacao>(); });
+    windows::registerWindow(QStringLiteral("TFormFechasim"), [] { return std::make_unique<TFormFechasim>(); });
 }

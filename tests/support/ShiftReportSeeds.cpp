@@ -4,11 +4,6 @@
 
 namespace seeds {
 
-Decimal D(const char* text)
-{
-    return *Decimal::parse(QString::fromUtf8(text));
-}
-
 void addPaymentMethod(TestStation& st, int code, const QString& name)
 {
     st.logon().run(QStringLiteral("insert into FORMAPAGA (ID, NOME, CD, BX) values (?, ?, ?, 'S')"),

@@ -2,6 +2,7 @@
 // Rows the closing and the tab maintenance leave behind, written here with SQL for
 // the shift reports' tests: closed sales (FATURA), their payments (RECARQ) and
 // stock-out rows (ESTFIC), cancellations (LOG), waiters, groups, payment methods.
+#include "SeedValues.h"
 #include "TestStation.h"
 
 #include <QDate>
@@ -10,7 +11,6 @@
 
 namespace seeds {
 
-Decimal D(const char* text);   // "12,50"
 
 void addPaymentMethod(TestStation& st, int code, const QString& name);
 // A closed sale: its FATURA row; returns its ID.

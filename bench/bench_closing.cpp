@@ -1,0 +1,194 @@
+// Closing benchmark: a tab of 30 items (two kits, one two-flavour item) paid with
+// two payment methods and closed (every row of the sale, the stock-out, the tab
+// deleted, the receipt composed; not printed), embedded and (with
+// SABREL22_TEST_SERVER) on the server, beside one raw round trip of Firebird's
+// object interface measured in the same run. Median of the closings, with the
+// data layer's round trips per closing.
+//
+//   bench_closing
+#include "closing/TabClosing.h"
+#include "core/Globals.h"
+#include "db/NewDatabase.h"
+#include "db/UnitLogon.h"
+#include "platform/FirebirdEnv.h"
+#include "platform/StationPaths.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <firebird/Interface.h>
+#include <ibase.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace Firebird;
+
+namespace {
+
+double nowUs()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+Decimal D(const char* t) { return *Decimal::parse(QString::fromLatin1(t)); }
+
+// One round trip of the raw client: a prepared one-row select in an open transaction.
+double rawRoundTripUs(const QByteArray& db)
+{
+    IMaster* master = fb_get_master_interface();
+    ThrowStatusWrapper st(master->getStatus());
+    IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+    dpb->insertString(&st, isc_dpb_user_name, TLogon::kUser);
+    dpb->insertString(&st, isc_dpb_password, TLogon::kPassword);
+    IProvider* prov = master->getDispatcher();
+    IAttachment* att = prov->attachDatabase(&st, db.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
+    dpb->dispose();
+    ITransaction* tx = att->startTransaction(&st, 0, nullptr);
+    IStatement* stmt = att->prepare(&st, tx, 0, "SELECT 1 FROM RDB$DATABASE", SQL_DIALECT_V6,
+                                    IStatement::PREPARE_PREFETCH_METADATA);
+    IMessageMetadata* out = stmt->getOutputMetadata(&st);
+    std::vector<unsigned char> buf(out->getMessageLength(&st));
+    std::vector<double> times;
+    for (int k = 0; k < 9; ++k) {
+        const double t = nowUs();
+        for (int i = 0; i < 200; ++i) {
+            IResultSet* rs = stmt->openCursor(&st, tx, nullptr, nullptr, out, 0);
+            while (rs->fetchNext(&st, buf.data()) == IStatus::RESULT_OK) {
+            }
+            rs->close(&st);
+        }
+        times.push_back((nowUs() - t) / 200);
+    }
+    out->release();
+    stmt->free(&st);
+    tx->commit(&st);
+    att->detach(&st);
+    prov->release();
+    st.dispose();
+    return median(times);
+}
+
+void seedTab(TLogon& l, const QString& tab)
+{
+    l.action([&] {
+        l.run(S("insert into CABMESA (MESA, VENDEDOR, CLIENTE, VALOR, STATUS, DELIVERY, HORA) "
+                "values (?, 1, 1, 0, 1, 0, '12:00:00')"), {tab});
+        auto item = [&](const char* code, const char* name, const char* q, const char* v, int waiter) {
+            l.run(S("insert into MESA (MESA, CODIGO, NOMEP, QUANT, VALOR, VEND) values (?, ?, ?, ?, ?, ?)"),
+                  {tab, S(code), S(name), D(q), D(v), waiter});
+        };
+        item("*K1", "COMBO 1", "1", "25", 1);
+        item("*K2", "COMBO 2", "2", "30", 2);
+        item("/000101/000102/", "1/2-MUSSARELA 1/2-CALABRESA", "1", "45", 1);
+        for (int i = 0; i < 27; ++i)
+            item(qPrintable(QStringLiteral("%1").arg(1 + i % 20, 6, 10, QLatin1Char('0'))), "PRODUTO", "1", "7,5",
+                 1 + i % 3);
+    });
+}
+
+void run(const char* where, const QString& db)
+{
+    TLogon logon;
+    if (!logon.connectTo(db)) {
+        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+        return;
+    }
+    logon.action([&] {
+        logon.run(S("insert into CONTCAIXA (CAIXA) values (3)"));
+        logon.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (1, 3, CURRENT_DATE, 0)"));
+        logon.run(S("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (2, 'Cartao', 'S', 2, 'N')"));
+        for (int i = 1; i <= 20; ++i)
+            logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO) values (?, ?, ?, 7.5, 3, 'N')"),
+                      {i, QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), QStringLiteral("PRODUTO %1").arg(i)});
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (101, '000101', 'MUSSARELA', 40, 'N')"));
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (102, '000102', 'CALABRESA', 50, 'N')"));
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (201, 'K1', 'COMBO 1', 25, 'S')"));
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (202, 'K2', 'COMBO 2', 30, 'S')"));
+        int id = 1;
+        for (const char* kit : {"K1", "K2"})
+            for (int c = 1; c <= 3; ++c)
+                logon.run(S("insert into KITPROD (ID, CODIGO, CODPROD, QUANT) values (?, ?, ?, 1)"),
+                          {id++, S(kit), QStringLiteral("%1").arg(c, 6, 10, QLatin1Char('0'))});
+    });
+
+    const int closings = 25;
+    std::vector<double> times;
+    qint64 trips = 0;
+    for (int i = 0; i < closings + 3; ++i) {
+        const QString tab = QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0'));
+        seedTab(logon, tab);
+        ClosingRequest r;
+        r.tab = tab;
+        r.joinedTabs = {tab};
+        r.persons = 2;
+        r.servicePercent = D("10");
+        r.payments = {SalePayment{1, S("Dinheiro"), D("200"), true, false},
+                      SalePayment{2, S("Cartao"), D("200"), true, false}};
+        r.customerName = S("CONSUMIDOR");
+        r.tabCaption = tab + S(" - CONSUMIDOR");
+        r.dueDate = QDate::currentDate();
+        const qint64 rt = logon.roundTrips();
+        const double t = nowUs();
+        TabClosing(logon).close(r);
+        const double us = nowUs() - t;
+        if (i >= 3) {   // the first closings prepare the statements
+            times.push_back(us);
+            trips += logon.roundTrips() - rt;
+        }
+    }
+    const double raw = rawRoundTripUs(db.toUtf8());
+    std::vector<double> commits;
+    for (int i = 0; i < 15; ++i) {
+        const double t = nowUs();
+        logon.action([&] { logon.run(S("update CONTCAIXA set NUMEDADOR = ?"), {i}); });
+        commits.push_back(nowUs() - t);
+    }
+    const double ms = median(times) / 1000.0;
+    const double perClosing = double(trips) / closings;
+    std::printf("%s\n", where);
+    std::printf("  fechamento de comanda (30 itens, 2 kits, 1 item de 2 sabores, 2 formas): %6.2f ms "
+                "(mediana de %d), %.0f idas e voltas\n", ms, closings, perClosing);
+    std::printf("  uma ida e volta crua (SELECT preparado): %6.1f µs; idas e voltas x ida crua = %.2f ms\n",
+                raw, perClosing * raw / 1000.0);
+    std::printf("  uma transação de gravação de uma linha (UPDATE e commit) pela camada: %6.2f ms\n",
+                median(commits) / 1000.0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    prepareFirebirdEnvironment();
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    station::setRoot(dir.path());
+    ctx::station().TerminalNumber = S("01");
+    const QString local = dir.filePath(QStringLiteral("bench.fdb"));
+    newdb::createInstallation(local);
+    run("embutido", local);
+
+    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
+    if (server.isEmpty()) {
+        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+        return 0;
+    }
+    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
+    QFile::remove(sdir + QStringLiteral("/bench-closing.fdb"));
+    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-closing.fdb");
+    newdb::createInstallation(remote);
+    run("servidor local", remote);
+    QFile::remove(sdir + QStringLiteral("/bench-closing.fdb"));
+    return 0;
+}

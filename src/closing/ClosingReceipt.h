@@ -1,0 +1,52 @@
+#pragma once
+// The receipt of a paid tab ("FECHAMENTO DA CONTA"): 37-column lines composed
+// inside the closing, before its commit, and printed on the closing printer's
+// slot after it.
+#include "closing/BillComputation.h"
+#include "closing/SaleWriter.h"
+#include "platform/Printout.h"
+#include <QDateTime>
+#include <QStringList>
+#include <map>
+
+struct ClosingReceiptData {
+    // Company and options.
+    QString companyName, companyAddress, companyCity, companyState, cnpj, phone, title;
+    int salesOptions = 0, itemOptions = 0;
+    // The tab and the sale.
+    QString tab;
+    qint64 saleNumber = 0;
+    QStringList joinedTabs;        // the tabs paid together, after the first
+    bool davTab = false;
+    QString queueNumber;
+    QString waiterName;
+    QString customerName;
+    Decimal deliveryColumn;        // CABMESA.DELIVERY
+    QString openedAt;              // CABMESA.HORA as text
+    QDateTime now;
+    QString cpf;
+    // Items and the bill.
+    std::vector<SaleItem> items;
+    std::map<QString, QString> productNames;   // code -> PRODUTOS.NOME
+    Decimal minimumConsumption;
+    Bill bill;
+    QString advanceCaption;        // CABMESA.PAGAMENTOANTI
+    std::vector<SalePayment> payments;
+    // Settings.
+    QString serviceCaption, coverCaption;   // setup.INI lines 0 and 22
+    int feedLines = 7;                      // setup.INI line 9
+    int fontSize = 7;                       // fonte.INI line 0
+    QStringList messageLines;               // MensagemCupom.INI lines 0-4
+    bool hasMessageFile = false;
+};
+
+namespace receipt {
+// "Centred": blanks in front so that the trimmed text's middle falls on column 18.
+QString centred(const QString& text);
+// The item lines of a roll printout (merged when asked), and their total.
+QStringList itemLines(const std::vector<SaleItem>& items, const std::map<QString, QString>& names,
+                      int salesOptions, int itemOptions, bool mergeAllowed, Decimal* total);
+QString columnHeader(int salesOptions, int itemOptions);
+}
+
+Printout composeClosingReceipt(const ClosingReceiptData& d);

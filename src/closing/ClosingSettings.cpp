@@ -1,0 +1,68 @@
+#include "closing/ClosingSettings.h"
+
+#include "core/uMensagem.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<LineFile> loadFile(const char* name)
+{
+    try {
+        return LineFile::load(station::path(QString::fromLatin1(name)));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+Decimal number(const QString& text)
+{
+    try {
+        const auto d = Decimal::parse(text);
+        return d ? *d : Decimal();
+    } catch (const std::exception&) {
+        return Decimal();
+    }
+}
+
+int whole(const QString& text, int fallback)
+{
+    const auto v = TextToInt(text.trimmed());
+    return v ? *v : fallback;
+}
+
+} // namespace
+
+QString settingsLine(const char* windowsName, int line)
+{
+    const auto f = loadFile(windowsName);
+    return f ? f->line(line) : QString();
+}
+
+ClosingSettings ClosingSettings::load()
+{
+    ClosingSettings s;
+    if (const auto f = loadFile(kMinimum))
+        s.minimumConsumption = number(f->line(0));
+    if (const auto f = loadFile(kSetup)) {
+        s.serviceCaption = f->line(0);
+        s.servicePercent = number(f->line(1));
+        s.coverPerPerson = number(f->line(2));
+        s.printPreBill = f->line(3).trimmed() == QLatin1String("S");
+        s.printReceipt = f->line(6).trimmed() == QLatin1String("S");
+        s.feedLines = whole(f->line(9), 7);
+        s.coverCaption = f->line(22);
+    }
+    if (const auto f = loadFile(kFont))
+        s.fontSize = whole(f->line(0), 7);
+    if (const auto f = loadFile(kMessages)) {
+        s.hasMessageFile = true;
+        for (int i = 0; i < 5; ++i)
+            s.messageLines << f->line(i);
+    }
+    if (const auto f = loadFile(kPreBillRequired))
+        s.preBillRequired = f->line(0).trimmed() == QLatin1String("S");
+    return s;
+}

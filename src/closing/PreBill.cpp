@@ -1,0 +1,253 @@
+#include "closing/PreBill.h"
+
+#include "closing/ClosingReceipt.h"
+#include "closing/ClosingSettings.h"
+#include "closing/PaymentEntry.h"
+#include "closing/PaymentFirstStep.h"
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+#include "printing/RoutePrintout.h"
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+const QString kDashes = QStringLiteral("-------------------------------------");
+const QString kEquals = QStringLiteral("=====================================");
+constexpr const char* kIngredients = "c:\\Miltrex\\vavoz\\ingred.INI";
+
+QString two(const Decimal& d) { return FormatFloat(u"0.00", d); }
+
+} // namespace
+
+PreBillFields PreBill::defaults(const QString& typedTab)
+{
+    PreBillFields f;
+    f.tab = typedTab;
+    const ClosingSettings settings = ClosingSettings::load();
+    f.cover = settings.coverPerPerson.roundTo(2).isZero() ? S("N") : S("S");
+    f.service = settings.servicePercent.roundTo(2).isZero() ? S("N") : S("S");
+    const QString tab = normaliseTabKey(typedTab);
+    if (isDeliveryTab(tab))
+        f.cover = f.service = S("N");
+    RowSet rs;
+    if (storableTabKey(tab))
+        rs = m_logon.run(S("select first 1 CLIMESA, EDELIVERY from CABMESA where MESA = ?"), {tab});
+    if (rs.next()) {
+        const qint64 persons = rs.integer(u"CLIMESA");
+        f.persons = QString::number(persons > 0 ? persons : 1);
+        f.delivery = rs.text(u"EDELIVERY") == QLatin1String("S") ? S("S") : S("N");
+    }
+    f.ingredients = station::exists(QString::fromLatin1(kIngredients))
+        ? settingsLine(kIngredients, 0).trimmed() : S("N");
+    return f;
+}
+
+PreBillOutcome PreBill::run(PreBillFields f)
+{
+    PreBillOutcome out;
+    const QString tab = normaliseTabKey(f.tab);
+    const bool delivery = f.delivery.trimmed().toUpper() == QLatin1String("S");
+    const ClosingSettings settings = ClosingSettings::load();
+    const auto discount = parseAmountText(f.discount);
+    const Decimal discountPercent = discount && !discount->isNegative() && *discount <= Decimal(100) ? *discount : Decimal();
+    const auto typedPersons = parseWholeText(f.persons);
+    const int persons = typedPersons && *typedPersons > 0 && *typedPersons <= 9999 ? *typedPersons : 1;
+    const QString cover = normaliseSwitch(f.cover), service = normaliseSwitch(f.service);
+    const QString ingredients = f.ingredients.trimmed() == QLatin1String("S") ? S("S") : S("N");
+    try {
+        LineFile::save(station::pathForWriting(QString::fromLatin1(kIngredients)), {ingredients});
+    } catch (const std::exception&) {
+        // only a remembered switch; the pre-bill goes on
+    }
+
+    if (!storableTabKey(tab)) {
+        out.kind = PreBillOutcome::Kind::NotFound;
+        out.messages << prebillmsg::tableNotFound();
+        return out;
+    }
+    return m_logon.action([&]() -> PreBillOutcome {
+        PreBillOutcome o;
+        RowSet head = m_logon.run(S("select first 1 STATUS, VENDEDOR, HORA, DELIVERY, VALOR, PAGAMENTOANTI, OBS, "
+                                    "CLIENTE, VALORDELIVERY, PAGADELIVARY from CABMESA where MESA = ? with lock"),
+                                  {tab});
+        if (!head.next()) {
+            o.kind = PreBillOutcome::Kind::NotFound;
+            o.messages << (tab == QLatin1String("0") ? prebillmsg::noTab() : prebillmsg::tableNotFound());
+            return o;
+        }
+        const qint64 status = head.integer(u"STATUS");
+        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, SCC4, "
+                                       "SCC5 from EMPRESA"));
+        company.next();
+        const int salesOptions = int(company.integer(u"SCC5")), itemOptions = int(company.integer(u"SCC4"));
+        if (!delivery && !(salesOptions & 2) && status == 1) {
+            o.kind = PreBillOutcome::Kind::AlreadyPreBilled;
+            o.messages << prebillmsg::alreadyPreBilled();
+            return o;
+        }
+        if (!delivery && !(salesOptions & 2) && status != 0 && status != 1) {
+            o.kind = PreBillOutcome::Kind::ClosedReopenFirst;
+            o.messages << prebillmsg::reopenFirst();
+            o.closeWindow = false;
+            return o;
+        }
+        const QDateTime now = m_clock();
+        const QString obs = (QString::number(persons) + QLatin1Char(' ') + tab + head.text(u"OBS")).left(20);
+        m_logon.run(delivery ? S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
+                                 "STATUS = 1, DELIVERY = 0.01 where MESA = ?")
+                             : S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
+                                 "STATUS = 1 where MESA = ?"),
+                    {persons, service, cover, now.time(), obs, tab});
+
+        // Items.
+        std::vector<SaleItem> items;
+        bool remote = false;
+        RowSet rows = m_logon.run(S("select ID, CODIGO, NOMEP, QUANT, VALOR, VEND, COZINHA from MESA where MESA = ? "
+                                    "order by ID"), {tab});
+        int firstWaiter = 0;
+        while (rows.next()) {
+            items.push_back({rows.integer(u"ID"), rows.text(u"CODIGO"), rows.text(u"NOMEP"), rows.decimal(u"QUANT"),
+                             rows.decimal(u"VALOR"), rows.text(u"VEND")});
+            const QString k = rows.text(u"COZINHA");
+            remote = remote || k == QLatin1String("8") || k == QLatin1String("9");
+            if (!firstWaiter)
+                firstWaiter = int(rows.integer(u"VEND"));
+        }
+        if (remote)
+            o.messages << prebillmsg::remoteOrders();
+        if (!settings.printPreBill)
+            return o;
+
+        Printout p;
+        p.fontSize = settings.fontSize;
+        QStringList& l = p.lines;
+        l << S("      PRE – FECHAMENTO DA CONTA") << S("           Seja Bem Vindo")
+          << receipt::centred(company.text(u"EMPRESA"));
+        if (salesOptions & 512) {
+            l << receipt::centred(company.text(u"ENDERECO"))
+              << receipt::centred(company.text(u"CIDADE") + QLatin1Char(' ') + company.text(u"ESTADO"));
+            if (salesOptions & 128)
+                l << receipt::centred(TrimText(S("CNPJ: ") + company.text(u"CNPJ")));
+        }
+        l << receipt::centred(TrimText(S("Telefone : ") + company.text(u"FAX"))) << kDashes;
+        l << company.text(u"TITULO") + S(".:") + tab;
+        if (delivery) {
+            l << S("Entrega.:") + f.deliveryMan << S("Controle N.:") + f.controlNumber
+              << S("Data/Hora da Entrega.:") + now.toString(S("dd/MM/yy")) + QLatin1Char(' ')
+                    + head.value(u"HORA").toTime().toString(S("hh:mm:ss"));
+            RowSet c = m_logon.run(S("select first 1 NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, FAX, REF from CLIENTES "
+                                     "where CODIGO = ?"), {int(head.integer(u"CLIENTE"))});
+            c.next();
+            l << S("Cliente.:") + (c.size() ? c.text(u"NOME") : QString())
+              << S(":") + (c.size() ? c.text(u"ENDERECO") : QString())
+              << S(":") + (c.size() ? c.text(u"CENDERECO") : QString())
+              << S(":") + (c.size() ? c.text(u"CIDADE") + S(" - ") + c.text(u"ESTADO") : S(" - "))
+              << S(":") + (c.size() ? c.text(u"FAX") : QString())
+              << S("Referenc:") + (c.size() ? c.text(u"REF") : QString()) << S("Observacao:");
+            for (const QString& n : f.deliveryNotes.mid(0, 5))
+                if (!TrimText(n).isEmpty())
+                    l << n;
+        } else {
+            const int waiter = int(head.integer(u"VENDEDOR")) ? int(head.integer(u"VENDEDOR")) : firstWaiter;
+            l << S("Garcom....:")
+                    + m_logon.scalar(S("select first 1 NOME from VENDEDOR where CODIGO = ?"), {waiter}).toString();
+            l << S("Abertura  :") + head.value(u"HORA").toTime().toString(S("hh:mm:ss"));
+            l << S("Fechamento:") + now.toString(S("dd/MM/yy")) + S("   ") + now.toString(S("hh:mm:ss"));
+        }
+        l << kEquals << receipt::columnHeader(salesOptions, itemOptions) << kEquals;
+        // The pre-bill prints each item's own description.
+        std::map<QString, QString> names;
+        for (const SaleItem& i : items)
+            names.emplace(i.code.trimmed(), i.description);
+        Decimal total;
+        QStringList itemLines = receipt::itemLines(items, names, salesOptions, itemOptions, !delivery, &total);
+        if (delivery) {
+            // Each item followed by its complements.
+            itemLines.clear();
+            for (const SaleItem& i : items) {
+                itemLines << receipt::itemLines({i}, names, salesOptions, itemOptions, false, nullptr);
+                RowSet extras = m_logon.run(S("select QUANT, PRODUTO from ACOMPMESA where CODIGO = ? order by ID"),
+                                            {QString::number(i.id)});
+                while (extras.next())
+                    itemLines << S("  ") + FormatFloat(u"0", extras.decimal(u"QUANT")) + S("x ")
+                                     + extras.text(u"PRODUTO").left(20).toUpper();
+            }
+        }
+        l << itemLines;
+        l << kEquals << FormatItemLine(S("Total"), two(total));
+
+        // A delivery pre-bill has just stored the delivery flag 0.01 in place of the fee.
+        const Decimal deliveryColumn = delivery ? Decimal::fromCents(1) : head.decimal(u"DELIVERY");
+        const Decimal customerPays = head.decimal(u"VALORDELIVERY");
+        if (!customerPays.isZero()) {
+            // A delivery customer who said what he pays with.
+            if (two(deliveryColumn) != QLatin1String("0,01")) {
+                l << FormatItemLine(S("Tx de Entrega"), two(deliveryColumn));
+                total += deliveryColumn;
+            }
+            l << FormatItemLine(S("Sub-Total"), two(total))
+              << FormatItemLine(head.text(u"PAGADELIVARY"), two(customerPays))
+              << FormatItemLine(S("Troco"), two(customerPays - total));
+            for (const QString& n : f.deliveryNotes.mid(0, 3))
+                if (!TrimText(n).isEmpty())
+                    l << n;
+        } else {
+            if (discountPercent > Decimal()) {
+                const Decimal off = (total * discountPercent / Decimal(100)).roundTo(2);
+                l << FormatItemLine(S("Desconto ") + FormatFloat(u"0.##", discountPercent) + S("%"), two(off));
+                total -= off;
+            }
+            if (settings.minimumConsumption > Decimal() && settings.minimumConsumption > total) {
+                l << FormatItemLine(S("Consumacao"), two(settings.minimumConsumption - total));
+                total = settings.minimumConsumption;
+                l << FormatItemLine(S("Total"), two(total));
+            }
+            bool extra = false;
+            if (deliveryColumn > Decimal::fromCents(1) && two(deliveryColumn) != QLatin1String("0,01")) {
+                l << FormatItemLine(S("Tx de Entrega"), two(deliveryColumn));
+                total += deliveryColumn;
+                extra = true;
+            } else {
+                if (service != QLatin1String("N")) {
+                    const Decimal s = (total * settings.servicePercent / Decimal(100)).roundTo(2);
+                    l << FormatItemLine(settings.serviceCaption, two(s));
+                    total += s;
+                    extra = true;
+                }
+                if (cover != QLatin1String("N")) {
+                    const Decimal c = (settings.coverPerPerson * Decimal(persons)).roundTo(2);
+                    l << FormatItemLine(settings.coverCaption, two(c));
+                    total += c;
+                    extra = true;
+                }
+            }
+            if (extra)
+                l << FormatItemLine(S(" "), S("-------------")) << FormatItemLine(S("Total"), two(total));
+            l << QString() << QString();
+            const Decimal advance = head.decimal(u"VALOR");
+            if (advance > Decimal())
+                l << FormatItemLine(head.text(u"PAGAMENTOANTI"), two(advance));
+            l << FormatItemLine(S("A Receber"), two(total - advance));
+            if (!(salesOptions & 4096))
+                l << S("Desp p/Pessoas [") + QString::number(persons) + S("] ")
+                         + two(((total - advance) / Decimal(persons)).roundTo(2));
+        }
+        l << kDashes;
+        for (const QString& m : settings.messageLines)
+            if (!TrimText(m).isEmpty())
+                l << m;
+        l << kDashes;
+        for (int i = 0; i < 8; ++i)
+            l << QString();
+        o.printout = p;
+        return o;
+    });
+}
+
+void PreBill::print(const Printout& printout)
+{
+    RoutePrintout(printout, PrinterSlot::Conference);
+}

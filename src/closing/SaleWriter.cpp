@@ -1,0 +1,338 @@
+#include "closing/SaleWriter.h"
+
+#include "closing/BillComputation.h"
+#include "closing/SqlBatches.h"
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+
+#include <QSet>
+#include <map>
+#include <set>
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+constexpr int kCodeWidth = 14;        // PRODUTOS.CODIGO, ESTFIC.CODIGO
+constexpr int kKitCodeWidth = 10;     // KITPROD.CODIGO
+constexpr int kHistoryWidth = 29;
+
+QString priceText(const Decimal& price) { return FormatFloat(u"0.###", price); }
+
+QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
+
+using sqlbatch::inPlaces;
+
+template <class F>
+void inBatches(const QStringList& codes, F&& each) { sqlbatch::forEachBatch(codes, each); }
+
+struct Product {
+    bool kit = false;
+    Decimal valor, custo;
+};
+
+struct Component {
+    QString code;
+    Decimal quantity;
+};
+
+// The products and kit compositions a sale's stock-out needs, read a batch at a time.
+class Catalogue {
+public:
+    explicit Catalogue(TLogon& l) : m_logon(l) {}
+
+    void loadProducts(QStringList codes)
+    {
+        QStringList wanted;
+        for (const QString& c : codes)
+            if (!c.isEmpty() && c.size() <= kCodeWidth && !m_asked.contains(c) && !wanted.contains(c))
+                wanted << c;
+        for (const QString& c : wanted)
+            m_asked.insert(c);
+        inBatches(wanted, [&](const Params& p) {
+            RowSet rs = m_logon.run(QStringLiteral("SELECT CODIGO, COMPOSICAO, VALOR, CUSTO FROM PRODUTOS "
+                                                   "WHERE CODIGO IN ") + inPlaces(), p);
+            while (rs.next()) {
+                const QString code = rs.text(u"CODIGO");
+                if (m_products.count(code))
+                    continue;   // the first row of a code, as a lookup finds it
+                m_products[code] = Product{rs.text(u"COMPOSICAO") == QLatin1String("S"),
+                                           rs.decimal(u"VALOR"), rs.decimal(u"CUSTO")};
+            }
+        });
+    }
+
+    void loadKits(const QStringList& codes)
+    {
+        QStringList wanted;
+        for (const QString& c : codes)
+            if (!c.isEmpty() && c.size() <= kKitCodeWidth && !m_kits.count(c) && !wanted.contains(c))
+                wanted << c;
+        for (const QString& c : wanted)
+            m_kits[c];
+        inBatches(wanted, [&](const Params& p) {
+            RowSet rs = m_logon.run(QStringLiteral("SELECT CODIGO, CODPROD, QUANT FROM KITPROD WHERE CODIGO IN ")
+                                        + inPlaces() + QStringLiteral(" ORDER BY ID"), p);
+            while (rs.next())
+                m_kits[rs.text(u"CODIGO")].push_back({rs.text(u"CODPROD"), rs.decimal(u"QUANT")});
+        });
+    }
+
+    const Product* product(const QString& code) const
+    {
+        auto it = m_products.find(code);
+        return it == m_products.end() ? nullptr : &it->second;
+    }
+    Product productOrEmpty(const QString& code) const
+    {
+        const Product* p = product(code);
+        return p ? *p : Product{};
+    }
+    const std::vector<Component>& components(const QString& code) const
+    {
+        static const std::vector<Component> none;
+        auto it = m_kits.find(code);
+        return it == m_kits.end() ? none : it->second;
+    }
+
+private:
+    TLogon& m_logon;
+    QSet<QString> m_asked;
+    std::map<QString, Product> m_products;
+    std::map<QString, std::vector<Component>> m_kits;
+};
+
+QString flavourKey(const QString& raw)
+{
+    const QString t = raw.trimmed();
+    bool ok = false;
+    const qlonglong n = t.toLongLong(&ok);
+    return ok && n >= 0 ? QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')) : t;
+}
+
+QString stripKit(const QString& code) { return code.startsWith(QLatin1Char('*')) ? code.mid(1) : code; }
+
+} // namespace
+
+QStringList SaleWriter::flavourCodes(const QString& code)
+{
+    QStringList out;
+    QString rest = code.mid(1, 20);
+    for (int i = 0; i < 4; ++i) {
+        const int slash = rest.left(20).indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            break;
+        const QString f = flavourKey(rest.left(slash));
+        rest = rest.mid(slash + 1);
+        if (!f.isEmpty())
+            out << f;
+    }
+    return out;
+}
+
+std::vector<std::pair<int, Decimal>> SaleWriter::serviceByWaiter(const Sale& sale)
+{
+    std::map<QString, Decimal> byText;   // ordered by the waiter's text
+    for (const SaleItem& i : sale.items)
+        byText[i.waiter.trimmed()] += i.quantity * i.price;
+    std::vector<std::pair<int, Decimal>> out;
+    if (byText.empty()) {
+        out.push_back({sale.waiter, sale.service.roundTo(2)});
+        return out;
+    }
+    std::vector<Decimal> weights;
+    for (const auto& [text, sum] : byText)
+        weights.push_back(sum);
+    const std::vector<Decimal> parts = BillComputation::splitCents(sale.service, weights);
+    size_t k = 0;
+    for (const auto& [text, sum] : byText)
+        out.push_back({text.toInt(), parts[k++]});
+    return out;
+}
+
+void SaleWriter::write(const Sale& sale)
+{
+    if (sale.serviceRowsFirst)
+        writeServiceRows(sale);
+    writePayments(sale);
+    writeLoyalty(sale);
+    writeSaleRow(sale);
+    if (!sale.serviceRowsFirst)
+        writeServiceRows(sale);
+    writeStockOut(sale);
+}
+
+void SaleWriter::writePayments(const Sale& sale)
+{
+    const QString n = QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0'));
+    const QString name = sale.customerName.left(30);
+    if (sale.advance > Decimal()) {
+        m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
+                      "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                    {sale.advanceMethod.left(2) + QLatin1Char('-') + n, sale.customerCode, name, sale.date,
+                     sale.date, sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, sale.advance});
+    }
+    for (const SalePayment& p : sale.payments) {
+        if (p.amount.isZero())
+            continue;
+        const QString dup = QStringLiteral("%1-").arg(p.code, 2, 10, QLatin1Char('0')) + n;
+        if (p.settled) {
+            m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,baixa,vendedor,NFiscal,"
+                          "Caixa,terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                        {dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, sale.waiter,
+                         sale.number, sale.cashShift, sale.terminal, p.amount});
+        } else {
+            m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,"
+                          "terminal,valor) values (?,?,?,?,?,?,?,?,?,?)"),
+                        {dup, sale.customerCode, name, sale.date, sale.dueDate.addDays(sale.receivableDays),
+                         sale.waiter, sale.number, sale.cashShift, sale.terminal, p.amount});
+        }
+    }
+    if (sale.change > Decimal()) {
+        m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
+                      "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                    {QStringLiteral("01-") + n, sale.customerCode, sale.changeName.left(30), sale.date, sale.date,
+                     sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -sale.change});
+    }
+}
+
+void SaleWriter::writeLoyalty(const Sale& sale)
+{
+    if (!sale.loyalty || sale.customerCode == 0 || sale.customerCode == 1)
+        return;
+    m_logon.run(S("update clientes set fidelidade = coalesce(fidelidade, 0) + ? where codigo = ?"),
+                {sale.loyaltyBase / Decimal(20), sale.customerCode});
+}
+
+void SaleWriter::writeSaleRow(const Sale& sale)
+{
+    m_logon.run(S("insert into Fatura (Nota,tipo,caixa,data,cliente,valor,vendedor,comanda,DELYENTREGA,DELYTAXA,"
+                  "terminal) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                {sale.number, sale.saleType, sale.cashShift, sale.date, sale.saleCustomer.left(24), sale.saleValue,
+                 sale.waiter, sale.tabNumber, sale.deliveryMan, sale.deliveryManFee, sale.terminal});
+}
+
+void SaleWriter::writeServiceRows(const Sale& sale)
+{
+    const QString withCode = S("insert into Servico (data,tipo,caixa,valor,codigo,controle,terminal) "
+                               "values (?,?,?,?,?,?,?)");
+    if (!sale.service.isZero()) {
+        for (const auto& [waiter, share] : serviceByWaiter(sale))
+            m_logon.run(withCode, {sale.date, 1, sale.cashShift, share, waiter, sale.number, sale.terminal});
+    }
+    if (!sale.cover.isZero())
+        m_logon.run(withCode, {sale.date, 2, sale.cashShift, sale.cover, QVariant(), sale.number, sale.terminal});
+    if (!sale.deliveryFee.isZero())
+        m_logon.run(withCode, {sale.date, 9, sale.cashShift, sale.deliveryFee, sale.waiter, sale.number,
+                               sale.terminal});
+    if (!sale.discount.isZero())
+        m_logon.run(withCode, {sale.date, 6, sale.cashShift, sale.discount, QVariant(), sale.number, sale.terminal});
+}
+
+void SaleWriter::writeStockOut(const Sale& sale)
+{
+    // One statement text for every kind of row; columns a kind does not fill stay empty.
+    const QString insert = S("insert into estfic (data,historico,codigo,saida,valor,custo,nfiscal,pedido,vendedor,"
+                             "cliente,caixa,terminal) values (?,?,?,?,?,?,?,?,?,?,?,?)");
+    const QString cli = QStringLiteral("Cli: ") + sale.customerText;
+    QStringList leftStock;   // products whose date of last exit becomes the sale's date
+
+    auto row = [&](const QString& history, const QString& code, const Decimal& out, const Decimal& value,
+                   const QVariant& cost, bool withInvoice, int waiter) {
+        m_logon.run(insert, {sale.date, history, code.left(kCodeWidth), out, value, cost,
+                             withInvoice ? QVariant(sale.number) : QVariant(), sale.number, waiter,
+                             sale.customerCode, sale.cashShift, sale.terminal});
+    };
+
+    if (sale.topUp > Decimal()) {
+        const int lastWaiter = sale.items.empty() ? 0 : sale.items.back().waiter.toInt();
+        row(((sale.deliverySale ? QStringLiteral("#DELIvery  ") : QString()) + cli + QStringLiteral("   Consumacao "))
+                .left(kHistoryWidth),
+            QStringLiteral("1"), Decimal(), sale.topUp, QVariant(), true, lastWaiter);
+    }
+
+    Catalogue cat(m_logon);
+    QStringList codes, kits;
+    for (const SaleItem& i : sale.items) {
+        if (i.code.startsWith(QLatin1Char('/')))
+            codes << flavourCodes(i.code);
+        else
+            codes << stripKit(i.code);
+    }
+    cat.loadProducts(codes);
+    for (const QString& c : codes)
+        if (const Product* p = cat.product(c); p && p->kit)
+            kits << c;
+    cat.loadKits(kits);
+    QStringList flavourComponents;
+    for (const SaleItem& i : sale.items)
+        if (i.code.startsWith(QLatin1Char('/')))
+            for (const QString& f : flavourCodes(i.code))
+                if (const Product* p = cat.product(f); p && p->kit)
+                    for (const Component& c : cat.components(f.trimmed()))
+                        flavourComponents << c.code;
+    cat.loadProducts(flavourComponents);
+
+    for (const SaleItem& i : sale.items) {
+        const int waiter = i.waiter.toInt();
+        const QString price = priceText(i.price);
+        const QString valued = (cli + QStringLiteral("   Valor: ") + price).left(kHistoryWidth);
+        const QString plainCode = stripKit(i.code);
+        if (const Product* kit = cat.product(plainCode); kit && kit->kit) {
+            for (const Component& c : cat.components(plainCode)) {
+                row(valued, c.code, i.quantity * c.quantity, kit->valor, QVariant(), false, waiter);
+                leftStock << c.code;
+            }
+            row(i.description.left(kHistoryWidth), plainCode, i.quantity, i.price, QVariant(), true, waiter);
+            continue;
+        }
+        if (i.code.startsWith(QLatin1Char('/'))) {
+            row(i.description.left(120), i.code, i.quantity, i.price, QVariant(), true, waiter);
+            leftStock << i.code;
+            const QStringList flavours = flavourCodes(i.code);
+            const std::vector<Decimal> shares = BillComputation::splitQuantity(i.quantity, int(flavours.size()));
+            for (int k = 0; k < flavours.size(); ++k) {
+                const QString& f = flavours[k];
+                const Product fp = cat.productOrEmpty(f);
+                if (fp.kit) {
+                    const QString history = (cli + QStringLiteral("Cx:") + QString::number(sale.cashShift)
+                                             + QStringLiteral(" Valor:") + price).left(kHistoryWidth);
+                    for (const Component& c : cat.components(f)) {
+                        const Product cp = cat.productOrEmpty(c.code);
+                        row(history, c.code, c.quantity * shares[size_t(k)], cp.valor, QVariant::fromValue(cp.custo),
+                            false, waiter);
+                        leftStock << c.code;
+                    }
+                } else {
+                    QString history;
+                    if (sale.davFlag == QLatin1String("N"))
+                        history = QStringLiteral("Venda Balcao Valor: ") + price;
+                    else if (sale.deliverySale)
+                        history = QStringLiteral("#DELIvery ") + i.description;
+                    else
+                        history = cli + QStringLiteral("   Valor: ") + price;
+                    row(history.left(kHistoryWidth), f, shares[size_t(k)], i.price, QVariant::fromValue(fp.custo),
+                        false, waiter);
+                    leftStock << f;
+                }
+            }
+            continue;
+        }
+        row(valued, i.code, i.quantity, i.price, QVariant(), true, waiter);
+        leftStock << i.code;
+    }
+
+    QStringList dated;
+    for (const QString& c : leftStock) {
+        const QString code = c.left(kCodeWidth);
+        if (!dated.contains(code))
+            dated << code;
+    }
+    inBatches(dated, [&](const Params& codesOnly) {
+        Params p{sale.date};
+        for (int k = 0; k < codesOnly.size(); ++k)
+            p.append(codesOnly.at(k));
+        m_logon.run(QStringLiteral("update produtos set DATAsaida = ? where codigo in ") + inPlaces(), p);
+    });
+}

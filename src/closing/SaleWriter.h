@@ -1,0 +1,95 @@
+#pragma once
+// The one writer of a paid sale's rows: payments and receivables (RECARQ), the
+// loyalty points, the sale (FATURA), service, cover charge, delivery fee and
+// discount (SERVICO) and the stock-out (ESTFIC, kits exploded into their
+// components, multi-flavour items split into their flavours, the top-up of a
+// minimum consumption). A tab's closing and the counter sale's closing both
+// describe their sale as a Sale and call write() inside their one action; what
+// differs between them is a field of Sale, never a second copy of this code.
+#include "core/Decimal.h"
+#include <QDate>
+#include <QString>
+#include <vector>
+
+class TLogon;
+
+struct SalePayment {
+    int code = 0;          // FORMAPAGA.CD
+    QString name;          // the method's name as listed
+    Decimal amount;
+    bool settled = true;   // FORMAPAGA.BX "S": paid now; otherwise a receivable
+    bool exported = false; // FORMAPAGA.DAV "S"
+};
+
+struct SaleItem {
+    qint64 id = 0;         // MESA.ID
+    QString code;          // "*10" a kit, "/12/34/" a multi-flavour item
+    QString description;   // NOMEP
+    Decimal quantity;
+    Decimal price;
+    QString waiter;        // VEND as text ("" when none)
+};
+
+struct Sale {
+    // The sale.
+    qint64 number = 0;     // from BORDA
+    QDate date;            // the cash shift's date
+    int cashShift = 0;
+    int terminal = 1;
+    int waiter = 0;        // the tab's waiter
+    // The customer.
+    int customerCode = 1;      // 1 = the walk-in consumer
+    QString customerName;      // name on the payment rows
+    QString changeName;        // name on the change row
+    QString customerText;      // code shown in the stock-out history ("Cli: ...")
+    // Payments.
+    Decimal advance;           // advance payments already taken on the tab
+    QString advanceMethod;     // their method's text; its first two characters are the code
+    std::vector<SalePayment> payments;
+    QDate dueDate;             // of the payment rows
+    int receivableDays = 0;    // added to the due date of receivables
+    Decimal change;            // given back: a negative cash row
+    // The sale row.
+    int saleType = 1;          // FATURA.TIPO: 1 a tab
+    QString saleCustomer;      // FATURA.CLIENTE (cut to 24)
+    Decimal saleValue;         // the amount due
+    qint64 tabNumber = 0;      // FATURA.COMANDA
+    int deliveryMan = 0;       // FATURA.DELYENTREGA
+    Decimal deliveryManFee;    // FATURA.DELYTAXA
+    // Service rows.
+    Decimal service;           // split over the items' waiters
+    Decimal cover;
+    Decimal deliveryFee;
+    Decimal discount;
+    // Stock-out.
+    std::vector<SaleItem> items;
+    Decimal topUp;             // minimum consumption minus the items
+    bool deliverySale = false;
+    QString davFlag = QStringLiteral("S");   // "N": flavour rows read "Venda Balcao"
+    // Where the counter sale differs.
+    bool loyalty = true;       // points for a registered customer
+    Decimal loyaltyBase;       // items total the points are counted on (one per 20)
+    bool serviceRowsFirst = false;   // the counter sale writes SERVICO before RECARQ
+};
+
+class SaleWriter {
+public:
+    explicit SaleWriter(TLogon& logon) : m_logon(logon) {}
+    // Writes every row of the sale; must run inside the caller's action.
+    void write(const Sale& sale);
+
+    void writePayments(const Sale& sale);
+    void writeLoyalty(const Sale& sale);
+    void writeSaleRow(const Sale& sale);
+    void writeServiceRows(const Sale& sale);
+    void writeStockOut(const Sale& sale);
+
+    // The service per waiter: the items grouped by waiter text, in the order of
+    // that text, each share in proportion to what he sold, adding up exactly.
+    static std::vector<std::pair<int, Decimal>> serviceByWaiter(const Sale& sale);
+    // The flavour codes of a multi-flavour code ("/12/34/"), at most four.
+    static QStringList flavourCodes(const QString& code);
+
+private:
+    TLogon& m_logon;
+};

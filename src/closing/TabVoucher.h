@@ -1,0 +1,52 @@
+#pragma once
+// What the tab-maintenance windows share: the table-number rule of every tab box,
+// the header of their vouchers, the open cash shift and the cancellation audit row.
+#include "core/Decimal.h"
+#include "platform/Printout.h"
+
+#include <optional>
+
+#include <QDateTime>
+#include <QString>
+
+class TLogon;
+
+namespace tabs {
+
+// "12" → "000012"; a text that is not a whole number is only trimmed ("A12").
+QString normalizeTabCode(const QString& text);
+
+// A number typed with a decimal comma ("12,5"; "12.5" too); nullopt for letters,
+// blanks or a value too large for an amount.
+std::optional<Decimal> parseNumber(const QString& typed);
+
+// Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
+int receiptFontSize();
+
+// The vouchers' common head: title, company name, address, city "  -  " state,
+// 38 dashes; at the receipt font size.
+Printout voucherHead(const QString& title);
+QString dashes38();
+
+// CAIXA of CONTCAIXA now, 0 when the table has no row.
+qint64 openCashShift(TLogon& logon);
+
+// One row of the cancellation audit (LOG), values cut to what the columns keep:
+// HORA the date dd/mm/yy and time (20), OPERADOR (20), MOTIVO (19), ACAO (38).
+struct LogRow {
+    QDateTime when;
+    QString operatorName;
+    QString reason;
+    qint64 cashShift = 0;
+    QString action;
+};
+void insertLog(TLogon& logon, const LogRow& row);
+QString logTime(const QDateTime& when);
+
+// Whether an open tab (a CABMESA row) has this number.
+bool tabExists(TLogon& logon, const QString& tab);
+// Opens a missing tab as the maintenance windows do: customer 1, no service and
+// no cover charge, the time and date given. Does nothing when it exists.
+void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
+
+} // namespace tabs

@@ -55,22 +55,22 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
         any = any || !r.quant.isZero();
     if (!any)
         return Printout{};
-    return m_logon.action([&] {
+    Printout voucher = m_logon.action([&] {
         for (const CancelItemRow& r : rows) {
             if (r.quant.isZero())
                 continue;
             if (r.quant.isNegative())
                 throw TabActionRefused(T::kNegative);
             // Taken off where the row is: refused when another station left less.
-            if (m_logon.exec(QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
-                             {r.quant, r.id, r.quant}) != 1)
+            if (tabs::takeFromItem(m_logon, r.id, r.quant) != 1)
                 throw TabActionRefused(T::kChanged);
             tabs::insertLog(m_logon, {when, operatorName, reason, tabs::openCashShift(m_logon), actionText(table, r)});
-            m_logon.run(QStringLiteral("delete from mesa where id = ? and quant = 0"), {r.id});
             m_logon.run(QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});
         }
         return composeVoucher(table, rows, reason);
     });
+    tabs::dropEmptyItems(m_logon, rows);
+    return voucher;
 }
 
 Printout ItemCancellation::composeVoucher(const QString& table, const std::vector<CancelItemRow>& rows,

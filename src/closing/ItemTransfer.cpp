@@ -70,14 +70,13 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
             if (!(r.tq > Decimal()))
                 continue;
             // What the row holds now, not what the list showed: refused when less.
-            if (m_logon.exec(QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
-                             {r.tq, r.id, r.tq}) != 1)
+            if (tabs::takeFromItem(m_logon, r.id, r.tq) != 1)
                 throw TabActionRefused(T::kAbove);
             m_logon.run(QStringLiteral("insert into mesa (mesa,codigo,quant,valor,Nomep,Vend) values (?,?,?,?,?,?)"),
                         {dest, r.codigo, r.tq, r.valor, r.nomep, r.vend});
-            m_logon.run(QStringLiteral("delete from mesa where id = ? and quant = 0"), {r.id});
         }
     });
+    tabs::dropEmptyItems(m_logon, rows);
     return composeVoucher(origin, dest, rows, reason);
 }
 

@@ -23,7 +23,7 @@ std::optional<Printout> TabCancellation::cancel(const TabCancellationRequest& r)
             return std::nullopt;
         tabs::insertLog(m_logon, {r.when, r.operatorName, r.tab + QLatin1Char(' ') + r.reason,
                                   tabs::openCashShift(m_logon), QStringLiteral("Cmd Excl :")});
-        m_logon.run(QStringLiteral("delete from cozinha2 where mesa = ?"), {r.tab});
+        m_logon.run(QStringLiteral("delete from cozinha2 where mesa = cast(? as varchar(30))"), {r.tab});
         head.next();
         Printout voucher = composeVoucher(r, QString::number(head.integer(u"VENDEDOR")));
         m_logon.run(QStringLiteral("delete from cabmesa where mesa = ?"), {r.tab});

@@ -15,7 +15,13 @@ QString TabReopen::normalize(const QString& text)
 
 qint64 TabReopen::reopen(const QString& tab)
 {
-    return m_logon.exec(QStringLiteral("update cabmesa set status = 0 where mesa = ?"), {tab});
+    try {
+        return m_logon.exec(QStringLiteral("update cabmesa set status = 0 where mesa = ?"), {tab});
+    } catch (const DbError& e) {
+        if (e.isCharacterSetError())
+            return 0;   // text no tab number can hold names no tab
+        throw;
+    }
 }
 
 std::vector<std::pair<QString, qint64>> PersonsPerTable::list()
@@ -40,7 +46,12 @@ bool PersonsPerTable::record(QString& tabBox, QString& personsBox)
     tabBox = tabs::normalizeTabCode(tabBox);
     if (tabBox.isEmpty())
         return false;
-    m_logon.run(QStringLiteral("update cabmesa set climesa = ? where mesa = ?"), {personsBox.toInt(), tabBox});
+    try {
+        m_logon.run(QStringLiteral("update cabmesa set climesa = ? where mesa = ?"), {personsBox.toInt(), tabBox});
+    } catch (const DbError& e) {
+        if (!e.isCharacterSetError())
+            throw;   // text no tab number can hold names no tab
+    }
     return true;
 }
 

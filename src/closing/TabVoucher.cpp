@@ -6,6 +6,8 @@
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
+#include <ibase.h>
+
 namespace tabs {
 
 QString normalizeTabCode(const QString& text)
@@ -85,6 +87,35 @@ void openTab(TLogon& logon, const QString& tab, const QDateTime& when)
                                  "values (GEN_ID(CABMESA,1),?,1,'N','N',?,?)"),
                   {TrimText(tab), when.time(), when.date()});
     });
+}
+
+void rethrowErasedAsConflict(const DbError& e)
+{
+    if (e.hasCode(isc_random) && e.databaseText().contains(QLatin1String("erased record"))) {
+        std::vector<long> codes{isc_update_conflict};
+        codes.insert(codes.end(), e.codes().begin(), e.codes().end());
+        throw DbError(codes, e.databaseText(), e.sql());
+    }
+    throw e;
+}
+
+qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
+{
+    try {
+        return logon.exec(QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
+                          {quantity, id, quantity});
+    } catch (const DbError& e) {
+        rethrowErasedAsConflict(e);
+    }
+}
+
+void dropEmptyItem(TLogon& logon, qint64 id)
+{
+    try {
+        logon.run(QStringLiteral("delete from mesa where id = ? and quant = 0"), {id});
+    } catch (const DbError&) {
+        // The row stays with quantity 0; the sales screen drops such rows when it reloads.
+    }
 }
 
 } // namespace tabs

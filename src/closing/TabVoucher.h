@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 
+class DbError;
 class TLogon;
 
 namespace tabs {
@@ -48,5 +49,23 @@ bool tabExists(TLogon& logon, const QString& tab);
 // Opens a missing tab as the maintenance windows do: customer 1, no service and
 // no cover charge, the time and date given. Does nothing when it exists.
 void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
+
+// Deletes those of the rows' MESA items that hold nothing any more. Run after the
+// action that emptied them commits, each statement on its own: a row deleted
+// inside an action would make another station's waiting update of it fail
+// instead of running again.
+// Inside an action, a row that another station deleted while this one waited for
+// it ("cannot update erased record") is a conflict like any other: the action is
+// rolled back and run again, and then finds the row gone.
+[[noreturn]] void rethrowErasedAsConflict(const DbError& e);
+qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity);
+
+void dropEmptyItem(TLogon& logon, qint64 id);
+template <class Rows>
+void dropEmptyItems(TLogon& logon, const Rows& rows)
+{
+    for (const auto& r : rows)
+        dropEmptyItem(logon, r.id);
+}
 
 } // namespace tabs

@@ -73,7 +73,10 @@ TableMoveResult TableMove::move(const QStringList& sources, const QString& desti
                 waiter = s.integer(u"VENDEDOR");
             }
             m_logon.run(QStringLiteral("update mesa set mesa = ? where mesa = ?"), {dest, source});
-            m_logon.run(QStringLiteral("update cozinha2 set mesa = ? where mesa = ?"), {dest, source});
+            // The kitchen monitor keeps 15 characters of a table number.
+            m_logon.run(QStringLiteral("update cozinha2 set mesa = substring(cast(? as varchar(30)) from 1 for 15) "
+                                       "where mesa = cast(? as varchar(30))"),
+                        {dest, source});
             m_logon.run(QStringLiteral("delete from cabmesa where mesa = ?"), {source});
         }
         if (anyMoved)

@@ -385,6 +385,8 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
                     transfer.move("000001", "000002", moving, "");
                     moved = true;
                 } catch (const TabActionRefused&) {
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << "transfer: " << e.sql().toStdString() << " " << e.code() << " " << e.message().toStdString();
                 }
             });
             std::thread two([&] {
@@ -392,6 +394,8 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
                     cancellation.cancel("000001", cancelling, "", "", when);
                     cancelled = true;
                 } catch (const TabActionRefused&) {
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << "cancel: " << e.sql().toStdString() << " " << e.code() << " " << e.message().toStdString();
                 }
             });
             one.join();

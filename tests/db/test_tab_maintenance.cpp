@@ -417,3 +417,48 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
         }
     }
 }
+
+TEST_F(TabMaintenance, ATabCancelledWhileAnotherStationCancelsOneOfItsItemsIsLoggedOnceEach)
+{
+    std::vector<QString> databases{st.databasePath()};
+    if (!TestServer::address().isEmpty())
+        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("abas2")));
+    for (const QString& database : databases) {
+        for (int round = 0; round < 5; ++round) {
+            auto seed = attach(database);
+            seed->run(QStringLiteral("delete from MESA"));
+            seed->run(QStringLiteral("delete from CABMESA"));
+            seed->run(QStringLiteral("delete from LOG"));
+            seeds::openTab(*seed, "000001");
+            seeds::addItem(*seed, "000001", "5", "CHOPP", D("10"), D("9"), 1, 90);
+            auto a = attach(database);
+            auto b = attach(database);
+            ItemCancellation items(*b);
+            auto rows = items.load("000001");
+            ItemCancellation::choose(rows[0], "3");
+            bool tabGone = false, itemDone = false;
+            std::thread one([&] {
+                try {
+                    tabGone = TabCancellation(*a).cancel({"000001", "X", true, "", when}).has_value();
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << e.message().toStdString();
+                }
+            });
+            std::thread two([&] {
+                try {
+                    items.cancel("000001", rows, "", "", when);
+                    itemDone = true;
+                } catch (const TabActionRefused&) {
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << e.message().toStdString();
+                }
+            });
+            one.join();
+            two.join();
+            EXPECT_TRUE(tabGone);
+            EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from MESA"))), 0);
+            EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from LOG where ACAO = 'Cmd Excl :'"))), 1);
+            EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from LOG"))), itemDone ? 2 : 1);
+        }
+    }
+}

@@ -26,6 +26,7 @@
 #include "core/Globals.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -372,3 +373,48 @@ TEST(TabMaintenanceMenu, AReservedTableAsksBeforeOpening)
 }
 
 } // namespace
+
+namespace {
+
+// The closing printer on a port whose device cannot be opened.
+void brokenClosingPrinter(TestStation& st)
+{
+    QStringList setup;
+    for (int i = 0; i < 23; ++i)
+        setup << (i == 15 ? QStringLiteral("Informa porta") : QString());
+    st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\setup.INI"), setup);
+    st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\dispositivos.INI"),
+                 {QStringLiteral("LPT1=") + st.root() + QStringLiteral("/no/such/device")});
+}
+
+} // namespace
+
+TEST(TabWindowsPrinterFailure, ACancelledTabStaysCancelledAndTheUserIsTold)
+{
+    Station s;
+    brokenClosingPrinter(s.st);
+    TFormExcCom w(s.st.logon());
+    w.setTab("12");
+    s.ui.answerMessages({"S"});
+    w.confirm();
+    ASSERT_EQ(s.ui.errors.size(), 1);
+    EXPECT_TRUE(s.ui.errors[0].startsWith(TabCancellationText::kPrintFailed)) << s.ui.errors[0].toStdString();
+    EXPECT_EQ(rows(s.st, "select count(*) from CABMESA"), 0);
+    EXPECT_EQ(rows(s.st, "select count(*) from LOG"), 1);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST(TabWindowsPrinterFailure, AnAdvanceIsTakenOnceWhateverTheUserPressesAfterAPrinterFailure)
+{
+    Station s;
+    brokenClosingPrinter(s.st);
+    TFormPagaantes w(s.st.logon());
+    w.setTab("000012");
+    edit(w, "amountEdit")->setText("20,00");
+    w.confirm();
+    ASSERT_EQ(s.ui.errors.size(), 1);
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("paidLabel"))->text(), QStringLiteral("20,00"));
+    w.confirm();   // a second press
+    EXPECT_TRUE(s.ui.messageTexts().contains(AdvancePaymentText::kFillError));
+    EXPECT_EQ(decimalOf(s.st.scalar(QStringLiteral("select VALOR from CABMESA"))), D("20"));
+}

@@ -65,7 +65,7 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
             if (tabs::takeFromItem(m_logon, r.id, r.quant) != 1)
                 throw TabActionRefused(T::kChanged);
             tabs::insertLog(m_logon, {when, operatorName, reason, tabs::openCashShift(m_logon), actionText(table, r)});
-            m_logon.run(QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});
+            tabs::write(m_logon, QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});
         }
         return composeVoucher(table, rows, reason);
     });

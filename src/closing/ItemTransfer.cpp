@@ -64,7 +64,7 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
     if (!any)
         return Printout{};
     m_logon.action([&] {
-        if (m_logon.run(QStringLiteral("select ID from cabmesa where mesa = ? with lock"), {dest}).isEmpty())
+        if (tabs::lockRows(m_logon, QStringLiteral("select ID from cabmesa where mesa = ? with lock"), dest).isEmpty())
             throw TabActionRefused(T::kNotOpened);
         for (const TransferRow& r : rows) {
             if (!(r.tq > Decimal()))

@@ -18,16 +18,16 @@ std::optional<Printout> TabCancellation::cancel(const TabCancellationRequest& r)
     return m_logon.action([&]() -> std::optional<Printout> {
         // The tab's head row, held until the commit: a second station cancelling or
         // paying the same tab waits, then finds it gone.
-        RowSet head = m_logon.run(QStringLiteral("select VENDEDOR from CABMESA where MESA = ? with lock"), {r.tab});
+        RowSet head = tabs::lockRows(m_logon, QStringLiteral("select VENDEDOR from CABMESA where MESA = ? with lock"), r.tab);
         if (head.isEmpty())
             return std::nullopt;
         tabs::insertLog(m_logon, {r.when, r.operatorName, r.tab + QLatin1Char(' ') + r.reason,
                                   tabs::openCashShift(m_logon), QStringLiteral("Cmd Excl :")});
-        m_logon.run(QStringLiteral("delete from cozinha2 where mesa = cast(? as varchar(30))"), {r.tab});
+        tabs::write(m_logon, QStringLiteral("delete from cozinha2 where mesa = cast(? as varchar(30))"), {r.tab});
         head.next();
         Printout voucher = composeVoucher(r, QString::number(head.integer(u"VENDEDOR")));
-        m_logon.run(QStringLiteral("delete from cabmesa where mesa = ?"), {r.tab});
-        m_logon.run(QStringLiteral("delete from mesa where mesa = ?"), {r.tab});
+        tabs::write(m_logon, QStringLiteral("delete from cabmesa where mesa = ?"), {r.tab});
+        tabs::write(m_logon, QStringLiteral("delete from mesa where mesa = ?"), {r.tab});
         return voucher;
     });
 }

@@ -99,11 +99,25 @@ void rethrowErasedAsConflict(const DbError& e)
     throw e;
 }
 
-qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
+qint64 write(TLogon& logon, const QString& sql, const Params& params)
 {
     try {
-        return logon.exec(QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
-                          {quantity, id, quantity});
+        return logon.exec(sql, params);
+    } catch (const DbError& e) {
+        rethrowErasedAsConflict(e);
+    }
+}
+
+qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
+{
+    return write(logon, QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
+                 {quantity, id, quantity});
+}
+
+RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab)
+{
+    try {
+        return logon.run(sql, {tab});
     } catch (const DbError& e) {
         rethrowErasedAsConflict(e);
     }

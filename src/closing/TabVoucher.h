@@ -2,6 +2,7 @@
 // What the tab-maintenance windows share: the table-number rule of every tab box,
 // the header of their vouchers, the open cash shift and the cancellation audit row.
 #include "core/Decimal.h"
+#include "db/UnitLogon.h"
 #include "platform/Printout.h"
 
 #include <optional>
@@ -59,6 +60,9 @@ void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
 // rolled back and run again, and then finds the row gone.
 [[noreturn]] void rethrowErasedAsConflict(const DbError& e);
 qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity);
+// A "select ... with lock" inside an action, and any write of tab rows, with the same rule.
+RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab);
+qint64 write(TLogon& logon, const QString& sql, const Params& params);
 
 void dropEmptyItem(TLogon& logon, qint64 id);
 template <class Rows>

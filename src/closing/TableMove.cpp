@@ -56,7 +56,7 @@ TableMoveResult TableMove::move(const QStringList& sources, const QString& desti
     const auto plan = planSources(sources, dest);
     result.skipped = skippedSources(sources, dest);
     result.moved = m_logon.action([&] {
-        RowSet d = m_logon.run(QStringLiteral("select VALOR from cabmesa where mesa = ? with lock"), {dest});
+        RowSet d = tabs::lockRows(m_logon, QStringLiteral("select VALOR from cabmesa where mesa = ? with lock"), dest);
         if (!d.next())
             return false;
         Decimal total = d.decimal(u"VALOR");
@@ -65,22 +65,27 @@ TableMoveResult TableMove::move(const QStringList& sources, const QString& desti
         for (const auto& [source, why] : plan) {
             if (!why.isEmpty())
                 continue;
-            RowSet s = m_logon.run(QStringLiteral("select VALOR, VENDEDOR from cabmesa where mesa = ? with lock"), {source});
+            RowSet s = tabs::lockRows(m_logon, QStringLiteral("select VALOR, VENDEDOR from cabmesa where mesa = ? with lock"),
+                                      source);
+            const qint64 items = tabs::write(m_logon, QStringLiteral("update mesa set mesa = ? where mesa = ?"), {dest, source});
+            // A source that is neither a tab nor holds items (another station
+            // moved it first) changes nothing, the waiter included.
+            if (s.isEmpty() && items == 0)
+                continue;
             anyMoved = true;
             waiter = 0;
             while (s.next()) {
                 total += s.decimal(u"VALOR");
                 waiter = s.integer(u"VENDEDOR");
             }
-            m_logon.run(QStringLiteral("update mesa set mesa = ? where mesa = ?"), {dest, source});
             // The kitchen monitor keeps 15 characters of a table number.
-            m_logon.run(QStringLiteral("update cozinha2 set mesa = substring(cast(? as varchar(30)) from 1 for 15) "
+            tabs::write(m_logon, QStringLiteral("update cozinha2 set mesa = substring(cast(? as varchar(30)) from 1 for 15) "
                                        "where mesa = cast(? as varchar(30))"),
                         {dest, source});
-            m_logon.run(QStringLiteral("delete from cabmesa where mesa = ?"), {source});
+            tabs::write(m_logon, QStringLiteral("delete from cabmesa where mesa = ?"), {source});
         }
         if (anyMoved)
-            m_logon.run(QStringLiteral("update cabmesa set vendedor = ?, valor = ? where mesa = ?"),
+            tabs::write(m_logon, QStringLiteral("update cabmesa set vendedor = ?, valor = ? where mesa = ?"),
                         {waiter, total, dest});
         return true;
     });

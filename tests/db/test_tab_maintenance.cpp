@@ -462,3 +462,57 @@ TEST_F(TabMaintenance, ATabCancelledWhileAnotherStationCancelsOneOfItsItemsIsLog
         }
     }
 }
+
+TEST_F(TabMaintenance, OneTabMovedByTwoStationsAtOnceEndsWhollyOnOneDestination)
+{
+    std::vector<QString> databases{st.databasePath()};
+    if (!TestServer::address().isEmpty())
+        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("abas3")));
+    for (const QString& database : databases) {
+        for (int round = 0; round < 5; ++round) {
+            auto seed = attach(database);
+            seed->run(QStringLiteral("delete from MESA"));
+            seed->run(QStringLiteral("delete from CABMESA"));
+            seed->run(QStringLiteral("delete from COZINHA2"));
+            seeds::openTab(*seed, "000001", 4, D("10"));
+            seeds::addItem(*seed, "000001", "5", "CHOPP", D("2"), D("9"), 4, 90);
+            seeds::addItem(*seed, "000001", "6", "AGUA", D("1"), D("3"), 4, 91);
+            seeds::addKitchenRow(*seed, "000001", 90, "CHOPP");
+            seeds::openTab(*seed, "000002", 7);
+            seeds::openTab(*seed, "000003", 8);
+            auto a = attach(database);
+            auto b = attach(database);
+            std::thread one([&] {
+                try {
+                    TableMove(*a).move({"000001"}, "000002", "");
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << e.message().toStdString();
+                }
+            });
+            std::thread two([&] {
+                try {
+                    TableMove(*b).move({"000001"}, "000003", "");
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << e.message().toStdString();
+                }
+            });
+            one.join();
+            two.join();
+            EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from CABMESA where MESA = '000001'"))), 0);
+            const qint64 on2 = integerOf(seed->scalar(QStringLiteral("select count(*) from MESA where MESA = '000002'")));
+            const qint64 on3 = integerOf(seed->scalar(QStringLiteral("select count(*) from MESA where MESA = '000003'")));
+            EXPECT_TRUE((on2 == 2 && on3 == 0) || (on2 == 0 && on3 == 2)) << on2 << " " << on3;
+            const QString winner = on2 ? QStringLiteral("000002") : QStringLiteral("000003");
+            const QString other = on2 ? QStringLiteral("000003") : QStringLiteral("000002");
+            EXPECT_EQ(seeds::count(*seed, QStringLiteral("select count(*) from COZINHA2 where MESA = ?"), winner), 1);
+            RowSet w = seed->run(QStringLiteral("select VENDEDOR, VALOR from CABMESA where MESA = ?"), {winner});
+            ASSERT_TRUE(w.next());
+            EXPECT_EQ(w.integer(u"VENDEDOR"), 4);
+            EXPECT_EQ(w.decimal(u"VALOR"), D("10"));
+            RowSet o = seed->run(QStringLiteral("select VENDEDOR, VALOR from CABMESA where MESA = ?"), {other});
+            ASSERT_TRUE(o.next());
+            EXPECT_EQ(o.integer(u"VENDEDOR"), other == QLatin1String("000002") ? 7 : 8) << "the loser changes nothing";
+            EXPECT_EQ(o.decimal(u"VALOR"), Decimal());
+        }
+    }
+}

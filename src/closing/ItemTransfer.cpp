@@ -63,7 +63,7 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
         any = any || r.tq > Decimal();
     if (!any)
         return Printout{};
-    m_logon.action([&] {
+    const QString waiter = m_logon.action([&] {
         if (tabs::lockRows(m_logon, QStringLiteral("select ID from cabmesa where mesa = ? with lock"), dest).isEmpty())
             throw TabActionRefused(T::kNotOpened);
         for (const TransferRow& r : rows) {
@@ -75,16 +75,19 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
             m_logon.run(QStringLiteral("insert into mesa (mesa,codigo,quant,valor,Nomep,Vend) values (?,?,?,?,?,?)"),
                         {dest, r.codigo, r.tq, r.valor, r.nomep, r.vend});
         }
+        const QVariant v = m_logon.scalar(QStringLiteral("select first 1 VENDEDOR from cabmesa where mesa = ?"), {origin});
+        return v.isNull() ? QString() : QString::number(integerOf(v));
     });
     tabs::dropEmptyItems(m_logon, rows);
-    return composeVoucher(origin, dest, rows, reason);
+    return composeVoucher(origin, dest, rows, reason, waiter);
 }
 
 Printout ItemTransfer::composeVoucher(const QString& origin, const QString& destination,
-                                      const std::vector<TransferRow>& rows, const QString& reason)
+                                      const std::vector<TransferRow>& rows, const QString& reason,
+                                      const QString& waiter)
 {
     Printout p = tabs::voucherHead(QStringLiteral("******      TROCA DE MESA      ******"));
-    p.lines << QStringLiteral("Mesa :") + origin << QStringLiteral("Garcom :") << QStringLiteral("Observacao:")
+    p.lines << QStringLiteral("Mesa :") + origin << QStringLiteral("Garcom :") + waiter << QStringLiteral("Observacao:")
             << QLatin1Char(' ') + reason << tabs::dashes38()
             << QStringLiteral("****  Transferido da MESA :") + destination + QStringLiteral("****");
     Decimal total;

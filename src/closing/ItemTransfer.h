@@ -53,8 +53,10 @@ public:
     Printout move(const QString& origin, const QString& destination, const std::vector<TransferRow>& rows,
                   const QString& reason);
 
+    // waiter: the origin tab's, printed after "Garcom :".
     static Printout composeVoucher(const QString& origin, const QString& destination,
-                                   const std::vector<TransferRow>& rows, const QString& reason);
+                                   const std::vector<TransferRow>& rows, const QString& reason,
+                                   const QString& waiter = QString());
 
 private:
     TLogon& m_logon;

@@ -34,6 +34,17 @@ void TFormExcCom::setTab(const QString& tab)
 void TFormExcCom::tabLeft()
 {
     ui->tabEdit->setText(tabs::normalizeTabCode(ui->tabEdit->text().toUpper()));
+    // The tab's waiter beside "Garçon", as the voucher prints him.
+    QString waiter;
+    try {
+        const QVariant v = m_logon.scalar(QStringLiteral("select first 1 VENDEDOR from cabmesa where mesa = ?"),
+                                          {ui->tabEdit->text()});
+        if (!v.isNull())
+            waiter = QString::number(integerOf(v));
+    } catch (const DbError&) {
+        // a tab number the database cannot hold names no tab
+    }
+    ui->waiterLabel->setText(waiter);
 }
 
 void TFormExcCom::confirm()

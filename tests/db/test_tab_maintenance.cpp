@@ -274,7 +274,7 @@ TEST_F(TabMaintenance, AMoveToATabThatIsNotOpenWritesNothing)
 
 TEST_F(TabMaintenance, TransferringQuantitiesSplitsRowsAndTheVoucherMultiplies)
 {
-    seeds::openTab(db(), "000012");
+    seeds::openTab(db(), "000012", 6);
     const qint64 beer = seeds::addItem(db(), "000012", "20", "CERVEJA ESPECIAL LONG NECK", D("10"), D("7.90"), 2);
     const qint64 fries = seeds::addItem(db(), "000012", "21", "BATATA", D("2"), D("12"), 4);
     seeds::openTab(db(), "000020");
@@ -294,6 +294,7 @@ TEST_F(TabMaintenance, TransferringQuantitiesSplitsRowsAndTheVoucherMultiplies)
     EXPECT_EQ(dest.decimal(u"QUANT"), D("1.5"));
     EXPECT_EQ(dest.decimal(u"VALOR"), D("7.90"));
     EXPECT_EQ(dest.integer(u"VEND"), 2);
+    EXPECT_EQ(v.lines.at(6), QStringLiteral("Garcom :6")) << "the origin tab's waiter";
     const QStringList tail = v.lines.mid(v.lines.size() - 4);
     EXPECT_EQ(tail, (QStringList{"1,5 CERVEJA ESPECIAL LO    7,90   11,85", "2 BATATA                12,00   24,00",
                                  QString(38, '-'), "Total                           35,85"}));

@@ -1,6 +1,5 @@
 #include "closing/AdvancePayment.h"
 
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"

@@ -3,6 +3,7 @@
 // row, the quantity taken off in the statement (never below zero, never more than
 // the row holds at that moment), the row deleted when nothing is left, and the
 // item's kitchen-monitor rows deleted; all items in one action.
+#include "closing/TabVoucher.h"   // TabActionRefused
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 
@@ -21,15 +22,6 @@ inline const QString kChanged = QStringLiteral("saida superior a quantidade do l
 inline const QString kPrintQuestion = QStringLiteral("Deseja imprimir comprovante ?");
 inline const QString kPrintFailed = QStringLiteral("Itens excluídos; o comprovante não foi impresso: ");
 }
-
-// A refusal of the whole action: nothing was written; the text is for the message window.
-class TabActionRefused : public std::runtime_error {
-public:
-    explicit TabActionRefused(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
-    QString text() const { return m_text; }
-private:
-    QString m_text;
-};
 
 struct CancelItemRow {
     qint64 id = 0;

@@ -1,6 +1,5 @@
 #include "closing/ItemTransfer.h"
 
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

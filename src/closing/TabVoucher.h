@@ -1,17 +1,25 @@
 #pragma once
 // What the tab-maintenance windows share: the table-number rule of every tab box,
-// the header of their vouchers, the open cash shift and the cancellation audit row.
+// typed numbers, the header of their vouchers, the open cash shift, the
+// cancellation audit row, opening a missing tab, and the writes of tab rows
+// inside an action.
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"
 #include "platform/Printout.h"
 
-#include <optional>
-
 #include <QDateTime>
 #include <QString>
+#include <optional>
+#include <stdexcept>
 
-class DbError;
-class TLogon;
+// A refusal of the whole action: nothing was written; the text is for the message window.
+class TabActionRefused : public std::runtime_error {
+public:
+    explicit TabActionRefused(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    QString text() const { return m_text; }
+private:
+    QString m_text;
+};
 
 namespace tabs {
 

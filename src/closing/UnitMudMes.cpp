@@ -1,7 +1,6 @@
 #include "closing/UnitMudMes.h"
 
 #include "closing/FieldEvents.h"
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"

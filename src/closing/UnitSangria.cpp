@@ -1,8 +1,8 @@
 #include "closing/UnitSangria.h"
 
 #include "closing/FieldEvents.h"
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/Withdrawal.h"
+#include "closing/TabVoucher.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"

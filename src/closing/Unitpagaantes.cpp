@@ -2,7 +2,6 @@
 
 #include "closing/AdvancePayment.h"
 #include "closing/FieldEvents.h"
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"

@@ -1,6 +1,5 @@
 #include "closing/Withdrawal.h"
 
-#include "closing/ItemCancellation.h"   // TabActionRefused
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"

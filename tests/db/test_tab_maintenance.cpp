@@ -144,7 +144,7 @@ TEST_F(TabMaintenance, CancellingItemQuantitiesLowersOrDeletesRowsAndLogsEach)
     EXPECT_EQ(seeds::quantityOf(db(), fries), D("0.5"));
     EXPECT_EQ(seeds::quantityOf(db(), water), D("3"));
     EXPECT_EQ(count("select count(*) from COZINHA2 where IDMESA = cast(? as integer)", "701"), 0);
-    EXPECT_EQ(count("select count(*) from COZINHA2 where IDMESA = cast(? as integer)", "702"), 0) << "part cancelled: kitchen rows go";
+    EXPECT_EQ(count("select count(*) from COZINHA2 where IDMESA = cast(? as integer)", "702"), 0) << "partly cancelled: its kitchen rows go too";
     EXPECT_EQ(count("select count(*) from COZINHA2 where IDMESA = cast(? as integer)", "703"), 1);
 
     RowSet log = db().run(QStringLiteral("select * from LOG order by ACAO"));
@@ -275,7 +275,7 @@ TEST_F(TabMaintenance, AMoveToATabThatIsNotOpenWritesNothing)
 TEST_F(TabMaintenance, TransferringQuantitiesSplitsRowsAndTheVoucherMultiplies)
 {
     seeds::openTab(db(), "000012", 6);
-    const qint64 beer = seeds::addItem(db(), "000012", "20", "CERVEJA ESPECIAL LONG NECK", D("10"), D("7.90"), 2);
+    const qint64 beer = seeds::addItem(db(), "000012", "20", "CERVEJA PREMIUM LONG NECK", D("10"), D("7.90"), 2);
     const qint64 fries = seeds::addItem(db(), "000012", "21", "BATATA", D("2"), D("12"), 4);
     seeds::openTab(db(), "000020");
     ItemTransfer t(db());
@@ -296,7 +296,7 @@ TEST_F(TabMaintenance, TransferringQuantitiesSplitsRowsAndTheVoucherMultiplies)
     EXPECT_EQ(dest.integer(u"VEND"), 2);
     EXPECT_EQ(v.lines.at(6), QStringLiteral("Garcom :6")) << "the origin tab's waiter";
     const QStringList tail = v.lines.mid(v.lines.size() - 4);
-    EXPECT_EQ(tail, (QStringList{"1,5 CERVEJA ESPECIAL LO    7,90   11,85", "2 BATATA                12,00   24,00",
+    EXPECT_EQ(tail, (QStringList{"1,5 CERVEJA PREMIUM LON    7,90   11,85", "2 BATATA                12,00   24,00",
                                  QString(38, '-'), "Total                           35,85"}));
 }
 

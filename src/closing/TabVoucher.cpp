@@ -1,0 +1,135 @@
+#include "closing/TabVoucher.h"
+
+#include "core/Globals.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+
+#include <ibase.h>
+
+namespace tabs {
+
+QString normalizeTabCode(const QString& text)
+{
+    if (const auto n = TextToInt(text))
+        return QStringLiteral("%1").arg(*n, 6, 10, QLatin1Char('0'));
+    return TrimText(text);
+}
+
+std::optional<Decimal> parseNumber(const QString& typed)
+{
+    QString t = TrimText(typed);
+    t.replace(QLatin1Char('.'), QLatin1Char(','));
+    try {
+        return Decimal::parse(t);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+int receiptFontSize()
+{
+    try {
+        if (auto f = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\fonte.INI"))) {
+            if (const auto n = TextToInt(f->line(0)))
+                return *n;
+        }
+    } catch (...) {
+    }
+    return 7;
+}
+
+QString dashes38()
+{
+    return QString(38, QLatin1Char('-'));
+}
+
+Printout voucherHead(const QString& title)
+{
+    const ctx::Company& c = ctx::company();
+    Printout p;
+    p.fontSize = receiptFontSize();
+    p.lines << title << c.CompanyName << c.CompanyAddress
+            << c.CompanyCity + QStringLiteral("  -  ") + c.CompanyState << dashes38();
+    return p;
+}
+
+qint64 openCashShift(TLogon& logon)
+{
+    const QVariant v = logon.scalar(QStringLiteral("select CAIXA from CONTCAIXA"));
+    return v.isNull() ? 0 : integerOf(v);
+}
+
+QString logTime(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("dd/MM/yy hh:mm:ss")).left(20);
+}
+
+void insertLog(TLogon& logon, const LogRow& row)
+{
+    logon.run(QStringLiteral("Insert Into Log (hora,operador,motivo,caixa,acao) values(?,?,?,?,?)"),
+              {logTime(row.when), row.operatorName.left(20), row.reason.left(19), row.cashShift,
+               row.action.left(38)});
+}
+
+bool tabExists(TLogon& logon, const QString& tab)
+{
+    return !logon.scalar(QStringLiteral("select first 1 ID from CabMesa where mesa = ?"), {tab}).isNull();
+}
+
+void openTab(TLogon& logon, const QString& tab, const QDateTime& when)
+{
+    logon.action([&] {
+        if (tabExists(logon, tab))
+            return;
+        logon.run(QStringLiteral("insert into cabmesa (id,mesa,cliente,taxa,couver,hora,data) "
+                                 "values (GEN_ID(CABMESA,1),?,1,'N','N',?,?)"),
+                  {TrimText(tab), when.time(), when.date()});
+    });
+}
+
+void rethrowErasedAsConflict(const DbError& e)
+{
+    if (e.hasCode(isc_random) && e.databaseText().contains(QLatin1String("erased record"))) {
+        std::vector<long> codes{isc_update_conflict};
+        codes.insert(codes.end(), e.codes().begin(), e.codes().end());
+        throw DbError(codes, e.databaseText(), e.sql());
+    }
+    throw e;
+}
+
+qint64 write(TLogon& logon, const QString& sql, const Params& params)
+{
+    try {
+        return logon.exec(sql, params);
+    } catch (const DbError& e) {
+        rethrowErasedAsConflict(e);
+    }
+}
+
+qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
+{
+    return write(logon, QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
+                 {quantity, id, quantity});
+}
+
+RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab)
+{
+    try {
+        return logon.run(sql, {tab});
+    } catch (const DbError& e) {
+        rethrowErasedAsConflict(e);
+    }
+}
+
+void dropEmptyItem(TLogon& logon, qint64 id)
+{
+    try {
+        logon.run(QStringLiteral("delete from mesa where id = ? and quant = 0"), {id});
+    } catch (const DbError&) {
+        // The row stays with quantity 0; the sales screen drops such rows when it reloads.
+    }
+}
+
+} // namespace tabs

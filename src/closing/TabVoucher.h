@@ -1,0 +1,83 @@
+#pragma once
+// What the tab-maintenance windows share: the table-number rule of every tab box,
+// typed numbers, the header of their vouchers, the open cash shift, the
+// cancellation audit row, opening a missing tab, and the writes of tab rows
+// inside an action.
+#include "core/Decimal.h"
+#include "db/UnitLogon.h"
+#include "platform/Printout.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <stdexcept>
+
+// A refusal of the whole action: nothing was written; the text is for the message window.
+class TabActionRefused : public std::runtime_error {
+public:
+    explicit TabActionRefused(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    QString text() const { return m_text; }
+private:
+    QString m_text;
+};
+
+namespace tabs {
+
+// "12" → "000012"; a text that is not a whole number is only trimmed ("A12").
+QString normalizeTabCode(const QString& text);
+
+// A number typed with a decimal comma ("12,5"; "12.5" too); nullopt for letters,
+// blanks or a value too large for an amount.
+std::optional<Decimal> parseNumber(const QString& typed);
+
+// Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
+int receiptFontSize();
+
+// The vouchers' common head: title, company name, address, city "  -  " state,
+// 38 dashes; at the receipt font size.
+Printout voucherHead(const QString& title);
+QString dashes38();
+
+// CAIXA of CONTCAIXA now, 0 when the table has no row.
+qint64 openCashShift(TLogon& logon);
+
+// One row of the cancellation audit (LOG), values cut to what the columns keep:
+// HORA the date dd/mm/yy and time (20), OPERADOR (20), MOTIVO (19), ACAO (38).
+struct LogRow {
+    QDateTime when;
+    QString operatorName;
+    QString reason;
+    qint64 cashShift = 0;
+    QString action;
+};
+void insertLog(TLogon& logon, const LogRow& row);
+QString logTime(const QDateTime& when);
+
+// Whether an open tab (a CABMESA row) has this number.
+bool tabExists(TLogon& logon, const QString& tab);
+// Opens a missing tab as the maintenance windows do: customer 1, no service and
+// no cover charge, the time and date given. Does nothing when it exists.
+void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
+
+// Deletes those of the rows' MESA items that hold nothing any more. Run after the
+// action that emptied them commits, each statement on its own: a row deleted
+// inside an action would make another station's waiting update of it fail
+// instead of running again.
+// Inside an action, a row that another station deleted while this one waited for
+// it ("cannot update erased record") is a conflict like any other: the action is
+// rolled back and run again, and then finds the row gone.
+[[noreturn]] void rethrowErasedAsConflict(const DbError& e);
+qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity);
+// A "select ... with lock" inside an action, and any write of tab rows, with the same rule.
+RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab);
+qint64 write(TLogon& logon, const QString& sql, const Params& params);
+
+void dropEmptyItem(TLogon& logon, qint64 id);
+template <class Rows>
+void dropEmptyItems(TLogon& logon, const Rows& rows)
+{
+    for (const auto& r : rows)
+        dropEmptyItem(logon, r.id);
+}
+
+} // namespace tabs

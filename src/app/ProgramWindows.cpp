@@ -1,8 +1,13 @@
 #include "app/ProgramWindows.h"
+#include "closing/UnitAbrFec.h"
+#include "db/UnitLogon.h"
 #include "printing/UnitSetCom.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
+
+    // Sales screen and cash shift
+    windows::registerWindow(QStringLiteral("TFormAbrFec"), [] { return std::make_unique<TFormAbrFec>(*Logon); });
 }

@@ -37,7 +37,19 @@ struct Lookup {
     QString ProductLookupCode;
 };
 
+// The sales screen's values, read by the payment, closing and delivery windows.
+// They outlive the sales screen and are loaded again each time it opens.
+struct Sales {
+    int SalesOptions = 0;        // EMPRESA.SCC5
+    int ItemOptions = 0;         // EMPRESA.SCC4
+    int CashShiftNumber = 0;     // CONTCAIXA.CAIXA; 0 = the cash is closed
+    QString CashShiftDate;       // CONTDATA.DATA of that shift, dd/mm/yy; empty when none
+    QString DeliveryManText;     // the delivery man chosen for a tab
+    int TouchAreaWidth = 0;      // screen width minus 724
+};
+
 Operator& op();
+Sales& sales();
 Company& company();
 Station& station();
 Lookup& lookup();

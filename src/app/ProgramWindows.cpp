@@ -2,6 +2,7 @@
 #include "closing/UnitAbrFec.h"
 #include "db/UnitLogon.h"
 #include "printing/UnitSetCom.h"
+#include "sales/UnitBalcao.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
@@ -10,4 +11,5 @@ void registerProgramWindows()
 
     // Sales screen and cash shift
     windows::registerWindow(QStringLiteral("TFormAbrFec"), [] { return std::make_unique<TFormAbrFec>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
 }

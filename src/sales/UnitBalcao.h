@@ -1,0 +1,73 @@
+#pragma once
+// ": Comandas :" — the sales screen: table buttons, opening a table or tab, the
+// waiter and the items, their confirmation and kitchen tickets. The rules and the
+// writes live in TabOpening, TabView, ItemEntry and ItemConfirmation; this window
+// moves the focus, shows what they give and asks what they need.
+#include "sales/ItemEntry.h"
+#include "sales/SalesSetup.h"
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace Ui { class TFormBalcao; }
+class QToolButton;
+class QWidget;
+class RibbonBar;
+class TLogon;
+
+class TFormBalcao : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormBalcao(TLogon& logon, QWidget* parent = nullptr);
+    ~TFormBalcao() override;
+
+    // What a test or a caller reads.
+    QString tabNumber() const;
+    QString dueText() const;
+    QString cashStateText() const;
+    int itemLines() const;
+    QToolButton* tableButton(int index, bool touchPanel = false) const;
+    RibbonBar* ribbon() const { return m_ribbon; }
+
+public slots:
+    void refreshTableButtons();   // every open tab on its button
+    void reloadItems();           // the item list of the tab in the table field
+    void tabFieldEntered();
+    void tabFieldLeft();          // opens or takes up the tab
+    void waiterFieldEntered();
+    void waiterFieldLeft();
+    void codeFieldEntered();
+    void codeFieldLeft();         // looks the product up
+    void confirmItem();           // [F2] Confirma
+    void searchWaiter();          // [F10]
+    void reloadCashState();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
+
+private:
+    void buildTableButtons();
+    void tableButtonClicked(QToolButton* button);
+    void setComplements(const std::vector<ComplementRow>& rows);
+    void showComplements();
+    void clearEntry();
+    void buildRibbon();
+    void ribbonAction(const QString& caption);
+    bool enterPressed(QObject* field);
+    QString message(const QString& text, const QString& buttons = QStringLiteral("1"));
+
+    std::unique_ptr<::Ui::TFormBalcao> ui;
+    TLogon& m_logon;
+    CashState m_cash;
+    QString m_tableWord;
+    std::vector<QToolButton*> m_tableButtons;   // the table-button page
+    std::vector<QToolButton*> m_sideButtons;    // the touch page's side panel
+    std::vector<ComplementRow> m_complements;
+    std::optional<ProductInfo> m_product;       // the product chosen in the code field
+    bool m_tabPending = false, m_waiterPending = false, m_codePending = false;
+    RibbonBar* m_ribbon = nullptr;
+};

@@ -3,6 +3,8 @@
 #include "db/UnitLogon.h"
 #include "printing/UnitSetCom.h"
 #include "sales/UnitBalcao.h"
+#include "sales/UnitBuscaVendedor.h"
+#include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
@@ -12,4 +14,6 @@ void registerProgramWindows()
     // Sales screen and cash shift
     windows::registerWindow(QStringLiteral("TFormAbrFec"), [] { return std::make_unique<TFormAbrFec>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormSenGarcom"), [] { return std::make_unique<TFormSenGarcom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaVendedor"), [] { return std::make_unique<TFormBuscaVendedor>(*Logon); });
 }

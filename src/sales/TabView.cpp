@@ -9,7 +9,9 @@
 
 QString tableKeyOfCaption(const QString& caption)
 {
-    const qsizetype cr = caption.indexOf(u'\r');
+    qsizetype cr = caption.indexOf(u'\r');
+    if (cr < 0)
+        cr = caption.indexOf(u'\n');
     const QString key = TrimText(cr >= 0 ? caption.left(cr) : caption);
     if (key == QLatin1String("Livre") || key == QLatin1String("LIVRE") || key == QLatin1String("."))
         return QString();

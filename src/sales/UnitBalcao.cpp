@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -54,7 +55,7 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormBalcao"));
     setWindowState(windowState() | Qt::WindowMaximized);
-    ui->confirmButton->setText(QStringLiteral("[F2]\r\nConfirma\r\nIncluir\r\nPedido"));
+    ui->confirmButton->setText(QStringLiteral("[F2] Confirma\nIncluir Pedido"));
     ui->sizeBox->hide();
     ui->quantityEdit->setText(QStringLiteral("1"));
     ui->kitchenEdit->setText(QStringLiteral("0"));
@@ -65,10 +66,13 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->itemList->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->itemList->verticalHeader()->hide();
     ui->itemList->setStyleSheet(QStringLiteral("QTableWidget { background: silver; }"));
-    const int widths[] = {75, 35, 141, 35, 55};
+    const int widths[] = {75, 48, 141, 52, 70};
     for (int c = 0; c < 5; ++c)
         ui->itemList->setColumnWidth(c, widths[c]);
-    ui->itemList->horizontalHeader()->setStretchLastSection(true);
+    ui->itemList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ui->priceEdit->setPlaceholderText(QStringLiteral("Valor"));
+    ui->addComplementButton->setText(QStringLiteral("+"));
+    ui->addComplementButton->setToolTip(QStringLiteral("Incluir Complementos"));
     ui->complementsGrid->setColumnCount(2);
     ui->complementsGrid->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Produto")});
     ui->complementsGrid->setColumnWidth(0, 30);
@@ -175,24 +179,32 @@ void TFormBalcao::reloadCashState()
 
 void TFormBalcao::buildTableButtons()
 {
-    auto build = [this](QScrollArea* area, std::vector<QToolButton*>& into, int columns) {
+    auto build = [this](QScrollArea* area, std::vector<QToolButton*>& into) {
         QWidget* content = area->widget();
-        columns = std::max(1, columns);
         for (int n = 0; n < kTableButtons; ++n) {
             auto* b = new QToolButton(content);
             b->setText(QStringLiteral("x"));
             setFree(b);
-            b->setGeometry((n % columns) * kButtonPitch, (n / columns) * kButtonPitch, kButtonSize, kButtonSize);
+            b->resize(kButtonSize, kButtonSize);
             b->setFocusPolicy(Qt::NoFocus);
             connect(b, &QToolButton::clicked, this, [this, b] { tableButtonClicked(b); });
             into.push_back(b);
         }
-        const int rows = (kTableButtons + columns - 1) / columns;
-        content->setMinimumSize(columns * kButtonPitch, rows * kButtonPitch);
+        area->viewport()->installEventFilter(this);
+        layTableButtons(area, into);
     };
-    const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry().width() : 1366;
-    build(ui->tablesArea, m_tableButtons, int(std::lround((screenWidth - 400) / double(kButtonPitch))) - 1 - 6);
-    build(ui->sideTablesArea, m_sideButtons, int(std::lround(270 / double(kButtonPitch))));
+    build(ui->tablesArea, m_tableButtons);
+    build(ui->sideTablesArea, m_sideButtons);
+}
+
+void TFormBalcao::layTableButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons)
+{
+    // as many columns as the panel shows whole; rows go down and the panel scrolls
+    const int columns = std::max(1, area->viewport()->width() / kButtonPitch);
+    for (int n = 0; n < int(buttons.size()); ++n)
+        buttons[size_t(n)]->move((n % columns) * kButtonPitch, (n / columns) * kButtonPitch);
+    const int rows = (int(buttons.size()) + columns - 1) / columns;
+    area->widget()->resize(columns * kButtonPitch, rows * kButtonPitch);
 }
 
 void TFormBalcao::refreshTableButtons()
@@ -210,7 +222,7 @@ void TFormBalcao::refreshTableButtons()
     }
     auto& shown = ui->innerPages->currentIndex() == 0 ? m_tableButtons : m_sideButtons;
     for (size_t i = 0; i < tabs.size() && i < shown.size(); ++i) {
-        shown[i]->setText(tabs[i].caption);
+        shown[i]->setText(QString(tabs[i].caption).replace(u'\r', u'\n'));
         shown[i]->setStyleSheet(QString::fromLatin1(tabs[i].preBilled ? kPreBilledStyle : kOpenStyle));
     }
 }
@@ -651,6 +663,12 @@ bool TFormBalcao::enterPressed(QObject* field)
 
 bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->tablesArea->viewport())
+            layTableButtons(ui->tablesArea, m_tableButtons);
+        else if (watched == ui->sideTablesArea->viewport())
+            layTableButtons(ui->sideTablesArea, m_sideButtons);
+    }
     switch (event->type()) {
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace Ui { class TFormBalcao; }
+class QScrollArea;
 class QToolButton;
 class QWidget;
 class RibbonBar;
@@ -51,6 +52,7 @@ protected:
 
 private:
     void buildTableButtons();
+    void layTableButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons);
     void tableButtonClicked(QToolButton* button);
     void setComplements(const std::vector<ComplementRow>& rows);
     void showComplements();

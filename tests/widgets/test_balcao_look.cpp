@@ -63,6 +63,8 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
 
 TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
 {
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);   // the program's icon theme
     const std::vector<ribbon::Picture>& all = ribbon::allPictures();
     for (const salesribbon::Button& b : salesribbon::buttons()) {
         EXPECT_NE(b.picture, ribbon::Picture::None) << b.caption;
@@ -71,4 +73,5 @@ TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
     }
     EXPECT_EQ(salesribbon::tabs(), QStringList({QStringLiteral("Comandas"), QStringLiteral("Caixa"),
                                                 QStringLiteral("Cardapio"), QStringLiteral("Configuração")}));
+    qApp->setStyleSheet(sheet);
 }

@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QIcon>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -142,6 +143,15 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         ui->waiterEdit->setEnabled(false);
     }
     buildTableButtons();
+    try {
+        buildGroupButtons();
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
+    connect(ui->searchButton, &QPushButton::clicked, this, &TFormBalcao::searchProducts);
+    ui->searchEdit->installEventFilter(this);
+    for (QScrollArea* a : {ui->categoriesArea, ui->productsArea, ui->complementButtonsArea})
+        a->viewport()->installEventFilter(this);
     ui->innerPages->setCurrentIndex(0);
     refreshTableButtons();
     ui->productNameLabel->setText(salesmsg::productName);
@@ -647,6 +657,10 @@ bool TFormBalcao::enterPressed(QObject* field)
         ui->complementEdit->setFocus();
         return true;
     }
+    if (field == ui->searchEdit) {
+        searchProducts();
+        return true;
+    }
     if (field == ui->complementEdit) {
         const QString t = ui->complementEdit->text();
         if (t.isEmpty()) {
@@ -668,6 +682,12 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
             layTableButtons(ui->tablesArea, m_tableButtons);
         else if (watched == ui->sideTablesArea->viewport())
             layTableButtons(ui->sideTablesArea, m_sideButtons);
+        else if (watched == ui->categoriesArea->viewport())
+            layButtons(ui->categoriesArea, m_groupButtons, 74, 74);
+        else if (watched == ui->productsArea->viewport())
+            layButtons(ui->productsArea, m_productButtons, 74, 74);
+        else if (watched == ui->complementButtonsArea->viewport())
+            layButtons(ui->complementButtonsArea, m_complementButtons, 74, 30);
     }
     switch (event->type()) {
     case QEvent::FocusIn: {
@@ -794,4 +814,124 @@ void TFormBalcao::ribbonAction(const QString& caption)
         refreshTableButtons();
         ui->tabNumberEdit->setFocus();
     }
+}
+
+// ---- touch buttons -------------------------------------------------------------------------------
+
+void TFormBalcao::layButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons, int width, int height)
+{
+    const int pitchX = width + 1, pitchY = height + 1;
+    const int columns = std::max(1, area->viewport()->width() / pitchX);
+    for (int n = 0; n < int(buttons.size()); ++n)
+        buttons[size_t(n)]->setGeometry((n % columns) * pitchX, (n / columns) * pitchY, width, height);
+    const int rows = (int(buttons.size()) + columns - 1) / columns;
+    area->widget()->resize(columns * pitchX, std::max(1, rows * pitchY));
+}
+
+namespace {
+QToolButton* touchButton(QWidget* parent, const QString& caption, const QString& picture)
+{
+    auto* b = new QToolButton(parent);
+    b->setText(caption);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolButtonStyle(picture.isEmpty() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
+    if (!picture.isEmpty()) {
+        b->setIcon(QIcon(picture));
+        b->setIconSize(QSize(40, 40));
+    }
+    b->setStyleSheet(QStringLiteral("QToolButton { font: 7pt 'Arial'; }"));
+    b->show();
+    return b;
+}
+} // namespace
+
+void TFormBalcao::buildGroupButtons()
+{
+    for (QToolButton* b : m_groupButtons)
+        delete b;
+    m_groupButtons.clear();
+    for (const TouchGroup& g : TouchMenu(m_logon).groups()) {
+        QToolButton* b = touchButton(ui->categoriesArea->widget(), g.caption, g.picture);
+        const QString code = g.code;
+        connect(b, &QToolButton::clicked, this, [this, code] { showGroup(code); });
+        m_groupButtons.push_back(b);
+    }
+    layButtons(ui->categoriesArea, m_groupButtons, 74, 74);
+}
+
+void TFormBalcao::fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
+                              bool complements)
+{
+    for (QToolButton* b : into)
+        delete b;
+    into.clear();
+    for (const TouchButton& t : buttons) {
+        QToolButton* b = touchButton(area->widget(), t.caption, complements ? QString() : t.picture);
+        connect(b, &QToolButton::clicked, this, [this, t, complements] {
+            if (complements)
+                touchComplement(t);
+            else
+                touchProduct(t);
+        });
+        into.push_back(b);
+    }
+    layButtons(area, into, 74, complements ? 30 : 74);
+}
+
+void TFormBalcao::showGroup(const QString& group)
+{
+    try {
+        TouchMenu menu(m_logon);
+        fillButtons(ui->productsArea, m_productButtons, menu.productsOf(group), false);
+        fillButtons(ui->complementButtonsArea, m_complementButtons, menu.complementsOf(group), true);
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
+}
+
+void TFormBalcao::searchProducts()
+{
+    const QString text = TrimText(ui->searchEdit->text());
+    if (text.isEmpty())
+        return;
+    ui->searchEdit->clear();
+    try {
+        TouchMenu menu(m_logon);
+        QString group;
+        const std::vector<TouchButton> found = menu.search(text, &group);
+        if (found.empty())
+            return;   // the buttons of the last group stay
+        fillButtons(ui->productsArea, m_productButtons, found, false);
+        fillButtons(ui->complementButtonsArea, m_complementButtons, menu.complementsOf(group, true), true);
+    } catch (const DbError& e) {
+        if (!e.isCharacterSetError())
+            dialogs().errorBox(e.message());
+    }
+}
+
+void TFormBalcao::touchProduct(const TouchButton& b)
+{
+    ui->productCodeEdit->setText(b.code);
+    m_product.reset();
+    m_codePending = true;
+    codeFieldLeft();
+    if (m_product)
+        ui->quantityEdit->setFocus();
+    else
+        ui->productCodeEdit->setFocus();
+}
+
+void TFormBalcao::touchComplement(const TouchButton& b)
+{
+    if (b.write) {
+        const QString text = TrimText(dialogs().inputBox(QStringLiteral(":: Complemento Produto ::"),
+                                                         QStringLiteral("Complemento"), QString()));
+        if (!text.isEmpty())
+            m_complements.push_back(ComplementRow{QString(), text.left(35), Decimal(0), 0});
+    } else {
+        m_complements.push_back(ComplementRow{QString(), b.caption.left(35), b.value, b.cod});
+    }
+    if (TrimText(ui->kitchenEdit->text()) == QLatin1String("0"))
+        ui->kitchenEdit->setText(QStringLiteral("1"));
+    showComplements();
 }

@@ -5,6 +5,7 @@
 // moves the focus, shows what they give and asks what they need.
 #include "sales/ItemEntry.h"
 #include "sales/SalesSetup.h"
+#include "sales/TouchMenu.h"
 
 #include <QDialog>
 #include <memory>
@@ -43,6 +44,10 @@ public slots:
     void codeFieldLeft();         // looks the product up
     void confirmItem();           // [F2] Confirma
     void searchWaiter();          // [F10]
+    void showGroup(const QString& group);       // a category button: its products and complements
+    void searchProducts();                      // the search field of the touch page
+    void touchProduct(const TouchButton& b);    // a product or kit button
+    void touchComplement(const TouchButton& b); // a complement button
     void reloadCashState();
 
 protected:
@@ -58,6 +63,10 @@ private:
     void showComplements();
     void clearEntry();
     void buildRibbon();
+    void buildGroupButtons();
+    void fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
+                     bool complements);
+    static void layButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons, int width, int height);
     void ribbonAction(const QString& caption);
     bool enterPressed(QObject* field);
     QString message(const QString& text, const QString& buttons = QStringLiteral("1"));
@@ -72,4 +81,5 @@ private:
     std::optional<ProductInfo> m_product;       // the product chosen in the code field
     bool m_tabPending = false, m_waiterPending = false, m_codePending = false;
     RibbonBar* m_ribbon = nullptr;
+    std::vector<QToolButton*> m_groupButtons, m_productButtons, m_complementButtons;
 };

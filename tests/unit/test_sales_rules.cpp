@@ -5,6 +5,7 @@
 #include "sales/SalesRibbon.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
+#include "sales/TouchMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -121,4 +122,18 @@ TEST(SalesRules, MalformedTabKeys)
     EXPECT_NE(salesribbon::normalTabKeyForm(S("ÁGUA")), S("ÁGUA"));
     EXPECT_EQ(salesribbon::normalTabKeyForm(S("000012")), S("000012"));
     EXPECT_EQ(salesribbon::normalTabKeyForm(S("BALCAO")), S("BALCAO"));
+}
+
+TEST(SalesRules, TouchButtonCaptions)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"COCA COLA", {S("COCA"), S("COLA")}},
+        {"X-TUDO ESPECIAL DA CASA", {S("X-TUDO"), S("ESPECIAL DA"), S("CASA")}},
+        {"REFRIGERANTE", {S("REFRIGERANTE")}},
+        {"SUCO DE LARANJA NATURAL 500ML", {S("SUCO DE"), S("LARANJA"), S("NATURAL"), S("500ML")}},
+        {"AAAAAA BBBBBB CCCCCC DDDDDD EEEEEE FFFFFF", {}},
+        {"   ", {}},
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(SplitButtonCaption(S(text)), lines) << text;
 }

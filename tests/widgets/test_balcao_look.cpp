@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -26,6 +27,8 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
     TestStation st;
     ScriptedDialogs script;
     st.openCashShift(1);
+    st.logon().run(QStringLiteral("insert into tipos (id, codigo, nome, ativo) values (1, 2, 'CARNES E GRELHADOS', 'S')"));
+    st.logon().run(QStringLiteral("insert into tipos (id, codigo, nome, ativo) values (2, 4, 'BEBIDAS', 'S')"));
     for (int t = 1; t <= 30; ++t)
         st.logon().run(QStringLiteral("insert into cabmesa (mesa, status, fechado) values (?, ?, '21:05:10')"),
                        {QStringLiteral("%1").arg(t, 6, 10, QLatin1Char('0')), t % 7 == 0 ? 1 : 0});
@@ -56,6 +59,10 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
         if (!dir.isEmpty()) {
             QDir().mkpath(dir);
             w.grab().save(dir + QStringLiteral("/balcao-1366x768.png"));
+            w.findChild<QTabWidget*>(QStringLiteral("innerPages"))->setCurrentIndex(1);
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+            w.grab().save(dir + QStringLiteral("/balcao-touch-1366x768.png"));
         }
     }
     qApp->setStyleSheet(sheet);

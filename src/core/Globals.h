@@ -3,6 +3,7 @@
 // They keep the names the stations' code has always used.
 
 #include <QString>
+#include <QStringList>
 
 namespace ctx {
 
@@ -46,6 +47,8 @@ struct Sales {
     QString CashShiftDate;       // CONTDATA.DATA of that shift, dd/mm/yy; empty when none
     QString DeliveryManText;     // the delivery man chosen for a tab
     int TouchAreaWidth = 0;      // screen width minus 724
+    QString TabNumber;           // the sales screen's table field, for the windows it opens
+    QStringList JuntaMesa;       // tabs paid together (filled by the payment's first window)
 };
 
 Operator& op();

@@ -13,9 +13,12 @@
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
 #include "shell/RibbonBar.h"
+#include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
+#include <QSignalBlocker>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -110,6 +113,21 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         }
         ui->complementEdit->clear();
     });
+    connect(ui->promotionBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on) {
+            ui->promotionBox->setText(QStringLiteral("Ativar Promoção"));
+            return;
+        }
+        ctx::op().CurrentRights = 0;
+        askSupervisor(m_logon);
+        if (bitSet(ctx::op().CurrentRights, 16)) {
+            ui->promotionBox->setText(QStringLiteral("Promoção Ativada"));
+            return;
+        }
+        const QSignalBlocker quiet(ui->promotionBox);
+        ui->promotionBox->setChecked(false);
+        message(salesmsg::accessDenied);
+    });
     connect(ui->innerPages, &QTabWidget::currentChanged, this, [this] { refreshTableButtons(); });
     connect(ui->mainPages, &QTabWidget::currentChanged, this, [this](int page) {
         const bool tabs = page == 0;
@@ -121,10 +139,10 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         if (tabs)
             ui->tabNumberEdit->setFocus();
     });
-    connect(ui->kitchenOrderButton, &QPushButton::clicked, this, [] { windows::open(QStringLiteral("TFormPedCozinha"), QStringLiteral("Pedido na cozinha")); });
-    connect(ui->preBillButton, &QPushButton::clicked, this, [] { windows::open(QStringLiteral("TFormFecSimples"), QStringLiteral("Fechamento para simples conferencia")); });
-    connect(ui->paymentButton, &QPushButton::clicked, this, [] { windows::open(QStringLiteral("TFormRecDin"), QStringLiteral("Recebimentos")); });
-    connect(ui->deleteItemButton, &QPushButton::clicked, this, [] { windows::open(QStringLiteral("TFormExcItemCom"), QStringLiteral("Exclui Lançamento Comanda")); });
+    connect(ui->kitchenOrderButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormPedCozinha"), QStringLiteral("Pedido na cozinha")); });
+    connect(ui->preBillButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormFecSimples"), QStringLiteral("Fechamento para simples conferencia")); });
+    connect(ui->paymentButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormRecDin"), QStringLiteral("Recebimentos")); });
+    connect(ui->deleteItemButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormExcItemCom"), QStringLiteral("Exclui Lançamento Comanda")); });
 
     buildRibbon();
     try {
@@ -720,6 +738,15 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             return enterPressed(watched);
+        if (watched == ui->waiterEdit && bitSet(salesOptions(), 32) && !key->text().isEmpty()) {
+            // one waiter per tab: a tab that has its waiter keeps him
+            try {
+                const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+                if (tab && !tab->vendedor.isEmpty())
+                    return true;
+            } catch (const DbError&) {
+            }
+        }
         break;
     }
     default:
@@ -778,6 +805,14 @@ void TFormBalcao::done(int result)
     QDialog::done(result);
 }
 
+void TFormBalcao::openWithTab(const QString& className, const QString& title)
+{
+    ctx::sales().TabNumber = ui->tabNumberEdit->text();
+    windows::open(className, title);
+    reloadItems();
+    refreshTableButtons();
+}
+
 // ---- ribbon -------------------------------------------------------------------------------
 
 void TFormBalcao::buildRibbon()
@@ -791,6 +826,7 @@ void TFormBalcao::buildRibbon()
 
 void TFormBalcao::ribbonAction(const QString& caption)
 {
+    ctx::sales().TabNumber = ui->tabNumberEdit->text();
     salesribbon::Context c;
     c.logon = &m_logon;
     c.tabNumber = ui->tabNumberEdit->text();

@@ -63,6 +63,8 @@ private:
     void showComplements();
     void clearEntry();
     void buildRibbon();
+    // A window of another area, told the tab in the table field; the tab is shown again after it.
+    void openWithTab(const QString& className, const QString& title);
     void buildGroupButtons();
     void fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
                      bool complements);

@@ -41,7 +41,7 @@ const std::vector<Button>& buttons()
         {"Comandas", "Vendas", "Reabrir Comanda", P::Reopen, "TFormReabrirCom", R::OptionElseSupervisor, 0, 256, R3, "Reabrir Comanda", true},
         {"Comandas", "Vendas", "Qtd Pessoas na mesa", P::Persons, "TFormCliMesa", R::Free, 0, 0, nullptr, ": Numero de Clientes por mesa :", true},
         {"Comandas", "Vendas", "Pagto Antecipado", P::PaymentMethod, "TFormPagaantes", R::OptionElsePrompt, 32, 16, nullptr, ".: Pagamento Parcial :. ", true},
-        {"Comandas", "Vendas", "F3 - Teclado Virtual", P::Keyboard, "TouchKeyboard1", R::Free, 0, 0, nullptr, "Teclado Virtual"},
+        {"Comandas", "Vendas", "F3 - Teclado Virtual", P::Keyboard, "@keyboard", R::Free},
         {"Comandas", "Controle", "Retornar", P::Exit, "@close", R::Free},
         {"Caixa", "Relatorios", "Abrir/Fechar Mov. do Caixa", P::CashShift, "TFormAbrFec", R::Prompt, 16, 0, R1, "Abertura e Fechamento do Movimento do Caixa"},
         {"Caixa", "Relatorios", "Imprimir Mov. Caixa", P::CashReport, "TFormFecha", R::Prompt, 64, 0, R1, "Fechamento Movimento do Caixa"},
@@ -183,6 +183,8 @@ After run(const QString& caption, const Context& c)
     try {
         if (opens == QLatin1String("@close")) {
             after.closeScreen = true;
+        } else if (opens == QLatin1String("@keyboard")) {
+            after.toggleKeyboard = true;
         } else if (opens == QLatin1String("@productSearch")) {
             ctx::lookup().ProductLookupCode.clear();
             ctx::lookup().LookupCode.clear();

@@ -60,6 +60,7 @@ struct After {
     bool reloadCash = false;
     bool refreshTabs = false;
     bool productCode = false;  // LookupCode holds a product for the code field
+    bool toggleKeyboard = false;
 };
 
 After run(const QString& caption, const Context& c);

@@ -12,6 +12,7 @@
 #include "sales/SalesRibbon.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
+#include "sales/TouchKeypad.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
@@ -145,6 +146,8 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     connect(ui->deleteItemButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormExcItemCom"), QStringLiteral("Exclui Lançamento Comanda")); });
 
     buildRibbon();
+    m_keypad = new TouchKeypad(this);
+    m_keypad->hide();
     try {
         SalesSetup setup(m_logon);
         m_tableWord = setup.loadOptions();
@@ -813,6 +816,20 @@ void TFormBalcao::openWithTab(const QString& className, const QString& title)
     refreshTableButtons();
 }
 
+void TFormBalcao::toggleKeypad()
+{
+    if (m_keypad->isVisible()) {
+        m_keypad->hide();
+        return;
+    }
+    // over the item list, beside the entry row it types into
+    const QPoint at = ui->itemList->mapTo(this, QPoint(0, 0));
+    m_keypad->adjustSize();
+    m_keypad->move(at.x(), std::max(0, std::min(at.y(), height() - m_keypad->height())));
+    m_keypad->show();
+    m_keypad->raise();
+}
+
 // ---- ribbon -------------------------------------------------------------------------------
 
 void TFormBalcao::buildRibbon()
@@ -831,6 +848,8 @@ void TFormBalcao::ribbonAction(const QString& caption)
     c.logon = &m_logon;
     c.tabNumber = ui->tabNumberEdit->text();
     const salesribbon::After after = salesribbon::run(caption, c);
+    if (after.toggleKeyboard)
+        toggleKeypad();
     if (after.closeScreen) {
         reject();
         return;

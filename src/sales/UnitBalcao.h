@@ -18,6 +18,7 @@ class QToolButton;
 class QWidget;
 class RibbonBar;
 class TLogon;
+class TouchKeypad;
 
 class TFormBalcao : public QDialog {
     Q_OBJECT
@@ -49,6 +50,7 @@ public slots:
     void touchProduct(const TouchButton& b);    // a product or kit button
     void touchComplement(const TouchButton& b); // a complement button
     void reloadCashState();
+    void toggleKeypad();           // F3: the on-screen keyboard
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,5 +85,6 @@ private:
     std::optional<ProductInfo> m_product;       // the product chosen in the code field
     bool m_tabPending = false, m_waiterPending = false, m_codePending = false;
     RibbonBar* m_ribbon = nullptr;
+    TouchKeypad* m_keypad = nullptr;
     std::vector<QToolButton*> m_groupButtons, m_productButtons, m_complementButtons;
 };

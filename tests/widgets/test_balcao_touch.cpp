@@ -59,15 +59,27 @@ TEST(BalcaoTouch, AnItemTakenByTouchAlone)
     QTest::mouseClick(captioned(w, "categoriesArea", QStringLiteral("BEBIDAS")), Qt::LeftButton);
     EXPECT_EQ(buttonsIn(w, "productsArea").size(), 200u);
 
-    // the table by its button on the touch page (opened from the field once)
+    // the table and the waiter through the on-screen keyboard (F3)
+    QTest::keyClick(&w, Qt::Key_F3);
+    auto* keypad = w.findChild<QWidget*>(QStringLiteral("TouchKeyboard1"));
+    ASSERT_TRUE(keypad && keypad->isVisible());
+    auto key = [&](const QString& caption) {
+        for (QPushButton* b : keypad->findChildren<QPushButton*>())
+            if (b->text() == caption) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                return;
+            }
+        ADD_FAILURE() << "no key " << caption.toStdString();
+    };
     script.answerMessages({QStringLiteral("S")});
     auto* tab = w.findChild<QLineEdit*>(QStringLiteral("tabNumberEdit"));
-    tab->setFocus();
-    QTest::keyClicks(tab, QStringLiteral("5"));
-    QTest::keyClick(tab, Qt::Key_Return);
-    auto* waiter = w.findChild<QLineEdit*>(QStringLiteral("waiterEdit"));
-    QTest::keyClicks(waiter, QStringLiteral("3"));
-    QTest::keyClick(waiter, Qt::Key_Return);
+    QTest::mouseClick(tab, Qt::LeftButton);
+    key(QStringLiteral("5"));
+    key(QStringLiteral("Enter"));
+    EXPECT_EQ(tab->text(), QStringLiteral("000005"));
+    key(QStringLiteral("3"));
+    key(QStringLiteral("Enter"));
+    EXPECT_TRUE(w.findChild<QLineEdit*>(QStringLiteral("productCodeEdit"))->hasFocus());
 
     QTest::mouseClick(captioned(w, "categoriesArea", QStringLiteral("CARNES")), Qt::LeftButton);
     QTest::mouseClick(captioned(w, "productsArea", QStringLiteral("PICANHA NA\nCHAPA")), Qt::LeftButton);

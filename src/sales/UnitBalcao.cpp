@@ -7,6 +7,8 @@
 #include "core/uMensagemWindow.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
 #include "sales/ItemConfirmation.h"
 #include "sales/SalesMessages.h"
 #include "sales/SalesRibbon.h"
@@ -162,6 +164,15 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     if (bitSet(salesOptions(), 1)) {
         ui->waiterEdit->setEchoMode(QLineEdit::Password);
         ui->waiterEdit->setEnabled(false);
+    }
+    try {
+        // tela.INI line 0 other than "S" widens the touch page's table panel
+        const std::optional<LineFile> tela = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\tela.INI"));
+        if (tela && tela->line(0) != QLatin1String("S")) {
+            ui->sideTablesArea->setMinimumWidth(298);
+            ui->sideTablesArea->setMaximumWidth(298);
+        }
+    } catch (const std::exception&) {
     }
     buildTableButtons();
     try {
@@ -471,6 +482,18 @@ void TFormBalcao::codeFieldEntered()
     }
 }
 
+void TFormBalcao::entryFieldEntered()
+{
+    // quantity and price belong to an open tab while the cash is open
+    try {
+        const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+        if (m_cash.number == 0 || !tab || !tab->isOpen())
+            ui->tabNumberEdit->setFocus();
+    } catch (const DbError&) {
+        ui->tabNumberEdit->setFocus();
+    }
+}
+
 void TFormBalcao::codeFieldLeft()
 {
     if (!m_codePending)
@@ -482,6 +505,14 @@ void TFormBalcao::codeFieldLeft()
     if (m_product && (typed == m_product->codigo || typed == u'*' + m_product->codigo))
         return;   // already looked up
     m_product.reset();
+    if (typed == QLatin1String("/")) {
+        ctx::lookup().LookupCode.clear();
+        windows::open(QStringLiteral("TFormFracao"), QStringLiteral("Pizza / Meio a Meio"));
+        typed = TrimText(ctx::lookup().LookupCode);
+        ui->productCodeEdit->setText(typed);
+        if (typed.isEmpty() || typed.startsWith(u'/'))
+            return;   // several flavours are priced by the multi-flavour rule
+    }
     if (typed == QLatin1String("C")) {
         ui->productCodeEdit->clear();
         ui->kitchenOrderButton->click();
@@ -721,6 +752,8 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
             waiterFieldEntered();
         else if (watched == ui->productCodeEdit)
             codeFieldEntered();
+        else if (watched == ui->quantityEdit || watched == ui->priceEdit)
+            entryFieldEntered();
         break;
     }
     case QEvent::FocusOut: {

@@ -43,6 +43,7 @@ public slots:
     void waiterFieldLeft();
     void codeFieldEntered();
     void codeFieldLeft();         // looks the product up
+    void entryFieldEntered();     // quantity or price
     void confirmItem();           // [F2] Confirma
     void searchWaiter();          // [F10]
     void showGroup(const QString& group);       // a category button: its products and complements

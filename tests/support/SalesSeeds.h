@@ -11,6 +11,8 @@ class TestStation;
 namespace seeds {
 
 struct Product {
+    Product(QString c, QString n, Decimal p, QString k = QStringLiteral("0"), int g = 1)
+        : code(std::move(c)), name(std::move(n)), price(p), kitchen(std::move(k)), group(g) {}
     QString code, name;
     Decimal price;
     QString kitchen = QStringLiteral("0");

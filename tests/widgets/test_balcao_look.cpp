@@ -49,8 +49,9 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
             ASSERT_TRUE(c) << name;
             const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
             EXPECT_TRUE(w.rect().contains(r)) << name << " at " << r.y() << "+" << r.height();
-            if (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
+            if (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c)) {
                 EXPECT_GE(c->height(), 36) << name;
+            }
         }
         EXPECT_EQ(w.tableButton(0)->size(), QSize(65, 65));
         EXPECT_EQ(w.tableButton(0)->text(), QStringLiteral("000001"));

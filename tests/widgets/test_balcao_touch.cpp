@@ -53,7 +53,7 @@ TEST(BalcaoTouch, AnItemTakenByTouchAlone)
     w.resize(1366, 768);
     w.show();
     QApplication::setActiveWindow(&w);
-    QTest::qWaitForWindowActive(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(buttonsIn(w, "categoriesArea").size(), 2u);
 
     QTest::mouseClick(captioned(w, "categoriesArea", QStringLiteral("BEBIDAS")), Qt::LeftButton);

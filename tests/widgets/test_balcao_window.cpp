@@ -28,7 +28,7 @@ void showActive(QWidget& w)
     w.show();
     QApplication::setActiveWindow(&w);
     w.activateWindow();
-    QTest::qWaitForWindowActive(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
 }
 
 void type(QLineEdit* field, const QString& text)

@@ -49,8 +49,9 @@ TEST(WaiterWindows, PasswordWindowGivesTheCodeOnlyForTheRightPassword)
         } else {
             EXPECT_EQ(script.messages.size(), size_t(before)) << c.code;
         }
-        if (QString::fromLatin1(c.code) == QLatin1String("3"))
+        if (QString::fromLatin1(c.code) == QLatin1String("3")) {
             EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("nameLabel"))->text(), QStringLiteral("JOAO DA SILV"));
+        }
         edit(w, "passwordEdit")->setText(QString::fromUtf8(c.password));
         w.confirm();
         EXPECT_EQ(ctx::lookup().LookupCode, QString::fromLatin1(c.lookup)) << c.code << " " << c.password;
@@ -96,7 +97,7 @@ TEST(WaiterWindows, WithTheWaiterPasswordOptionTheCodeFieldAsksForIt)
     TFormBalcao w(st.logon());
     w.show();
     QApplication::setActiveWindow(&w);
-    QTest::qWaitForWindowActive(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_FALSE(edit(w, "waiterEdit")->isEnabled());
     script.answerMessages({QStringLiteral("S")});
     edit(w, "tabNumberEdit")->setFocus();

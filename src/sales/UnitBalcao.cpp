@@ -16,6 +16,7 @@
 #include "sales/TabView.h"
 #include "sales/TouchKeypad.h"
 #include "shell/RibbonBar.h"
+#include "shell/UnSenha.h"
 #include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
 
@@ -64,6 +65,8 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     setWindowState(windowState() | Qt::WindowMaximized);
     ui->confirmButton->setText(QStringLiteral("[F2] Confirma\nIncluir Pedido"));
     ui->sizeBox->hide();
+    upperCaseWhileTyping(ui->tabNumberEdit);
+    upperCaseWhileTyping(ui->productCodeEdit);
     ui->quantityEdit->setText(QStringLiteral("1"));
     ui->kitchenEdit->setText(QStringLiteral("0"));
     ui->itemList->setColumnCount(5);

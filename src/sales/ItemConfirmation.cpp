@@ -222,16 +222,12 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     const QDateTime now = QDateTime::currentDateTime();
 
     r.status = m_logon.action([&] {
+        // the tab row is held until the commit: a pre-bill of another station waits for this item
         RowSet tab = m_logon.run(QStringLiteral(
-            "select first 1 me.id, me.mesa, me.status, me.edely, cl.nome from cabmesa me "
-            "left join clientes cl on cl.codigo = me.cliente where me.mesa = ? order by me.id"), {r.tabKey});
+            "select first 1 id, mesa, status, edely, cliente from cabmesa where mesa = ? order by id with lock"), {r.tabKey});
         if (!tab.first())
             return S::TabNotFound;
-        // the tab row is held until the commit: a pre-bill of another station waits for this item
-        RowSet held = m_logon.run(QStringLiteral("select status from cabmesa where id = ? with lock"), {tab.integer(u"ID")});
-        if (!held.first())
-            return S::TabNotFound;
-        if (held.integer(u"STATUS") == 1)
+        if (tab.integer(u"STATUS") == 1)
             return S::TabClosed;
         r.itemKey = m_logon.GenId(QStringLiteral("ACOMBALCAO"));
         const QString mesa = tab.text(u"MESA");
@@ -255,7 +251,9 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         if (oneByOne) {
             ticket.tabKey = mesa;
             ticket.when = now;
-            ticket.customer = TrimText(tab.text(u"EDELY")) == QLatin1String("S") ? tab.text(u"NOME") : QString();
+            ticket.customer = TrimText(tab.text(u"EDELY")) == QLatin1String("S")
+                ? textOf(m_logon.scalar(QStringLiteral("select first 1 nome from clientes where codigo = ?"), {tab.integer(u"CLIENTE")}))
+                : QString();
             const QString summary = complementSummary(complementNames).left(28);
             for (int i = 0; i < monitorSlots; ++i) {
                 m_logon.run(QStringLiteral("Insert Into cozinha2 (id,idmesa,grupo,hora,mesa,garcom,caixa,produto,quant,compl) "

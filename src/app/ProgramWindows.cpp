@@ -1,5 +1,6 @@
 #include "app/ProgramWindows.h"
 #include "closing/GAVTeste1.h"
+#include "closing/UnitAbrFec.h"
 #include "closing/UnitCliMesa.h"
 #include "closing/UnitComGar.h"
 #include "closing/UnitConsumacao.h"
@@ -35,6 +36,9 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
+#include "sales/UnitBalcao.h"
+#include "sales/UnitBuscaVendedor.h"
+#include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
 
 void registerProgramWindows()
@@ -85,4 +89,9 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMudaMesa"), [] { return std::make_unique<TFormMudaMesa>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormExcCom"), [] { return std::make_unique<TFormExcCom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormExcItemCom"), [] { return std::make_unique<TFormExcItemCom>(*Logon); });
+    // Sales screen and cash shift
+    windows::registerWindow(QStringLiteral("TFormAbrFec"), [] { return std::make_unique<TFormAbrFec>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormSenGarcom"), [] { return std::make_unique<TFormSenGarcom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaVendedor"), [] { return std::make_unique<TFormBuscaVendedor>(*Logon); });
 }

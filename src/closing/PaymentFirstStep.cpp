@@ -5,7 +5,7 @@
 #include "db/UnitLogon.h"
 #include "platform/Win1252.h"
 
-QString normaliseTabKey(const QString& typed)
+QString paymentTabKey(const QString& typed)
 {
     const QString t = typed.trimmed();
     if (t.isEmpty())
@@ -36,7 +36,7 @@ bool isDeliveryTab(const QString& tab)
 
 ChargeSwitches PaymentFirstStep::presets(const QString& typedTab)
 {
-    const QString tab = normaliseTabKey(typedTab);
+    const QString tab = paymentTabKey(typedTab);
     const ClosingSettings settings = ClosingSettings::load();
     ChargeSwitches s;
     RowSet rs;
@@ -58,7 +58,7 @@ ChargeSwitches PaymentFirstStep::presets(const QString& typedTab)
 
 void PaymentFirstStep::tabChanged(const QString& tab, ChargeSwitches& s)
 {
-    const QString key = normaliseTabKey(tab);
+    const QString key = paymentTabKey(tab);
     if (!storableTabKey(key))
         return;
     RowSet rs = m_logon.run(QStringLiteral("select first 1 STATUS, COUVER, TAXA from CABMESA where MESA = ?"), {key});
@@ -70,8 +70,8 @@ void PaymentFirstStep::tabChanged(const QString& tab, ChargeSwitches& s)
 
 bool PaymentFirstStep::confirm(const QString& tab, const QString& cover, const QString& service)
 {
-    if (!storableTabKey(normaliseTabKey(tab)))
+    if (!storableTabKey(paymentTabKey(tab)))
         return false;
     return m_logon.exec(QStringLiteral("update CABMESA set TAXA = ?, COUVER = ? where MESA = ?"),
-                        {normaliseSwitch(service), normaliseSwitch(cover), normaliseTabKey(tab)}) > 0;
+                        {normaliseSwitch(service), normaliseSwitch(cover), paymentTabKey(tab)}) > 0;
 }

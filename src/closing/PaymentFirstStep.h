@@ -5,9 +5,9 @@
 
 class TLogon;
 
-// A table or tab number as typed: a whole number becomes six digits ("000012"),
+// A table or tab number as the payment windows read it: a whole number becomes six digits ("000012"),
 // anything else is only trimmed, and an empty one is "0".
-QString normaliseTabKey(const QString& typed);
+QString paymentTabKey(const QString& typed);
 // A key the CABMESA table can hold (at most 30 characters the database's
 // character set has); any other key names no tab.
 bool storableTabKey(const QString& tab);

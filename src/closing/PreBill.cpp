@@ -29,7 +29,7 @@ PreBillFields PreBill::defaults(const QString& typedTab)
     const ClosingSettings settings = ClosingSettings::load();
     f.cover = settings.coverPerPerson.roundTo(2).isZero() ? S("N") : S("S");
     f.service = settings.servicePercent.roundTo(2).isZero() ? S("N") : S("S");
-    const QString tab = normaliseTabKey(typedTab);
+    const QString tab = paymentTabKey(typedTab);
     if (isDeliveryTab(tab))
         f.cover = f.service = S("N");
     RowSet rs;
@@ -48,7 +48,7 @@ PreBillFields PreBill::defaults(const QString& typedTab)
 PreBillOutcome PreBill::run(PreBillFields f)
 {
     PreBillOutcome out;
-    const QString tab = normaliseTabKey(f.tab);
+    const QString tab = paymentTabKey(f.tab);
     const bool delivery = f.delivery.trimmed().toUpper() == QLatin1String("S");
     const ClosingSettings settings = ClosingSettings::load();
     const auto discount = parseAmountText(f.discount);

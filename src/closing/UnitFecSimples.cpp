@@ -58,7 +58,7 @@ void TFormFecSimples::setTab(const QString& tab, const QString& caption)
     m_ui->tabEdit->setFocus();
 }
 
-void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(normaliseTabKey(m_ui->tabEdit->text())); }
+void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(paymentTabKey(m_ui->tabEdit->text())); }
 
 void TFormFecSimples::personsLeft()
 {

@@ -54,7 +54,7 @@ void TFormRecDin::showSwitches()
 
 void TFormRecDin::tabLeft()
 {
-    m_ui->tabEdit->setText(normaliseTabKey(m_ui->tabEdit->text()));
+    m_ui->tabEdit->setText(paymentTabKey(m_ui->tabEdit->text()));
     m_switches.cover = m_ui->coverSwitchEdit->text();
     m_switches.service = m_ui->serviceSwitchEdit->text();
     try {
@@ -67,7 +67,7 @@ void TFormRecDin::tabLeft()
 
 void TFormRecDin::confirm()
 {
-    const QString tab = normaliseTabKey(m_ui->tabEdit->text());
+    const QString tab = paymentTabKey(m_ui->tabEdit->text());
     m_ui->tabEdit->setText(tab);
     try {
         m_step.confirm(tab, m_ui->coverSwitchEdit->text(), m_ui->serviceSwitchEdit->text());

@@ -3,6 +3,7 @@
 // They keep the names the stations' code has always used.
 
 #include <QString>
+#include <QStringList>
 
 namespace ctx {
 
@@ -37,7 +38,21 @@ struct Lookup {
     QString ProductLookupCode;
 };
 
+// The sales screen's values, read by the payment, closing and delivery windows.
+// They outlive the sales screen and are loaded again each time it opens.
+struct Sales {
+    int SalesOptions = 0;        // EMPRESA.SCC5
+    int ItemOptions = 0;         // EMPRESA.SCC4
+    int CashShiftNumber = 0;     // CONTCAIXA.CAIXA; 0 = the cash is closed
+    QString CashShiftDate;       // CONTDATA.DATA of that shift, dd/mm/yy; empty when none
+    QString DeliveryManText;     // the delivery man chosen for a tab
+    int TouchAreaWidth = 0;      // screen width minus 724
+    QString TabNumber;           // the sales screen's table field, for the windows it opens
+    QStringList JuntaMesa;       // tabs paid together (filled by the payment's first window)
+};
+
 Operator& op();
+Sales& sales();
 Company& company();
 Station& station();
 Lookup& lookup();

@@ -461,6 +461,9 @@ const std::vector<Index>& indexes()
     static const std::vector<Index> all = {
         // tabs and their items, kitchen rows
         {"IX_CABMESA_MESA", "CABMESA", "MESA"},
+        // one open tab per key: two stations opening one table share its tab; a
+        // database that already holds two tabs under one key gets it when they are gone
+        {"UX_CABMESA_MESA", "CABMESA", "MESA", true},
         {"IX_MESA_MESA", "MESA", "MESA"},
         {"IX_MESA_IDMESA", "MESA", "IDMESA"},
         {"IX_ACOMPMESA_IDMESA", "ACOMPMESA", "IDMESA"},
@@ -497,8 +500,9 @@ const std::vector<Index>& indexes()
 
 QString createIndexSql(const Index& i)
 {
-    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-        .arg(QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+        .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(),
+             QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
 }
 
 QString createTriggerSql(const Table& t)

@@ -68,6 +68,7 @@ struct Index {
     const char* name;
     const char* table;
     const char* columns;            // "CODIGO" or "CODIGO, DATA"
+    bool unique = false;            // a unique key: the start-up upgrade adds it once the rows allow
 };
 // Every index, in a stable order; new databases get them and the start-up upgrade
 // adds those missing.

@@ -60,6 +60,19 @@ const std::vector<Row>& table()
         {P::Loyalty, "rating"},
         {P::Backup, "document-save-all"},
         {P::Exit, "application-exit"},
+        {P::Delivery, "mail-send"},
+        {P::Search, "system-search"},
+        {P::Refresh, "view-refresh"},
+        {P::Transfer, "go-jump"},
+        {P::Reopen, "edit-undo"},
+        {P::Persons, "view-process-users"},
+        {P::Keyboard, "input-keyboard"},
+        {P::Reservation, "view-calendar-upcoming-events"},
+        {P::Menu, "view-media-playlist"},
+        {P::QrCode, "code-context"},
+        {P::Scale, "scanner"},
+        {P::Numbering, "view-sort-ascending"},
+        {P::Preview, "document-preview"},
     };
     return rows;
 }

@@ -57,6 +57,19 @@ enum class Picture {
     Loyalty,        // loyalty points
     Backup,         // backup and restore
     Exit,           // leaving the program or the screen
+    Delivery,       // delivery orders
+    Search,         // searching products or customers
+    Refresh,        // showing the latest state again
+    Transfer,       // moving items or tabs
+    Reopen,         // reopening what was closed
+    Persons,        // persons at a table
+    Keyboard,       // the on-screen keyboard
+    Reservation,    // table reservations
+    Menu,           // the digital menu
+    QrCode,         // table QR cards
+    Scale,          // the scale
+    Numbering,      // order numbering
+    Preview,        // showing closed bills
 };
 
 // Name of the picture in the icon theme (empty for None).

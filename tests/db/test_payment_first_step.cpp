@@ -54,9 +54,9 @@ TEST(PaymentFirstStep, PresetsFromSettingsOrThePreBilledTab)
 
 TEST(PaymentFirstStep, KeysAndSwitchesAreNormalised)
 {
-    EXPECT_EQ(normaliseTabKey(S("12")), S("000012"));
-    EXPECT_EQ(normaliseTabKey(S(" A1 ")), S("A1"));
-    EXPECT_EQ(normaliseTabKey(S("")), S("0"));
+    EXPECT_EQ(paymentTabKey(S("12")), S("000012"));
+    EXPECT_EQ(paymentTabKey(S(" A1 ")), S("A1"));
+    EXPECT_EQ(paymentTabKey(S("")), S("0"));
     EXPECT_EQ(normaliseSwitch(S(" n ")), S("N"));
     EXPECT_EQ(normaliseSwitch(S("SIM")), S("S"));
     EXPECT_EQ(normaliseSwitch(S("")), S("S"));

@@ -1,0 +1,71 @@
+#pragma once
+// The cash shift: the one counter every sale, payment and cash row carries.
+// CONTCAIXA holds one row whose CAIXA is the open shift (0 = closed) and whose
+// NUMEDADOR is the highest number issued; CONTDATA has one row per opening.
+// Opening, closing and reopening are each one action with their HISTORICO row:
+// either all of it is written or nothing is.
+
+#include "core/Decimal.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class TLogon;
+
+namespace cashshift {
+
+// The window's messages, in one place.
+namespace msg {
+inline const QString title = QStringLiteral("ATENÇÃO");
+inline const QString fillFields = QStringLiteral("|        Preencha os Campos Data e Valor       |");
+inline const QString alreadyOpen = QStringLiteral("|         Caixa ja aberto...          |");
+inline const QString alreadyClosed = QStringLiteral("|         Caixa ja Fechado...          |");
+inline const QString opened = QStringLiteral("|             Foi Aberto Novo Caixa             |");
+inline const QString closed = QStringLiteral("|             O Caixa foi Fechado             |");
+inline const QString noSuchShift = QStringLiteral("|   Movimento de Caixa não localizado...   |");
+inline const QString notOpened = QStringLiteral("|   O Caixa não foi aberto:   |");
+inline const QString stateOpen = QStringLiteral("Caixa Aberto");
+inline const QString stateClosed = QStringLiteral("Caixa Fechado");
+QString openTabsQuestion(int count);   // "| Existe(m) n comanda(s) s/fechar!" ...
+QString floatEntryError(const QString& text);
+} // namespace msg
+
+inline const QString abriuCaixa = QStringLiteral("Abriu Caixa");
+inline const QString fechouCaixa = QStringLiteral("Fechou Caixa");
+inline const QString reabriuCaixa = QStringLiteral("Reabriu Caixa");
+
+// The opening float as typed ("150,50"; a point counts as the comma). nullopt for
+// anything that is not a plain non-negative amount that NUMERIC(15,3) can hold.
+std::optional<Decimal> parseOpeningFloat(const QString& text);
+// The number shown beside "Movimento de Caixa N.": seven digits, empty when closed.
+QString shiftNumberText(int number);
+
+} // namespace cashshift
+
+class CashShift {
+public:
+    explicit CashShift(TLogon& logon) : m_logon(logon) {}
+
+    // CAIXA of CONTCAIXA; 0 when closed or when there is no row yet.
+    int openNumber();
+    // DATA of the CONTDATA row of that shift as dd/mm/yy; empty when there is none.
+    QString dateOf(int number);
+    // Rows of CABMESA: open tables and tabs of every station.
+    int openTabs();
+
+    enum class Result { Done, AlreadyOpen, AlreadyClosed, NoSuchShift };
+
+    // Issues the next number after the highest issued, writes its CONTDATA row and
+    // the "Abriu Caixa" row. The operator's name is cut to its column. DbError on a
+    // database failure (nothing written).
+    Result open(const QDate& date, const Decimal& openingFloat, const QString& operatorName,
+                const QString& authoriser, int* number = nullptr);
+    // CAIXA := 0 and "Fechou Caixa".
+    Result close(const QString& authoriser);
+    // Reopens an earlier shift (one that has its CONTDATA row) and writes "Reabriu Caixa".
+    Result reopen(int number, const QString& authoriser);
+
+private:
+    TLogon& m_logon;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// Confirming one item of a tab ("Confirma", F2): the checks, the MESA row with
+// its ACOMPMESA rows and, when the station prints tickets one by one, the
+// kitchen ticket or its kitchen-monitor rows, all written as one action. The
+// ticket is composed inside and printed after the commit; then only the item
+// printed is marked as sent (by its own key), so items another station added
+// meanwhile still reach the kitchen.
+
+#include "core/Decimal.h"
+#include "platform/Printout.h"
+#include "sales/ItemEntry.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class TLogon;
+
+struct ItemDraft {
+    QString tabKey;          // the table field
+    QString waiter;          // the waiter field
+    QString code;            // the product code field (a kit as "*" + code)
+    QString quantity;        // as typed
+    QString price;           // unit price as shown ("12,50"); empty: the product's
+    QString kitchen;         // kitchen number "0".."5"
+    QString name;            // the product name; empty while the prompt shows
+    QString sizeText;        // chosen size, when the product has size prices
+    bool promotion = false;
+    std::vector<ComplementRow> complements;
+};
+
+struct ConfirmResult {
+    enum class Status {
+        Stored, CashClosed, NoTab, NoWaiter, NoProduct, ProductNotFound, InvalidPrice,
+        TabClosed, TabNotFound,
+    };
+    Status status = Status::Stored;
+    QString tabKey;              // normalised
+    qint64 itemKey = 0;          // MESA.IDMESA
+    qint64 itemId = 0;           // MESA.ID
+    int ticketJobs = 0;          // jobs sent to printers or ports
+    int monitorRows = 0;         // COZINHA2 rows written
+    bool pending = false;        // the item waits for the kitchen order
+    QString printError;          // a ticket that could not be printed (the item stays pending)
+    Printout ticket;             // the composed ticket, when there is one
+};
+
+// The message of a status that stops the confirmation (empty for none).
+QString confirmMessage(ConfirmResult::Status status);
+
+// The lines of a one-item kitchen ticket.
+struct TicketData {
+    int orderNumber = 1;
+    QString tableWord, tabKey, customer, waiterCode, waiterName;
+    QDateTime when;
+    Decimal quantity;
+    QString name;
+    QStringList complements;
+    int feedLines = 7;
+};
+QStringList composeKitchenTicket(const TicketData& t);
+// "(A/B/)" of the complements, empty when there are none.
+QString complementSummary(const QStringList& complements);
+
+class ItemConfirmation {
+public:
+    ItemConfirmation(TLogon& logon, int salesOptions, int cashShiftNumber)
+        : m_logon(logon), m_salesOptions(salesOptions), m_cashShift(cashShiftNumber) {}
+
+    ConfirmResult confirm(const ItemDraft& draft);
+
+private:
+    TLogon& m_logon;
+    int m_salesOptions;
+    int m_cashShift;
+};
+
+// Kitchen order number of this station (pedido.INI line 0): 1 when missing.
+int nextKitchenOrderNumber();
+void saveKitchenOrderNumber(int number);

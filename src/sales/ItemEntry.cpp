@@ -1,0 +1,132 @@
+#include "sales/ItemEntry.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+
+std::optional<qint64> wholeNumber(const QString& text)
+{
+    const QString t = TrimText(text);
+    if (t.isEmpty() || t.size() > 18)
+        return std::nullopt;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (!t[i].isDigit() && !(i == 0 && t[i] == u'-'))
+            return std::nullopt;
+    bool ok = false;
+    const qint64 v = t.toLongLong(&ok);
+    return ok ? std::optional<qint64>(v) : std::nullopt;
+}
+
+Decimal quantityOrOne(const QString& text)
+{
+    try {
+        const std::optional<Decimal> d = Decimal::parse(TrimText(text));
+        if (d && *d > Decimal(0) && *d < Decimal(1'000'000))
+            return *d;
+    } catch (const std::exception&) {
+    }
+    return Decimal(1);
+}
+
+std::optional<ScaleLabel> parseScaleLabel(const QString& code)
+{
+    const QString t = TrimText(code);
+    if (t.size() != 13 || t[0] != u'2')
+        return std::nullopt;
+    const std::optional<qint64> weight = wholeNumber(t.mid(7, 5));
+    if (!weight || *weight < 0)
+        return std::nullopt;
+    QString product = t.mid(1, 6);
+    if (const std::optional<qint64> n = wholeNumber(product))
+        product = FormatFloat(u"000000", Decimal(*n));
+    return ScaleLabel{product, Decimal::fromThousandths(*weight)};
+}
+
+QString normaliseProductCode(const QString& typed)
+{
+    QString t = TrimText(StripAccents(typed));
+    if (t.startsWith(u'*'))
+        t = TrimText(t.mid(1, 14));
+    if (t.size() < 6) {
+        if (const std::optional<qint64> n = wholeNumber(t))
+            t = FormatFloat(u"000000", Decimal(*n));
+    }
+    return t;
+}
+
+std::optional<ProductInfo> ItemEntry::findProduct(const QString& code)
+{
+    RowSet rs = m_logon.run(QStringLiteral(
+        "select first 1 codigo, nome, valor, cubagem, clas, classe, composicao, juntar, vgrande, vfamilia, vpequena "
+        "from produtos where codigo = ? order by id"), {code});
+    if (!rs.first())
+        return std::nullopt;
+    ProductInfo p;
+    p.codigo = TrimText(rs.text(u"CODIGO"));
+    p.nome = rs.text(u"NOME");
+    p.valor = rs.decimal(u"VALOR");
+    p.cubagem = rs.decimal(u"CUBAGEM");
+    p.clas = TrimText(rs.text(u"CLAS"));
+    p.classe = rs.integer(u"CLASSE");
+    p.composicao = TrimText(rs.text(u"COMPOSICAO"));
+    p.juntar = TrimText(rs.text(u"JUNTAR"));
+    p.hasSizes = rs.decimal(u"VGRANDE") > Decimal(0) || rs.decimal(u"VFAMILIA") > Decimal(0)
+        || rs.decimal(u"VPEQUENA") > Decimal(0);
+    return p;
+}
+
+std::vector<ComplementRow> ItemEntry::complementsOf(const ProductInfo& product)
+{
+    std::vector<ComplementRow> rows;
+    RowSet rs = m_logon.run(QStringLiteral("select nome, valor from complemento where grupo = ? order by id"),
+                            {product.classe});
+    while (rs.next()) {
+        ComplementRow r;
+        r.flag = QStringLiteral("X");
+        r.valor = rs.decimal(u"VALOR");
+        const QString value = FormatFloat(u"0.00", r.valor);
+        r.produto = value == QLatin1String("0,00") ? rs.text(u"NOME") : rs.text(u"NOME") + u' ' + value;
+        rows.push_back(r);
+    }
+    const std::vector<ComplementRow> own = accompanimentsOf(product.codigo);
+    rows.insert(rows.end(), own.begin(), own.end());
+    return rows;
+}
+
+std::vector<ComplementRow> ItemEntry::accompanimentsOf(const QString& code)
+{
+    std::vector<ComplementRow> rows;
+    RowSet rs = m_logon.run(QStringLiteral("select produto from acompanha where codigo = ? order by id"), {code});
+    while (rs.next()) {
+        ComplementRow r;
+        r.flag = QStringLiteral("X");
+        r.produto = rs.text(u"PRODUTO");
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+std::optional<QString> ItemEntry::waiterName(qint64 code)
+{
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 nome from vendedor where codigo = ? order by id"), {code});
+    if (!rs.first())
+        return std::nullopt;
+    return rs.text(u"NOME");
+}
+
+std::optional<qint64> ItemEntry::checkWaiterPassword(const QString& code, const QString& password)
+{
+    const std::optional<qint64> c = wholeNumber(code);
+    if (!c || password.size() > 10)
+        return std::nullopt;
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 codigo from vendedor where coalesce(cep, '') = ? and codigo = ?"),
+                            {password, *c});
+    if (!rs.first())
+        return std::nullopt;
+    return *c;
+}
+
+void ItemEntry::setTabWaiter(const QString& tabKey, qint64 code)
+{
+    m_logon.run(QStringLiteral("update cabmesa set vendedor = ? where mesa = ?"), {code, tabKey});
+}

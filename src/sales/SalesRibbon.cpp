@@ -1,0 +1,244 @@
+#include "sales/SalesRibbon.h"
+
+#include "core/FormatFloat.h"
+#include "core/Globals.h"
+#include "core/uMensagem.h"
+#include "core/uMensagemWindow.h"
+#include "db/UnitLogon.h"
+#include "platform/Dialogs.h"
+#include "sales/ItemConfirmation.h"
+#include "sales/SalesMessages.h"
+#include "shell/RibbonBar.h"
+#include "shell/UnitAcessos.h"
+#include "shell/WindowRegistry.h"
+
+#include <QToolButton>
+
+namespace salesribbon {
+
+namespace {
+using P = ribbon::Picture;
+using R = Rule;
+
+bool has(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
+
+const char* R1 = "       Acesso não autorizado         ";
+const char* R2 = "|    Acesso não autorizado...     |";
+const char* R3 = "|      Acesso não autorizado     |";
+const char* R4 = "     Usuario não autorizado      ";
+} // namespace
+
+const std::vector<Button>& buttons()
+{
+    static const std::vector<Button> list = {
+        {"Comandas", "Vendas", "Pedido Delivery", P::Delivery, "TFormPedDelivery", R::Free, 0, 0, nullptr, "Pedido Delivery"},
+        {"Comandas", "Vendas", "Pesquisa Produtos", P::Search, "@productSearch", R::Free, 0, 0, nullptr, nullptr, true},
+        {"Comandas", "Vendas", "Atualiza Tablet", P::Refresh, "@refresh", R::Free, 0, 0, nullptr, nullptr, true},
+        {"Comandas", "Vendas", "Excluir Comanda", P::Cancel, "TFormExcCom", R::OptionElsePrompt, 512, 2, R1, "Excluir Comanda", true},
+        {"Comandas", "Vendas", "Reimprimir Cozinha", P::Print, "TFormReCozinha", R::TabNumber, 0, 0, nullptr, "Reimprimir Cozinha"},
+        {"Comandas", "Vendas", "Transferência Produtos", P::Transfer, "TFormMudMes", R::OptionElsePrompt, 4096, 4, R2, "Mudança de Mesa", true},
+        {"Comandas", "Vendas", "Troca Cliente  de Mesa", P::Transfer, "TFormMudaMesa", R::OptionElsePrompt, 4096, 8, R2, ": Troca de Mesa :", true},
+        {"Comandas", "Vendas", "Reabrir Comanda", P::Reopen, "TFormReabrirCom", R::OptionElseSupervisor, 0, 256, R3, "Reabrir Comanda", true},
+        {"Comandas", "Vendas", "Qtd Pessoas na mesa", P::Persons, "TFormCliMesa", R::Free, 0, 0, nullptr, ": Numero de Clientes por mesa :", true},
+        {"Comandas", "Vendas", "Pagto Antecipado", P::PaymentMethod, "TFormPagaantes", R::OptionElsePrompt, 32, 16, nullptr, ".: Pagamento Parcial :. ", true},
+        {"Comandas", "Vendas", "F3 - Teclado Virtual", P::Keyboard, "@keyboard", R::Free},
+        {"Comandas", "Controle", "Retornar", P::Exit, "@close", R::Free},
+        {"Caixa", "Relatorios", "Abrir/Fechar Mov. do Caixa", P::CashShift, "TFormAbrFec", R::Prompt, 16, 0, R1, "Abertura e Fechamento do Movimento do Caixa"},
+        {"Caixa", "Relatorios", "Imprimir Mov. Caixa", P::CashReport, "TFormFecha", R::Prompt, 64, 0, R1, "Fechamento Movimento do Caixa"},
+        {"Caixa", "Relatorios", "Fec.Tipo Pagamento", P::DayReport, "TFormFecDiaPag", R::Prompt, 16, 0, R1, "Fechamento por Tipo de Pagamento"},
+        {"Caixa", "Relatorios", "Despesas do Caixa", P::Expenses, "@expenses", R::LoginElsePrompt, 32, 0, R1, "Despesas do Caixa"},
+        {"Caixa", "Relatorios", "Sangria Reforço de Caixa", P::StockMove, "@withdrawal", R::Prompt, 32, 0, R1, "Sangria e Reforço"},
+        {"Caixa", "Relatorios", "Reimprimir comanda finalizada", P::Print, "TFormReCupom", R::Free, 0, 0, nullptr, "Reimprimir comanda finalizada"},
+        {"Caixa", "Relatorios", "Relatório Cancelamentos", P::Cancel, "TFormRelCan", R::Free, 0, 0, nullptr, "Relatório de Cancelamentos de Comandas/ Itens"},
+        {"Caixa", "Relatorios", "Comissao por venda", P::Commission, "TFormComGar", R::OperatorSupervisor, 0, 0, R4, "Relatorio de Comissão"},
+        {"Caixa", "Relatorios", "Cadastro de Clientes", P::Customer, "TFormCliente", R::LoginElsePrompt, 8, 0, R1, "Cadastro de Clientes"},
+        {"Caixa", "Relatorios", "Pesquisa Cliente", P::Search, "TFormBusca", R::Free, 0, 0, nullptr, "Pesquisa Cliente"},
+        {"Caixa", "Relatorios", "Ponto Fidelidade", P::Loyalty, "TFormFidelidade", R::Prompt, 16, 0, R1, "Ponto Fidelidade"},
+        {"Caixa", "Relatorios", "Reserva de Mesa", P::Reservation, "TFormReserva", R::Free, 0, 0, nullptr, ".; Reserva de Mesas :."},
+        {"Caixa", "Sair", "Sair do Sistema", P::Exit, "@close", R::Free},
+        {"Cardapio", "", "Grupo  Cardapio", P::Categories, "TFormCardGrupo", R::Free, 0, 0, nullptr, "Grupo Cardapio"},
+        {"Cardapio", "", "Produtos Cardapio", P::Menu, "TFormCardapio", R::Free, 0, 0, nullptr, "Produtos Cardapio"},
+        {"Cardapio", "", "Configuração", P::Settings, "TFormCardConfig", R::Free, 0, 0, nullptr, "Configuração Cardapio"},
+        {"Cardapio", "", "Gerar QrCode", P::QrCode, "TFormCardQrCode", R::Free, 0, 0, nullptr, "Gerar QrCode"},
+        {"Configuração", "Relatórios", "Configura Impr. Comanda", P::Settings, "TFormSetCom", R::Free, 0, 0, nullptr, "Setup da na comanda"},
+        {"Configuração", "Relatórios", "Visualiza Comandas", P::Preview, "TFormVisComFec", R::Prompt, 16, 0, R1, ".: Visualiza Comandas ja fechadas :."},
+        {"Configuração", "Relatórios", "Mesas abertas e fechadas no caixa", P::Report, "RelMesasAbertasFechadas", R::Prompt, 16, 0, R4, "Mesas abertas e fechadas no caixa"},
+        {"Configuração", "Relatórios", "Rel. Mesas Abertas", P::Report, "RelMesasAbertas", R::Free, 0, 0, nullptr, "Rel. Mesas Abertas"},
+        {"Configuração", "Relatórios", "Consumo Minimo (ativar/valor)", P::Result, "TFormConsumacao", R::AuthoriserSupervisor, 0, 0, R4, ":: Consumação Minima ::"},
+        {"Configuração", "Relatórios", "Numeração Pedido Cozinha", P::Numbering, "@orderNumber", R::Free},
+        {"Configuração", "Relatórios", "Excluir mesas c/erros", P::Reset, "@badTabs", R::Prompt, 16, 0, nullptr},
+        {"Configuração", "Relatórios", "Configura Balança", P::Scale, "ConfiguraBalanca", R::Free, 0, 0, nullptr, "Configura Balança"},
+        {"Configuração", "Relatórios", "Pre Conta de fechamento (S/N)", P::Settings, "TFormFechasim", R::Free, 0, 0, nullptr, "Força fechamento"},
+        {"Configuração", "", "Sair Sistema", P::Exit, "@close", R::Free},
+    };
+    return list;
+}
+
+QStringList tabs()
+{
+    QStringList t;
+    for (const Button& b : buttons())
+        if (!t.contains(QString::fromUtf8(b.tab)))
+            t << QString::fromUtf8(b.tab);
+    return t;
+}
+
+void build(RibbonBar& bar, const std::function<void(const QString&)>& clicked)
+{
+    for (const Button& b : buttons()) {
+        const QString caption = QString::fromUtf8(b.caption);
+        QToolButton* button = bar.addButton(QString::fromUtf8(b.tab), QString::fromUtf8(b.group), caption, b.picture);
+        button->setProperty("tabButton", b.tabButton);
+        QObject::connect(button, &QToolButton::clicked, button, [clicked, caption] { clicked(caption); });
+    }
+}
+
+void enableTabButtons(RibbonBar& bar, bool enabled)
+{
+    for (int t = 0; t < bar.count(); ++t)
+        for (QToolButton* b : bar.buttons(t))
+            if (b->property("tabButton").toBool())
+                b->setEnabled(enabled);
+}
+
+QString normalTabKeyForm(const QString& key)
+{
+    QString k = TrimText(StripAccents(key).toUpper());
+    if (key.size() < 6)
+        if (const std::optional<int> n = TextToInt(key))
+            k = FormatFloat(u"000000", Decimal(*n));
+    return k;
+}
+
+namespace {
+
+bool allowed(const Button& b, const Context& c)
+{
+    ctx::Operator& op = ctx::op();
+    auto prompt = [&] {
+        op.CurrentRights = 0;
+        op.AuthoriserIsMaster = QStringLiteral("N");
+        askSupervisor(*c.logon);
+    };
+    switch (b.rule) {
+    case R::Free:
+        return true;
+    case R::TabNumber:
+        if (TrimText(c.tabNumber).isEmpty()) {
+            ShowMessageWindow(salesmsg::title, salesmsg::selectTab);
+            return false;
+        }
+        return true;
+    case R::Prompt:
+        prompt();
+        return has(op.CurrentRights, b.bit);
+    case R::OptionElsePrompt:
+        if (has(ctx::sales().ItemOptions, b.option))
+            return true;
+        prompt();
+        return has(op.CurrentRights, b.bit);
+    case R::LoginElsePrompt:
+        if (has(op.LoginRights, b.bit))
+            return true;
+        prompt();
+        return has(op.CurrentRights, b.bit);
+    case R::OperatorSupervisor:
+        return op.OperatorIsMaster == QLatin1String("S") || op.OperatorIsMaster == QLatin1String("C");
+    case R::AuthoriserSupervisor:
+        prompt();
+        return op.AuthoriserIsMaster == QLatin1String("S");
+    case R::OptionElseSupervisor:
+        if (has(ctx::sales().ItemOptions, b.option))
+            return true;
+        prompt();
+        return op.AuthoriserIsMaster == QLatin1String("S") || op.AuthoriserIsMaster == QLatin1String("C");
+    }
+    return false;
+}
+
+int cashNumber(TLogon& logon)
+{
+    return int(integerOf(logon.scalar(QStringLiteral("select first 1 caixa from contcaixa order by id"))));
+}
+
+} // namespace
+
+After run(const QString& caption, const Context& c)
+{
+    After after;
+    const Button* button = nullptr;
+    for (const Button& b : buttons())
+        if (caption == QString::fromUtf8(b.caption))
+            button = &b;
+    if (!button)
+        return after;
+    if (!allowed(*button, c)) {
+        if (button->refusal)
+            ShowMessageWindow(salesmsg::title, QString::fromUtf8(button->refusal));
+        return after;
+    }
+    after.ran = true;
+    const QString opens = QString::fromUtf8(button->opens);
+    const QString title = button->title ? QString::fromUtf8(button->title) : caption;
+    try {
+        if (opens == QLatin1String("@close")) {
+            after.closeScreen = true;
+        } else if (opens == QLatin1String("@keyboard")) {
+            after.toggleKeyboard = true;
+        } else if (opens == QLatin1String("@productSearch")) {
+            ctx::lookup().ProductLookupCode.clear();
+            ctx::lookup().LookupCode.clear();
+            windows::open(QStringLiteral("TFormLcPro"), QStringLiteral("Pesquisa Produtos"));
+            after.productCode = true;
+        } else if (opens == QLatin1String("@refresh")) {
+            c.logon->run(QStringLiteral("delete from CabMesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+            c.logon->run(QStringLiteral("delete from Mesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+            after.refreshTabs = true;
+        } else if (opens == QLatin1String("@expenses")) {
+            if (cashNumber(*c.logon) == 0)
+                ShowMessageWindow(salesmsg::title, salesmsg::cashClosedExpenses);
+            else
+                windows::open(QStringLiteral("TFormDesp"), title);
+        } else if (opens == QLatin1String("@withdrawal")) {
+            const int n = cashNumber(*c.logon);
+            ctx::sales().CashShiftNumber = n;
+            if (n == 0)
+                ShowMessageWindow(salesmsg::title, salesmsg::cashClosedWithdrawal);
+            else
+                windows::open(QStringLiteral("TFormSangria"), title);
+        } else if (opens == QLatin1String("@orderNumber")) {
+            const QString typed = dialogs().inputBox(QStringLiteral("Pedido na cozinha"), QStringLiteral("Proximo Numero de Pedido"),
+                                                     QString::number(nextKitchenOrderNumber()));
+            const std::optional<int> n = TextToInt(TrimText(typed));
+            saveKitchenOrderNumber(n && *n > 0 ? *n : 1);
+        } else if (opens == QLatin1String("@badTabs")) {
+            c.logon->action([&] {
+                RowSet rs = c.logon->run(QStringLiteral("select id, mesa from cabmesa"));
+                while (rs.next()) {
+                    const QString mesa = rs.text(u"MESA");
+                    if (normalTabKeyForm(mesa) == mesa)
+                        continue;
+                    c.logon->run(QStringLiteral("delete from cabmesa where id = ?"), {rs.integer(u"ID")});
+                    c.logon->run(QStringLiteral("delete from mesa where mesa = ?"), {mesa});
+                }
+            });
+            ShowMessageWindow(salesmsg::title, salesmsg::tablesDeleted);
+            after.refreshTabs = true;
+        } else {
+            windows::open(opens, title);
+            if (opens == QLatin1String("TFormAbrFec"))
+                after.reloadCash = true;
+            if (opens == QLatin1String("TFormExcCom"))
+                after.clearTab = true;
+            if (button->tabButton || opens == QLatin1String("TFormCliente"))
+                after.refreshTabs = true;
+        }
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    } catch (const std::exception& e) {
+        dialogs().errorBox(QString::fromUtf8(e.what()));
+    }
+    return after;
+}
+
+} // namespace salesribbon

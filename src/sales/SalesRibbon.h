@@ -1,0 +1,71 @@
+#pragma once
+// The sales screen's ribbon as data: tabs, groups, buttons with their pictures
+// (the one picture table of every ribbon), the window each opens and the rights
+// rule in front of it; run() applies the rule, opens the window or runs the
+// button's own action, and says what the screen must show again.
+
+#include "shell/RibbonPictures.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class RibbonBar;
+class TLogon;
+
+namespace salesribbon {
+
+enum class Rule {
+    Free,
+    Prompt,              // the supervisor prompt; its user must have the bit
+    OptionElsePrompt,    // ItemOptions bit `option`, else the prompt with `bit`
+    LoginElsePrompt,     // LoginRights has the bit, else the prompt
+    OperatorSupervisor,  // the logged-in user's MASTER is "S" or "C"
+    AuthoriserSupervisor,// the prompt's user must be a supervisor ("S")
+    OptionElseSupervisor,// ItemOptions bit `option`, else the prompt's user "S" or "C"
+    TabNumber,           // a tab number must be in the table field
+};
+
+struct Button {
+    const char* tab;
+    const char* group;
+    const char* caption;
+    ribbon::Picture picture;
+    const char* opens;        // window class, or "@action"
+    Rule rule = Rule::Free;
+    int bit = 0;
+    int option = 0;
+    const char* refusal = nullptr;   // message when refused; nullptr: refused silently
+    const char* title = nullptr;     // placeholder title
+    bool tabButton = false;          // disabled while the counter page shows
+};
+
+const std::vector<Button>& buttons();
+QStringList tabs();
+
+// Puts every button on the ribbon; a click calls back with the caption.
+void build(RibbonBar& bar, const std::function<void(const QString&)>& clicked);
+// Enables or disables the tab-related buttons of "Vendas".
+void enableTabButtons(RibbonBar& bar, bool enabled);
+
+struct Context {
+    TLogon* logon = nullptr;
+    QString tabNumber;
+};
+
+struct After {
+    bool ran = false;          // the rule let it through
+    bool closeScreen = false;
+    bool clearTab = false;
+    bool reloadCash = false;
+    bool refreshTabs = false;
+    bool productCode = false;  // LookupCode holds a product for the code field
+    bool toggleKeyboard = false;
+};
+
+After run(const QString& caption, const Context& c);
+
+// The tab keys "Excluir mesas c/erros" removes: those that differ from their normal form.
+QString normalTabKeyForm(const QString& key);
+
+} // namespace salesribbon

@@ -89,23 +89,9 @@ void openTab(TLogon& logon, const QString& tab, const QDateTime& when)
     });
 }
 
-void rethrowErasedAsConflict(const DbError& e)
-{
-    if (e.hasCode(isc_random) && e.databaseText().contains(QLatin1String("erased record"))) {
-        std::vector<long> codes{isc_update_conflict};
-        codes.insert(codes.end(), e.codes().begin(), e.codes().end());
-        throw DbError(codes, e.databaseText(), e.sql());
-    }
-    throw e;
-}
-
 qint64 write(TLogon& logon, const QString& sql, const Params& params)
 {
-    try {
-        return logon.exec(sql, params);
-    } catch (const DbError& e) {
-        rethrowErasedAsConflict(e);
-    }
+    return logon.exec(sql, params);
 }
 
 qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
@@ -116,11 +102,7 @@ qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
 
 RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab)
 {
-    try {
-        return logon.run(sql, {tab});
-    } catch (const DbError& e) {
-        rethrowErasedAsConflict(e);
-    }
+    return logon.run(sql, {tab});
 }
 
 void dropEmptyItem(TLogon& logon, qint64 id)

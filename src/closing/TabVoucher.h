@@ -63,12 +63,9 @@ void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
 // action that emptied them commits, each statement on its own: a row deleted
 // inside an action would make another station's waiting update of it fail
 // instead of running again.
-// Inside an action, a row that another station deleted while this one waited for
-// it ("cannot update erased record") is a conflict like any other: the action is
-// rolled back and run again, and then finds the row gone.
-[[noreturn]] void rethrowErasedAsConflict(const DbError& e);
 qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity);
-// A "select ... with lock" inside an action, and any write of tab rows, with the same rule.
+// A "select ... with lock" inside an action, and a write of tab rows giving the rows
+// it changed. A row another station deleted meanwhile makes the action run again.
 RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab);
 qint64 write(TLogon& logon, const QString& sql, const Params& params);
 

@@ -11,6 +11,15 @@ constexpr long kConnection[] = {isc_network_error, isc_net_read_err, isc_net_wri
                                 isc_conn_lost, isc_att_shutdown, isc_shutdown, isc_net_server_shutdown,
                                 isc_bad_db_handle};
 
+// A row another station deleted while this one waited to change it: Firebird says
+// "cannot update erased record" under its catch-all code. Run again, the action
+// finds the row gone.
+bool erasedWhileWaiting(const std::vector<long>& codes, const QString& text)
+{
+    return std::find(codes.begin(), codes.end(), isc_random) != codes.end()
+        && text.contains(QLatin1String("erased record"));
+}
+
 template <size_t N>
 bool anyOf(const std::vector<long>& codes, const long (&set)[N])
 {
@@ -38,7 +47,7 @@ std::string DbError::describe(const std::vector<long>& codes, const QString& dat
         return characterSetMessage().toStdString();
     if (anyOf(codes, kConnection))
         return connectionLostMessage().toStdString();
-    if (anyOf(codes, kConflict))
+    if (anyOf(codes, kConflict) || erasedWhileWaiting(codes, databaseText))
         return conflictMessage().toStdString();
     return databaseText.trimmed().toStdString();
 }
@@ -49,5 +58,8 @@ bool DbError::hasCode(long code) const
 }
 
 bool DbError::isCharacterSetError() const { return anyOf(m_codes, kCharacterSet); }
-bool DbError::isConflict() const { return anyOf(m_codes, kConflict); }
+bool DbError::isConflict() const
+{
+    return anyOf(m_codes, kConflict) || erasedWhileWaiting(m_codes, m_databaseText);
+}
 bool DbError::isConnectionLost() const { return anyOf(m_codes, kConnection); }

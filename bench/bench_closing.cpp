@@ -6,6 +6,7 @@
 // data layer's round trips per closing.
 //
 //   bench_closing
+#include "BenchDatabases.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
@@ -175,20 +176,6 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     station::setRoot(dir.path());
     ctx::station().TerminalNumber = S("01");
-    const QString local = dir.filePath(QStringLiteral("bench.fdb"));
-    newdb::createInstallation(local);
-    run("embutido", local);
-
-    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    QFile::remove(sdir + QStringLiteral("/bench-closing.fdb"));
-    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-closing.fdb");
-    newdb::createInstallation(remote);
-    run("servidor local", remote);
-    QFile::remove(sdir + QStringLiteral("/bench-closing.fdb"));
+    onEachDatabase(dir.filePath(QStringLiteral("bench.fdb")), [](const char* where, const QString& db) { run(where, db); });
     return 0;
 }

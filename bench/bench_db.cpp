@@ -7,6 +7,7 @@
 // Each figure is the median of several batches, with the layer's round trips.
 //
 //   bench_db
+#include "BenchDatabases.h"
 #include "BenchClock.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
@@ -190,20 +191,6 @@ int main(int argc, char* argv[])
     prepareFirebirdEnvironment();
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString local = dir.filePath(QStringLiteral("bench.fdb"));
-    newdb::createInstallation(local);
-    run("embutido", local);
-
-    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    QFile::remove(sdir + QStringLiteral("/bench-db.fdb"));
-    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-db.fdb");
-    newdb::createInstallation(remote);
-    run("servidor local", remote);
-    QFile::remove(sdir + QStringLiteral("/bench-db.fdb"));
+    onEachDatabase(dir.filePath(QStringLiteral("bench.fdb")), [](const char* where, const QString& db) { run(where, db); });
     return 0;
 }

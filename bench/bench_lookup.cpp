@@ -7,6 +7,7 @@
 //  - opening the customer lookup and three letters typed into it
 //
 //   bench_lookup            (server figures too when SABREL22_TEST_SERVER is set)
+#include "BenchDatabases.h"
 #include "BenchClock.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
@@ -154,20 +155,6 @@ int main(int argc, char* argv[])
     setDialogs(&noOne);
     QTemporaryDir root;
     station::setRoot(root.path());
-    const QString db = TLogon::databaseNameFor(QString());
-    QDir().mkpath(QFileInfo(db).absolutePath());
-    newdb::createInstallation(db);
-    run(db, "banco local (embutido)");
-
-    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER)\n");
-        return 0;
-    }
-    const QString dir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    const QString path = dir + QStringLiteral("/bench_lookup_%1.fdb").arg(QCoreApplication::applicationPid());
-    newdb::createInstallation(server + QLatin1Char(':') + path);
-    run(server + QLatin1Char(':') + path, "servidor");
-    QFile::remove(path);
+    onEachDatabase(TLogon::databaseNameFor(QString()), [](const char* where, const QString& db) { run(db, where); });
     return 0;
 }

@@ -6,6 +6,7 @@
 //  - opening the sales screen (offscreen): the window, its table buttons and state
 //
 //   bench_sales
+#include "BenchDatabases.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
@@ -167,21 +168,8 @@ int main(int argc, char* argv[])
     setDialogs(&quiet);
     QTemporaryDir root;
     station::setRoot(root.path());
-    const QString local = QDir(root.path()).filePath(QStringLiteral("bench-sales.fdb"));
-    newdb::createInstallation(local);
-    run("embutido", local, root.path());
-
-    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    QFile::remove(sdir + QStringLiteral("/bench-sales.fdb"));
-    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-sales.fdb");
-    newdb::createInstallation(remote);
-    run("servidor local", remote, root.path());
-    QFile::remove(sdir + QStringLiteral("/bench-sales.fdb"));
+    onEachDatabase(QDir(root.path()).filePath(QStringLiteral("bench-sales.fdb")),
+                   [&](const char* where, const QString& db) { run(where, db, root.path()); });
     setDialogs(nullptr);
     return 0;
 }

@@ -1,0 +1,32 @@
+#pragma once
+// Where every benchmark runs: a new installation's database on this station, then,
+// when SABREL22_TEST_SERVER names one, a new one on that server (in
+// SABREL22_TEST_SERVER_DIR), removed afterwards.
+#include "db/NewDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <functional>
+
+// run(where, databaseName) is called once per database.
+inline void onEachDatabase(const QString& localPath, const std::function<void(const char*, const QString&)>& run)
+{
+    QDir().mkpath(QFileInfo(localPath).absolutePath());
+    newdb::createInstallation(localPath);
+    run("embutido", localPath);
+
+    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
+    if (server.isEmpty()) {
+        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+        return;
+    }
+    const QString dir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
+    const QString path = dir + QStringLiteral("/bench-%1.fdb").arg(QCoreApplication::applicationPid());
+    QFile::remove(path);
+    newdb::createInstallation(server + QLatin1Char(':') + path);
+    run("servidor local", server + QLatin1Char(':') + path);
+    QFile::remove(path);
+}

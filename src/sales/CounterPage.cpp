@@ -49,68 +49,68 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::CounterPage>()), m_logon(logon)
 {
     ui->setupUi(this);
-    ui->paymentPanel->hide();
-    ui->sizeBox->hide();
-    ui->sizeCaption->hide();
-    ui->itemGrid->setColumnCount(5);
-    ui->itemGrid->setHorizontalHeaderLabels({S("Nome"), S("Quant"), S("Valor"), S("Total"), S("Complemento")});
-    ui->itemGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui->itemGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ui->itemGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->counterPaymentPanel->hide();
+    ui->counterSizeBox->hide();
+    ui->counterSizeCaption->hide();
+    ui->counterItemGrid->setColumnCount(5);
+    ui->counterItemGrid->setHorizontalHeaderLabels({S("Nome"), S("Quant"), S("Valor"), S("Total"), S("Complemento")});
+    ui->counterItemGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->counterItemGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->counterItemGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int c = 0; const int width : {160, 50, 55, 75, 160})
-        ui->itemGrid->setColumnWidth(c++, width);
-    ui->paymentGrid->setColumnCount(3);
-    ui->paymentGrid->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
-    ui->paymentGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui->paymentGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ui->priceEdit->setEnabled(bitSet(ctx::sales().SalesOptions, 4));
-    for (QWidget* w : {static_cast<QWidget*>(ui->codeEdit), static_cast<QWidget*>(ui->complementEdit),
-                       static_cast<QWidget*>(ui->quantityEdit), static_cast<QWidget*>(ui->kitchenEdit),
-                       static_cast<QWidget*>(ui->priceEdit), static_cast<QWidget*>(ui->searchEdit),
-                       static_cast<QWidget*>(ui->discountEdit), static_cast<QWidget*>(ui->methodCodeEdit),
-                       static_cast<QWidget*>(ui->amountEdit), static_cast<QWidget*>(ui->customerCodeEdit),
-                       static_cast<QWidget*>(ui->pageCustomerEdit), static_cast<QWidget*>(ui->queueEdit),
-                       static_cast<QWidget*>(ui->percentEdit), static_cast<QWidget*>(ui->itemGrid)})
+        ui->counterItemGrid->setColumnWidth(c++, width);
+    ui->counterPaymentGrid->setColumnCount(3);
+    ui->counterPaymentGrid->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
+    ui->counterPaymentGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->counterPaymentGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->counterPriceEdit->setEnabled(bitSet(ctx::sales().SalesOptions, 4));
+    for (QWidget* w : {static_cast<QWidget*>(ui->counterCodeEdit), static_cast<QWidget*>(ui->counterComplementEdit),
+                       static_cast<QWidget*>(ui->counterQuantityEdit), static_cast<QWidget*>(ui->counterKitchenEdit),
+                       static_cast<QWidget*>(ui->counterPriceEdit), static_cast<QWidget*>(ui->counterSearchEdit),
+                       static_cast<QWidget*>(ui->counterDiscountEdit), static_cast<QWidget*>(ui->counterMethodCodeEdit),
+                       static_cast<QWidget*>(ui->counterAmountEdit), static_cast<QWidget*>(ui->counterCustomerCodeEdit),
+                       static_cast<QWidget*>(ui->counterPageCustomerEdit), static_cast<QWidget*>(ui->counterQueueEdit),
+                       static_cast<QWidget*>(ui->counterPercentEdit), static_cast<QWidget*>(ui->counterItemGrid)})
         w->installEventFilter(this);
 
-    connect(ui->confirmButton, &QPushButton::clicked, this, &CounterPage::confirmItem);
-    connect(ui->deleteButton, &QPushButton::clicked, this, &CounterPage::deleteItem);
-    connect(ui->closeSaleButton, &QPushButton::clicked, this, &CounterPage::openPayment);
-    connect(ui->confirmCloseButton, &QPushButton::clicked, this, &CounterPage::closeSale);
-    connect(ui->percentButton, &QPushButton::clicked, this, &CounterPage::percentDiscount);
-    connect(ui->recordPaymentButton, &QPushButton::clicked, this, &CounterPage::recordPayment);
-    connect(ui->customerSearchButton, &QPushButton::clicked, this, &CounterPage::searchCustomer);
-    connect(ui->searchButton, &QPushButton::clicked, this, &CounterPage::searchProducts);
-    connect(ui->returnButton, &QPushButton::clicked, this, [this] {
-        ui->paymentPanel->hide();
-        ui->codeEdit->setFocus();
+    connect(ui->counterConfirmButton, &QPushButton::clicked, this, &CounterPage::confirmItem);
+    connect(ui->counterDeleteButton, &QPushButton::clicked, this, &CounterPage::deleteItem);
+    connect(ui->counterCloseSaleButton, &QPushButton::clicked, this, &CounterPage::openPayment);
+    connect(ui->counterConfirmCloseButton, &QPushButton::clicked, this, &CounterPage::closeSale);
+    connect(ui->counterPercentButton, &QPushButton::clicked, this, &CounterPage::percentDiscount);
+    connect(ui->counterRecordPaymentButton, &QPushButton::clicked, this, &CounterPage::recordPayment);
+    connect(ui->counterCustomerSearchButton, &QPushButton::clicked, this, &CounterPage::searchCustomer);
+    connect(ui->counterSearchButton, &QPushButton::clicked, this, &CounterPage::searchProducts);
+    connect(ui->counterReturnButton, &QPushButton::clicked, this, [this] {
+        ui->counterPaymentPanel->hide();
+        ui->counterCodeEdit->setFocus();
     });
-    connect(ui->itemGrid, &QTableWidget::cellClicked, this, [this](int row, int) { m_sale.select(row); });
-    connect(ui->paymentGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
+    connect(ui->counterItemGrid, &QTableWidget::cellClicked, this, [this](int row, int) { m_sale.select(row); });
+    connect(ui->counterPaymentGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row < 0 || row >= int(m_sale.methods().size()))
             return;
         const CounterMethod& m = m_sale.methods()[size_t(row)];
-        ui->methodCodeEdit->setText(QString::number(m.code));
-        ui->methodBox->setCurrentIndex(row);
-        ui->amountEdit->setText(amount(m_sale.total() - m_sale.paid()));
-        ui->amountEdit->setFocus();
+        ui->counterMethodCodeEdit->setText(QString::number(m.code));
+        ui->counterMethodBox->setCurrentIndex(row);
+        ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+        ui->counterAmountEdit->setFocus();
     });
-    connect(ui->ticketsBox, &QCheckBox::toggled, this, [](bool on) {
+    connect(ui->counterTicketsBox, &QCheckBox::toggled, this, [](bool on) {
         try {
             LineFile::save(station::pathForWriting(QString::fromLatin1(kTicks)), {on ? S("S") : S("N")});
         } catch (const std::exception& e) {
             dialogs().errorBox(QString::fromUtf8(e.what()));
         }
     });
-    connect(ui->codeEdit, &QLineEdit::editingFinished, this, [this] {
-        if (ui->codeEdit->text().trimmed() != m_handledCode)
+    connect(ui->counterCodeEdit, &QLineEdit::editingFinished, this, [this] {
+        if (ui->counterCodeEdit->text().trimmed() != m_handledCode)
             codeLeft();
     });
-    connect(ui->discountEdit, &QLineEdit::editingFinished, this, &CounterPage::proposeAmount);
-    connect(ui->customerCodeEdit, &QLineEdit::editingFinished, this, &CounterPage::customerLeft);
-    connect(ui->queueEdit, &QLineEdit::editingFinished, this, [this] {
-        const int q = CounterClosing::queueOf(ui->queueEdit->text());
-        ui->queueEdit->setText(QString::number(q));
+    connect(ui->counterDiscountEdit, &QLineEdit::editingFinished, this, &CounterPage::proposeAmount);
+    connect(ui->counterCustomerCodeEdit, &QLineEdit::editingFinished, this, &CounterPage::customerLeft);
+    connect(ui->counterQueueEdit, &QLineEdit::editingFinished, this, [this] {
+        const int q = CounterClosing::queueOf(ui->counterQueueEdit->text());
+        ui->counterQueueEdit->setText(QString::number(q));
         try {
             counterfiles::saveQueueNumber(q);
         } catch (const std::exception& e) {
@@ -120,14 +120,14 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
 
     {
         const auto ticks = LineFile::load(station::path(QString::fromLatin1(kTicks)));
-        const QSignalBlocker quiet(ui->ticketsBox);
-        ui->ticketsBox->setChecked(ticks && ticks->line(0) == QLatin1String("S"));
+        const QSignalBlocker quiet(ui->counterTicketsBox);
+        ui->counterTicketsBox->setChecked(ticks && ticks->line(0) == QLatin1String("S"));
     }
-    ui->queueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
+    ui->counterQueueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
     try {
         loadMethods();
         for (const TouchGroup& g : TouchMenu(m_logon).groups()) {
-            auto* b = new QToolButton(ui->groupsAreaContent);
+            auto* b = new QToolButton(ui->counterGroupsAreaContent);
             b->setText(g.caption);
             b->setFixedSize(110, 60);
             b->setFocusPolicy(Qt::NoFocus);
@@ -137,7 +137,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         const int perRow = 4;
         for (size_t i = 0; i < m_groupButtons.size(); ++i)
             m_groupButtons[i]->move(int(i % perRow) * 112, int(i / perRow) * 62);
-        ui->groupsAreaContent->resize(perRow * 112, int((m_groupButtons.size() + perRow - 1) / perRow) * 62);
+        ui->counterGroupsAreaContent->resize(perRow * 112, int((m_groupButtons.size() + perRow - 1) / perRow) * 62);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
@@ -152,9 +152,9 @@ void CounterPage::loadMethods()
     RowSet rs = m_logon.run(S("select CD, NOME, BX from FORMAPAGA order by CD"));
     while (rs.next())
         methods.push_back({int(rs.integer(u"CD")), rs.text(u"NOME").left(19), rs.text(u"BX").left(1), Decimal()});
-    ui->methodBox->clear();
+    ui->counterMethodBox->clear();
     for (const CounterMethod& m : methods)
-        ui->methodBox->addItem(m.name);
+        ui->counterMethodBox->addItem(m.name);
     m_sale.setMethods(std::move(methods));
     showPayments();
 }
@@ -164,12 +164,12 @@ QString CounterPage::message(const QString& text, const QString& buttons)
     return dialogs().message(S("ATENÇÃO"), text, buttons, S("alerta"));
 }
 
-QString CounterPage::totalText() const { return ui->totalLabel->text(); }
-bool CounterPage::paymentShown() const { return !ui->paymentPanel->isHidden(); }
+QString CounterPage::totalText() const { return ui->counterTotalLabel->text(); }
+bool CounterPage::paymentShown() const { return !ui->counterPaymentPanel->isHidden(); }
 
 void CounterPage::codeLeft()
 {
-    QString typed = ui->codeEdit->text().trimmed();
+    QString typed = ui->counterCodeEdit->text().trimmed();
     m_handledCode = typed;
     if (typed.isEmpty())
         return;
@@ -180,7 +180,7 @@ void CounterPage::codeLeft()
             ctx::lookup().LookupCode.clear();
             windows::open(S("TFormFracao"), S("Sabores"));
             typed = ctx::lookup().LookupCode.trimmed();
-            ui->codeEdit->setText(typed);
+            ui->counterCodeEdit->setText(typed);
             m_handledCode = typed;
             if (typed.isEmpty() || typed == QLatin1String("/"))
                 return;
@@ -190,27 +190,27 @@ void CounterPage::codeLeft()
             ctx::lookup().LookupCode.clear();
             windows::open(S("TFormLcPro"), S("Pesquisa Produtos"));
             const QString chosen = ctx::lookup().LookupCode.trimmed();
-            ui->codeEdit->setText(chosen == QLatin1String("0") ? QString() : chosen);
-            ui->codeEdit->setFocus();
+            ui->counterCodeEdit->setText(chosen == QLatin1String("0") ? QString() : chosen);
+            ui->counterCodeEdit->setFocus();
             m_handledCode.clear();
             return;
         }
         for (const QString& m : c.messages)
             message(m);
         if (c.kind == CounterCode::Kind::NotFound) {
-            ui->nameLabel->clear();
-            ui->codeEdit->setFocus();
+            ui->counterNameLabel->clear();
+            ui->counterCodeEdit->setFocus();
             return;
         }
-        ui->codeEdit->setText(c.code);
+        ui->counterCodeEdit->setText(c.code);
         m_handledCode = c.code;
-        ui->nameLabel->setText(c.name);
-        ui->priceEdit->setText(c.price);
-        ui->kitchenEdit->setText(c.kitchen);
+        ui->counterNameLabel->setText(c.name);
+        ui->counterPriceEdit->setText(c.price);
+        ui->counterKitchenEdit->setText(c.kitchen);
         m_hasSizes = c.hasSizes;
         if (!c.quantity.isEmpty())
-            ui->quantityEdit->setText(c.quantity.trimmed());
-        if (ui->autoSaleBox->isChecked())
+            ui->counterQuantityEdit->setText(c.quantity.trimmed());
+        if (ui->counterAutoSaleBox->isChecked())
             confirmItem();
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
@@ -223,13 +223,13 @@ void CounterPage::confirmItem()
         message(countermsg::cashClosed());
         return;
     }
-    if (ui->codeEdit->text().trimmed() != m_handledCode || m_handledCode.isEmpty()) {
-        if (!ui->codeEdit->text().trimmed().isEmpty()) {
-            const bool autoSale = ui->autoSaleBox->isChecked();
-            ui->autoSaleBox->setChecked(false);
+    if (ui->counterCodeEdit->text().trimmed() != m_handledCode || m_handledCode.isEmpty()) {
+        if (!ui->counterCodeEdit->text().trimmed().isEmpty()) {
+            const bool autoSale = ui->counterAutoSaleBox->isChecked();
+            ui->counterAutoSaleBox->setChecked(false);
             codeLeft();
-            ui->autoSaleBox->setChecked(autoSale);
-            if (ui->codeEdit->text().trimmed() != m_handledCode || ui->nameLabel->text().isEmpty())
+            ui->counterAutoSaleBox->setChecked(autoSale);
+            if (ui->counterCodeEdit->text().trimmed() != m_handledCode || ui->counterNameLabel->text().isEmpty())
                 return;   // not found: the message was shown, nothing is added
         }
     }
@@ -240,33 +240,33 @@ void CounterPage::confirmItem()
         dialogs().errorBox(QString::fromUtf8(e.what()));
     }
     CounterDraft d;
-    d.code = ui->codeEdit->text();
-    d.name = ui->nameLabel->text();
-    d.price = ui->priceEdit->text();
-    d.complementValue = ui->complementValueLabel->text();
-    d.quantity = ui->quantityEdit->text();
-    d.kitchen = ui->kitchenEdit->text();
-    d.complement = ui->complementEdit->text();
-    d.sizeText = ui->sizeBox->currentText();
-    d.hasSizes = m_hasSizes && ui->sizeBox->count() > 0;
-    const CounterConfirm c = CounterEntry::build(d, m_saleKey, ui->ticketsBox->isChecked());
+    d.code = ui->counterCodeEdit->text();
+    d.name = ui->counterNameLabel->text();
+    d.price = ui->counterPriceEdit->text();
+    d.complementValue = ui->counterComplementValueLabel->text();
+    d.quantity = ui->counterQuantityEdit->text();
+    d.kitchen = ui->counterKitchenEdit->text();
+    d.complement = ui->counterComplementEdit->text();
+    d.sizeText = ui->counterSizeBox->currentText();
+    d.hasSizes = m_hasSizes && ui->counterSizeBox->count() > 0;
+    const CounterConfirm c = CounterEntry::build(d, m_saleKey, ui->counterTicketsBox->isChecked());
     if (!c.added) {
         message(c.message);
-        ui->codeEdit->setFocus();
+        ui->counterCodeEdit->setFocus();
         return;
     }
     m_sale.insertItem(c.item);
     if (c.kitchenLine)
         m_sale.addKitchenLine(*c.kitchenLine);
     showItems();
-    ui->codeEdit->clear();
+    ui->counterCodeEdit->clear();
     m_handledCode.clear();
-    ui->priceEdit->setText(S("0,00"));
-    ui->quantityEdit->setText(S("1"));
-    ui->complementEdit->clear();
-    ui->complementValueLabel->setText(S("0,00"));
-    ui->nameLabel->setText(S("Digite 0 [zero] para pesquisar produto"));
-    ui->codeEdit->setFocus();
+    ui->counterPriceEdit->setText(S("0,00"));
+    ui->counterQuantityEdit->setText(S("1"));
+    ui->counterComplementEdit->clear();
+    ui->counterComplementValueLabel->setText(S("0,00"));
+    ui->counterNameLabel->setText(S("Digite 0 [zero] para pesquisar produto"));
+    ui->counterCodeEdit->setFocus();
 }
 
 void CounterPage::deleteItem()
@@ -289,37 +289,37 @@ void CounterPage::deleteItem()
 void CounterPage::showItems()
 {
     const auto& items = m_sale.items();
-    ui->itemGrid->setRowCount(int(items.size()));
+    ui->counterItemGrid->setRowCount(int(items.size()));
     for (int r = 0; r < int(items.size()); ++r) {
         const CounterItem& i = items[size_t(r)];
         const QStringList cells{i.name, FormatFloat(u"0.###", i.quantity), FormatFloat(u"0.00", i.price),
                                 FormatFloat(u"0.00", i.total()), i.complement};
         for (int c = 0; c < cells.size(); ++c)
-            ui->itemGrid->setItem(r, c, new QTableWidgetItem(cells[c]));
+            ui->counterItemGrid->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     if (m_sale.current() >= 0)
-        ui->itemGrid->setCurrentCell(m_sale.current(), 0);
-    ui->totalLabel->setText(total12(m_sale.total()));
+        ui->counterItemGrid->setCurrentCell(m_sale.current(), 0);
+    ui->counterTotalLabel->setText(total12(m_sale.total()));
 }
 
 void CounterPage::showPayments()
 {
     const auto& methods = m_sale.methods();
-    ui->paymentGrid->setRowCount(int(methods.size()));
+    ui->counterPaymentGrid->setRowCount(int(methods.size()));
     for (int r = 0; r < int(methods.size()); ++r) {
         const CounterMethod& m = methods[size_t(r)];
-        ui->paymentGrid->setItem(r, 0, new QTableWidgetItem(QString::number(m.code)));
-        ui->paymentGrid->setItem(r, 1, new QTableWidgetItem(m.name));
-        ui->paymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amount(m.amount)));
+        ui->counterPaymentGrid->setItem(r, 0, new QTableWidgetItem(QString::number(m.code)));
+        ui->counterPaymentGrid->setItem(r, 1, new QTableWidgetItem(m.name));
+        ui->counterPaymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amount(m.amount)));
     }
-    ui->receivedLabel->setText(amount(m_sale.paid()));
+    ui->counterReceivedLabel->setText(amount(m_sale.paid()));
 }
 
 void CounterPage::showBalance()
 {
-    const CounterBalance b = counterBalance(m_sale.total(), m_sale.paid(), CounterClosing::discountOf(ui->discountEdit->text()));
-    ui->balanceWordLabel->setText(b.word);
-    ui->balanceLabel->setText(total12(b.amount));
+    const CounterBalance b = counterBalance(m_sale.total(), m_sale.paid(), CounterClosing::discountOf(ui->counterDiscountEdit->text()));
+    ui->counterBalanceWordLabel->setText(b.word);
+    ui->counterBalanceLabel->setText(total12(b.amount));
 }
 
 void CounterPage::openPayment()
@@ -328,70 +328,70 @@ void CounterPage::openPayment()
         message(countermsg::cashClosed());
         return;
     }
-    ui->discountEdit->setText(S("0"));
-    ui->customerCodeEdit->setText(S("1"));
-    ui->methodBox->setCurrentIndex(0);
-    ui->purchaseLabel->setText(total12(m_sale.total()).trimmed());
-    ui->amountEdit->setText(amount(m_sale.total() - m_sale.paid()));
-    ui->methodCodeEdit->setText(S("01"));
+    ui->counterDiscountEdit->setText(S("0"));
+    ui->counterCustomerCodeEdit->setText(S("1"));
+    ui->counterMethodBox->setCurrentIndex(0);
+    ui->counterPurchaseLabel->setText(total12(m_sale.total()).trimmed());
+    ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+    ui->counterMethodCodeEdit->setText(S("01"));
     if (!bitSet(ctx::op().LoginRights, 32)) {
         message(countermsg::functionDenied());
         return;
     }
     showBalance();
-    ui->paymentPanel->show();
-    ui->discountEdit->setFocus();
+    ui->counterPaymentPanel->show();
+    ui->counterDiscountEdit->setFocus();
 }
 
 void CounterPage::percentDiscount()
 {
-    const auto p = number(ui->percentEdit->text());
+    const auto p = number(ui->counterPercentEdit->text());
     if (p && !p->isNegative())
-        ui->discountEdit->setText(amount(discountFromPercent(m_sale.total(), *p)));
+        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.total(), *p)));
     proposeAmount();
 }
 
 void CounterPage::proposeAmount()
 {
-    const Decimal discount = CounterClosing::discountOf(ui->discountEdit->text());
-    ui->amountEdit->setText(amount(m_sale.total() - discount - m_sale.paid()));
+    const Decimal discount = CounterClosing::discountOf(ui->counterDiscountEdit->text());
+    ui->counterAmountEdit->setText(amount(m_sale.total() - discount - m_sale.paid()));
     showBalance();
 }
 
 void CounterPage::recordPayment()
 {
     int code = 0;
-    const int index = ui->methodBox->currentIndex();
+    const int index = ui->counterMethodBox->currentIndex();
     if (index >= 0 && index < int(m_sale.methods().size()))
         code = m_sale.methods()[size_t(index)].code;
-    ui->methodCodeEdit->setText(QString::number(code));
-    if (!number(ui->discountEdit->text()))
-        ui->discountEdit->setText(S("0"));
-    const auto a = number(ui->amountEdit->text());
+    ui->counterMethodCodeEdit->setText(QString::number(code));
+    if (!number(ui->counterDiscountEdit->text()))
+        ui->counterDiscountEdit->setText(S("0"));
+    const auto a = number(ui->counterAmountEdit->text());
     m_sale.record(code, a && !a->isNegative() ? a->roundTo(2) : Decimal());
     showPayments();
     showBalance();
-    ui->methodCodeEdit->clear();
-    ui->amountEdit->clear();
-    ui->methodCodeEdit->setFocus();
+    ui->counterMethodCodeEdit->clear();
+    ui->counterAmountEdit->clear();
+    ui->counterMethodCodeEdit->setFocus();
 }
 
 void CounterPage::customerLeft()
 {
     try {
-        const auto code = TextToInt(ui->customerCodeEdit->text().trimmed());
+        const auto code = TextToInt(ui->counterCustomerCodeEdit->text().trimmed());
         RowSet rs;
         if (code && *code > 0)
             rs = m_logon.run(S("select first 1 CODIGO, NOME, BLOQUEIO from CLIENTES where CODIGO = ?"), {*code});
         if (!code || *code <= 0 || !rs.next()) {
             message(countermsg::customerNotFound());
             RowSet one = m_logon.run(S("select first 1 NOME from CLIENTES where CODIGO = 1"));
-            ui->customerNameLabel->setText(one.next() ? one.text(u"NOME").left(15) : QString());
-            ui->customerCodeEdit->setText(S("1"));
-            ui->customerCodeEdit->setFocus();
+            ui->counterCustomerNameLabel->setText(one.next() ? one.text(u"NOME").left(15) : QString());
+            ui->counterCustomerCodeEdit->setText(S("1"));
+            ui->counterCustomerCodeEdit->setFocus();
             return;
         }
-        ui->customerNameLabel->setText(rs.text(u"NOME").left(15));
+        ui->counterCustomerNameLabel->setText(rs.text(u"NOME").left(15));
         if (rs.text(u"BLOQUEIO").trimmed() == QLatin1String("S"))
             message(countermsg::customerBlocked());
     } catch (const DbError& e) {
@@ -404,8 +404,8 @@ void CounterPage::searchCustomer()
     ctx::lookup().LookupCode.clear();
     windows::open(S("TFormBusca"), S("Pesquisa Clientes"));
     if (!ctx::lookup().LookupCode.trimmed().isEmpty())
-        ui->customerCodeEdit->setText(ctx::lookup().LookupCode.trimmed());
-    ui->customerCodeEdit->setFocus();
+        ui->counterCustomerCodeEdit->setText(ctx::lookup().LookupCode.trimmed());
+    ui->counterCustomerCodeEdit->setFocus();
 }
 
 void CounterPage::closeSale()
@@ -414,17 +414,17 @@ void CounterPage::closeSale()
         return;   // F7 acts only on the payment panel
     CounterClosingRequest r;
     r.sale = &m_sale;
-    r.discount = ui->discountEdit->text();
-    r.customerCode = ui->customerCodeEdit->text();
-    r.customerName = ui->customerNameLabel->text();
-    r.pageCustomer = ui->pageCustomerEdit->text();
-    r.queueNumber = ui->queueEdit->text();
+    r.discount = ui->counterDiscountEdit->text();
+    r.customerCode = ui->counterCustomerCodeEdit->text();
+    r.customerName = ui->counterCustomerNameLabel->text();
+    r.pageCustomer = ui->counterPageCustomerEdit->text();
+    r.queueNumber = ui->counterQueueEdit->text();
     CounterClosingResult result;
     try {
         result = CounterClosing(m_logon).close(r);
     } catch (const ClosingRefused& e) {
         message(e.message());
-        ui->amountEdit->setFocus();
+        ui->counterAmountEdit->setFocus();
         return;
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
@@ -434,7 +434,7 @@ void CounterPage::closeSale()
     try {
         if (result.queueNumber != 0) {
             counterfiles::saveQueueNumber(result.queueNumber + 1);
-            ui->queueEdit->setText(QString::number(result.queueNumber + 1));
+            ui->counterQueueEdit->setText(QString::number(result.queueNumber + 1));
         }
         m_saleKey = counterfiles::counterKey(counterfiles::advanceCounterNumber());
     } catch (const std::exception& e) {
@@ -443,9 +443,9 @@ void CounterPage::closeSale()
     m_sale.clear();
     showItems();
     showPayments();
-    ui->pageCustomerEdit->clear();
-    ui->paymentPanel->hide();
-    ui->codeEdit->setFocus();
+    ui->counterPageCustomerEdit->clear();
+    ui->counterPaymentPanel->hide();
+    ui->counterCodeEdit->setFocus();
     try {
         CounterClosing::print(result);
     } catch (const std::exception& e) {
@@ -482,8 +482,8 @@ void CounterPage::showGroup(const QString& group)
 {
     try {
         TouchMenu menu(m_logon);
-        fillButtons(ui->productsArea, m_productButtons, menu.productsOf(group), false);
-        fillButtons(ui->complementsArea, m_complementButtons, menu.complementsOf(group, true), true);
+        fillButtons(ui->counterProductsArea, m_productButtons, menu.productsOf(group), false);
+        fillButtons(ui->counterComplementsArea, m_complementButtons, menu.complementsOf(group, true), true);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
@@ -494,8 +494,8 @@ void CounterPage::searchProducts()
     try {
         QString group;
         TouchMenu menu(m_logon);
-        fillButtons(ui->productsArea, m_productButtons, menu.search(ui->searchEdit->text().trimmed(), &group), false);
-        fillButtons(ui->complementsArea, m_complementButtons, menu.complementsOf(group, true), true);
+        fillButtons(ui->counterProductsArea, m_productButtons, menu.search(ui->counterSearchEdit->text().trimmed(), &group), false);
+        fillButtons(ui->counterComplementsArea, m_complementButtons, menu.complementsOf(group, true), true);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
@@ -503,23 +503,23 @@ void CounterPage::searchProducts()
 
 void CounterPage::touchProduct(const TouchButton& b)
 {
-    ui->codeEdit->setText(b.code);
+    ui->counterCodeEdit->setText(b.code);
     codeLeft();
-    if (!ui->autoSaleBox->isChecked())
-        ui->quantityEdit->setFocus();
+    if (!ui->counterAutoSaleBox->isChecked())
+        ui->counterQuantityEdit->setFocus();
 }
 
 void CounterPage::touchComplement(const TouchButton& b)
 {
     if (b.write) {
-        ui->complementEdit->setFocus();
+        ui->counterComplementEdit->setFocus();
         return;
     }
-    const QString text = ui->complementEdit->text();
-    ui->complementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
+    const QString text = ui->counterComplementEdit->text();
+    ui->counterComplementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
                                                : text + QLatin1Char('/') + b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
-    const Decimal value = number(ui->complementValueLabel->text()).value_or(Decimal()) + b.value;
-    ui->complementValueLabel->setText(amount(value));
+    const Decimal value = number(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
+    ui->counterComplementValueLabel->setText(amount(value));
 }
 
 bool CounterPage::eventFilter(QObject* watched, QEvent* event)
@@ -527,50 +527,52 @@ bool CounterPage::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == ui->itemGrid && key->key() != Qt::Key_Up && key->key() != Qt::Key_Down
+    if (watched == ui->counterItemGrid && key->key() != Qt::Key_Up && key->key() != Qt::Key_Down
         && !(key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12))
         return true;   // the grid takes no typing
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return QWidget::eventFilter(watched, event);
     QWidget* next = nullptr;
-    if (watched == ui->codeEdit) {
-        next = ui->complementEdit;
-    } else if (watched == ui->complementEdit) {
-        next = ui->quantityEdit;
-    } else if (watched == ui->quantityEdit) {
-        next = ui->kitchenEdit;
-    } else if (watched == ui->kitchenEdit) {
-        if (!ui->priceEdit->isEnabled()) {
+    if (watched == ui->counterCodeEdit) {
+        if (ui->counterCodeEdit->text().trimmed() != m_handledCode)
+            codeLeft();
+        next = ui->counterComplementEdit;
+    } else if (watched == ui->counterComplementEdit) {
+        next = ui->counterQuantityEdit;
+    } else if (watched == ui->counterQuantityEdit) {
+        next = ui->counterKitchenEdit;
+    } else if (watched == ui->counterKitchenEdit) {
+        if (!ui->counterPriceEdit->isEnabled()) {
             confirmItem();
             return true;
         }
-        next = ui->priceEdit;
-    } else if (watched == ui->priceEdit) {
+        next = ui->counterPriceEdit;
+    } else if (watched == ui->counterPriceEdit) {
         confirmItem();
         return true;
-    } else if (watched == ui->searchEdit) {
+    } else if (watched == ui->counterSearchEdit) {
         searchProducts();
         return true;
-    } else if (watched == ui->pageCustomerEdit) {
-        next = ui->codeEdit;
-    } else if (watched == ui->discountEdit) {
-        next = ui->methodCodeEdit;
-    } else if (watched == ui->methodCodeEdit) {
-        const auto code = TextToInt(ui->methodCodeEdit->text().trimmed());
+    } else if (watched == ui->counterPageCustomerEdit) {
+        next = ui->counterCodeEdit;
+    } else if (watched == ui->counterDiscountEdit) {
+        next = ui->counterMethodCodeEdit;
+    } else if (watched == ui->counterMethodCodeEdit) {
+        const auto code = TextToInt(ui->counterMethodCodeEdit->text().trimmed());
         for (int i = 0; code && i < int(m_sale.methods().size()); ++i)
             if (m_sale.methods()[size_t(i)].code == *code)
-                ui->methodBox->setCurrentIndex(i);
+                ui->counterMethodBox->setCurrentIndex(i);
         proposeAmount();
-        next = ui->amountEdit;
-    } else if (watched == ui->amountEdit) {
+        next = ui->counterAmountEdit;
+    } else if (watched == ui->counterAmountEdit) {
         recordPayment();
         return true;
-    } else if (watched == ui->percentEdit) {
+    } else if (watched == ui->counterPercentEdit) {
         percentDiscount();
         return true;
-    } else if (watched == ui->customerCodeEdit || watched == ui->queueEdit) {
+    } else if (watched == ui->counterCustomerCodeEdit || watched == ui->counterQueueEdit) {
         static_cast<QWidget*>(watched)->clearFocus();
-        ui->methodCodeEdit->setFocus();
+        ui->counterMethodCodeEdit->setFocus();
         return true;
     }
     if (next)
@@ -584,7 +586,7 @@ void CounterPage::keyPressEvent(QKeyEvent* event)
     case Qt::Key_F4: confirmItem(); break;
     case Qt::Key_F5: deleteItem(); break;
     case Qt::Key_F6:
-        ui->codeEdit->setText(S("0"));
+        ui->counterCodeEdit->setText(S("0"));
         codeLeft();
         break;
     case Qt::Key_F7: closeSale(); break;
@@ -597,6 +599,6 @@ void CounterPage::keyPressEvent(QKeyEvent* event)
 void CounterPage::showEvent(QShowEvent* event)
 {
     // The sales options are loaded by the screen after the page is made.
-    ui->priceEdit->setEnabled(bitSet(ctx::sales().SalesOptions, 4));
+    ui->counterPriceEdit->setEnabled(bitSet(ctx::sales().SalesOptions, 4));
     QWidget::showEvent(event);
 }

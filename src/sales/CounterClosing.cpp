@@ -73,6 +73,34 @@ QString centredLine(const QString& text)
     return QString(std::max(0, n), QLatin1Char(' ')) + text;
 }
 
+Printout composeSaleControlTicket(const SaleControlTicket& t)
+{
+    Printout p;
+    p.fontSize = t.fontSize;
+    QStringList& o = p.lines;
+    o << QStringLiteral("CONTROLE VENDA") << t.companyName << dateTimeLine(t.now);
+    if (!t.pageCustomer.trimmed().isEmpty())
+        o << t.pageCustomer.toUpper();
+    o << kRule36 << QStringLiteral("Quant  Descricao          ").toUpper() << kRule36;
+    o << (t.hasSizes ? PadRight(QStringLiteral("1"), 5) + t.sizeName.left(15).trimmed() + QLatin1Char(' ') + t.name
+                     : t.name);
+    QString rest = t.complement;
+    while (!rest.isEmpty()) {
+        o << rest.left(35);
+        rest = rest.mid(35).trimmed();
+    }
+    for (int i = 0; i < t.feedLines; ++i)
+        o << QString();
+    return p;
+}
+
+void printSaleControlTickets(const SaleControlTicket& t, int count)
+{
+    const Printout p = composeSaleControlTicket(t);
+    for (int i = 0; i < count; ++i)
+        RoutePrintout(p, PrinterSlot::Kitchen1, RouteOptions{});
+}
+
 Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vector<CounterKitchenLine>& lines)
 {
     Printout p;

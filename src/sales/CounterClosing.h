@@ -88,6 +88,17 @@ struct CounterPrintData {
 };
 Printout composeCounterReceipt(const CounterPrintData& d, const std::vector<CounterItem>& items);
 Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vector<CounterKitchenLine>& lines);
+// One sale-control ticket ("Gerar Ticks por itens"): one per unit of the item just confirmed.
+struct SaleControlTicket {
+    QString companyName, pageCustomer, name, sizeName, complement;
+    bool hasSizes = false;
+    QDateTime now;
+    int feedLines = 7;
+    int fontSize = 7;
+};
+Printout composeSaleControlTicket(const SaleControlTicket& t);
+// Prints `count` of them on the first kitchen printer's destination.
+void printSaleControlTickets(const SaleControlTicket& t, int count);
 // A line centred on 36 columns the way the receipts centre them.
 QString centredLine(const QString& text);
 

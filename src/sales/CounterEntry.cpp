@@ -49,6 +49,13 @@ std::optional<CounterCode> CounterEntry::product(const QString& code, bool promo
     c.price = priceText(p->price(promotion));
     c.kitchen = p->clas.isEmpty() ? QStringLiteral("0") : p->clas;
     c.hasSizes = p->hasSizes;
+    if (c.hasSizes) {
+        RowSet rs = m_logon.run(QStringLiteral("select first 1 VFAMILIA, VALOR, VGRANDE, VPEQUENA, PESO from PRODUTOS "
+                                               "where CODIGO = ? order by ID"), {code});
+        if (rs.next())
+            for (const char16_t* column : {u"VFAMILIA", u"VALOR", u"VGRANDE", u"VPEQUENA", u"PESO"})
+                c.sizePrices.push_back(rs.decimal(column));
+    }
     return c;
 }
 
@@ -196,4 +203,23 @@ CounterConfirm CounterEntry::build(const CounterDraft& d, const QString& saleKey
     out.item = std::move(item);
     out.added = true;
     return out;
+}
+
+QStringList CounterEntry::sizeEntries()
+{
+    QStringList out;
+    RowSet rs = m_logon.run(QStringLiteral("select MOEDA, LOCAL from MOEDA order by MOEDA"));
+    while (rs.next())
+        out << QString::number(rs.integer(u"MOEDA")) + QLatin1Char(' ') + rs.text(u"LOCAL");
+    return out;
+}
+
+std::optional<Decimal> CounterEntry::sizePrice(const CounterCode& code, const QString& sizeEntry)
+{
+    if (sizeEntry.isEmpty())
+        return std::nullopt;
+    const int k = sizeEntry[0].unicode() - u'1';
+    if (k < 0 || k >= int(code.sizePrices.size()))
+        return std::nullopt;
+    return code.sizePrices[size_t(k)];
 }

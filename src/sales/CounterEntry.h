@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class TLogon;
 
@@ -21,6 +22,7 @@ struct CounterCode {
     QString kitchen;       // "0".."5"
     QString quantity;      // a scale label's quantity, left-padded to 8
     bool hasSizes = false;
+    std::vector<Decimal> sizePrices;   // VFAMILIA, VALOR, VGRANDE, VPEQUENA, PESO when hasSizes
     QStringList messages;  // for the message window, in order
 };
 
@@ -43,6 +45,10 @@ public:
     CounterEntry(TLogon& logon, int itemOptions = 0) : m_logon(logon), m_itemOptions(itemOptions) {}
 
     CounterCode handle(const QString& typed, bool promotion = false);
+    // The size list: "1 GRANDE", one entry per MOEDA row.
+    QStringList sizeEntries();
+    // The price of a size entry: its first character chooses the column; nullopt leaves the price.
+    static std::optional<Decimal> sizePrice(const CounterCode& code, const QString& sizeEntry);
     // The fields as an item of the sale; nothing is read from the database.
     static CounterConfirm build(const CounterDraft& draft, const QString& saleKey, bool ticketsPerUnit);
 

@@ -1,6 +1,7 @@
 #include "sales/CounterPage.h"
 #include "ui_CounterPage.h"
 
+#include "closing/ClosingSettings.h"
 #include "closing/TabClosing.h"   // ClosingRefused
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -124,7 +125,12 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         ui->counterTicketsBox->setChecked(ticks && ticks->line(0) == QLatin1String("S"));
     }
     ui->counterQueueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
+    connect(ui->counterSizeBox, &QComboBox::activated, this, [this] {
+        if (const auto price = CounterEntry::sizePrice(m_code, ui->counterSizeBox->currentText()))
+            ui->counterPriceEdit->setText(amount(*price));
+    });
     try {
+        ui->counterSizeBox->addItems(CounterEntry(m_logon).sizeEntries());
         loadMethods();
         for (const TouchGroup& g : TouchMenu(m_logon).groups()) {
             auto* b = new QToolButton(ui->counterGroupsAreaContent);
@@ -171,6 +177,8 @@ void CounterPage::codeLeft()
 {
     QString typed = ui->counterCodeEdit->text().trimmed();
     m_handledCode = typed;
+    m_hasSizes = false;
+    m_code = CounterCode{};
     if (typed.isEmpty())
         return;
     try {
@@ -208,6 +216,10 @@ void CounterPage::codeLeft()
         ui->counterPriceEdit->setText(c.price);
         ui->counterKitchenEdit->setText(c.kitchen);
         m_hasSizes = c.hasSizes;
+        m_code = c;
+        ui->counterSizeBox->setCurrentIndex(0);
+        ui->counterSizeBox->setVisible(c.hasSizes && ui->counterSizeBox->count() > 0);
+        ui->counterSizeCaption->setVisible(ui->counterSizeBox->isVisibleTo(this));
         if (!c.quantity.isEmpty())
             ui->counterQuantityEdit->setText(c.quantity.trimmed());
         if (ui->counterAutoSaleBox->isChecked())
@@ -249,6 +261,8 @@ void CounterPage::confirmItem()
     d.complement = ui->counterComplementEdit->text();
     d.sizeText = ui->counterSizeBox->currentText();
     d.hasSizes = m_hasSizes && ui->counterSizeBox->count() > 0;
+    ui->counterSizeBox->hide();
+    ui->counterSizeCaption->hide();
     const CounterConfirm c = CounterEntry::build(d, m_saleKey, ui->counterTicketsBox->isChecked());
     if (!c.added) {
         message(c.message);
@@ -259,6 +273,25 @@ void CounterPage::confirmItem()
     if (c.kitchenLine)
         m_sale.addKitchenLine(*c.kitchenLine);
     showItems();
+    if (c.tickets > 0) {
+        SaleControlTicket t;
+        t.companyName = ctx::company().CompanyName;
+        t.pageCustomer = ui->counterPageCustomerEdit->text();
+        t.name = d.name;
+        t.sizeName = d.sizeText.mid(1);
+        t.hasSizes = d.hasSizes;
+        t.complement = d.complement;
+        t.now = QDateTime::currentDateTime();
+        const auto feed = TextToInt(settingsLine(ClosingSettings::kSetup, 9));
+        const auto font = TextToInt(settingsLine(ClosingSettings::kFont, 0));
+        t.feedLines = feed ? *feed : 7;
+        t.fontSize = font ? *font : 7;
+        try {
+            printSaleControlTickets(t, c.tickets);
+        } catch (const std::exception& e) {
+            dialogs().errorBox(QString::fromUtf8(e.what()));   // the item stays in the sale
+        }
+    }
     ui->counterCodeEdit->clear();
     m_handledCode.clear();
     ui->counterPriceEdit->setText(S("0,00"));
@@ -536,7 +569,8 @@ bool CounterPage::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->counterCodeEdit) {
         if (ui->counterCodeEdit->text().trimmed() != m_handledCode)
             codeLeft();
-        next = ui->counterComplementEdit;
+        next = ui->counterSizeBox->isVisibleTo(this) ? static_cast<QWidget*>(ui->counterSizeBox)
+                                                     : static_cast<QWidget*>(ui->counterComplementEdit);
     } else if (watched == ui->counterComplementEdit) {
         next = ui->counterQuantityEdit;
     } else if (watched == ui->counterQuantityEdit) {

@@ -3,6 +3,7 @@
 // label, kit, flavours, name search and touch buttons into the sale held in
 // memory, the payment panel, and the closing. The rules live in CounterSale,
 // CounterEntry and CounterClosing; this page moves the focus and shows them.
+#include "sales/CounterEntry.h"
 #include "sales/CounterSale.h"
 #include "sales/TouchMenu.h"
 
@@ -63,5 +64,6 @@ private:
     QString m_saleKey = QStringLiteral("Complementos");
     QString m_handledCode;        // the code the name and price belong to
     bool m_hasSizes = false;
+    CounterCode m_code;           // what the code handling found
     std::vector<QToolButton*> m_groupButtons, m_productButtons, m_complementButtons;
 };

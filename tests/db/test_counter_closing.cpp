@@ -292,3 +292,30 @@ TEST_F(CounterClosingTest, CodeHandlingFindsProductsKitsScaleLabelsAndRefusesHos
     }
     EXPECT_EQ(st.count(S("select count(*) from PRODUTOS")), 5);
 }
+
+TEST_F(CounterClosingTest, KitchenFivePrintsOnBothKitchenPrintersAndZeroPrintsNothing)
+{
+    add("000001", "CERVEJA", "10", "1", "5");
+    add("000002", "PASTEL", "5", "1", "1");
+    sale.record(1, D("15"));
+    const QString dir = st.root();
+    st.writeFile(S("c:\\Miltrex\\vavoz\\dispositivos.INI"),
+                 {S("LPT6=") + QDir(dir).filePath(S("k1.txt")), S("LPT7=") + QDir(dir).filePath(S("k2.txt"))});
+    for (const char* f : {"k1.txt", "k2.txt"}) {
+        QFile file(QDir(dir).filePath(S(f)));
+        file.open(QIODevice::WriteOnly);
+    }
+    ClosePrinterPort();
+    seeds::setup(st, {{13, S("0")}, {14, S("Informa porta")}});
+    st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT1"), S("LPT6"), S("LPT7")});
+    const CounterClosingResult r = close();
+    CounterClosing::print(r);
+    ClosePrinterPort();
+    QFile k1(QDir(dir).filePath(S("k1.txt"))), k2(QDir(dir).filePath(S("k2.txt")));
+    k1.open(QIODevice::ReadOnly);
+    k2.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(k1.readAll().isEmpty());   // kitchen 1 set to "0": nothing, for kitchens 1 and 5
+    const QByteArray second = k2.readAll();
+    EXPECT_TRUE(second.contains("1 CERVEJA"));   // kitchen 5's second copy
+    EXPECT_FALSE(second.contains("PASTEL"));
+}

@@ -6,6 +6,10 @@
 #include "TestStation.h"
 #include "core/Globals.h"
 #include "sales/CounterPage.h"
+#include "printing/RawPrinterPort.h"
+
+#include <QCheckBox>
+#include <QFile>
 
 #include <QApplication>
 #include <QComboBox>
@@ -180,4 +184,37 @@ TEST_F(CounterPageTest, ABlockedCustomerIsAWarningAndStaysChosen)
     page.customerLeft();
     EXPECT_EQ(script.messages.back().text, S("    Cliente Não Localizado..       |"));
     EXPECT_EQ(customer->text(), S("1"));
+}
+
+TEST_F(CounterPageTest, ASizePriceAndOneSaleControlTicketPerUnit)
+{
+    st.logon().run(S("insert into MOEDA (MOEDA, LOCAL) values (1, 'FAMILIA')"));
+    st.logon().run(S("insert into MOEDA (MOEDA, LOCAL) values (3, 'GRANDE')"));
+    st.logon().run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, VGRANDE, VFAMILIA, CLAS) "
+                     "values (50, '000050', 'PIZZA', 30, 40, 55, '0')"));
+    const QString port = seeds::portToFile(st, S("LPT9"), S("ticks.txt"));
+    seeds::setup(st, {{9, S("0")}, {13, S("Informa porta")}});
+    st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT1"), S("LPT9")});
+    CounterPage page(st.logon());
+    page.show();
+    child<QCheckBox>(page, "counterTicketsBox")->setChecked(true);
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    code->setText(S("50"));
+    page.codeLeft();
+    auto* sizes = child<QComboBox>(page, "counterSizeBox");
+    ASSERT_TRUE(sizes->isVisibleTo(&page));
+    sizes->setCurrentIndex(1);
+    emit sizes->activated(1);
+    EXPECT_EQ(child<QLineEdit>(page, "counterPriceEdit")->text(), S("40,00"));
+    child<QLineEdit>(page, "counterQuantityEdit")->setText(S("2,5"));
+    page.confirmItem();
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].name, S("GRANDE-PIZZA"));
+    EXPECT_EQ(page.sale().items()[0].price, Decimal(40));
+    ClosePrinterPort();
+    QFile f(port);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().count("CONTROLE VENDA"), 3);   // 2,5 rounds to 3 tickets
+    EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join(S("|")).toStdString();
+    EXPECT_TRUE(QFile::exists(st.root() + S("/programa/geratiks.ini")));
 }

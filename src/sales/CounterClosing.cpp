@@ -339,7 +339,10 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
         sale.discount = discount;
         for (const CounterItem& i : cs.items())
             sale.items.push_back(SaleItem{0, i.code, i.name, i.quantity, i.price, QString()});
-        sale.davFlag = QStringLiteral("N");
+        // The counter's flavour rows read "#DELIvery " and the item's name, as a delivery sale's do;
+        // its plain rows "Cli: " and the customer (the flag the counter leaves at "S").
+        sale.davFlag = QStringLiteral("S");
+        sale.deliverySale = true;
         sale.loyalty = false;
         sale.serviceRowsFirst = true;
         SaleWriter(m_logon).write(sale);

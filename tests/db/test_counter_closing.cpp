@@ -151,6 +151,10 @@ TEST_F(CounterClosingTest, DiscountAndChangeKitAndFlavoursGoThroughTheSaleWriter
     EXPECT_TRUE(got.contains(S("000002=1")));
     EXPECT_TRUE(got.contains(S("K1=2")));
     EXPECT_TRUE(got.contains(S("000012=0.5")) || got.contains(S("000012=0,5"))) << got.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(l().scalar(S("select first 1 HISTORICO from ESTFIC where CODIGO = '000012'")).toString(),
+              S("#DELIvery MEIA MEIA"));
+    EXPECT_EQ(l().scalar(S("select first 1 HISTORICO from ESTFIC where CODIGO = '000001'")).toString(),
+              S("Cli: 1   Valor: 20"));
 }
 
 TEST_F(CounterClosingTest, RefusalsComeBeforeAnyOutputAndWriteNothing)

@@ -6,6 +6,7 @@
 #include "TestStation.h"
 #include "core/Globals.h"
 #include "sales/CounterPage.h"
+#include "sales/UnitBalcao.h"
 #include "printing/RawPrinterPort.h"
 
 #include <QCheckBox>
@@ -217,4 +218,14 @@ TEST_F(CounterPageTest, ASizePriceAndOneSaleControlTicketPerUnit)
     EXPECT_EQ(f.readAll().count("CONTROLE VENDA"), 3);   // 2,5 rounds to 3 tickets
     EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join(S("|")).toStdString();
     EXPECT_TRUE(QFile::exists(st.root() + S("/programa/geratiks.ini")));
+}
+
+TEST_F(CounterPageTest, TheSalesScreenHostsTheCounterPageOnItsCounterTab)
+{
+    TFormBalcao w(st.logon());
+    auto* page = w.findChild<CounterPage*>();
+    ASSERT_TRUE(page);
+    auto* tab = w.findChild<QWidget*>(S("counterPage"));
+    ASSERT_TRUE(tab);
+    EXPECT_TRUE(tab->isAncestorOf(page));
 }

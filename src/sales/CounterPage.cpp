@@ -13,6 +13,7 @@
 #include "platform/StationPaths.h"
 #include "sales/CounterClosing.h"
 #include "sales/CounterEntry.h"
+#include "registers/Lookups.h"
 #include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
 
@@ -195,9 +196,7 @@ void CounterPage::codeLeft()
             c = entry.handle(typed);
         }
         if (c.kind == CounterCode::Kind::Search) {
-            ctx::lookup().LookupCode.clear();
-            windows::open(S("TFormLcPro"), S("Pesquisa Produtos"));
-            const QString chosen = ctx::lookup().LookupCode.trimmed();
+            const QString chosen = chooseProduct(m_logon).trimmed();
             ui->counterCodeEdit->setText(chosen == QLatin1String("0") ? QString() : chosen);
             ui->counterCodeEdit->setFocus();
             m_handledCode.clear();
@@ -434,10 +433,9 @@ void CounterPage::customerLeft()
 
 void CounterPage::searchCustomer()
 {
-    ctx::lookup().LookupCode.clear();
-    windows::open(S("TFormBusca"), S("Pesquisa Clientes"));
-    if (!ctx::lookup().LookupCode.trimmed().isEmpty())
-        ui->counterCustomerCodeEdit->setText(ctx::lookup().LookupCode.trimmed());
+    const QString chosen = chooseCustomer(m_logon).trimmed();
+    if (!chosen.isEmpty())
+        ui->counterCustomerCodeEdit->setText(chosen);
     ui->counterCustomerCodeEdit->setFocus();
 }
 

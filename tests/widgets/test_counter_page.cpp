@@ -229,3 +229,41 @@ TEST_F(CounterPageTest, TheSalesScreenHostsTheCounterPageOnItsCounterTab)
     ASSERT_TRUE(tab);
     EXPECT_TRUE(tab->isAncestorOf(page));
 }
+
+TEST_F(CounterPageTest, DeletingWithoutAPromptWhenTheOptionSaysSoAndHostilePanelValues)
+{
+    ctx::sales().ItemOptions = 1;   // deleting an item asks no supervisor
+    CounterPage page(st.logon());
+    page.show();
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    for (const char* c : {"1", "2"}) {
+        code->setText(S(c));
+        page.confirmItem();
+    }
+    ASSERT_EQ(page.sale().items().size(), 2u);
+    script.answerMessages({S("N"), S("S")});
+    page.deleteItem();   // "Não": nothing deleted
+    EXPECT_EQ(page.sale().items().size(), 2u);
+    page.deleteItem();   // the last row: the first item
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].code, S("000002"));
+    EXPECT_EQ(page.totalText().trimmed(), S("6,00"));
+
+    page.openPayment();
+    auto* discount = child<QLineEdit>(page, "counterDiscountEdit");
+    auto* amount = child<QLineEdit>(page, "counterAmountEdit");
+    for (const char* hostile : {"abc", "1e20", "-50", "' or 1=1", "😀"}) {
+        discount->setText(S(hostile));
+        amount->setText(S(hostile));
+        page.recordPayment();
+        EXPECT_EQ(page.sale().paid(), Decimal()) << hostile;
+    }
+    discount->setText(S("1e20"));
+    amount->setText(S("6"));
+    page.recordPayment();
+    script.messages.clear();
+    page.closeSale();   // the discount that is not a number counts 0: 6,00 paid for 6,00
+    EXPECT_EQ(st.count(S("select count(*) from FATURA")), 1);
+    EXPECT_EQ(st.count(S("select count(*) from SERVICO")), 0);
+    EXPECT_TRUE(script.errors.isEmpty());
+}

@@ -38,6 +38,9 @@
 #include "registers/UnitVerCaixa.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
+#include "sales/UnitFecDiaPag.h"
+#include "sales/UnitFidelidade.h"
+#include "sales/UnitRECUPOM.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
 
@@ -94,4 +97,8 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormSenGarcom"), [] { return std::make_unique<TFormSenGarcom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaVendedor"), [] { return std::make_unique<TFormBuscaVendedor>(*Logon); });
+    // Counter sale tools: closing report by payment method, loyalty points, receipt reprint.
+    windows::registerWindow(QStringLiteral("TFormFecDiaPag"), [] { return std::make_unique<TFormFecDiaPag>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFidelidade"), [] { return std::make_unique<TFormFidelidade>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormReCupom"), [] { return std::make_unique<TFormReCupom>(*Logon); });
 }

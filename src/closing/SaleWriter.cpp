@@ -208,9 +208,10 @@ void SaleWriter::writeLoyalty(const Sale& sale)
 void SaleWriter::writeSaleRow(const Sale& sale)
 {
     m_logon.run(S("insert into Fatura (Nota,tipo,caixa,data,cliente,valor,vendedor,comanda,DELYENTREGA,DELYTAXA,"
-                  "terminal) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                  "terminal,balcao) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
                 {sale.number, sale.saleType, sale.cashShift, sale.date, sale.saleCustomer.left(24), sale.saleValue,
-                 sale.waiter, sale.tabNumber, sale.deliveryMan, sale.deliveryManFee, sale.terminal});
+                 sale.waiter, sale.tabNumber, sale.deliveryMan, sale.deliveryManFee, sale.terminal,
+                 sale.counterSale ? QVariant(1) : QVariant()});
 }
 
 void SaleWriter::writeServiceRows(const Sale& sale)

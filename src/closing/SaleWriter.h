@@ -70,6 +70,7 @@ struct Sale {
     bool loyalty = true;       // points for a registered customer
     Decimal loyaltyBase;       // items total the points are counted on (one per 20)
     bool serviceRowsFirst = false;   // the counter sale writes SERVICO before RECARQ
+    bool counterSale = false;        // FATURA.BALCAO 1
 };
 
 class SaleWriter {

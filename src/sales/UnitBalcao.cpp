@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
+#include "sales/CounterPage.h"
 #include "sales/ItemConfirmation.h"
 #include "sales/SalesMessages.h"
 #include "sales/SalesRibbon.h"
@@ -62,6 +63,9 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormBalcao"));
+    // The counter sale lives on its own page.
+    ui->counterNote->hide();
+    ui->counterLayout->addWidget(new CounterPage(logon, ui->counterPage));
     setWindowState(windowState() | Qt::WindowMaximized);
     ui->confirmButton->setText(QStringLiteral("[F2] Confirma\nIncluir Pedido"));
     ui->sizeBox->hide();

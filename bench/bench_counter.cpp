@@ -1,0 +1,204 @@
+// Counter closing benchmark: a counter sale of 10 items (one kit, one two-flavour
+// item) paid with two methods, closed (every row of the sale through the one sale
+// writer) and its receipt written to a port file, embedded and (with
+// SABREL22_TEST_SERVER) on the server, beside one raw round trip of Firebird's
+// object interface measured in the same run. Median of the closings, with the
+// data layer's round trips per closing.
+//
+//   bench_counter
+#include "platform/LineFile.h"
+#include "printing/RawPrinterPort.h"
+#include "sales/CounterClosing.h"
+#include "core/Globals.h"
+#include "db/NewDatabase.h"
+#include "db/UnitLogon.h"
+#include "platform/FirebirdEnv.h"
+#include "platform/StationPaths.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <firebird/Interface.h>
+#include <ibase.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace Firebird;
+
+namespace {
+
+double nowUs()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+Decimal D(const char* t) { return *Decimal::parse(QString::fromLatin1(t)); }
+
+// One round trip of the raw client: a prepared one-row select in an open transaction.
+double rawRoundTripUs(const QByteArray& db)
+{
+    IMaster* master = fb_get_master_interface();
+    ThrowStatusWrapper st(master->getStatus());
+    IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+    dpb->insertString(&st, isc_dpb_user_name, TLogon::kUser);
+    dpb->insertString(&st, isc_dpb_password, TLogon::kPassword);
+    IProvider* prov = master->getDispatcher();
+    IAttachment* att = prov->attachDatabase(&st, db.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
+    dpb->dispose();
+    ITransaction* tx = att->startTransaction(&st, 0, nullptr);
+    IStatement* stmt = att->prepare(&st, tx, 0, "SELECT 1 FROM RDB$DATABASE", SQL_DIALECT_V6,
+                                    IStatement::PREPARE_PREFETCH_METADATA);
+    IMessageMetadata* out = stmt->getOutputMetadata(&st);
+    std::vector<unsigned char> buf(out->getMessageLength(&st));
+    std::vector<double> times;
+    for (int k = 0; k < 9; ++k) {
+        const double t = nowUs();
+        for (int i = 0; i < 200; ++i) {
+            IResultSet* rs = stmt->openCursor(&st, tx, nullptr, nullptr, out, 0);
+            while (rs->fetchNext(&st, buf.data()) == IStatus::RESULT_OK) {
+            }
+            rs->close(&st);
+        }
+        times.push_back((nowUs() - t) / 200);
+    }
+    out->release();
+    stmt->free(&st);
+    tx->commit(&st);
+    att->detach(&st);
+    prov->release();
+    st.dispose();
+    return median(times);
+}
+
+
+CounterSale counterSale()
+{
+    CounterSale s;
+    s.setMethods({{1, S("Dinheiro"), S("S"), {}}, {2, S("Cartao"), S("S"), {}}});
+    auto item = [&](const char* code, const char* name, const char* q, const char* v, const char* kitchen) {
+        CounterItem i;
+        i.code = S(code);
+        i.name = S(name);
+        i.quantity = D(q);
+        i.price = D(v);
+        i.kitchen = S(kitchen);
+        s.insertItem(i);
+        if (i.kitchen != QLatin1String("0"))
+            s.addKitchenLine({counterKitchenText(i.quantity, i.name), QString(), i.kitchen, i.code, i.quantity});
+    };
+    item("*K1", "COMBO 1", "1", "25", "0");
+    item("/000101/000102/", "1/2-MUSSARELA 1/2-CALABRESA", "1", "45", "0");
+    for (int i = 0; i < 8; ++i)
+        item(qPrintable(QStringLiteral("%1").arg(1 + i, 6, 10, QLatin1Char('0'))), "PRODUTO", "1", "7,5", "0");
+    s.record(1, D("50"));
+    s.record(2, D("80"));
+    return s;
+}
+
+void run(const char* where, const QString& db, const QString& port)
+{
+    TLogon logon;
+    if (!logon.connectTo(db)) {
+        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+        return;
+    }
+    logon.action([&] {
+        logon.run(S("insert into CONTCAIXA (CAIXA) values (3)"));
+        logon.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (1, 3, CURRENT_DATE, 0)"));
+        logon.run(S("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (2, 'Cartao', 'S', 2, 'N')"));
+        for (int i = 1; i <= 20; ++i)
+            logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO) values (?, ?, ?, 7.5, 3, 'N')"),
+                      {i, QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), QStringLiteral("PRODUTO %1").arg(i)});
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (101, '000101', 'MUSSARELA', 40, 'N')"));
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (102, '000102', 'CALABRESA', 50, 'N')"));
+        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (201, 'K1', 'COMBO 1', 25, 'S')"));
+        for (int c = 1; c <= 3; ++c)
+            logon.run(S("insert into KITPROD (ID, CODIGO, CODPROD, QUANT) values (?, 'K1', ?, 1)"),
+                      {c, QStringLiteral("%1").arg(c, 6, 10, QLatin1Char('0'))});
+    });
+
+    const int closings = 25;
+    std::vector<double> times;
+    qint64 trips = 0;
+    for (int i = 0; i < closings + 3; ++i) {
+        CounterSale s = counterSale();
+        CounterClosingRequest r;
+        r.sale = &s;
+        r.discount = S("0");
+        r.customerCode = S("1");
+        r.customerName = S("CONSUMIDOR");
+        r.queueNumber = S("5");
+        const qint64 rt = logon.roundTrips();
+        const double t = nowUs();
+        const CounterClosingResult result = CounterClosing(logon).close(r);
+        CounterClosing::print(result);
+        const double us = nowUs() - t;
+        if (i >= 3) {   // the first closings prepare the statements
+            times.push_back(us);
+            trips += logon.roundTrips() - rt;
+        }
+    }
+    ClosePrinterPort();
+    QFile f(port);
+    const qint64 printed = f.size();
+    const double raw = rawRoundTripUs(db.toUtf8());
+    const double ms = median(times) / 1000.0;
+    const double perClosing = double(trips) / closings;
+    std::printf("%s\n", where);
+    std::printf("  fechamento de venda balcao (10 itens, 1 kit, 1 item de 2 sabores, 2 formas, cupom na porta): "
+                "%6.2f ms (mediana de %d), %.0f idas e voltas\n", ms, closings, perClosing);
+    std::printf("  uma ida e volta crua (SELECT preparado): %6.1f us; idas e voltas x ida crua = %.2f ms\n",
+                raw, perClosing * raw / 1000.0);
+    std::printf("  bytes gravados na porta: %lld\n", static_cast<long long>(printed));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    prepareFirebirdEnvironment();
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    station::setRoot(dir.path());
+    ctx::station().TerminalNumber = S("01");
+    const QString port = dir.filePath(QStringLiteral("cupom.txt"));
+    {
+        QFile create(port);
+        create.open(QIODevice::WriteOnly);
+    }
+    QStringList setup;
+    for (int i = 0; i < 23; ++i)
+        setup << (i == 6 ? S("S") : i == 15 ? S("Informa porta") : QString());
+    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
+    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT5")});
+    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
+    const QString local = dir.filePath(QStringLiteral("bench.fdb"));
+    newdb::createInstallation(local);
+    run("embutido", local, port);
+
+    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
+    if (server.isEmpty()) {
+        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+        return 0;
+    }
+    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
+    QFile::remove(sdir + QStringLiteral("/bench-counter.fdb"));
+    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-counter.fdb");
+    newdb::createInstallation(remote);
+    QFile::resize(port, 0);
+    run("servidor local", remote, port);
+    QFile::remove(sdir + QStringLiteral("/bench-counter.fdb"));
+    return 0;
+}

@@ -1,0 +1,409 @@
+#include "sales/CounterClosing.h"
+
+#include "closing/ClosingSettings.h"
+#include "closing/SaleWriter.h"
+#include "closing/TabClosing.h"   // ClosingRefused
+#include "core/FormatFloat.h"
+#include "core/Globals.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "platform/LineFile.h"
+#include "platform/StationPaths.h"
+#include "printing/RoutePrintout.h"
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+const QString kRule36 = QString(36, QLatin1Char('='));
+const QString kRule37 = QString(37, QLatin1Char('='));
+const QString kDash36 = QString(36, QLatin1Char('-'));
+const QString kMonitor = QStringLiteral("Monitor Cozinha");
+
+int intOr(const QString& text, int fallback)
+{
+    const auto v = TextToInt(text);
+    return v ? *v : fallback;
+}
+
+QString money(const char* mask, int width, const Decimal& v) { return FormatFloatLeftPadded(QString::fromLatin1(mask), width, v); }
+
+QString dateTimeLine(const QDateTime& now)
+{
+    return now.toString(QStringLiteral("dd/MM/yy")) + QStringLiteral("  -  ") + now.toString(QStringLiteral("hh:mm:ss"));
+}
+
+// Up to three pieces of 37 characters, the 37th character printed on both of the first two.
+void pieces37(QStringList& out, const QString& text)
+{
+    out << text.left(37);
+    if (text.size() > 37)
+        out << text.mid(36, 37);
+    if (text.size() > 74)
+        out << text.mid(73, 37);
+}
+
+void feed(QStringList& out, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out << QStringLiteral(".");
+}
+
+PrinterSlot slotOf(int kitchen)
+{
+    switch (kitchen) {
+    case 2: return PrinterSlot::Kitchen2;
+    case 3: return PrinterSlot::Kitchen3;
+    case 4: return PrinterSlot::Kitchen4;
+    default: return PrinterSlot::Kitchen1;
+    }
+}
+
+// A destination that prints something: not empty and above "0" as text.
+bool printsSomething(const QString& d) { return !d.isEmpty() && d > QStringLiteral("0"); }
+
+} // namespace
+
+QString centredLine(const QString& text)
+{
+    const int n = 18 - int(std::lround(double(text.trimmed().size()) / 2.0));
+    return QString(std::max(0, n), QLatin1Char(' ')) + text;
+}
+
+Printout composeSaleControlTicket(const SaleControlTicket& t)
+{
+    Printout p;
+    p.fontSize = t.fontSize;
+    QStringList& o = p.lines;
+    o << QStringLiteral("CONTROLE VENDA") << t.companyName << dateTimeLine(t.now);
+    if (!t.pageCustomer.trimmed().isEmpty())
+        o << t.pageCustomer.toUpper();
+    o << kRule36 << QStringLiteral("Quant  Descricao          ").toUpper() << kRule36;
+    o << (t.hasSizes ? PadRight(QStringLiteral("1"), 5) + t.sizeName.left(15).trimmed() + QLatin1Char(' ') + t.name
+                     : t.name);
+    QString rest = t.complement;
+    while (!rest.isEmpty()) {
+        o << rest.left(35);
+        rest = rest.mid(35).trimmed();
+    }
+    for (int i = 0; i < t.feedLines; ++i)
+        o << QString();
+    return p;
+}
+
+void printSaleControlTickets(const SaleControlTicket& t, int count)
+{
+    const Printout p = composeSaleControlTicket(t);
+    for (int i = 0; i < count; ++i)
+        RoutePrintout(p, PrinterSlot::Kitchen1, RouteOptions{});
+}
+
+Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vector<CounterKitchenLine>& lines)
+{
+    Printout p;
+    p.fontSize = d.fontSize;
+    QStringList& o = p.lines;
+    o << centredLine(QStringLiteral("BALCAO - SENHA.:") + QString::number(d.queueNumber));
+    o << kDash36;
+    o << d.title + QStringLiteral(".: BALCAO");
+    if (!d.pageCustomer.trimmed().isEmpty())
+        o << (QStringLiteral("CLIENTE: ") + d.pageCustomer).left(35);
+    o << dateTimeLine(d.now);
+    o << kRule36 << QStringLiteral("QTD   DESCRICAO   ") << kRule36;
+    for (const CounterKitchenLine& l : lines) {
+        pieces37(o, l.product);
+        QString rest = l.obs;
+        while (!rest.isEmpty()) {
+            o << QStringLiteral(" > ") + rest.left(30);
+            rest = rest.mid(30).trimmed();
+        }
+        o << QString();
+    }
+    o << kDash36;
+    feed(o, d.feedLines);
+    return p;
+}
+
+Printout composeCounterReceipt(const CounterPrintData& d, const std::vector<CounterItem>& items)
+{
+    Printout p;
+    p.fontSize = d.fontSize;
+    QStringList& o = p.lines;
+    const bool withCode = RightsBitSet(d.salesOptions, 256) == QLatin1String("S");
+    o << QStringLiteral("        FECHAMENTO DA CONTA") << QStringLiteral("******* Documento nao fiscal ********")
+      << QStringLiteral("           Seja Bem Vindo") << centredLine(d.companyName);
+    if (RightsBitSet(d.salesOptions, 512) == QLatin1String("S")) {
+        o << centredLine(d.companyAddress);
+        o << centredLine(d.companyCity + QLatin1Char(' ') + d.companyState);
+    }
+    if (!d.pageCustomer.trimmed().isEmpty())
+        o << QLatin1Char(' ') + d.pageCustomer.toUpper();
+    QString cupom = QStringLiteral(" Cupom:") + d.saleNumber;
+    if (d.queueNumber != 0)
+        cupom += QStringLiteral("   Senha..:") + QString::number(d.queueNumber);
+    o << cupom << dateTimeLine(d.now) << kRule37;
+    o << (withCode ? QStringLiteral("COD   DESCRICAO    QTD  VALOR  TOTAL") : QStringLiteral("DESCRICAO          QTD  VALOR  TOTAL"));
+    o << kRule37;
+    Decimal subtotal;
+    for (const CounterItem& i : items) {
+        subtotal += i.total();
+        const QString q = FormatFloat(u"0.######", i.quantity);
+        const QString v = money("####0.00", 8, i.price);
+        const QString t = money("####0.00", 9, i.total());
+        if (i.code.startsWith(QLatin1Char('/'))) {
+            pieces37(o, i.name);
+            o << FormatQuantityItemLine(QString(), q, v, t);
+        } else if (withCode) {
+            o << FormatQuantityItemLine(i.code.trimmed() + QLatin1Char(' ') + i.name.trimmed(), q, v, t);
+        } else {
+            o << FormatQuantityItemLine(i.name.trimmed(), q, v, t);
+        }
+    }
+    o << kRule36;
+    o << PadRight(QStringLiteral("Total"), 24) + money("0.00", 12, subtotal);
+    if (!d.discount.isZero()) {
+        o << FormatItemLine(QStringLiteral("Descontos"), money("######0.00", 12, d.discount));
+        o << PadRight(QStringLiteral(" "), 24) + QStringLiteral("------------");
+        o << PadRight(QStringLiteral("Total"), 24) + money("######0.00", 12, subtotal - d.discount);
+    }
+    for (const CounterMethod& m : d.methods)
+        if (m.amount > Decimal())
+            o << PadRight(m.name, 24) + money("######0.00", 12, m.amount);
+    if (!d.balance.amount.isZero())
+        o << PadRight(d.balance.word, 24) + money("######0.00", 12, d.balance.amount);
+    o << QString() << kDash36;
+    if (!d.footer1.trimmed().isEmpty())
+        o << d.footer1;
+    if (!d.footer2.trimmed().isEmpty())
+        o << d.footer2;
+    o << kDash36;
+    feed(o, d.feedLines);
+    return p;
+}
+
+Decimal CounterClosing::discountOf(const QString& text)
+{
+    try {
+        const auto v = Decimal::parse(text.trimmed());
+        return v && !v->isNegative() ? v->roundTo(2) : Decimal();
+    } catch (const std::exception&) {
+        return Decimal();   // too large to be an amount
+    }
+}
+
+int CounterClosing::queueOf(const QString& text)
+{
+    const int q = intOr(text.trimmed(), 0);
+    return q < 0 ? 0 : q;
+}
+
+void CounterClosing::check(const CounterSale& sale, const Decimal& discount)
+{
+    const Decimal purchase = sale.total().roundTo(2);
+    const Decimal paid = sale.paid().roundTo(2);
+    if (paid < (purchase - discount).roundTo(2))
+        throw ClosingRefused(countermsg::underpaidShort());
+    const Decimal covered = (discount + paid).roundTo(2);
+    if (FormatFloat(u"0.00", covered) != FormatFloat(u"0.00", purchase) && purchase > covered)
+        throw ClosingRefused(countermsg::underpaid());
+}
+
+CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
+{
+    const CounterSale& cs = *r.sale;
+    const Decimal discount = discountOf(r.discount);
+    check(cs, discount);
+
+    // What the station's files say, read once before the action.
+    const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
+    const int customer = [&] {
+        const auto k = TextToInt(r.customerCode.trimmed());
+        return k && *k > 0 ? *k : 1;
+    }();
+    const int queue = queueOf(r.queueNumber);
+    const Decimal purchase = cs.total();
+    const CounterBalance balance = counterBalance(purchase, cs.paid(), discount);
+    const int feedLines = intOr(settingsLine(ClosingSettings::kSetup, 9), 7);
+    const int fontSize = intOr(settingsLine(ClosingSettings::kFont, 0), 7);
+    const bool printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");
+    std::map<int, QString> destination;
+    for (int k = 1; k <= 4; ++k)
+        destination[k] = SlotDestination(slotOf(k));
+    const QString footer1 = settingsLine(ClosingSettings::kSetup, 10);
+    const QString footer2 = settingsLine(ClosingSettings::kSetup, 11);
+
+    return m_logon.action([&] {
+        CounterClosingResult result;
+        // The open cash shift, its own date, and the sale number, as they are now.
+        RowSet shift = m_logon.run(S("select first 1 c.CAIXA, (select first 1 d.DATA from CONTDATA d "
+                                     "where d.CAIXA = c.CAIXA order by d.ID desc) as DATA, "
+                                     "GEN_ID(BORDA, 1) as NUMERO from CONTCAIXA c order by c.ID"));
+        if (!shift.next() || shift.integer(u"CAIXA") == 0)
+            throw ClosingRefused(countermsg::cashClosed());
+        const int cash = int(shift.integer(u"CAIXA"));
+        const QDate shiftDate = shift.value(u"DATA").toDate();
+        const QDate date = shiftDate.isValid() ? shiftDate : QDate::currentDate();
+        const qint64 number = shift.integer(u"NUMERO");
+        const QString numberText = QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
+
+        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, TITULO, SCC5 from EMPRESA"));
+        company.next();
+        std::map<int, bool> settled;
+        RowSet methods = m_logon.run(S("select CD, BX from FORMAPAGA"));
+        while (methods.next())
+            settled[int(methods.integer(u"CD"))] = methods.text(u"BX").left(1) == QLatin1String("S");
+
+        CounterPrintData d;
+        d.companyName = company.text(u"EMPRESA");
+        d.companyAddress = company.text(u"ENDERECO");
+        d.companyCity = company.text(u"CIDADE");
+        d.companyState = company.text(u"ESTADO");
+        d.title = company.text(u"TITULO");
+        d.salesOptions = int(company.integer(u"SCC5"));
+        d.pageCustomer = r.pageCustomer;
+        d.saleNumber = numberText;
+        d.queueNumber = queue;
+        d.now = m_clock();
+        d.discount = discount;
+        d.balance = balance;
+        d.methods = cs.methods();
+        d.footer1 = footer1;
+        d.footer2 = footer2;
+        d.feedLines = feedLines;
+        d.fontSize = fontSize;
+
+        // Kitchen tickets per kitchen 1 to 5; kitchen-monitor rows for a kitchen shown on the monitor.
+        const QString hora = d.now.toString(QStringLiteral("dd/MM/yy hh:mm:ss")).left(20);
+        for (int k = 1; k <= 5; ++k) {
+            std::vector<CounterKitchenLine> lines;
+            for (const CounterKitchenLine& l : cs.kitchenLines())
+                if (l.kitchen == QString::number(k))
+                    lines.push_back(l);
+            if (lines.empty())
+                continue;
+            const QString dest = destination[k == 5 ? 1 : k];
+            const Printout ticket = composeCounterKitchenTicket(d, lines);
+            if (dest == kMonitor) {
+                for (const CounterKitchenLine& l : lines) {
+                    const int blank = l.product.indexOf(QLatin1Char(' '));
+                    const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
+                    std::optional<Decimal> q;
+                    try {
+                        q = Decimal::parse(blank < 0 ? l.product : l.product.left(blank));
+                    } catch (const std::exception&) {
+                    }
+                    m_logon.run(S("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
+                                  "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
+                                {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
+                                 q.value_or(l.quantity), l.obs.left(28)});
+                    ++result.monitorRows;
+                }
+            } else if (printsSomething(dest)) {
+                result.kitchenJobs.push_back({ticket, slotOf(k), false, false});
+            }
+            if (k == 5) {
+                const QString second = destination[2];
+                if (printsSomething(second) && second != kMonitor)
+                    result.kitchenJobs.push_back({ticket, PrinterSlot::Kitchen2, true, false});
+            }
+        }
+        result.receipt = composeCounterReceipt(d, cs.items());
+        result.printReceipt = printReceipt;
+
+        Sale sale;
+        sale.number = number;
+        sale.date = date;
+        sale.cashShift = cash;
+        sale.terminal = terminal;
+        sale.waiter = 0;
+        sale.customerCode = customer;
+        sale.customerName = r.customerName;
+        sale.changeName = r.customerName;
+        sale.customerText = QString::number(customer);
+        for (const CounterMethod& m : cs.methods()) {
+            if (m.amount.isZero())
+                continue;
+            const auto s = settled.find(m.code);
+            sale.payments.push_back(SalePayment{m.code, m.name, m.amount, s == settled.end() || s->second, false});
+        }
+        sale.dueDate = date;
+        sale.receivableDays = 0;
+        sale.change = balance.word == QLatin1String("Troco") ? balance.amount : Decimal();
+        sale.saleType = 2;
+        sale.counterSale = true;
+        sale.saleCustomer = r.customerName;
+        sale.saleValue = purchase;
+        sale.discount = discount;
+        for (const CounterItem& i : cs.items())
+            sale.items.push_back(SaleItem{0, i.code, i.name, i.quantity, i.price, QString()});
+        // The counter's flavour rows read "#DELIvery " and the item's name, as a delivery sale's do;
+        // its plain rows "Cli: " and the customer (the flag the counter leaves at "S").
+        sale.davFlag = QStringLiteral("S");
+        sale.deliverySale = true;
+        sale.loyalty = false;
+        sale.serviceRowsFirst = true;
+        SaleWriter(m_logon).write(sale);
+
+        result.saleNumber = number;
+        result.cashShift = cash;
+        result.date = date;
+        result.queueNumber = queue;
+        result.discount = discount;
+        result.change = sale.change;
+        return result;
+    });
+}
+
+void CounterClosing::print(const CounterClosingResult& result)
+{
+    for (const CounterJob& job : result.kitchenJobs) {
+        const RouteResult routed = RoutePrintout(job.text, job.slot, RouteOptions{});
+        if (job.drawerSequenceAfter && routed == RouteResult::Printer) {
+            Printout kick;
+            kick.lines << QStringLiteral("\x1b" "vd");
+            RoutePrintout(kick, job.slot, RouteOptions{});
+        }
+    }
+    if (result.printReceipt) {
+        RouteOptions o;
+        o.controlByte = true;
+        RoutePrintout(result.receipt, PrinterSlot::Closing, o);
+    }
+}
+
+namespace counterfiles {
+
+namespace {
+const char* kQueue = "c:\\Miltrex\\vavoz\\Senha.INI";
+const char* kCounter = "c:\\Miltrex\\vavoz\\AVULSO.INI";
+}
+
+int queueNumber()
+{
+    return std::max(0, intOr(settingsLine(kQueue, 0).trimmed(), 0));
+}
+
+void saveQueueNumber(int number)
+{
+    LineFile::save(station::pathForWriting(QString::fromLatin1(kQueue)), {QString::number(number)});
+}
+
+int advanceCounterNumber()
+{
+    int n = 0;
+    try {
+        const auto v = Decimal::parse(settingsLine(kCounter, 0).trimmed());
+        n = v && v->isWhole() && !v->isNegative() && *v < Decimal(1000000000) ? int(v->roundTo(0).cents() / 100) : 0;
+    } catch (const std::exception&) {
+    }
+    ++n;
+    LineFile::save(station::pathForWriting(QString::fromLatin1(kCounter)), {QString::number(n)});
+    return n;
+}
+
+QString counterKey(int number) { return QStringLiteral("AV%1").arg(number, 6, 10, QLatin1Char('0')); }
+
+} // namespace counterfiles

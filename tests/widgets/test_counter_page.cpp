@@ -1,0 +1,269 @@
+// A cashier at the counter: three items by keys and touch, the payment panel with
+// two methods, F7; and what the page refuses.
+#include "RegisterSeeds.h"
+#include "SalesSeeds.h"
+#include "ScriptedDialogs.h"
+#include "TestStation.h"
+#include "core/Globals.h"
+#include "sales/CounterPage.h"
+#include "sales/UnitBalcao.h"
+#include "printing/RawPrinterPort.h"
+
+#include <QCheckBox>
+#include <QFile>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+template <class T>
+T* child(QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_TRUE(c) << name;
+    return c;
+}
+
+QToolButton* button(QWidget& w, const char* area, const QString& caption)
+{
+    for (QToolButton* b : child<QScrollArea>(w, area)->widget()->findChildren<QToolButton*>())
+        if (QString(b->text()).remove(QLatin1Char('\n')).remove(QLatin1Char(' ')) == QString(caption).remove(QLatin1Char(' ')))
+            return b;
+    ADD_FAILURE() << "no button " << caption.toStdString();
+    return nullptr;
+}
+
+class CounterPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ctx::resetAll();
+        st.openCashShift(9);
+        ctx::sales().CashShiftNumber = 9;
+        ctx::op().LoginRights = 32;
+        st.logon().run(S("insert into tipos (id, codigo, nome, ativo) values (1, 2, 'BEBIDAS', 'S')"));
+        seeds::product(st.logon(), {S("000001"), S("CERVEJA"), Decimal(10), S("0"), 2});
+        seeds::product(st.logon(), {S("000002"), S("REFRIGERANTE"), Decimal(6), S("0"), 2});
+        seeds::product(st.logon(), {S("000003"), S("AGUA"), Decimal(4), S("0"), 2});
+        seeds::addPaymentMethod(st.logon(), 2, S("Cartao"), S("N"));
+    }
+    TestStation st;
+    ScriptedDialogs script;
+};
+
+} // namespace
+
+TEST_F(CounterPageTest, ThreeItemsByKeysAndTouchClosedWithTwoMethods)
+{
+    CounterPage page(st.logon());
+    page.resize(1366, 700);
+    page.show();
+    QApplication::setActiveWindow(&page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    auto* quantity = child<QLineEdit>(page, "counterQuantityEdit");
+    // By keys: code, Enter through the fields; the price field is closed, so the kitchen field confirms.
+    code->setFocus();
+    QTest::keyClicks(code, S("1"));
+    QTest::keyClick(code, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);   // complement
+    ASSERT_EQ(QApplication::focusWidget(), quantity);
+    quantity->selectAll();
+    QTest::keyClicks(quantity, S("2"));
+    QTest::keyClick(quantity, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);   // kitchen: confirms
+    EXPECT_EQ(page.sale().items().size(), 1u);
+    // By touch: the group, the product, F4.
+    QTest::mouseClick(button(page, "counterGroupsArea", S("BEBIDAS")), Qt::LeftButton);
+    QToolButton* drink = button(page, "counterProductsArea", S("REFRIGERANTE"));
+    ASSERT_TRUE(drink);
+    QTest::mouseClick(drink, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+    // A code typed and F4 at once.
+    code->setFocus();
+    QTest::keyClicks(code, S("3"));
+    QTest::keyClick(code, Qt::Key_F4);
+    ASSERT_EQ(page.sale().items().size(), 3u);
+    EXPECT_EQ(page.sale().items()[0].code, S("000002"));   // B, C, A
+    EXPECT_EQ(page.sale().items()[2].code, S("000001"));
+    EXPECT_EQ(page.totalText().trimmed(), S("30,00"));
+
+    // F7 before the panel does nothing.
+    QTest::keyClick(code, Qt::Key_F7);
+    EXPECT_EQ(st.count(S("select count(*) from FATURA")), 0);
+
+    QTest::keyClick(code, Qt::Key_F9);
+    ASSERT_TRUE(page.paymentShown());
+    auto* methods = child<QComboBox>(page, "counterMethodBox");
+    auto* amount = child<QLineEdit>(page, "counterAmountEdit");
+    methods->setCurrentIndex(0);
+    amount->setText(S("10"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    methods->setCurrentIndex(1);
+    amount->setText(S("25"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    EXPECT_EQ(child<QLabel>(page, "counterBalanceWordLabel")->text(), S("Troco"));
+    QTest::keyClick(amount, Qt::Key_F7);
+
+    EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join(S("|")).toStdString();
+    EXPECT_EQ(st.count(S("select count(*) from FATURA where TIPO = 2")), 1);
+    EXPECT_EQ(st.count(S("select count(*) from RECARQ")), 3);   // cash, card, change
+    EXPECT_EQ(st.count(S("select count(*) from ESTFIC")), 3);
+    EXPECT_FALSE(page.paymentShown());
+    EXPECT_TRUE(page.sale().empty());
+    EXPECT_EQ(page.totalText().trimmed(), S("0,00"));
+    EXPECT_TRUE(page.saleKey().startsWith(S("AV")));
+}
+
+TEST_F(CounterPageTest, HostileEntriesAddNothingAndSayWhy)
+{
+    CounterPage page(st.logon());
+    page.show();
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    auto* quantity = child<QLineEdit>(page, "counterQuantityEdit");
+    struct Case { const char* code; const char* quantity; const char* message; };
+    const Case cases[] = {
+        {"'", "1", "Produto não Localizado"},
+        {"1' or '1'='1", "1", "Produto não Localizado"},
+        {"😀", "1", "Produto não Localizado"},
+        {"*99", "1", "Prato não Localizado"},
+        {"1", "abc", "Valor Invalido"},
+        {"1", "1e20", "Valor Invalido"},
+        {"1", "-3", "Valor Invalido"},
+        {"XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX", "1", "Produto não Localizado"},
+    };
+    for (const Case& c : cases) {
+        script.messages.clear();
+        code->setText(S(c.code));
+        quantity->setText(S(c.quantity));
+        page.confirmItem();
+        EXPECT_TRUE(page.sale().empty()) << c.code;
+        ASSERT_FALSE(script.messages.empty()) << c.code;
+        EXPECT_TRUE(script.messages.back().text.contains(S(c.message))) << c.code << " "
+                                                                          << script.messages.back().text.toStdString();
+    }
+    // The cash closed: no item, the panel stays shut.
+    ctx::sales().CashShiftNumber = 0;
+    code->setText(S("1"));
+    page.confirmItem();
+    page.openPayment();
+    EXPECT_EQ(script.messages.back().text, S(" Caixa Fechado   "));
+    EXPECT_FALSE(page.paymentShown());
+    // Without the cash rights the panel does not open.
+    ctx::sales().CashShiftNumber = 9;
+    ctx::op().LoginRights = 0;
+    page.openPayment();
+    EXPECT_EQ(script.messages.back().text, S("  Função não autorizada...  "));
+    EXPECT_FALSE(page.paymentShown());
+}
+
+TEST_F(CounterPageTest, ABlockedCustomerIsAWarningAndStaysChosen)
+{
+    st.logon().run(S("insert into CLIENTES (CODIGO, NOME, BLOQUEIO, LIMITE, FIDELIDADE) values (5, 'MARIA DA SILVA SOUZA', 'S', 0, 0)"));
+    CounterPage page(st.logon());
+    page.show();
+    page.openPayment();
+    auto* customer = child<QLineEdit>(page, "counterCustomerCodeEdit");
+    customer->setText(S("5"));
+    page.customerLeft();
+    EXPECT_EQ(script.messages.back().text, S("  Cliente Bloqueado para Venda Fiado   "));
+    EXPECT_EQ(child<QLabel>(page, "counterCustomerNameLabel")->text(), S("MARIA DA SILVA "));
+    EXPECT_EQ(customer->text(), S("5"));
+    customer->setText(S("abc"));
+    page.customerLeft();
+    EXPECT_EQ(script.messages.back().text, S("    Cliente Não Localizado..       |"));
+    EXPECT_EQ(customer->text(), S("1"));
+}
+
+TEST_F(CounterPageTest, ASizePriceAndOneSaleControlTicketPerUnit)
+{
+    st.logon().run(S("insert into MOEDA (MOEDA, LOCAL) values (1, 'FAMILIA')"));
+    st.logon().run(S("insert into MOEDA (MOEDA, LOCAL) values (3, 'GRANDE')"));
+    st.logon().run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, VGRANDE, VFAMILIA, CLAS) "
+                     "values (50, '000050', 'PIZZA', 30, 40, 55, '0')"));
+    const QString port = seeds::portToFile(st, S("LPT9"), S("ticks.txt"));
+    seeds::setup(st, {{9, S("0")}, {13, S("Informa porta")}});
+    st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT1"), S("LPT9")});
+    CounterPage page(st.logon());
+    page.show();
+    child<QCheckBox>(page, "counterTicketsBox")->setChecked(true);
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    code->setText(S("50"));
+    page.codeLeft();
+    auto* sizes = child<QComboBox>(page, "counterSizeBox");
+    ASSERT_TRUE(sizes->isVisibleTo(&page));
+    sizes->setCurrentIndex(1);
+    emit sizes->activated(1);
+    EXPECT_EQ(child<QLineEdit>(page, "counterPriceEdit")->text(), S("40,00"));
+    child<QLineEdit>(page, "counterQuantityEdit")->setText(S("2,5"));
+    page.confirmItem();
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].name, S("GRANDE-PIZZA"));
+    EXPECT_EQ(page.sale().items()[0].price, Decimal(40));
+    ClosePrinterPort();
+    QFile f(port);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().count("CONTROLE VENDA"), 3);   // 2,5 rounds to 3 tickets
+    EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join(S("|")).toStdString();
+    EXPECT_TRUE(QFile::exists(st.root() + S("/programa/geratiks.ini")));
+}
+
+TEST_F(CounterPageTest, TheSalesScreenHostsTheCounterPageOnItsCounterTab)
+{
+    TFormBalcao w(st.logon());
+    auto* page = w.findChild<CounterPage*>();
+    ASSERT_TRUE(page);
+    auto* tab = w.findChild<QWidget*>(S("counterPage"));
+    ASSERT_TRUE(tab);
+    EXPECT_TRUE(tab->isAncestorOf(page));
+}
+
+TEST_F(CounterPageTest, DeletingWithoutAPromptWhenTheOptionSaysSoAndHostilePanelValues)
+{
+    ctx::sales().ItemOptions = 1;   // deleting an item asks no supervisor
+    CounterPage page(st.logon());
+    page.show();
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    for (const char* c : {"1", "2"}) {
+        code->setText(S(c));
+        page.confirmItem();
+    }
+    ASSERT_EQ(page.sale().items().size(), 2u);
+    script.answerMessages({S("N"), S("S")});
+    page.deleteItem();   // "Não": nothing deleted
+    EXPECT_EQ(page.sale().items().size(), 2u);
+    page.deleteItem();   // the last row: the first item
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].code, S("000002"));
+    EXPECT_EQ(page.totalText().trimmed(), S("6,00"));
+
+    page.openPayment();
+    auto* discount = child<QLineEdit>(page, "counterDiscountEdit");
+    auto* amount = child<QLineEdit>(page, "counterAmountEdit");
+    for (const char* hostile : {"abc", "1e20", "-50", "' or 1=1", "😀"}) {
+        discount->setText(S(hostile));
+        amount->setText(S(hostile));
+        page.recordPayment();
+        EXPECT_EQ(page.sale().paid(), Decimal()) << hostile;
+    }
+    discount->setText(S("1e20"));
+    amount->setText(S("6"));
+    page.recordPayment();
+    script.messages.clear();
+    page.closeSale();   // the discount that is not a number counts 0: 6,00 paid for 6,00
+    EXPECT_EQ(st.count(S("select count(*) from FATURA")), 1);
+    EXPECT_EQ(st.count(S("select count(*) from SERVICO")), 0);
+    EXPECT_TRUE(script.errors.isEmpty());
+}

@@ -29,6 +29,7 @@ inline const QString accessDenied = QStringLiteral("       Acesso não autorizad
 inline const QString accessDenied2 = QStringLiteral("|    Acesso não autorizado...     |");      // R2
 inline const QString accessDenied3 = QStringLiteral("|      Acesso não autorizado     |");       // R3
 inline const QString userDenied = QStringLiteral("     Usuario não autorizado      ");          // R4
+inline const QString preBillFirst = QStringLiteral("   Fechar Primeiro a mesa....    ");
 inline const QString functionDenied = QStringLiteral("  Função não autorizada...  ");
 inline const QString selectTab = QStringLiteral("|   Selecione uma Mesa/Comanda.     |");
 inline const QString cashClosedExpenses = QStringLiteral("|         Caixa Fechado, Abrir primeiro o caixa      |");

@@ -357,13 +357,11 @@ void TFormBalcao::tabFieldLeft()
     }
     TabOpening opening(m_logon);
     try {
-        if (opening.reservedToday(key)) {
-            if (message(salesmsg::reserved, QStringLiteral("2")) != QLatin1String("S")) {
-                ui->tabNumberEdit->setFocus();
-                m_tabPending = true;
-                return;
-            }
-            opening.dropReservations(key);
+        // a table reserved for today asks "Mesa com Reserva"; "Sim" takes the day's reservation off
+        if (!tabmenu::reservedTableMayOpen(m_logon, key, QDate::currentDate())) {
+            ui->tabNumberEdit->setFocus();
+            m_tabPending = true;
+            return;
         }
         if (const std::optional<TabHeader> tab = opening.find(key)) {
             ui->tabNumberEdit->setText(tab->mesa);
@@ -1018,9 +1016,20 @@ void TFormBalcao::ribbonAction(const QString& caption)
         ui->productCodeEdit->setFocus();
         m_codePending = true;
     }
+    if (after.takeUpTab && !bitSet(salesOptions(), 1)) {
+        try {
+            if (const std::optional<handover::TabInHand> tab = handover::TabHandOver(m_logon).tab(ui->tabNumberEdit->text()))
+                ui->waiterEdit->setText(tab->waiter);
+        } catch (const DbError& e) {
+            dialogs().errorBox(e.message());
+        }
+    }
     if (after.refreshTabs) {
+        m_tabPending = false;
         reloadItems();
         refreshTableButtons();
+        ui->tabNumberEdit->setFocus();
+    } else if (after.focusTab) {
         ui->tabNumberEdit->setFocus();
     }
 }

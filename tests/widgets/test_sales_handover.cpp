@@ -34,6 +34,15 @@ QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(Q
 QString labelOf(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 const QString kTab = QStringLiteral("000007");
 
+QToolButton* ribbonButton(TFormBalcao& w, const QString& caption)
+{
+    for (int t = 0; t < w.ribbon()->count(); ++t)
+        for (QToolButton* b : w.ribbon()->buttons(t))
+            if (b->accessibleName() == caption || b->text() == caption)
+                return b;
+    return nullptr;
+}
+
 // An open cash shift, waiter 4 and tab 000007 of customer 35 with one item.
 struct Station {
     TestStation st;
@@ -165,6 +174,47 @@ TEST(SalesHandOver, F9WithTheCashClosedDoesNothing)
     EXPECT_TRUE(s.script.messageTexts().isEmpty());
 }
 
+TEST(SalesHandOver, TabUpkeepFromTheRibbonGetsTheTableFieldAndTheScreenShowsTheResult)
+{
+    // "Transferência Produtos" without a prompt (ItemOptions bit 4): the window gets the tab
+    Station s(0, 0, 4);
+    QString origin;
+    s.script.onWindow(S("TFormMudMes"), [&](QDialog& d) {
+        origin = edit(d, "originEdit") ? edit(d, "originEdit")->text() : QString();
+        // the items went elsewhere meanwhile
+        s.st.logon().run(S("delete from mesa"));
+        return int(QDialog::Accepted);
+    });
+    TFormBalcao w(s.st.logon());
+    edit(w, "tabNumberEdit")->setText(kTab);
+    w.reloadItems();
+    ASSERT_EQ(w.itemLines(), 1);
+    ribbonButton(w, S("Transferência Produtos"))->click();
+    EXPECT_EQ(s.script.windowsShown, QStringList{S("TFormMudMes")});
+    EXPECT_EQ(origin, kTab);
+    EXPECT_FALSE(s.script.windowsShown.contains(S("TFormAcessos")));
+    EXPECT_EQ(w.itemLines(), 0) << "the list is read again after the window";
+
+    // "Excluir Comanda" through the supervisor prompt: refused, then allowed and the field emptied
+    s.st.addUser(S("CHEFE"), S("1"), S("S"), 512);
+    s.st.addUser(S("GARCOM"), S("1"), S("N"), 0);
+    for (const char* user : {"GARCOM", "CHEFE"}) {
+        s.script.onWindow(S("TFormAcessos"), [user](QDialog& d) {
+            auto& p = static_cast<TFormAcessos&>(d);
+            p.setName(S(user));
+            p.setPassword(S("1"));
+            p.confirm();
+            return d.result();
+        });
+        s.script.onWindow(S("TFormExcCom"), [](QDialog&) { return int(QDialog::Rejected); });
+        edit(w, "tabNumberEdit")->setText(kTab);
+        ribbonButton(w, S("Excluir Comanda"))->click();
+    }
+    EXPECT_EQ(s.script.messageTexts(), QStringList{S("       Acesso não autorizado         ")});
+    EXPECT_EQ(s.script.windowsShown.count(S("TFormExcCom")), 1);
+    EXPECT_TRUE(w.tabNumber().isEmpty());
+}
+
 TEST(SalesHandOver, ExcluirItemAsksForASupervisorUnlessTheOptionSaysNot)
 {
     struct Case { int itemOptions; bool prompted; } cases[] = {{1, false}, {0, true}};
@@ -189,3 +239,31 @@ TEST(SalesHandOver, ExcluirItemAsksForASupervisorUnlessTheOptionSaysNot)
     }
 }
 
+TEST(SalesHandOver, OpeningAReservedTableAsksAndTakesOnlyTheDaysReservation)
+{
+    for (const char* answer : {"N", "S"}) {
+        Station s;
+        TLogon& l = s.st.logon();
+        l.run(S("insert into reserva (id, mesa, data, cliente) values (1, '000005', current_date, 'ANA')"));
+        l.run(S("insert into reserva (id, mesa, data, cliente) values (2, '000005', current_date + 1, 'BIA')"));
+        TFormBalcao w(l);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        s.script.answerMessages({S(answer), S("S")});
+        QLineEdit* field = edit(w, "tabNumberEdit");
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(field, S("5"));
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_FALSE(s.script.messageTexts().isEmpty());
+        EXPECT_EQ(s.script.messageTexts().first(), S("Mesa com Reserva"));
+        if (QLatin1String(answer) == QLatin1String("N")) {
+            EXPECT_EQ(s.st.count(S("select count(*) from reserva")), 2);
+            EXPECT_EQ(s.st.count(S("select count(*) from cabmesa where mesa = '000005'")), 0);
+        } else {
+            EXPECT_EQ(s.st.count(S("select count(*) from reserva where data = current_date + 1")), 1);
+            EXPECT_EQ(s.st.count(S("select count(*) from reserva")), 1);
+            EXPECT_EQ(s.st.count(S("select count(*) from cabmesa where mesa = '000005'")), 1);
+        }
+    }
+}

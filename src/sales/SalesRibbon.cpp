@@ -68,6 +68,8 @@ const std::vector<Button>& buttons()
         {"Configuração", "Relatórios", "Excluir mesas c/erros", P::Reset, "@badTabs", R::Prompt, 16, 0, nullptr},
         {"Configuração", "Relatórios", "Configura Balança", P::Scale, "ConfiguraBalanca", R::Free, 0, 0, nullptr, "Configura Balança"},
         {"Configuração", "Relatórios", "Pre Conta de fechamento (S/N)", P::Settings, "TFormFechasim", R::Free, 0, 0, nullptr, "Força fechamento"},
+        // A technician's way to the cash-drawer test window (model, port, command string).
+        {"Configuração", "Técnico", "Teste da Gaveta", P::Terminal, "TForm1", R::Free, 0, 0, nullptr, "Abrir Gaveta"},
         {"Configuração", "", "Sair Sistema", P::Exit, "@close", R::Free},
     };
     return list;

@@ -239,6 +239,27 @@ TEST(SalesHandOver, ExcluirItemAsksForASupervisorUnlessTheOptionSaysNot)
     }
 }
 
+TEST(SalesHandOver, ShiftReportsAndTheDrawerTestOpenFromTheRibbon)
+{
+    struct Case { const char* caption; const char* master; const char* window; const char* message; } cases[] = {
+        {"Relatório Cancelamentos", "N", "TFormRelCan", nullptr},
+        {"Comissao por venda", "S", "TFormComGar", nullptr},
+        {"Comissao por venda", "N", nullptr, "     Usuario não autorizado      "},
+        {"Teste da Gaveta", "N", "TForm1", nullptr},
+    };
+    for (const Case& c : cases) {
+        Station s;
+        ctx::op().OperatorIsMaster = S(c.master);
+        s.script.onWindow(S(c.window ? c.window : "none"), [](QDialog&) { return int(QDialog::Rejected); });
+        TFormBalcao w(s.st.logon());
+        QToolButton* b = ribbonButton(w, S(c.caption));
+        ASSERT_TRUE(b) << c.caption;
+        b->click();
+        EXPECT_EQ(s.script.windowsShown, c.window ? QStringList{S(c.window)} : QStringList()) << c.caption;
+        EXPECT_EQ(s.script.messageTexts(), c.message ? QStringList{S(c.message)} : QStringList()) << c.caption;
+    }
+}
+
 TEST(SalesHandOver, OpeningAReservedTableAsksAndTakesOnlyTheDaysReservation)
 {
     for (const char* answer : {"N", "S"}) {

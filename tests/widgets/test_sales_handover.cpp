@@ -288,3 +288,34 @@ TEST(SalesHandOver, OpeningAReservedTableAsksAndTakesOnlyTheDaysReservation)
         }
     }
 }
+
+TEST(SalesHandOver, HostileTableFieldValuesAtF5AndF9ChangeNothing)
+{
+    const char* values[] = {"'; delete from cabmesa; --", "😀", "1e20", "-7", "123456789012345678901234567890123", " "};
+    for (const char* v : values) {
+        SCOPED_TRACE(v);
+        Station s(1);
+        ctx::op().LoginRights = 32;
+        s.script.onWindow(S("TFormFecSimples"), [](QDialog&) { return int(QDialog::Rejected); });
+        s.script.onWindow(S("TFormRecDin"), [](QDialog& d) {
+            static_cast<TFormRecDin&>(d).confirm();
+            return d.result();
+        });
+        TFormBalcao w(s.st.logon());
+        const QStringList before = {QString::number(s.st.count(S("select count(*) from cabmesa"))),
+                                    QString::number(s.st.count(S("select count(*) from mesa"))),
+                                    s.st.scalar(S("select status from cabmesa")).toString()};
+        edit(w, "tabNumberEdit")->setText(S(v));
+        QTest::keyClick(&w, Qt::Key_F5);
+        edit(w, "tabNumberEdit")->setText(S(v));
+        QTest::keyClick(&w, Qt::Key_F9);
+        EXPECT_TRUE(s.script.errors.isEmpty()) << s.script.errors.join(u' ').toStdString();
+        EXPECT_FALSE(s.script.windowsShown.contains(S("TFormFecCom")));
+        EXPECT_EQ(s.script.messageTexts().last(), salesmsg::tabNotFound);
+        EXPECT_EQ(QStringList({QString::number(s.st.count(S("select count(*) from cabmesa"))),
+                               QString::number(s.st.count(S("select count(*) from mesa"))),
+                               s.st.scalar(S("select status from cabmesa")).toString()}),
+                  before);
+        EXPECT_EQ(s.st.count(S("select count(*) from fatura")), 0);
+    }
+}

@@ -165,3 +165,39 @@ TEST(TabClosingExport, FailuresInEitherDatabaseLeaveBothAsTheyWereAndTheTabOpen)
         }
     }
 }
+
+TEST(TabClosingExport, ALocalCommitFailingAfterTheErpCommitNamesTheDocumentAndClosingAgainUsesIt)
+{
+    ExportStation s(true, true, 4);
+    TLogon& l = s.st.logon();
+    // the station's database refuses the commit of any transaction that holds a sale
+    l.run(S("CREATE EXCEPTION E_TESTE_COMMIT 'falha ao gravar o fechamento'"));
+    l.run(S("CREATE TRIGGER T_TESTE_COMMIT ON TRANSACTION COMMIT AS BEGIN "
+            "IF (EXISTS(SELECT 1 FROM FATURA)) THEN EXCEPTION E_TESTE_COMMIT; END"));
+    const QStringList localBefore = s.local();
+
+    OutsideErpExport erp;
+    try {
+        TabClosing(l, erp).close(s.request());
+        ADD_FAILURE() << "closed";
+    } catch (const std::exception& e) {
+        erp.tellFailure(e);
+    }
+    EXPECT_EQ(s.local(), localBefore);
+    EXPECT_EQ(s.tabsOpen(), 1);
+    ASSERT_EQ(s.script.errors.size(), 1);
+    EXPECT_TRUE(s.script.errors[0].contains(S("DAV N.0005"))) << s.script.errors[0].toStdString();
+    EXPECT_EQ(erp.pendingDocument(), std::optional<qint64>(5));
+
+    // once the station's database takes it, the same tab closes on the same document
+    l.run(S("DROP TRIGGER T_TESTE_COMMIT"));
+    const ClosingResult r = TabClosing(l, erp).close(s.request());
+    erp.closingCommitted(r.dav);
+    EXPECT_EQ(r.dav, 5);
+    auto db = erpseeds::open(s.erpPath);
+    EXPECT_EQ(erpseeds::rowsOf(*db, S("DAVS")).size(), 1);
+    EXPECT_EQ(erpseeds::rowsOf(*db, S("DAVS_ITENS")).size(), 2);
+    EXPECT_EQ(s.st.count(S("select count(*) from FATURA")), 1);
+    EXPECT_EQ(s.tabsOpen(), 0);
+    EXPECT_EQ(s.script.messageTexts(), QStringList{S("  DAV N.0005")});
+}

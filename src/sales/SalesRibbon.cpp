@@ -169,34 +169,38 @@ bool runTabUpkeep(const QString& opens, const Context& c, After& after)
 {
     TLogon& logon = *c.logon;
     const int options = ctx::sales().ItemOptions;
+    bool shown = false;
     if (opens == QLatin1String("@cancelTab")) {
-        if (tabmenu::cancelTab(logon, options, c.tabNumber)) {
-            after.clearTab = true;
-            after.refreshTabs = true;
-        }
+        shown = tabmenu::cancelTab(logon, options, c.tabNumber);
+        after.clearTab = shown;
+        after.refreshTabs = shown;
     } else if (opens == QLatin1String("@itemTransfer")) {
-        after.refreshTabs = tabmenu::itemTransfer(logon, options, c.tabNumber);
+        shown = tabmenu::itemTransfer(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
         after.focusTab = true;
     } else if (opens == QLatin1String("@tableMove")) {
-        after.refreshTabs = tabmenu::tableMove(logon, options, c.tabNumber);
+        shown = tabmenu::tableMove(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
     } else if (opens == QLatin1String("@reopenTab")) {
         // the sales screen lets ItemOptions bit 256 open the reopening without a supervisor
-        after.refreshTabs = tabmenu::reopenTab(logon, has(options, 256) ? int(tabmenu::ReopenFreely) : 0, c.tabNumber);
+        shown = tabmenu::reopenTab(logon, has(options, 256) ? int(tabmenu::ReopenFreely) : 0, c.tabNumber);
+        after.refreshTabs = shown;
     } else if (opens == QLatin1String("@persons")) {
-        after.refreshTabs = tabmenu::persons(logon);
+        shown = tabmenu::persons(logon);
+        after.refreshTabs = shown;
     } else if (opens == QLatin1String("@advancePayment")) {
-        if (tabmenu::advancePayment(logon, options, c.tabNumber)) {
-            after.refreshTabs = true;
-            after.takeUpTab = true;
-        }
+        shown = tabmenu::advancePayment(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
+        after.takeUpTab = shown;
     } else if (opens == QLatin1String("@withdrawal")) {
-        tabmenu::withdrawal(logon);
+        shown = tabmenu::withdrawal(logon);
         ctx::sales().CashShiftNumber = cashNumber(logon);
     } else if (opens == QLatin1String("@reservations")) {
-        tabmenu::reservations(logon);
+        shown = tabmenu::reservations(logon);
     } else {
         return false;
     }
+    after.ran = shown;
     return true;
 }
 

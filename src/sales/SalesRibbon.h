@@ -54,7 +54,7 @@ struct Context {
 };
 
 struct After {
-    bool ran = false;          // the rule let it through
+    bool ran = false;          // the rule let it through (a tab-upkeep button: its window was shown)
     bool closeScreen = false;
     bool clearTab = false;
     bool reloadCash = false;

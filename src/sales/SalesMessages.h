@@ -7,7 +7,6 @@ inline const QString title = QStringLiteral("ATENÇÃO");
 inline const QString cashClosedEnter = QStringLiteral("|       Caixa Fechado...  Favor Abrir primeiro o Caixa.       |");
 inline const QString cashClosedOpen = QStringLiteral("  Caixa esta fechado... \n\rAbrir caixa para continuar ");
 inline const QString cashClosedConfirm = QStringLiteral(" Caixa Fechado   ");
-inline const QString reserved = QStringLiteral("Mesa com Reserva");
 inline const QString openTabQuestion = QStringLiteral("Mesa não foi aberta, dejesa abrir?");
 inline const QString invalidTabName = QStringLiteral("  nome da mesa não é valido. ");
 inline const QString tabNotOpened = QStringLiteral("|   Mesa não foi aberta:   |");

@@ -1,6 +1,7 @@
 #include "closing/TabClosing.h"
 
 #include "closing/ClosingSettings.h"
+#include "closing/OutsideErpExport.h"
 #include "closing/PaymentFirstStep.h"
 #include "closing/SqlBatches.h"
 #include "core/Globals.h"
@@ -47,11 +48,6 @@ TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
     return t;
 }
 
-void TabClosing::exportToOutsideErp(TLogon&, const Sale&, const ClosingRequest&)
-{
-    // The export to the outside ERP is a later change; nothing is exported yet.
-}
-
 ClosingResult TabClosing::close(const ClosingRequest& r)
 {
     const QString tab = r.tab.trimmed().isEmpty() ? QStringLiteral("0") : r.tab.trimmed();
@@ -65,6 +61,24 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         throw ClosingRefused(closingmsg::tabNotFound());
     const ClosingSettings settings = ClosingSettings::load();
     const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
+
+    // The outside ERP: whether this bill goes there, and its items checked before
+    // anything is written anywhere.
+    ErpBill erpBill;
+    erpBill.tab = tab;
+    erpBill.customerCode = QString::number(customer);
+    erpBill.customerName = r.customerName;
+    for (const SalePayment& p : r.payments)
+        erpBill.payments.push_back({p.code, p.amount});
+    const bool exporting = OutsideErpExport::applies(m_logon, erpBill);
+    if (exporting) {
+        erpBill.items = OutsideErpExport::tabItems(m_logon, tab);
+        OutsideErpExport::checkItems(erpBill);
+    }
+    std::optional<OutsideErpExport> ownErp;
+    OutsideErpExport* erp = m_erp;
+    if (exporting && !erp)
+        erp = &ownErp.emplace();
 
     return m_logon.action([&] {
         ClosingResult result;
@@ -158,12 +172,6 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         sale.loyalty = true;
         sale.loyaltyBase = bill.itemsTotal;
 
-        bool exportFlag = false;
-        for (const SalePayment& p : r.payments)
-            exportFlag = exportFlag || (p.exported && p.amount.cents() != 0);
-        if (exportFlag && ctx::station().OutsideErpLink == QLatin1String("SIM"))
-            exportToOutsideErp(m_logon, sale, r);
-
         // The receipt, composed now and printed after the commit.
         ClosingReceiptData d;
         d.companyName = company.text(u"EMPRESA");
@@ -222,6 +230,17 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         m_logon.run(S("delete from COZINHA2 where MESA = cast(? as varchar(30))"), {tab});
         result.saleNumber = number;
         result.bill = bill;
+        if (exporting) {
+            // The ERP's document, with the items as this action holds them, is the
+            // very last thing written: committed there right before the local commit.
+            ErpBill b = erpBill;
+            b.amountDue = bill.amountDue;
+            b.items.clear();
+            for (const SaleItem& i : items)
+                b.items.push_back({i.code, i.quantity, i.price});
+            ErpDocument dav = erp->exportBill(m_logon, b);
+            result.dav = dav.commit();
+        }
         return result;
     });
 }

@@ -43,6 +43,7 @@ public:
 
 struct ClosingResult {
     qint64 saleNumber = 0;
+    qint64 dav = 0;              // the outside ERP's document of the sale; 0 when not exported
     Bill bill;
     Printout receipt;
     bool printReceipt = false;   // setup.INI line 6 "S"
@@ -69,28 +70,32 @@ inline QString consumerMethod() { return QStringLiteral(" Forma de pagamento nao
 inline QString underpaid() { return QStringLiteral("|       Valor informado inferior ao montante da conta      |"); }
 }
 
+class OutsideErpExport;
+
 class TabClosing {
 public:
     explicit TabClosing(TLogon& logon) : m_logon(logon) {}
+    // The outside ERP's connection of the payment window: closing the same tab
+    // again through it after a failed local commit reuses the document it left.
+    TabClosing(TLogon& logon, OutsideErpExport& erp) : m_logon(logon), m_erp(&erp) {}
 
     // The clock of the receipt's date and time line (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
-    // Runs the closing; throws ClosingRefused (a message for the cashier) or
-    // DbError (the database's message) and then nothing is written.
+    // Runs the closing; throws ClosingRefused or ErpExportRefused (a message for
+    // the cashier) or DbError (the database's message) and then nothing is written
+    // in either database. With the outside-ERP link on and a paid method flagged
+    // for export, the sale's document is written into the ERP as the last step of
+    // the closing's own transaction (result.dav); the caller then tells
+    // OutsideErpExport::closingCommitted, or tellFailure on an exception.
     ClosingResult close(const ClosingRequest& request);
 
     // Prints the receipt of a committed closing on the closing printer's slot
     // when the settings say so. Throws what the printer route throws.
     static void printReceipt(const ClosingResult& result);
 
-    // The outside-ERP export of a paid tab: runs inside the closing's action,
-    // after the sale number is drawn, when a payment used a method flagged for
-    // export and the station's link is on. Not built yet: a later change
-    // writes the documents into the outside ERP's database here.
-    static void exportToOutsideErp(TLogon& logon, const Sale& sale, const ClosingRequest& request);
-
 private:
     TLogon& m_logon;
+    OutsideErpExport* m_erp = nullptr;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

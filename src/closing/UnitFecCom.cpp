@@ -407,7 +407,7 @@ void TFormFecCom::payAndClose()
     m_ui->payButton->setEnabled(false);
     ClosingResult result;
     try {
-        TabClosing closing(m_logon);
+        TabClosing closing(m_logon, m_erp);
         closing.setClock(m_clock);
         result = closing.close(r);
     } catch (const ClosingRefused& e) {
@@ -415,12 +415,15 @@ void TFormFecCom::payAndClose()
         m_ui->paymentCodeEdit->setFocus();
         m_ui->payButton->setEnabled(true);
         return;
-    } catch (const DbError& e) {
-        dialogs().errorBox(e.message());
+    } catch (const std::exception& e) {
+        // the outside ERP's refusal in its message window; any other error in the
+        // error box, naming a document the ERP kept when the local commit failed
+        m_erp.tellFailure(e);
         m_ui->payButton->setEnabled(true);
         return;
     }
     m_saleNumber = result.saleNumber;
+    m_erp.closingCommitted(result.dav);
     try {
         TabClosing::printReceipt(result);
     } catch (const std::exception& e) {

@@ -4,6 +4,7 @@
 // payment lines in a PaymentEntry and hands the closing to TabClosing.
 #include "closing/BillComputation.h"
 #include "closing/ClosingSettings.h"
+#include "closing/OutsideErpExport.h"
 #include "closing/PaymentEntry.h"
 #include "closing/TabClosing.h"
 #include <QDialog>
@@ -68,4 +69,5 @@ private:
     int m_salesOptions = 0, m_itemOptions = 0;
     qint64 m_saleNumber = 0;
     std::function<QDateTime()> m_clock;
+    OutsideErpExport m_erp;   // LoginGdoor: the outside ERP's connection of this window
 };

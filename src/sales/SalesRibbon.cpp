@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
+#include "closing/TabMaintenanceMenu.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "sales/ItemConfirmation.h"
@@ -23,8 +24,6 @@ using R = Rule;
 bool has(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
 
 const char* R1 = "       Acesso não autorizado         ";
-const char* R2 = "|    Acesso não autorizado...     |";
-const char* R3 = "|      Acesso não autorizado     |";
 const char* R4 = "     Usuario não autorizado      ";
 } // namespace
 
@@ -34,27 +33,27 @@ const std::vector<Button>& buttons()
         {"Comandas", "Vendas", "Pedido Delivery", P::Delivery, "TFormPedDelivery", R::Free, 0, 0, nullptr, "Pedido Delivery"},
         {"Comandas", "Vendas", "Pesquisa Produtos", P::Search, "@productSearch", R::Free, 0, 0, nullptr, nullptr, true},
         {"Comandas", "Vendas", "Atualiza Tablet", P::Refresh, "@refresh", R::Free, 0, 0, nullptr, nullptr, true},
-        {"Comandas", "Vendas", "Excluir Comanda", P::Cancel, "TFormExcCom", R::OptionElsePrompt, 512, 2, R1, "Excluir Comanda", true},
+        {"Comandas", "Vendas", "Excluir Comanda", P::Cancel, "@cancelTab", R::Free, 512, 2, nullptr, "Excluir Comanda", true},
         {"Comandas", "Vendas", "Reimprimir Cozinha", P::Print, "TFormReCozinha", R::TabNumber, 0, 0, nullptr, "Reimprimir Cozinha"},
-        {"Comandas", "Vendas", "Transferência Produtos", P::Transfer, "TFormMudMes", R::OptionElsePrompt, 4096, 4, R2, "Mudança de Mesa", true},
-        {"Comandas", "Vendas", "Troca Cliente  de Mesa", P::Transfer, "TFormMudaMesa", R::OptionElsePrompt, 4096, 8, R2, ": Troca de Mesa :", true},
-        {"Comandas", "Vendas", "Reabrir Comanda", P::Reopen, "TFormReabrirCom", R::OptionElseSupervisor, 0, 256, R3, "Reabrir Comanda", true},
-        {"Comandas", "Vendas", "Qtd Pessoas na mesa", P::Persons, "TFormCliMesa", R::Free, 0, 0, nullptr, ": Numero de Clientes por mesa :", true},
-        {"Comandas", "Vendas", "Pagto Antecipado", P::PaymentMethod, "TFormPagaantes", R::OptionElsePrompt, 32, 16, nullptr, ".: Pagamento Parcial :. ", true},
+        {"Comandas", "Vendas", "Transferência Produtos", P::Transfer, "@itemTransfer", R::Free, 4096, 4, nullptr, "Mudança de Mesa", true},
+        {"Comandas", "Vendas", "Troca Cliente  de Mesa", P::Transfer, "@tableMove", R::Free, 4096, 8, nullptr, ": Troca de Mesa :", true},
+        {"Comandas", "Vendas", "Reabrir Comanda", P::Reopen, "@reopenTab", R::Free, 0, 256, nullptr, "Reabrir Comanda", true},
+        {"Comandas", "Vendas", "Qtd Pessoas na mesa", P::Persons, "@persons", R::Free, 0, 0, nullptr, ": Numero de Clientes por mesa :", true},
+        {"Comandas", "Vendas", "Pagto Antecipado", P::PaymentMethod, "@advancePayment", R::Free, 32, 16, nullptr, ".: Pagamento Parcial :. ", true},
         {"Comandas", "Vendas", "F3 - Teclado Virtual", P::Keyboard, "@keyboard", R::Free},
         {"Comandas", "Controle", "Retornar", P::Exit, "@close", R::Free},
         {"Caixa", "Relatorios", "Abrir/Fechar Mov. do Caixa", P::CashShift, "TFormAbrFec", R::Prompt, 16, 0, R1, "Abertura e Fechamento do Movimento do Caixa"},
         {"Caixa", "Relatorios", "Imprimir Mov. Caixa", P::CashReport, "TFormFecha", R::Prompt, 64, 0, R1, "Fechamento Movimento do Caixa"},
         {"Caixa", "Relatorios", "Fec.Tipo Pagamento", P::DayReport, "TFormFecDiaPag", R::Prompt, 16, 0, R1, "Fechamento por Tipo de Pagamento"},
         {"Caixa", "Relatorios", "Despesas do Caixa", P::Expenses, "@expenses", R::LoginElsePrompt, 32, 0, R1, "Despesas do Caixa"},
-        {"Caixa", "Relatorios", "Sangria Reforço de Caixa", P::StockMove, "@withdrawal", R::Prompt, 32, 0, R1, "Sangria e Reforço"},
+        {"Caixa", "Relatorios", "Sangria Reforço de Caixa", P::StockMove, "@withdrawal", R::Free, 32, 0, nullptr, "Sangria e Reforço"},
         {"Caixa", "Relatorios", "Reimprimir comanda finalizada", P::Print, "TFormReCupom", R::Free, 0, 0, nullptr, "Reimprimir comanda finalizada"},
         {"Caixa", "Relatorios", "Relatório Cancelamentos", P::Cancel, "TFormRelCan", R::Free, 0, 0, nullptr, "Relatório de Cancelamentos de Comandas/ Itens"},
         {"Caixa", "Relatorios", "Comissao por venda", P::Commission, "TFormComGar", R::OperatorSupervisor, 0, 0, R4, "Relatorio de Comissão"},
         {"Caixa", "Relatorios", "Cadastro de Clientes", P::Customer, "TFormCliente", R::LoginElsePrompt, 8, 0, R1, "Cadastro de Clientes"},
         {"Caixa", "Relatorios", "Pesquisa Cliente", P::Search, "TFormBusca", R::Free, 0, 0, nullptr, "Pesquisa Cliente"},
         {"Caixa", "Relatorios", "Ponto Fidelidade", P::Loyalty, "TFormFidelidade", R::Prompt, 16, 0, R1, "Ponto Fidelidade"},
-        {"Caixa", "Relatorios", "Reserva de Mesa", P::Reservation, "TFormReserva", R::Free, 0, 0, nullptr, ".; Reserva de Mesas :."},
+        {"Caixa", "Relatorios", "Reserva de Mesa", P::Reservation, "@reservations", R::Free, 0, 0, nullptr, ".; Reserva de Mesas :."},
         {"Caixa", "Sair", "Sair do Sistema", P::Exit, "@close", R::Free},
         {"Cardapio", "", "Grupo  Cardapio", P::Categories, "TFormCardGrupo", R::Free, 0, 0, nullptr, "Grupo Cardapio"},
         {"Cardapio", "", "Produtos Cardapio", P::Menu, "TFormCardapio", R::Free, 0, 0, nullptr, "Produtos Cardapio"},
@@ -69,6 +68,8 @@ const std::vector<Button>& buttons()
         {"Configuração", "Relatórios", "Excluir mesas c/erros", P::Reset, "@badTabs", R::Prompt, 16, 0, nullptr},
         {"Configuração", "Relatórios", "Configura Balança", P::Scale, "ConfiguraBalanca", R::Free, 0, 0, nullptr, "Configura Balança"},
         {"Configuração", "Relatórios", "Pre Conta de fechamento (S/N)", P::Settings, "TFormFechasim", R::Free, 0, 0, nullptr, "Força fechamento"},
+        // A technician's way to the cash-drawer test window (model, port, command string).
+        {"Configuração", "Técnico", "Teste da Gaveta", P::Terminal, "TForm1", R::Free, 0, 0, nullptr, "Abrir Gaveta"},
         {"Configuração", "", "Sair Sistema", P::Exit, "@close", R::Free},
     };
     return list;
@@ -161,6 +162,48 @@ int cashNumber(TLogon& logon)
     return int(integerOf(logon.scalar(QStringLiteral("select first 1 caixa from contcaixa order by id"))));
 }
 
+// The tab-upkeep buttons: closing/TabMaintenanceMenu applies each one's rights
+// rule (ItemOptions bit, else the supervisor prompt) and opens its window with the
+// table field. Gives false for a caption that is none of them.
+bool runTabUpkeep(const QString& opens, const Context& c, After& after)
+{
+    TLogon& logon = *c.logon;
+    const int options = ctx::sales().ItemOptions;
+    bool shown = false;
+    if (opens == QLatin1String("@cancelTab")) {
+        shown = tabmenu::cancelTab(logon, options, c.tabNumber);
+        after.clearTab = shown;
+        after.refreshTabs = shown;
+    } else if (opens == QLatin1String("@itemTransfer")) {
+        shown = tabmenu::itemTransfer(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
+        after.focusTab = true;
+    } else if (opens == QLatin1String("@tableMove")) {
+        shown = tabmenu::tableMove(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
+    } else if (opens == QLatin1String("@reopenTab")) {
+        // the sales screen lets ItemOptions bit 256 open the reopening without a supervisor
+        shown = tabmenu::reopenTab(logon, has(options, 256) ? int(tabmenu::ReopenFreely) : 0, c.tabNumber);
+        after.refreshTabs = shown;
+    } else if (opens == QLatin1String("@persons")) {
+        shown = tabmenu::persons(logon);
+        after.refreshTabs = shown;
+    } else if (opens == QLatin1String("@advancePayment")) {
+        shown = tabmenu::advancePayment(logon, options, c.tabNumber);
+        after.refreshTabs = shown;
+        after.takeUpTab = shown;
+    } else if (opens == QLatin1String("@withdrawal")) {
+        shown = tabmenu::withdrawal(logon);
+        ctx::sales().CashShiftNumber = cashNumber(logon);
+    } else if (opens == QLatin1String("@reservations")) {
+        shown = tabmenu::reservations(logon);
+    } else {
+        return false;
+    }
+    after.ran = shown;
+    return true;
+}
+
 } // namespace
 
 After run(const QString& caption, const Context& c)
@@ -199,13 +242,8 @@ After run(const QString& caption, const Context& c)
                 ShowMessageWindow(salesmsg::title, salesmsg::cashClosedExpenses);
             else
                 windows::open(QStringLiteral("TFormDesp"), title);
-        } else if (opens == QLatin1String("@withdrawal")) {
-            const int n = cashNumber(*c.logon);
-            ctx::sales().CashShiftNumber = n;
-            if (n == 0)
-                ShowMessageWindow(salesmsg::title, salesmsg::cashClosedWithdrawal);
-            else
-                windows::open(QStringLiteral("TFormSangria"), title);
+        } else if (opens.startsWith(QLatin1String("@")) && runTabUpkeep(opens, c, after)) {
+            // a tab-upkeep action: its own rights rule, window and messages
         } else if (opens == QLatin1String("@orderNumber")) {
             const QString typed = dialogs().inputBox(QStringLiteral("Pedido na cozinha"), QStringLiteral("Proximo Numero de Pedido"),
                                                      QString::number(nextKitchenOrderNumber()));
@@ -228,8 +266,6 @@ After run(const QString& caption, const Context& c)
             windows::open(opens, title);
             if (opens == QLatin1String("TFormAbrFec"))
                 after.reloadCash = true;
-            if (opens == QLatin1String("TFormExcCom"))
-                after.clearTab = true;
             if (button->tabButton || opens == QLatin1String("TFormCliente"))
                 after.refreshTabs = true;
         }

@@ -31,7 +31,7 @@ struct Button {
     const char* group;
     const char* caption;
     ribbon::Picture picture;
-    const char* opens;        // window class, or "@action"
+    const char* opens;        // window class, or "@action" (the tab-upkeep actions apply their own rule)
     Rule rule = Rule::Free;
     int bit = 0;
     int option = 0;
@@ -54,13 +54,15 @@ struct Context {
 };
 
 struct After {
-    bool ran = false;          // the rule let it through
+    bool ran = false;          // the rule let it through (a tab-upkeep button: its window was shown)
     bool closeScreen = false;
     bool clearTab = false;
     bool reloadCash = false;
     bool refreshTabs = false;
     bool productCode = false;  // LookupCode holds a product for the code field
     bool toggleKeyboard = false;
+    bool focusTab = false;     // the table field takes the focus, also after a refusal
+    bool takeUpTab = false;    // the tab in the table field is read again (its waiter)
 };
 
 After run(const QString& caption, const Context& c);

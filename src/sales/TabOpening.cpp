@@ -54,17 +54,6 @@ std::optional<TabHeader> TabOpening::find(const QString& key)
     return h;
 }
 
-bool TabOpening::reservedToday(const QString& key)
-{
-    return !m_logon.scalar(QStringLiteral("select first 1 id from reserva where mesa = ? and data = ?"),
-                           {key, QDate::currentDate()}).isNull();
-}
-
-void TabOpening::dropReservations(const QString& key)
-{
-    m_logon.run(QStringLiteral("delete from reserva where mesa = ?"), {key});
-}
-
 TabOpening::Outcome TabOpening::open(const QString& key, TabHeader* header)
 {
     const QDateTime now = QDateTime::currentDateTime();

@@ -1,6 +1,7 @@
 #pragma once
-// Opening a table or tab: the key typed in the table field, the day's
-// reservation, taking up an open tab or creating its CABMESA row.
+// Opening a table or tab: the key typed in the table field, taking up an open
+// tab or creating its CABMESA row. The day's reservation is asked by the tab
+// upkeep's own check (tabmenu::reservedTableMayOpen) before the tab opens.
 //
 // CABMESA.MESA has a unique key, so two stations opening the same table get one
 // tab: the one that comes second takes up the tab the first created. A database
@@ -43,10 +44,6 @@ public:
 
     // The open tab of a key (the oldest when there are two), nullopt when none.
     std::optional<TabHeader> find(const QString& key);
-    // A reservation of that table for today.
-    bool reservedToday(const QString& key);
-    // Removes every reservation of the table (any date).
-    void dropReservations(const QString& key);
 
     enum class Outcome { Created, TakenUp };
     // Creates the tab (CLIENTE 0, TAXA and COUVER "N", HORA and DATA of now). When

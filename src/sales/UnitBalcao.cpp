@@ -1,6 +1,11 @@
 #include "sales/UnitBalcao.h"
 #include "ui_UnitBalcao.h"
 
+#include "closing/ClosingSettings.h"
+#include "closing/TabMaintenanceMenu.h"
+#include "closing/UnitFecCom.h"
+#include "closing/UnitFecSimples.h"
+#include "closing/UnitRecDin.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -13,6 +18,7 @@
 #include "sales/ItemConfirmation.h"
 #include "sales/SalesMessages.h"
 #include "sales/SalesRibbon.h"
+#include "sales/TabHandOver.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
 #include "sales/TouchKeypad.h"
@@ -150,9 +156,9 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
             ui->tabNumberEdit->setFocus();
     });
     connect(ui->kitchenOrderButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormPedCozinha"), QStringLiteral("Pedido na cozinha")); });
-    connect(ui->preBillButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormFecSimples"), QStringLiteral("Fechamento para simples conferencia")); });
-    connect(ui->paymentButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormRecDin"), QStringLiteral("Recebimentos")); });
-    connect(ui->deleteItemButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormExcItemCom"), QStringLiteral("Exclui Lançamento Comanda")); });
+    connect(ui->preBillButton, &QPushButton::clicked, this, &TFormBalcao::preBill);
+    connect(ui->paymentButton, &QPushButton::clicked, this, &TFormBalcao::payTab);
+    connect(ui->deleteItemButton, &QPushButton::clicked, this, &TFormBalcao::cancelItems);
 
     buildRibbon();
     m_keypad = new TouchKeypad(this);
@@ -355,13 +361,11 @@ void TFormBalcao::tabFieldLeft()
     }
     TabOpening opening(m_logon);
     try {
-        if (opening.reservedToday(key)) {
-            if (message(salesmsg::reserved, QStringLiteral("2")) != QLatin1String("S")) {
-                ui->tabNumberEdit->setFocus();
-                m_tabPending = true;
-                return;
-            }
-            opening.dropReservations(key);
+        // a table reserved for today asks "Mesa com Reserva"; "Sim" takes the day's reservation off
+        if (!tabmenu::reservedTableMayOpen(m_logon, key, QDate::currentDate())) {
+            ui->tabNumberEdit->setFocus();
+            m_tabPending = true;
+            return;
         }
         if (const std::optional<TabHeader> tab = opening.find(key)) {
             ui->tabNumberEdit->setText(tab->mesa);
@@ -856,6 +860,118 @@ void TFormBalcao::openWithTab(const QString& className, const QString& title)
     refreshTableButtons();
 }
 
+// ---- handing the tab over: pre-bill, payment, item cancellation ----------------------
+
+void TFormBalcao::preBill()
+{
+    using namespace handover;
+    TabHandOver h(m_logon);
+    const QString typed = ui->tabNumberEdit->text();
+    std::optional<TabInHand> before;
+    try {
+        h.fillEmptyCustomers();
+        if (!mayPreBill(ctx::op().LoginRights)) {
+            message(salesmsg::functionDenied);
+            return;
+        }
+        ctx::sales().JuntaMesa.clear();
+        before = h.tab(typed);
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+        return;
+    }
+    TFormFecSimples window(m_logon);
+    window.setTab(typed, typed + QStringLiteral(" - ") + (before ? before->customerName : QString()));
+    dialogs().exec(window);
+    try {
+        const std::optional<TabInHand> after = h.tab(typed);
+        if (after && !bitSet(salesOptions(), 1))
+            ui->waiterEdit->setText(after->waiter);
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
+    m_tabPending = false;
+    ui->tabNumberEdit->clear();
+    ui->tabNumberEdit->setFocus();
+    reloadItems();
+    refreshTableButtons();
+}
+
+void TFormBalcao::payTab()
+{
+    using namespace handover;
+    if (!ui->paymentButton->isEnabled())
+        return;   // the cash was closed when the screen opened
+    TabHandOver h(m_logon);
+    try {
+        h.fillEmptyCustomers();
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+        return;
+    }
+    ctx::sales().JuntaMesa.clear();
+    if (!mayPay(ctx::op().LoginRights)) {
+        message(salesmsg::functionDenied);
+        return;
+    }
+    m_tabPending = false;
+    QStringList joined;
+    {
+        TFormRecDin first(m_logon);
+        first.setTab(ui->tabNumberEdit->text());
+        dialogs().exec(first);
+        ui->tabNumberEdit->setText(first.tab().trimmed());
+        joined = first.joinedTabs();
+    }
+    ctx::sales().JuntaMesa = joined;
+    const QString key = paymentKey(ui->tabNumberEdit->text());
+    ctx::lookup().LookupCode = key;
+    try {
+        std::optional<TabInHand> tab;
+        const PaymentStart start = h.paymentStart(key, ClosingSettings::load().preBillRequired, salesOptions(), &tab);
+        if (start == PaymentStart::NotFound) {
+            message(salesmsg::tabNotFound);
+        } else if (start == PaymentStart::Refused) {
+            message(salesmsg::preBillFirst);
+        } else {
+            {
+                TFormFecCom payment(m_logon);
+                payment.setTabCaption(key + QStringLiteral(" - ") + tab->customerName);
+                if (!joined.isEmpty())
+                    payment.setJoinedTabs(joined);
+                dialogs().exec(payment);
+            }
+            const std::optional<TabInHand> after = h.tab(key);
+            if (after && !bitSet(salesOptions(), 1))
+                ui->waiterEdit->setText(after->waiter);
+        }
+        // The tab is shown again while it is still open; a paid or missing one leaves the field empty.
+        const std::optional<TabInHand> still = start == PaymentStart::NotFound ? std::nullopt : h.tab(key);
+        ui->tabNumberEdit->setText(still ? still->mesa : QString());
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
+    ui->tabNumberEdit->setFocus();
+    m_tabPending = false;
+    reloadItems();
+    refreshTableButtons();
+}
+
+void TFormBalcao::cancelItems()
+{
+    const QString kept = ui->tabNumberEdit->text();
+    try {
+        tabmenu::cancelItems(m_logon, ctx::sales().ItemOptions, kept);
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+    }
+    m_tabPending = false;
+    ui->tabNumberEdit->setText(kept);
+    reloadItems();
+    ui->tabNumberEdit->setFocus();
+    m_tabPending = false;
+}
+
 void TFormBalcao::toggleKeypad()
 {
     if (m_keypad->isVisible()) {
@@ -904,9 +1020,20 @@ void TFormBalcao::ribbonAction(const QString& caption)
         ui->productCodeEdit->setFocus();
         m_codePending = true;
     }
+    if (after.takeUpTab && !bitSet(salesOptions(), 1)) {
+        try {
+            if (const std::optional<handover::TabInHand> tab = handover::TabHandOver(m_logon).tab(ui->tabNumberEdit->text()))
+                ui->waiterEdit->setText(tab->waiter);
+        } catch (const DbError& e) {
+            dialogs().errorBox(e.message());
+        }
+    }
     if (after.refreshTabs) {
+        m_tabPending = false;
         reloadItems();
         refreshTableButtons();
+        ui->tabNumberEdit->setFocus();
+    } else if (after.focusTab) {
         ui->tabNumberEdit->setFocus();
     }
 }

@@ -52,6 +52,9 @@ public slots:
     void touchComplement(const TouchButton& b); // a complement button
     void reloadCashState();
     void toggleKeypad();           // F3: the on-screen keyboard
+    void preBill();                // F5: the pre-bill of the tab in the table field
+    void payTab();                 // F9: the payment's first window, then the payment window
+    void cancelItems();            // "Excluir Item"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

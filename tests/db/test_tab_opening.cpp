@@ -41,18 +41,6 @@ TEST(TabOpening, NewTabHasItsColumnsAndIsTakenUpAfterwards)
     EXPECT_EQ(st.count(QStringLiteral("select count(*) from cabmesa")), 1);
 }
 
-TEST(TabOpening, ReservationsOfTodayOnlyAskAndAllOfTheTableGo)
-{
-    TestStation st;
-    st.logon().run(QStringLiteral("insert into reserva (id, mesa, data, cliente) values (1, '000005', current_date + 1, 'ANA')"));
-    TabOpening opening(st.logon());
-    EXPECT_FALSE(opening.reservedToday(QStringLiteral("000005")));
-    st.logon().run(QStringLiteral("insert into reserva (id, mesa, data, cliente) values (2, '000005', current_date, 'BIA')"));
-    EXPECT_TRUE(opening.reservedToday(QStringLiteral("000005")));
-    opening.dropReservations(QStringLiteral("000005"));
-    EXPECT_EQ(st.count(QStringLiteral("select count(*) from reserva")), 0);
-}
-
 TEST(TabOpening, TwoStationsOpeningOneTableGetOneTab)
 {
     TestStation st;

@@ -36,7 +36,9 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
+#include "sales/Fracao.h"
 #include "sales/UnitBalcao.h"
+#include "sales/UnitReCozinha.h"
 #include "sales/UnitBuscaVendedor.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
@@ -94,4 +96,7 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormSenGarcom"), [] { return std::make_unique<TFormSenGarcom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaVendedor"), [] { return std::make_unique<TFormBuscaVendedor>(*Logon); });
+    // Tab service: the fractions window of multi-flavour items and the kitchen reprint.
+    windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
 }

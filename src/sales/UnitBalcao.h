@@ -64,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
+public:
     // Tab service (BalcaoTabService.cpp): multi-flavour items and sizes, the
     // scale, the customer of a tab, the kitchen order, monitor and reprint, the
     // table reports, the free complement text.

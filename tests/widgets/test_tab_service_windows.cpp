@@ -455,3 +455,43 @@ TEST(ScaleSettingsPanel, WritesTheSevenPositions)
     EXPECT_EQ(panel.model(), QStringLiteral("Filizola"));
     EXPECT_EQ(panel.baud(), 2400);
 }
+
+TEST(BalcaoTabService, ACustomerAttachedToTheTab)
+{
+    Pizzeria p;
+    seeds::customer(p.st.logon(), 55, QStringLiteral("MARIA DAS DORES SILVA"));
+    TFormBalcao w(p.st.logon());
+    showActive(w);
+    p.openTab(w);
+    auto click = [&](const QString& caption) {
+        for (QToolButton* b : w.ribbon()->findChildren<QToolButton*>())
+            if (b->accessibleName() == caption) {
+                b->click();
+                return;
+            }
+        ADD_FAILURE() << "no button " << caption.toStdString();
+    };
+    // without the registers right, a supervisor without it is refused
+    ctx::op().LoginRights = 0;
+    supervisor(p.script, "CAIXA");
+    p.script.onWindow(QStringLiteral("TFormCliente"), [](QDialog& d) {
+        ctx::lookup().LookupCode = QStringLiteral("55");   // the customer the register showed last
+        return QDialog::Accepted;
+    });
+    click(QStringLiteral("Cadastro de Clientes"));
+    EXPECT_EQ(p.script.messageTexts().last(), QStringLiteral("       Acesso não autorizado         "));
+    EXPECT_EQ(p.st.count(QStringLiteral("select count(*) from cabmesa where cliente = 55")), 0);
+    // with the right the register opens and the tab takes the customer it showed
+    ctx::op().LoginRights = 8;
+    click(QStringLiteral("Cadastro de Clientes"));
+    EXPECT_EQ(p.st.count(QStringLiteral("select count(*) from cabmesa where mesa = '000007' and cliente = 55")), 1);
+    EXPECT_EQ(w.customerText(), QStringLiteral("MARIA DAS DORES"));
+    // the lookup closed without a choice changes nothing
+    p.script.onWindow(QStringLiteral("TFormBusca"), [](QDialog& d) {
+        d.reject();
+        return d.result();
+    });
+    click(QStringLiteral("Pesquisa Cliente"));
+    EXPECT_EQ(p.st.count(QStringLiteral("select count(*) from cabmesa where cliente = 55")), 1);
+    EXPECT_TRUE(p.script.errors.isEmpty()) << p.script.errors.join(u' ').toStdString();
+}

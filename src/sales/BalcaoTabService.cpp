@@ -213,7 +213,8 @@ void TFormBalcao::activateScale()
         return;
     }
     QString error;
-    if (!m_scale->activate(model, m_scalePanel->port(), m_scalePanel->baud(), m_scalePanel->dataBits(), &error))
+    if (!m_scale->activate(model, m_scalePanel->port(), m_scalePanel->baud(), m_scalePanel->dataBits(), &error,
+                           m_scalePanel->parity(), m_scalePanel->stopBits(), m_scalePanel->handshake()))
         dialogs().errorBox(error);   // the switch stays on; the next click tries again
 }
 

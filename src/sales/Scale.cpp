@@ -188,7 +188,8 @@ ScaleReader::~ScaleReader() { deactivate(); }
 
 bool ScaleReader::isActive() const { return m_port && m_port->isOpen(); }
 
-bool ScaleReader::activate(const QString& model, const QString& port, int baud, int dataBits, QString* error)
+bool ScaleReader::activate(const QString& model, const QString& port, int baud, int dataBits, QString* error,
+                           const QString& parity, const QString& stopBits, const QString& handshake)
 {
     deactivate();
     m_protocol = scaleProtocolFor(model);
@@ -209,6 +210,14 @@ bool ScaleReader::activate(const QString& model, const QString& port, int baud, 
     }
     m_port->setBaudRate(baud > 0 ? baud : 2400);
     m_port->setDataBits(dataBits >= 5 && dataBits <= 8 ? QSerialPort::DataBits(dataBits) : QSerialPort::Data8);
+    const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity, QSerialPort::EvenParity,
+                                            QSerialPort::MarkParity, QSerialPort::SpaceParity};
+    const qsizetype p = ScaleSettings::parities().indexOf(parity);
+    m_port->setParity(p >= 0 ? parities[p] : QSerialPort::NoParity);
+    m_port->setStopBits(stopBits == QLatin1String("s2") ? QSerialPort::TwoStop
+                        : stopBits == QLatin1String("s1,5") ? QSerialPort::OneAndHalfStop : QSerialPort::OneStop);
+    m_port->setFlowControl(handshake == QLatin1String("XON/XOFF") ? QSerialPort::SoftwareControl
+                           : handshake == QLatin1String("RTS/CTS") ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
     connect(m_port, &QSerialPort::readyRead, this, &ScaleReader::received);
     return true;
 }

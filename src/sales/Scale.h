@@ -98,8 +98,12 @@ public:
     ~ScaleReader() override;
 
     // Opens the port ("COM1".."COM8" through the station's port map, or a device
-    // path) with the model's protocol. False with the reason in *error.
-    bool activate(const QString& model, const QString& port, int baud, int dataBits, QString* error);
+    // path) with the model's protocol and the line's frame as the settings panel
+    // names it (parity "none".."space", stop bits "s1", "s1,5", "s2", handshake
+    // "Nenhum", "XON/XOFF", "RTS/CTS"). False with the reason in *error.
+    bool activate(const QString& model, const QString& port, int baud, int dataBits, QString* error,
+                  const QString& parity = QStringLiteral("none"), const QString& stopBits = QStringLiteral("s1"),
+                  const QString& handshake = QStringLiteral("Nenhum"));
     void deactivate();
     bool isActive() const;
 

@@ -94,6 +94,9 @@ QString ScalePanel::model() const { return m_model->currentText(); }
 QString ScalePanel::port() const { return m_port->currentText(); }
 int ScalePanel::baud() const { return m_baud->currentText().toInt(); }
 int ScalePanel::dataBits() const { return m_dataBits->currentText().toInt(); }
+QString ScalePanel::parity() const { return m_parity->currentText(); }
+QString ScalePanel::stopBits() const { return m_stopBits->currentText(); }
+QString ScalePanel::handshake() const { return m_handshake->currentText(); }
 
 void ScalePanel::open()
 {

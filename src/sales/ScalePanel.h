@@ -29,6 +29,9 @@ public:
     QString port() const;
     int baud() const;
     int dataBits() const;
+    QString parity() const;
+    QString stopBits() const;
+    QString handshake() const;
 
 public slots:
     void open();   // reads the file into the selectors and shows the panel

@@ -169,8 +169,9 @@ TEST(ScaleAnswers, ToledoAndFilizolaFrames)
         for (const Case& c : cases) {
             const ScaleAnswer a = p->parse(c.bytes);
             EXPECT_EQ(a.kind, c.kind) << p->model().toStdString() << " " << c.bytes.toStdString();
-            if (c.kind == K::Weight)
+            if (c.kind == K::Weight) {
                 EXPECT_EQ(a.weight, Decimal::fromThousandths(c.grams));
+            }
         }
     }
     EXPECT_EQ(weightText(Decimal::fromThousandths(1500)), QStringLiteral("1,500"));

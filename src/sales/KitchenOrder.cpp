@@ -5,6 +5,7 @@
 #include "db/Historico.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
+#include "platform/Win1252.h"
 #include "platform/StationPaths.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
@@ -103,7 +104,7 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
         r.noTab = true;
         return r;
     }
-    if (key.size() > 30)
+    if (key.size() > 30 || !fitsWin1252(key))
         return r;   // no tab has such a key
 
     TicketData head;

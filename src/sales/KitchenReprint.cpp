@@ -5,6 +5,7 @@
 #include "db/Historico.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
+#include "platform/Win1252.h"
 #include "platform/StationPaths.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
@@ -51,8 +52,8 @@ std::vector<ReprintRow> KitchenReprint::load(const QString& tabKey)
 {
     std::vector<ReprintRow> rows;
     const QString key = TrimText(tabKey);
-    if (key.isEmpty() || key.size() > 30)
-        return rows;
+    if (key.isEmpty() || key.size() > 30 || !fitsWin1252(key))
+        return rows;   // no tab has such a key
     RowSet rs = m_logon.run(QStringLiteral("select id, mesa, impressora, nomep, quant, vend from mesa where mesa = ? order by id"),
                             {key});
     while (rs.next()) {

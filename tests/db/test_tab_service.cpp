@@ -190,6 +190,13 @@ TEST(KitchenOrderF4, OneTicketPerKitchenOnItsPortAndOnlyPendingItems)
     EXPECT_EQ(again.tickets, 0);
     EXPECT_EQ(k.st.readFile(QStringLiteral("c:\\Miltrex\\vavoz\\pedido.INI")).value(0), QStringLiteral("43"));
     EXPECT_TRUE(KitchenOrder(k.st.logon(), 4).print(QStringLiteral("  ")).noTab);
+    // keys no tab can have print nothing and fail nothing
+    for (const char* key : {"'; delete from mesa; --", "😀", "1234567890123456789012345678901234567890", "-5", "1e20"}) {
+        const KitchenOrderResult none = KitchenOrder(k.st.logon(), 4).print(QString::fromUtf8(key));
+        EXPECT_EQ(none.tickets, 0) << key;
+        EXPECT_TRUE(none.error.isEmpty()) << key;
+    }
+    EXPECT_EQ(k.st.count(QStringLiteral("select count(*) from mesa")), 3);
     EXPECT_EQ(kitchenmsg::informTab, QStringLiteral(" Informar comanda  "));
 }
 
@@ -319,7 +326,7 @@ TEST(TabCustomerAttach, TheTabTakesTheChosenCustomer)
     EXPECT_EQ(c.nameOfTabCustomer(QStringLiteral("000007")), QStringLiteral("MARIA DAS DORES SILVA"));
     struct Case { const char* tab; const char* code; } refused[] = {
         {"000008", "55"}, {"000007", "56"}, {"000007", "'; delete from cabmesa; --"}, {"000007", "1e20"},
-        {"000007", "-5"}, {"", "55"},
+        {"000007", "-5"}, {"", "55"}, {"😀", "55"},
     };
     for (const Case& r : refused)
         EXPECT_FALSE(c.attach(QString::fromUtf8(r.tab), QString::fromUtf8(r.code))) << r.tab << " " << r.code;

@@ -4,6 +4,7 @@
 #include "closing/UnitCliMesa.h"
 #include "closing/UnitComGar.h"
 #include "closing/UnitConsumacao.h"
+#include "closing/UnitEscrever.h"
 #include "closing/UnitExcCom.h"
 #include "closing/UnitExcItemCom.h"
 #include "closing/UnitFecCom.h"
@@ -96,7 +97,9 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormBalcao"), [] { return std::make_unique<TFormBalcao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormSenGarcom"), [] { return std::make_unique<TFormSenGarcom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaVendedor"), [] { return std::make_unique<TFormBuscaVendedor>(*Logon); });
-    // Tab service: the fractions window of multi-flavour items and the kitchen reprint.
+    // Tab service: the fractions window of multi-flavour items, the kitchen reprint
+    // and the free complement text.
     windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
 }

@@ -4,6 +4,7 @@
 #include "closing/UnitCliMesa.h"
 #include "closing/UnitComGar.h"
 #include "closing/UnitConsumacao.h"
+#include "closing/UnitEscrever.h"
 #include "closing/UnitExcCom.h"
 #include "closing/UnitExcItemCom.h"
 #include "closing/UnitFecCom.h"
@@ -36,11 +37,13 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
+#include "sales/Fracao.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
 #include "sales/UnitFecDiaPag.h"
 #include "sales/UnitFidelidade.h"
 #include "sales/UnitRECUPOM.h"
+#include "sales/UnitReCozinha.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
 
@@ -101,4 +104,9 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormFecDiaPag"), [] { return std::make_unique<TFormFecDiaPag>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormFidelidade"), [] { return std::make_unique<TFormFidelidade>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCupom"), [] { return std::make_unique<TFormReCupom>(*Logon); });
+    // Tab service: the fractions window of multi-flavour items, the kitchen reprint
+    // and the free complement text.
+    windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
 }

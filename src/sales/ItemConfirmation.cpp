@@ -88,21 +88,27 @@ QString complementSummary(const QStringList& complements)
     return s == QLatin1String("()") ? QString() : s;
 }
 
-QStringList composeKitchenTicket(const TicketData& t)
+QStringList composeKitchenHeader(const TicketData& t, const QString& orderText, int waiterCodeWidth, bool deliveryLine)
 {
     QStringList lines;
-    const QString head = QStringLiteral("PEDIDO       :") + QString::number(t.orderNumber);
+    const QString head = QStringLiteral("PEDIDO       :") + orderText;
     const int blanks = 18 - int(std::floor(TrimText(head).size() / 2.0 + 0.5));
     lines << (blanks > 0 ? QString(blanks, u' ') : QString()) + head;
     lines << QString(37, u'-');
     lines << t.tableWord + QStringLiteral(".:") + t.tabKey;
     if (!t.customer.isNull())
         lines << t.customer;
-    lines << QStringLiteral("GARCOM :") + t.waiterCode.left(30) + u' ' + t.waiterName + QStringLiteral("##");
+    lines << QStringLiteral("GARCOM :") + t.waiterCode.left(waiterCodeWidth) + u' ' + t.waiterName + QStringLiteral("##");
     lines << t.when.toString(QStringLiteral("dd/MM/yy")) + QStringLiteral("  -  ") + t.when.toString(QStringLiteral("hh:mm:ss"));
-    if (tabKeyNumber(t.tabKey) > Decimal(1'000'000))
+    if (deliveryLine && tabKeyNumber(t.tabKey) > Decimal(1'000'000))
         lines << QStringLiteral("                    D E L I V E R Y");
     lines << QString(37, u'=') << QStringLiteral("QTD  DESCRICAO   ") << QString(37, u'=');
+    return lines;
+}
+
+QStringList composeKitchenTicket(const TicketData& t)
+{
+    QStringList lines = composeKitchenHeader(t, QString::number(t.orderNumber), 30, true);
     const QString qty = t.quantity.isWhole() ? FormatFloat(u"000", t.quantity) : FormatFloat(u"0.000", t.quantity);
     const QString first = qty + u' ' + t.name;
     lines << first.left(37);
@@ -143,8 +149,10 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     if (!kit)
         code = lookupCode;
     ItemEntry entry(m_logon);
-    const std::optional<ProductInfo> product = entry.findProduct(lookupCode);
-    if (!product) {
+    // a multi-flavour item ("/c1/c2/") is no product of its own: its name and price come priced
+    const bool flavours = code.startsWith(u'/') && !TrimText(d.name).isEmpty();
+    const std::optional<ProductInfo> product = flavours ? std::nullopt : entry.findProduct(lookupCode);
+    if (!product && !flavours) {
         // nothing is stored under a code that is no product, whatever the name shows
         r.status = S::ProductNotFound;
         return r;
@@ -167,7 +175,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
             return r;
         }
     }
-    if (product && product->hasSizes && !TrimText(d.sizeText).isEmpty())
+    if ((flavours || product->hasSizes) && !TrimText(d.sizeText).isEmpty())
         name = TrimText(d.sizeText.mid(1, 15)) + QStringLiteral("  ") + name;
 
     std::vector<ComplementRow> kept;

@@ -60,6 +60,11 @@ struct TicketData {
     int feedLines = 7;
 };
 QStringList composeKitchenTicket(const TicketData& t);
+// The head of every kitchen ticket: "PEDIDO       :" and orderText centred, the
+// tab, the customer of a delivery-flagged tab, the waiter (code cut to
+// waiterCodeWidth), date and time, "D E L I V E R Y" when asked and the tab key is
+// above 1,000,000, and the column heads.
+QStringList composeKitchenHeader(const TicketData& t, const QString& orderText, int waiterCodeWidth, bool deliveryLine);
 // "(A/B/)" of the complements, empty when there are none.
 QString complementSummary(const QStringList& complements);
 

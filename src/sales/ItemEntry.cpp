@@ -56,6 +56,8 @@ QString normaliseProductCode(const QString& typed)
 
 std::optional<ProductInfo> ItemEntry::findProduct(const QString& code)
 {
+    if (code.size() > 14)
+        return std::nullopt;   // no product code is longer
     RowSet rs = m_logon.run(QStringLiteral(
         "select first 1 codigo, nome, valor, cubagem, clas, classe, composicao, juntar, vgrande, vfamilia, vpequena "
         "from produtos where codigo = ? order by id"), {code});

@@ -155,7 +155,7 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         if (tabs)
             ui->tabNumberEdit->setFocus();
     });
-    connect(ui->kitchenOrderButton, &QPushButton::clicked, this, [this] { openWithTab(QStringLiteral("TFormPedCozinha"), QStringLiteral("Pedido na cozinha")); });
+    connect(ui->kitchenOrderButton, &QPushButton::clicked, this, &TFormBalcao::printKitchenOrder);
     connect(ui->preBillButton, &QPushButton::clicked, this, &TFormBalcao::preBill);
     connect(ui->paymentButton, &QPushButton::clicked, this, &TFormBalcao::payTab);
     connect(ui->deleteItemButton, &QPushButton::clicked, this, &TFormBalcao::cancelItems);
@@ -197,6 +197,7 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->searchEdit->installEventFilter(this);
     for (QScrollArea* a : {ui->categoriesArea, ui->productsArea, ui->complementButtonsArea})
         a->viewport()->installEventFilter(this);
+    setUpTabService();
     ui->innerPages->setCurrentIndex(0);
     refreshTableButtons();
     ui->productNameLabel->setText(salesmsg::productName);
@@ -314,6 +315,8 @@ void TFormBalcao::reloadItems()
     ui->dueLabel->setText(FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, s.due));
     if (TrimText(ui->tabNumberEdit->text()) == QLatin1String("0"))
         ui->tabNumberEdit->clear();
+    if (m_customerLabel)
+        showTabCustomer();
 }
 
 // ---- the table field ---------------------------------------------------------
@@ -465,7 +468,7 @@ void TFormBalcao::codeFieldEntered()
         return;
     }
     m_codePending = true;
-    if (m_product)
+    if (m_product || m_flavours)
         return;   // back in the field with a product chosen: keep it
     ctx::lookup().ProductLookupCode.clear();
     ui->sizeBox->hide();
@@ -515,14 +518,23 @@ void TFormBalcao::codeFieldLeft()
         return;
     if (m_product && (typed == m_product->codigo || typed == u'*' + m_product->codigo))
         return;   // already looked up
+    if (m_flavours && typed == ui->productCodeEdit->property("pricedFlavours").toString())
+        return;   // already priced
     m_product.reset();
+    m_flavours = false;
     if (typed == QLatin1String("/")) {
         ctx::lookup().LookupCode.clear();
-        windows::open(QStringLiteral("TFormFracao"), QStringLiteral("Pizza / Meio a Meio"));
+        windows::open(QStringLiteral("TFormFracao"), QStringLiteral("Venda de Pizza Fracionada"));
         typed = TrimText(ctx::lookup().LookupCode);
         ui->productCodeEdit->setText(typed);
-        if (typed.isEmpty() || typed.startsWith(u'/'))
-            return;   // several flavours are priced by the multi-flavour rule
+        if (typed.isEmpty())
+            return;
+    }
+    if (ui->sizeBox->count() > 0)
+        ui->sizeBox->setCurrentIndex(0);
+    if (typed.startsWith(u'/')) {
+        priceFlavours();   // several flavours are priced by the multi-flavour rule
+        return;
     }
     if (typed == QLatin1String("C")) {
         ui->productCodeEdit->clear();
@@ -566,6 +578,11 @@ void TFormBalcao::codeFieldLeft()
         ui->productNameLabel->setText(product->nome.left(60));
         ui->priceEdit->setText(FormatFloat(u"0.00", product->price(ui->promotionBox->isChecked())));
         ui->kitchenEdit->setText(product->clas.isEmpty() ? QStringLiteral("0") : product->clas);
+        if (product->hasSizes) {
+            ui->sizeBox->show();
+            if (!ui->autoSaleBox->isChecked())
+                ui->sizeBox->setFocus();
+        }
         if (weighed)
             ui->quantityEdit->setText(FormatFloatLeftPadded(QStringLiteral("#0.000"), 8, weight).trimmed());
         if (ui->autoSaleBox->isChecked())
@@ -609,6 +626,7 @@ void TFormBalcao::showComplements()
 void TFormBalcao::clearEntry()
 {
     m_product.reset();
+    m_flavours = false;
     ui->productCodeEdit->clear();
     ui->priceEdit->clear();
     ui->quantityEdit->setText(QStringLiteral("1"));
@@ -627,7 +645,7 @@ void TFormBalcao::confirmItem()
     d.kitchen = ui->kitchenEdit->text();
     d.promotion = ui->promotionBox->isChecked();
     d.complements = m_complements;
-    if (m_product) {
+    if (m_product || m_flavours) {
         d.name = ui->productNameLabel->text();
         d.price = ui->priceEdit->text();
         if (ui->sizeBox->isVisible())
@@ -703,7 +721,7 @@ bool TFormBalcao::enterPressed(QObject* field)
             return true;
         }
         codeFieldLeft();
-        if (!m_codePending && m_product && ui->productCodeEdit->hasFocus())
+        if (!m_codePending && (m_product || m_flavours) && ui->productCodeEdit->hasFocus())
             ui->quantityEdit->setFocus();
         return true;
     }
@@ -999,6 +1017,8 @@ void TFormBalcao::buildRibbon()
 
 void TFormBalcao::ribbonAction(const QString& caption)
 {
+    if (tabServiceAction(caption))
+        return;
     ctx::sales().TabNumber = ui->tabNumberEdit->text();
     salesribbon::Context c;
     c.logon = &m_logon;
@@ -1146,10 +1166,7 @@ void TFormBalcao::touchProduct(const TouchButton& b)
 void TFormBalcao::touchComplement(const TouchButton& b)
 {
     if (b.write) {
-        const QString text = TrimText(dialogs().inputBox(QStringLiteral(":: Complemento Produto ::"),
-                                                         QStringLiteral("Complemento"), QString()));
-        if (!text.isEmpty())
-            m_complements.push_back(ComplementRow{QString(), text.left(35), Decimal(0), 0});
+        writeComplement();
     } else {
         m_complements.push_back(ComplementRow{QString(), b.caption.left(35), b.value, b.cod});
     }

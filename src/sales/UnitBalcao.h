@@ -13,7 +13,13 @@
 #include <vector>
 
 namespace Ui { class TFormBalcao; }
+class KitchenMonitorPage;
+class QCheckBox;
+class QLabel;
 class QScrollArea;
+class QTimer;
+class ScalePanel;
+class ScaleReader;
 class QToolButton;
 class QWidget;
 class RibbonBar;
@@ -61,7 +67,38 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
+public:
+    // Tab service (BalcaoTabService.cpp): multi-flavour items and sizes, the
+    // scale, the customer of a tab, the kitchen order, monitor and reprint, the
+    // table reports, the free complement text.
+    void printKitchenOrder();      // [F4]
+    void sizeChosen();             // the size selector left: the price for that size
+    void pollScale();              // every 500 ms: a weight for the focused quantity field
+    void activateScale();          // the switch, one second after it changed
+    void showWeight(const Decimal& weight);
+    KitchenMonitorPage* kitchenMonitor() const { return m_monitorPage; }
+    QCheckBox* scaleSwitch() const { return m_scaleSwitch; }
+    ScalePanel* scalePanel() const { return m_scalePanel; }
+    QString customerText() const;
+
 private:
+    void setUpTabService();
+    bool tabServiceAction(const QString& caption);   // ribbon buttons of the tab service
+    void priceFlavours();
+    void fillSizes();
+    void writeComplement();        // "ESCREVER"
+    void showTabCustomer();
+    void attachCustomer(bool lookup);
+    void tableReport(bool withClosed);
+    bool m_flavours = false;       // the code field holds a priced multi-flavour item
+    KitchenMonitorPage* m_monitorPage = nullptr;
+    QCheckBox* m_scaleSwitch = nullptr;
+    ScalePanel* m_scalePanel = nullptr;
+    ScaleReader* m_scale = nullptr;
+    QTimer* m_scalePoll = nullptr;
+    QTimer* m_scaleActivation = nullptr;
+    QLabel* m_customerLabel = nullptr;
+
     void buildTableButtons();
     void layTableButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons);
     void tableButtonClicked(QToolButton* button);

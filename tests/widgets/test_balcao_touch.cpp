@@ -2,6 +2,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "closing/UnitEscrever.h"
 #include "sales/UnitBalcao.h"
 
 #include <QApplication>
@@ -89,7 +90,12 @@ TEST(BalcaoTouch, AnItemTakenByTouchAlone)
     QTest::mouseClick(captioned(w, "complementButtonsArea", QStringLiteral("FAROFA")), Qt::LeftButton);
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("kitchenEdit"))->text(), QStringLiteral("1"));
-    script.answerInputBox(QStringLiteral("SEM CEBOLA"));
+    script.onWindow(QStringLiteral("TFormEscrever"), [](QDialog& d) {
+        auto& w = static_cast<TFormEscrever&>(d);
+        w.textEdit()->setText(QStringLiteral("sem cebola"));
+        w.confirm();
+        return d.result();
+    });
     QTest::mouseClick(captioned(w, "complementButtonsArea", QStringLiteral("ESCREVER")), Qt::LeftButton);
     EXPECT_EQ(grid->rowCount(), 3);
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("confirmButton")), Qt::LeftButton);

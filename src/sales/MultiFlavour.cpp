@@ -1,0 +1,170 @@
+#include "sales/MultiFlavour.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "sales/ItemEntry.h"
+
+namespace flavourmsg {
+QString codeNotFound(const QString& code)
+{
+    return QStringLiteral("|    Codigo não Localizado / Codigo =") + code + QStringLiteral("    |");
+}
+QString kitNotFound(const QString& code)
+{
+    return QStringLiteral("|    Kit não Localizado / Codigo =") + code + QStringLiteral("    |");
+}
+} // namespace flavourmsg
+
+std::array<QString, 4> splitFlavours(const QString& codeField)
+{
+    std::array<QString, 4> codes;
+    const QString read = codeField.mid(1, 20);
+    qsizetype from = 0;
+    for (QString& code : codes) {
+        const qsizetype end = read.indexOf(u'/', from);
+        if (end < 0)
+            break;
+        code = TrimText(read.mid(from, end - from));
+        from = end + 1;
+        if (const std::optional<qint64> n = wholeNumber(code); n && *n >= 0)
+            code = FormatFloat(u"000000", Decimal(*n));
+    }
+    return codes;
+}
+
+QString sizeColumn(const QString& sizeEntry)
+{
+    switch (sizeEntry.isEmpty() ? u' ' : sizeEntry[0].unicode()) {
+    case u'1': return QStringLiteral("VFAMILIA");
+    case u'2': return QStringLiteral("VALOR");
+    case u'3': return QStringLiteral("VGRANDE");
+    case u'4': return QStringLiteral("VPEQUENA");
+    case u'5': return QStringLiteral("PESO");
+    default: return QString();
+    }
+}
+
+std::optional<Decimal> SizedProduct::sizePrice(const QString& sizeEntry) const
+{
+    const QString column = sizeColumn(sizeEntry);
+    if (column == QLatin1String("VFAMILIA")) return vfamilia;
+    if (column == QLatin1String("VALOR")) return valor;
+    if (column == QLatin1String("VGRANDE")) return vgrande;
+    if (column == QLatin1String("VPEQUENA")) return vpequena;
+    if (column == QLatin1String("PESO")) return peso;
+    return std::nullopt;
+}
+
+Decimal flavourItemPrice(const std::array<Decimal, 4>& prices, bool highest)
+{
+    Decimal top(0), sum(0);
+    int priced = 0;
+    for (const Decimal& p : prices) {
+        top = std::max(top, p);
+        sum += p;
+        if (p > Decimal(0))
+            ++priced;
+    }
+    if (highest)
+        return top;
+    if (priced == 0)
+        return Decimal(0);   // no flavour priced: nothing to average
+    return (sum / Decimal(priced)).roundTo(2);
+}
+
+bool MultiFlavour::highest() const { return (m_itemOptions & 64) != 0; }
+
+QStringList MultiFlavour::sizeEntries()
+{
+    QStringList entries;
+    RowSet rs = m_logon.run(QStringLiteral("select moeda, local from moeda order by moeda"));
+    while (rs.next())
+        entries << QString::number(rs.integer(u"MOEDA")) + u' ' + TrimText(rs.text(u"LOCAL"));
+    return entries;
+}
+
+std::optional<SizedProduct> MultiFlavour::product(const QString& code)
+{
+    RowSet rs = m_logon.run(QStringLiteral(
+        "select first 1 codigo, clas, valor, vfamilia, vgrande, vpequena, peso from produtos where codigo = ? order by id"),
+        {code.left(30)});
+    if (!rs.first())
+        return std::nullopt;
+    SizedProduct p;
+    p.codigo = TrimText(rs.text(u"CODIGO"));
+    p.clas = TrimText(rs.text(u"CLAS"));
+    p.valor = rs.decimal(u"VALOR");
+    p.vfamilia = rs.decimal(u"VFAMILIA");
+    p.vgrande = rs.decimal(u"VGRANDE");
+    p.vpequena = rs.decimal(u"VPEQUENA");
+    p.peso = rs.decimal(u"PESO");
+    return p;
+}
+
+FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry)
+{
+    FlavourPrice r;
+    std::array<Decimal, 4> prices{Decimal(0), Decimal(0), Decimal(0), Decimal(0)};
+    const std::array<QString, 4> codes = splitFlavours(codeField);
+    for (int k = 0; k < 4; ++k) {
+        const QString& code = codes[size_t(k)];
+        if (code.isEmpty())
+            continue;
+        if (k < 2 && code.startsWith(u'*')) {
+            RowSet kit = m_logon.run(QStringLiteral(
+                "select first 1 valot, impfiscal from kitmaster where codigo = ? order by id"), {TrimText(code.mid(1)).left(10)});
+            if (!kit.first()) {
+                r.notFound << flavourmsg::kitNotFound(code);
+                continue;
+            }
+            r.kitchen = TrimText(kit.text(u"IMPFISCAL"));
+            prices[size_t(k)] = kit.decimal(u"VALOT");
+            continue;
+        }
+        const std::optional<SizedProduct> p = product(code);
+        if (!p) {
+            r.notFound << flavourmsg::codeNotFound(code);
+            continue;
+        }
+        r.kitchen = p->clas;
+        if (p->hasSizes()) {
+            sizesVisible = r.showSizes = true;
+            if (k != 1)
+                r.focusSizes = true;
+        }
+        Decimal price = p->valor;
+        if (sizesVisible)
+            if (const std::optional<Decimal> sized = p->sizePrice(sizeEntry))
+                price = *sized;
+        prices[size_t(k)] = price;
+    }
+    r.price = flavourItemPrice(prices, highest());
+    return r;
+}
+
+FlavourPrice MultiFlavour::sizePrice(const QString& codeField, const QString& sizeEntry)
+{
+    FlavourPrice r;
+    std::array<Decimal, 4> prices{Decimal(0), Decimal(0), Decimal(0), Decimal(0)};
+    const std::array<QString, 4> codes = splitFlavours(codeField);
+    for (int k = 0; k < 4; ++k) {
+        const QString& code = codes[size_t(k)];
+        if (code.isEmpty())
+            continue;
+        const std::optional<SizedProduct> p = product(code);
+        if (!p) {
+            r.notFound << flavourmsg::codeNotFound(code);
+            continue;
+        }
+        r.kitchen = p->clas;
+        if (p->hasSizes())
+            r.showSizes = true;
+        Decimal price = k == 0 ? p->valor : Decimal(0);
+        if (const std::optional<Decimal> sized = p->sizePrice(sizeEntry))
+            price = *sized;
+        prices[size_t(k)] = price;
+    }
+    r.price = flavourItemPrice(prices, highest());
+    return r;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Multi-flavour items ("/c1/c2/" from the fractions window) and size prices.
+//
+// A product with size prices shows the size selector; the first character of the
+// chosen entry names the price column (1 VFAMILIA, 2 VALOR, 3 VGRANDE, 4 VPEQUENA,
+// 5 PESO). A multi-flavour item is priced from its flavours: the average of the
+// prices above zero, or the highest (ItemOptions bit 64). No flavour priced above
+// zero gives 0,00, never a division by zero.
+
+#include "core/Decimal.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class TLogon;
+
+// The flavour codes of a code field beginning with "/": characters 2 to 21 read
+// left to right, each position ending at the next "/"; a position with no closing
+// "/" is empty. A whole number becomes six digits.
+std::array<QString, 4> splitFlavours(const QString& codeField);
+
+// The price column of a size entry's first character; empty for any other.
+QString sizeColumn(const QString& sizeEntry);
+
+// The item price from the flavour prices (absent or not found count 0).
+Decimal flavourItemPrice(const std::array<Decimal, 4>& prices, bool highest);
+
+struct SizedProduct {
+    QString codigo, clas;
+    Decimal valor, vfamilia, vgrande, vpequena, peso;
+    bool hasSizes() const { return vgrande > Decimal(0) || vfamilia > Decimal(0) || vpequena > Decimal(0); }
+    // The column the size entry names; nullopt for an entry of none of 1 to 5.
+    std::optional<Decimal> sizePrice(const QString& sizeEntry) const;
+};
+
+struct FlavourPrice {
+    Decimal price;               // the item price
+    QString kitchen;             // kitchen number of the last flavour found; empty when none
+    bool showSizes = false;      // a flavour has size prices
+    bool focusSizes = false;     // ... at the first, third or fourth position
+    QStringList notFound;        // one message per flavour without a row
+};
+
+class MultiFlavour {
+public:
+    MultiFlavour(TLogon& logon, int itemOptions) : m_logon(logon), m_itemOptions(itemOptions) {}
+
+    // "1 GRANDE", one entry per MOEDA row, in MOEDA order.
+    QStringList sizeEntries();
+    std::optional<SizedProduct> product(const QString& code);
+
+    // The price at entry: kits (KITMASTER) at the first two positions, products
+    // priced by the selected size once the selector shows.
+    FlavourPrice entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry);
+    // The price after a size is chosen: every flavour by the chosen size column
+    // (products only).
+    FlavourPrice sizePrice(const QString& codeField, const QString& sizeEntry);
+
+private:
+    bool highest() const;
+    TLogon& m_logon;
+    int m_itemOptions;
+};
+
+namespace flavourmsg {
+QString codeNotFound(const QString& code);
+QString kitNotFound(const QString& code);
+} // namespace flavourmsg

@@ -11,6 +11,11 @@ inline double monotonicMs()
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+inline double nowUs()
+{
+    return monotonicMs() * 1e3;
+}
+
 inline double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());

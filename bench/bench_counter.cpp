@@ -6,6 +6,8 @@
 // data layer's round trips per closing.
 //
 //   bench_counter
+#include "BenchDatabases.h"
+#include "BenchRawClient.h"
 #include "platform/LineFile.h"
 #include "printing/RawPrinterPort.h"
 #include "sales/CounterClosing.h"
@@ -30,58 +32,8 @@ using namespace Firebird;
 
 namespace {
 
-double nowUs()
-{
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 QString S(const char* s) { return QString::fromUtf8(s); }
 Decimal D(const char* t) { return *Decimal::parse(QString::fromLatin1(t)); }
-
-// One round trip of the raw client: a prepared one-row select in an open transaction.
-double rawRoundTripUs(const QByteArray& db)
-{
-    IMaster* master = fb_get_master_interface();
-    ThrowStatusWrapper st(master->getStatus());
-    IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-    dpb->insertString(&st, isc_dpb_user_name, TLogon::kUser);
-    dpb->insertString(&st, isc_dpb_password, TLogon::kPassword);
-    IProvider* prov = master->getDispatcher();
-    IAttachment* att = prov->attachDatabase(&st, db.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
-    dpb->dispose();
-    ITransaction* tx = att->startTransaction(&st, 0, nullptr);
-    IStatement* stmt = att->prepare(&st, tx, 0, "SELECT 1 FROM RDB$DATABASE", SQL_DIALECT_V6,
-                                    IStatement::PREPARE_PREFETCH_METADATA);
-    IMessageMetadata* out = stmt->getOutputMetadata(&st);
-    std::vector<unsigned char> buf(out->getMessageLength(&st));
-    std::vector<double> times;
-    for (int k = 0; k < 9; ++k) {
-        const double t = nowUs();
-        for (int i = 0; i < 200; ++i) {
-            IResultSet* rs = stmt->openCursor(&st, tx, nullptr, nullptr, out, 0);
-            while (rs->fetchNext(&st, buf.data()) == IStatus::RESULT_OK) {
-            }
-            rs->close(&st);
-        }
-        times.push_back((nowUs() - t) / 200);
-    }
-    out->release();
-    stmt->free(&st);
-    tx->commit(&st);
-    att->detach(&st);
-    prov->release();
-    st.dispose();
-    return median(times);
-}
-
 
 CounterSale counterSale()
 {
@@ -184,21 +136,7 @@ int main(int argc, char* argv[])
     LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
     LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT5")});
     LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
-    const QString local = dir.filePath(QStringLiteral("bench.fdb"));
-    newdb::createInstallation(local);
-    run("embutido", local, port);
-
-    const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    const QString sdir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    QFile::remove(sdir + QStringLiteral("/bench-counter.fdb"));
-    const QString remote = server + QLatin1Char(':') + sdir + QStringLiteral("/bench-counter.fdb");
-    newdb::createInstallation(remote);
-    QFile::resize(port, 0);
-    run("servidor local", remote, port);
-    QFile::remove(sdir + QStringLiteral("/bench-counter.fdb"));
+    onEachDatabase(dir.filePath(QStringLiteral("bench.fdb")),
+                   [&](const char* where, const QString& db) { run(where, db, port); });
     return 0;
 }

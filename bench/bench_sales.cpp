@@ -6,6 +6,7 @@
 //  - opening the sales screen (offscreen): the window, its table buttons and state
 //
 //   bench_sales
+#include "BenchClock.h"
 #include "BenchDatabases.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
@@ -36,12 +37,6 @@ double nowMs()
     timespec t;
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // Answers every message with its first button; nothing shows.

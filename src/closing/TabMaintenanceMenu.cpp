@@ -1,4 +1,5 @@
 #include "closing/TabMaintenanceMenu.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/TabUpkeep.h"
 #include "closing/TabVoucher.h"
@@ -25,7 +26,7 @@ namespace {
 
 void say(const QString& text)
 {
-    dialogs().message(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"), QString());
+    ShowMessageWindow(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"));
 }
 
 bool has(int mask, int bit)
@@ -157,7 +158,7 @@ bool reservedTableMayOpen(TLogon& logon, const QString& table, const QDate& day)
     Reservations r(logon);
     if (!r.reservedOn(table, day))
         return true;
-    if (dialogs().message(QStringLiteral("ATENÇÃO"), TabUpkeepText::kReservedQuestion, QStringLiteral("2"), QString())
+    if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), TabUpkeepText::kReservedQuestion, QStringLiteral("2"))
         != QLatin1String("S"))
         return false;
     r.takeReservation(table, day);

@@ -1,4 +1,5 @@
 #include "closing/UnitExcCom.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabCancellation.h"
@@ -60,11 +61,11 @@ void TFormExcCom::confirm()
         return;
     }
     if (!voucher) {
-        dialogs().message(QStringLiteral("ATENÇÃO"), T::kNotFound, QStringLiteral("1"), QString());
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotFound, QStringLiteral("1"));
         ui->tabEdit->setFocus();
         return;
     }
-    if (dialogs().message(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2"), QString()) == QLatin1String("S")) {
+    if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
         try {
             TabCancellation::print(*voucher);
         } catch (const std::exception& e) {

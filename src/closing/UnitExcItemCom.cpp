@@ -1,4 +1,5 @@
 #include "closing/UnitExcItemCom.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabVoucher.h"
@@ -16,7 +17,7 @@ namespace T = ItemCancellationText;
 namespace {
 void say(const QString& text)
 {
-    dialogs().message(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"), QString());
+    ShowMessageWindow(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"));
 }
 } // namespace
 
@@ -116,7 +117,7 @@ void TFormExcItemCom::confirm()
         return;
     }
     if (!voucher.lines.isEmpty()
-        && dialogs().message(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2"), QString()) == QLatin1String("S")) {
+        && ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
         try {
             RoutePrintout(voucher, PrinterSlot::Closing);
         } catch (const std::exception& e) {

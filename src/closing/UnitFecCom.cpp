@@ -1,4 +1,5 @@
 #include "closing/UnitFecCom.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/EnterMoves.h"
 #include "core/FormatFloat.h"
@@ -27,8 +28,8 @@ const char* const missingPayment = "  Faltando pagamento...   ";
 const char* const notFoundMethod = "Nao Localizado...  ";
 } // namespace msg
 
-void tell(const char* text) { dialogs().message(S("ATENÇÃO"), S(text), S("1"), S("")); }
-void tell(const QString& text) { dialogs().message(S("ATENÇÃO"), text, S("1"), S("")); }
+void tell(const char* text) { ShowMessageWindow(S("ATENÇÃO"), S(text), S("1")); }
+void tell(const QString& text) { ShowMessageWindow(S("ATENÇÃO"), text, S("1")); }
 
 QString money(const Decimal& d) { return FormatFloatLeftPadded(S("##0.00"), 12, d).trimmed(); }
 QString plain(const Decimal& d) { return FormatFloat(u"0.00", d); }

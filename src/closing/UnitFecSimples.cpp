@@ -1,4 +1,5 @@
 #include "closing/UnitFecSimples.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/EnterMoves.h"
 #include "closing/PaymentEntry.h"
@@ -96,7 +97,7 @@ void TFormFecSimples::printPreBill()
         return;
     }
     for (const QString& m : o.messages)
-        dialogs().message(S("ATENÇÃO"), m, S("1"), QString());
+        ShowMessageWindow(S("ATENÇÃO"), m, S("1"));
     if (o.printout) {
         try {
             PreBill::print(*o.printout);

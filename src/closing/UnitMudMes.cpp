@@ -1,4 +1,5 @@
 #include "closing/UnitMudMes.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabVoucher.h"
@@ -9,13 +10,6 @@
 #include "ui_UnitMudMes.h"
 
 namespace T = ItemTransferText;
-
-namespace {
-QString ask(const QString& text, const QString& buttons)
-{
-    return dialogs().message(QStringLiteral("ATENÇÃO"), text, buttons, QString());
-}
-} // namespace
 
 TFormMudMes::TFormMudMes(TLogon& logon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(new ::Ui::TFormMudMes), m_logon(logon)
@@ -47,7 +41,7 @@ void TFormMudMes::loadOrigin()
     try {
         if (!ItemTransfer(m_logon).load(origin, m_rows)) {
             showRows();
-            ask(T::kNotFound, QStringLiteral("1"));
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotFound, QStringLiteral("1"));
             ui->originEdit->setFocus();
             return;
         }
@@ -76,19 +70,19 @@ void TFormMudMes::destinationLeft()
     try {
         const QString check = ItemTransfer(m_logon).checkDestination(ui->originEdit->text(), dest);
         if (check == T::kSame) {
-            ask(check, QStringLiteral("1"));
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), check, QStringLiteral("1"));
             ui->destinationEdit->setFocus();
         } else if (check == T::kAskDestination) {
-            ask(check, QStringLiteral("1"));
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), check, QStringLiteral("1"));
         } else if (check == T::kOpenQuestion) {
             if (dest.isEmpty()) {
                 dest = QStringLiteral("0");
                 ui->destinationEdit->setText(dest);
             }
-            if (ask(check, QStringLiteral("2")) == QLatin1String("S")) {
+            if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), check, QStringLiteral("2")) == QLatin1String("S")) {
                 tabs::openTab(m_logon, dest, QDateTime::currentDateTime());
             } else {
-                ask(T::kNotOpened, QStringLiteral("1"));
+                ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotOpened, QStringLiteral("1"));
                 ui->destinationEdit->setFocus();
             }
         }
@@ -104,7 +98,7 @@ void TFormMudMes::chooseQuantity(int row)
     const QString answer = dialogs().inputBox(T::kInputCaption, T::kInputPrompt, QString());
     const QString refused = ItemTransfer::choose(m_rows[size_t(row)], answer);
     if (!refused.isEmpty())
-        ask(refused, QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), refused, QStringLiteral("1"));
     showRows();
 }
 
@@ -118,7 +112,7 @@ void TFormMudMes::transfer()
                                              ui->reasonEdit->text());
     } catch (const TabActionRefused& e) {
         ui->transferButton->setEnabled(true);
-        ask(e.text(), QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
         if (e.text() == T::kAbove)
             loadOrigin();   // the quantities as they are now
         return;
@@ -127,7 +121,7 @@ void TFormMudMes::transfer()
         dialogs().errorBox(e.message());
         return;
     }
-    if (!voucher.lines.isEmpty() && ask(T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
+    if (!voucher.lines.isEmpty() && ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
         try {
             RoutePrintout(voucher, PrinterSlot::Closing);
         } catch (const std::exception& e) {

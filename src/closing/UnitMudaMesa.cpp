@@ -1,4 +1,5 @@
 #include "closing/UnitMudaMesa.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabVoucher.h"
@@ -9,13 +10,6 @@
 #include "ui_UnitMudaMesa.h"
 
 namespace T = TableMoveText;
-
-namespace {
-QString ask(const QString& text, const QString& buttons)
-{
-    return dialogs().message(QStringLiteral("ATENÇÃO"), text, buttons, QString());
-}
-} // namespace
 
 TFormMudaMesa::TFormMudaMesa(TLogon& logon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(new ::Ui::TFormMudaMesa), m_logon(logon)
@@ -63,7 +57,7 @@ void TFormMudaMesa::source1Left()
         return;
     try {
         if (!tabs::tabExists(m_logon, ui->source1Edit->text())) {
-            ask(T::kNotFound, QStringLiteral("1"));
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotFound, QStringLiteral("1"));
             ui->source1Edit->setFocus();
         }
     } catch (const DbError& e) {
@@ -76,7 +70,7 @@ void TFormMudaMesa::destinationLeft()
     ui->destinationEdit->setText(tabs::normalizeTabCode(ui->destinationEdit->text().toUpper()));
     const QString dest = ui->destinationEdit->text();
     if (dest == ui->source1Edit->text().trimmed()) {
-        ask(T::kSameAsDestination, QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kSameAsDestination, QStringLiteral("1"));
         ui->destinationEdit->setFocus();
         return;
     }
@@ -85,10 +79,10 @@ void TFormMudaMesa::destinationLeft()
     try {
         if (tabs::tabExists(m_logon, dest))
             return;
-        if (ask(T::kOpenQuestion, QStringLiteral("2")) == QLatin1String("S")) {
+        if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kOpenQuestion, QStringLiteral("2")) == QLatin1String("S")) {
             tabs::openTab(m_logon, dest, QDateTime::currentDateTime());
         } else {
-            ask(T::kNotOpened, QStringLiteral("1"));
+            ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotOpened, QStringLiteral("1"));
             ui->destinationEdit->setFocus();
         }
     } catch (const DbError& e) {
@@ -104,7 +98,7 @@ void TFormMudaMesa::confirm()
     if (dest.isEmpty())
         return;
     for (const QString& skipped : TableMove::skippedSources(sources(), dest))
-        ask(skipped, QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), skipped, QStringLiteral("1"));
     ui->confirmButton->setEnabled(false);
     TableMoveResult r;
     try {
@@ -116,10 +110,10 @@ void TFormMudaMesa::confirm()
     }
     if (!r.moved) {
         ui->confirmButton->setEnabled(true);
-        ask(T::kNoDestination, QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNoDestination, QStringLiteral("1"));
         return;
     }
-    if (ask(T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
+    if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
         try {
             RoutePrintout(r.voucher, PrinterSlot::Closing);
         } catch (const std::exception& e) {

@@ -1,4 +1,5 @@
 #include "closing/UnitReabrirCom.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabUpkeep.h"
@@ -31,7 +32,7 @@ void TFormReabrirCom::tabLeft()
 
 void TFormReabrirCom::confirm()
 {
-    if (dialogs().message(QStringLiteral("ATENÇÃO"), TabUpkeepText::kReopenQuestion, QStringLiteral("2"), QString())
+    if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), TabUpkeepText::kReopenQuestion, QStringLiteral("2"))
         == QLatin1String("S")) {
         try {
             TabReopen(m_logon).reopen(ui->tabEdit->text());

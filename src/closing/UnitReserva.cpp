@@ -1,4 +1,5 @@
 #include "closing/UnitReserva.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/TabVoucher.h"
@@ -92,7 +93,7 @@ void TFormReserva::confirm()
     }
     if (!refused.isEmpty()) {
         // The boxes keep what was typed.
-        dialogs().message(QStringLiteral("ATENÇÃO"), refused, QStringLiteral("1"), QString());
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), refused, QStringLiteral("1"));
         return;
     }
     reload();

@@ -1,4 +1,5 @@
 #include "closing/UnitSangria.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
 #include "closing/Withdrawal.h"
@@ -54,11 +55,10 @@ void TFormSangria::confirm()
     try {
         record = Withdrawal(m_logon).record(r);
     } catch (const TabActionRefused& e) {
-        dialogs().message(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"), QString());
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
         return;
     } catch (const DbError& e) {
-        dialogs().message(QStringLiteral("ATENÇÃO"), e.isCharacterSetError() ? e.message() : T::kFillError,
-                          QStringLiteral("1"), QString());
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.isCharacterSetError() ? e.message() : T::kFillError, QStringLiteral("1"));
         return;
     }
     try {

@@ -1,4 +1,5 @@
 #include "closing/Unitpagaantes.h"
+#include "core/uMensagemWindow.h"
 
 #include "closing/AdvancePayment.h"
 #include "closing/FieldEvents.h"
@@ -15,7 +16,7 @@ namespace T = AdvancePaymentText;
 namespace {
 void say(const QString& text)
 {
-    dialogs().message(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"), QString());
+    ShowMessageWindow(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"));
 }
 } // namespace
 

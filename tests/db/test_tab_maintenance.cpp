@@ -2,6 +2,7 @@
 // kitchen-monitor rows), moving and joining tabs, moving items between tabs,
 // and the vouchers as the closing printer's port receives them.
 #include "TabSeeds.h"
+#include "SalesSeeds.h"
 #include "TestStation.h"
 #include "closing/ItemCancellation.h"
 #include "closing/ItemTransfer.h"
@@ -37,14 +38,8 @@ protected:
     // The closing printer writes to a file standing for LPT1; what it received.
     QString closingPrinterToFile()
     {
-        QStringList setup;
-        for (int i = 0; i < 23; ++i)
-            setup << (i == 15 ? QStringLiteral("Informa porta") : QString());
-        st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\setup.INI"), setup);
-        const QString file = st.root() + QStringLiteral("/lpt1.out");
-        QFile(file).open(QIODevice::WriteOnly);
-        st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\dispositivos.INI"), {QStringLiteral("LPT1=") + file});
-        return file;
+        seeds::setup(st, {{15, QStringLiteral("Informa porta")}});
+        return seeds::portToFile(st, QStringLiteral("LPT1"), QStringLiteral("lpt1.out"));
     }
     static QByteArray readAll(const QString& file)
     {

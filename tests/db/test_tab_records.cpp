@@ -1,6 +1,7 @@
 // Advance payments, withdrawals and top-ups, reopening, persons per table and
 // reservations on a real database, with their printouts read back from a port.
 #include "TabSeeds.h"
+#include "SalesSeeds.h"
 #include "TestStation.h"
 #include "closing/AdvancePayment.h"
 #include "closing/ItemCancellation.h"
@@ -26,14 +27,8 @@ protected:
     TLogon& db() { return st.logon(); }
     QString closingPrinterToFile()
     {
-        QStringList setup;
-        for (int i = 0; i < 23; ++i)
-            setup << (i == 15 ? QStringLiteral("Informa porta") : QString());
-        st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\setup.INI"), setup);
-        const QString file = st.root() + QStringLiteral("/lpt1.out");
-        QFile(file).open(QIODevice::WriteOnly);
-        st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\dispositivos.INI"), {QStringLiteral("LPT1=") + file});
-        return file;
+        seeds::setup(st, {{15, QStringLiteral("Informa porta")}});
+        return seeds::portToFile(st, QStringLiteral("LPT1"), QStringLiteral("lpt1.out"));
     }
     static QByteArray readAll(const QString& file)
     {

@@ -2,7 +2,8 @@
 # Starts a Firebird server on 127.0.0.1:3050 for the tests that need one, with the
 # program's database password, and prints the folder where the tests may create
 # databases. Usage: firebird-test-server.sh start|stop|kill
-# (kill stops the server and keeps its databases, for a test that starts it again)
+# (kill takes the server away at once and keeps its databases, for a test that
+# starts it again)
 set -uo pipefail
 PIDFILE=/tmp/sabrel22-firebird.pid
 case "${1:-start}" in
@@ -27,8 +28,10 @@ start)
   echo "$dir"
   ;;
 kill)
+  # The server going away at once, as a crash or a power cut does (a graceful stop
+  # waits for the attachments still open).
   [ -f "$PIDFILE" ] || { echo "firebird: no server of ours to stop" >&2; exit 1; }
-  kill "$(cat "$PIDFILE")" 2>/dev/null
+  kill -9 "$(cat "$PIDFILE")" 2>/dev/null
   for _ in $(seq 1 100); do
     ss -ltn 2>/dev/null | grep -q ':3050' || break
     sleep 0.1
@@ -38,7 +41,13 @@ kill)
   ;;
 stop)
   if [ -f "$PIDFILE" ]; then
-    kill "$(cat "$PIDFILE")" 2>/dev/null
+    pid=$(cat "$PIDFILE")
+    kill "$pid" 2>/dev/null
+    for _ in $(seq 1 30); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null   # still waiting on attachments: it goes all the same
     rm -f "$PIDFILE"
   fi
   rm -rf /tmp/sabrel22-server-db

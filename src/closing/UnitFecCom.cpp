@@ -1,4 +1,5 @@
 #include "closing/UnitFecCom.h"
+#include "registers/CustomerCard.h"
 #include "core/uMensagemWindow.h"
 
 #include "closing/EnterMoves.h"
@@ -308,24 +309,24 @@ void TFormFecCom::confirmPayment()
 void TFormFecCom::customerLeft()
 {
     const auto code = parseWholeText(m_ui->customerCodeEdit->text());
-    RowSet rs, consumer;
+    std::optional<CustomerCard> customer, walkIn;
     try {
         if (code)
-            rs = m_logon.run(S("select first 1 CODIGO, NOME, BLOQUEIO from CLIENTES where CODIGO = ?"), {*code});
-        if (rs.isEmpty())
-            consumer = m_logon.run(S("select first 1 NOME from CLIENTES where CODIGO = 1"));
+            customer = customerByCode(m_logon, *code);
+        if (!customer)
+            walkIn = walkInCustomer(m_logon);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
         return;
     }
-    if (!rs.next()) {
+    if (!customer) {
         tell(msg::customerNotFound);
-        m_ui->customerNameLabel->setText(consumer.next() ? consumer.text(u"NOME").left(15) : QString());
+        m_ui->customerNameLabel->setText(walkIn ? walkIn->name.left(15) : QString());
         m_ui->customerCodeEdit->setFocus();
         return;
     }
-    m_ui->customerNameLabel->setText(rs.text(u"NOME").left(15));
-    if (rs.text(u"BLOQUEIO") == QLatin1String("S"))
+    m_ui->customerNameLabel->setText(customer->name.left(15));
+    if (customer->blocked)
         tell(msg::customerBlocked);
     m_ui->dueDateEdit->setFocus();
 }

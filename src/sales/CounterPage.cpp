@@ -1,4 +1,5 @@
 #include "sales/CounterPage.h"
+#include "registers/CustomerCard.h"
 #include "ui_CounterPage.h"
 
 #include "closing/ClosingSettings.h"
@@ -412,19 +413,18 @@ void CounterPage::customerLeft()
 {
     try {
         const auto code = TextToInt(ui->counterCustomerCodeEdit->text().trimmed());
-        RowSet rs;
-        if (code && *code > 0)
-            rs = m_logon.run(S("select first 1 CODIGO, NOME, BLOQUEIO from CLIENTES where CODIGO = ?"), {*code});
-        if (!code || *code <= 0 || !rs.next()) {
+        const std::optional<CustomerCard> customer =
+            code && *code > 0 ? customerByCode(m_logon, *code) : std::nullopt;
+        if (!customer) {
             message(countermsg::customerNotFound());
-            RowSet one = m_logon.run(S("select first 1 NOME from CLIENTES where CODIGO = 1"));
-            ui->counterCustomerNameLabel->setText(one.next() ? one.text(u"NOME").left(15) : QString());
+            const std::optional<CustomerCard> walkIn = walkInCustomer(m_logon);
+            ui->counterCustomerNameLabel->setText(walkIn ? walkIn->name.left(15) : QString());
             ui->counterCustomerCodeEdit->setText(S("1"));
             ui->counterCustomerCodeEdit->setFocus();
             return;
         }
-        ui->counterCustomerNameLabel->setText(rs.text(u"NOME").left(15));
-        if (rs.text(u"BLOQUEIO").trimmed() == QLatin1String("S"))
+        ui->counterCustomerNameLabel->setText(customer->name.left(15));
+        if (customer->blocked)
             message(countermsg::customerBlocked());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());

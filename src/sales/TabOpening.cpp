@@ -76,3 +76,11 @@ TabOpening::Outcome TabOpening::open(const QString& key, TabHeader* header)
     }
     return outcome;
 }
+
+void TabOpening::dropKeylessTabs()
+{
+    m_logon.action([&] {
+        m_logon.run(QStringLiteral("delete from CabMesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+        m_logon.run(QStringLiteral("delete from Mesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+    });
+}

@@ -51,6 +51,10 @@ public:
     // the row could not be written (the caller reports it; no tab exists then).
     Outcome open(const QString& key, TabHeader* header = nullptr);
 
+    // Removes tabs and items with no real key (blank, ".", counter "AVO…" leftovers),
+    // as the screen does when it closes; in one action.
+    void dropKeylessTabs();
+
 private:
     TLogon& m_logon;
 };

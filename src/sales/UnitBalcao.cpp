@@ -862,8 +862,7 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
 void TFormBalcao::done(int result)
 {
     try {
-        m_logon.run(QStringLiteral("delete from CabMesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
-        m_logon.run(QStringLiteral("delete from Mesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+        TabOpening(m_logon).dropKeylessTabs();
     } catch (const DbError&) {
         // the window closes all the same
     }

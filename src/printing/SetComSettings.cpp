@@ -1,4 +1,5 @@
 #include "printing/SetComSettings.h"
+#include <algorithm>
 
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"
@@ -217,3 +218,22 @@ QString SetComSettings::trimmed(const QString& s)
 {
     return TrimText(s);
 }
+
+namespace {
+// A whole number on a line of a station file; the fallback when the file, the
+// line or the number is not there.
+int numberAt(const char* file, int line, int fallback)
+{
+    try {
+        if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(file))))
+            if (const std::optional<int> n = TextToInt(TrimText(f->line(line))))
+                return *n;
+    } catch (const std::exception&) {
+    }
+    return fallback;
+}
+} // namespace
+
+int SetComSettings::feedLines() { return std::max(0, numberAt(kSetupFile, 9, 7)); }
+int SetComSettings::receiptFontSize() { return numberAt(kFontFile, 0, 7); }
+int SetComSettings::kitchenFontSize() { return numberAt(kFontFile, 1, 14); }

@@ -73,6 +73,13 @@ public:
     static QString noPrinting() { return QStringLiteral("Nao Imprimir"); }
     static QString preview() { return QStringLiteral("Visualizar"); }
 
+    // Read at each printout, as every settings file is: the paper feed after a
+    // ticket (setup.INI line 9, default 7, never below 0) and the font sizes of
+    // fonte.INI (line 0 receipts, default 7; line 1 kitchen tickets, default 14).
+    static int feedLines();
+    static int receiptFontSize();
+    static int kitchenFontSize();
+
     // What the window shows when no file exists.
     static SetComValues defaults();
     // The five files of the station read over the defaults. Throws

@@ -226,8 +226,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
     const int queue = queueOf(r.queueNumber);
     const Decimal purchase = cs.total();
     const CounterBalance balance = counterBalance(purchase, cs.paid(), discount);
-    const int feedLines = intOr(settingsLine(ClosingSettings::kSetup, 9), 7);
-    const int fontSize = intOr(settingsLine(ClosingSettings::kFont, 0), 7);
+    const int feedLines = SetComSettings::feedLines();
+    const int fontSize = SetComSettings::receiptFontSize();
     const bool printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");
     std::map<int, QString> destination;
     for (int k = 1; k <= 4; ++k)

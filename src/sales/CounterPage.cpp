@@ -1,4 +1,5 @@
 #include "sales/CounterPage.h"
+#include "printing/SetComSettings.h"
 #include "registers/CustomerCard.h"
 #include "ui_CounterPage.h"
 
@@ -282,10 +283,8 @@ void CounterPage::confirmItem()
         t.hasSizes = d.hasSizes;
         t.complement = d.complement;
         t.now = QDateTime::currentDateTime();
-        const auto feed = TextToInt(settingsLine(ClosingSettings::kSetup, 9));
-        const auto font = TextToInt(settingsLine(ClosingSettings::kFont, 0));
-        t.feedLines = feed ? *feed : 7;
-        t.fontSize = font ? *font : 7;
+        t.feedLines = SetComSettings::feedLines();
+        t.fontSize = SetComSettings::receiptFontSize();
         try {
             printSaleControlTickets(t, c.tickets);
         } catch (const std::exception& e) {

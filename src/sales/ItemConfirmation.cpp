@@ -28,12 +28,6 @@ QString settingsLine(const char* file, int line)
     return QString();
 }
 
-int settingsNumber(const char* file, int line, int fallback)
-{
-    const std::optional<int> n = TextToInt(TrimText(settingsLine(file, line)));
-    return n ? *n : fallback;
-}
-
 std::vector<PrinterSlot> slotsOf(int kitchen)
 {
     switch (kitchen) {
@@ -224,7 +218,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         ticket.quantity = quantity;
         ticket.name = name;
         ticket.complements = complementNames;
-        ticket.feedLines = std::max(0, settingsNumber(setup, 9, 7));
+        ticket.feedLines = SetComSettings::feedLines();
     }
     const bool joinSeparately = product && product->juntar == QLatin1String("S");
     const QDateTime now = QDateTime::currentDateTime();
@@ -280,7 +274,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     if (!oneByOne || (printSlots.empty() && monitorSlots == 0))
         return r;
     r.ticket.lines = composeKitchenTicket(ticket);
-    r.ticket.fontSize = settingsNumber(SetComSettings::kFontFile, 1, 14);
+    r.ticket.fontSize = SetComSettings::kitchenFontSize();
     try {
         saveKitchenOrderNumber(ticket.orderNumber + 1);
     } catch (const std::exception& e) {

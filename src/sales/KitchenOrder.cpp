@@ -15,17 +15,6 @@
 
 namespace {
 
-int settingsNumber(const char* file, int line, int fallback)
-{
-    try {
-        if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(file))))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(line))))
-                return *n;
-    } catch (const std::exception&) {
-    }
-    return fallback;
-}
-
 std::vector<PrinterSlot> slotsOf(int kitchen)
 {
     switch (kitchen) {
@@ -127,9 +116,8 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
         }
         head.waiterCode = QString::number(waiter);
     }
-    const char* setup = SetComSettings::kSetupFile;
-    const int feed = std::max(0, settingsNumber(setup, 9, 7));
-    const int fontSize = settingsNumber(SetComSettings::kFontFile, 1, 14);
+    const int feed = SetComSettings::feedLines();
+    const int fontSize = SetComSettings::kitchenFontSize();
 
     for (int kitchen = 1; kitchen <= 5; ++kitchen) {
         const std::vector<KitchenItem> items = pending(key, kitchen);

@@ -13,19 +13,6 @@
 
 #include <QDateTime>
 
-namespace {
-int settingsNumber(const char* file, int line, int fallback)
-{
-    try {
-        if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(file))))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(line))))
-                return *n;
-    } catch (const std::exception&) {
-    }
-    return fallback;
-}
-} // namespace
-
 QString ReprintRow::complementText() const
 {
     QString t;
@@ -82,8 +69,8 @@ ReprintResult KitchenReprint::print(const QString& tabKey, const std::vector<Rep
         r.noTab = true;
         return r;
     }
-    const int fontSize = settingsNumber(SetComSettings::kFontFile, 1, 14);
-    const int feed = std::max(0, settingsNumber(SetComSettings::kSetupFile, 9, 7));
+    const int fontSize = SetComSettings::kitchenFontSize();
+    const int feed = SetComSettings::feedLines();
     for (int kitchen = 1; kitchen <= 5; ++kitchen) {
         std::vector<ReprintRow> chosen;
         for (const ReprintRow& row : rows)

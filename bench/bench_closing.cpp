@@ -6,6 +6,7 @@
 // data layer's round trips per closing.
 //
 //   bench_closing
+#include "BenchCatalogue.h"
 #include "BenchRawClient.h"
 #include "BenchDatabases.h"
 #include "closing/TabClosing.h"
@@ -58,23 +59,7 @@ void run(const char* where, const QString& db)
         std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
         return;
     }
-    logon.action([&] {
-        logon.run(S("insert into CONTCAIXA (CAIXA) values (3)"));
-        logon.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (1, 3, CURRENT_DATE, 0)"));
-        logon.run(S("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (2, 'Cartao', 'S', 2, 'N')"));
-        for (int i = 1; i <= 20; ++i)
-            logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO) values (?, ?, ?, 7.5, 3, 'N')"),
-                      {i, QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), QStringLiteral("PRODUTO %1").arg(i)});
-        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (101, '000101', 'MUSSARELA', 40, 'N')"));
-        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (102, '000102', 'CALABRESA', 50, 'N')"));
-        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (201, 'K1', 'COMBO 1', 25, 'S')"));
-        logon.run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, COMPOSICAO) values (202, 'K2', 'COMBO 2', 30, 'S')"));
-        int id = 1;
-        for (const char* kit : {"K1", "K2"})
-            for (int c = 1; c <= 3; ++c)
-                logon.run(S("insert into KITPROD (ID, CODIGO, CODPROD, QUANT) values (?, ?, ?, 1)"),
-                          {id++, S(kit), QStringLiteral("%1").arg(c, 6, 10, QLatin1Char('0'))});
-    });
+    seedSaleCatalogue(logon, 2);
 
     const int closings = 25;
     std::vector<double> times;

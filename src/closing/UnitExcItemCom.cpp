@@ -12,6 +12,8 @@
 #include "printing/RoutePrintout.h"
 #include "ui_UnitExcItemCom.h"
 
+#include <QHeaderView>
+
 namespace T = ItemCancellationText;
 
 namespace {
@@ -26,6 +28,8 @@ TFormExcItemCom::TFormExcItemCom(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     ui->tableLabel->hide();
+    // The columns share the grid's width, so every title shows whole.
+    ui->itemsGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* events = new FieldEvents(this);
     events->onLeave(ui->quantityEdit, [this] { quantityLeft(); });
     events->chain({ui->quantityEdit, ui->reasonEdit, ui->confirmButton});

@@ -5,6 +5,8 @@
 #include "db/UnitLogon.h"
 #include "finance/ShiftFields.h"
 
+#include <stdexcept>
+
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
@@ -22,10 +24,11 @@ ClosedSaleRow saleOf(const RowSet& rs)
     s.valor = rs.decimal(u"VALOR");
     s.caixa = int(rs.integer(u"CAIXA"));
     s.terminal = int(rs.integer(u"TERMINAL"));
+    s.tipo = int(rs.integer(u"TIPO"));
     return s;
 }
 
-const QString kSaleColumns = S("id, nota, data, cliente, valor, caixa, terminal");
+const QString kSaleColumns = S("id, nota, data, cliente, valor, caixa, terminal, tipo");
 
 } // namespace
 
@@ -41,7 +44,12 @@ std::vector<ClosedSaleRow> SaleCancellation::latest(bool byDate)
 
 qint64 SaleCancellation::saleNumberOf(const QString& text)
 {
-    const std::optional<Decimal> n = Decimal::parse(text.trimmed());
+    std::optional<Decimal> n;
+    try {
+        n = Decimal::parse(text.trimmed());
+    } catch (const std::overflow_error&) {
+        return 0;
+    }
     if (!n || n->abs() >= Decimal(1'000'000'000))
         return 0;
     return n->roundTo(0).truncToInt();
@@ -73,6 +81,19 @@ void SaleCancellation::removeStockRows(const ClosedSaleRow& sale, bool narrowByC
         p.append(sale.caixa);
     m_logon.run(S("delete from estfic where nfiscal = ? and terminal = ?") + cash, p);
     m_logon.run(S("delete from estfic where pedido = ? and nfiscal is null and terminal = ?") + cash, p);
+}
+
+void SaleCancellation::removeDeliveryDiscount(const ClosedSaleRow& sale)
+{
+    // A delivery sale's number is its shift by "#00" followed by its invoice
+    // counter by "#0000"; its discount row reads "Desconto Cupom" and that text.
+    const QString number = QString::number(sale.nota);
+    const QString shift = QString::number(sale.caixa);
+    if (!number.startsWith(shift) || number.size() <= shift.size())
+        return;
+    const QString text = FormatFloat(u"#00", Decimal(sale.caixa)) + number.mid(shift.size());
+    m_logon.run(S("delete from desploja where historico = ? and caixa = ? and terminal = 1"),
+                {S("Desconto Cupom") + text, sale.caixa});
 }
 
 ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
@@ -127,6 +148,8 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
         removeStockRows(sale, several);
         m_logon.run(S("delete from fatura where nota = ? and terminal = ?") + cash, p);
         m_logon.run(S("delete from servico where controle = ? and terminal = ?") + cash, p);
+        if (sale.tipo == 3)
+            removeDeliveryDiscount(sale);
     });
     return sale;
 }

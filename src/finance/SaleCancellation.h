@@ -2,8 +2,9 @@
 // Cancelling a closed sale (a paid tab, a counter sale or a delivery invoice):
 // after checking the fields, one action writes the log row of EXCLUIDOS and
 // deletes the sale's payments and receivables (RECARQ), its stock rows (ESTFIC,
-// so the ledger's sums give the stock back), its sale row (FATURA) and its
-// service, cover and discount rows (SERVICO); all of it or nothing.
+// so the ledger's sums give the stock back), its sale row (FATURA), its service,
+// cover and discount rows (SERVICO) and a delivery invoice's discount row
+// (DESPLOJA); all of it or nothing.
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -39,6 +40,7 @@ struct ClosedSaleRow {
     QString cliente;
     Decimal valor;
     int caixa = 0, terminal = 0;
+    int tipo = 0;          // 1 a tab, 2 a counter sale, 3 a delivery invoice
 };
 
 // The fields as "&Cancelar Venda" finds them.
@@ -78,6 +80,8 @@ private:
     // and flavour rows that carry it only in PEDIDO. The stock is the ledger's
     // sum, so deleting them gives the quantities back.
     void removeStockRows(const ClosedSaleRow& sale, bool narrowByCash);
+    // A delivery invoice's discount, written among the shift's expenses.
+    void removeDeliveryDiscount(const ClosedSaleRow& sale);
 
     TLogon& m_logon;
 };

@@ -10,6 +10,7 @@
 #include "finance/UnitExcLan.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
+#include "registers/RegisterCommon.h"
 #include "shell/UnitAcessos.h"
 
 #include <QHeaderView>
@@ -25,15 +26,6 @@ const QStringList kTitles = {QStringLiteral("Cod Lanc"), QStringLiteral("Titulo"
 QString dateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("dd/MM/yy")) : QString(); }
 QString money(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
-void upperCase(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const int at = edit->cursorPosition();
-        edit->setText(text.toUpper());
-        edit->setCursorPosition(at);
-    });
-}
-
 } // namespace
 
 TFormCadDup::TFormCadDup(TLogon& logon, QWidget* parent)
@@ -45,14 +37,8 @@ TFormCadDup::TFormCadDup(TLogon& logon, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormCadDup"));
     for (QLineEdit* e : {ui->codeEdit, ui->saleEdit, ui->historyEdit, ui->releaseEdit, ui->amountEdit})
-        upperCase(e);
-    connect(ui->amountEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (!text.contains(QLatin1Char('.')))
-            return;
-        const int at = ui->amountEdit->cursorPosition();
-        ui->amountEdit->setText(QString(text).replace(QLatin1Char('.'), QLatin1Char(',')));
-        ui->amountEdit->setCursorPosition(at);
-    });
+        registers::upperCaseField(e);
+    registers::commaForPointField(ui->amountEdit);
     connect(ui->statementButton, &QPushButton::clicked, this, &TFormCadDup::showAccount);
     connect(ui->searchButton, &QPushButton::clicked, this, &TFormCadDup::search);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormCadDup::confirm);

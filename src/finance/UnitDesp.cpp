@@ -9,6 +9,7 @@
 #include "finance/GridRows.h"
 #include "finance/UnitRecQui.h"
 #include "platform/Dialogs.h"
+#include "registers/RegisterCommon.h"
 
 #include <QHeaderView>
 
@@ -26,18 +27,8 @@ TFormDesp::TFormDesp(TLogon& logon, QWidget* parent)
     connect(ui->printButton, &QPushButton::clicked, this, &TFormDesp::printVoucher);
     connect(ui->returnButton, &QPushButton::clicked, this, &TFormDesp::leave);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormDesp::confirm);
-    connect(ui->historyEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int at = ui->historyEdit->cursorPosition();
-        ui->historyEdit->setText(text.toUpper());
-        ui->historyEdit->setCursorPosition(at);
-    });
-    connect(ui->amountEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (!text.contains(QLatin1Char('.')))
-            return;
-        const int at = ui->amountEdit->cursorPosition();
-        ui->amountEdit->setText(QString(text).replace(QLatin1Char('.'), QLatin1Char(',')));
-        ui->amountEdit->setCursorPosition(at);
-    });
+    registers::upperCaseField(ui->historyEdit);
+    registers::commaForPointField(ui->amountEdit);
     connect(ui->historyEdit, &QLineEdit::returnPressed, ui->amountEdit, qOverload<>(&QWidget::setFocus));
     connect(ui->amountEdit, &QLineEdit::returnPressed, ui->costCentreCombo, qOverload<>(&QWidget::setFocus));
 

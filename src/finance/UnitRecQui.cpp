@@ -1,5 +1,6 @@
 #include "finance/UnitRecQui.h"
 
+#include "reports/CompanyBlock.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
@@ -7,9 +8,7 @@ using namespace report;
 TFormRecQui::TFormRecQui(TLogon& logon, const ExpenseVoucher& v, const QDate& today)
 {
     const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    auto company = [&](const char* column) {
-        return empresa.isEmpty() ? QString() : textOf(empresa.value(0, QString::fromLatin1(column)));
-    };
+    auto company = [&](const char* column) { return companyValue(empresa, column); };
     m_def.title = QStringLiteral("COMPROVANTE DE DESPESAS");
     m_def.paper = QPageSize::Letter;
     m_def.font.size = 10;

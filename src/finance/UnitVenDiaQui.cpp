@@ -1,5 +1,6 @@
 #include "finance/UnitVenDiaQui.h"
 
+#include "reports/CompanyBlock.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
@@ -7,9 +8,6 @@ using namespace report;
 TFormVenDiaQui::TFormVenDiaQui(TLogon& logon, const QString& caption)
 {
     const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    auto company = [&](const char* column) {
-        return empresa.isEmpty() ? QString() : textOf(empresa.value(0, QString::fromLatin1(column)));
-    };
     m_def.title = QStringLiteral("RELATÓRIO DE VENDA");
     m_def.paper = QPageSize::Letter;
     m_def.font.size = 9;
@@ -19,16 +17,12 @@ TFormVenDiaQui::TFormVenDiaQui(TLogon& logon, const QString& caption)
     m_def.pageHeaderOn = Where::FirstPage;
     h.height = 50;
     h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    struct Line { const char* caption; QString value; };
-    const Line lines[] = {{"EMPRESA", company("EMPRESA")}, {"ENDEREÇO", company("ENDERECO")},
-                          {"CIDADE", company("CIDADE") + QStringLiteral(" - ") + company("ESTADO")},
-                          {"CNPJ", company("CNPJ")}};
-    double y = 10;
-    for (const Line& l : lines) {
-        h.add(label(0, y, 28, 5, QString::fromUtf8(l.caption)).bold());
-        h.add(label(30, y, 165, 5, l.value));
-        y += 5;
-    }
+    addCaptionedLines(h, 10,
+                      {{QStringLiteral("EMPRESA"), companyValue(empresa, "EMPRESA")},
+                       {QStringLiteral("ENDEREÇO"), companyValue(empresa, "ENDERECO")},
+                       {QStringLiteral("CIDADE"),
+                        companyValue(empresa, "CIDADE") + QStringLiteral(" - ") + companyValue(empresa, "ESTADO")},
+                       {QStringLiteral("CNPJ"), companyValue(empresa, "CNPJ")}});
     h.add(label(0, 32, 195, 6, caption));
     h.add(rule(0, 40, 195));
     h.add(label(0, 41, 20, 6, QStringLiteral("NOTA")).bold());

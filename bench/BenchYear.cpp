@@ -910,7 +910,7 @@ void YearWriter::accountLines(const Shift& s)
         m_logon.run(S("insert into recarq (id,codigo,nome,emissao,valor) values (GEN_ID(RECARQ,1),?,?,?,?)"),
                     {kAccountCustomer, S(debits[d.below(4)]), s.date, d.cents(5000, 60000)});
     for (int k = 0; k < s.accountPayments; ++k) {
-        const Decimal value = money(d.between(20, 70) * 1000);
+        const Decimal value = money(d.between(30, 100) * 1000);
         m_logon.run(S("insert into recarq (id,codigo,nome,baixa,emissao,valor,caixabaixa,valor3) "
                       "values (GEN_ID(RECARQ,1),?,?,?,?,?,?,?)"),
                     {kAccountCustomer, S("PAGAMENTO ") + name.left(20), s.date, s.date, value, s.number, value});
@@ -931,10 +931,10 @@ void YearWriter::bookEntries(const Shift& s)
 {
     Dice& d = m_dice;
     auto entry = [&](int account) {
-        const int code = d.between(1, kBookCodes);
-        const bool credit = code <= 6 || code == 29;
+        const bool credit = d.perMille(470);
+        const int code = credit ? (d.perMille(900) ? d.between(1, 6) : 29) : d.between(7, 28);
         Decimal value = d.cents(500, code == 13 ? 350000 : 150000);
-        if (code == 5 && d.perMille(50))
+        if (code == 5 && d.perMille(3))
             value = money(20000001);   // 200.000,01: above what a FLOAT holds to the cent
         m_logon.run(S("insert into caixa (id,data,historico,debito,credito,desp,conta) "
                       "values (GEN_ID(CAIXA,1),?,?,?,?,?,?)"),
@@ -1074,8 +1074,10 @@ QString stamp()
     return QString::fromLatin1(h.result().toHex().left(16));
 }
 
-// Forced writes of a closed database file on or off (gfix -write), through the raw client.
-void setForcedWrites(const QString& path, bool on)
+// Attaches to a database file through the raw client with the given options and
+// detaches again: forced writes on or off (gfix -write), and a sweep (gfix -sweep)
+// that takes the old versions of updated rows away before anybody reads the year.
+void rawAttach(const QString& path, bool forcedWrites, bool sweep)
 {
     using namespace Firebird;
     IMaster* master = fb_get_master_interface();
@@ -1084,7 +1086,9 @@ void setForcedWrites(const QString& path, bool on)
         IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
         dpb->insertString(&st, isc_dpb_user_name, TLogon::kUser);
         dpb->insertString(&st, isc_dpb_password, TLogon::kPassword);
-        dpb->insertInt(&st, isc_dpb_force_write, on ? 1 : 0);
+        dpb->insertInt(&st, isc_dpb_force_write, forcedWrites ? 1 : 0);
+        if (sweep)
+            dpb->insertInt(&st, isc_dpb_sweep, isc_dpb_records);
         IProvider* prov = master->getDispatcher();
         const QByteArray name = path.toUtf8();
         IAttachment* att = prov->attachDatabase(&st, name.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
@@ -1106,106 +1110,95 @@ qint64 count(TLogon& l, const char* sql, const Params& p = {})
     return v.isNull() ? 0 : v.toLongLong();
 }
 
-Counts countRows(TLogon& l)
-{
-    Counts c;
-    c.groups = count(l, "select count(*) from TIPOS");
-    c.products = count(l, "select count(*) from PRODUTOS");
-    c.kits = count(l, "select count(*) from PRODUTOS where COMPOSICAO = 'S'");
-    c.kitRows = count(l, "select count(*) from KITPROD");
-    c.suppliers = count(l, "select count(*) from FORNECEDOR");
-    c.customers = count(l, "select count(*) from CLIENTES");
-    c.waiters = count(l, "select count(*) from VENDEDOR");
-    c.methods = count(l, "select count(*) from FORMAPAGA");
-    c.costCentres = count(l, "select count(*) from CENTROCUSTO");
-    c.deliveryMen = count(l, "select count(*) from DELICAD");
-    c.areas = count(l, "select count(*) from ENTREGA");
-    c.shifts = count(l, "select count(*) from CONTDATA");
-    c.withdrawals = count(l, "select count(*) from SANGRIA");
-    c.sales = count(l, "select count(*) from FATURA");
-    c.tabSales = count(l, "select count(*) from FATURA where TIPO = 1");
-    c.counterSales = count(l, "select count(*) from FATURA where TIPO = 2");
-    c.deliverySales = count(l, "select count(*) from FATURA where TIPO = 3");
-    c.payments = count(l, "select count(*) from RECARQ");
-    c.services = count(l, "select count(*) from SERVICO");
-    c.ledger = count(l, "select count(*) from ESTFIC");
-    c.expenses = count(l, "select count(*) from DESPLOJA");
-    c.payables = count(l, "select count(*) from PAGARQ");
-    c.accounts = count(l, "select count(*) from CONTA");
-    c.bookCodes = count(l, "select count(*) from DESPESA");
-    c.bookEntries = count(l, "select count(*) from CAIXA");
-    c.vouchers = count(l, "select count(*) from VALES");
-    c.logins = count(l, "select count(*) from HISTORICO");
-    return c;
-}
+// Each count: its name in the kept facts, its field, and how it is counted.
+struct Counted {
+    const char* name;
+    qint64 Counts::*field;
+    const char* sql;
+};
+const Counted kCounted[] = {
+    {"groups", &Counts::groups, "select count(*) from TIPOS"},
+    {"products", &Counts::products, "select count(*) from PRODUTOS"},
+    {"kits", &Counts::kits, "select count(*) from PRODUTOS where COMPOSICAO = 'S'"},
+    {"kitRows", &Counts::kitRows, "select count(*) from KITPROD"},
+    {"suppliers", &Counts::suppliers, "select count(*) from FORNECEDOR"},
+    {"customers", &Counts::customers, "select count(*) from CLIENTES"},
+    {"waiters", &Counts::waiters, "select count(*) from VENDEDOR"},
+    {"methods", &Counts::methods, "select count(*) from FORMAPAGA"},
+    {"costCentres", &Counts::costCentres, "select count(*) from CENTROCUSTO"},
+    {"deliveryMen", &Counts::deliveryMen, "select count(*) from DELICAD"},
+    {"areas", &Counts::areas, "select count(*) from ENTREGA"},
+    {"shifts", &Counts::shifts, "select count(*) from CONTDATA"},
+    {"withdrawals", &Counts::withdrawals, "select count(*) from SANGRIA"},
+    {"sales", &Counts::sales, "select count(*) from FATURA"},
+    {"tabSales", &Counts::tabSales, "select count(*) from FATURA where TIPO = 1"},
+    {"counterSales", &Counts::counterSales, "select count(*) from FATURA where TIPO = 2"},
+    {"deliverySales", &Counts::deliverySales, "select count(*) from FATURA where TIPO = 3"},
+    {"payments", &Counts::payments, "select count(*) from RECARQ"},
+    {"services", &Counts::services, "select count(*) from SERVICO"},
+    {"ledger", &Counts::ledger, "select count(*) from ESTFIC"},
+    {"expenses", &Counts::expenses, "select count(*) from DESPLOJA"},
+    {"payables", &Counts::payables, "select count(*) from PAGARQ"},
+    {"accounts", &Counts::accounts, "select count(*) from CONTA"},
+    {"bookCodes", &Counts::bookCodes, "select count(*) from DESPESA"},
+    {"bookEntries", &Counts::bookEntries, "select count(*) from CAIXA"},
+    {"vouchers", &Counts::vouchers, "select count(*) from VALES"},
+    {"logins", &Counts::logins, "select count(*) from HISTORICO"},
+};
 
-#define COUNT_FIELDS(X)                                                                                             \
-    X(groups) X(products) X(kits) X(kitRows) X(suppliers) X(customers) X(waiters) X(methods) X(costCentres)       \
-    X(deliveryMen) X(areas) X(shifts) X(withdrawals) X(sales) X(tabSales) X(counterSales) X(deliverySales)         \
-    X(payments) X(services) X(ledger) X(expenses) X(payables) X(accounts) X(bookCodes) X(bookEntries) X(vouchers)  \
-    X(logins)
+// The facts as the kept stamp names them, by kind of value.
+const std::pair<const char*, int Facts::*> kWholeFacts[] = {
+    {"terminal", &Facts::terminal}, {"otherTerminal", &Facts::otherTerminal}, {"firstShift", &Facts::firstShift},
+    {"lastShift", &Facts::lastShift}, {"busiestShift", &Facts::busiestShift}, {"busiestSales", &Facts::busiestSales},
+    {"monthFirstShift", &Facts::monthFirstShift}, {"monthLastShift", &Facts::monthLastShift},
+    {"group", &Facts::group}, {"accountCustomer", &Facts::accountCustomer}, {"bookAccount", &Facts::bookAccount},
+    {"waiter", &Facts::waiter}, {"supplier", &Facts::supplier},
+};
+const std::pair<const char*, qint64 Facts::*> kBigFacts[] = {
+    {"productRows", &Facts::productRows}, {"accountLines", &Facts::accountLines},
+    {"bookAccountEntries", &Facts::bookAccountEntries}, {"makeRoundTrips", &Facts::makeRoundTrips},
+};
+const std::pair<const char*, QDate Facts::*> kDayFacts[] = {
+    {"firstDay", &Facts::firstDay}, {"lastDay", &Facts::lastDay}, {"busiestDay", &Facts::busiestDay},
+    {"monthFirstDay", &Facts::monthFirstDay}, {"monthLastDay", &Facts::monthLastDay},
+};
+const std::pair<const char*, QString Facts::*> kTextFacts[] = {
+    {"productWithManyRows", &Facts::productWithManyRows}, {"kit", &Facts::kit},
+};
 
 QJsonObject toJson(const Facts& f, const QString& stampText)
 {
+    QJsonObject o{{S("stamp"), stampText}, {S("makeSeconds"), f.makeSeconds}};
+    for (const auto& [name, field] : kWholeFacts)
+        o[S(name)] = f.*field;
+    for (const auto& [name, field] : kBigFacts)
+        o[S(name)] = double(f.*field);
+    for (const auto& [name, field] : kDayFacts)
+        o[S(name)] = (f.*field).toString(Qt::ISODate);
+    for (const auto& [name, field] : kTextFacts)
+        o[S(name)] = f.*field;
     QJsonObject counts;
-#define PUT(name) counts[QStringLiteral(#name)] = double(f.counts.name);
-    COUNT_FIELDS(PUT)
-#undef PUT
-    auto day = [](const QDate& d) { return d.toString(Qt::ISODate); };
-    return QJsonObject{
-        {S("stamp"), stampText},
-        {S("firstDay"), day(f.firstDay)}, {S("lastDay"), day(f.lastDay)},
-        {S("terminal"), f.terminal}, {S("otherTerminal"), f.otherTerminal},
-        {S("firstShift"), f.firstShift}, {S("lastShift"), f.lastShift},
-        {S("busiestShift"), f.busiestShift}, {S("busiestDay"), day(f.busiestDay)}, {S("busiestSales"), f.busiestSales},
-        {S("monthFirstShift"), f.monthFirstShift}, {S("monthLastShift"), f.monthLastShift},
-        {S("monthFirstDay"), day(f.monthFirstDay)}, {S("monthLastDay"), day(f.monthLastDay)},
-        {S("productWithManyRows"), f.productWithManyRows}, {S("productRows"), double(f.productRows)},
-        {S("kit"), f.kit}, {S("group"), f.group},
-        {S("accountCustomer"), f.accountCustomer}, {S("accountLines"), double(f.accountLines)},
-        {S("bookAccount"), f.bookAccount}, {S("bookAccountEntries"), double(f.bookAccountEntries)},
-        {S("waiter"), f.waiter}, {S("supplier"), f.supplier},
-        {S("makeSeconds"), f.makeSeconds}, {S("makeRoundTrips"), double(f.makeRoundTrips)},
-        {S("counts"), counts},
-    };
+    for (const Counted& c : kCounted)
+        counts[S(c.name)] = double(f.counts.*c.field);
+    o[S("counts")] = counts;
+    return o;
 }
 
 Facts fromJson(const QJsonObject& o)
 {
     Facts f;
-    Counts& c = f.counts;
-    const QJsonObject counts = o[S("counts")].toObject();
-#define GET(name) c.name = qint64(counts[QStringLiteral(#name)].toDouble());
-    COUNT_FIELDS(GET)
-#undef GET
-    auto day = [&](const char* k) { return QDate::fromString(o[S(k)].toString(), Qt::ISODate); };
-    auto whole = [&](const char* k) { return o[S(k)].toInt(); };
-    auto big = [&](const char* k) { return qint64(o[S(k)].toDouble()); };
-    f.firstDay = day("firstDay");
-    f.lastDay = day("lastDay");
-    f.terminal = whole("terminal");
-    f.otherTerminal = whole("otherTerminal");
-    f.firstShift = whole("firstShift");
-    f.lastShift = whole("lastShift");
-    f.busiestShift = whole("busiestShift");
-    f.busiestDay = day("busiestDay");
-    f.busiestSales = whole("busiestSales");
-    f.monthFirstShift = whole("monthFirstShift");
-    f.monthLastShift = whole("monthLastShift");
-    f.monthFirstDay = day("monthFirstDay");
-    f.monthLastDay = day("monthLastDay");
-    f.productWithManyRows = o[S("productWithManyRows")].toString();
-    f.productRows = big("productRows");
-    f.kit = o[S("kit")].toString();
-    f.group = whole("group");
-    f.accountCustomer = whole("accountCustomer");
-    f.accountLines = big("accountLines");
-    f.bookAccount = whole("bookAccount");
-    f.bookAccountEntries = big("bookAccountEntries");
-    f.waiter = whole("waiter");
-    f.supplier = whole("supplier");
     f.makeSeconds = o[S("makeSeconds")].toDouble();
-    f.makeRoundTrips = big("makeRoundTrips");
+    for (const auto& [name, field] : kWholeFacts)
+        f.*field = o[S(name)].toInt();
+    for (const auto& [name, field] : kBigFacts)
+        f.*field = qint64(o[S(name)].toDouble());
+    for (const auto& [name, field] : kDayFacts)
+        f.*field = QDate::fromString(o[S(name)].toString(), Qt::ISODate);
+    for (const auto& [name, field] : kTextFacts)
+        f.*field = o[S(name)].toString();
+    const QJsonObject counts = o[S("counts")].toObject();
+    for (const Counted& c : kCounted)
+        f.counts.*c.field = qint64(counts[S(c.name)].toDouble());
     return f;
 }
 
@@ -1245,7 +1238,8 @@ Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
     f.bookAccountEntries = count(l, "select count(*) from CAIXA where CONTA = ?", {kBookAccount});
     f.waiter = kBusyWaiter;
     f.supplier = kMainSupplier;
-    f.counts = countRows(l);
+    for (const Counted& c : kCounted)
+        f.counts.*c.field = count(l, c.sql);
     return f;
 }
 
@@ -1254,7 +1248,7 @@ Facts make(const QString& path)
     const double started = monotonicMs();
     QFile::remove(path);
     newdb::createInstallation(path);
-    setForcedWrites(path, false);   // the year is written once; its commits need not wait for the disk
+    rawAttach(path, false, false);   // the year is written once; its commits need not wait for the disk
     qint64 trips = 0;
     std::vector<Shift> shifts;
     {
@@ -1295,7 +1289,7 @@ Facts make(const QString& path)
             logon.run(QStringLiteral("SET STATISTICS INDEX %1").arg(QLatin1String(i.name)));
         f = factsOf(logon, shifts);
     }
-    setForcedWrites(path, true);
+    rawAttach(path, true, true);
     f.makeSeconds = (monotonicMs() - started) / 1000;
     f.makeRoundTrips = trips;
     return f;
@@ -1354,18 +1348,32 @@ bool madeNow()
     return g_madeNow;
 }
 
-QString copyOfYear(const QString& name)
+void forgetKeptYear()
+{
+    QFile::remove(yearDir() + QStringLiteral("/year.json"));
+}
+
+namespace {
+
+// The year's file copied to path, readable and writable by a server's own user too.
+QString copyTo(const QString& path)
 {
     const Facts& y = year();
-    const QString dir = yearDir() + QStringLiteral("/copies");
-    QDir().mkpath(dir);
-    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".fdb");
     QFile::remove(path);
     if (!QFile::copy(y.database, path))
-        throw std::runtime_error("the year cannot be copied");
+        throw std::runtime_error("the year cannot be copied to " + path.toStdString());
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                                QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
     return path;
+}
+
+} // namespace
+
+QString copyOfYear(const QString& name)
+{
+    const QString dir = yearDir() + QStringLiteral("/copies");
+    QDir().mkpath(dir);
+    return copyTo(dir + QLatin1Char('/') + name + QStringLiteral(".fdb"));
 }
 
 QString copyOfYearOnServer(const QString& name)
@@ -1373,15 +1381,9 @@ QString copyOfYearOnServer(const QString& name)
     const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
     if (server.isEmpty())
         return QString();
-    const Facts& y = year();
     const QString dir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));
-    const QString path = dir + QStringLiteral("/year-%1-%2.fdb").arg(name).arg(QCoreApplication::applicationPid());
-    QFile::remove(path);
-    if (!QFile::copy(y.database, path))
-        throw std::runtime_error("the year cannot be copied to the server's folder");
-    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                               QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
-    return server + QLatin1Char(':') + path;
+    return server + QLatin1Char(':') +
+           copyTo(dir + QStringLiteral("/year-%1-%2.fdb").arg(name).arg(QCoreApplication::applicationPid()));
 }
 
 void removeServerCopy(const QString& databaseName)

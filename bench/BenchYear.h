@@ -86,6 +86,10 @@ const Facts& year();
 // True when year() made the year in this process (false: it was kept).
 bool madeNow();
 
+// Drops the kept year, so that the next year() (of this process or another) makes
+// it again. Only before this process's first year().
+void forgetKeptYear();
+
 // A private copy of the year's file for a benchmark that writes (build/bench/year/
 // copies/<name>.fdb, replaced on every call). Returns its path.
 QString copyOfYear(const QString& name);

@@ -167,12 +167,8 @@ int main(int argc, char* argv[])
 
 int run(QCoreApplication& app)
 {
-    if (app.arguments().contains(S("--again"))) {
-        // The stamp's facts go: the next year() makes it again.
-        const QString dir = qEnvironmentVariable("SABREL22_BENCH_YEAR_DIR",
-                                                 QFileInfo(app.applicationFilePath()).absolutePath() + S("/year"));
-        QFile::remove(dir + S("/year.json"));
-    }
+    if (app.arguments().contains(S("--again")))
+        benchyear::forgetKeptYear();
 
     const double t0 = monotonicMs();
     const benchyear::Facts& y = benchyear::year();
@@ -211,6 +207,17 @@ int run(QCoreApplication& app)
     const QString copy = benchyear::copyOfYear(S("seed-year"));
     std::printf("\nCópia particular (copyOfYear): %.0f ms\n", monotonicMs() - c0);
     QFile::remove(copy);
+
+    const QString onServer = benchyear::copyOfYearOnServer(S("seed-year"));
+    if (!onServer.isEmpty()) {
+        TLogon server;
+        const bool open = server.connectTo(onServer);
+        std::printf("Cópia no servidor (copyOfYearOnServer): %s, %s\n", qPrintable(onServer),
+                    open ? qPrintable(QStringLiteral("%1 vendas").arg(server.scalar(S("select count(*) from FATURA")).toLongLong()))
+                         : qPrintable(server.lastError()));
+        server.close();
+        benchyear::removeServerCopy(onServer);
+    }
 
     TLogon logon;
     if (!logon.connectTo(y.database)) {

@@ -143,7 +143,7 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
         if (several)
             p.append(sale.caixa);
         m_logon.run(S("insert into EXCLUIDOS (id,data,usuario,cupom,valor) values (GEN_ID(excluidos,1),?,?,?,?)"),
-                    {date, r.authoriser.left(kUserWidth), cupom, sale.valor});
+                    {date, r.authoriser.left(kUserWidth), cupom, sale.valor.roundTo(2)});
         m_logon.run(S("delete from recarq where nfiscal = ? and terminal = ?") + cash, p);
         removeStockRows(sale, several);
         m_logon.run(S("delete from fatura where nota = ? and terminal = ?") + cash, p);

@@ -18,6 +18,7 @@
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
 #include "finance/UnitVenDia.h"
+#include "platform/StationPaths.h"
 #include "platform/Style.h"
 #include "sales/SalesRibbon.h"
 #include "shell/Ribbon.h"
@@ -27,6 +28,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
@@ -429,6 +431,28 @@ TEST_F(CashOfficeWindows, SalesScreenLocksTheCashReportByItsAuthorisersFlagAndOp
     ui.windowsShown.clear();
     salesribbon::run(S("Despesas do Caixa"), context);
     EXPECT_EQ(ui.windowsShown, QStringList{S("TFormDesp")});
+}
+
+TEST_F(CashOfficeWindows, FromTheMainWindowTheLockComesFromTheStationsVavozFile)
+{
+    struct Case { QStringList file; const char* flag; bool locked; };
+    const Case cases[] = {
+        {{}, "S", false},                                  // no file
+        {{S("a"), S("b"), S("   ")}, "S", false},          // a blank line
+        {{S("a"), S("b"), S(" N ")}, "N", false},
+        {{S("a"), S("b"), S("X")}, "X", true},
+        {{S("a"), S("b"), S("C")}, "C", true},
+    };
+    for (const Case& c : cases) {
+        if (c.file.isEmpty())
+            QFile::remove(station::path(S("c:\\Miltrex\\Vavoz\\Vavoz.INI")));
+        else
+            st.writeFile(S("c:\\Miltrex\\Vavoz\\Vavoz.INI"), c.file);
+        TFormFecha w(l());
+        EXPECT_EQ(w.lockFlag(), S(c.flag)) << c.flag;
+        EXPECT_EQ(w.cashLocked(), c.locked) << c.flag;
+        EXPECT_EQ(w.cashText(), QString::number(shift.cash));
+    }
 }
 
 TEST_F(CashOfficeWindows, MainRibbonEntriesOpenTheirWindowsBehindTheirRights)

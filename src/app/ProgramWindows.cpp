@@ -20,6 +20,14 @@
 #include "closing/UnitVisComFec.h"
 #include "closing/Unitpagaantes.h"
 #include "db/UnitLogon.h"
+#include "finance/UnitCadDup.h"
+#include "finance/UnitCancel.h"
+#include "finance/UnitDesp.h"
+#include "finance/UnitExcLan.h"
+#include "finance/UnitFecAnalitico.h"
+#include "finance/UnitFecMes.h"
+#include "finance/UnitFecha.h"
+#include "finance/UnitVenDia.h"
 #include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
@@ -109,4 +117,14 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
+    // The cash-shift back office: the cash movement report, expenses, billing by period,
+    // the analytic closing, sales by note, sale cancellation and customer accounts.
+    windows::registerWindow(QStringLiteral("TFormFecha"), [] { return std::make_unique<TFormFecha>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDesp"), [] { return std::make_unique<TFormDesp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFecMes"), [] { return std::make_unique<TFormFecMes>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFecAnalitico"), [] { return std::make_unique<TFormFecAnalitico>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVenDia"), [] { return std::make_unique<TFormVenDia>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCancel"), [] { return std::make_unique<TFormCancel>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCadDup"), [] { return std::make_unique<TFormCadDup>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormExcLan"), [] { return std::make_unique<TFormExcLan>(*Logon); });
 }

@@ -362,8 +362,8 @@ std::vector<Table> buildTables()
         c("DEBITO", DEC), c("CREDITO", DEC),
     }), "VALES_BI", "VALES_ID"));
 
-    v.push_back(created("EXCLUIDOS", Origin::OnDemand, 5, {
-        id(), c("DATA", DAT), c("VALOR", FLT), c("CUPOM", "VARCHAR(30)"),
+    v.push_back(created("EXCLUIDOS", Origin::UpgradeStep6, 5, {
+        id(), c("DATA", DAT), c("VALOR", "NUMERIC(18,2)"), c("CUPOM", "VARCHAR(30)"),
         c("USUARIO", "VARCHAR(20)"),
     }));
 
@@ -491,6 +491,16 @@ const std::vector<Index>& indexes()
         {"IX_PAGARQ_DUPLICATA", "PAGARQ", "DUPLICATA"},
         {"IX_PAGARQ_VENCIMENTO", "PAGARQ", "VENCIMENTO"},
         {"IX_SERVICO_CAIXA", "SERVICO", "CAIXA"},
+        // the cash-shift back office: a shift's rows, a sale's rows, a customer's account
+        {"IX_ESTFIC_CAIXA", "ESTFIC", "CAIXA"},
+        {"IX_ESTFIC_NFISCAL", "ESTFIC", "NFISCAL"},
+        {"IX_ESTFIC_PEDIDO", "ESTFIC", "PEDIDO"},
+        {"IX_RECARQ_CAIXA", "RECARQ", "CAIXA"},
+        {"IX_RECARQ_CAIXABAIXA", "RECARQ", "CAIXABAIXA"},
+        {"IX_RECARQ_NFISCAL", "RECARQ", "NFISCAL"},
+        {"IX_RECARQ_CODIGO", "RECARQ", "CODIGO"},
+        {"IX_SERVICO_CONTROLE", "SERVICO", "CONTROLE"},
+        {"IX_DESPLOJA_CAIXA", "DESPLOJA", "CAIXA"},
         // delivery
         {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},

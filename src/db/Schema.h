@@ -21,8 +21,9 @@ enum class Origin {
     Installed,        // part of every installed database
     UpgradeStep2,     // created by the start-up upgrade before the widenings (ACOMBALCAO)
     UpgradeStep4,     // created after the widenings, with primary key and trigger (ACOMPDELI, DELIITEM)
-    UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA)
-    OnDemand,         // created by the window that needs it (EXCLUIDOS)
+    UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA,
+                      // EXCLUIDOS)
+    OnDemand,         // created by the window that needs it (none now)
 };
 
 enum class TriggerKind {

@@ -88,6 +88,17 @@ void upperCaseField(QLineEdit* edit)
     upperCaseWhileTyping(edit);
 }
 
+void commaForPointField(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
+        if (!t.contains(QLatin1Char('.')))
+            return;
+        const int pos = edit->cursorPosition();
+        edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
+        edit->setCursorPosition(pos);
+    });
+}
+
 void lowerCaseField(QLineEdit* edit)
 {
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {

@@ -262,6 +262,11 @@ After run(const QString& caption, const Context& c)
             });
             ShowMessageWindow(salesmsg::title, salesmsg::tablesDeleted);
             after.refreshTabs = true;
+        } else if (opens == QLatin1String("TFormFecha")) {
+            // The cash report takes the authorising user's supervisor flag as its
+            // lock: a flag other than "S" and "N" keeps it on the open shift.
+            const QString flag = ctx::op().AuthoriserIsMaster;
+            windows::open(opens, title, [flag](QDialog& w) { w.setProperty("lockFlag", flag); });
         } else {
             windows::open(opens, title);
             if (opens == QLatin1String("TFormAbrFec"))

@@ -27,12 +27,19 @@ bool isRegistered(const QString& className)
 
 int open(const QString& className, const QString& title)
 {
+    return open(className, title, {});
+}
+
+int open(const QString& className, const QString& title, const std::function<void(QDialog&)>& prepare)
+{
     std::unique_ptr<QDialog> window;
     auto it = registry().find(className);
     if (it != registry().end())
         window = it->second();
     else
         window = std::make_unique<PlaceholderWindow>(className, title);
+    if (prepare)
+        prepare(*window);
     return dialogs().exec(*window);
 }
 

@@ -17,6 +17,10 @@ bool isRegistered(const QString& className);
 // Creates the window (or the placeholder), shows it modally through the UI seam
 // and destroys it. Returns the window's result code.
 int open(const QString& className, const QString& title = QString());
+// The same, with the caller's own settings applied to the window before it shows
+// (the values an opener hands to a window of an area it does not include, such as
+// a lock flag, through the window's properties).
+int open(const QString& className, const QString& title, const std::function<void(QDialog&)>& prepare);
 
 } // namespace windows
 

@@ -236,8 +236,8 @@ TEST(Schema, UpgradeCreateMatchesTheUpgradeTexts)
          "CREATE TABLE CONTA ( ID INTEGER NOT NULL, CONTA INTEGER, NOME VARCHAR(20) )"},
         {"DESPESA", Origin::UpgradeStep6, false,
          "CREATE TABLE DESPESA( ID INTEGER NOT NULL, CODIGO INTEGER, NOME VARCHAR(20), VALOR FLOAT )"},
-        {"EXCLUIDOS", Origin::OnDemand, false,
-         "CREATE TABLE EXCLUIDOS ( ID INTEGER NOT NULL, DATA DATE, VALOR FLOAT, CUPOM VARCHAR(30),"
+        {"EXCLUIDOS", Origin::UpgradeStep6, false,
+         "CREATE TABLE EXCLUIDOS ( ID INTEGER NOT NULL, DATA DATE, VALOR NUMERIC(18,2), CUPOM VARCHAR(30),"
          " USUARIO VARCHAR(20) )"},
     };
     int created = 0;

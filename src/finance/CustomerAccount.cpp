@@ -1,0 +1,117 @@
+#include "finance/CustomerAccount.h"
+
+#include "closing/RollText.h"
+#include "core/FormatFloat.h"
+#include "core/Globals.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "finance/AmountInput.h"
+#include "finance/OpenCashShift.h"
+#include "finance/ShiftFields.h"
+#include "printing/RoutePrintout.h"
+
+namespace {
+constexpr int kNameWidth = 30;   // RECARQ.NOME
+}
+
+std::optional<AccountCustomer> CustomerAccount::customer(const QString& codeText)
+{
+    const std::optional<int> code = shiftfields::wholeNumber(codeText);
+    if (!code)
+        return std::nullopt;
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 codigo, nome, endereco, cidade, estado, fone "
+                                           "from clientes where codigo = ? order by id"),
+                            {*code});
+    if (!rs.next())
+        return std::nullopt;
+    return AccountCustomer{*code, rs.text(u"NOME"), rs.text(u"ENDERECO"), rs.text(u"CIDADE"), rs.text(u"ESTADO"),
+                           rs.text(u"FONE")};
+}
+
+std::vector<AccountLine> CustomerAccount::lines(const AccountCustomer& customer)
+{
+    const RowSet rows = m_logon.run(QStringLiteral("select ") + receivables::columns
+                                        + QStringLiteral(" from recarq where codigo = ? order by id"),
+                                    {customer.code});
+    return receivables::accountLines(rows, customer.name);
+}
+
+int CustomerAccount::openCash()
+{
+    return int(integerOf(m_logon.scalar(QStringLiteral("select caixa from contcaixa order by id"))));
+}
+
+AccountEntryResult CustomerAccount::record(const AccountEntry& entry)
+{
+    const std::optional<AccountCustomer> who = customer(entry.code);
+    if (!who)
+        throw AccountRefused(accountmsg::customerNotFound);
+    const std::optional<Decimal> amount = finance::readAmount(entry.amount);
+    if (!amount || *amount <= Decimal())
+        throw AccountRefused(accountmsg::invalidAmount);
+    if (!entry.date.isValid())
+        throw AccountRefused(accountmsg::invalidDate);
+
+    AccountEntryResult r;
+    r.customer = *who;
+    r.payment = entry.kind.trimmed().toUpper().startsWith(QLatin1Char('C'));
+    r.sale = TrimText(entry.sale).isEmpty() ? accountmsg::saleNotInformed : TrimText(entry.sale);
+    r.history = entry.history.left(kNameWidth);
+    r.date = entry.date;
+    r.amount = *amount;
+    const bool release = TrimText(entry.releaseService).toUpper() == QLatin1String("S");
+    const std::optional<int> saleNumber = shiftfields::wholeNumber(entry.sale);
+
+    m_logon.action([&] {
+        r.cash = openshift::held(m_logon);
+        if (r.cash == 0)
+            throw AccountRefused(accountmsg::cashMustBeOpen);
+        if (release && saleNumber)
+            m_logon.run(QStringLiteral("update servico set tipo = 1, caixa = ? where controle = ?"),
+                        {r.cash, *saleNumber});
+        if (r.payment) {
+            m_logon.run(QStringLiteral("insert into recarq (id,codigo,nome,baixa,emissao,valor,caixabaixa,valor3) "
+                                       "values (GEN_ID(RECARQ,1),?,?,?,?,?,?,?)"),
+                        {who->code, r.history, r.date, r.date, *amount, r.cash, *amount});
+        } else {
+            m_logon.run(QStringLiteral("insert into recarq (id,codigo,nome,emissao,valor) "
+                                       "values (GEN_ID(RECARQ,1),?,?,?,?)"),
+                        {who->code, r.history, r.date, *amount});
+        }
+    });
+    return r;
+}
+
+Printout CustomerAccount::receipt(const AccountEntryResult& r, const QDateTime& now)
+{
+    const ctx::Company& c = ctx::company();
+    const QString rule = RepeatText(QStringLiteral("="), 33);
+    Printout p = roll::newPrintout();
+    p.lines << QStringLiteral("RECIBO DE PAGAMENTO") << TrimText(c.CompanyName).left(36) << TrimText(c.CompanyAddress)
+            << TrimText(c.CompanyCity + QStringLiteral("  -  ") + c.CompanyState)
+            << QStringLiteral("CNPJ ") + c.CompanyCnpj << QString()
+            << QStringLiteral("Cliente:") + r.customer.name << QStringLiteral("Enderec:") + r.customer.address
+            << QStringLiteral("Cidade :") + r.customer.city + QStringLiteral(" - ") + r.customer.state
+            << QStringLiteral("Fone   :") + r.customer.phone
+            << now.toString(QStringLiteral("dd/MM/yy")) + QLatin1Char('-') + now.toString(QStringLiteral("hh:mm:ss"))
+                   + QStringLiteral(" CX:'") + QString::number(r.cash) + QLatin1Char('\'')
+            << rule << QStringLiteral("TITULO....: ") + r.sale << QStringLiteral("HISTORICO.: ") + r.history
+            << QStringLiteral("PAGAMENTO.: ") + r.date.toString(QStringLiteral("dd/MM/yy"))
+            << QStringLiteral("VALOR.....: ") + FormatFloat(u"0.00", r.amount) << rule << QString() << QString()
+            << QStringLiteral("DATA/LOCAL ---------------------------") << QString() << QString()
+            << QStringLiteral("ASS CAIXA ------------------------") << QString();
+    return p;
+}
+
+void CustomerAccount::printReceipt(const Printout& receipt)
+{
+    RouteLegacyPrintout(receipt, PrinterSlot::Conference, false, true, false);
+}
+
+bool CustomerAccount::removeEntry(const AccountCustomer& customer, const QString& entryText)
+{
+    const std::optional<int> id = TextToInt(TrimText(entryText));
+    if (!id || *id == 0)
+        return false;
+    return m_logon.exec(QStringLiteral("delete from recarq where id = ? and codigo = ?"), {*id, customer.code}) > 0;
+}

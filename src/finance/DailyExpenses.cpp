@@ -1,0 +1,115 @@
+#include "finance/DailyExpenses.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "finance/AmountInput.h"
+#include "finance/OpenCashShift.h"
+#include "finance/ShiftFields.h"
+
+namespace {
+constexpr int kHistoryWidth = 40;   // DESPLOJA.HISTORICO
+}
+
+QStringList DailyExpenses::costCentreItems()
+{
+    QStringList items;
+    RowSet rs = m_logon.run(QStringLiteral("Select codigo, nome from Centrocusto order by codigo"));
+    while (rs.next())
+        items << FormatFloat(u"000", Decimal(rs.integer(u"CODIGO"))) + QStringLiteral("  ") + rs.text(u"NOME");
+    return items;
+}
+
+std::optional<int> DailyExpenses::costCentreCode(const QString& item)
+{
+    const QString t = item.trimmed();
+    const qsizetype blank = t.indexOf(QLatin1Char(' '));
+    return shiftfields::wholeNumber(blank < 0 ? t : t.left(blank));
+}
+
+int DailyExpenses::openCash()
+{
+    try {
+        return int(integerOf(m_logon.scalar(QStringLiteral("select caixa from ContCaixa order by id"))));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+std::vector<ExpenseRow> DailyExpenses::rows(int cash)
+{
+    std::vector<ExpenseRow> list;
+    RowSet rs = m_logon.run(QStringLiteral("select id, data, historico, valor, terminal, ccusto from despLoja "
+                                           "where caixa = ? order by id"),
+                            {cash});
+    while (rs.next()) {
+        ExpenseRow r;
+        r.id = rs.integer(u"ID");
+        r.data = rs.date(u"DATA");
+        r.historico = rs.text(u"HISTORICO");
+        r.valor = rs.decimal(u"VALOR");
+        r.terminal = int(rs.integer(u"TERMINAL"));
+        if (!rs.isNull(u"CCUSTO"))
+            r.costCentre = int(rs.integer(u"CCUSTO"));
+        list.push_back(r);
+    }
+    return list;
+}
+
+QString DailyExpenses::historyOf(const QString& typed)
+{
+    const QString t = typed.trimmed().toUpper();
+    return t.isEmpty() ? QStringLiteral("*") : t.left(kHistoryWidth);
+}
+
+QString DailyExpenses::voucherValue(const QString& typedAmount)
+{
+    return FormatFloatLeftPadded(QStringLiteral("0.00"), 12, finance::readAmount(typedAmount).value_or(Decimal()));
+}
+
+qint64 DailyExpenses::confirm(int cash, const ExpenseInput& input)
+{
+    if (cash == 0)
+        throw ExpenseRefused(expensesmsg::cashClosed);
+    const std::optional<Decimal> amount = finance::readAmount(input.amount);
+    if (!amount || *amount <= Decimal())
+        throw ExpenseRefused(expensesmsg::invalidAmount);
+    const std::optional<int> terminal = shiftfields::wholeNumber(input.terminal);
+    if (!terminal)
+        throw ExpenseRefused(expensesmsg::invalidTerminal);
+    const QString history = historyOf(input.history);
+    const std::optional<int> centre = costCentreCode(input.costCentre);
+    const QVariant centreValue = centre ? QVariant(*centre) : QVariant();
+
+    return m_logon.action([&]() -> qint64 {
+        if (openshift::held(m_logon) != cash)
+            throw ExpenseRefused(expensesmsg::cashClosed);
+        if (input.id != 0) {
+            const qint64 changed = m_logon.exec(
+                QStringLiteral("update desploja set historico = ?, valor = ?, ccusto = ? where id = ? and caixa = ?"),
+                {history, *amount, centreValue, input.id, cash});
+            if (changed > 0)
+                return input.id;
+        }
+        RowSet id = m_logon.run(QStringLiteral("insert into desploja (ID,DATA,CAIXA,TERMINAL,HISTORICO,VALOR,CCUSTO) "
+                                               "values (GEN_ID(DESPESAS,1),?,?,?,?,?,?) returning id"),
+                                {input.today, cash, *terminal, history, *amount, centreValue});
+        id.next();
+        return id.integer(u"ID");
+    });
+}
+
+bool DailyExpenses::remove(int cash, qint64 id)
+{
+    if (id == 0)
+        return false;
+    return m_logon.exec(QStringLiteral("delete from desploja where id = ? and caixa = ?"), {id, cash}) > 0;
+}
+
+void DailyExpenses::leave(int cash, const QString& terminal)
+{
+    const std::optional<int> t = shiftfields::wholeNumber(terminal);
+    if (cash == 0 || !t)
+        return;
+    m_logon.exec(QStringLiteral("delete from desploja where valor = 0 and caixa = ? and terminal = ?"), {cash, *t});
+}

@@ -1,0 +1,14 @@
+#include "finance/SalesByNote.h"
+
+#include "db/UnitLogon.h"
+#include "finance/ShiftFields.h"
+
+RowSet SalesByNote::rows(const QString& cashText)
+{
+    const std::optional<int> cash = shiftfields::wholeNumber(cashText);
+    if (!cash)
+        throw ShiftFieldRefused(shiftfields::invalidCash);
+    return m_logon.run(QStringLiteral("select nota, data, cliente, vendedor, valor from fatura where caixa = ? "
+                                      "order by nota, id"),
+                       {*cash});
+}

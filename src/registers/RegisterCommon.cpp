@@ -100,6 +100,17 @@ void lowerCaseField(QLineEdit* edit)
     });
 }
 
+void commaForPoint(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
+        if (!t.contains(QLatin1Char('.')))
+            return;
+        const int pos = edit->cursorPosition();
+        edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
+        edit->setCursorPosition(pos);
+    });
+}
+
 QVariant textOrNull(const QString& text)
 {
     return text.isEmpty() ? QVariant() : QVariant(text);

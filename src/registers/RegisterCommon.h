@@ -53,6 +53,8 @@ void limitToColumn(QLineEdit* edit, const char* table, const char* column);
 // The field turns letters into capitals, or into small letters, as they are typed.
 void upperCaseField(QLineEdit* edit);
 void lowerCaseField(QLineEdit* edit);
+// A point typed in an amount field is entered as the decimal comma.
+void commaForPoint(QLineEdit* edit);
 
 // A text the database receives: NULL when blank, as the table components wrote it.
 QVariant textOrNull(const QString& text);

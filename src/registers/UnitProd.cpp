@@ -1,4 +1,5 @@
 #include "registers/UnitProd.h"
+#include "registers/RegisterCommon.h"
 #include "registers/RegisterRules.h"
 #include "registers/UnitKitItens.h"
 #include "core/FormatFloat.h"
@@ -21,17 +22,6 @@ namespace {
 QString money(const reg::Rows& r, QStringView column)
 {
     return r.value(column).isNull() ? QString() : FormatFloat(u"0.00", r.decimal(column).roundTo(2));
-}
-
-void commaForPoint(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
-        if (!t.contains(QLatin1Char('.')))
-            return;
-        const int pos = edit->cursorPosition();
-        edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-        edit->setCursorPosition(pos);
-    });
 }
 
 void fillCombo(QComboBox* combo, reg::Rows rows)
@@ -72,8 +62,8 @@ TFormProd::TFormProd(TLogon& logon, QWidget* parent)
     ui->searchBox->hide();
     for (QLineEdit* e : {ui->codeEdit, ui->kitFlagEdit, ui->nameEdit, ui->unitEdit, ui->locationEdit, ui->searchEdit})
         upperCaseWhileTyping(e);
-    commaForPoint(ui->costEdit);
-    commaForPoint(ui->initialStockEdit);
+    registers::commaForPoint(ui->costEdit);
+    registers::commaForPoint(ui->initialStockEdit);
 
     // Anything typed in a product field is a pending edit.
     for (QLineEdit* e : {ui->kitFlagEdit, ui->nameEdit, ui->unitEdit, ui->locationEdit, ui->minimumEdit, ui->costEdit,

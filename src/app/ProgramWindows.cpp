@@ -20,6 +20,12 @@
 #include "closing/UnitVisComFec.h"
 #include "closing/Unitpagaantes.h"
 #include "db/UnitLogon.h"
+#include "finance/UnitBusDupX.h"
+#include "finance/UnitCadDupX.h"
+#include "finance/UnitRelBaixaX.h"
+#include "finance/UnitRelEmiX.h"
+#include "finance/UnitRelPeriodoX.h"
+#include "finance/UnitRelPorCliX.h"
 #include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
@@ -109,4 +115,12 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
+
+    // Payables: the title register and its search, the four listings of titles.
+    windows::registerWindow(QStringLiteral("TFormCadDupX"), [] { return std::make_unique<TFormCadDupX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBusDupX"), [] { return std::make_unique<TFormBusDupX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelPeriodoX"), [] { return std::make_unique<TFormRelPeriodoX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelBaixaX"), [] { return std::make_unique<TFormRelBaixaX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelPorCliX"), [] { return std::make_unique<TFormRelPorCliX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelEmiX"), [] { return std::make_unique<TFormRelEmiX>(*Logon); });
 }

@@ -21,6 +21,13 @@
 #include "closing/Unitpagaantes.h"
 #include "db/UnitLogon.h"
 #include "finance/UnitBusDupX.h"
+#include "finance/UnitCAdBan.h"
+#include "finance/UnitDebCreFunc.h"
+#include "finance/UnitDespesas.h"
+#include "finance/UnitImp.h"
+#include "finance/UnitMedia.h"
+#include "finance/UnitPrinCaixa.h"
+#include "finance/UnitValeFic.h"
 #include "finance/UnitCadDupX.h"
 #include "finance/UnitRelBaixaX.h"
 #include "finance/UnitRelEmiX.h"
@@ -123,4 +130,13 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormRelBaixaX"), [] { return std::make_unique<TFormRelBaixaX>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelPorCliX"), [] { return std::make_unique<TFormRelPorCliX>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelEmiX"), [] { return std::make_unique<TFormRelEmiX>(*Logon); });
+    // The account book: its main window (which opens the entry windows) and the
+    // codes, accounts, statement and totals per code it opens; staff vouchers.
+    windows::registerWindow(QStringLiteral("TFormBan"), [] { return std::make_unique<TFormBan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDespesas"), [] { return std::make_unique<TFormDespesas>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCadBan"), [] { return std::make_unique<TFormCadBan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImp"), [] { return std::make_unique<TFormImp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
 }

@@ -18,7 +18,7 @@ TFormBusDupX::TFormBusDupX(TLogon& logon, QWidget* parent)
                                {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
                                {QStringLiteral("EMISSAO"), QStringLiteral("EMISSAO"), date},
                                {QStringLiteral("VENCIMENTO"), QStringLiteral("VENCIMENTO"), date},
-                               {QStringLiteral("VALOR"), QStringLiteral("VALOR"), money}});
+                               {QStringLiteral("VALOR"), QStringLiteral("VALOR"), money, true}});
     RowSet rows;
     try {
         rows = PayablesRegister(logon).titles();

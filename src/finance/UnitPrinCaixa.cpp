@@ -40,10 +40,10 @@ TFormBan::TFormBan(TLogon& logon, QWidget* parent)
     const auto money = [](const QVariant& v) { return FormatFloat(u"0.00", registers::amountFrom(v)); };
     const auto date = [](const QVariant& v) { return v.toDate().toString(QStringLiteral("dd/MM/yy")); };
     ui->entryList->setColumns({{QStringLiteral("DATA      ."), QStringLiteral("DATA"), date},
-                               {QStringLiteral("DESP"), QStringLiteral("DESP"), {}},
+                               {QStringLiteral("DESP"), QStringLiteral("DESP"), {}, true},
                                {QStringLiteral("HISTORICO"), QStringLiteral("HISTORICO"), {}},
-                               {QStringLiteral("CREDITO         ."), QStringLiteral("CREDITO"), money},
-                               {QStringLiteral("DEBITO         ."), QStringLiteral("DEBITO"), money}});
+                               {QStringLiteral("CREDITO         ."), QStringLiteral("CREDITO"), money, true},
+                               {QStringLiteral("DEBITO         ."), QStringLiteral("DEBITO"), money, true}});
     ui->entryList->horizontalHeader()->setStretchLastSection(false);
     ui->entryList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     ui->entryList->setColumnWidth(0, 100);

@@ -2,6 +2,9 @@
 
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
+#include "registers/RegisterCommon.h"
+
+#include <map>
 
 using namespace report;
 
@@ -27,27 +30,41 @@ AccountStatement AccountBookReports::statement(qint64 account, const QDate& star
                        "where CONTA = ? and (DATA < ? or DATA is null)"),
         {account, start});
     s.opening = opening.isNull() ? Decimal() : decimalOf(opening);
-    // The running balance is the database's: the opening plus every credit minus
-    // every debit up to the entry, in the statement's own order.
-    s.rows = m_logon.run(
-        QStringLiteral("select DATA, DESP, HISTORICO, CREDITO, DEBITO, "
-                       "cast(? as numeric(18,2)) + sum(coalesce(CREDITO, 0) - coalesce(DEBITO, 0)) "
-                       "over (order by DATA, ID) as SALDO "
-                       "from CAIXA where CONTA = ? and DATA between ? and ? order by DATA, ID"),
-        {s.opening, account, start, end});
+    s.rows = m_logon.run(QStringLiteral("select DATA, DESP, HISTORICO, CREDITO, DEBITO from CAIXA "
+                                        "where CONTA = ? and DATA between ? and ? order by DATA, ID"),
+                         {account, start, end});
+    auto balances = std::make_shared<std::vector<Decimal>>();
+    balances->reserve(size_t(s.rows.size()));
+    const int credit = s.rows.columnIndex(u"CREDITO"), debit = s.rows.columnIndex(u"DEBITO");
+    Decimal running = s.opening;
+    for (int i = 0; i < s.rows.size(); ++i) {
+        const QVariantList& row = s.rows.row(i);
+        running += registers::amountFrom(row.at(credit)) - registers::amountFrom(row.at(debit));
+        balances->push_back(running);
+    }
+    s.balances = std::move(balances);
     return s;
 }
 
 RowSet AccountBookReports::totalsPerCode(const QDate& start, const QDate& end, bool onlyWithMovement) const
 {
-    QString sql = QStringLiteral(
-        "select d.CODIGO, d.NOME, coalesce(t.VALOR, 0) as VALOR from DESPESA d "
-        "left join (select DESP, sum(coalesce(DEBITO, 0) + coalesce(CREDITO, 0)) as VALOR from CAIXA "
-        "           where DATA between ? and ? and DESP > 0 group by DESP) t on t.DESP = d.CODIGO");
-    if (onlyWithMovement)
-        sql += QStringLiteral(" where coalesce(t.VALOR, 0) <> 0");
-    sql += QStringLiteral(" order by d.CODIGO, d.ID");
-    return m_logon.run(sql, {start, end});
+    // One pass over the period's entries, grouped by code; the codes' names beside.
+    RowSet sums = m_logon.run(QStringLiteral("select DESP, sum(coalesce(DEBITO, 0) + coalesce(CREDITO, 0)) as VALOR "
+                                             "from CAIXA where DATA between ? and ? and DESP > 0 group by DESP"),
+                              {start, end});
+    std::map<qint64, Decimal> byCode;
+    while (sums.next())
+        byCode[sums.integer(u"DESP")] = sums.decimal(u"VALOR");
+    RowSet codes = m_logon.run(QStringLiteral("select CODIGO, NOME from DESPESA order by CODIGO, ID"));
+    std::vector<QVariantList> rows;
+    while (codes.next()) {
+        const auto it = codes.isNull(u"CODIGO") ? byCode.end() : byCode.find(codes.integer(u"CODIGO"));
+        const Decimal total = it == byCode.end() ? Decimal() : it->second;
+        if (onlyWithMovement && total.isZero())
+            continue;
+        rows.push_back({codes.value(u"CODIGO"), codes.value(u"NOME"), QVariant::fromValue(total)});
+    }
+    return RowSet({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("VALOR")}, std::move(rows));
 }
 
 QString AccountBookReports::statementPeriod(const QDate& start, const QDate& end)
@@ -63,7 +80,7 @@ QString AccountBookReports::totalsPeriod(const QDate& start, const QDate& end)
 }
 
 Definition AccountBookReports::statementReport(const CompanyBlock& company, const QString& accountCaption,
-                                               const QString& periodCaption, const Decimal& opening,
+                                               const QString& periodCaption, const AccountStatement& statement,
                                                const QDateTime& printedAt)
 {
     const QString mask = QStringLiteral("0.00");
@@ -106,16 +123,18 @@ Definition AccountBookReports::statementReport(const CompanyBlock& company, cons
     d.add(field(36, 0, 70, 4.5, QStringLiteral("HISTORICO")));
     d.add(field(107, 0, 26, 4.5, QStringLiteral("CREDITO")).mask(mask).right());
     d.add(field(134, 0, 26, 4.5, QStringLiteral("DEBITO")).mask(mask).right());
-    d.add(field(161, 0, 29, 4.5, QStringLiteral("SALDO")).mask(mask).right());
+    const std::shared_ptr<const std::vector<Decimal>> balances = statement.balances;
+    d.add(computed(161, 0, 29, 4.5, [balances, mask](const BandContext& c) {
+        return c.row() >= 0 && c.row() < int(balances->size()) ? FormatFloat(mask, balances->at(size_t(c.row())))
+                                                                 : QString();
+    }).right());
 
     Band& s = def.summary;
     s.height = 9;
     s.add(rule(0, 1, 190));
     s.add(sum(107, 2.5, 26, 5, QStringLiteral("CREDITO")).mask(mask).right().bold());
     s.add(sum(134, 2.5, 26, 5, QStringLiteral("DEBITO")).mask(mask).right().bold());
-    s.add(computed(161, 2.5, 29, 5, [opening, mask](const BandContext& c) {
-        return FormatFloat(mask, opening + c.sum(u"CREDITO") - c.sum(u"DEBITO"));
-    }).right().bold());
+    s.add(label(161, 2.5, 29, 5, FormatFloat(mask, statement.closing())).right().bold());
     return def;
 }
 

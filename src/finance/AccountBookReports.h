@@ -5,8 +5,8 @@
 //    of every earlier entry (an entry without a date counts as earlier);
 //  - the totals per code ("CAIXA/RAZAO - Por Codigo Desp/Créditos", Letter): the
 //    entries of every account in a period added up by their code, debits and
-//    credits alike (the amounts without sign). One grouped statement computes them
-//    into memory; nothing is written.
+//    credits alike (the amounts without sign). One grouped statement over the
+//    entries computes them into memory, beside the list of codes; nothing is written.
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
@@ -14,13 +14,18 @@
 
 #include <QDate>
 #include <QString>
+#include <memory>
+#include <vector>
 
 class TLogon;
 
 struct AccountStatement {
     Decimal opening;   // credits minus debits before the period
-    // DATA, DESP, HISTORICO, CREDITO, DEBITO, SALDO (the balance after the entry)
-    RowSet rows;
+    RowSet rows;       // DATA, DESP, HISTORICO, CREDITO, DEBITO, in date order
+    // The balance after each row: the opening plus every credit minus every debit
+    // up to it (shared with the report, which prints it beside the row).
+    std::shared_ptr<const std::vector<Decimal>> balances;
+    Decimal closing() const { return balances->empty() ? opening : balances->back(); }
 };
 
 // The company block of the reports' page header (the single EMPRESA row).
@@ -43,7 +48,7 @@ public:
     static QString totalsPeriod(const QDate& start, const QDate& end);
 
     static report::Definition statementReport(const CompanyBlock& company, const QString& accountCaption,
-                                              const QString& periodCaption, const Decimal& opening,
+                                              const QString& periodCaption, const AccountStatement& statement,
                                               const QDateTime& printedAt);
     static report::Definition totalsReport(const QString& companyName, const QString& accountCaption,
                                            const QString& periodCaption);

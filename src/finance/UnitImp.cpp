@@ -58,7 +58,7 @@ void TFormImp::print()
         const AccountStatement s = AccountBookReports(m_logon).statement(*account, start, end);
         const report::Definition def = AccountBookReports::statementReport(
             CompanyBlock::read(m_logon), QStringLiteral("CONTA : ") + accountText,
-            AccountBookReports::statementPeriod(start, end), s.opening, QDateTime::currentDateTime());
+            AccountBookReports::statementPeriod(start, end), s, QDateTime::currentDateTime());
         report::preview(def, s.rows);
         shown = true;
     });

@@ -62,7 +62,9 @@ TEST_F(AccountBookTest, TheStatementStartsFromTheBalanceOfEveryEarlierEntry)
     entry(2, QDate(2024, 2, 3), "0", "1000", 0);    // another account
     AccountStatement s = reports.statement(1, QDate(2024, 2, 1), QDate(2024, 2, 28));
     EXPECT_EQ(s.opening, D("70"));
-    EXPECT_EQ(rowsOf(s.rows, {S("DATA"), S("CREDITO"), S("DEBITO"), S("SALDO")}), QStringList{S("02/02 50,00 0,00 120,00")});
+    EXPECT_EQ(rowsOf(s.rows, {S("DATA"), S("CREDITO"), S("DEBITO")}), QStringList{S("02/02 50,00 0,00")});
+    EXPECT_EQ(*s.balances, std::vector<Decimal>{D("120")});
+    EXPECT_EQ(s.closing(), D("120"));
 
     // An entry without a date counts in the opening balance.
     entry(1, QVariant(), "5", "0", 0);
@@ -72,6 +74,7 @@ TEST_F(AccountBookTest, TheStatementStartsFromTheBalanceOfEveryEarlierEntry)
     s = reports.statement(1, QDate(2025, 1, 1), QDate(2025, 1, 31));
     EXPECT_EQ(s.opening, D("-884"));
     EXPECT_TRUE(s.rows.isEmpty());
+    EXPECT_EQ(s.closing(), D("-884"));
     // An account with no entries at all.
     s = reports.statement(9, QDate(2024, 1, 1), QDate(2024, 12, 31));
     EXPECT_EQ(s.opening, D("0"));
@@ -86,8 +89,9 @@ TEST_F(AccountBookTest, TheRunningBalanceFollowsTheDateOrderAndStaysExact)
     entry(1, QDate(2024, 5, 3), "0", "150000,01", 0);
     entry(1, QDate(2024, 5, 2), "0,03", "0", 0);
     const AccountStatement s = reports.statement(1, QDate(2024, 5, 1), QDate(2024, 5, 31));
-    EXPECT_EQ(rowsOf(s.rows, {S("DATA"), S("SALDO")}),
-              (QStringList{S("01/05 200000,01"), S("02/05 199999,98"), S("03/05 199999,97"), S("03/05 349999,98")}));
+    EXPECT_EQ(rowsOf(s.rows, {S("DATA"), S("CREDITO"), S("DEBITO")}),
+              (QStringList{S("01/05 200000,01 0,00"), S("02/05 0,00 0,03"), S("03/05 0,00 0,01"), S("03/05 150000,01 0,00")}));
+    EXPECT_EQ(*s.balances, (std::vector<Decimal>{D("200000,01"), D("199999,98"), D("199999,97"), D("349999,98")}));
     EXPECT_EQ(decimalOf(st.scalar(S("select CREDITO from CAIXA where CREDITO = 200000.01"))), D("200000,01"));
 }
 

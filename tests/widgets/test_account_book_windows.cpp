@@ -393,3 +393,46 @@ TEST_F(AccountBookWindows, TotalsPerCodeListTheCodesWithTheirSumsAndTheGrandTota
     all.generate();
     EXPECT_TRUE(shown.lastReport().contains(S("9 PARADO 0,00")));
 }
+
+TEST_F(AccountBookWindows, HostileValuesInTheCodeAndAccountRegistersAreStoredAsTypedOrRefused)
+{
+    struct Case { const char* label; QString code, name; bool stored; };
+    const Case cases[] = {
+        {"quote", S("1"), S("D'AGUA"), true},
+        {"sql in the name", S("2"), S("'); DELETE FROM DESPESA; --"), true},
+        {"sql in the code", S("3 or 1=1"), S("X"), false},
+        {"letters", S("ABC"), S("X"), false},
+        {"1e20", S("1e20"), S("X"), false},
+        {"negative", S("-4"), S("NEGATIVO"), true},   // a whole number: a code of its own
+        {"emoji", S("5"), S("\U0001F600"), false},
+        {"over-long name is cut", S("6"), QString(30, QLatin1Char('N')), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ScriptedDialogs script;
+        const int before = st.count(S("select count(*) from DESPESA"));
+        TFormDespesas w(st.logon());
+        w.codeField()->setText(c.code);
+        w.nameField()->setText(c.name);
+        w.confirm();
+        EXPECT_EQ(st.count(S("select count(*) from DESPESA")), before + (c.stored ? 1 : 0));
+        EXPECT_EQ(script.messages.size() + size_t(script.errors.size()), c.stored ? 0u : 1u);
+        if (c.stored) {
+            EXPECT_EQ(st.scalar(S("select NOME from DESPESA where CODIGO = ?"), {c.code.toInt()}).toString(),
+                      c.name.left(AccountBook::kNameLength));
+        }
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ScriptedDialogs script;
+        const int before = st.count(S("select count(*) from CONTA"));
+        TFormCadBan w(st.logon());
+        w.newAccount();
+        w.nameField()->setText(c.name);
+        emit w.nameField()->textEdited(w.nameField()->text());
+        const bool written = w.confirm();
+        const bool refused = c.name == S("\U0001F600");   // only the emoji cannot be stored
+        EXPECT_EQ(written, !refused);
+        EXPECT_EQ(st.count(S("select count(*) from CONTA")), before + (refused ? 0 : 1));
+    }
+}

@@ -48,7 +48,8 @@ TFormCadDupX::TFormCadDupX(TLogon& logon, QWidget* parent)
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormCadDupX::remove);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_keys = new PayablesHotKeys(this, {
+    // The program-wide keys, given back when the window goes.
+    new PayablesHotKeys(this, {
         {Qt::Key_F2, [] { startCalculator(); }},
         {Qt::Key_F6, [this] { ui->settleButton->click(); }},
         {Qt::Key_F7, [this] { ui->confirmButton->click(); }},

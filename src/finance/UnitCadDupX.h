@@ -11,7 +11,6 @@
 
 namespace Ui { class TFormCadDupX; }
 class QLineEdit;
-class PayablesHotKeys;
 
 class TFormCadDupX : public QDialog {
     Q_OBJECT
@@ -47,7 +46,6 @@ private:
     std::unique_ptr<::Ui::TFormCadDupX> ui;
     TLogon& m_logon;
     PayablesRegister m_register;
-    PayablesHotKeys* m_keys = nullptr;
     bool m_newTitle = false;               // reset at every opening
     std::optional<PayableTitle> m_shown;   // the title "&Excluir" deletes
 };

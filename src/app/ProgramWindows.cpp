@@ -20,13 +20,26 @@
 #include "closing/UnitVisComFec.h"
 #include "closing/Unitpagaantes.h"
 #include "db/UnitLogon.h"
+#include "finance/UnitBusDupX.h"
+#include "finance/UnitCAdBan.h"
 #include "finance/UnitCadDup.h"
+#include "finance/UnitCadDupX.h"
 #include "finance/UnitCancel.h"
+#include "finance/UnitDebCreFunc.h"
 #include "finance/UnitDesp.h"
+#include "finance/UnitDespesas.h"
 #include "finance/UnitExcLan.h"
 #include "finance/UnitFecAnalitico.h"
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
+#include "finance/UnitImp.h"
+#include "finance/UnitMedia.h"
+#include "finance/UnitPrinCaixa.h"
+#include "finance/UnitRelBaixaX.h"
+#include "finance/UnitRelEmiX.h"
+#include "finance/UnitRelPeriodoX.h"
+#include "finance/UnitRelPorCliX.h"
+#include "finance/UnitValeFic.h"
 #include "finance/UnitVenDia.h"
 #include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
@@ -127,4 +140,21 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormCancel"), [] { return std::make_unique<TFormCancel>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormCadDup"), [] { return std::make_unique<TFormCadDup>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormExcLan"), [] { return std::make_unique<TFormExcLan>(*Logon); });
+
+    // Payables: the title register and its search, the four listings of titles.
+    windows::registerWindow(QStringLiteral("TFormCadDupX"), [] { return std::make_unique<TFormCadDupX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBusDupX"), [] { return std::make_unique<TFormBusDupX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelPeriodoX"), [] { return std::make_unique<TFormRelPeriodoX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelBaixaX"), [] { return std::make_unique<TFormRelBaixaX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelPorCliX"), [] { return std::make_unique<TFormRelPorCliX>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelEmiX"), [] { return std::make_unique<TFormRelEmiX>(*Logon); });
+    // The account book: its main window (which opens the entry windows) and the
+    // codes, accounts, statement and totals per code it opens; staff vouchers.
+    windows::registerWindow(QStringLiteral("TFormBan"), [] { return std::make_unique<TFormBan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDespesas"), [] { return std::make_unique<TFormDespesas>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCadBan"), [] { return std::make_unique<TFormCadBan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImp"), [] { return std::make_unique<TFormImp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
 }

@@ -25,6 +25,17 @@ int fontSize()
     }
 }
 
+int cupomFontSize()
+{
+    try {
+        if (const auto cupom = LineFile::load(station::path(u"c:\\Miltrex\\Trezo\\Cupom.INI")))
+            if (const auto f = TextToInt(cupom->line(10)))
+                return *f;
+    } catch (const std::runtime_error&) {
+    }
+    return kDefaultFontSize;
+}
+
 Printout newPrintout()
 {
     Printout p;

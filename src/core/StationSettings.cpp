@@ -38,4 +38,9 @@ int lockTimeoutSeconds()
     return ok && s >= 1 && s <= 600 ? s : 5;
 }
 
+QString calculatorCommand()
+{
+    return lineOf(4).trimmed();
+}
+
 } // namespace stationSettings

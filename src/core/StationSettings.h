@@ -5,6 +5,8 @@
 //   line 1  "SIM" switches the link to the outside ERP database on
 //   line 2  path of the database on the server (default below)
 //   line 3  seconds a write waits for rows another station holds (default 5)
+//   line 4  the calculator the payables window starts with F2 (a command line;
+//           blank: none)
 
 #include <QString>
 
@@ -18,5 +20,6 @@ QString pln(int index);
 QString outsideErpLink();
 QString serverDatabasePath();
 int lockTimeoutSeconds();
+QString calculatorCommand();
 
 } // namespace stationSettings

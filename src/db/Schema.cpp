@@ -12,6 +12,7 @@ namespace {
 constexpr const char* INT = "INTEGER";
 constexpr const char* FLT = "FLOAT";
 constexpr const char* DEC = "NUMERIC(15,3)";
+constexpr const char* MONEY = "NUMERIC(18,2)";
 constexpr const char* DAT = "DATE";
 constexpr const char* TIM = "TIME";
 
@@ -344,9 +345,10 @@ std::vector<Table> buildTables()
         c("CODIGO", INT), c("TERMINAL", INT), c("CCUSTO", INT),
     }), "DESPLOJA_BI", "DESPESAS"));
 
+    // The account book's amounts are exact, in new databases and in the upgrade's CREATE.
     v.push_back(created("CAIXA", Origin::UpgradeStep6, 7, {
-        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(30)"), c("DEBITO", FLT),
-        c("CREDITO", FLT), c("DESP", INT), c("CONTA", INT),
+        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(30)"), c("DEBITO", MONEY),
+        c("CREDITO", MONEY), c("DESP", INT), c("CONTA", INT),
     }));
 
     v.push_back(created("CONTA", Origin::UpgradeStep6, 3, {
@@ -354,7 +356,7 @@ std::vector<Table> buildTables()
     }));
 
     v.push_back(created("DESPESA", Origin::UpgradeStep6, 4, {
-        id(), c("CODIGO", INT), c("NOME", "VARCHAR(20)"), c("VALOR", FLT),
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(20)"), c("VALOR", MONEY),
     }));
 
     v.push_back(fillTrigger(installed("VALES", {
@@ -501,6 +503,13 @@ const std::vector<Index>& indexes()
         {"IX_RECARQ_CODIGO", "RECARQ", "CODIGO"},
         {"IX_SERVICO_CONTROLE", "SERVICO", "CONTROLE"},
         {"IX_DESPLOJA_CAIXA", "DESPLOJA", "CAIXA"},
+        // payables (one title per number), the account book, staff vouchers
+        {"UX_PAGARQ_DUPLICATA", "PAGARQ", "DUPLICATA", true},
+        {"IX_PAGARQ_BAIXA", "PAGARQ", "BAIXA"},
+        {"IX_PAGARQ_EMISSAO", "PAGARQ", "EMISSAO"},
+        {"IX_CAIXA_CONTA_DATA", "CAIXA", "CONTA, DATA"},
+        {"IX_CAIXA_DATA", "CAIXA", "DATA"},
+        {"IX_VALES_CODIGO", "VALES", "CODIGO"},
         // delivery
         {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},

@@ -17,6 +17,7 @@ public:
         QString title;
         QString field;
         std::function<QString(const QVariant&)> format;   // none: the value as text
+        bool alignRight = false;                           // amounts
     };
     using QAbstractTableModel::QAbstractTableModel;
 

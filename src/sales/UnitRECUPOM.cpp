@@ -1,6 +1,7 @@
 #include "sales/UnitRECUPOM.h"
 #include "ui_UnitRECUPOM.h"
 
+#include "closing/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/DbError.h"
@@ -57,11 +58,8 @@ void TFormReCupom::reprint()
     if (row < 0 || row >= int(m_sales.size()))
         return;
     try {
-        int font = 7;
+        const int font = roll::cupomFontSize();
         QStringList messages;
-        if (const auto cupom = LineFile::load(station::path(u"c:\\Miltrex\\Trezo\\Cupom.INI")))
-            if (const auto f = TextToInt(cupom->line(10)))
-                font = *f;
         if (const auto comanda = LineFile::load(station::path(u"c:\\Miltrex\\Trezo\\Comanda.INI")))
             for (int i = 0; i < 4; ++i)
                 messages << comanda->line(i);

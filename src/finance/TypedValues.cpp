@@ -1,0 +1,89 @@
+#include "finance/TypedValues.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "registers/RegisterCommon.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace typed {
+
+namespace {
+
+const Decimal kLimit = Decimal(1'000'000'000'000LL);
+
+// The space bar empties a date field.
+class SpaceEmpties : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+            static_cast<QLineEdit*>(watched)->clear();
+            static_cast<QLineEdit*>(watched)->setCursorPosition(0);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+std::optional<Decimal> amount(const QString& text)
+{
+    QString t = text.trimmed();
+    if (!t.contains(QLatin1Char(',')))
+        t.replace(QLatin1Char('.'), QLatin1Char(','));
+    std::optional<Decimal> value;
+    try {
+        value = Decimal::parse(t, u',');
+    } catch (const std::overflow_error&) {
+        return std::nullopt;
+    }
+    if (!value || value->isNegative() || *value >= kLimit || value->roundTo(2) != *value)
+        return std::nullopt;
+    return value;
+}
+
+QString amountText(const Decimal& value)
+{
+    return FormatFloat(u"0.00", value);
+}
+
+Date date(const QString& text)
+{
+    QString t = text;
+    t.remove(QLatin1Char('_'));
+    t = t.trimmed();
+    if (t.isEmpty() || QString(t).remove(QLatin1Char(' ')) == QLatin1String("//"))
+        return Date{};
+    try {
+        const QDate d = TextToDate(t);
+        if (d.isValid())
+            return Date{Date::Valid, d};
+    } catch (const ConversionError&) {
+    }
+    return Date{Date::Invalid, QDate()};
+}
+
+QString dateText(const QDate& date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yy")) : QString();
+}
+
+void dateField(QLineEdit* edit)
+{
+    edit->setInputMask(QStringLiteral("99/99/00; "));
+    edit->installEventFilter(new SpaceEmpties(edit));
+}
+
+void amountField(QLineEdit* edit)
+{
+    edit->setMaxLength(20);
+    registers::commaForPointField(edit);
+}
+
+} // namespace typed

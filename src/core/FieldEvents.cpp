@@ -1,4 +1,4 @@
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 
 #include <QAbstractButton>
 #include <QEvent>

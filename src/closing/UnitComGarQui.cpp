@@ -2,6 +2,7 @@
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
+#include "reports/CompanyHeader.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
@@ -20,15 +21,7 @@ TFormComGarQui::TFormComGarQui(TLogon& logon, const QString& periodCaption, cons
     m_def.pageHeaderOn = Where::FirstPage;
     h.height = 56;
     h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    struct Line { const char* caption; const char* column; };
-    const Line lines[] = {{"EMPRESA", "EMPRESA"}, {"ENDEREÇO", "ENDERECO"}, {"CIDADE", "CIDADE"},
-                          {"ESTADO", "ESTADO"}, {"CNPJ", "CNPJ"}};
-    double y = 10;
-    for (const Line& l : lines) {
-        h.add(label(0, y, 28, 5, QString::fromUtf8(l.caption)).bold());
-        h.add(label(30, y, 160, 5, empresa.isEmpty() ? QString() : textOf(empresa.value(0, QString::fromLatin1(l.column)))));
-        y += 5;
-    }
+    companyBlock(h, 10, empresa);
     h.add(label(0, 38, 195, 6, periodCaption));
     h.add(rule(0, 46, 195));
     h.add(label(0, 47, 25, 6, QStringLiteral("CAIXA")).bold());

@@ -1,0 +1,23 @@
+#pragma once
+// A product as the stock windows show it when its code is left.
+#include "core/Decimal.h"
+
+#include <QString>
+
+class TLogon;
+
+namespace stock {
+
+struct ProductCard {
+    bool found = false;
+    QString code, name;
+    Decimal cost, price, bookValue;
+    QString supplier;       // FORNECEDOR as text; empty when none
+    QString supplierName;   // that supplier's NOME; empty when none
+    bool kit = false;       // COMPOSICAO "S"
+};
+
+// The product of a code (as typed, already normalised); found false when none.
+ProductCard readProduct(TLogon& logon, const QString& code);
+
+} // namespace stock

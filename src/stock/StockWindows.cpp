@@ -1,0 +1,66 @@
+#include "stock/StockWindows.h"
+
+#include "core/uMensagem.h"
+#include "core/uMensagemWindow.h"
+#include "registers/LookupStore.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace stock {
+
+bool attempt(const std::function<void()>& work, const std::function<void(const QString& field)>& focus)
+{
+    QString field;
+    const bool done = registers::attempt([&] {
+        try {
+            work();
+        } catch (const FieldError& e) {
+            field = e.field();
+            throw;
+        }
+    });
+    if (!done && !field.isEmpty() && focus)
+        focus(field);
+    return done;
+}
+
+bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown)
+{
+    const QString typed = TrimText(code->text());
+    code->setText(typed);
+    if (typed.isEmpty() || typed == QLatin1String("0")) {
+        name->clear();
+        return true;
+    }
+    std::optional<QString> found;
+    attempt([&] { found = LookupStore(logon).supplierName(typed); });
+    if (!found) {
+        name->clear();
+        tell(text::supplierNotFound);
+        if (clearUnknown)
+            code->clear();
+        return false;
+    }
+    name->setText(*found);
+    return true;
+}
+
+void focusOn(QWidget* field)
+{
+    field->setFocus();
+    QTimer::singleShot(0, field, [field] { field->setFocus(); });
+}
+
+void tell(const QString& message)
+{
+    ShowMessageWindow(text::title, message, QStringLiteral("1"));
+}
+
+bool ask(const QString& question)
+{
+    return ShowMessageWindow(text::title, question, QStringLiteral("2")) == QLatin1String("S");
+}
+
+} // namespace stock

@@ -1,0 +1,55 @@
+#pragma once
+// What the stock windows share: the texts they all show, a refusal that names the
+// field to go back to, and the one way a window runs a write.
+
+#include "registers/RegisterCommon.h"
+
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QWidget;
+class QLineEdit;
+class TLogon;
+
+namespace stock {
+
+namespace text {
+inline const QString title = QStringLiteral("ATENÇÃO");
+inline const QString productNotFound = QStringLiteral("        Produto Nao Localizado          ");
+inline const QString supplierNotFound = QStringLiteral("        Fornecedor não Localizado          ");
+inline const QString askDelete = QStringLiteral("Deseja Excluir Este Registro ?");
+} // namespace text
+
+// An entry refused before anything is written: its message is shown ("ATENÇÃO", one
+// Ok) and the focus goes back to the named field.
+class FieldError : public EntryError {
+public:
+    FieldError(const QString& message, const QString& field) : EntryError(message), m_field(field) {}
+    const QString& field() const { return m_field; }
+
+private:
+    QString m_field;
+};
+
+// Runs a write of a stock window: a refusal shows its message and, for a FieldError,
+// hands its field to `focus`; a statement the database refuses shows the
+// database's message. False when nothing was done; the window keeps what was typed.
+bool attempt(const std::function<void()>& work, const std::function<void(const QString& field)>& focus = {});
+
+// Leaving a supplier field: the name of the supplier of its code goes to `name`.
+// Blank or 0 is no supplier. An unknown code shows "Fornecedor não Localizado" (and
+// empties the field when clearUnknown) and gives false, for the caller to keep the
+// focus there.
+bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown);
+
+// Puts the focus on a field now and again once the leaving in progress is over, so
+// it stays where it is sent.
+void focusOn(QWidget* field);
+
+// The message window with one Ok and the title "ATENÇÃO".
+void tell(const QString& message);
+// The message window with Sim and Não; true for Sim.
+bool ask(const QString& question);
+
+} // namespace stock

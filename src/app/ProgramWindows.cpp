@@ -37,6 +37,9 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
+#include "registers/UnitBuscaForne.h"
+#include "registers/UnitTipos.h"
+#include "registers/Unitforne.h"
 #include "sales/Fracao.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
@@ -46,6 +49,15 @@
 #include "sales/UnitReCozinha.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
+#include "stock/UnitAjuCom.h"
+#include "stock/UnitAltLan.h"
+#include "stock/UnitCompras.h"
+#include "stock/UnitKit.h"
+#include "stock/UnitMovEst.h"
+#include "stock/UnitNFEntrada.h"
+#include "stock/UnitTPagar.h"
+#include "stock/UnitVerKits.h"
+#include "stock/UnitVerPedComp.h"
 
 void registerProgramWindows()
 {
@@ -109,4 +121,20 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
+
+    // Products, stock and purchasing: groups, suppliers and the supplier search, the
+    // manual stock movement, the entry invoice and its payable titles (no button
+    // opens those), purchase orders and their picker, the ledger entry edit, kits.
+    windows::registerWindow(QStringLiteral("TFormTipos"), [] { return std::make_unique<TFormTipos>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormForne"), [] { return std::make_unique<TFormForne>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaForne"), [] { return std::make_unique<TFormBuscaForne>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMovEst"), [] { return std::make_unique<TFormMovEst>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormNFEntrada"), [] { return std::make_unique<TFormNFEntrada>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormTPagar"), [] { return std::make_unique<TFormTPagar>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCompras"), [] { return std::make_unique<TFormCompras>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerPedComp"), [] { return std::make_unique<TFormVerPedComp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormAltLan"), [] { return std::make_unique<TFormAltLan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormKit"), [] { return std::make_unique<TFormKit>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerKits"), [] { return std::make_unique<TFormVerKits>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormAjuCom"), [] { return std::make_unique<TFormAjuCom>(); });
 }

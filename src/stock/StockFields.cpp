@@ -7,13 +7,17 @@
 
 namespace stock {
 
+bool fitsColumns(const Decimal& value)
+{
+    static const Decimal kLimit = Decimal(1'000'000'000'000LL);
+    return value.abs() < kLimit;
+}
+
 std::optional<Decimal> readAmount(const QString& text)
 {
-    // NUMERIC(15,3) holds twelve whole digits.
-    static const Decimal kLimit = Decimal(1'000'000'000'000LL);
     try {
         const std::optional<Decimal> d = Decimal::parse(TrimText(text), u',');
-        if (!d || d->abs() >= kLimit)
+        if (!d || !fitsColumns(*d))
             return std::nullopt;
         return d;
     } catch (const std::exception&) {

@@ -16,6 +16,9 @@ namespace stock {
 // NUMERIC columns hold. nullopt: blank, not a number, or out of range.
 std::optional<Decimal> readAmount(const QString& text);
 
+// True when the number fits the NUMERIC columns (twelve whole digits).
+bool fitsColumns(const Decimal& value);
+
 // True when the text holds nothing but blanks.
 bool isBlank(const QString& text);
 

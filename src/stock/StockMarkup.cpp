@@ -27,7 +27,8 @@ std::optional<Decimal> markedUp(const QString& cost, const QString& percent)
     if (!p || !c || *p <= Decimal(0))
         return std::nullopt;
     try {
-        return moneyOf(*c * (*p / Decimal(100) + Decimal(1)));
+        const Decimal price = moneyOf(*c * (*p / Decimal(100) + Decimal(1)));
+        return fitsColumns(price) ? std::optional<Decimal>(price) : std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;   // too large to hold
     }

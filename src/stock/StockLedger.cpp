@@ -8,6 +8,8 @@ namespace stock {
 
 Decimal StockLedger::stockOf(const QString& code) const
 {
+    if (code.size() > kCodeLength)
+        return Decimal();   // no row can hold such a code
     RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic where codigo = ?"),
                            {code});
     return r.next() ? r.decimal(u"TENT") - r.decimal(u"TSAI") : Decimal();

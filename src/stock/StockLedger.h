@@ -51,6 +51,7 @@ struct ProductEntry {
 class StockLedger {
 public:
     static constexpr int kHistoryLength = 120;   // ESTFIC.HISTORICO
+    static constexpr int kCodeLength = 14;       // ESTFIC.CODIGO
 
     explicit StockLedger(TLogon& logon) : m_logon(logon) {}
 

@@ -8,6 +8,8 @@ namespace stock {
 ProductCard readProduct(TLogon& logon, const QString& code)
 {
     ProductCard p;
+    if (code.size() > kCodeLength)
+        return p;
     RowSet r = logon.run(QStringLiteral(
         "select first 1 p.*, (select first 1 f.nome from fornecedor f where f.codigo = p.fornecedor) as NOMEFORNE "
         "from produtos p where p.codigo = ?"), {code});

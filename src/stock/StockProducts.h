@@ -17,6 +17,9 @@ struct ProductCard {
     bool kit = false;       // COMPOSICAO "S"
 };
 
+// PRODUTOS.CODIGO and ESTFIC.CODIGO hold 14 characters: no product has a longer code.
+constexpr int kCodeLength = 14;
+
 // The product of a code (as typed, already normalised); found false when none.
 ProductCard readProduct(TLogon& logon, const QString& code);
 

@@ -29,9 +29,13 @@ int RowsModel::columnCount(const QModelIndex& parent) const { return parent.isVa
 
 QVariant RowsModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return QVariant();
     const Column& c = m_columns[size_t(index.column())];
+    if (role == Qt::TextAlignmentRole && c.right)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return QVariant();
     const QVariant v = valueAt(index.row(), c.field);
     if (c.format)
         return c.format(v);

@@ -17,6 +17,7 @@ public:
         QString title;
         QString field;
         std::function<QString(const QVariant&)> format;   // none: the value as text
+        bool right = false;                                // numbers: aligned to the right
     };
     using QAbstractTableModel::QAbstractTableModel;
 

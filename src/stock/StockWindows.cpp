@@ -3,7 +3,9 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "registers/LookupStore.h"
+#include "stock/StockFields.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -51,6 +53,30 @@ void focusOn(QWidget* field)
 {
     field->setFocus();
     QTimer::singleShot(0, field, [field] { field->setFocus(); });
+}
+
+RowsModel::Column moneyColumn(const QString& title, const QString& field)
+{
+    return {title, field, [](const QVariant& v) { return v.isNull() ? QString() : moneyText(decimalOf(v)); }, true};
+}
+
+RowsModel::Column quantityColumn(const QString& title, const QString& field)
+{
+    return {title, field, [](const QVariant& v) { return v.isNull() ? QString() : quantityText(decimalOf(v)); }, true};
+}
+
+RowsModel::Column dateColumn(const QString& title, const QString& field)
+{
+    return {title, field, [](const QVariant& v) { return dateText(v.toDate()); }, false};
+}
+
+void showRows(PickList* list, RowSet rows, int stretch)
+{
+    list->setRows(std::move(rows));
+    QHeaderView* header = list->horizontalHeader();
+    header->setStretchLastSection(false);
+    for (int i = 0; i < header->count(); ++i)
+        header->setSectionResizeMode(i, i == stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 }
 
 void tell(const QString& message)

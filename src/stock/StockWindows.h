@@ -2,6 +2,7 @@
 // What the stock windows share: the texts they all show, a refusal that names the
 // field to go back to, and the one way a window runs a write.
 
+#include "registers/PickList.h"
 #include "registers/RegisterCommon.h"
 
 #include <QString>
@@ -46,6 +47,15 @@ bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknow
 // Puts the focus on a field now and again once the leaving in progress is over, so
 // it stays where it is sent.
 void focusOn(QWidget* field);
+
+// List columns of money ("6,00"), quantities ("2,5") and dates ("05/03/26"),
+// numbers aligned to the right; a null value shows nothing.
+RowsModel::Column moneyColumn(const QString& title, const QString& field);
+RowsModel::Column quantityColumn(const QString& title, const QString& field);
+RowsModel::Column dateColumn(const QString& title, const QString& field);
+// New rows for a list: its columns as wide as their contents, the text column
+// `stretch` (the name, the history) taking the width left over.
+void showRows(PickList* list, RowSet rows, int stretch = 1);
 
 // The message window with one Ok and the title "ATENÇÃO".
 void tell(const QString& message);

@@ -34,11 +34,11 @@ TFormAltLan2::TFormAltLan2(TLogon& logon, const QString& code, const ledgeredit:
         stock::commaForPoint(e);
     ui->rowList->setColumns({
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
-        {QStringLiteral("DATA"), QStringLiteral("DATA"), [](const QVariant& v) { return stock::dateText(v.toDate()); }},
+        stock::dateColumn(QStringLiteral("DATA"), QStringLiteral("DATA")),
         {QStringLiteral("CCUSTO"), QStringLiteral("CCUSTO"), {}},
         {QStringLiteral("HISTORICO"), QStringLiteral("HISTORICO"), {}},
-        {QStringLiteral("ENTRADA"), QStringLiteral("ENTRADA"), quantity},
-        {QStringLiteral("SAIDA"), QStringLiteral("SAIDA"), quantity},
+        stock::quantityColumn(QStringLiteral("ENTRADA"), QStringLiteral("ENTRADA")),
+        stock::quantityColumn(QStringLiteral("SAIDA"), QStringLiteral("SAIDA")),
     });
     auto* events = new FieldEvents(this);
     events->chain({ui->codeEdit, ui->dateEdit, ui->historyEdit, ui->entradaEdit, ui->saidaEdit, ui->confirmButton});
@@ -77,7 +77,7 @@ void TFormAltLan2::reload()
     RowSet rows;
     if (!m_code.isEmpty())
         stock::attempt([&] { rows = m_edit.rows(m_code, m_period); });
-    ui->rowList->setRows(std::move(rows));
+    stock::showRows(ui->rowList, std::move(rows), 3);
     if (row > 0)
         ui->rowList->setCurrentRowIndex(std::min(row, ui->rowList->count() - 1));
     setEditing(false);

@@ -17,15 +17,6 @@
 
 namespace T = purchase::text;
 
-namespace {
-
-QString money(const QVariant& v)
-{
-    return v.isNull() ? QString() : stock::moneyText(decimalOf(v));
-}
-
-} // namespace
-
 TFormCompras::TFormCompras(TLogon& logon, QWidget* parent)
     : QDialog(parent)
     , ui(new ::Ui::TFormCompras)
@@ -39,11 +30,11 @@ TFormCompras::TFormCompras(TLogon& logon, QWidget* parent)
     ui->itemList->setColumns({
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
         {QStringLiteral("Nome"), QStringLiteral("NOME"), {}},
-        {QStringLiteral("QUANT"), QStringLiteral("QUANT"), [](const QVariant& v) { return stock::quantityText(decimalOf(v)); }},
-        {QStringLiteral("CUSTO"), QStringLiteral("CUSTO"), money},
-        {QStringLiteral("IPI"), QStringLiteral("IPI"), money},
-        {QStringLiteral("ICM"), QStringLiteral("ICM"), money},
-        {QStringLiteral("Total"), QStringLiteral("TOTAL"), money},
+        stock::quantityColumn(QStringLiteral("QUANT"), QStringLiteral("QUANT")),
+        stock::moneyColumn(QStringLiteral("CUSTO"), QStringLiteral("CUSTO")),
+        stock::moneyColumn(QStringLiteral("IPI"), QStringLiteral("IPI")),
+        stock::moneyColumn(QStringLiteral("ICM"), QStringLiteral("ICM")),
+        stock::moneyColumn(QStringLiteral("Total"), QStringLiteral("TOTAL")),
     });
     auto* events = new FieldEvents(this);
     events->chain({ui->dateEdit, ui->deliveryEdit, ui->termEdit, ui->supplierEdit, ui->observationEdit, ui->confirmButton});
@@ -107,7 +98,7 @@ void TFormCompras::refreshItems()
         rows.push_back({qlonglong(i.id), i.code, i.name, QVariant::fromValue(i.quantity), QVariant::fromValue(i.cost),
                         QVariant::fromValue(Decimal(i.ipi)), QVariant::fromValue(Decimal(i.icms)),
                         QVariant::fromValue(i.total())});
-    ui->itemList->setRows(RowSet({QStringLiteral("ID"), QStringLiteral("CODIGO"), QStringLiteral("NOME"),
+    stock::showRows(ui->itemList, RowSet({QStringLiteral("ID"), QStringLiteral("CODIGO"), QStringLiteral("NOME"),
                                   QStringLiteral("QUANT"), QStringLiteral("CUSTO"), QStringLiteral("IPI"),
                                   QStringLiteral("ICM"), QStringLiteral("TOTAL")},
                                  std::move(rows)));

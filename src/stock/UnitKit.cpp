@@ -46,7 +46,7 @@ TFormKit::TFormKit(TLogon& logon, QWidget* parent)
     ui->kitList->setColumns({
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
         {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
-        {QStringLiteral("VALOR"), QStringLiteral("VALOR"), [](const QVariant& v) { return stock::moneyText(decimalOf(v)); }},
+        stock::moneyColumn(QStringLiteral("VALOR"), QStringLiteral("VALOR")),
     });
     auto* events = new FieldEvents(this);
     events->onLeave(ui->newCodeEdit, [this] { newCodeLeft(); });
@@ -92,7 +92,7 @@ void TFormKit::reload(const QString& code)
         m_list = m_kits.list();
         rows = m_kits.rows();
     });
-    ui->kitList->setRows(std::move(rows));
+    stock::showRows(ui->kitList, std::move(rows));
     if (!code.isEmpty())
         ui->kitList->moveTo(u"CODIGO", code);
     showCurrent();

@@ -35,9 +35,9 @@ TFormNFEntrada::TFormNFEntrada(TLogon& logon, QWidget* parent)
     ui->itemList->setColumns({
         {QStringLiteral("Codigo"), QStringLiteral("CODIGO"), {}},
         {QStringLiteral("Nome"), QStringLiteral("NOME"), {}},
-        {QStringLiteral("Quantidade"), QStringLiteral("QUANTIDADE"), [](const QVariant& v) { return stock::quantityText(decimalOf(v)); }},
-        {QStringLiteral("Valor"), QStringLiteral("VALOR"), [](const QVariant& v) { return stock::moneyText(decimalOf(v)); }},
-        {QStringLiteral("TOT"), QStringLiteral("TOT"), [](const QVariant& v) { return stock::moneyText(decimalOf(v)); }},
+        stock::quantityColumn(QStringLiteral("Quantidade"), QStringLiteral("QUANTIDADE")),
+        stock::moneyColumn(QStringLiteral("Valor"), QStringLiteral("VALOR")),
+        stock::moneyColumn(QStringLiteral("TOT"), QStringLiteral("TOT")),
     });
 
     auto* events = new FieldEvents(this);
@@ -158,7 +158,7 @@ void TFormNFEntrada::refreshItems()
     for (const invoice::Item& i : m_invoice.items())
         rows.push_back({i.code, i.name, QVariant::fromValue(i.quantity), QVariant::fromValue(i.unitCost),
                         QVariant::fromValue(i.total())});
-    ui->itemList->setRows(RowSet({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("QUANTIDADE"),
+    stock::showRows(ui->itemList, RowSet({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("QUANTIDADE"),
                                   QStringLiteral("VALOR"), QStringLiteral("TOT")},
                                  std::move(rows)));
     if (ui->itemList->count() > 0)

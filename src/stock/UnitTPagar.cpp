@@ -23,8 +23,8 @@ TFormTPagar::TFormTPagar(TLogon& logon, titles::PayableTitles& list, QWidget* pa
     stock::commaForPoint(ui->valueEdit);
     ui->titleList->setColumns({
         {QStringLiteral("Titulo"), QStringLiteral("TITULO"), {}},
-        {QStringLiteral("VENCIMENTO"), QStringLiteral("VENCIMENTO"), [](const QVariant& v) { return stock::dateText(v.toDate()); }},
-        {QStringLiteral("VALOR"), QStringLiteral("VALOR"), [](const QVariant& v) { return stock::moneyText(decimalOf(v)); }},
+        stock::dateColumn(QStringLiteral("VENCIMENTO"), QStringLiteral("VENCIMENTO")),
+        stock::moneyColumn(QStringLiteral("VALOR"), QStringLiteral("VALOR")),
     });
     auto* events = new FieldEvents(this);
     events->chain({ui->titleEdit, ui->dateEdit, ui->valueEdit, ui->confirmButton});
@@ -53,9 +53,10 @@ void TFormTPagar::refresh()
     int id = 0;
     for (const titles::Title& t : m_titles.list())
         rows.push_back({++id, t.titulo, t.vencimento, QVariant::fromValue(t.valor)});
-    ui->titleList->setRows(RowSet({QStringLiteral("ID"), QStringLiteral("TITULO"), QStringLiteral("VENCIMENTO"),
+    stock::showRows(ui->titleList, RowSet({QStringLiteral("ID"), QStringLiteral("TITULO"), QStringLiteral("VENCIMENTO"),
                                    QStringLiteral("VALOR")},
-                                  std::move(rows)));
+                                  std::move(rows)),
+                    0);
     ui->totalLabel->setText(titles::PayableTitles::totalText(m_titles.total()));
 }
 

@@ -14,11 +14,11 @@ TFormVerKits::TFormVerKits(TLogon& logon, QWidget* parent)
     ui->kitList->setColumns({
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
         {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
-        {QStringLiteral("Valor"), QStringLiteral("VALOR"), [](const QVariant& v) { return stock::moneyText(decimalOf(v)); }},
+        stock::moneyColumn(QStringLiteral("Valor"), QStringLiteral("VALOR")),
     });
     RowSet rows;
     stock::attempt([&] { rows = kits::KitRegister(logon).rows(); });
-    ui->kitList->setRows(std::move(rows));
+    stock::showRows(ui->kitList, std::move(rows));
     connect(ui->kitList, &PickList::chosen, this, &QDialog::accept);
     connect(ui->kitList, &PickList::characterTyped, this, &QDialog::accept);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);

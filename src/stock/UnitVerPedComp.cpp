@@ -21,13 +21,12 @@ TFormVerPedComp::TFormVerPedComp(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     ui->orderList->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
-                               {QStringLiteral("DATA"), QStringLiteral("DATA"),
-                                [](const QVariant& v) { return stock::dateText(v.toDate()); }},
+                               stock::dateColumn(QStringLiteral("DATA"), QStringLiteral("DATA")),
                                {QStringLiteral("Fornecedor"), QStringLiteral("FORNENOME"), {}},
                                {QStringLiteral("OBS"), QStringLiteral("OBS"), {}}});
     RowSet rows;
     stock::attempt([&] { rows = purchase::PurchaseOrders(logon).pending(); });
-    ui->orderList->setRows(std::move(rows));
+    stock::showRows(ui->orderList, std::move(rows), 3);
     connect(ui->orderList, &PickList::chosen, this, &QDialog::accept);
     connect(ui->orderList, &PickList::characterTyped, this, &QDialog::accept);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);

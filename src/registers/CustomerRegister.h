@@ -27,8 +27,7 @@ using Customer = Record;
 
 class CustomerRegister : public RecordRegister {
 public:
-    // The entry fields, in the window's order: column, caption.
-    struct Field { const char* column; const char* caption; bool lowerCase; };
+    // The entry fields, in the window's order.
     static const std::vector<Field>& fields();
 
     explicit CustomerRegister(TLogon& logon);

@@ -22,6 +22,8 @@ class RecordRegister {
 public:
     enum class Mode { Browse, Edit, Insert };
     enum class Step { First, Prior, Next, Last };
+    // An entry field of the register's window: its column, caption and case.
+    struct Field { const char* column; const char* caption; bool lowerCase; };
     // The register's messages.
     struct Texts {
         QString invalidCode;        // a code that is no whole number above 0

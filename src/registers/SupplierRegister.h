@@ -15,8 +15,7 @@ inline const QString codeTaken = QStringLiteral("Codigo de Fornecedor ja Cadastr
 
 class SupplierRegister : public RecordRegister {
 public:
-    // The entry fields, in the window's order (Enter moves along it): column, caption.
-    struct Field { const char* column; const char* caption; bool lowerCase; };
+    // The entry fields, in the window's order (Enter moves along it).
     static const std::vector<Field>& fields();
 
     explicit SupplierRegister(TLogon& logon);

@@ -3,6 +3,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "registers/RegisterRules.h"
+#include "stock/PurchaseOrders.h"
 #include "stock/StockFields.h"
 #include "stock/StockLedger.h"
 #include "stock/StockProducts.h"
@@ -17,12 +18,8 @@ namespace {
 // A typed value that reaches the product only when given: blank or 0 is not given.
 std::optional<Decimal> givenValue(const QString& typed, const QString& field)
 {
-    if (stock::isBlank(typed))
-        return std::nullopt;
-    const std::optional<Decimal> v = stock::readAmount(typed);
-    if (!v || v->isNegative())
-        throw stock::FieldError(text::fillError, field);
-    if (stock::moneyOf(*v).isZero())
+    const std::optional<Decimal> v = stock::optionalAmount(typed, text::fillError, field);
+    if (!v || stock::moneyOf(*v).isZero())
         return std::nullopt;
     return stock::moneyOf(*v);
 }
@@ -45,13 +42,7 @@ void EntryInvoice::addTyped(const TypedItem& typed)
     const stock::ProductCard product = stock::readProduct(m_logon, code);
     if (!product.found)
         throw stock::FieldError(stock::text::productNotFound, field::product);
-    Decimal cost = product.cost;
-    if (!stock::isBlank(typed.cost)) {
-        const std::optional<Decimal> c = stock::readAmount(typed.cost);
-        if (!c || c->isNegative())
-            throw stock::FieldError(text::fillError, field::cost);
-        cost = *c;
-    }
+    const Decimal cost = stock::optionalAmount(typed.cost, text::fillError, field::cost).value_or(product.cost);
     Item item;
     item.code = code;
     item.name = product.name.left(kNameLength);
@@ -72,24 +63,21 @@ ImportedOrder EntryInvoice::importOrder(const QString& number)
 {
     ImportedOrder result;
     const qint64 order = TextToInt(TrimText(number)).value_or(0);
-    RowSet header = m_logon.run(QStringLiteral("select first 1 * from compras where codigo = ?"), {order});
-    if (!header.next())
+    purchase::PurchaseOrders orders(m_logon);
+    const purchase::Order header = orders.order(order);
+    if (!header.found)
         return result;
     if (std::any_of(m_items.begin(), m_items.end(), [&](const Item& i) { return i.order == order; }))
         throw stock::FieldError(text::alreadyImported, field::order);
     result.found = true;
-    result.supplier = header.isNull(u"FORNE") ? QString() : QString::number(header.integer(u"FORNE"));
-    RowSet rows = m_logon.run(QStringLiteral(
-        "select c.*, (select first 1 p.nome from produtos p where p.codigo = c.codigo) as NOMEPROD "
-        "from compped c where c.codped = ? order by c.id"), {order});
-    while (rows.next()) {
+    result.supplier = header.supplier;
+    for (const purchase::Item& ordered : orders.items(order)) {
         Item item;
-        item.code = rows.text(u"CODIGO");
-        item.name = rows.text(u"NOMEPROD").left(kNameLength);
-        item.quantity = stock::quantityOf(rows.decimal(u"QUANT"));
-        const Decimal cost = rows.decimal(u"CUSTO");
-        const qint64 ipi = rows.integer(u"IPI");
-        item.unitCost = stock::moneyOf(ipi == 0 ? cost : cost * (Decimal(ipi) / Decimal(100) + Decimal(1)));
+        item.code = ordered.code;
+        item.name = ordered.name.left(kNameLength);
+        item.quantity = stock::quantityOf(ordered.quantity);
+        item.unitCost = stock::moneyOf(ordered.ipi == 0 ? ordered.cost
+                                                        : ordered.cost * (Decimal(ordered.ipi) / Decimal(100) + Decimal(1)));
         item.order = order;
         m_items.push_back(item);
         ++result.items;

@@ -49,13 +49,7 @@ void KitRegister::create(const QString& code)
 
 void KitRegister::save(const QString& code, const QString& name, const QString& printer, const QString& value)
 {
-    Decimal price;
-    if (!stock::isBlank(value)) {
-        const std::optional<Decimal> v = stock::readAmount(value);
-        if (!v || v->isNegative())
-            throw stock::FieldError(text::badValue, QStringLiteral("value"));
-        price = stock::moneyOf(*v);
-    }
+    const Decimal price = stock::moneyOf(stock::optionalAmount(value, text::badValue, QStringLiteral("value")).value_or(Decimal()));
     const QString n = TrimText(name).isEmpty() ? text::blankName : TrimText(name);
     const QString p = TrimText(printer);
     if (p.isEmpty())

@@ -5,20 +5,6 @@
 
 namespace ledgeredit {
 
-namespace {
-
-std::optional<Decimal> quantityOf(const QString& typed, const QString& field, const QString& caption)
-{
-    if (stock::isBlank(typed))
-        return std::nullopt;
-    const std::optional<Decimal> q = stock::readAmount(typed);
-    if (!q || q->isNegative())
-        throw stock::FieldError(text::badQuantity.arg(caption), field);
-    return q;
-}
-
-} // namespace
-
 Period LedgerEdit::period(const QString& from, const QString& to)
 {
     const std::optional<QDate> f = stock::readDate(from);
@@ -35,8 +21,10 @@ void LedgerEdit::change(qint64 id, const TypedRow& typed)
     const std::optional<QDate> date = stock::readDate(typed.date);
     if (!date)
         throw stock::FieldError(text::badDate, field::date);
-    const std::optional<Decimal> entrada = quantityOf(typed.entrada, field::entrada, QStringLiteral("Entrada"));
-    const std::optional<Decimal> saida = quantityOf(typed.saida, field::saida, QStringLiteral("Saida"));
+    const std::optional<Decimal> entrada =
+        stock::optionalAmount(typed.entrada, text::badQuantity.arg(QStringLiteral("Entrada")), field::entrada);
+    const std::optional<Decimal> saida =
+        stock::optionalAmount(typed.saida, text::badQuantity.arg(QStringLiteral("Saida")), field::saida);
     if (!m_ledger.change(id, *date, typed.history, entrada, saida))
         throw stock::FieldError(text::rowGone, field::date);
 }

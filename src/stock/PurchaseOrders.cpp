@@ -154,15 +154,12 @@ PurchaseOrders::Checked PurchaseOrders::check(const TypedItem& item)
     if (!quantity || !quantity->isWhole() || *quantity <= Decimal(0))
         throw stock::FieldError(text::fillError, field::quantity);
     c.quantity = *quantity;
-    const std::optional<Decimal> cost = stock::isBlank(item.cost) ? Decimal() : stock::readAmount(item.cost);
-    if (!cost || cost->isNegative())
-        throw stock::FieldError(text::fillError, field::cost);
-    c.cost = stock::moneyOf(*cost);
+    c.cost = stock::moneyOf(stock::optionalAmount(item.cost, text::fillError, field::cost).value_or(Decimal()));
     const auto rate = [](const QString& typed, const QString& f) -> qint64 {
-        const std::optional<Decimal> r = stock::isBlank(typed) ? Decimal() : stock::readAmount(typed);
-        if (!r || !r->isWhole() || r->isNegative() || *r > Decimal(100))
+        const Decimal r = stock::optionalAmount(typed, text::fillError, f).value_or(Decimal());
+        if (!r.isWhole() || r > Decimal(100))
             throw stock::FieldError(text::fillError, f);
-        return r->truncToInt();
+        return r.truncToInt();
     };
     c.icms = rate(item.icms, field::icms);
     c.ipi = rate(item.ipi, field::ipi);

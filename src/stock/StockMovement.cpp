@@ -9,21 +9,6 @@
 
 namespace movement {
 
-namespace {
-
-// A value typed in a field: blank gives nullopt, anything unreadable is refused.
-std::optional<Decimal> valueOf(const QString& typed, const QString& field, const QString& caption)
-{
-    if (stock::isBlank(typed))
-        return std::nullopt;
-    const std::optional<Decimal> v = stock::readAmount(typed);
-    if (!v || v->isNegative())
-        throw stock::FieldError(text::badValue.arg(caption), field);
-    return v;
-}
-
-} // namespace
-
 stock::ProductCard StockMovement::product(const QString& code)
 {
     return stock::readProduct(m_logon, code);
@@ -47,10 +32,12 @@ bool StockMovement::confirm(const Typed& typed, const QDate& today)
     if (!quantity || stock::quantityOf(*quantity) <= Decimal(0))
         throw stock::FieldError(text::badQuantity, field::quantity);
 
-    const std::optional<Decimal> cost = entry ? valueOf(typed.cost, field::cost, QStringLiteral("Custo")) : std::nullopt;
-    const std::optional<Decimal> price = valueOf(typed.price, field::price, QStringLiteral("Venda"));
-    const std::optional<Decimal> book = entry ? valueOf(typed.bookValue, field::bookValue, QStringLiteral("Valor Contabil"))
-                                              : std::nullopt;
+    const auto valueOf = [](const QString& typed, const QString& field, const char* caption) {
+        return stock::optionalAmount(typed, text::badValue.arg(QLatin1String(caption)), field);
+    };
+    const std::optional<Decimal> cost = entry ? valueOf(typed.cost, field::cost, "Custo") : std::nullopt;
+    const std::optional<Decimal> price = valueOf(typed.price, field::price, "Venda");
+    const std::optional<Decimal> book = entry ? valueOf(typed.bookValue, field::bookValue, "Valor Contabil") : std::nullopt;
     std::optional<QDate> expiry;
     if (entry && !stock::isBlankDate(typed.expiry)) {
         expiry = stock::readDate(typed.expiry);

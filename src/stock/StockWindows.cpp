@@ -3,6 +3,8 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "registers/LookupStore.h"
+#include "registers/Lookups.h"
+#include "registers/RegisterRules.h"
 #include "stock/StockFields.h"
 
 #include <QHeaderView>
@@ -28,6 +30,44 @@ bool attempt(const std::function<void()>& work, const std::function<void(const Q
     return done;
 }
 
+std::optional<Decimal> optionalAmount(const QString& typed, const QString& message, const QString& field)
+{
+    if (isBlank(typed))
+        return std::nullopt;
+    const std::optional<Decimal> v = readAmount(typed);
+    if (!v || v->isNegative())
+        throw FieldError(message, field);
+    return v;
+}
+
+QLineEdit* fieldOf(const QWidget* window, const QString& role)
+{
+    return window->findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+}
+
+std::function<void(const QString& field)> focusIn(QWidget* window)
+{
+    return [window](const QString& role) {
+        if (QLineEdit* e = fieldOf(window, role))
+            focusOn(e);
+    };
+}
+
+ProductCard productLeft(TLogon& logon, QLineEdit* code)
+{
+    const QString typed = reg::sixDigitCode(code->text());
+    code->setText(typed);
+    ProductCard p;
+    if (typed.isEmpty())
+        return p;
+    attempt([&] { p = readProduct(logon, typed); });
+    if (!p.found) {
+        tell(text::productNotFound);
+        focusOn(code);
+    }
+    return p;
+}
+
 bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown)
 {
     const QString typed = TrimText(code->text());
@@ -43,10 +83,20 @@ bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknow
         tell(text::supplierNotFound);
         if (clearUnknown)
             code->clear();
+        focusOn(code);
         return false;
     }
     name->setText(*found);
     return true;
+}
+
+void searchSupplier(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown)
+{
+    const QString chosen = findSupplier(logon);
+    if (chosen == QLatin1String("0"))
+        return;
+    code->setText(chosen);
+    supplierLeft(logon, code, name, clearUnknown);
 }
 
 void focusOn(QWidget* field)

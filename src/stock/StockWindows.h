@@ -4,9 +4,11 @@
 
 #include "registers/PickList.h"
 #include "registers/RegisterCommon.h"
+#include "stock/StockProducts.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -38,11 +40,26 @@ private:
 // database's message. False when nothing was done; the window keeps what was typed.
 bool attempt(const std::function<void()>& work, const std::function<void(const QString& field)>& focus = {});
 
+// A value typed in a field that may stay blank: nullopt when blank; one that cannot
+// be read, or below zero, is refused with FieldError(message, field).
+std::optional<Decimal> optionalAmount(const QString& typed, const QString& message, const QString& field);
+
+// The entry field of a window by its role: the line edit named role + "Edit".
+QLineEdit* fieldOf(const QWidget* window, const QString& role);
+// For attempt(): the focus goes to the refused field of the window.
+std::function<void(const QString& field)> focusIn(QWidget* window);
+
+// Leaving a product field: the code normalised (six digits for a whole number) and
+// its product read. A blank code reads nothing; an unknown code shows "Produto Nao
+// Localizado" and keeps the focus in the field. found is false in both.
+ProductCard productLeft(TLogon& logon, QLineEdit* code);
+
 // Leaving a supplier field: the name of the supplier of its code goes to `name`.
 // Blank or 0 is no supplier. An unknown code shows "Fornecedor não Localizado" (and
-// empties the field when clearUnknown) and gives false, for the caller to keep the
-// focus there.
+// empties the field when clearUnknown), keeps the focus there and gives false.
 bool supplierLeft(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown);
+// The search button beside a supplier field: the supplier chosen by name, then left.
+void searchSupplier(TLogon& logon, QLineEdit* code, QLabel* name, bool clearUnknown);
 
 // Puts the focus on a field now and again once the leaving in progress is over, so
 // it stays where it is sent.

@@ -36,25 +36,15 @@ TFormAltLan::~TFormAltLan() = default;
 
 QLineEdit* TFormAltLan::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 bool TFormAltLan::codeLeft()
 {
-    if (TrimText(ui->codeEdit->text()).isEmpty())
-        return false;
-    const QString code = reg::sixDigitCode(ui->codeEdit->text());
-    ui->codeEdit->setText(code);
-    stock::ProductCard p;
-    stock::attempt([&] { p = stock::readProduct(m_logon, code); });
-    if (!p.found) {
-        ui->nameEdit->clear();
-        stock::tell(stock::text::productNotFound);
-        stock::focusOn(ui->codeEdit);
-        return false;
-    }
+    ui->nameEdit->clear();
+    const stock::ProductCard p = stock::productLeft(m_logon, ui->codeEdit);
     ui->nameEdit->setText(p.name);
-    return true;
+    return p.found;
 }
 
 void TFormAltLan::lookUp()
@@ -73,10 +63,7 @@ bool TFormAltLan::confirm()
         return false;
     ledgeredit::Period period;
     if (!stock::attempt([&] { period = ledgeredit::LedgerEdit::period(ui->fromEdit->text(), ui->toEdit->text()); },
-                        [this](const QString& role) {
-                            if (QLineEdit* e = field(role))
-                                stock::focusOn(e);
-                        }))
+                        stock::focusIn(this)))
         return false;
     TFormAltLan2 rows(m_logon, ui->codeEdit->text(), period, this);
     dialogs().exec(rows);

@@ -65,7 +65,7 @@ TFormAltLan2::~TFormAltLan2() = default;
 
 QLineEdit* TFormAltLan2::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 PickList* TFormAltLan2::rowList() const { return ui->rowList; }
@@ -117,10 +117,7 @@ bool TFormAltLan2::confirm()
     const qint64 id = ui->rowList->currentValue(u"ID").toLongLong();
     const ledgeredit::TypedRow typed{ui->dateEdit->text(), ui->historyEdit->text(), ui->entradaEdit->text(),
                                      ui->saidaEdit->text()};
-    if (!stock::attempt([&] { m_edit.change(id, typed); }, [this](const QString& role) {
-            if (QLineEdit* e = field(role))
-                stock::focusOn(e);
-        }))
+    if (!stock::attempt([&] { m_edit.change(id, typed); }, stock::focusIn(this)))
         return false;   // what was typed stays, and so does the window
     reload();
     return true;

@@ -60,7 +60,7 @@ TFormCompras::~TFormCompras() = default;
 
 QLineEdit* TFormCompras::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 PickList* TFormCompras::itemList() const { return ui->itemList; }
@@ -125,10 +125,7 @@ bool TFormCompras::confirmHeader()
         return false;
     const purchase::TypedHeader h{ui->dateEdit->text(), ui->deliveryEdit->text(), ui->termEdit->text(),
                                   ui->supplierEdit->text(), ui->observationEdit->text()};
-    const bool done = stock::attempt([&] { m_orders.storeHeader(m_order, h); }, [this](const QString& role) {
-        if (QLineEdit* e = field(role))
-            stock::focusOn(e);
-    });
+    const bool done = stock::attempt([&] { m_orders.storeHeader(m_order, h); }, stock::focusIn(this));
     if (done)
         ui->insertButton->setFocus();
     return done;
@@ -136,17 +133,12 @@ bool TFormCompras::confirmHeader()
 
 void TFormCompras::supplierLeft()
 {
-    if (!stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, false))
-        stock::focusOn(ui->supplierEdit);
+    stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, false);
 }
 
 void TFormCompras::searchSupplier()
 {
-    const QString code = findSupplier(m_logon);
-    if (code == QLatin1String("0"))
-        return;
-    ui->supplierEdit->setText(code);
-    supplierLeft();
+    stock::searchSupplier(m_logon, ui->supplierEdit, ui->supplierNameLabel, false);
 }
 
 void TFormCompras::pickOrder()

@@ -35,7 +35,7 @@ TFormInsItens::~TFormInsItens() = default;
 
 QLineEdit* TFormInsItens::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 QString TFormInsItens::productName() const { return ui->nameLabel->text(); }
@@ -44,18 +44,10 @@ QString TFormInsItens::supplierName() const { return ui->supplierLabel->text(); 
 
 bool TFormInsItens::productLeft()
 {
-    const QString code = reg::sixDigitCode(ui->productEdit->text());
-    ui->productEdit->setText(code);
-    if (code.isEmpty())
+    ui->nameLabel->clear();
+    const stock::ProductCard p = stock::productLeft(m_logon, ui->productEdit);
+    if (!p.found)
         return false;
-    stock::ProductCard p;
-    stock::attempt([&] { p = stock::readProduct(m_logon, code); });
-    if (!p.found) {
-        ui->nameLabel->clear();
-        stock::tell(stock::text::productNotFound);
-        stock::focusOn(ui->productEdit);
-        return false;
-    }
     ui->previousCostLabel->setText(FormatFloatLeftPadded(QStringLiteral("0.00"), 12, p.cost));
     ui->supplierLabel->setText(p.supplierName);
     ui->productEdit->setText(p.code);
@@ -88,10 +80,7 @@ bool TFormInsItens::confirm()
 {
     const purchase::TypedItem item{ui->productEdit->text(), ui->quantityEdit->text(), ui->costEdit->text(),
                                    ui->icmsEdit->text(), ui->ipiEdit->text()};
-    const bool done = stock::attempt([&] { write(item); }, [this](const QString& role) {
-        if (QLineEdit* e = field(role))
-            stock::focusOn(e);
-    });
+    const bool done = stock::attempt([&] { write(item); }, stock::focusIn(this));
     if (done)
         accept();
     return done;

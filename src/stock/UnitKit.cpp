@@ -65,7 +65,7 @@ TFormKit::~TFormKit() = default;
 
 QLineEdit* TFormKit::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 PickList* TFormKit::kitList() const { return ui->kitList; }
@@ -149,10 +149,7 @@ bool TFormKit::confirm()
     const QString code = k->code;
     const bool done = stock::attempt(
         [&] { m_kits.save(code, ui->nameEdit->text(), ui->printerEdit->text(), ui->valueEdit->text()); },
-        [this](const QString& role) {
-            if (QLineEdit* e = field(role))
-                stock::focusOn(e);
-        });
+        stock::focusIn(this));
     if (done)
         reload();   // the list starts again at the first kit
     return done;

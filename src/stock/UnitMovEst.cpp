@@ -69,7 +69,7 @@ TFormMovEst::~TFormMovEst() = default;
 
 QLineEdit* TFormMovEst::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 QString TFormMovEst::productName() const { return ui->nameLabel->text(); }
@@ -94,29 +94,21 @@ void TFormMovEst::productArrived()
 
 void TFormMovEst::productLeft()
 {
-    const QString code = reg::sixDigitCode(ui->codeEdit->text());
-    ui->codeEdit->setText(code);
     ui->kindLabel->setText(T::kindCaptionLeft);
     for (QLineEdit* e : {ui->historyEdit, ui->quantityEdit, ui->costEdit, ui->priceEdit, ui->dateEdit, ui->kindEdit})
         e->clear();
+    ui->nameLabel->clear();
+    const stock::ProductCard p = stock::productLeft(m_logon, ui->codeEdit);
+    const QString code = ui->codeEdit->text();
     if (code.isEmpty()) {
-        ui->nameLabel->clear();
         stock::focusOn(ui->returnButton);
         return;
     }
-    stock::ProductCard p;
     Decimal stock;
-    stock::attempt([&] {
-        p = m_movement.product(code);
-        stock = m_movement.stockOf(code);
-    });
-    ui->stockLabel->setText(movement::StockMovement::stockText(stock));
-    if (!p.found) {
-        ui->nameLabel->clear();
-        stock::tell(stock::text::productNotFound);
-        stock::focusOn(ui->codeEdit);
+    stock::attempt([&] { stock = m_movement.stockOf(code); });
+    ui->stockLabel->setText(movement::StockMovement::stockText(stock));   // the typed code's, even unknown
+    if (!p.found)
         return;
-    }
     ui->nameLabel->setText(p.name);
     ui->costEdit->setText(stock::moneyText(p.cost));
     ui->priceEdit->setText(stock::moneyText(p.price));
@@ -166,17 +158,12 @@ void TFormMovEst::percentLeft()
 
 void TFormMovEst::supplierLeft()
 {
-    if (!stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, true))
-        stock::focusOn(ui->supplierEdit);
+    stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, true);
 }
 
 void TFormMovEst::searchSupplier()
 {
-    const QString code = findSupplier(m_logon);
-    if (code == QLatin1String("0"))
-        return;
-    ui->supplierEdit->setText(code);
-    supplierLeft();
+    stock::searchSupplier(m_logon, ui->supplierEdit, ui->supplierNameLabel, true);
 }
 
 void TFormMovEst::lookUpProduct()
@@ -203,11 +190,7 @@ bool TFormMovEst::confirm()
     t.bookValue = ui->bookValueEdit->text();
     t.expiry = ui->expiryEdit->text();
     bool written = false;
-    const bool done = stock::attempt([&] { written = m_movement.confirm(t, QDate::currentDate()); },
-                                     [this](const QString& role) {
-                                         if (QLineEdit* e = field(role))
-                                             stock::focusOn(e);
-                                     });
+    const bool done = stock::attempt([&] { written = m_movement.confirm(t, QDate::currentDate()); }, stock::focusIn(this));
     if (!done || !written)
         return false;
     for (QLineEdit* e : {ui->codeEdit, ui->quantityEdit, ui->costEdit, ui->priceEdit, ui->dateEdit})

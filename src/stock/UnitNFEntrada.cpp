@@ -76,19 +76,13 @@ TFormNFEntrada::~TFormNFEntrada() = default;
 
 QLineEdit* TFormNFEntrada::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 PickList* TFormNFEntrada::itemList() const { return ui->itemList; }
 QString TFormNFEntrada::totalShown() const { return ui->totalLabel->text(); }
 QString TFormNFEntrada::productName() const { return ui->nameLabel->text(); }
 QString TFormNFEntrada::supplierName() const { return ui->supplierNameLabel->text(); }
-
-void TFormNFEntrada::focusRole(const QString& role)
-{
-    if (QLineEdit* e = field(role))
-        stock::focusOn(e);
-}
 
 void TFormNFEntrada::numberArrived()
 {
@@ -103,17 +97,12 @@ void TFormNFEntrada::percentLeft()
 
 void TFormNFEntrada::supplierLeft()
 {
-    if (!stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, true))
-        stock::focusOn(ui->supplierEdit);
+    stock::supplierLeft(m_logon, ui->supplierEdit, ui->supplierNameLabel, true);
 }
 
 void TFormNFEntrada::searchSupplier()
 {
-    const QString code = findSupplier(m_logon);
-    if (code == QLatin1String("0"))
-        return;
-    ui->supplierEdit->setText(code);
-    supplierLeft();
+    stock::searchSupplier(m_logon, ui->supplierEdit, ui->supplierNameLabel, true);
 }
 
 void TFormNFEntrada::productArrived()
@@ -126,18 +115,10 @@ void TFormNFEntrada::productArrived()
 
 bool TFormNFEntrada::productLeft()
 {
-    const QString code = reg::sixDigitCode(ui->productEdit->text());
-    ui->productEdit->setText(code);
-    if (code.isEmpty())
+    ui->nameLabel->clear();
+    const stock::ProductCard p = stock::productLeft(m_logon, ui->productEdit);
+    if (!p.found)
         return false;
-    stock::ProductCard p;
-    stock::attempt([&] { p = stock::readProduct(m_logon, code); });
-    if (!p.found) {
-        ui->nameLabel->clear();
-        stock::tell(stock::text::productNotFound);
-        stock::focusOn(ui->productEdit);
-        return false;
-    }
     ui->costEdit->setText(stock::moneyText(p.cost));
     ui->priceEdit->setText(stock::moneyText(p.price));
     ui->nameLabel->setText(p.name);
@@ -170,7 +151,7 @@ bool TFormNFEntrada::confirmItem()
 {
     const invoice::TypedItem t{ui->productEdit->text(), ui->quantityEdit->text(), ui->costEdit->text(),
                                ui->priceEdit->text(), ui->bookValueEdit->text()};
-    const bool done = stock::attempt([&] { m_invoice.addTyped(t); }, [this](const QString& role) { focusRole(role); });
+    const bool done = stock::attempt([&] { m_invoice.addTyped(t); }, stock::focusIn(this));
     refreshItems();
     if (done)
         stock::focusOn(ui->productEdit);
@@ -196,7 +177,7 @@ bool TFormNFEntrada::importOrder()
     invoice::ImportedOrder found;
     const QString number = QString::number(TextToInt(TrimText(ui->orderEdit->text())).value_or(0));
     ui->orderEdit->setText(number);
-    if (!stock::attempt([&] { found = m_invoice.importOrder(number); }, [this](const QString& role) { focusRole(role); }))
+    if (!stock::attempt([&] { found = m_invoice.importOrder(number); }, stock::focusIn(this)))
         return false;
     if (!found.found)
         return false;
@@ -213,7 +194,7 @@ bool TFormNFEntrada::importOrder()
 bool TFormNFEntrada::process()
 {
     const invoice::Header h{ui->numberEdit->text(), ui->dateEdit->text(), ui->observationEdit->text()};
-    if (!stock::attempt([&] { m_invoice.process(h, QDate::currentDate()); }, [this](const QString& role) { focusRole(role); }))
+    if (!stock::attempt([&] { m_invoice.process(h, QDate::currentDate()); }, stock::focusIn(this)))
         return false;   // the list and the fields stay as they were
     refreshItems();
     for (QLineEdit* e : {ui->productEdit, ui->observationEdit, ui->quantityEdit, ui->costEdit, ui->supplierEdit,

@@ -42,7 +42,6 @@ public slots:
 
 private:
     void refreshItems();
-    void focusRole(const QString& role);
     std::unique_ptr<::Ui::TFormNFEntrada> ui;
     TLogon& m_logon;
     invoice::EntryInvoice m_invoice;

@@ -41,7 +41,7 @@ TFormTPagar::~TFormTPagar() = default;
 
 QLineEdit* TFormTPagar::field(const QString& role) const
 {
-    return findChild<QLineEdit*>(role + QStringLiteral("Edit"));
+    return stock::fieldOf(this, role);
 }
 
 PickList* TFormTPagar::titleList() const { return ui->titleList; }
@@ -64,10 +64,7 @@ bool TFormTPagar::confirm()
 {
     bool added = false;
     stock::attempt([&] { added = m_titles.add(m_logon, ui->titleEdit->text(), ui->dateEdit->text(), ui->valueEdit->text()); },
-                   [this](const QString& role) {
-                       if (QLineEdit* e = field(role))
-                           stock::focusOn(e);
-                   });
+                   stock::focusIn(this));
     if (added) {
         refresh();
         ui->titleEdit->clear();

@@ -4,6 +4,7 @@
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "SeedValues.h"
+#include "StationPair.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "stock/EntryInvoice.h"
@@ -12,7 +13,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using seeds::D;
 
@@ -194,10 +194,7 @@ TEST_F(EntryInvoiceTest, TypedItemsRefusedBeforeTheyReachTheList)
 TEST(EntryInvoiceStations, AnOrderProcessedByAnotherStationMeanwhileIsNotEnteredTwice)
 {
     TestStation st;
-    std::vector<QString> databases{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("notas")));
-    for (const QString& db : databases) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("notas"))) {
         SCOPED_TRACE(db.toStdString());
         auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
         ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
@@ -208,11 +205,8 @@ TEST(EntryInvoiceStations, AnOrderProcessedByAnotherStationMeanwhileIsNotEntered
         invoice::EntryInvoice first(*a), second(*b);
         first.importOrder(QStringLiteral("9"));
         second.importOrder(QStringLiteral("9"));
-        std::atomic<bool> go{false};
         std::atomic<int> processed{0}, refused{0};
         auto station = [&](invoice::EntryInvoice* inv) {
-            while (!go)
-                std::this_thread::yield();
             try {
                 inv->process({QStringLiteral("100"), {}, {}}, QDate(2026, 3, 10));
                 ++processed;
@@ -221,10 +215,7 @@ TEST(EntryInvoiceStations, AnOrderProcessedByAnotherStationMeanwhileIsNotEntered
             } catch (...) {
             }
         };
-        std::thread ta(station, &first), tb(station, &second);
-        go = true;
-        ta.join();
-        tb.join();
+        atOnce([&] { station(&first); }, [&] { station(&second); });
         EXPECT_EQ(processed, 1);
         EXPECT_EQ(refused, 1);
         EXPECT_EQ(stock::StockLedger(*a).stockOf(QStringLiteral("000001")), D("24"));

@@ -4,6 +4,7 @@
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "SeedValues.h"
+#include "StationPair.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "stock/PurchaseOrders.h"
@@ -12,7 +13,6 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <set>
-#include <thread>
 
 using seeds::D;
 
@@ -144,20 +144,14 @@ TEST_F(PurchaseOrdersTest, HostileItemsAndHeadersAreRefusedWithNothingWritten)
 TEST(PurchaseOrderStations, TwoStationsDrawingNumbersAtOnceNeverShareOne)
 {
     TestStation st;
-    std::vector<QString> databases{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("compras")));
-    for (const QString& db : databases) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("compras"))) {
         SCOPED_TRACE(db.toStdString());
         auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
         ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
         ASSERT_TRUE(b->connectTo(db)) << b->lastError().toStdString();
-        std::atomic<bool> go{false};
         std::atomic<int> failures{0};
         std::vector<qint64> drawnA, drawnB;
         auto station = [&](TLogon* logon, std::vector<qint64>* drawn) {
-            while (!go)
-                std::this_thread::yield();
             for (int i = 0; i < 15; ++i) {
                 try {
                     drawn->push_back(purchase::PurchaseOrders(*logon).create());
@@ -166,10 +160,7 @@ TEST(PurchaseOrderStations, TwoStationsDrawingNumbersAtOnceNeverShareOne)
                 }
             }
         };
-        std::thread ta(station, a.get(), &drawnA), tb(station, b.get(), &drawnB);
-        go = true;
-        ta.join();
-        tb.join();
+        atOnce([&] { station(a.get(), &drawnA); }, [&] { station(b.get(), &drawnB); });
         EXPECT_EQ(failures, 0);
         std::set<qint64> all(drawnA.begin(), drawnA.end());
         all.insert(drawnB.begin(), drawnB.end());

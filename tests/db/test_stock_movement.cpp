@@ -5,6 +5,7 @@
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "SeedValues.h"
+#include "StationPair.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "stock/StockLedger.h"
@@ -14,7 +15,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using seeds::D;
 
@@ -212,20 +212,14 @@ TEST_F(StockMovementTest, TheMarkupPercentageIsTheDefaultOfTheNextMovement)
 TEST(StockMovementStations, TwoStationsEnteringOneProductAtOnceBothCount)
 {
     TestStation st;
-    std::vector<QString> databases{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("estoque")));
-    for (const QString& db : databases) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("estoque"))) {
         SCOPED_TRACE(db.toStdString());
         auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
         ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
         ASSERT_TRUE(b->connectTo(db)) << b->lastError().toStdString();
         seeds::addProduct(*a, QStringLiteral("000001"), QStringLiteral("CERVEJA"), D("8"), D("4"));
-        std::atomic<bool> go{false};
         std::atomic<int> failures{0};
         auto station = [&](TLogon* logon, const char* cost) {
-            while (!go)
-                std::this_thread::yield();
             for (int i = 0; i < 10; ++i) {
                 movement::Typed t;
                 t.code = QStringLiteral("000001");
@@ -239,10 +233,7 @@ TEST(StockMovementStations, TwoStationsEnteringOneProductAtOnceBothCount)
                 }
             }
         };
-        std::thread ta(station, a.get(), "4"), tb(station, b.get(), "8");
-        go = true;
-        ta.join();
-        tb.join();
+        atOnce([&] { station(a.get(), "4"); }, [&] { station(b.get(), "8"); });
         EXPECT_EQ(failures, 0);
         EXPECT_EQ(stock::StockLedger(*a).stockOf(QStringLiteral("000001")), D("20"));
         // Every entry read the stock and the average under the product's lock: in any

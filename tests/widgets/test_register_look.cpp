@@ -2,6 +2,7 @@
 // and box shows whole. With SABREL22_SCREENSHOTS naming a folder, the windows are
 // also saved there as pictures.
 #include "ScriptedDialogs.h"
+#include "WindowChecks.h"
 #include "TestStation.h"
 #include "platform/Style.h"
 #include "registers/UnitCentroCusto.h"
@@ -25,29 +26,7 @@ namespace {
 
 void checkWholeAndSave(QDialog& w, const QString& name)
 {
-    w.show();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    EXPECT_LE(w.width(), 1024) << name.toStdString();
-    EXPECT_LE(w.height(), 768) << name.toStdString();
-    for (QWidget* child : w.findChildren<QWidget*>()) {
-        if (!child->isVisible())
-            continue;
-        if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) {
-            if (child->objectName() == QLatin1String("photoLabel"))
-                continue;
-            EXPECT_GE(child->width(), child->minimumSizeHint().width())
-                << name.toStdString() << ": " << child->objectName().toStdString();
-            EXPECT_GE(child->height(), child->minimumSizeHint().height())
-                << name.toStdString() << ": " << child->objectName().toStdString();
-        }
-    }
-    const QString dir = qEnvironmentVariable("SABREL22_SCREENSHOTS");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-    w.hide();
+    showsWhole(w, QSize(1024, 768), name, {QStringLiteral("photoLabel")});
 }
 
 } // namespace

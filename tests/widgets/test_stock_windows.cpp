@@ -10,6 +10,7 @@
 #include "ShiftReportSeeds.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "platform/Style.h"
 #include "registers/PickList.h"
@@ -52,46 +53,14 @@ using seeds::D;
 
 namespace {
 
-template <class Window>
-bool opensItself(ScriptedDialogs& d, TPrincipal& w, const char* tab, const char* caption, const char* className)
-{
-    bool real = false;
-    d.onWindow(QString::fromLatin1(className), [&real](QDialog& window) {
-        real = qobject_cast<Window*>(&window) != nullptr;
-        return int(QDialog::Rejected);
-    });
-    w.clickButton(QString::fromUtf8(tab), QString::fromUtf8(caption));
-    return real;
-}
-
-// The window on a 1366 x 768 screen: within it, and every caption and button shown
-// whole. With SABREL22_SCREENSHOTS naming a folder, it is saved there too.
+// The window on a 1366 x 768 screen: within it whatever its contents, and every
+// caption and button shown whole.
 void fits(QDialog& w, const QString& name)
 {
     SCOPED_TRACE(name.toStdString());
-    w.show();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    EXPECT_LE(w.frameGeometry().width(), 1366);
-    EXPECT_LE(w.frameGeometry().height(), 768);
-    EXPECT_GE(w.width(), w.minimumSizeHint().width());
-    EXPECT_GE(w.height(), w.minimumSizeHint().height());
+    showsWhole(w, QSize(1366, 768), name, {QStringLiteral("pictureLabel")});
     EXPECT_LE(w.minimumSizeHint().width(), 1366);
     EXPECT_LE(w.minimumSizeHint().height(), 740);
-    for (QWidget* child : w.findChildren<QWidget*>()) {
-        if (!child->isVisible() || !(qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)))
-            continue;
-        if (child->objectName() == QLatin1String("pictureLabel"))
-            continue;
-        EXPECT_GE(child->width(), child->minimumSizeHint().width()) << child->objectName().toStdString();
-        EXPECT_GE(child->height(), child->minimumSizeHint().height()) << child->objectName().toStdString();
-    }
-    const QString dir = qEnvironmentVariable("SABREL22_SCREENSHOTS");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-    w.hide();
 }
 
 // The text of the page report the next preview shows, read back from its PDF.

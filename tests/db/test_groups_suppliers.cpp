@@ -117,8 +117,9 @@ TEST(ProductGroups, HostileCodesAndNamesAreRefusedOrStoredAsTyped)
                       c.name.left(w.nameField()->maxLength()));
         } else {
             EXPECT_EQ(c.databaseError ? d.errors.size() : qsizetype(d.messages.size()), 1);
-            if (!c.databaseError)
+            if (!c.databaseError) {
                 EXPECT_EQ(d.messageTexts(), QStringList{groups::text::invalidCode});
+            }
             EXPECT_EQ(w.codeField()->text(), c.code.left(w.codeField()->maxLength()));   // what was typed stays
             EXPECT_EQ(st.scalar(QStringLiteral("select NOME from TIPOS where CODIGO = 5")).toString(), before);
         }

@@ -103,8 +103,9 @@ TEST_F(LedgerEditTest, RefusedChangesKeepWhatWasTypedAndTheRow)
         EXPECT_FALSE(rows.confirm());
         EXPECT_EQ(c.database ? d.errors.size() : qsizetype(d.messages.size()), 1);
         EXPECT_TRUE(rows.editing());
-        if (QLatin1String(c.role) != QLatin1String("date"))
+        if (QLatin1String(c.role) != QLatin1String("date")) {
             EXPECT_EQ(rows.field(QString::fromLatin1(c.role))->text(), c.value);
+        }
         EXPECT_EQ(stock(), D("70"));
         EXPECT_EQ(st.count(QStringLiteral("select count(*) from ESTFIC where HISTORICO = 'COMPRA' and DATA = '2026-03-01'")), 1);
         rows.field(QStringLiteral("date"))->setText(QStringLiteral("01/03/26"));

@@ -1,5 +1,5 @@
 #pragma once
-// "Pesquisa Fornecedor": finds a supplier by part of its name. It opens on the
+// "Pesquisa Fornecedor": finds a supplier by some letters of its name. It opens on the
 // first 20 suppliers by name; each change of the text lists at most 25 whose name
 // contains it. Whenever it closes its result is the code of the list's current
 // row, "0" when the list is empty: there is no cancel.

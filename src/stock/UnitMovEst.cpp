@@ -12,9 +12,7 @@
 #include "stock/UnitNFEntrada.h"
 #include "ui_UnitMovEst.h"
 
-
 namespace T = movement::text;
-namespace F = movement::field;
 
 TFormMovEst::TFormMovEst(TLogon& logon, QWidget* parent)
     : QDialog(parent)

@@ -188,7 +188,7 @@ TEST(Suppliers, CreatedFoundByNameRenumberedAndDeleted)
     EXPECT_FALSE(w.idShown().isEmpty());
     seeds::addSupplier(st.logon(), 9, QStringLiteral("ATACADO NORTE"));
 
-    // found by a part of its name in the supplier search
+    // found by some letters of its name in the supplier search
     d.onWindow(QStringLiteral("TFormBuscaForne"), [](QDialog& window) {
         auto& s = static_cast<TFormBuscaForne&>(window);
         EXPECT_EQ(s.list()->count(), 2);   // the first 20 by name

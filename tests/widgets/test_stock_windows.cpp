@@ -535,3 +535,45 @@ TEST(StockWindows, AKitIsCreatedPricedComposedAndItsSheetsPrintTheRightCost)
     w.menuAction(QStringLiteral("&B-Imprimir Composição"))->trigger();
     EXPECT_TRUE(empty.folded().contains(QStringLiteral("TOTAL GERAL 0,00"))) << empty.folded().toStdString();
 }
+
+TEST(StockWindows, TheKitWindowRefusesHostileValuesOrStoresThemAsTyped)
+{
+    TestStation st;
+    seedCatalogue(st);
+    struct Case { const char* label; const char* role; QString value; bool stored; bool databaseError; };
+    const Case cases[] = {
+        {"quotes in the name", "name", QStringLiteral("X-D'AGUA \"ESPECIAL\""), true, false},
+        {"sql in the name", "name", QStringLiteral("'); DELETE FROM PRODUTOS; --"), true, false},
+        {"emoji in the name", "name", QStringLiteral("X-TUDO \U0001F354"), false, true},
+        {"letters as value", "value", QStringLiteral("TRINTA"), false, false},
+        {"negative value", "value", QStringLiteral("-29,90"), false, false},
+        {"1e20 as value", "value", QStringLiteral("1e20"), false, false},
+        {"sql as printer", "printer", QStringLiteral("1';--"), true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ScriptedDialogs d;
+        TFormKit w(st.logon());
+        ASSERT_EQ(w.field(QStringLiteral("code"))->text(), QStringLiteral("000010"));
+        w.field(QString::fromLatin1(c.role))->setText(c.value);
+        EXPECT_EQ(w.confirm(), c.stored);
+        EXPECT_EQ(st.count(QStringLiteral("select count(*) from PRODUTOS")), 4);
+        if (c.stored) {
+            const char* column = QLatin1String(c.role) == QLatin1String("name") ? "NOME" : "CLAS";
+            EXPECT_EQ(st.scalar(QStringLiteral("select %1 from PRODUTOS where CODIGO = '000010'").arg(QLatin1String(column))).toString(),
+                      c.value.left(w.field(QString::fromLatin1(c.role))->maxLength()));
+        } else {
+            EXPECT_EQ(c.databaseError ? d.errors.size() : qsizetype(d.messages.size()), 1);
+            EXPECT_EQ(w.field(QString::fromLatin1(c.role))->text(), c.value);
+            EXPECT_EQ(seeds::productColumn(st.logon(), QStringLiteral("000010"), "VALOR"), D("29,90"));
+        }
+    }
+    // A new kit code: longer than the components' column is cut to it; quotes stay.
+    ScriptedDialogs d;
+    TFormKit w(st.logon());
+    w.newKit();
+    w.field(QStringLiteral("newCode"))->setText(QStringLiteral("PRATO'DO'DIA-ESPECIAL"));
+    d.answerMessages({QStringLiteral("S")});
+    EXPECT_TRUE(w.newCodeLeft());
+    EXPECT_EQ(st.count(QStringLiteral("select count(*) from PRODUTOS where CODIGO = 'PRATO''DO''D' and COMPOSICAO = 'S'")), 1);
+}

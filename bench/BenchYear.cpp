@@ -564,21 +564,24 @@ SaleItem YearWriter::kitItem()
     return SaleItem{0, QLatin1Char('*') + k.code, k.name, Decimal(m_dice.perMille(900) ? 1 : 2), k.price, QString()};
 }
 
-// A pizza of one to four flavours: "/000101/000102/", priced as its dearest flavour.
+// A pizza of two to four flavours as the fractions dialog returns it: the list
+// "/101/102/" (codes without their zeros) and "1/2-PIZZA MUSSARELA 1/2-PIZZA
+// CALABRESA"; priced as its dearest flavour.
 SaleItem YearWriter::pizzaItem()
 {
     Dice& d = m_dice;
-    const int n = d.perMille(700) ? 2 : (d.perMille(700) ? 3 : (d.perMille(500) ? 4 : 1));
+    const int n = d.perMille(750) ? 2 : (d.perMille(800) ? 3 : 4);
     QStringList names;
     SaleItem i;
     i.code = S("/");
     for (int f = 0; f < n; ++f) {
-        const Product& p = m_cat.products[size_t(kFirstFlavour - 1 + d.skewed(kFlavours))];
-        i.code += p.code + QLatin1Char('/');
-        names << (n > 1 ? QStringLiteral("1/%1 ").arg(n) : QString()) + p.name.mid(6);
+        const int number = kFirstFlavour + d.skewed(kFlavours);
+        const Product& p = m_cat.products[size_t(number - 1)];
+        i.code += QString::number(number) + QLatin1Char('/');
+        names << QStringLiteral("1/%1-").arg(n) + p.name;
         i.price = std::max(i.price, p.price);
     }
-    i.description = S("PIZZA ") + names.join(QLatin1Char(' '));
+    i.description = names.join(QLatin1Char(' '));
     i.quantity = Decimal(1);
     return i;
 }
@@ -636,9 +639,10 @@ void YearWriter::tabSale(const Shift& s, int customer, bool onAccount)
     for (const SaleItem& i : items)
         in.itemsTotal += i.quantity * i.price;
     in.minimumConsumption = d.perMille(3) ? Decimal(60) : Decimal();
-    in.servicePercent = d.perMille(850) ? Decimal(10) : Decimal();
+    // A delivery tab is charged neither service nor cover (both switches "N").
+    in.servicePercent = !deliveryTab && d.perMille(850) ? Decimal(10) : Decimal();
     in.persons = d.between(1, 6);
-    in.coverPerPerson = d.perMille(150) ? Decimal(d.perMille(500) ? 5 : 8) : Decimal();
+    in.coverPerPerson = !deliveryTab && d.perMille(150) ? Decimal(d.perMille(500) ? 5 : 8) : Decimal();
     const Decimal fee = deliveryTab ? money(400 + 100 * d.between(1, kAreas)) : Decimal();
     in.deliveryColumn = fee;
     in.discount = d.perMille(40) ? (in.itemsTotal * Decimal(d.perMille(500) ? 5 : 10) / Decimal(100)).roundTo(2)
@@ -731,7 +735,7 @@ void YearWriter::counterSale(const Shift& s)
 
 // A delivery order invoiced at the delivery desk: its payment rows, the discount
 // as an expense row, the sale row with the fee and the delivery man, and its
-// stock-out (kits are not exploded there; pizzas are split into their flavours).
+// stock-out (pizzas split into their flavours; the desk's item entry takes no kits).
 void YearWriter::deliveryInvoice(const Shift& s)
 {
     Dice& d = m_dice;
@@ -749,11 +753,14 @@ void YearWriter::deliveryInvoice(const Shift& s)
     const int count = countOf(d, {250, 350, 250});   // 1 to 4
     for (int k = 0; k < count; ++k) {
         if (d.perMille(450)) {
+            // the delivery's item entry names a pizza by its flavours joined by "/"
             const SaleItem pizza = pizzaItem();
-            lines.push_back({pizza.code, pizza.description, pizza.quantity, pizza.price});
+            QStringList names;
+            for (const QString& f : SaleWriter::flavourCodes(pizza.code))
+                names << m_cat.of(f).name;
+            lines.push_back({pizza.code, names.join(QLatin1Char('/')), pizza.quantity, pizza.price});
         } else {
-            const Product& p = m_cat.products[size_t(d.perMille(60) ? kFirstKit - 1 + d.skewed(kKits)
-                                                                     : m_cat.food[size_t(d.skewed(int(m_cat.food.size())))])];
+            const Product& p = m_cat.products[size_t(m_cat.food[size_t(d.skewed(int(m_cat.food.size())))])];
             lines.push_back({p.code, p.name, Decimal(d.between(1, 3)), p.price});
         }
     }
@@ -806,6 +813,7 @@ void YearWriter::deliveryInvoice(const Shift& s)
                          number});
             continue;
         }
+        // the item's own row; a code longer than the column is cut, as the closings cut it
         m_logon.run(S("insert into estfic (id,data,codigo,historico,saida,valor,pedido,vendedor,cliente,caixa,nfiscal,"
                       "terminal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,?,?,?,?,?)"),
                     {today, l.code.left(14), l.name.left(120), l.quantity, l.price, number, 0, phone, s.number, number, 1});

@@ -44,6 +44,7 @@
 #include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
+#include "registers/UnitBuscaForne.h"
 #include "registers/UnitCentroCusto.h"
 #include "registers/UnitCliente.h"
 #include "registers/UnitComplemento.h"
@@ -56,8 +57,10 @@
 #include "registers/UnitManSen.h"
 #include "registers/UnitProd.h"
 #include "registers/UnitSetuprede.h"
+#include "registers/UnitTipos.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
+#include "registers/Unitforne.h"
 #include "sales/Fracao.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
@@ -67,6 +70,15 @@
 #include "sales/UnitReCozinha.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
+#include "stock/UnitAjuCom.h"
+#include "stock/UnitAltLan.h"
+#include "stock/UnitCompras.h"
+#include "stock/UnitKit.h"
+#include "stock/UnitMovEst.h"
+#include "stock/UnitNFEntrada.h"
+#include "stock/UnitTPagar.h"
+#include "stock/UnitVerKits.h"
+#include "stock/UnitVerPedComp.h"
 
 void registerProgramWindows()
 {
@@ -157,4 +169,20 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
+
+    // Products, stock and purchasing: groups, suppliers and the supplier search, the
+    // manual stock movement, the entry invoice and its payable titles (no button
+    // opens those), purchase orders and their picker, the ledger entry edit, kits.
+    windows::registerWindow(QStringLiteral("TFormTipos"), [] { return std::make_unique<TFormTipos>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormForne"), [] { return std::make_unique<TFormForne>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBuscaForne"), [] { return std::make_unique<TFormBuscaForne>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMovEst"), [] { return std::make_unique<TFormMovEst>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormNFEntrada"), [] { return std::make_unique<TFormNFEntrada>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormTPagar"), [] { return std::make_unique<TFormTPagar>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCompras"), [] { return std::make_unique<TFormCompras>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerPedComp"), [] { return std::make_unique<TFormVerPedComp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormAltLan"), [] { return std::make_unique<TFormAltLan>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormKit"), [] { return std::make_unique<TFormKit>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerKits"), [] { return std::make_unique<TFormVerKits>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormAjuCom"), [] { return std::make_unique<TFormAjuCom>(); });
 }

@@ -1,6 +1,6 @@
 #include "closing/UnitCliMesa.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabUpkeep.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"

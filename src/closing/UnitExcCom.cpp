@@ -1,7 +1,7 @@
 #include "closing/UnitExcCom.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabCancellation.h"
 #include "closing/TabVoucher.h"
 #include "core/Globals.h"

@@ -1,7 +1,7 @@
 #include "closing/UnitExcItemCom.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabVoucher.h"
 #include "closing/TabCancellation.h"
 #include "core/FormatFloat.h"

@@ -1,7 +1,7 @@
 #include "closing/UnitMudMes.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"

@@ -1,7 +1,7 @@
 #include "closing/UnitMudaMesa.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabVoucher.h"
 #include "closing/TableMove.h"
 #include "db/UnitLogon.h"

@@ -1,7 +1,7 @@
 #include "closing/UnitReabrirCom.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabUpkeep.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"

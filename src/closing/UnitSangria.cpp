@@ -1,7 +1,7 @@
 #include "closing/UnitSangria.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/Withdrawal.h"
 #include "closing/TabVoucher.h"
 #include "core/Globals.h"

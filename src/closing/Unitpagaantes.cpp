@@ -2,7 +2,7 @@
 #include "core/uMensagemWindow.h"
 
 #include "closing/AdvancePayment.h"
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"

@@ -485,6 +485,10 @@ const std::vector<Index>& indexes()
         // stock ledger, sales, payments
         {"IX_ESTFIC_CODIGO_DATA", "ESTFIC", "CODIGO, DATA"},
         {"IX_ESTFIC_DATA", "ESTFIC", "DATA"},
+        // purchase orders and their items, by order number
+        {"IX_COMPRAS_CODIGO", "COMPRAS", "CODIGO"},
+        {"IX_COMPPED_CODPED", "COMPPED", "CODPED"},
+        {"IX_TIPOS_CODIGO", "TIPOS", "CODIGO"},
         {"IX_FATURA_NOTA", "FATURA", "NOTA"},
         {"IX_FATURA_DATA", "FATURA", "DATA"},
         {"IX_FATURA_CAIXA", "FATURA", "CAIXA"},

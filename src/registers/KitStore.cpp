@@ -1,15 +1,17 @@
 #include "registers/KitStore.h"
 
+Decimal kit::lineCost(const QVariant& quantity, const QVariant& componentCost)
+{
+    if (componentCost.isNull() || quantity.isNull())
+        return Decimal();
+    return (decimalOf(quantity) * decimalOf(componentCost)).roundTo(2);
+}
+
 Decimal kit::cost(const reg::Rows& components)
 {
     Decimal total;
-    for (int i = 0; i < components.size(); ++i) {
-        const QVariant c = components.value(i, u"CUSTOPROD");
-        if (c.isNull())
-            continue;
-        const QVariant q = components.value(i, u"QUANT");
-        total += (q.isNull() ? Decimal() : decimalOf(q)) * decimalOf(c);
-    }
+    for (int i = 0; i < components.size(); ++i)
+        total += lineCost(components.value(i, u"QUANT"), components.value(i, u"CUSTOPROD"));
     return total;
 }
 

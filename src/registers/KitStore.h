@@ -11,8 +11,11 @@ inline const QString kitAsComponent = QStringLiteral("  Esse produtos é uma com
 inline const QString confirmDelete = QStringLiteral("Deseja Excluir Este Registro ?");
 inline const QString badQuantity = QStringLiteral("  Quantidade não aceita: informe um numero positivo   ");
 }
-// The kit's cost: the sum of each row's QUANT times its component's CUSTO; a
-// row whose product no longer exists counts as zero.
+// One row's cost: its QUANT times its component's CUSTO, to the cent; a row whose
+// product no longer exists (no cost) counts as zero.
+Decimal lineCost(const QVariant& quantity, const QVariant& componentCost);
+// The kit's cost: the sum of its rows' costs (CUSTOPROD of components()), so it is
+// the sum of the lines as the technical sheet prints them.
 Decimal cost(const reg::Rows& components);
 }
 

@@ -1,4 +1,5 @@
 #include "registers/LookupStore.h"
+#include "core/uMensagem.h"
 
 namespace {
 QVariant containing(const QString& text)
@@ -41,6 +42,27 @@ reg::Rows LookupStore::suppliers()
 {
     // Shown by name; suppliers of one name keep the order of their codes.
     return reg::run(m_logon, QStringLiteral("Select * from Fornecedor order by nome, codigo"));
+}
+
+reg::Rows LookupStore::firstSuppliers()
+{
+    return reg::run(m_logon, QStringLiteral("Select First 20 * from Fornecedor  order by nome"));
+}
+
+reg::Rows LookupStore::suppliersNamed(const QString& text)
+{
+    return reg::run(m_logon, QStringLiteral("SELECT first 25 * FROM fornecedor WHERE NOME LIKE ?"), {containing(text.toUpper())});
+}
+
+std::optional<QString> LookupStore::supplierName(const QString& code)
+{
+    const std::optional<int> number = TextToInt(TrimText(code));
+    if (!number)
+        return std::nullopt;
+    reg::Rows r = reg::run(m_logon, QStringLiteral("select first 1 nome from fornecedor where codigo = ?"), {*number});
+    if (!r.next())
+        return std::nullopt;
+    return r.text(u"NOME");
 }
 
 reg::Rows LookupStore::cashShifts(bool all)

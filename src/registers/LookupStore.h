@@ -5,6 +5,8 @@
 
 #include "registers/RegisterSql.h"
 
+#include <optional>
+
 class TLogon;
 
 class LookupStore {
@@ -23,6 +25,13 @@ public:
 
     // Every supplier, by name.
     reg::Rows suppliers();
+    // The supplier search: the first 20 suppliers by name; with a text, at most 25
+    // whose name contains it (upper case), in the table's order.
+    reg::Rows firstSuppliers();
+    reg::Rows suppliersNamed(const QString& text);
+    // The name of the supplier of a typed code; nullopt when no supplier has it (a
+    // text that is no whole number included).
+    std::optional<QString> supplierName(const QString& code);
 
     // Cash shifts, one row per date and number, newest first: the last 60 or all.
     reg::Rows cashShifts(bool all);

@@ -17,6 +17,9 @@ QString chooseProduct(TLogon& logon);
 // The code of the list's current row however the window was closed; an empty
 // text when there are no suppliers.
 QString chooseSupplier(TLogon& logon);
+// The supplier search by letters of the name: the code of the list's current row
+// however the window was closed; "0" when the list was empty.
+QString findSupplier(TLogon& logon);
 // The chosen cash-shift number; 0 when none was chosen (the picker's label read
 // the way its openers read it: its first five characters, 0 when not a number).
 int chooseCashShift(TLogon& logon);

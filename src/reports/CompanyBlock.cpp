@@ -26,4 +26,9 @@ std::vector<Captioned> companyLines(const RowSet& empresa)
             {QStringLiteral("CNPJ"), companyValue(empresa, "CNPJ")}};
 }
 
+void companyBlock(Band& band, double top, const RowSet& empresa)
+{
+    addCaptionedLines(band, top, companyLines(empresa));
+}
+
 } // namespace report

@@ -19,5 +19,7 @@ void addCaptionedLines(Band& band, double top, const std::vector<Captioned>& lin
 QString companyValue(const RowSet& empresa, const char* column);
 // "EMPRESA", "ENDEREÇO", "CIDADE", "ESTADO" and "CNPJ" with the company's values.
 std::vector<Captioned> companyLines(const RowSet& empresa);
+// The company lines added to the band from `top`.
+void companyBlock(Band& band, double top, const RowSet& empresa);
 
 } // namespace report

@@ -3,6 +3,7 @@
 #include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "registers/UnitCentroCusto.h"
 #include "registers/UnitCliente.h"
@@ -21,22 +22,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-template <class Window>
-bool opensItself(ScriptedDialogs& d, TPrincipal& w, const char* tab, const char* caption, const char* className)
-{
-    bool real = false;
-    d.onWindow(QString::fromLatin1(className), [&real](QDialog& window) {
-        real = qobject_cast<Window*>(&window) != nullptr;
-        return int(QDialog::Rejected);
-    });
-    w.clickButton(QString::fromUtf8(tab), QString::fromUtf8(caption));
-    return real;
-}
-
-} // namespace
 
 TEST(RegisterWindows, TheRibbonOpensEachRegisterItself)
 {

@@ -1,7 +1,8 @@
-#include "closing/FieldEvents.h"
+#include "core/FieldEvents.h"
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -43,14 +44,21 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
-    } else if (event->type() == QEvent::FocusOut) {
-        auto it = m_leave.find(watched);
-        if (it != m_leave.end())
-            it->second();
-    } else if (event->type() == QEvent::FocusIn) {
-        auto it = m_arrive.find(watched);
-        if (it != m_arrive.end())
-            it->second();
+    } else if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn) {
+        // Moving within the window: another window taking the focus (the message a
+        // handler shows) and giving it back is neither leaving nor arriving, and a
+        // handler never runs inside itself.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || m_running)
+            return QObject::eventFilter(watched, event);
+        auto& handlers = event->type() == QEvent::FocusOut ? m_leave : m_arrive;
+        auto it = handlers.find(watched);
+        if (it != handlers.end()) {
+            m_running = true;
+            const auto handler = it->second;
+            handler();
+            m_running = false;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Enter and leaving a field, as the tab-maintenance windows react to them: Enter
-// runs its handler (usually moving on) and is swallowed; leaving runs its handler.
+// Enter, arriving in and leaving a field, as the entry windows react to them: Enter
+// runs its handler (usually moving on) and is swallowed; arriving and leaving run
+// theirs. Another window taking the focus for a moment (a message) is neither.
 #include <QObject>
 #include <functional>
 #include <map>
@@ -21,4 +22,5 @@ protected:
 
 private:
     std::map<QObject*, std::function<void()>> m_enter, m_leave, m_arrive;
+    bool m_running = false;
 };

@@ -1,0 +1,153 @@
+#include "stock/EntryInvoice.h"
+
+#include "core/uMensagem.h"
+#include "db/UnitLogon.h"
+#include "registers/RegisterRules.h"
+#include "stock/PurchaseOrders.h"
+#include "stock/StockFields.h"
+#include "stock/StockLedger.h"
+#include "stock/StockProducts.h"
+#include "stock/StockWindows.h"
+
+#include <set>
+
+namespace invoice {
+
+namespace {
+
+// A typed value that reaches the product only when given: blank or 0 is not given.
+std::optional<Decimal> givenValue(const QString& typed, const QString& field)
+{
+    const std::optional<Decimal> v = stock::optionalAmount(typed, text::fillError, field);
+    if (!v || stock::moneyOf(*v).isZero())
+        return std::nullopt;
+    return stock::moneyOf(*v);
+}
+
+} // namespace
+
+Decimal Item::total() const
+{
+    return stock::moneyOf(quantity * unitCost);
+}
+
+void EntryInvoice::addTyped(const TypedItem& typed)
+{
+    const QString code = reg::sixDigitCode(typed.code);
+    if (code.isEmpty())
+        throw stock::FieldError(text::fillError, field::product);
+    const std::optional<Decimal> quantity = stock::readAmount(typed.quantity);
+    if (!quantity || stock::quantityOf(*quantity) <= Decimal(0))
+        throw stock::FieldError(text::fillError, field::quantity);
+    const stock::ProductCard product = stock::readProduct(m_logon, code);
+    if (!product.found)
+        throw stock::FieldError(stock::text::productNotFound, field::product);
+    const Decimal cost = stock::optionalAmount(typed.cost, text::fillError, field::cost).value_or(product.cost);
+    Item item;
+    item.code = code;
+    item.name = product.name.left(kNameLength);
+    item.quantity = stock::quantityOf(*quantity);
+    item.unitCost = stock::moneyOf(cost);
+    item.salePrice = givenValue(typed.price, field::price);
+    item.bookValue = givenValue(typed.bookValue, field::bookValue);
+    m_items.push_back(item);
+}
+
+void EntryInvoice::removeAt(int index)
+{
+    if (index >= 0 && index < int(m_items.size()))
+        m_items.erase(m_items.begin() + index);
+}
+
+ImportedOrder EntryInvoice::importOrder(const QString& number)
+{
+    ImportedOrder result;
+    const qint64 order = TextToInt(TrimText(number)).value_or(0);
+    purchase::PurchaseOrders orders(m_logon);
+    const purchase::Order header = orders.order(order);
+    if (!header.found)
+        return result;
+    if (std::any_of(m_items.begin(), m_items.end(), [&](const Item& i) { return i.order == order; }))
+        throw stock::FieldError(text::alreadyImported, field::order);
+    result.found = true;
+    result.supplier = header.supplier;
+    for (const purchase::Item& ordered : orders.items(order)) {
+        Item item;
+        item.code = ordered.code;
+        item.name = ordered.name.left(kNameLength);
+        item.quantity = stock::quantityOf(ordered.quantity);
+        item.unitCost = stock::moneyOf(ordered.ipi == 0 ? ordered.cost
+                                                        : ordered.cost * (Decimal(ordered.ipi) / Decimal(100) + Decimal(1)));
+        item.order = order;
+        m_items.push_back(item);
+        ++result.items;
+    }
+    return result;
+}
+
+Decimal EntryInvoice::totalCost() const
+{
+    Decimal sum;
+    for (const Item& i : m_items)
+        sum += i.total();
+    return sum;
+}
+
+QString EntryInvoice::totalText(const Decimal& total)
+{
+    return FormatFloatLeftPadded(QStringLiteral("#0.00"), 12, total);
+}
+
+QString EntryInvoice::history(const Header& header)
+{
+    return (text::historyPrefix + TrimText(header.number) + text::historyObservation + header.observation)
+        .left(kHistoryLength);
+}
+
+void EntryInvoice::process(const Header& header, const QDate& today)
+{
+    const std::optional<int> number = TextToInt(TrimText(header.number));
+    if (!number || *number <= 0)
+        throw stock::FieldError(text::fillError, field::number);
+    if (m_items.empty())
+        throw stock::FieldError(text::fillError, field::product);
+    const QDate date = stock::readDate(header.date).value_or(today);
+    const QString history = EntryInvoice::history(header);
+    std::set<qint64> orders;
+    for (const Item& i : m_items)
+        if (i.order != 0)
+            orders.insert(i.order);
+
+    stock::StockLedger ledger(m_logon);
+    m_logon.action([&] {
+        // The orders first: another station processing one of them meanwhile
+        // makes this invoice wait, then find it gone.
+        for (const qint64 order : orders) {
+            if (m_logon.run(QStringLiteral("select id from compras where codigo = ? with lock"), {order}).isEmpty())
+                throw stock::FieldError(text::orderGone.arg(order), field::order);
+        }
+        for (const Item& item : m_items) {
+            stock::LedgerRow row;
+            row.code = item.code;
+            row.date = date;
+            row.history = history;
+            row.entrada = item.quantity;
+            row.valor = item.unitCost;
+            row.nfiscal = *number;
+            stock::ProductEntry product;
+            product.entryDate = today;
+            product.unitCost = item.unitCost;
+            product.salePrice = item.salePrice;
+            product.bookValue = item.bookValue;
+            if (!ledger.receive(row, product))
+                throw stock::FieldError(stock::text::productNotFound + QLatin1Char('\n') + item.code, field::product);
+        }
+        for (const qint64 order : orders) {
+            m_logon.run(QStringLiteral("delete from compras where codigo = ?"), {order});
+            m_logon.run(QStringLiteral("delete from CompPed where codped = ?"), {order});
+        }
+    });
+    m_items.clear();
+}
+
+} // namespace invoice

@@ -1,0 +1,32 @@
+#include "stock/LedgerEdit.h"
+
+#include "stock/StockFields.h"
+#include "stock/StockWindows.h"
+
+namespace ledgeredit {
+
+Period LedgerEdit::period(const QString& from, const QString& to)
+{
+    const std::optional<QDate> f = stock::readDate(from);
+    if (!f)
+        throw stock::FieldError(text::badPeriod, field::from);
+    const std::optional<QDate> t = stock::readDate(to);
+    if (!t)
+        throw stock::FieldError(text::badPeriod, field::to);
+    return {*f, *t};
+}
+
+void LedgerEdit::change(qint64 id, const TypedRow& typed)
+{
+    const std::optional<QDate> date = stock::readDate(typed.date);
+    if (!date)
+        throw stock::FieldError(text::badDate, field::date);
+    const std::optional<Decimal> entrada =
+        stock::optionalAmount(typed.entrada, text::badQuantity.arg(QStringLiteral("Entrada")), field::entrada);
+    const std::optional<Decimal> saida =
+        stock::optionalAmount(typed.saida, text::badQuantity.arg(QStringLiteral("Saida")), field::saida);
+    if (!m_ledger.change(id, *date, typed.history, entrada, saida))
+        throw stock::FieldError(text::rowGone, field::date);
+}
+
+} // namespace ledgeredit

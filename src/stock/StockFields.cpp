@@ -1,0 +1,81 @@
+#include "stock/StockFields.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+
+#include <QLineEdit>
+
+namespace stock {
+
+bool fitsColumns(const Decimal& value)
+{
+    static const Decimal kLimit = Decimal(1'000'000'000'000LL);
+    return value.abs() < kLimit;
+}
+
+std::optional<Decimal> readAmount(const QString& text)
+{
+    try {
+        const std::optional<Decimal> d = Decimal::parse(TrimText(text), u',');
+        if (!d || !fitsColumns(*d))
+            return std::nullopt;
+        return d;
+    } catch (const std::exception&) {
+        return std::nullopt;   // a number too large for any column
+    }
+}
+
+bool isBlank(const QString& text)
+{
+    return TrimText(text).isEmpty();
+}
+
+std::optional<QDate> readDate(const QString& text)
+{
+    if (isBlankDate(text))
+        return std::nullopt;
+    try {
+        const QDate d = TextToDate(TrimText(text));
+        if (d.isValid())
+            return d;
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+bool isBlankDate(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.isDigit())
+            return false;
+    return true;
+}
+
+QString dateText(const QDate& date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yy")) : QString();
+}
+
+QString moneyText(const Decimal& value)
+{
+    return FormatFloat(u"0.00", value);
+}
+
+QString quantityText(const Decimal& value)
+{
+    return FormatFloat(u"0.###", value);
+}
+
+void commaForPoint(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        if (!text.contains(u'.'))
+            return;
+        const int cursor = edit->cursorPosition();
+        QString t = text;
+        edit->setText(t.replace(u'.', u','));
+        edit->setCursorPosition(cursor);
+    });
+}
+
+} // namespace stock

@@ -1,0 +1,97 @@
+#pragma once
+// The stock ledger (ESTFIC): every stock movement of the system is one row, and no
+// running balance is kept anywhere. The stock of a product is the sum of ENTRADA
+// minus the sum of SAIDA of its rows (null counting as 0), read through the index
+// on CODIGO at the moment it is needed; it may be negative.
+//
+// Every writer of the ledger goes through here: the manual movement, the entry
+// invoice, the ledger entry edit, the kit window's deletion; the stock reports and
+// the sale cancellation read and remove rows through it too. Quantities are kept in
+// thousandths and money in cents: the values are rounded so before they are bound.
+//
+// An entry of stock (receive) also recomputes the product's average cost:
+//   new average = (S × old average + Q × unit cost) / (S + Q)
+// with S the stock before the entry and Q the quantity, rounded to the cent. When
+// S + Q is 0 the product is left as it was. When S is 0 or less nothing of the old
+// stock is left to average, and the new average is the unit cost.
+//
+// Each call that writes several rows runs as one action, or joins the caller's.
+
+#include "core/Decimal.h"
+#include "db/RowSet.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class TLogon;
+
+namespace stock {
+
+// One ESTFIC row to append; a column left empty is not named by the INSERT.
+struct LedgerRow {
+    QString code;
+    QDate date;
+    QString history;
+    std::optional<Decimal> entrada, saida;
+    std::optional<Decimal> valor;     // unit value: sale price, or unit cost of an invoice
+    std::optional<Decimal> custo;     // unit cost (some sale rows)
+    std::optional<qint64> nfiscal, pedido, vendedor, cliente, caixa, terminal;
+};
+
+// What an entry of stock writes into the product's row besides its average cost.
+struct ProductEntry {
+    QDate entryDate;                     // DATAENTRADA
+    std::optional<Decimal> unitCost;     // CUSTO and the average; none: the product's CUSTO
+    std::optional<Decimal> salePrice;    // VALOR, when given
+    std::optional<Decimal> bookValue;    // CONTABIL, when given
+    std::optional<QDate> expiry;         // VALIDADE, when given
+};
+
+class StockLedger {
+public:
+    static constexpr int kHistoryLength = 120;   // ESTFIC.HISTORICO
+    static constexpr int kCodeLength = 14;       // ESTFIC.CODIGO
+
+    explicit StockLedger(TLogon& logon) : m_logon(logon) {}
+
+    // Σ ENTRADA − Σ SAIDA of the code's rows; 0 when it has none.
+    Decimal stockOf(const QString& code) const;
+
+    // Appends one row (ID from generator ESTFIC); the history is cut to the column.
+    // Throws DbError.
+    void append(const LedgerRow& row);
+
+    // An entry of stock: holds the product's row, reads the stock before the entry,
+    // appends the row and writes the product's new average cost, entry date, cost
+    // and the values given. False, with nothing written, when no product has the
+    // code. Throws DbError.
+    bool receive(const LedgerRow& row, const ProductEntry& product);
+
+    // An exit of stock: the row, and the product's date of last exit (DATASAIDA).
+    void issue(const LedgerRow& row);
+
+    // The new average cost; nullopt when stock + quantity is 0 (the product stays).
+    static std::optional<Decimal> averageCost(const Decimal& stockBefore, const Decimal& average,
+                                              const Decimal& quantity, const Decimal& unitCost);
+
+    // A product's rows dated within [from, to], in the order they were written.
+    RowSet rowsOf(const QString& code, const QDate& from, const QDate& to) const;
+    // Changes the date, history and quantities of one row (blank quantity: NULL);
+    // false when the row is gone. Throws DbError.
+    bool change(qint64 id, const QDate& date, const QString& history,
+                const std::optional<Decimal>& entrada, const std::optional<Decimal>& saida);
+    // Deletes one row; false when it was already gone.
+    bool remove(qint64 id);
+    // Deletes every row of a code (a product or kit that goes away).
+    void removeCode(const QString& code);
+
+private:
+    TLogon& m_logon;
+};
+
+// A quantity as the ledger keeps it (thousandths) and money as it keeps it (cents).
+inline Decimal quantityOf(const Decimal& d) { return d.roundTo(3); }
+inline Decimal moneyOf(const Decimal& d) { return d.roundTo(2); }
+
+} // namespace stock

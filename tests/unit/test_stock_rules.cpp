@@ -1,0 +1,108 @@
+// The stock rules that need no database: the average cost, the markup, what the
+// stock windows read from their fields, the invoice's history and the order totals.
+#include "SeedValues.h"
+#include "stock/EntryInvoice.h"
+#include "stock/PurchaseOrders.h"
+#include "stock/StockFields.h"
+#include "stock/StockLedger.h"
+#include "stock/StockMarkup.h"
+#include "stock/StockMovement.h"
+
+#include <gtest/gtest.h>
+
+using seeds::D;
+using stock::StockLedger;
+
+TEST(AverageCost, WeighsTheStockBeforeAgainstTheEntryToTheCent)
+{
+    struct Case { const char* stock; const char* average; const char* quantity; const char* cost; const char* expected; };
+    const Case cases[] = {
+        {"0", "0", "10", "6", "6"},              // first entry: the unit cost
+        {"10", "6", "10", "8", "7"},             // (60 + 80) / 20
+        {"10", "6", "5", "7", "6,33"},           // 95 / 15 = 6.333.. to the cent
+        {"1000", "2,5", "0,5", "3", "2,5"},      // a fraction barely moves it
+        {"2,5", "10", "0,25", "21", "11"},       // thousandths of a kilo
+        {"-4", "9", "10", "5", "5"},             // nothing of a negative stock is left to average
+        {"-20", "1", "10", "5", "5"},            // never a negative average
+        {"0", "7", "3", "4", "4"},
+    };
+    for (const Case& c : cases) {
+        const auto avg = StockLedger::averageCost(D(c.stock), D(c.average), D(c.quantity), D(c.cost));
+        ASSERT_TRUE(avg.has_value()) << c.stock << " " << c.quantity;
+        EXPECT_EQ(*avg, D(c.expected)) << c.stock << " " << c.quantity;
+    }
+}
+
+TEST(AverageCost, StockPlusQuantityZeroLeavesTheProductAsItWas)
+{
+    EXPECT_FALSE(StockLedger::averageCost(D("-10"), D("4"), D("10"), D("6")).has_value());
+    EXPECT_FALSE(StockLedger::averageCost(D("-0,5"), D("4"), D("0,5"), D("6")).has_value());
+}
+
+TEST(Markup, CostTimesThePercentageOverOneHundredPlusOne)
+{
+    struct Case { const char* cost; const char* percent; std::optional<Decimal> expected; };
+    const Case cases[] = {
+        {"10", "50", D("15")},
+        {"10", "30", D("13")},
+        {"6,00", "50", D("9")},
+        {"3,33", "33,3", D("4,44")},     // 4.43889 to the cent
+        {"10", "0", std::nullopt},       // no percentage: the fields stay
+        {"10", "-5", std::nullopt},
+        {"abc", "50", std::nullopt},
+        {"10", "", std::nullopt},
+        {"999999999999", "50", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stock::markedUp(QString::fromUtf8(c.cost), QString::fromUtf8(c.percent)), c.expected) << c.cost << " " << c.percent;
+}
+
+TEST(StockFields, AmountsDatesAndTheirTexts)
+{
+    EXPECT_EQ(stock::readAmount(QStringLiteral(" 2,5 ")), D("2,5"));
+    EXPECT_EQ(stock::readAmount(QStringLiteral("-3")), D("-3"));
+    for (const char* bad : {"", "   ", "abc", "1e20", "2.5", "1,2,3", "999999999999999", "12a"})
+        EXPECT_FALSE(stock::readAmount(QString::fromUtf8(bad)).has_value()) << bad;
+    EXPECT_EQ(stock::readDate(QStringLiteral("05/03/24")), QDate(2024, 3, 5));
+    EXPECT_FALSE(stock::readDate(QStringLiteral("31/02/24")).has_value());
+    EXPECT_FALSE(stock::readDate(QStringLiteral("  /  /  ")).has_value());
+    EXPECT_TRUE(stock::isBlankDate(QStringLiteral("  /  /  ")));
+    EXPECT_FALSE(stock::isBlankDate(QStringLiteral("1 /  /  ")));
+    EXPECT_EQ(stock::moneyText(D("6")), QStringLiteral("6,00"));
+    EXPECT_EQ(stock::quantityText(D("2,500")), QStringLiteral("2,5"));
+    EXPECT_EQ(stock::quantityText(D("10")), QStringLiteral("10"));
+    EXPECT_EQ(movement::StockMovement::stockText(D("1234,5")), QStringLiteral("     1.234,5"));
+    EXPECT_EQ(movement::StockMovement::stockText(D("-3")), QStringLiteral("          -3"));
+}
+
+TEST(EntryInvoiceRules, TheHistoryKeepsItsFirst29Characters)
+{
+    EXPECT_EQ(invoice::EntryInvoice::history({QStringLiteral(" 123 "), {}, QStringLiteral("Pedido n.5")}),
+              QStringLiteral("NF:123 OBS:Pedido n.5"));
+    EXPECT_EQ(invoice::EntryInvoice::history({QStringLiteral("123"), {}, QStringLiteral("ENTREGA PARCIAL DO MES DE MARCO")}),
+              QStringLiteral("NF:123 OBS:ENTREGA PARCIAL DO"));
+    // a long invoice number leaves no room for the observation
+    EXPECT_EQ(invoice::EntryInvoice::history({QString(30, u'9'), {}, QStringLiteral("X")}),
+              QStringLiteral("NF:") + QString(26, u'9'));
+    EXPECT_EQ(invoice::EntryInvoice::totalText(D("1234,5")), QStringLiteral("     1234,50"));
+}
+
+TEST(PurchaseOrderRules, TotalsAndTheNumbersLeftInTheItemFields)
+{
+    std::vector<purchase::Item> items(3);
+    items[0].quantity = D("10"); items[0].cost = D("6"); items[0].ipi = 5;    // 60 + 3
+    items[1].quantity = D("3");  items[1].cost = D("2,5"); items[1].ipi = 0;  // 7,50
+    items[2].quantity = D("1");  items[2].cost = D("0,99"); items[2].ipi = 10; // 0,99 + 0,099
+    const purchase::Totals t = purchase::PurchaseOrders::totals(items);
+    EXPECT_EQ(t.order, D("68,49"));
+    EXPECT_EQ(t.ipi, D("3,10"));
+    EXPECT_EQ(t.total, D("71,59"));
+    EXPECT_EQ(purchase::PurchaseOrders::totals({}).total, Decimal());
+    EXPECT_EQ(purchase::PurchaseOrders::totalText(t.total), QStringLiteral("       71,59"));
+
+    EXPECT_EQ(purchase::PurchaseOrders::wholeQuantity(QStringLiteral("2,5")), QStringLiteral("0"));
+    EXPECT_EQ(purchase::PurchaseOrders::wholeQuantity(QStringLiteral(" 12 ")), QStringLiteral("12"));
+    EXPECT_EQ(purchase::PurchaseOrders::wholeQuantity(QStringLiteral("DOZE")), QStringLiteral("0"));
+    EXPECT_EQ(purchase::PurchaseOrders::numberOrZero(QStringLiteral("7,25")), QStringLiteral("7,25"));
+    EXPECT_EQ(purchase::PurchaseOrders::numberOrZero(QStringLiteral("X")), QStringLiteral("0"));
+}

@@ -1,4 +1,5 @@
 #include "closing/CashShift.h"
+#include "core/AmountReader.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -22,19 +23,9 @@ QString msg::floatEntryError(const QString& text)
 
 std::optional<Decimal> parseOpeningFloat(const QString& text)
 {
-    QString t = TrimText(text);
-    t.replace(u'.', u',');
-    if (t.isEmpty())
+    if (TrimText(text).isEmpty())
         return Decimal(0);
-    std::optional<Decimal> d;
-    try {
-        d = Decimal::parse(t);
-    } catch (const std::exception&) {
-        return std::nullopt;   // more digits than an amount has
-    }
-    if (!d || *d < Decimal(0) || *d >= Decimal(1'000'000'000'000LL))
-        return std::nullopt;
-    return d;
+    return readAmount(text, AmountRules::money().pointAsComma().notNegative());
 }
 
 QString shiftNumberText(int number)

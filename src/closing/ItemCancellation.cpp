@@ -1,6 +1,7 @@
 #include "closing/ItemCancellation.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -30,7 +31,7 @@ std::vector<CancelItemRow> ItemCancellation::load(const QString& table)
 
 QString ItemCancellation::choose(CancelItemRow& row, const QString& typed)
 {
-    const Decimal q = tabs::parseNumber(typed).value_or(Decimal());
+    const Decimal q = readAmount(typed, AmountRules::quantity().pointAsComma()).value_or(Decimal());
     if (q.isNegative())
         return T::kNegative;
     if (q > row.qtde)

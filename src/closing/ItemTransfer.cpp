@@ -1,6 +1,7 @@
 #include "closing/ItemTransfer.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -29,7 +30,7 @@ bool ItemTransfer::load(const QString& origin, std::vector<TransferRow>& rows)
 
 QString ItemTransfer::choose(TransferRow& row, const QString& answer)
 {
-    const Decimal q = tabs::parseNumber(answer).value_or(Decimal());
+    const Decimal q = readAmount(answer, AmountRules::quantity().pointAsComma()).value_or(Decimal());
     row.tq = Decimal();
     if (q > row.quant)
         return T::kAbove;

@@ -4,6 +4,7 @@
 #include "closing/ClosingSettings.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -51,7 +52,7 @@ PreBillOutcome PreBill::run(PreBillFields f)
     const QString tab = paymentTabKey(f.tab);
     const bool delivery = f.delivery.trimmed().toUpper() == QLatin1String("S");
     const ClosingSettings settings = ClosingSettings::load();
-    const auto discount = parseAmountText(f.discount);
+    const auto discount = readAmount(f.discount, AmountRules::percent().pointAsComma());
     const Decimal discountPercent = discount && !discount->isNegative() && *discount <= Decimal(100) ? *discount : Decimal();
     const auto typedPersons = parseWholeText(f.persons);
     const int persons = typedPersons && *typedPersons > 0 && *typedPersons <= 9999 ? *typedPersons : 1;

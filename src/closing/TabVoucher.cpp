@@ -17,17 +17,6 @@ QString normalizeTabCode(const QString& text)
     return TrimText(text);
 }
 
-std::optional<Decimal> parseNumber(const QString& typed)
-{
-    QString t = TrimText(typed);
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    try {
-        return Decimal::parse(t);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 int receiptFontSize()
 {
     try {

@@ -26,10 +26,6 @@ namespace tabs {
 // "12" → "000012"; a text that is not a whole number is only trimmed ("A12").
 QString normalizeTabCode(const QString& text);
 
-// A number typed with a decimal comma ("12,5"; "12.5" too); nullopt for letters,
-// blanks or a value too large for an amount.
-std::optional<Decimal> parseNumber(const QString& typed);
-
 // Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
 int receiptFontSize();
 

@@ -1,4 +1,5 @@
 #include "closing/Withdrawal.h"
+#include "core/AmountReader.h"
 
 #include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
@@ -20,7 +21,7 @@ QString Withdrawal::normalizeKind(const QString& text)
 
 Printout Withdrawal::record(const WithdrawalRequest& r)
 {
-    const auto amount = tabs::parseNumber(r.amount);
+    const auto amount = readAmount(r.amount, AmountRules::money().pointAsComma());
     if (!amount || !(*amount > Decimal()))
         throw TabActionRefused(WithdrawalText::kFillError);
     const Printout out = composeRecord(r, *amount);

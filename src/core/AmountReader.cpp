@@ -61,6 +61,8 @@ Reading read(QStringView typed, const AmountRules& rules)
         const qsizetype point = body.indexOf(u'.');
         whole = body.left(point);
         fraction = body.mid(point + 1);
+    } else if (body.contains(u'.')) {
+        return {AmountProblem::NotANumber, {}};   // "1.234" alone could mean either: refused
     }
     if (whole.isEmpty() && fraction.isEmpty())
         return {AmountProblem::NotANumber, {}};

@@ -4,6 +4,7 @@
 // of the program reads its text here.
 //
 //   "1.234,56"  1234.56   points group thousands (1 to 3 digits, then groups of 3)
+//                         in a number with a comma; "1.234" alone is refused
 //   "12,5"      12.5      the comma is the decimal separator
 //   ",5" "5,"   0.5, 5    as the stations have always typed them
 //   "-3"        -3        when the rules take negatives

@@ -1,4 +1,5 @@
 #include "sales/CounterClosing.h"
+#include "core/AmountReader.h"
 
 #include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
@@ -186,12 +187,8 @@ Printout composeCounterReceipt(const CounterPrintData& d, const std::vector<Coun
 
 Decimal CounterClosing::discountOf(const QString& text)
 {
-    try {
-        const auto v = Decimal::parse(text.trimmed());
-        return v && !v->isNegative() ? v->roundTo(2) : Decimal();
-    } catch (const std::exception&) {
-        return Decimal();   // too large to be an amount
-    }
+    const auto v = readAmount(text, AmountRules::money().notNegative());
+    return v ? v->roundTo(2) : Decimal();
 }
 
 int CounterClosing::queueOf(const QString& text)
@@ -290,11 +287,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
                 for (const CounterKitchenLine& l : lines) {
                     const int blank = l.product.indexOf(QLatin1Char(' '));
                     const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
-                    std::optional<Decimal> q;
-                    try {
-                        q = Decimal::parse(blank < 0 ? l.product : l.product.left(blank));
-                    } catch (const std::exception&) {
-                    }
+                    const std::optional<Decimal> q =
+                        readAmount(blank < 0 ? l.product : l.product.left(blank), AmountRules::quantity());
                     m_logon.run(S("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
                                   "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
                                 {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
@@ -393,12 +387,8 @@ void saveQueueNumber(int number)
 
 int advanceCounterNumber()
 {
-    int n = 0;
-    try {
-        const auto v = Decimal::parse(settingsLine(kCounter, 0).trimmed());
-        n = v && v->isWhole() && !v->isNegative() && *v < Decimal(1000000000) ? int(v->roundTo(0).cents() / 100) : 0;
-    } catch (const std::exception&) {
-    }
+    const auto v = readAmount(settingsLine(kCounter, 0), AmountRules::money().notNegative());
+    int n = v && v->isWhole() && *v < Decimal(1'000'000'000) ? int(v->truncToInt()) : 0;
     ++n;
     LineFile::save(station::pathForWriting(QString::fromLatin1(kCounter)), {QString::number(n)});
     return n;

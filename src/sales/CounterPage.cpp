@@ -1,4 +1,5 @@
 #include "sales/CounterPage.h"
+#include "core/AmountReader.h"
 #include "printing/SetComSettings.h"
 #include "registers/CustomerCard.h"
 #include "ui_CounterPage.h"
@@ -33,17 +34,6 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 bool bitSet(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
 QString total12(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, v); }
 QString amount(const Decimal& v) { return FormatFloat(u"0.00", v); }
-
-std::optional<Decimal> number(const QString& text)
-{
-    try {
-        const auto v = Decimal::parse(text.trimmed());
-        if (v && *v < Decimal(1'000'000'000) && *v > Decimal(-1'000'000'000))
-            return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
 
 const char* kTicks = "geratiks.ini";
 
@@ -377,7 +367,7 @@ void CounterPage::openPayment()
 
 void CounterPage::percentDiscount()
 {
-    const auto p = number(ui->counterPercentEdit->text());
+    const auto p = readAmount(ui->counterPercentEdit->text(), AmountRules::percent());
     if (p && !p->isNegative())
         ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.total(), *p)));
     proposeAmount();
@@ -397,9 +387,9 @@ void CounterPage::recordPayment()
     if (index >= 0 && index < int(m_sale.methods().size()))
         code = m_sale.methods()[size_t(index)].code;
     ui->counterMethodCodeEdit->setText(QString::number(code));
-    if (!number(ui->counterDiscountEdit->text()))
+    if (!readAmount(ui->counterDiscountEdit->text()))
         ui->counterDiscountEdit->setText(S("0"));
-    const auto a = number(ui->counterAmountEdit->text());
+    const auto a = readAmount(ui->counterAmountEdit->text());
     m_sale.record(code, a && !a->isNegative() ? a->roundTo(2) : Decimal());
     showPayments();
     showBalance();
@@ -548,7 +538,7 @@ void CounterPage::touchComplement(const TouchButton& b)
     const QString text = ui->counterComplementEdit->text();
     ui->counterComplementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
                                                : text + QLatin1Char('/') + b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
-    const Decimal value = number(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
+    const Decimal value = readAmount(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
     ui->counterComplementValueLabel->setText(amount(value));
 }
 

@@ -1,4 +1,5 @@
 #include "sales/ItemConfirmation.h"
+#include "core/AmountReader.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -157,17 +158,12 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         name = product->nome;
         price = product->price(d.promotion);
     } else {
-        try {
-            const std::optional<Decimal> p = Decimal::parse(TrimText(d.price));
-            if (!p || *p < Decimal(0) || *p >= Decimal(1'000'000'000)) {
-                r.status = S::InvalidPrice;
-                return r;
-            }
-            price = *p;
-        } catch (const std::exception&) {
+        const std::optional<Decimal> p = readAmount(d.price, AmountRules::money().notNegative());
+        if (!p) {
             r.status = S::InvalidPrice;
             return r;
         }
+        price = *p;
     }
     if ((flavours || product->hasSizes) && !TrimText(d.sizeText).isEmpty())
         name = TrimText(d.sizeText.mid(1, 15)) + QStringLiteral("  ") + name;

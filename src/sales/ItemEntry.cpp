@@ -1,4 +1,5 @@
 #include "sales/ItemEntry.h"
+#include "core/AmountReader.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -19,13 +20,8 @@ std::optional<qint64> wholeNumber(const QString& text)
 
 Decimal quantityOrOne(const QString& text)
 {
-    try {
-        const std::optional<Decimal> d = Decimal::parse(TrimText(text));
-        if (d && *d > Decimal(0) && *d < Decimal(1'000'000))
-            return *d;
-    } catch (const std::exception&) {
-    }
-    return Decimal(1);
+    const std::optional<Decimal> d = readAmount(text, AmountRules::quantity());
+    return d && *d > Decimal(0) ? *d : Decimal(1);
 }
 
 std::optional<ScaleLabel> parseScaleLabel(const QString& code)

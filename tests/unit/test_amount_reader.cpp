@@ -41,7 +41,7 @@ TEST(AmountReader, BrazilianAmounts)
 {
     check(AmountRules::money(), {
         {"1.234,56", "1234.56"}, {"12,5", "12.5"}, {"  7  ", "7"}, {"-3,25", "-3.25"}, {"+4", "4"},
-        {",5", "0.5"}, {"5,", "5"}, {"0", "0"}, {"-0", "0"}, {"1.234.567,8", "1234567.8"}, {"1.234", "1234"},
+        {",5", "0.5"}, {"5,", "5"}, {"0", "0"}, {"-0", "0"}, {"1.234.567,8", "1234567.8"}, {"1.234", nullptr, NaN}, {"1.234.567", nullptr, NaN},
         {"00012,50", "12.5"}, {"999.999.999,99", "999999999.99"}, {"-999999999,99", "-999999999.99"},
         {"1,0000005", "1.000001"},
         {"", nullptr, Empty}, {"   ", nullptr, Empty},
@@ -51,7 +51,7 @@ TEST(AmountReader, BrazilianAmounts)
         {"--1", nullptr, NaN}, {"-", nullptr, NaN}, {",", nullptr, NaN}, {"R$ 5", nullptr, NaN},
         {"10%", nullptr, NaN}, {"'; delete from MESA; --", nullptr, NaN}, {"😀", nullptr, NaN},
         {"1,2.3", nullptr, NaN}, {"1١", nullptr, NaN},
-        {"1.000.000.000,00", nullptr, TooLarge}, {"12345678901234", nullptr, TooLarge},
+        {"1.000.000.000,00", nullptr, TooLarge}, {"1.000.000.000", nullptr, NaN}, {"12345678901234", nullptr, TooLarge},
         {"99999999999999999999999999", nullptr, TooLarge}, {"-1000000000", nullptr, TooLarge},
     });
 }
@@ -62,7 +62,7 @@ TEST(AmountReader, APointStandsForTheCommaOnlyWhereTheFieldTakesIt)
         {"12.5", "12.5"}, {".5", "0.5"}, {"5.", "5"}, {"1.234", "1.234"}, {"1.234,56", "1234.56"},
         {"12,5", "12.5"}, {"-0.25", "-0.25"},
         {"12.5.1", nullptr, NaN}, {"1.2,3.4", nullptr, NaN}, {"1.234.5", nullptr, NaN}, {".", nullptr, NaN},
-        {"1.000.000.000", nullptr, TooLarge},
+        {"1.000.000.000,00", nullptr, TooLarge}, {"1.000.000.000", nullptr, NaN},
     });
 }
 
@@ -70,7 +70,7 @@ TEST(AmountReader, RulesBoundSignAndSize)
 {
     check(AmountRules::quantity().notNegative(), {
         {"0,347", "0.347"}, {"999.999,999", "999999.999"}, {"-1", nullptr, Negative}, {"-0", "0"},
-        {"1.000.000", nullptr, TooLarge},
+        {"1.000.000,0", nullptr, TooLarge},
     });
     check(AmountRules::percent(), {{"10", "10"}, {"999,99", "999.99"}, {"1000", nullptr, TooLarge}});
     check(AmountRules::money().upTo(Decimal(100)), {{"100", "100"}, {"100,01", nullptr, TooLarge}});

@@ -198,6 +198,30 @@ TEST_F(PaymentWindowTest, HostileValuesInEveryFieldLeaveAWholeSaleOrNothing)
         << "every sale has its payments";
 }
 
+// 9999 persons at a cover charge of 999.999.999 once ended the program (a bill
+// too large to compute): the cover box takes no charge that 9999 persons could
+// not pay, and resets to "0" like any text that is no charge.
+TEST_F(PaymentWindowTest, NoCoverChargeMakesABillTooLargeToCompute)
+{
+    auto w = open();
+    E(*w, "personsEdit")->setText(S("9999"));
+    w->personsLeft();
+    for (const char* huge : {"999999999", "999.999.999", "999.999.999,00", "1E30", "12345678901234"}) {
+        E(*w, "coverPerPersonEdit")->setText(S(huge));
+        w->coverPerPersonLeft();
+        EXPECT_EQ(E(*w, "coverPerPersonEdit")->text(), S("0")) << huge;
+        EXPECT_EQ(L(*w, "amountDueLabel")->text(), S("90,00")) << huge;
+    }
+    E(*w, "coverPerPersonEdit")->setText(S("99.999.999,99"));
+    w->coverPerPersonLeft();
+    EXPECT_EQ(L(*w, "coverTotalLabel")->text(), S("999899999900,01"));
+    E(*w, "servicePercentEdit")->setText(S("1E30"));
+    w->servicePercentLeft();
+    EXPECT_EQ(E(*w, "servicePercentEdit")->text(), S("0"));
+    EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join(S("|")).toStdString();
+    EXPECT_EQ(E(*w, "personsEdit")->text(), S("9999"));
+}
+
 TEST_F(PaymentWindowTest, DeliveryFeeMinimumConsumptionAndLockedCharges)
 {
     st.writeFile(S("c:\\Miltrex\\vavoz\\Consumacao.INI"), {S("150,00")});

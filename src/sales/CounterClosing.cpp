@@ -199,7 +199,7 @@ int CounterClosing::queueOf(const QString& text)
 
 void CounterClosing::check(const CounterSale& sale, const Decimal& discount)
 {
-    const Decimal purchase = sale.total().roundTo(2);
+    const Decimal purchase = sale.purchase();
     const Decimal paid = sale.paid().roundTo(2);
     if (paid < (purchase - discount).roundTo(2))
         throw ClosingRefused(countermsg::underpaidShort());
@@ -221,8 +221,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
         return k && *k > 0 ? *k : 1;
     }();
     const int queue = queueOf(r.queueNumber);
-    const Decimal purchase = cs.total();
-    const CounterBalance balance = counterBalance(purchase, cs.paid(), discount);
+    const Decimal purchase = cs.purchase();
+    const CounterBalance balance = counterBalance(purchase, cs.paid().roundTo(2), discount);
     const int feedLines = SetComSettings::feedLines();
     const int fontSize = SetComSettings::receiptFontSize();
     const bool printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");

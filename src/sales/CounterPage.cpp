@@ -86,7 +86,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         const CounterMethod& m = m_sale.methods()[size_t(row)];
         ui->counterMethodCodeEdit->setText(QString::number(m.code));
         ui->counterMethodBox->setCurrentIndex(row);
-        ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+        ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
         ui->counterAmountEdit->setFocus();
     });
     connect(ui->counterTicketsBox, &QCheckBox::toggled, this, [](bool on) {
@@ -321,7 +321,7 @@ void CounterPage::showItems()
     }
     if (m_sale.current() >= 0)
         ui->counterItemGrid->setCurrentCell(m_sale.current(), 0);
-    ui->counterTotalLabel->setText(total12(m_sale.total()));
+    ui->counterTotalLabel->setText(total12(m_sale.purchase()));
 }
 
 void CounterPage::showPayments()
@@ -339,7 +339,7 @@ void CounterPage::showPayments()
 
 void CounterPage::showBalance()
 {
-    const CounterBalance b = counterBalance(m_sale.total(), m_sale.paid(), CounterClosing::discountOf(ui->counterDiscountEdit->text()));
+    const CounterBalance b = counterBalance(m_sale.purchase(), m_sale.paid(), CounterClosing::discountOf(ui->counterDiscountEdit->text()));
     ui->counterBalanceWordLabel->setText(b.word);
     ui->counterBalanceLabel->setText(total12(b.amount));
 }
@@ -353,8 +353,8 @@ void CounterPage::openPayment()
     ui->counterDiscountEdit->setText(S("0"));
     ui->counterCustomerCodeEdit->setText(S("1"));
     ui->counterMethodBox->setCurrentIndex(0);
-    ui->counterPurchaseLabel->setText(total12(m_sale.total()).trimmed());
-    ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+    ui->counterPurchaseLabel->setText(total12(m_sale.purchase()).trimmed());
+    ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
     ui->counterMethodCodeEdit->setText(S("01"));
     if (!bitSet(ctx::op().LoginRights, 32)) {
         message(countermsg::functionDenied());
@@ -369,14 +369,14 @@ void CounterPage::percentDiscount()
 {
     const auto p = readAmount(ui->counterPercentEdit->text(), AmountRules::percent());
     if (p && !p->isNegative())
-        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.total(), *p)));
+        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.purchase(), *p)));
     proposeAmount();
 }
 
 void CounterPage::proposeAmount()
 {
     const Decimal discount = CounterClosing::discountOf(ui->counterDiscountEdit->text());
-    ui->counterAmountEdit->setText(amount(m_sale.total() - discount - m_sale.paid()));
+    ui->counterAmountEdit->setText(amount(m_sale.purchase() - discount - m_sale.paid()));
     showBalance();
 }
 

@@ -208,8 +208,9 @@ void TFormFecCom::showBill()
     m_ui->serviceComputedLabel->setText(money(b.serviceComputed));
     m_ui->coverTotalLabel->setText(money(b.coverTotal));
     m_ui->deliveryFeeLabel->setText(money(b.deliveryFee));
-    m_ui->deliveryFeeCaption->setVisible(b.deliveryShown && !b.deliveryFee.isZero());
-    m_ui->deliveryFeeLabel->setVisible(b.deliveryShown && !b.deliveryFee.isZero());
+    // Shown, 0,00 included, unless the tab's column holds one of the two flags.
+    m_ui->deliveryFeeCaption->setVisible(b.deliveryShown);
+    m_ui->deliveryFeeLabel->setVisible(b.deliveryShown);
     m_ui->amountDueLabel->setText(money(b.amountDue));
     m_ui->amountDueBigLabel->setText(money(b.amountDue));
     m_ui->perPersonLabel->setText(money(b.perPerson));

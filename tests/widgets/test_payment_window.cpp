@@ -76,7 +76,9 @@ TEST_F(PaymentWindowTest, ShowsTheBillOfTheTab)
     EXPECT_EQ(L(*w, "balanceCaptionLabel")->text(), S("Falta"));
     EXPECT_EQ(E(*w, "paymentCodeEdit")->text(), S("01"));
     EXPECT_EQ(E(*w, "paymentAmountEdit")->text(), S("100,00"));
-    EXPECT_FALSE(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()));
+    // No delivery fee on the tab: the line shows 0,00.
+    EXPECT_TRUE(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()));
+    EXPECT_EQ(L(*w, "deliveryFeeLabel")->text(), S("0,00"));
 
     E(*w, "discountEdit")->setText(S("abc"));
     w->discountLeft();
@@ -220,6 +222,21 @@ TEST_F(PaymentWindowTest, NoCoverChargeMakesABillTooLargeToCompute)
     EXPECT_EQ(E(*w, "servicePercentEdit")->text(), S("0"));
     EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join(S("|")).toStdString();
     EXPECT_EQ(E(*w, "personsEdit")->text(), S("9999"));
+}
+
+TEST_F(PaymentWindowTest, TheDeliveryFeeLineIsHiddenOnlyForTheTwoFlags)
+{
+    struct Case { const char* column; bool shown; const char* fee; } cases[] = {
+        {"0", true, "0,00"}, {"1", false, "0,00"}, {"0.01", false, "0,00"}, {"8.5", true, "8,50"}, {"0.02", true, "0,02"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        st.logon().run(S("update CABMESA set DELIVERY = cast(? as numeric(15,3))"), {S(c.column)});
+        auto w = open();
+        EXPECT_EQ(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()), c.shown);
+        EXPECT_EQ(w->findChild<QLabel*>(S("deliveryFeeCaption"))->isVisibleTo(w.get()), c.shown);
+        EXPECT_EQ(L(*w, "deliveryFeeLabel")->text(), S(c.fee));
+    }
 }
 
 TEST_F(PaymentWindowTest, DeliveryFeeMinimumConsumptionAndLockedCharges)

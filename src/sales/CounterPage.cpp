@@ -212,7 +212,7 @@ void CounterPage::codeLeft()
         ui->counterSizeBox->setVisible(c.hasSizes && ui->counterSizeBox->count() > 0);
         ui->counterSizeCaption->setVisible(ui->counterSizeBox->isVisibleTo(this));
         if (!c.quantity.isEmpty())
-            ui->counterQuantityEdit->setText(c.quantity.trimmed());
+            ui->counterQuantityEdit->setText(c.quantity);   // a scale label's: padded to 8, "   2,500"
         if (ui->counterAutoSaleBox->isChecked())
             confirmItem();
     } catch (const DbError& e) {

@@ -24,6 +24,17 @@ Decimal quantityOrOne(const QString& text)
     return d && *d > Decimal(0) ? *d : Decimal(1);
 }
 
+QString quantityFieldLeft(const QString& text)
+{
+    const std::optional<Decimal> d = readAmount(text, AmountRules::quantity());
+    return d && *d > Decimal(0) ? text : QStringLiteral("1");
+}
+
+QString scaleQuantityText(const Decimal& weight)
+{
+    return FormatFloatLeftPadded(QStringLiteral("#0.000"), 8, weight);
+}
+
 std::optional<ScaleLabel> parseScaleLabel(const QString& code)
 {
     const QString t = TrimText(code);

@@ -127,6 +127,22 @@ TEST_F(CounterPageTest, ThreeItemsByKeysAndTouchClosedWithTwoMethods)
     EXPECT_TRUE(page.saleKey().startsWith(S("AV")));
 }
 
+TEST_F(CounterPageTest, AScaleLabelShowsItsQuantityPaddedToEightAndSellsIt)
+{
+    CounterPage page(st.logon());
+    page.show();
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    auto* quantity = child<QLineEdit>(page, "counterQuantityEdit");
+    code->setText(S("2000100012509"));   // product 0001 at 10,00, 12,50 to charge
+    page.codeLeft();
+    EXPECT_EQ(code->text(), S("000001"));
+    EXPECT_EQ(quantity->text(), S("   1,250"));
+    page.confirmItem();
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].quantity, *Decimal::parse(u"1,25"));
+    EXPECT_EQ(page.totalText().trimmed(), S("12,50"));
+}
+
 TEST_F(CounterPageTest, HostileEntriesAddNothingAndSayWhy)
 {
     CounterPage page(st.logon());

@@ -98,8 +98,12 @@ Printout composeSaleControlTicket(const SaleControlTicket& t)
 void printSaleControlTickets(const SaleControlTicket& t, int count)
 {
     const Printout p = composeSaleControlTicket(t);
+    // The first kitchen printer's destination; on "Informa porta" the port of
+    // portas.INI line 0.
+    RouteOptions options;
+    options.portOf = PrinterSlot::Conference;
     for (int i = 0; i < count; ++i)
-        RoutePrintout(p, PrinterSlot::Kitchen1, RouteOptions{});
+        RoutePrintout(p, PrinterSlot::Kitchen1, options);
 }
 
 Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vector<CounterKitchenLine>& lines)

@@ -39,6 +39,10 @@ inline QString functionDenied() { return QStringLiteral("  Função não autoriz
 inline QString accessDenied() { return QStringLiteral("|    Acesso não autorizado...     |"); }
 inline QString deleteQuestion() { return QStringLiteral("Deseja Excluir Este Registro ?"); }
 inline QString invalidNumber() { return QStringLiteral("  Valor Invalido  "); }
+inline QString manyTickets(int count)
+{
+    return QStringLiteral("Deseja imprimir ") + QString::number(count) + QStringLiteral(" tickets de controle ?");
+}
 } // namespace countermsg
 
 // The panel's fields as they stand when F7 is pressed.
@@ -97,8 +101,11 @@ struct SaleControlTicket {
     int fontSize = 7;
 };
 Printout composeSaleControlTicket(const SaleControlTicket& t);
-// Prints `count` of them on the first kitchen printer's destination.
+// Prints `count` of them on the first kitchen printer's destination (on "Informa
+// porta", the port of portas.INI line 0).
 void printSaleControlTickets(const SaleControlTicket& t, int count);
+// More tickets than this at once are printed only when the cashier says so.
+inline constexpr int kTicketsWithoutAsking = 50;
 // A line centred on 36 columns the way the receipts centre them.
 QString centredLine(const QString& text);
 

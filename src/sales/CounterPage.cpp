@@ -264,7 +264,10 @@ void CounterPage::confirmItem()
     if (c.kitchenLine)
         m_sale.addKitchenLine(*c.kitchenLine);
     showItems();
-    if (c.tickets > 0) {
+    // A quantity typed one digit too long would print a roll of tickets: above
+    // fifty the cashier confirms; "Não" keeps the item and prints none.
+    if (c.tickets > 0
+        && (c.tickets <= kTicketsWithoutAsking || message(countermsg::manyTickets(c.tickets), S("2")) == QLatin1String("S"))) {
         SaleControlTicket t;
         t.companyName = ctx::company().CompanyName;
         t.pageCustomer = ui->counterPageCustomerEdit->text();

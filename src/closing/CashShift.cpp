@@ -103,3 +103,19 @@ CashShift::Result CashShift::reopen(int number, const QString& authoriser)
         return Result::Done;
     });
 }
+
+namespace cashshift {
+
+HeldShift holdOpenShift(TLogon& logon)
+{
+    HeldShift s;
+    RowSet row = logon.run(QStringLiteral("select caixa from contcaixa order by id with lock"));
+    if (!row.first() || row.integer(u"CAIXA") == 0)
+        return s;
+    s.number = int(row.integer(u"CAIXA"));
+    s.date = logon.scalar(QStringLiteral("select first 1 data from contdata where caixa = ? order by id desc"),
+                          {s.number}).toDate();
+    return s;
+}
+
+} // namespace cashshift

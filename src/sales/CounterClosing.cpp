@@ -1,6 +1,7 @@
 #include "sales/CounterClosing.h"
 #include "core/AmountReader.h"
 
+#include "closing/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "closing/TabClosing.h"   // ClosingRefused
@@ -238,16 +239,14 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
 
     return m_logon.action([&] {
         CounterClosingResult result;
-        // The open cash shift, its own date, and the sale number, as they are now.
-        RowSet shift = m_logon.run(S("select first 1 c.CAIXA, (select first 1 d.DATA from CONTDATA d "
-                                     "where d.CAIXA = c.CAIXA order by d.ID desc) as DATA, "
-                                     "GEN_ID(BORDA, 1) as NUMERO from CONTCAIXA c order by c.ID"));
-        if (!shift.next() || shift.integer(u"CAIXA") == 0)
+        // The open cash shift and its own date, held until the commit (no station
+        // closes the shift while this sale goes into it), and the sale number.
+        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
+        if (shift.number == 0)
             throw ClosingRefused(countermsg::cashClosed());
-        const int cash = int(shift.integer(u"CAIXA"));
-        const QDate shiftDate = shift.value(u"DATA").toDate();
-        const QDate date = shiftDate.isValid() ? shiftDate : QDate::currentDate();
-        const qint64 number = shift.integer(u"NUMERO");
+        const int cash = shift.number;
+        const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
+        const qint64 number = m_logon.GenId(S("BORDA"), 1);
         const QString numberText = QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
 
         RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, TITULO, SCC5 from EMPRESA"));

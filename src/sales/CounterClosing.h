@@ -4,6 +4,7 @@
 // composes the kitchen tickets and the receipt, and writes the discount,
 // payment, sale and stock-out rows through the one sale writer; all of it or
 // nothing. The tickets and the receipt are printed after the commit.
+#include "closing/TabClosing.h"   // ClosingRefused, closingmsg
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 #include "printing/SetComSettings.h"
@@ -17,7 +18,7 @@
 class TLogon;
 
 namespace countermsg {
-inline QString cashClosed() { return QStringLiteral(" Caixa Fechado   "); }
+inline QString cashClosed() { return closingmsg::cashClosed(); }
 inline QString underpaidShort() { return QStringLiteral("   Valor Informado a menor   "); }
 inline QString underpaid() { return QStringLiteral("|       Valor informado inferior ao montante da conta      |"); }
 inline QString productNotSelected() { return QStringLiteral("|             Produto não selecionado           |"); }

@@ -30,7 +30,9 @@ QString settingsLine(const char* file, int line)
     return QString();
 }
 
-std::vector<PrinterSlot> slotsOf(int kitchen)
+} // namespace
+
+std::vector<PrinterSlot> kitchenSlots(int kitchen)
 {
     switch (kitchen) {
     case 1: return {PrinterSlot::Kitchen1};
@@ -41,8 +43,6 @@ std::vector<PrinterSlot> slotsOf(int kitchen)
     default: return {};
     }
 }
-
-} // namespace
 
 QString confirmMessage(ConfirmResult::Status status)
 {
@@ -213,7 +213,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     std::vector<PrinterSlot> printSlots;
     int monitorSlots = 0;
     if (oneByOne) {
-        for (PrinterSlot slot : slotsOf(kitchen)) {
+        for (PrinterSlot slot : kitchenSlots(kitchen)) {
             const QString dest = TrimText(SlotDestination(slot));
             if (dest.isEmpty())
                 continue;   // a slot without its settings line sends nothing

@@ -8,6 +8,7 @@
 
 #include "core/Decimal.h"
 #include "platform/Printout.h"
+#include "printing/SetComSettings.h"   // PrinterSlot
 #include "sales/ItemEntry.h"
 
 #include <QDateTime>
@@ -94,6 +95,10 @@ int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<Kitch
                       const std::vector<qint64>& monitorRows = {});
 // What the user is told then.
 QString notPrintedText(const QString& what, const QString& why);
+
+// The printer slots of a kitchen number: 1 to 4 their own, 5 kitchens 1 and 2;
+// none for any other number.
+std::vector<PrinterSlot> kitchenSlots(int kitchen);
 
 // Kitchen order number of this station (pedido.INI line 0): 1 when missing.
 int nextKitchenOrderNumber();

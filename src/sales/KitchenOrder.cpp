@@ -18,17 +18,6 @@
 
 namespace {
 
-std::vector<PrinterSlot> slotsOf(int kitchen)
-{
-    switch (kitchen) {
-    case 1: return {PrinterSlot::Kitchen1};
-    case 2: return {PrinterSlot::Kitchen2};
-    case 3: return {PrinterSlot::Kitchen3};
-    case 4: return {PrinterSlot::Kitchen4};
-    default: return {PrinterSlot::Kitchen1, PrinterSlot::Kitchen2};
-    }
-}
-
 QStringList upper(const QStringList& names)
 {
     QStringList u;
@@ -95,7 +84,7 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
     std::map<int, std::vector<PrinterSlot>> printSlots;
     std::map<int, int> monitorSlots;
     for (int kitchen = 1; kitchen <= 5; ++kitchen)
-        for (PrinterSlot slot : slotsOf(kitchen)) {
+        for (PrinterSlot slot : kitchenSlots(kitchen)) {
             if (TrimText(SlotDestination(slot)) == SetComSettings::kitchenMonitor())
                 ++monitorSlots[kitchen];
             else

@@ -1,7 +1,7 @@
 #include "closing/AdvancePayment.h"
-#include "core/AmountReader.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"

@@ -1,7 +1,7 @@
 #include "closing/CommissionReport.h"
-#include "core/AmountReader.h"
 
 #include "closing/RollText.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,6 +1,6 @@
 #include "closing/ComplementText.h"
-#include "core/AmountReader.h"
 
+#include "core/AmountReader.h"
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
 

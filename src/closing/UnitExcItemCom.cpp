@@ -2,9 +2,9 @@
 #include "core/uMensagemWindow.h"
 
 #include "closing/FieldEvents.h"
+#include "closing/TabCancellation.h"
 #include "closing/TabVoucher.h"
 #include "core/AmountReader.h"
-#include "closing/TabCancellation.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,7 +1,7 @@
 #include "closing/Withdrawal.h"
-#include "core/AmountReader.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,10 +1,10 @@
 #include "sales/CounterClosing.h"
-#include "core/AmountReader.h"
 
 #include "closing/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "closing/TabClosing.h"   // ClosingRefused
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

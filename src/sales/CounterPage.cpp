@@ -1,11 +1,11 @@
 #include "sales/CounterPage.h"
-#include "core/AmountReader.h"
 #include "printing/SetComSettings.h"
 #include "registers/CustomerCard.h"
 #include "ui_CounterPage.h"
 
 #include "closing/ClosingSettings.h"
 #include "closing/TabClosing.h"   // ClosingRefused
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,6 +1,6 @@
 #include "sales/TabOpening.h"
-#include "core/AmountReader.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"

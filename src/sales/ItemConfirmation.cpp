@@ -90,10 +90,12 @@ int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<Kitch
     });
 }
 
-QString notPrintedText(const QString& what, const QString& why)
+QString notPrintedText(const QStringList& kitchens, const QString& why)
 {
-    return what + QStringLiteral(" não foi impresso; os itens voltaram a ficar pendentes para o pedido da cozinha.\n")
-        + why;
+    const QString head = kitchens.size() == 1
+        ? QStringLiteral("O pedido da cozinha %1 não foi impresso").arg(kitchens.front())
+        : QStringLiteral("Os pedidos das cozinhas %1 não foram impressos").arg(kitchens.join(QStringLiteral(", ")));
+    return head + QStringLiteral("; os itens voltaram a ficar pendentes para o pedido da cozinha.\n") + why;
 }
 
 QString complementSummary(const QStringList& complements)
@@ -321,7 +323,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         try {
             giveBackToKitchen(m_logon, mesa, {{r.itemId, kitchenText}}, monitorIds);
             r.pending = true;
-            r.printError = notPrintedText(QStringLiteral("O pedido da cozinha"), r.printError);
+            r.printError = notPrintedText({kitchenText}, r.printError);
         } catch (const DbError& e) {
             r.printError += QLatin1Char('\n') + e.message();
         }

@@ -93,8 +93,8 @@ struct KitchenClaim {
 // deleted. Returns how many items went back.
 int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<KitchenClaim>& items,
                       const std::vector<qint64>& monitorRows = {});
-// What the user is told then.
-QString notPrintedText(const QString& what, const QString& why);
+// What the user is told then: the kitchens whose ticket did not print, and why.
+QString notPrintedText(const QStringList& kitchens, const QString& why);
 
 // The printer slots of a kitchen number: 1 to 4 their own, 5 kitchens 1 and 2;
 // none for any other number.

@@ -220,7 +220,7 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
         } catch (const DbError& e) {
             why += QLatin1Char('\n') + e.message();
         }
-        problems.prepend(notPrintedText(QStringLiteral("O pedido da cozinha ") + failedKitchens.join(QStringLiteral(", ")), why));
+        problems.prepend(notPrintedText(failedKitchens, why));
     }
     r.error = problems.join(QLatin1Char('\n'));
     return r;

@@ -187,7 +187,7 @@ TEST(ItemConfirmation, AnItemWhoseTicketDoesNotPrintWaitsForTheKitchenOrder)
     ASSERT_EQ(r.status, ConfirmResult::Status::Stored);
     EXPECT_EQ(r.ticketJobs, 0);
     EXPECT_TRUE(r.pending);
-    EXPECT_TRUE(r.printError.startsWith(QStringLiteral("O pedido da cozinha não foi impresso; os itens voltaram a ficar "
+    EXPECT_TRUE(r.printError.startsWith(QStringLiteral("O pedido da cozinha 5 não foi impresso; os itens voltaram a ficar "
                                                        "pendentes para o pedido da cozinha.\n"))) << r.printError.toStdString();
     EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from mesa where id = ? and cozinha = '5'"), {r.itemId}), 1);
     EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from cozinha2")), 0) << "its monitor row went with it";

@@ -4,13 +4,14 @@
 // of the program reads its text here.
 //
 //   "1.234,56"  1234.56   points group thousands (1 to 3 digits, then groups of 3)
-//                         in a number with a comma; "1.234" alone is refused
+//                         in a number with a comma
 //   "12,5"      12.5      the comma is the decimal separator
 //   ",5" "5,"   0.5, 5    as the stations have always typed them
 //   "-3"        -3        when the rules take negatives
-//   "12.5"      12.5      only with pointAsComma(): a lone point stands for the
-//                         comma (the fields that turn a typed "." into ","); a
-//                         text with a comma keeps its points as thousands
+//   "12.5"      12.5      only with pointAsComma(): one point and no comma stands
+//                         for the comma (the fields that turn a typed "." into
+//                         ","), so "1.234" is 1,234 there; without it a point
+//                         with no comma is refused ("1.234" could mean either)
 //   "1E30"      refused   no exponents
 //   blanks around are ignored; anything else (letters, "1 2", "1,2,3",
 //   "12.5.1") is not a number.

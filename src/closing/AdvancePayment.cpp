@@ -1,6 +1,7 @@
 #include "closing/AdvancePayment.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
@@ -28,7 +29,7 @@ std::optional<Decimal> AdvancePayment::paidSoFar(const QString& tab)
 AdvanceResult AdvancePayment::confirm(const QString& tab, const QString& method, const QString& amountText,
                                       const QDate& today)
 {
-    const auto amount = tabs::parseNumber(amountText);
+    const auto amount = readAmount(amountText, AmountRules::money().pointAsComma());
     if (!amount || !(*amount > Decimal()))
         throw TabActionRefused(T::kFillError);
     AdvanceResult r;

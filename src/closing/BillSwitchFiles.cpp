@@ -1,7 +1,7 @@
 #include "closing/BillSwitchFiles.h"
 
 #include "closing/ClosingSettings.h"
-#include "closing/PaymentEntry.h"
+#include "core/AmountReader.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
@@ -25,12 +25,12 @@ QString withDecimalComma(const QString& typed)
 QString minimumText()
 {
     const QString line = settingsLine(ClosingSettings::kMinimum, 0).trimmed();
-    return parseAmountText(line) ? line : QStringLiteral("0");
+    return readAmount(line, AmountRules::money().pointAsComma()) ? line : QStringLiteral("0");
 }
 
 QString saveMinimum(const QString& typed)
 {
-    const auto amount = parseAmountText(typed);
+    const auto amount = readAmount(typed, AmountRules::money().pointAsComma());
     const QString text = amount && !amount->isNegative() ? typed.trimmed() : QStringLiteral("0");
     saveLine(ClosingSettings::kMinimum, withDecimalComma(text));
     return withDecimalComma(text);

@@ -1,5 +1,6 @@
 #include "closing/CashShift.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/Historico.h"
@@ -22,19 +23,9 @@ QString msg::floatEntryError(const QString& text)
 
 std::optional<Decimal> parseOpeningFloat(const QString& text)
 {
-    QString t = TrimText(text);
-    t.replace(u'.', u',');
-    if (t.isEmpty())
+    if (TrimText(text).isEmpty())
         return Decimal(0);
-    std::optional<Decimal> d;
-    try {
-        d = Decimal::parse(t);
-    } catch (const std::exception&) {
-        return std::nullopt;   // more digits than an amount has
-    }
-    if (!d || *d < Decimal(0) || *d >= Decimal(1'000'000'000'000LL))
-        return std::nullopt;
-    return d;
+    return readAmount(text, AmountRules::money().pointAsComma().notNegative());
 }
 
 QString shiftNumberText(int number)
@@ -112,3 +103,19 @@ CashShift::Result CashShift::reopen(int number, const QString& authoriser)
         return Result::Done;
     });
 }
+
+namespace cashshift {
+
+HeldShift holdOpenShift(TLogon& logon)
+{
+    HeldShift s;
+    RowSet row = logon.run(QStringLiteral("select caixa from contcaixa order by id with lock"));
+    if (!row.first() || row.integer(u"CAIXA") == 0)
+        return s;
+    s.number = int(row.integer(u"CAIXA"));
+    s.date = logon.scalar(QStringLiteral("select first 1 data from contdata where caixa = ? order by id desc"),
+                          {s.number}).toDate();
+    return s;
+}
+
+} // namespace cashshift

@@ -41,6 +41,16 @@ std::optional<Decimal> parseOpeningFloat(const QString& text);
 // The number shown beside "Movimento de Caixa N.": seven digits, empty when closed.
 QString shiftNumberText(int number);
 
+// The open shift as a closing files its sale under it: read inside the closing's
+// action with its CONTCAIXA row held until the commit, so that no station closes
+// the shift while a sale goes into it (the shift's closing waits for the sale).
+// Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
+struct HeldShift {
+    int number = 0;
+    QDate date;
+};
+HeldShift holdOpenShift(TLogon& logon);
+
 } // namespace cashshift
 
 class CashShift {

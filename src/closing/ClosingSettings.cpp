@@ -1,8 +1,10 @@
 #include "closing/ClosingSettings.h"
 
+#include "core/AmountReader.h"
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
+#include "printing/SetComSettings.h"
 
 #include <optional>
 
@@ -17,14 +19,9 @@ std::optional<LineFile> loadFile(const char* name)
     }
 }
 
-Decimal number(const QString& text)
+Decimal number(const QString& text, const AmountRules& rules = AmountRules::money())
 {
-    try {
-        const auto d = Decimal::parse(text);
-        return d ? *d : Decimal();
-    } catch (const std::exception&) {
-        return Decimal();
-    }
+    return readAmount(text, rules).value_or(Decimal());
 }
 
 int whole(const QString& text, int fallback)
@@ -48,8 +45,8 @@ ClosingSettings ClosingSettings::load()
         s.minimumConsumption = number(f->line(0));
     if (const auto f = loadFile(kSetup)) {
         s.serviceCaption = f->line(0);
-        s.servicePercent = number(f->line(1));
-        s.coverPerPerson = number(f->line(2));
+        s.servicePercent = number(f->line(1), SetComSettings::servicePercentRules());
+        s.coverPerPerson = number(f->line(2), SetComSettings::coverChargeRules());
         s.printPreBill = f->line(3).trimmed() == QLatin1String("S");
         s.printReceipt = f->line(6).trimmed() == QLatin1String("S");
         s.feedLines = whole(f->line(9), 7);

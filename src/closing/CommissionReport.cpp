@@ -1,6 +1,7 @@
 #include "closing/CommissionReport.h"
 
 #include "closing/RollText.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -41,11 +42,7 @@ int CommissionReport::groupCode(const QString& groupText)
 
 std::optional<Decimal> CommissionReport::percent(const QString& text)
 {
-    try {
-        return Decimal::parse(text);
-    } catch (const std::overflow_error&) {
-        return std::nullopt;   // a number too large for an amount is none
-    }
+    return readAmount(text, AmountRules::percent());
 }
 
 std::vector<ShiftSales> CommissionReport::shifts(const QString& firstShift, const QString& lastShift,

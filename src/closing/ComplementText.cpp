@@ -1,17 +1,13 @@
 #include "closing/ComplementText.h"
 
+#include "core/AmountReader.h"
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
 
 std::optional<Decimal> complementValue(const QString& text)
 {
-    try {
-        const std::optional<Decimal> d = Decimal::parse(TrimText(text));
-        if (d && !d->isNegative() && *d < Decimal(100'000))
-            return d->roundTo(2);
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
+    const std::optional<Decimal> d = readAmount(text, AmountRules::money().notNegative().upTo(Decimal::fromCents(9'999'999)));
+    return d ? std::optional<Decimal>(d->roundTo(2)) : std::nullopt;
 }
 
 QString complementValueAtConfirm(const QString& typed)

@@ -1,6 +1,8 @@
 #include "closing/ItemCancellation.h"
 
+#include "closing/TabClosing.h"   // closingmsg
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -30,7 +32,7 @@ std::vector<CancelItemRow> ItemCancellation::load(const QString& table)
 
 QString ItemCancellation::choose(CancelItemRow& row, const QString& typed)
 {
-    const Decimal q = tabs::parseNumber(typed).value_or(Decimal());
+    const Decimal q = readAmount(typed, AmountRules::quantity().pointAsComma()).value_or(Decimal());
     if (q.isNegative())
         return T::kNegative;
     if (q > row.qtde)
@@ -55,14 +57,19 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
         any = any || !r.quant.isZero();
     if (!any)
         return Printout{};
+    const QString tab = TrimText(table);
     Printout voucher = m_logon.action([&] {
+        // The tab first: a closing of it waits for this cancellation, or this one
+        // finds the tab closed.
+        if (tabs::holdTabs(m_logon, {tab}).isEmpty())
+            throw TabActionRefused(closingmsg::tabNotFound());
         for (const CancelItemRow& r : rows) {
             if (r.quant.isZero())
                 continue;
             if (r.quant.isNegative())
                 throw TabActionRefused(T::kNegative);
             // Taken off where the row is: refused when another station left less.
-            if (tabs::takeFromItem(m_logon, r.id, r.quant) != 1)
+            if (tabs::takeFromItem(m_logon, tab, r.id, r.quant) != 1)
                 throw TabActionRefused(T::kChanged);
             tabs::insertLog(m_logon, {when, operatorName, reason, tabs::openCashShift(m_logon), actionText(table, r)});
             tabs::write(m_logon, QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});

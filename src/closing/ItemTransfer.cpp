@@ -1,6 +1,7 @@
 #include "closing/ItemTransfer.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -29,7 +30,7 @@ bool ItemTransfer::load(const QString& origin, std::vector<TransferRow>& rows)
 
 QString ItemTransfer::choose(TransferRow& row, const QString& answer)
 {
-    const Decimal q = tabs::parseNumber(answer).value_or(Decimal());
+    const Decimal q = readAmount(answer, AmountRules::quantity().pointAsComma()).value_or(Decimal());
     row.tq = Decimal();
     if (q > row.quant)
         return T::kAbove;
@@ -62,19 +63,24 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
         any = any || r.tq > Decimal();
     if (!any)
         return Printout{};
+    const QString from = TrimText(origin);
     const QString waiter = m_logon.action([&] {
-        if (tabs::lockRows(m_logon, QStringLiteral("select ID from cabmesa where mesa = ? with lock"), dest).isEmpty())
+        // Both tabs first, in key order: a closing of either waits for the move.
+        const QStringList held = tabs::holdTabs(m_logon, {from, dest});
+        if (!held.contains(dest))
             throw TabActionRefused(T::kNotOpened);
+        if (!held.contains(from))
+            throw TabActionRefused(T::kNotFound);
         for (const TransferRow& r : rows) {
             if (!(r.tq > Decimal()))
                 continue;
             // What the row holds now, not what the list showed: refused when less.
-            if (tabs::takeFromItem(m_logon, r.id, r.tq) != 1)
+            if (tabs::takeFromItem(m_logon, from, r.id, r.tq) != 1)
                 throw TabActionRefused(T::kAbove);
             m_logon.run(QStringLiteral("insert into mesa (mesa,codigo,quant,valor,Nomep,Vend) values (?,?,?,?,?,?)"),
                         {dest, r.codigo, r.tq, r.valor, r.nomep, r.vend});
         }
-        const QVariant v = m_logon.scalar(QStringLiteral("select first 1 VENDEDOR from cabmesa where mesa = ?"), {origin});
+        const QVariant v = m_logon.scalar(QStringLiteral("select first 1 VENDEDOR from cabmesa where mesa = ?"), {from});
         return v.isNull() ? QString() : QString::number(integerOf(v));
     });
     tabs::dropEmptyItems(m_logon, rows);

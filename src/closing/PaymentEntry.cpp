@@ -1,21 +1,8 @@
 #include "closing/PaymentEntry.h"
 
+#include "core/AmountReader.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-
-std::optional<Decimal> parseAmountText(const QString& text)
-{
-    QString t = text.trimmed();
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    try {
-        const auto d = Decimal::parse(t);
-        if (!d || d->abs() > Decimal(999999999))
-            return std::nullopt;
-        return d;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
 
 std::optional<int> parseWholeText(const QString& text)
 {
@@ -52,7 +39,7 @@ PaymentEntry::Result PaymentEntry::confirm(int code, const QString& amountText, 
     const PaymentRow* row = find(code);
     if (customer == 1 && row && row->bx == QLatin1String("N"))
         return Result::ConsumerRefused;
-    const auto amount = parseAmountText(amountText);
+    const auto amount = readAmount(amountText, AmountRules::money().pointAsComma());
     if (!row || code <= 0 || !amount || amount->isNegative())
         return Result::Ignored;
     for (PaymentRow& r : m_rows)

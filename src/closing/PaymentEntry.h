@@ -37,8 +37,5 @@ private:
     std::vector<PaymentRow> m_rows;
 };
 
-// An amount typed by the cashier: a decimal comma or point, no more than
-// 999.999.999,99 in size; nullopt otherwise.
-std::optional<Decimal> parseAmountText(const QString& text);
 // A whole number typed by the cashier; nullopt otherwise.
 std::optional<int> parseWholeText(const QString& text);

@@ -4,6 +4,7 @@
 #include "closing/ClosingSettings.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -19,6 +20,10 @@ const QString kEquals = QStringLiteral("=====================================");
 constexpr const char* kIngredients = "c:\\Miltrex\\vavoz\\ingred.INI";
 
 QString two(const Decimal& d) { return FormatFloat(u"0.00", d); }
+
+// The pre-bill's switches: "S" (blanks around it aside) is yes, anything else
+// (emptied, "X", "0") is "N", so nothing is charged that was not asked for.
+QString onlySIsYes(const QString& typed) { return typed.trimmed() == QLatin1String("S") ? S("S") : S("N"); }
 
 } // namespace
 
@@ -51,12 +56,12 @@ PreBillOutcome PreBill::run(PreBillFields f)
     const QString tab = paymentTabKey(f.tab);
     const bool delivery = f.delivery.trimmed().toUpper() == QLatin1String("S");
     const ClosingSettings settings = ClosingSettings::load();
-    const auto discount = parseAmountText(f.discount);
+    const auto discount = readAmount(f.discount, AmountRules::percent().pointAsComma());
     const Decimal discountPercent = discount && !discount->isNegative() && *discount <= Decimal(100) ? *discount : Decimal();
     const auto typedPersons = parseWholeText(f.persons);
     const int persons = typedPersons && *typedPersons > 0 && *typedPersons <= 9999 ? *typedPersons : 1;
-    const QString cover = normaliseSwitch(f.cover), service = normaliseSwitch(f.service);
-    const QString ingredients = f.ingredients.trimmed() == QLatin1String("S") ? S("S") : S("N");
+    const QString cover = onlySIsYes(f.cover), service = onlySIsYes(f.service);
+    const QString ingredients = onlySIsYes(f.ingredients);
     try {
         LineFile::save(station::pathForWriting(QString::fromLatin1(kIngredients)), {ingredients});
     } catch (const std::exception&) {

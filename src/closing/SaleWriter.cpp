@@ -189,11 +189,13 @@ void SaleWriter::writePayments(const Sale& sale)
                          sale.waiter, sale.number, sale.cashShift, sale.terminal, p.amount});
         }
     }
-    if (sale.change > Decimal()) {
+    // Change is money handed back: in cents, and only from one cent.
+    const Decimal change = sale.change.roundTo(2);
+    if (change >= Decimal::fromCents(1)) {
         m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
                       "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
                     {QStringLiteral("01-") + n, sale.customerCode, sale.changeName.left(30), sale.date, sale.date,
-                     sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -sale.change});
+                     sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -change});
     }
 }
 

@@ -18,13 +18,13 @@ std::optional<Printout> TabCancellation::cancel(const TabCancellationRequest& r)
     return m_logon.action([&]() -> std::optional<Printout> {
         // The tab's head row, held until the commit: a second station cancelling or
         // paying the same tab waits, then finds it gone.
-        RowSet head = tabs::lockRows(m_logon, QStringLiteral("select VENDEDOR from CABMESA where MESA = ? with lock"), r.tab);
-        if (head.isEmpty())
+        if (tabs::holdTabs(m_logon, {r.tab}).isEmpty())
             return std::nullopt;
+        RowSet head = m_logon.run(QStringLiteral("select first 1 VENDEDOR from CABMESA where MESA = ?"), {r.tab});
         tabs::insertLog(m_logon, {r.when, r.operatorName, r.tab + QLatin1Char(' ') + r.reason,
                                   tabs::openCashShift(m_logon), QStringLiteral("Cmd Excl :")});
         tabs::write(m_logon, QStringLiteral("delete from cozinha2 where mesa = cast(? as varchar(30))"), {r.tab});
-        head.next();
+        head.first();
         Printout voucher = composeVoucher(r, QString::number(head.integer(u"VENDEDOR")));
         tabs::write(m_logon, QStringLiteral("delete from cabmesa where mesa = ?"), {r.tab});
         tabs::write(m_logon, QStringLiteral("delete from mesa where mesa = ?"), {r.tab});

@@ -1,5 +1,6 @@
 #include "closing/TabClosing.h"
 
+#include "closing/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/OutsideErpExport.h"
 #include "closing/PaymentFirstStep.h"
@@ -122,12 +123,13 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         if (bill.paid.cents() < bill.amountDue.cents())
             throw ClosingRefused(closingmsg::underpaid());
 
-        // The open cash shift and its own date, as they are now.
-        const QVariant openShift = m_logon.scalar(S("select first 1 CAIXA from CONTCAIXA"));
-        const int cash = openShift.isNull() ? 0 : int(integerOf(openShift));
-        const QVariant shiftDate = m_logon.scalar(S("select first 1 DATA from CONTDATA where CAIXA = ? "
-                                                    "order by ID desc"), {cash});
-        const QDate date = shiftDate.toDate().isValid() ? shiftDate.toDate() : QDate::currentDate();
+        // The open cash shift and its own date, held until the commit: no sale is
+        // filed under a closed shift, nor under one another station is closing.
+        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
+        if (shift.number == 0)
+            throw ClosingRefused(closingmsg::cashClosed());
+        const int cash = shift.number;
+        const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
         const qint64 number = m_logon.GenId(S("BORDA"), 1);
 
         RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, "

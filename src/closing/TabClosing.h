@@ -68,6 +68,7 @@ namespace closingmsg {
 inline QString tabNotFound() { return QStringLiteral("|     Comanda não Localizada      |"); }
 inline QString consumerMethod() { return QStringLiteral(" Forma de pagamento nao permitido para consumidor"); }
 inline QString underpaid() { return QStringLiteral("|       Valor informado inferior ao montante da conta      |"); }
+inline QString cashClosed() { return QStringLiteral(" Caixa Fechado   "); }
 }
 
 class OutsideErpExport;

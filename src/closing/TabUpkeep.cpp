@@ -1,14 +1,15 @@
 #include "closing/TabUpkeep.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
 QString TabReopen::normalize(const QString& text)
 {
-    const auto n = tabs::parseNumber(text);
-    if (!n || n->abs() > Decimal(999999999))
+    const auto n = readAmount(text, AmountRules::money().pointAsComma());
+    if (!n)
         return text;
     return FormatFloat(u"000000", *n);
 }

@@ -1,5 +1,6 @@
 #include "closing/TabVoucher.h"
 
+#include "closing/PaymentFirstStep.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -15,17 +16,6 @@ QString normalizeTabCode(const QString& text)
     if (const auto n = TextToInt(text))
         return QStringLiteral("%1").arg(*n, 6, 10, QLatin1Char('0'));
     return TrimText(text);
-}
-
-std::optional<Decimal> parseNumber(const QString& typed)
-{
-    QString t = TrimText(typed);
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    try {
-        return Decimal::parse(t);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
 }
 
 int receiptFontSize()
@@ -94,15 +84,24 @@ qint64 write(TLogon& logon, const QString& sql, const Params& params)
     return logon.exec(sql, params);
 }
 
-qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity)
+QStringList holdTabs(TLogon& logon, const QStringList& tabs)
 {
-    return write(logon, QStringLiteral("update mesa set quant = quant - ? where id = ? and quant >= ?"),
-                 {quantity, id, quantity});
+    QStringList keys;
+    for (const QString& t : tabs)
+        if (storableTabKey(t) && !keys.contains(t))
+            keys << t;
+    keys.sort();
+    QStringList held;
+    for (const QString& k : keys)
+        if (!logon.run(QStringLiteral("select ID from CABMESA where MESA = ? with lock"), {k}).isEmpty())
+            held << k;
+    return held;
 }
 
-RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab)
+qint64 takeFromItem(TLogon& logon, const QString& tab, qint64 id, const Decimal& quantity)
 {
-    return logon.run(sql, {tab});
+    return write(logon, QStringLiteral("update mesa set quant = quant - ? where id = ? and mesa = ? and quant >= ?"),
+                 {quantity, id, tab, quantity});
 }
 
 void dropEmptyItem(TLogon& logon, qint64 id)

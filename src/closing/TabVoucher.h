@@ -26,10 +26,6 @@ namespace tabs {
 // "12" → "000012"; a text that is not a whole number is only trimmed ("A12").
 QString normalizeTabCode(const QString& text);
 
-// A number typed with a decimal comma ("12,5"; "12.5" too); nullopt for letters,
-// blanks or a value too large for an amount.
-std::optional<Decimal> parseNumber(const QString& typed);
-
 // Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
 int receiptFontSize();
 
@@ -59,16 +55,25 @@ bool tabExists(TLogon& logon, const QString& tab);
 // no cover charge, the time and date given. Does nothing when it exists.
 void openTab(TLogon& logon, const QString& tab, const QDateTime& when);
 
+// Inside an action: holds the CABMESA rows of these tabs until the commit. Every
+// action that changes a tab's items (confirming, the kitchen order, pre-billing,
+// paying, moving, cancelling the tab or its items, moving items) holds the tab
+// first, so a closing never bills an item another station is cancelling or
+// moving: one of the two waits for the other. Several tabs are held in key order,
+// so two actions on the same tabs never wait for each other in a circle. Gives
+// the keys of the tabs that exist.
+QStringList holdTabs(TLogon& logon, const QStringList& tabs);
+
+// Takes a quantity off an item that is still on the tab (the tab held first);
+// 1 when taken, 0 when the row holds less or is no longer there.
+qint64 takeFromItem(TLogon& logon, const QString& tab, qint64 id, const Decimal& quantity);
+// A write of tab rows inside an action, giving the rows it changed.
+qint64 write(TLogon& logon, const QString& sql, const Params& params);
+
 // Deletes those of the rows' MESA items that hold nothing any more. Run after the
 // action that emptied them commits, each statement on its own: a row deleted
 // inside an action would make another station's waiting update of it fail
 // instead of running again.
-qint64 takeFromItem(TLogon& logon, qint64 id, const Decimal& quantity);
-// A "select ... with lock" inside an action, and a write of tab rows giving the rows
-// it changed. A row another station deleted meanwhile makes the action run again.
-RowSet lockRows(TLogon& logon, const QString& sql, const QString& tab);
-qint64 write(TLogon& logon, const QString& sql, const Params& params);
-
 void dropEmptyItem(TLogon& logon, qint64 id);
 template <class Rows>
 void dropEmptyItems(TLogon& logon, const Rows& rows)

@@ -56,17 +56,22 @@ TableMoveResult TableMove::move(const QStringList& sources, const QString& desti
     const auto plan = planSources(sources, dest);
     result.skipped = skippedSources(sources, dest);
     result.moved = m_logon.action([&] {
-        RowSet d = tabs::lockRows(m_logon, QStringLiteral("select VALOR from cabmesa where mesa = ? with lock"), dest);
-        if (!d.next())
+        // Every tab of the move first, in key order: two moves of the same tabs
+        // never wait for each other in a circle, and no closing bills them meanwhile.
+        QStringList keys{dest};
+        for (const auto& [source, why] : plan)
+            if (why.isEmpty())
+                keys << source;
+        if (!tabs::holdTabs(m_logon, keys).contains(dest))
             return false;
-        Decimal total = d.decimal(u"VALOR");
+        RowSet d = m_logon.run(QStringLiteral("select VALOR from cabmesa where mesa = ?"), {dest});
+        Decimal total = d.first() ? d.decimal(u"VALOR") : Decimal();
         qlonglong waiter = 0;
         bool anyMoved = false;
         for (const auto& [source, why] : plan) {
             if (!why.isEmpty())
                 continue;
-            RowSet s = tabs::lockRows(m_logon, QStringLiteral("select VALOR, VENDEDOR from cabmesa where mesa = ? with lock"),
-                                      source);
+            RowSet s = m_logon.run(QStringLiteral("select VALOR, VENDEDOR from cabmesa where mesa = ?"), {source});
             const qint64 items = tabs::write(m_logon, QStringLiteral("update mesa set mesa = ? where mesa = ?"), {dest, source});
             // A source that is neither a tab nor holds items (another station
             // moved it first) changes nothing, the waiter included.

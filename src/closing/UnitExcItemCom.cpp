@@ -2,8 +2,9 @@
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabVoucher.h"
 #include "closing/TabCancellation.h"
+#include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -90,7 +91,7 @@ void TFormExcItemCom::rowChosen()
 void TFormExcItemCom::quantityLeft()
 {
     CancelItemRow* r = current();
-    const auto q = tabs::parseNumber(ui->quantityEdit->text());
+    const auto q = readAmount(ui->quantityEdit->text(), AmountRules::quantity().pointAsComma());
     if (r && q && *q > r->qtde)
         say(T::kAboveOnLeave);
 }

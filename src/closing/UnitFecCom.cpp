@@ -3,11 +3,13 @@
 #include "core/uMensagemWindow.h"
 
 #include "closing/EnterMoves.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "printing/SetComSettings.h"
 #include "shell/WindowRegistry.h"
 #include "ui_UnitFecCom.h"
 
@@ -35,14 +37,18 @@ void tell(const QString& text) { ShowMessageWindow(S("ATENÇÃO"), text, S("1"))
 QString money(const Decimal& d) { return FormatFloatLeftPadded(S("##0.00"), 12, d).trimmed(); }
 QString plain(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
-Decimal amountOr(QLineEdit* edit, const char* fallback)
+// The amount boxes take a point for the comma; a box that does not hold a number
+// its rules take (letters, a negative, too large) becomes "0".
+Decimal amountOr(QLineEdit* edit, const AmountRules& rules)
 {
-    const auto v = parseAmountText(edit->text());
-    if (v && !v->isNegative())
+    if (const auto v = readAmount(edit->text(), rules.pointAsComma().notNegative()))
         return *v;
-    edit->setText(S(fallback));
-    return *parseAmountText(S(fallback));
+    edit->setText(S("0"));
+    return Decimal();
 }
+const AmountRules kMoney = AmountRules::money();
+const AmountRules kPercent = SetComSettings::servicePercentRules();
+const AmountRules kCover = SetComSettings::coverChargeRules();
 
 } // namespace
 
@@ -179,16 +185,16 @@ void TFormFecCom::recompute()
     BillInputs in;
     in.itemsTotal = m_snapshot.itemsTotal;
     in.minimumConsumption = m_settings.minimumConsumption;
-    in.servicePercent = amountOr(m_ui->servicePercentEdit, "0");
-    in.serviceValue = amountOr(m_ui->serviceValueEdit, "0");
+    in.servicePercent = amountOr(m_ui->servicePercentEdit, kPercent);
+    in.serviceValue = amountOr(m_ui->serviceValueEdit, kMoney);
     const auto persons = parseWholeText(m_ui->personsEdit->text());
     if (!persons || *persons < 1 || *persons > 9999)
         m_ui->personsEdit->setText(S("1"));
     in.persons = parseWholeText(m_ui->personsEdit->text()).value_or(1);
-    in.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, "0");
+    in.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, kCover);
     in.deliveryColumn = m_snapshot.delivery;
     in.advance = m_snapshot.advance;
-    in.discount = amountOr(m_ui->discountEdit, "0");
+    in.discount = amountOr(m_ui->discountEdit, kMoney);
     in.paid = m_entry.paid();
     m_bill = BillComputation::compute(in);
     showBill();
@@ -202,8 +208,9 @@ void TFormFecCom::showBill()
     m_ui->serviceComputedLabel->setText(money(b.serviceComputed));
     m_ui->coverTotalLabel->setText(money(b.coverTotal));
     m_ui->deliveryFeeLabel->setText(money(b.deliveryFee));
-    m_ui->deliveryFeeCaption->setVisible(b.deliveryShown && !b.deliveryFee.isZero());
-    m_ui->deliveryFeeLabel->setVisible(b.deliveryShown && !b.deliveryFee.isZero());
+    // Shown, 0,00 included, unless the tab's column holds one of the two flags.
+    m_ui->deliveryFeeCaption->setVisible(b.deliveryShown);
+    m_ui->deliveryFeeLabel->setVisible(b.deliveryShown);
     m_ui->amountDueLabel->setText(money(b.amountDue));
     m_ui->amountDueBigLabel->setText(money(b.amountDue));
     m_ui->perPersonLabel->setText(money(b.perPerson));
@@ -235,7 +242,7 @@ void TFormFecCom::readyForCash()
 
 void TFormFecCom::servicePercentLeft()
 {
-    const Decimal percent = amountOr(m_ui->servicePercentEdit, "0");
+    const Decimal percent = amountOr(m_ui->servicePercentEdit, kPercent);
     m_bill.serviceComputed = (percent / Decimal(100) * BillComputation::compute({m_snapshot.itemsTotal,
                                                                                  m_settings.minimumConsumption}).itemsTotal)
                                  .roundTo(2);
@@ -394,11 +401,11 @@ void TFormFecCom::payAndClose()
         r.cpf = dialogs().inputBox(S(" CPF do Cliente "), S("CPF na nota"), QString());
     r.tab = m_tab;
     r.joinedTabs = m_joinedTabs;
-    r.servicePercent = amountOr(m_ui->servicePercentEdit, "0");
-    r.serviceValue = amountOr(m_ui->serviceValueEdit, "0");
+    r.servicePercent = amountOr(m_ui->servicePercentEdit, kPercent);
+    r.serviceValue = amountOr(m_ui->serviceValueEdit, kMoney);
     r.persons = parseWholeText(m_ui->personsEdit->text()).value_or(1);
-    r.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, "0");
-    r.discount = amountOr(m_ui->discountEdit, "0");
+    r.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, kCover);
+    r.discount = amountOr(m_ui->discountEdit, kMoney);
     r.payments = m_entry.payments();
     r.customerField = m_ui->customerCodeEdit->text().trimmed();
     r.customerName = m_ui->customerNameLabel->text();

@@ -4,6 +4,7 @@
 #include "closing/EnterMoves.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
+#include "core/AmountReader.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitFecSimples.h"
@@ -70,7 +71,7 @@ void TFormFecSimples::personsLeft()
 
 void TFormFecSimples::discountLeft()
 {
-    const auto d = parseAmountText(m_ui->discountEdit->text());
+    const auto d = readAmount(m_ui->discountEdit->text(), AmountRules::percent().pointAsComma());
     if (!d || d->isNegative() || *d > Decimal(100))
         m_ui->discountEdit->setText(S("0"));
 }

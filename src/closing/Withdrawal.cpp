@@ -1,6 +1,7 @@
 #include "closing/Withdrawal.h"
 
 #include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -20,7 +21,7 @@ QString Withdrawal::normalizeKind(const QString& text)
 
 Printout Withdrawal::record(const WithdrawalRequest& r)
 {
-    const auto amount = tabs::parseNumber(r.amount);
+    const auto amount = readAmount(r.amount, AmountRules::money().pointAsComma());
     if (!amount || !(*amount > Decimal()))
         throw TabActionRefused(WithdrawalText::kFillError);
     const Printout out = composeRecord(r, *amount);

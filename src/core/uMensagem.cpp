@@ -134,8 +134,12 @@ ConversionError::ConversionError(const QString& message)
 
 Decimal TextToDecimal(const QString& text)
 {
-    if (const auto d = Decimal::parse(text))
-        return *d;
+    try {
+        if (const auto d = Decimal::parse(text))
+            return *d;
+    } catch (const std::overflow_error&) {
+        throw ConversionError(QStringLiteral("'%1' é um valor grande demais").arg(text));
+    }
     throw ConversionError(QStringLiteral("'%1' não é um valor numérico válido").arg(text));
 }
 
@@ -235,7 +239,11 @@ QString IsValidDate(const QString& text)
 
 QString IsValidNumber(const QString& text)
 {
-    return Decimal::parse(text) ? QStringLiteral("S") : QStringLiteral("N");
+    try {
+        return Decimal::parse(text) ? QStringLiteral("S") : QStringLiteral("N");
+    } catch (const std::overflow_error&) {
+        return QStringLiteral("S");   // a number, only too large to compute with
+    }
 }
 
 int DatePart(int selector, const QDate& date)

@@ -192,7 +192,8 @@ RouteResult RoutePrintout(const Printout& text, PrinterSlot slot, const RouteOpt
         QByteArray bytes = printers::jobBytes(text);
         if (options.endOfReceipt)
             bytes += printseq::endOfReceipt();
-        writeToPort(slot, SlotPortName(slot), bytes);
+        const PrinterSlot portSlot = options.portOf.value_or(slot);
+        writeToPort(portSlot, SlotPortName(portSlot), bytes);
         return RouteResult::Port;
     }
 

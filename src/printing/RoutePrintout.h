@@ -37,6 +37,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 struct RouteOptions {
     bool controlByte = false;    // printer path: first the control-byte line of setup.INI line 8
@@ -46,6 +47,9 @@ struct RouteOptions {
     bool monitorTest = false;    // kitchen tickets: "Monitor Cozinha" outputs nothing
     bool trimKeywords = true;    // false: "Visualizar" and "Nao Imprimir" must match blanks included
     bool alwaysPreview = false;  // roll reports shown in the preview whatever the slot says
+    // "Informa porta": the port of this slot's portas.INI line instead of the
+    // printout's own slot (the counter's sale-control tickets: the conference port).
+    std::optional<PrinterSlot> portOf;
 };
 
 enum class RouteResult {

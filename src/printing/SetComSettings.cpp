@@ -167,9 +167,9 @@ QString SetComSettings::yesNoOr(const QString& text, const QString& fallback)
     return text == QLatin1String("S") || text == QLatin1String("N") ? text : fallback;
 }
 
-QString SetComSettings::numberOr(const QString& text, const QString& fallback)
+QString SetComSettings::numberOr(const QString& text, const QString& fallback, const AmountRules& rules)
 {
-    return IsValidNumber(text) == QLatin1String("S") ? text : fallback;
+    return readAmount(text, rules) ? text : fallback;
 }
 
 QString SetComSettings::wholeNumberOr(const QString& text, const QString& fallback)
@@ -180,8 +180,8 @@ QString SetComSettings::wholeNumberOr(const QString& text, const QString& fallba
 void SetComSettings::applySaveChecks(SetComValues& v)
 {
     v.feedLines = wholeNumberOr(v.feedLines, QStringLiteral("7"));
-    v.servicePercent = numberOr(v.servicePercent, QStringLiteral("0"));
-    v.coverCharge = numberOr(v.coverCharge, QStringLiteral("0"));
+    v.servicePercent = numberOr(v.servicePercent, QStringLiteral("0"), servicePercentRules());
+    v.coverCharge = numberOr(v.coverCharge, QStringLiteral("0"), coverChargeRules());
 }
 
 QStringList SetComSettings::destinationChoices(const QStringList& installedPrinters, bool kitchen)

@@ -11,6 +11,7 @@
 // Everything here works on texts exactly as the window shows them; the field
 // checks are plain functions so the window and the saving share them.
 
+#include "core/AmountReader.h"
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -103,8 +104,14 @@ public:
     static std::optional<int> wholeNumber(QStringView text);
     // The text when it is exactly "S" or "N", else the fallback.
     static QString yesNoOr(const QString& text, const QString& fallback);
-    // The text when it is a number with a decimal comma, else the fallback.
-    static QString numberOr(const QString& text, const QString& fallback);
+    // setup.INI lines 1 and 2 as this window checks them and every reader takes
+    // them: a percentage, and a charge per person small enough that a table of
+    // 9999 persons still makes a bill.
+    static AmountRules servicePercentRules() { return AmountRules::percent(); }
+    static AmountRules coverChargeRules() { return AmountRules::money().upTo(Decimal::fromCents(9'999'999'999)); }
+    // The text when the rules read it as a number (decimal comma), else the fallback.
+    static QString numberOr(const QString& text, const QString& fallback,
+                            const AmountRules& rules = AmountRules::money());
     // The text when it is a whole number, else the fallback.
     static QString wholeNumberOr(const QString& text, const QString& fallback);
     // The saving checks: feed lines "7", service percentage and cover charge "0"

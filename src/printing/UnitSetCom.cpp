@@ -223,9 +223,11 @@ bool TFormSetCom::keyPressed(QWidget* field, QKeyEvent* key)
     // The charges are checked on every character key, before it is applied.
     if (!typed.isEmpty()) {
         if (field == ui->servicePercentEdit)
-            ui->servicePercentEdit->setText(SetComSettings::numberOr(ui->servicePercentEdit->text(), QStringLiteral("1")));
+            ui->servicePercentEdit->setText(SetComSettings::numberOr(ui->servicePercentEdit->text(), QStringLiteral("1"),
+                                                                     SetComSettings::servicePercentRules()));
         else if (field == ui->coverChargeEdit)
-            ui->coverChargeEdit->setText(SetComSettings::numberOr(ui->coverChargeEdit->text(), QStringLiteral("0")));
+            ui->coverChargeEdit->setText(SetComSettings::numberOr(ui->coverChargeEdit->text(), QStringLiteral("0"),
+                                                                  SetComSettings::coverChargeRules()));
     }
 
     if (isEnter(key)) {
@@ -265,8 +267,10 @@ void TFormSetCom::fieldLeft(QWidget* field)
         return;
     const QString text = edit->text();
     QString checked = text;
-    if (edit == ui->servicePercentEdit || edit == ui->coverChargeEdit)
-        checked = SetComSettings::numberOr(text, QStringLiteral("0"));
+    if (edit == ui->servicePercentEdit)
+        checked = SetComSettings::numberOr(text, QStringLiteral("0"), SetComSettings::servicePercentRules());
+    else if (edit == ui->coverChargeEdit)
+        checked = SetComSettings::numberOr(text, QStringLiteral("0"), SetComSettings::coverChargeRules());
     else if (edit == ui->printPreBillEdit || edit == ui->printKitchenOrdersEdit || edit == ui->kitchenOneByOneEdit
              || edit == ui->printPaymentEdit || edit == ui->previewTabEdit)
         checked = SetComSettings::yesNoOr(text, QStringLiteral("S"));

@@ -1,5 +1,6 @@
 #include "registers/RegisterRules.h"
 #include "registers/RegisterCommon.h"
+#include "core/AmountReader.h"
 #include "core/uMensagem.h"
 
 #include <QDir>
@@ -14,27 +15,15 @@ namespace reg {
 
 Number readNumber(const QString& text)
 {
+    // What NUMERIC(15,3) holds in its whole part.
+    const AmountRules rules = AmountRules::money().upTo(Decimal(999'999'999'999LL));
     Number n;
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return n;
-    try {
-        const auto d = Decimal::parse(t, u',');
-        if (!d) {
-            n.kind = Number::NotNumber;
-            return n;
-        }
-        static const Decimal kLimit = Decimal(1'000'000'000'000LL);
-        if (d->abs() >= kLimit) {
-            n.kind = Number::TooLarge;
-            return n;
-        }
-        n.kind = Number::Ok;
-        n.value = *d;
-    } catch (const std::exception&) {
-        n.kind = Number::TooLarge;
+    switch (amountProblem(text, rules)) {
+    case AmountProblem::Empty: return n;
+    case AmountProblem::TooLarge: n.kind = Number::TooLarge; return n;
+    case AmountProblem::None: n.kind = Number::Ok; n.value = *readAmount(text, rules); return n;
+    default: n.kind = Number::NotNumber; return n;
     }
-    return n;
 }
 
 QString sixDigitCode(const QString& text)

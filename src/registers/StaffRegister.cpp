@@ -83,12 +83,7 @@ QString StaffRegister::nextCodeText() const
 
 StaffRegister::CodeOutcome StaffRegister::codeLeft(const QString& typed)
 {
-    bool number = false;
-    try {
-        number = IsValidNumber(typed) == QLatin1String("S");
-    } catch (const std::overflow_error&) {
-        number = true;   // a number, too big for a code
-    }
+    const bool number = IsValidNumber(typed) == QLatin1String("S");   // "1e20" too: a number, too big for a code
     if (!number || TrimText(typed).isEmpty())
         return CodeOutcome::CloseWindow;
     const auto code = registers::codeOf(typed);

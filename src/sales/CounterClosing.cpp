@@ -1,8 +1,10 @@
 #include "sales/CounterClosing.h"
 
+#include "closing/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "closing/TabClosing.h"   // ClosingRefused
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -97,8 +99,12 @@ Printout composeSaleControlTicket(const SaleControlTicket& t)
 void printSaleControlTickets(const SaleControlTicket& t, int count)
 {
     const Printout p = composeSaleControlTicket(t);
+    // The first kitchen printer's destination; on "Informa porta" the port of
+    // portas.INI line 0.
+    RouteOptions options;
+    options.portOf = PrinterSlot::Conference;
     for (int i = 0; i < count; ++i)
-        RoutePrintout(p, PrinterSlot::Kitchen1, RouteOptions{});
+        RoutePrintout(p, PrinterSlot::Kitchen1, options);
 }
 
 Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vector<CounterKitchenLine>& lines)
@@ -186,12 +192,8 @@ Printout composeCounterReceipt(const CounterPrintData& d, const std::vector<Coun
 
 Decimal CounterClosing::discountOf(const QString& text)
 {
-    try {
-        const auto v = Decimal::parse(text.trimmed());
-        return v && !v->isNegative() ? v->roundTo(2) : Decimal();
-    } catch (const std::exception&) {
-        return Decimal();   // too large to be an amount
-    }
+    const auto v = readAmount(text, AmountRules::money().notNegative());
+    return v ? v->roundTo(2) : Decimal();
 }
 
 int CounterClosing::queueOf(const QString& text)
@@ -202,7 +204,7 @@ int CounterClosing::queueOf(const QString& text)
 
 void CounterClosing::check(const CounterSale& sale, const Decimal& discount)
 {
-    const Decimal purchase = sale.total().roundTo(2);
+    const Decimal purchase = sale.purchase();
     const Decimal paid = sale.paid().roundTo(2);
     if (paid < (purchase - discount).roundTo(2))
         throw ClosingRefused(countermsg::underpaidShort());
@@ -224,8 +226,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
         return k && *k > 0 ? *k : 1;
     }();
     const int queue = queueOf(r.queueNumber);
-    const Decimal purchase = cs.total();
-    const CounterBalance balance = counterBalance(purchase, cs.paid(), discount);
+    const Decimal purchase = cs.purchase();
+    const CounterBalance balance = counterBalance(purchase, cs.paid().roundTo(2), discount);
     const int feedLines = SetComSettings::feedLines();
     const int fontSize = SetComSettings::receiptFontSize();
     const bool printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");
@@ -237,16 +239,14 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
 
     return m_logon.action([&] {
         CounterClosingResult result;
-        // The open cash shift, its own date, and the sale number, as they are now.
-        RowSet shift = m_logon.run(S("select first 1 c.CAIXA, (select first 1 d.DATA from CONTDATA d "
-                                     "where d.CAIXA = c.CAIXA order by d.ID desc) as DATA, "
-                                     "GEN_ID(BORDA, 1) as NUMERO from CONTCAIXA c order by c.ID"));
-        if (!shift.next() || shift.integer(u"CAIXA") == 0)
+        // The open cash shift and its own date, held until the commit (no station
+        // closes the shift while this sale goes into it), and the sale number.
+        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
+        if (shift.number == 0)
             throw ClosingRefused(countermsg::cashClosed());
-        const int cash = int(shift.integer(u"CAIXA"));
-        const QDate shiftDate = shift.value(u"DATA").toDate();
-        const QDate date = shiftDate.isValid() ? shiftDate : QDate::currentDate();
-        const qint64 number = shift.integer(u"NUMERO");
+        const int cash = shift.number;
+        const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
+        const qint64 number = m_logon.GenId(S("BORDA"), 1);
         const QString numberText = QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
 
         RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, TITULO, SCC5 from EMPRESA"));
@@ -290,11 +290,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
                 for (const CounterKitchenLine& l : lines) {
                     const int blank = l.product.indexOf(QLatin1Char(' '));
                     const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
-                    std::optional<Decimal> q;
-                    try {
-                        q = Decimal::parse(blank < 0 ? l.product : l.product.left(blank));
-                    } catch (const std::exception&) {
-                    }
+                    const std::optional<Decimal> q =
+                        readAmount(blank < 0 ? l.product : l.product.left(blank), AmountRules::quantity());
                     m_logon.run(S("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
                                   "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
                                 {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
@@ -393,12 +390,8 @@ void saveQueueNumber(int number)
 
 int advanceCounterNumber()
 {
-    int n = 0;
-    try {
-        const auto v = Decimal::parse(settingsLine(kCounter, 0).trimmed());
-        n = v && v->isWhole() && !v->isNegative() && *v < Decimal(1000000000) ? int(v->roundTo(0).cents() / 100) : 0;
-    } catch (const std::exception&) {
-    }
+    const auto v = readAmount(settingsLine(kCounter, 0), AmountRules::money().notNegative());
+    int n = v && v->isWhole() && *v < Decimal(1'000'000'000) ? int(v->truncToInt()) : 0;
     ++n;
     LineFile::save(station::pathForWriting(QString::fromLatin1(kCounter)), {QString::number(n)});
     return n;

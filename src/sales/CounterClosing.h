@@ -4,6 +4,7 @@
 // composes the kitchen tickets and the receipt, and writes the discount,
 // payment, sale and stock-out rows through the one sale writer; all of it or
 // nothing. The tickets and the receipt are printed after the commit.
+#include "closing/TabClosing.h"   // ClosingRefused, closingmsg
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 #include "printing/SetComSettings.h"
@@ -17,7 +18,7 @@
 class TLogon;
 
 namespace countermsg {
-inline QString cashClosed() { return QStringLiteral(" Caixa Fechado   "); }
+inline QString cashClosed() { return closingmsg::cashClosed(); }
 inline QString underpaidShort() { return QStringLiteral("   Valor Informado a menor   "); }
 inline QString underpaid() { return QStringLiteral("|       Valor informado inferior ao montante da conta      |"); }
 inline QString productNotSelected() { return QStringLiteral("|             Produto não selecionado           |"); }
@@ -39,6 +40,10 @@ inline QString functionDenied() { return QStringLiteral("  Função não autoriz
 inline QString accessDenied() { return QStringLiteral("|    Acesso não autorizado...     |"); }
 inline QString deleteQuestion() { return QStringLiteral("Deseja Excluir Este Registro ?"); }
 inline QString invalidNumber() { return QStringLiteral("  Valor Invalido  "); }
+inline QString manyTickets(int count)
+{
+    return QStringLiteral("Deseja imprimir ") + QString::number(count) + QStringLiteral(" tickets de controle ?");
+}
 } // namespace countermsg
 
 // The panel's fields as they stand when F7 is pressed.
@@ -97,8 +102,11 @@ struct SaleControlTicket {
     int fontSize = 7;
 };
 Printout composeSaleControlTicket(const SaleControlTicket& t);
-// Prints `count` of them on the first kitchen printer's destination.
+// Prints `count` of them on the first kitchen printer's destination (on "Informa
+// porta", the port of portas.INI line 0).
 void printSaleControlTickets(const SaleControlTicket& t, int count);
+// More tickets than this at once are printed only when the cashier says so.
+inline constexpr int kTicketsWithoutAsking = 50;
 // A line centred on 36 columns the way the receipts centre them.
 QString centredLine(const QString& text);
 

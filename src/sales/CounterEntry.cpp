@@ -1,5 +1,6 @@
 #include "sales/CounterEntry.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -21,17 +22,6 @@ QString padded(const QString& code)
 }
 
 QString priceText(const Decimal& d) { return FormatFloat(u"0.00", d); }
-
-std::optional<Decimal> number(const QString& text)
-{
-    try {
-        const auto v = Decimal::parse(text.trimmed());
-        if (v && *v < Decimal(1'000'000'000) && *v > Decimal(-1'000'000'000))
-            return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -99,7 +89,7 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
     // The counter scale label: the product and the amount to charge.
     if (const auto label = parseCounterScaleLabel(code)) {
         if (auto found = product(label->code, promotion)) {
-            const auto price = number(found->price);
+            const auto price = readAmount(found->price);
             if (label->amount && price)
                 if (const auto q = counterScaleQuantity(*label->amount, *price))
                     found->quantity = *q;
@@ -133,7 +123,7 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
             }
             any = true;
             kitchen = p->kitchen;
-            const Decimal v = number(p->price).value_or(Decimal());
+            const Decimal v = readAmount(p->price).value_or(Decimal());
             if (i == 0)
                 first = v;
             if (v > highest)
@@ -174,9 +164,9 @@ CounterConfirm CounterEntry::build(const CounterDraft& d, const QString& saleKey
         out.message = countermsg::productNotSelected();
         return out;
     }
-    const auto price = number(d.price);
-    const auto quantity = number(d.quantity);
-    const Decimal extra = number(d.complementValue).value_or(Decimal());
+    const auto price = readAmount(d.price);
+    const auto quantity = readAmount(d.quantity, AmountRules::quantity());
+    const Decimal extra = readAmount(d.complementValue).value_or(Decimal());
     if (!price || price->isNegative() || !quantity || quantity->isZero() || quantity->isNegative()
         || *quantity > Decimal(100000) || *price > Decimal(10000000)) {
         out.message = countermsg::invalidNumber();

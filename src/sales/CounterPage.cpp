@@ -5,6 +5,7 @@
 
 #include "closing/ClosingSettings.h"
 #include "closing/TabClosing.h"   // ClosingRefused
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -33,17 +34,6 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 bool bitSet(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
 QString total12(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, v); }
 QString amount(const Decimal& v) { return FormatFloat(u"0.00", v); }
-
-std::optional<Decimal> number(const QString& text)
-{
-    try {
-        const auto v = Decimal::parse(text.trimmed());
-        if (v && *v < Decimal(1'000'000'000) && *v > Decimal(-1'000'000'000))
-            return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
 
 const char* kTicks = "geratiks.ini";
 
@@ -96,7 +86,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         const CounterMethod& m = m_sale.methods()[size_t(row)];
         ui->counterMethodCodeEdit->setText(QString::number(m.code));
         ui->counterMethodBox->setCurrentIndex(row);
-        ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+        ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
         ui->counterAmountEdit->setFocus();
     });
     connect(ui->counterTicketsBox, &QCheckBox::toggled, this, [](bool on) {
@@ -222,7 +212,7 @@ void CounterPage::codeLeft()
         ui->counterSizeBox->setVisible(c.hasSizes && ui->counterSizeBox->count() > 0);
         ui->counterSizeCaption->setVisible(ui->counterSizeBox->isVisibleTo(this));
         if (!c.quantity.isEmpty())
-            ui->counterQuantityEdit->setText(c.quantity.trimmed());
+            ui->counterQuantityEdit->setText(c.quantity);   // a scale label's: padded to 8, "   2,500"
         if (ui->counterAutoSaleBox->isChecked())
             confirmItem();
     } catch (const DbError& e) {
@@ -274,7 +264,10 @@ void CounterPage::confirmItem()
     if (c.kitchenLine)
         m_sale.addKitchenLine(*c.kitchenLine);
     showItems();
-    if (c.tickets > 0) {
+    // A quantity typed one digit too long would print a roll of tickets: above
+    // fifty the cashier confirms; "Não" keeps the item and prints none.
+    if (c.tickets > 0
+        && (c.tickets <= kTicketsWithoutAsking || message(countermsg::manyTickets(c.tickets), S("2")) == QLatin1String("S"))) {
         SaleControlTicket t;
         t.companyName = ctx::company().CompanyName;
         t.pageCustomer = ui->counterPageCustomerEdit->text();
@@ -331,7 +324,7 @@ void CounterPage::showItems()
     }
     if (m_sale.current() >= 0)
         ui->counterItemGrid->setCurrentCell(m_sale.current(), 0);
-    ui->counterTotalLabel->setText(total12(m_sale.total()));
+    ui->counterTotalLabel->setText(total12(m_sale.purchase()));
 }
 
 void CounterPage::showPayments()
@@ -349,7 +342,7 @@ void CounterPage::showPayments()
 
 void CounterPage::showBalance()
 {
-    const CounterBalance b = counterBalance(m_sale.total(), m_sale.paid(), CounterClosing::discountOf(ui->counterDiscountEdit->text()));
+    const CounterBalance b = counterBalance(m_sale.purchase(), m_sale.paid(), CounterClosing::discountOf(ui->counterDiscountEdit->text()));
     ui->counterBalanceWordLabel->setText(b.word);
     ui->counterBalanceLabel->setText(total12(b.amount));
 }
@@ -363,8 +356,8 @@ void CounterPage::openPayment()
     ui->counterDiscountEdit->setText(S("0"));
     ui->counterCustomerCodeEdit->setText(S("1"));
     ui->counterMethodBox->setCurrentIndex(0);
-    ui->counterPurchaseLabel->setText(total12(m_sale.total()).trimmed());
-    ui->counterAmountEdit->setText(amount(m_sale.total() - m_sale.paid()));
+    ui->counterPurchaseLabel->setText(total12(m_sale.purchase()).trimmed());
+    ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
     ui->counterMethodCodeEdit->setText(S("01"));
     if (!bitSet(ctx::op().LoginRights, 32)) {
         message(countermsg::functionDenied());
@@ -377,16 +370,16 @@ void CounterPage::openPayment()
 
 void CounterPage::percentDiscount()
 {
-    const auto p = number(ui->counterPercentEdit->text());
+    const auto p = readAmount(ui->counterPercentEdit->text(), AmountRules::percent());
     if (p && !p->isNegative())
-        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.total(), *p)));
+        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.purchase(), *p)));
     proposeAmount();
 }
 
 void CounterPage::proposeAmount()
 {
     const Decimal discount = CounterClosing::discountOf(ui->counterDiscountEdit->text());
-    ui->counterAmountEdit->setText(amount(m_sale.total() - discount - m_sale.paid()));
+    ui->counterAmountEdit->setText(amount(m_sale.purchase() - discount - m_sale.paid()));
     showBalance();
 }
 
@@ -397,9 +390,9 @@ void CounterPage::recordPayment()
     if (index >= 0 && index < int(m_sale.methods().size()))
         code = m_sale.methods()[size_t(index)].code;
     ui->counterMethodCodeEdit->setText(QString::number(code));
-    if (!number(ui->counterDiscountEdit->text()))
+    if (!readAmount(ui->counterDiscountEdit->text()))
         ui->counterDiscountEdit->setText(S("0"));
-    const auto a = number(ui->counterAmountEdit->text());
+    const auto a = readAmount(ui->counterAmountEdit->text());
     m_sale.record(code, a && !a->isNegative() ? a->roundTo(2) : Decimal());
     showPayments();
     showBalance();
@@ -548,7 +541,7 @@ void CounterPage::touchComplement(const TouchButton& b)
     const QString text = ui->counterComplementEdit->text();
     ui->counterComplementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
                                                : text + QLatin1Char('/') + b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
-    const Decimal value = number(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
+    const Decimal value = readAmount(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
     ui->counterComplementValueLabel->setText(amount(value));
 }
 

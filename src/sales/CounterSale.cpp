@@ -1,6 +1,7 @@
 #include "sales/CounterSale.h"
 
 #include "core/FormatFloat.h"
+#include "sales/ItemEntry.h"
 #include "core/uMensagem.h"
 
 std::optional<CounterScaleLabel> parseCounterScaleLabel(const QString& code)
@@ -23,7 +24,7 @@ std::optional<QString> counterScaleQuantity(const Decimal& amount, const Decimal
 {
     if (price.isZero() || price.isNegative())
         return std::nullopt;
-    return FormatFloatLeftPadded(QStringLiteral("#0.000"), 8, amount / price);
+    return scaleQuantityText(amount / price);
 }
 
 CounterBalance counterBalance(const Decimal& purchase, const Decimal& paid, const Decimal& discount)

@@ -66,7 +66,12 @@ public:
     void select(int row);
     // Deletes the current row and its first matching kitchen line; false when empty.
     bool removeCurrent();
+    // The items' quantities times their prices, exact (a weighed item gives
+    // thousandths of a cent).
     Decimal total() const;
+    // What the customer is charged: the total rounded to cents once, as the total
+    // on screen shows it. Balances, the sale row and the change start from it.
+    Decimal purchase() const { return total().roundTo(2); }
     bool empty() const { return m_items.empty(); }
 
     // Kitchen lines, the newest first.

@@ -1,32 +1,20 @@
 #include "sales/FlavourList.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
-#include <stdexcept>
-
-namespace {
-std::optional<Decimal> numberOf(const QString& text)
-{
-    try {
-        return Decimal::parse(TrimText(text));
-    } catch (const std::exception&) {
-        return std::nullopt;   // too large to be any product's code
-    }
-}
-} // namespace
-
 QString flavourCodeWhileEditing(const QString& text)
 {
-    if (const std::optional<Decimal> n = numberOf(text))
+    if (const std::optional<Decimal> n = readAmount(text))
         return FormatFloat(u"000000", *n);
     return TrimText(text);
 }
 
 QString flavourCodeAtConfirm(const QString& text)
 {
-    if (const std::optional<Decimal> n = numberOf(text))
+    if (const std::optional<Decimal> n = readAmount(text))
         return FormatFloat(u"0", *n);
     return TrimText(text);
 }

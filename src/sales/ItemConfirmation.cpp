@@ -1,5 +1,7 @@
 #include "sales/ItemConfirmation.h"
 
+#include "closing/TabVoucher.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/Historico.h"
@@ -28,7 +30,9 @@ QString settingsLine(const char* file, int line)
     return QString();
 }
 
-std::vector<PrinterSlot> slotsOf(int kitchen)
+} // namespace
+
+std::vector<PrinterSlot> kitchenSlots(int kitchen)
 {
     switch (kitchen) {
     case 1: return {PrinterSlot::Kitchen1};
@@ -39,8 +43,6 @@ std::vector<PrinterSlot> slotsOf(int kitchen)
     default: return {};
     }
 }
-
-} // namespace
 
 QString confirmMessage(ConfirmResult::Status status)
 {
@@ -71,6 +73,29 @@ int nextKitchenOrderNumber()
 void saveKitchenOrderNumber(int number)
 {
     LineFile::save(station::pathForWriting(kPedidoFile), {QString::number(number)});
+}
+
+int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<KitchenClaim>& items,
+                      const std::vector<qint64>& monitorRows)
+{
+    return logon.action([&] {
+        tabs::holdTabs(logon, {tab});
+        int back = 0;
+        for (const KitchenClaim& c : items)
+            back += int(logon.exec(QStringLiteral("update mesa set cozinha = ? where id = ? and cozinha = '0'"),
+                                   {c.kitchen, c.id}));
+        for (const qint64 id : monitorRows)
+            logon.run(QStringLiteral("delete from cozinha2 where id = ?"), {id});
+        return back;
+    });
+}
+
+QString notPrintedText(const QStringList& kitchens, const QString& why)
+{
+    const QString head = kitchens.size() == 1
+        ? QStringLiteral("O pedido da cozinha %1 não foi impresso").arg(kitchens.front())
+        : QStringLiteral("Os pedidos das cozinhas %1 não foram impressos").arg(kitchens.join(QStringLiteral(", ")));
+    return head + QStringLiteral("; os itens voltaram a ficar pendentes para o pedido da cozinha.\n") + why;
 }
 
 QString complementSummary(const QStringList& complements)
@@ -157,17 +182,12 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         name = product->nome;
         price = product->price(d.promotion);
     } else {
-        try {
-            const std::optional<Decimal> p = Decimal::parse(TrimText(d.price));
-            if (!p || *p < Decimal(0) || *p >= Decimal(1'000'000'000)) {
-                r.status = S::InvalidPrice;
-                return r;
-            }
-            price = *p;
-        } catch (const std::exception&) {
+        const std::optional<Decimal> p = readAmount(d.price, AmountRules::money().notNegative());
+        if (!p) {
             r.status = S::InvalidPrice;
             return r;
         }
+        price = *p;
     }
     if ((flavours || product->hasSizes) && !TrimText(d.sizeText).isEmpty())
         name = TrimText(d.sizeText.mid(1, 15)) + QStringLiteral("  ") + name;
@@ -195,7 +215,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     std::vector<PrinterSlot> printSlots;
     int monitorSlots = 0;
     if (oneByOne) {
-        for (PrinterSlot slot : slotsOf(kitchen)) {
+        for (PrinterSlot slot : kitchenSlots(kitchen)) {
             const QString dest = TrimText(SlotDestination(slot));
             if (dest.isEmpty())
                 continue;   // a slot without its settings line sends nothing
@@ -223,7 +243,12 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     const bool joinSeparately = product && product->juntar == QLatin1String("S");
     const QDateTime now = QDateTime::currentDateTime();
 
+    // An item whose ticket goes out now is stored as sent (a failed ticket gives it back).
+    const bool sentNow = oneByOne && (monitorSlots > 0 || !printSlots.empty());
+    QString mesa;
+    std::vector<qint64> monitorIds;
     r.status = m_logon.action([&] {
+        monitorIds.clear();
         // the tab row is held until the commit: a pre-bill of another station waits for this item
         RowSet tab = m_logon.run(QStringLiteral(
             "select first 1 id, mesa, status, edely, cliente from cabmesa where mesa = ? order by id with lock"), {r.tabKey});
@@ -232,7 +257,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         if (tab.integer(u"STATUS") == 1)
             return S::TabClosed;
         r.itemKey = m_logon.GenId(QStringLiteral("ACOMBALCAO"));
-        const QString mesa = tab.text(u"MESA");
+        mesa = tab.text(u"MESA");
         m_logon.run(QStringLiteral("update cabmesa set vendedor = ?, hora2 = ? where id = ?"),
                     {waiter, now.time(), tab.integer(u"ID")});
         const QString insert = joinSeparately
@@ -241,7 +266,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
             : QStringLiteral("insert into mesa (idmesa,mesa,quant,complemento,codigo,nomep,cozinha,valor,impressora,vend) "
                              "values (?,?,?,?,?,?,?,?,?,?) returning id");
         RowSet inserted = m_logon.run(insert, {r.itemKey, mesa, quantity, QString::number(r.itemKey), code,
-                                               name.left(120), monitorSlots && printSlots.empty() ? QStringLiteral("0") : kitchenText,
+                                               name.left(120), sentNow ? QStringLiteral("0") : kitchenText,
                                                price, kitchenText, waiter});
         inserted.first();
         r.itemId = inserted.integer(u"ID");
@@ -258,10 +283,12 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
                 : QString();
             const QString summary = complementSummary(complementNames).left(28);
             for (int i = 0; i < monitorSlots; ++i) {
-                m_logon.run(QStringLiteral("Insert Into cozinha2 (id,idmesa,grupo,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                           "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?,?,?)"),
-                            {r.itemKey, product ? product->classe : 0, historicoTime(now).left(20), mesa.left(15),
-                             QString::number(waiter), m_cashShift, name.left(120), quantity, summary});
+                RowSet row = m_logon.run(QStringLiteral("Insert Into cozinha2 (id,idmesa,grupo,hora,mesa,garcom,caixa,produto,quant,compl) "
+                                                        "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?,?,?) returning id"),
+                                         {r.itemKey, product ? product->classe : 0, historicoTime(now).left(20), mesa.left(15),
+                                          QString::number(waiter), m_cashShift, name.left(120), quantity, summary});
+                if (row.first())
+                    monitorIds.push_back(row.integer(u"ID"));
                 ++r.monitorRows;
             }
         }
@@ -270,7 +297,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
     if (r.status != S::Stored)
         return r;
 
-    r.pending = kitchen >= 1 && kitchen <= 5 && !(oneByOne && (monitorSlots || !printSlots.empty()));
+    r.pending = kitchen >= 1 && kitchen <= 5 && !sentNow;
     if (!oneByOne || (printSlots.empty() && monitorSlots == 0))
         return r;
     r.ticket.lines = composeKitchenTicket(ticket);
@@ -291,12 +318,15 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
             r.printError = QString::fromUtf8(e.what());
         }
     }
-    if (printSlots.empty() || r.ticketJobs > 0) {
-        // only this item is marked as sent; a failed ticket leaves it for the kitchen order
-        if (!printSlots.empty())
-            m_logon.run(QStringLiteral("update mesa set cozinha = '0' where id = ?"), {r.itemId});
-    } else {
-        r.pending = true;
+    if (!printSlots.empty() && r.ticketJobs == 0) {
+        // No job went out: the item goes back for the kitchen order, and says so.
+        try {
+            giveBackToKitchen(m_logon, mesa, {{r.itemId, kitchenText}}, monitorIds);
+            r.pending = true;
+            r.printError = notPrintedText({kitchenText}, r.printError);
+        } catch (const DbError& e) {
+            r.printError += QLatin1Char('\n') + e.message();
+        }
     }
     return r;
 }

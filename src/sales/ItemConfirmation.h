@@ -1,13 +1,14 @@
 #pragma once
 // Confirming one item of a tab ("Confirma", F2): the checks, the MESA row with
 // its ACOMPMESA rows and, when the station prints tickets one by one, the
-// kitchen ticket or its kitchen-monitor rows, all written as one action. The
-// ticket is composed inside and printed after the commit; then only the item
-// printed is marked as sent (by its own key), so items another station added
-// meanwhile still reach the kitchen.
+// kitchen ticket or its kitchen-monitor rows, all written as one action. An item
+// whose ticket goes out now is stored as sent, so no kitchen order of another
+// station sends it again; the ticket is composed inside and printed after the
+// commit, and when it does not print the item goes back to the kitchen queue.
 
 #include "core/Decimal.h"
 #include "platform/Printout.h"
+#include "printing/SetComSettings.h"   // PrinterSlot
 #include "sales/ItemEntry.h"
 
 #include <QDateTime>
@@ -80,6 +81,24 @@ private:
     int m_salesOptions;
     int m_cashShift;
 };
+
+// An item claimed for a kitchen ticket: its row and the kitchen it was pending for.
+struct KitchenClaim {
+    qint64 id = 0;
+    QString kitchen;
+};
+// A ticket that did not print gives its items back to the kitchen queue, in an
+// action of its own holding the tab: each item still marked sent is pending for
+// its kitchen again, and the kitchen-monitor rows written with the ticket are
+// deleted. Returns how many items went back.
+int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<KitchenClaim>& items,
+                      const std::vector<qint64>& monitorRows = {});
+// What the user is told then: the kitchens whose ticket did not print, and why.
+QString notPrintedText(const QStringList& kitchens, const QString& why);
+
+// The printer slots of a kitchen number: 1 to 4 their own, 5 kitchens 1 and 2;
+// none for any other number.
+std::vector<PrinterSlot> kitchenSlots(int kitchen);
 
 // Kitchen order number of this station (pedido.INI line 0): 1 when missing.
 int nextKitchenOrderNumber();

@@ -1,5 +1,6 @@
 #include "sales/ItemEntry.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -19,13 +20,19 @@ std::optional<qint64> wholeNumber(const QString& text)
 
 Decimal quantityOrOne(const QString& text)
 {
-    try {
-        const std::optional<Decimal> d = Decimal::parse(TrimText(text));
-        if (d && *d > Decimal(0) && *d < Decimal(1'000'000))
-            return *d;
-    } catch (const std::exception&) {
-    }
-    return Decimal(1);
+    const std::optional<Decimal> d = readAmount(text, AmountRules::quantity());
+    return d && *d > Decimal(0) ? *d : Decimal(1);
+}
+
+QString quantityFieldLeft(const QString& text)
+{
+    const std::optional<Decimal> d = readAmount(text, AmountRules::quantity());
+    return d && *d > Decimal(0) ? text : QStringLiteral("1");
+}
+
+QString scaleQuantityText(const Decimal& weight)
+{
+    return FormatFloatLeftPadded(QStringLiteral("#0.000"), 8, weight);
 }
 
 std::optional<ScaleLabel> parseScaleLabel(const QString& code)

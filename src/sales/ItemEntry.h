@@ -46,6 +46,12 @@ QString normaliseProductCode(const QString& typed);
 std::optional<qint64> wholeNumber(const QString& text);
 // The quantity typed: a number above zero, else 1.
 Decimal quantityOrOne(const QString& text);
+// What the quantity field keeps when it is left: its text when that is a number
+// above zero (a scale label's weight stays as shown, "   1,234"), else "1".
+QString quantityFieldLeft(const QString& text);
+// A scale label's weight as the quantity field shows it: "#0.000" padded with
+// blanks to 8 characters ("   1,234").
+QString scaleQuantityText(const Decimal& weight);
 
 class ItemEntry {
 public:

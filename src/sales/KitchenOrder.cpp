@@ -1,5 +1,7 @@
 #include "sales/KitchenOrder.h"
 
+#include "closing/SqlBatches.h"
+#include "closing/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/Historico.h"
@@ -12,19 +14,9 @@
 #include "sales/ItemEntry.h"
 
 #include <QDateTime>
+#include <map>
 
 namespace {
-
-std::vector<PrinterSlot> slotsOf(int kitchen)
-{
-    switch (kitchen) {
-    case 1: return {PrinterSlot::Kitchen1};
-    case 2: return {PrinterSlot::Kitchen2};
-    case 3: return {PrinterSlot::Kitchen3};
-    case 4: return {PrinterSlot::Kitchen4};
-    default: return {PrinterSlot::Kitchen1, PrinterSlot::Kitchen2};
-    }
-}
 
 QStringList upper(const QStringList& names)
 {
@@ -64,21 +56,13 @@ QStringList composeKitchenOrder(const TicketData& head, const std::vector<Kitche
     return lines;
 }
 
-std::vector<KitchenItem> KitchenOrder::pending(const QString& key, int kitchen)
-{
+struct KitchenOrder::Ticket {
+    int kitchen = 0;
     std::vector<KitchenItem> items;
-    RowSet rs = m_logon.run(QStringLiteral("select id, quant, nomep from mesa where mesa = ? and cozinha = ? order by id"),
-                            {key, QString::number(kitchen)});
-    while (rs.next())
-        items.push_back(KitchenItem{rs.integer(u"ID"), rs.decimal(u"QUANT"), rs.text(u"NOMEP").left(120), {}});
-    for (KitchenItem& item : items) {
-        RowSet c = m_logon.run(QStringLiteral("select produto from acompmesa where codigo = ? order by id"),
-                               {QString::number(item.id)});
-        while (c.next())
-            item.complements << c.text(u"PRODUTO");
-    }
-    return items;
-}
+    Printout printout;
+    std::vector<PrinterSlot> printSlots;
+    std::vector<qint64> monitorRows;   // written with the ticket
+};
 
 void KitchenOrder::send(const Printout& ticket, PrinterSlot slot, const RouteOptions& options)
 {
@@ -96,14 +80,32 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
     if (key.size() > 30 || !fitsWin1252(key))
         return r;   // no tab has such a key
 
-    TicketData head;
-    qint64 waiter = 0;
-    {
+    // Where each kitchen's ticket goes, as the settings say now.
+    std::map<int, std::vector<PrinterSlot>> printSlots;
+    std::map<int, int> monitorSlots;
+    for (int kitchen = 1; kitchen <= 5; ++kitchen)
+        for (PrinterSlot slot : kitchenSlots(kitchen)) {
+            if (TrimText(SlotDestination(slot)) == SetComSettings::kitchenMonitor())
+                ++monitorSlots[kitchen];
+            else
+                printSlots[kitchen].push_back(slot);
+        }
+    const int feed = SetComSettings::feedLines();
+    const int fontSize = SetComSettings::kitchenFontSize();
+    const int firstNumber = nextKitchenOrderNumber();
+    const QDateTime now = QDateTime::currentDateTime();
+
+    const std::vector<Ticket> tickets = m_logon.action([&] {
+        std::vector<Ticket> out;
+        // The tab first, as every writer of its items: a second F4 waits, then finds nothing pending.
+        tabs::holdTabs(m_logon, {key});
+        TicketData head;
         RowSet tab = m_logon.run(QStringLiteral(
             "select first 1 c.mesa, c.vendedor, c.edely, c.cliente, (select first 1 titulo from empresa) as titulo, "
             "(select first 1 nome from clientes where codigo = c.cliente) as cliente_nome, "
             "(select first 1 nome from vendedor where codigo = coalesce(c.vendedor, 0) order by id) as garcom "
             "from cabmesa c where c.mesa = ? order by c.id"), {key});
+        qint64 waiter = 0;
         if (tab.first()) {
             head.tabKey = tab.text(u"MESA");
             waiter = tab.integer(u"VENDEDOR");
@@ -115,62 +117,111 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
             head.tableWord = textOf(m_logon.scalar(QStringLiteral("select first 1 titulo from empresa")));
         }
         head.waiterCode = QString::number(waiter);
-    }
-    const int feed = SetComSettings::feedLines();
-    const int fontSize = SetComSettings::kitchenFontSize();
+        head.when = now;
 
-    for (int kitchen = 1; kitchen <= 5; ++kitchen) {
-        const std::vector<KitchenItem> items = pending(key, kitchen);
-        if (items.empty())
-            continue;
-        head.orderNumber = nextKitchenOrderNumber();
-        head.when = QDateTime::currentDateTime();
-        Printout ticket;
-        ticket.fontSize = fontSize;
-        ticket.lines = composeKitchenOrder(head, items, feed);
-        ++r.tickets;
-        try {
-            saveKitchenOrderNumber(head.orderNumber + 1);
-        } catch (const std::exception& e) {
-            r.error = QString::fromUtf8(e.what());
-            return r;
+        // The pending items, claimed: marked sent and read back in one statement.
+        std::map<int, std::vector<KitchenItem>> byKitchen;
+        QStringList ids;
+        RowSet claimed = m_logon.run(QStringLiteral(
+            "execute block (K varchar(30) = ?) "
+            "returns (ID type of column MESA.ID, QUANT type of column MESA.QUANT, NOMEP type of column MESA.NOMEP, "
+            "COZINHA type of column MESA.COZINHA) as "
+            "begin "
+            "  for select ID, COZINHA from MESA where MESA = :K and COZINHA in ('1', '2', '3', '4', '5') order by ID "
+            "      into :ID, :COZINHA do "
+            "  begin "
+            "    update MESA set COZINHA = '0' where ID = :ID and COZINHA = :COZINHA returning QUANT, NOMEP "
+            "      into :QUANT, :NOMEP; "
+            "    if (row_count > 0) then suspend; "
+            "  end "
+            "end"), {key});
+        while (claimed.next()) {
+            byKitchen[int(claimed.integer(u"COZINHA"))].push_back(
+                KitchenItem{claimed.integer(u"ID"), claimed.decimal(u"QUANT"), claimed.text(u"NOMEP").left(120), {}});
+            ids << QString::number(claimed.integer(u"ID"));
         }
-        int monitorSlots = 0;
-        RouteOptions options;
-        options.controlByte = true;
-        options.monitorTest = true;
-        for (PrinterSlot slot : slotsOf(kitchen)) {
-            if (TrimText(SlotDestination(slot)) == SetComSettings::kitchenMonitor()) {
-                ++monitorSlots;
-                continue;
+        std::map<QString, QStringList> complements;
+        sqlbatch::forEachBatch(ids, [&](const Params& p) {
+            RowSet c = m_logon.run(QStringLiteral("select CODIGO, PRODUTO from ACOMPMESA where CODIGO in ")
+                                       + sqlbatch::inPlaces() + QStringLiteral(" order by ID"), p);
+            while (c.next())
+                complements[c.text(u"CODIGO")] << c.text(u"PRODUTO");
+        });
+
+        const QString hora = historicoTime(now).left(20);
+        for (auto& [kitchen, items] : byKitchen) {
+            Ticket t;
+            t.kitchen = kitchen;
+            for (KitchenItem& item : items) {
+                const auto c = complements.find(QString::number(item.id));
+                if (c != complements.end())
+                    item.complements = c->second;
             }
+            t.items = items;
+            head.orderNumber = firstNumber + int(out.size());
+            t.printout.fontSize = fontSize;
+            t.printout.lines = composeKitchenOrder(head, t.items, feed);
+            t.printSlots = printSlots[kitchen];
+            for (int s = 0; s < monitorSlots[kitchen]; ++s)
+                for (const KitchenItem& item : t.items) {
+                    RowSet row = m_logon.run(QStringLiteral("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
+                                                            "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?) returning id"),
+                                             {hora, head.tabKey.left(15), head.waiterCode.left(10), m_cashShift, item.name,
+                                              item.quantity, complementSummary(upper(item.complements)).left(28)});
+                    if (row.first())
+                        t.monitorRows.push_back(row.integer(u"ID"));
+                }
+            out.push_back(std::move(t));
+        }
+        return out;
+    });
+    if (tickets.empty())
+        return r;
+
+    r.tickets = int(tickets.size());
+    QStringList problems;
+    try {
+        saveKitchenOrderNumber(firstNumber + r.tickets);
+    } catch (const std::exception& e) {
+        problems << QString::fromUtf8(e.what());
+    }
+    RouteOptions options;
+    options.controlByte = true;
+    options.monitorTest = true;
+    std::vector<KitchenClaim> back;
+    std::vector<qint64> backRows;
+    QStringList failedKitchens;
+    QString why;
+    for (const Ticket& t : tickets) {
+        bool printed = true;
+        for (PrinterSlot slot : t.printSlots) {
             try {
-                send(ticket, slot, options);
+                send(t.printout, slot, options);
                 ++r.jobs;
             } catch (const std::exception& e) {
-                r.error = QString::fromUtf8(e.what());
-                return r;   // this kitchen's items and the later ones stay pending
+                printed = false;
+                why = QString::fromUtf8(e.what());
+                break;
             }
         }
-        // the monitor rows and the sent marks together: both or neither
-        const QString hora = historicoTime(head.when).left(20);
-        const std::pair<int, int> done = m_logon.action([&] {
-            std::pair<int, int> counts{0, 0};
-            for (int s = 0; s < monitorSlots; ++s)
-                for (const KitchenItem& item : items) {
-                    m_logon.run(QStringLiteral("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                               "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
-                                {hora, head.tabKey.left(15), head.waiterCode.left(10), m_cashShift, item.name,
-                                 item.quantity, complementSummary(upper(item.complements)).left(28)});
-                    ++counts.first;
-                }
-            for (const KitchenItem& item : items)
-                counts.second += int(m_logon.exec(QStringLiteral("update mesa set cozinha = '0' where id = ? and cozinha = ?"),
-                                                  {item.id, QString::number(kitchen)}));
-            return counts;
-        });
-        r.monitorRows += done.first;
-        r.marked += done.second;
+        if (printed) {
+            r.marked += int(t.items.size());
+            r.monitorRows += int(t.monitorRows.size());
+            continue;
+        }
+        failedKitchens << QString::number(t.kitchen);
+        for (const KitchenItem& item : t.items)
+            back.push_back({item.id, QString::number(t.kitchen)});
+        backRows.insert(backRows.end(), t.monitorRows.begin(), t.monitorRows.end());
     }
+    if (!back.empty()) {
+        try {
+            giveBackToKitchen(m_logon, key, back, backRows);
+        } catch (const DbError& e) {
+            why += QLatin1Char('\n') + e.message();
+        }
+        problems.prepend(notPrintedText(failedKitchens, why));
+    }
+    r.error = problems.join(QLatin1Char('\n'));
     return r;
 }

@@ -3,10 +3,13 @@
 // number 1 to 5 with the tab's items still pending for it, sent to that kitchen's
 // printer slots or written as kitchen-monitor rows.
 //
-// Only the items that were on a ticket are marked as sent, by their keys, once
-// every job of their kitchen went out: items another station adds meanwhile stay
-// pending and reach the kitchen with the next order, and a ticket that fails to
-// print leaves its items pending.
+// One action holds the tab and claims its pending items (marks them sent and
+// takes the claimed rows back), composes the tickets from them and writes the
+// kitchen-monitor rows; the tickets print after the commit. Two stations pressing
+// F4 on one tab send each item once: the second finds nothing pending. Items
+// another station adds afterwards stay pending for the next order. A ticket that
+// does not print gives its items back to pending in a second action, and the
+// user is told.
 
 #include "core/Decimal.h"
 #include "printing/RoutePrintout.h"
@@ -38,9 +41,9 @@ struct KitchenOrderResult {
     bool noTab = false;        // " Informar comanda  "
     int tickets = 0;           // kitchen order numbers used
     int jobs = 0;              // jobs sent to printers or ports
-    int monitorRows = 0;       // COZINHA2 rows written
-    int marked = 0;            // items marked as sent
-    QString error;             // the failure that stopped the order; its kitchen and the later ones stay pending
+    int monitorRows = 0;       // COZINHA2 rows written (and kept)
+    int marked = 0;            // items sent (claimed and not given back)
+    QString error;             // the tickets that did not print: their items are pending again
 };
 
 class KitchenOrder {
@@ -49,14 +52,14 @@ public:
     virtual ~KitchenOrder() = default;
     KitchenOrderResult print(const QString& tabField);
 
-    // The pending items of a kitchen number, in key order.
-    std::vector<KitchenItem> pending(const QString& key, int kitchen);
-
 protected:
     // One job of a ticket to its printer slot; throws when it does not go out.
     virtual void send(const Printout& ticket, PrinterSlot slot, const RouteOptions& options);
 
 private:
+    struct Ticket;
+    std::vector<Ticket> claim(const QString& key, int firstOrderNumber);
+
     TLogon& m_logon;
     int m_cashShift;
 };

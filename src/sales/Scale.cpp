@@ -1,5 +1,6 @@
 #include "sales/Scale.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"
@@ -130,7 +131,7 @@ ScaleAnswer ToledoProtocol::parse(const QByteArray& received) const
     }
     std::optional<Decimal> w;
     if (separators)
-        w = Decimal::parse(QString(text).replace(u'.', u','));
+        w = readAmount(text, AmountRules::quantity().pointAsComma());
     else
         w = Decimal::fromThousandths(text.toLongLong());   // grams
     if (!w) {

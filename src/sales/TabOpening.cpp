@@ -1,5 +1,6 @@
 #include "sales/TabOpening.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -27,11 +28,7 @@ QString normaliseTabKey(const QString& typed)
 
 Decimal tabKeyNumber(const QString& key)
 {
-    try {
-        return Decimal::parse(TrimText(key)).value_or(Decimal(0));
-    } catch (const std::exception&) {
-        return Decimal(0);
-    }
+    return readAmount(key).value_or(Decimal(0));
 }
 
 std::optional<TabHeader> TabOpening::find(const QString& key)

@@ -1,5 +1,6 @@
 #include "sales/TableReports.h"
 
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -29,11 +30,8 @@ QString FormatReportItemLine(const QString& name, const QString& quantity, const
         t = QString(8 - t.size(), u' ') + t;
     const QString q = TrimText(quantity);
     QString qty = q;
-    try {
-        if (const std::optional<Decimal> d = Decimal::parse(q))
-            qty = FormatFloat(d->isWhole() ? u"0" : u"0.###", *d);
-    } catch (const std::exception&) {
-    }
+    if (const std::optional<Decimal> d = readAmount(q, AmountRules::quantity()))
+        qty = FormatFloat(d->isWhole() ? u"0" : u"0.###", *d);
     const QString tail = qty + u'x' + TrimText(unitPrice) + u'=' + t;
     const int room = 34 - int(tail.size());
     return (room > 0 ? PadRight(TrimText(name), 34).left(room) : QString()) + QStringLiteral("  ") + tail;

@@ -584,7 +584,7 @@ void TFormBalcao::codeFieldLeft()
                 ui->sizeBox->setFocus();
         }
         if (weighed)
-            ui->quantityEdit->setText(FormatFloatLeftPadded(QStringLiteral("#0.000"), 8, weight).trimmed());
+            ui->quantityEdit->setText(scaleQuantityText(weight));
         if (ui->autoSaleBox->isChecked())
             confirmItem();
     } catch (const DbError& e) {
@@ -726,7 +726,7 @@ bool TFormBalcao::enterPressed(QObject* field)
         return true;
     }
     if (field == ui->quantityEdit) {
-        ui->quantityEdit->setText(FormatFloat(u"0.###", quantityOrOne(ui->quantityEdit->text())));
+        ui->quantityEdit->setText(quantityFieldLeft(ui->quantityEdit->text()));
         ui->kitchenEdit->setFocus();
         return true;
     }
@@ -796,7 +796,7 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
         else if (watched == ui->productCodeEdit)
             codeFieldLeft();
         else if (watched == ui->quantityEdit)
-            ui->quantityEdit->setText(FormatFloat(u"0.###", quantityOrOne(ui->quantityEdit->text())));
+            ui->quantityEdit->setText(quantityFieldLeft(ui->quantityEdit->text()));
         break;
     }
     case QEvent::KeyPress: {

@@ -157,6 +157,41 @@ TEST_F(CounterClosingTest, DiscountAndChangeKitAndFlavoursGoThroughTheSaleWriter
               S("Cli: 1   Valor: 20"));
 }
 
+// A weighed item makes a total with thousandths of a cent (0,347 kg x 29,90 =
+// 10,37530): the purchase is that total rounded to cents once, as the total on
+// screen shows it, so paying exactly what is shown gives no change row, and no
+// row ever holds less than a cent.
+TEST_F(CounterClosingTest, AWeighedItemIsChargedToTheCentAndGivesChangeOnlyFromOneCent)
+{
+    struct Case { const char* paid; const char* change; } cases[] = {{"10,38", nullptr}, {"10,40", "0,02"}, {"20", "9,62"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.paid);
+        sale.clear();
+        add("000012", "CALABRESA", "29,90", "0,347");
+        EXPECT_EQ(sale.purchase(), D("10,38"));
+        EXPECT_EQ(counterBalance(sale.purchase(), D("10,38"), Decimal()).amount, Decimal());
+        sale.record(1, D(c.paid));
+        const CounterClosingResult r = close();
+        RowSet fat = l().run(S("select VALOR from FATURA where NOTA = ?"), {r.saleNumber});
+        ASSERT_TRUE(fat.next());
+        EXPECT_EQ(fat.decimal(u"VALOR"), D("10,38"));
+        RowSet change = l().run(S("select VALOR from RECARQ where NFISCAL = ? and VALOR < 0"), {r.saleNumber});
+        if (c.change) {
+            ASSERT_TRUE(change.next());
+            EXPECT_EQ(change.decimal(u"VALOR"), -D(c.change));
+        } else {
+            EXPECT_TRUE(change.isEmpty()) << "no change row below a cent";
+        }
+        EXPECT_EQ(r.change, c.change ? D(c.change) : Decimal());
+        EXPECT_EQ(st.count(S("select count(*) from RECARQ where VALOR * 100 <> cast(VALOR * 100 as integer)")), 0);
+    }
+    // Paying a cent less than shown is refused, as on screen.
+    sale.clear();
+    add("000012", "CALABRESA", "29,90", "0,347");
+    sale.record(1, D("10,37"));
+    EXPECT_THROW(close(), ClosingRefused);
+}
+
 TEST_F(CounterClosingTest, RefusalsComeBeforeAnyOutputAndWriteNothing)
 {
     add("000001", "CERVEJA", "10", "5", "1");

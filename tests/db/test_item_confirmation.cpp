@@ -172,6 +172,37 @@ TEST(ItemConfirmation, ATicketMarksOnlyItsOwnItemAsPrinted)
     }
 }
 
+// An item whose ticket goes out now is stored as sent, so no kitchen order sends
+// it again; when its ticket does not print (with kitchen 5, the monitor rows
+// written with it go too) it is pending again, and the user is told.
+TEST(ItemConfirmation, AnItemWhoseTicketDoesNotPrintWaitsForTheKitchenOrder)
+{
+    Sale s;
+    seeds::setup(s.st, {{4, QStringLiteral("S")}, {5, QStringLiteral("S")}, {13, QStringLiteral("Informa porta")},
+                        {14, QStringLiteral("Monitor Cozinha")}});
+    s.st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\portas.INI"), {QStringLiteral("LPT1"), QStringLiteral("LPT1"),
+                                                                      QStringLiteral("LPT2")});
+    s.st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\dispositivos.INI"), {QStringLiteral("LPT2=/nonexistent/sabrel22/lp9")});
+    const ConfirmResult r = s.confirm(s.draft("5"));
+    ASSERT_EQ(r.status, ConfirmResult::Status::Stored);
+    EXPECT_EQ(r.ticketJobs, 0);
+    EXPECT_TRUE(r.pending);
+    EXPECT_TRUE(r.printError.startsWith(QStringLiteral("O pedido da cozinha 5 não foi impresso; os itens voltaram a ficar "
+                                                       "pendentes para o pedido da cozinha.\n"))) << r.printError.toStdString();
+    EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from mesa where id = ? and cozinha = '5'"), {r.itemId}), 1);
+    EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from cozinha2")), 0) << "its monitor row went with it";
+
+    // A ticket that prints leaves its item sent.
+    const QString port = seeds::portToFile(s.st, QStringLiteral("LPT2"), QStringLiteral("cozinha1.txt"));
+    const ConfirmResult ok = s.confirm(s.draft("5"));
+    EXPECT_EQ(ok.ticketJobs, 1);
+    EXPECT_FALSE(ok.pending);
+    EXPECT_TRUE(ok.printError.isEmpty()) << ok.printError.toStdString();
+    EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from mesa where id = ? and cozinha = '0'"), {ok.itemId}), 1);
+    EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from cozinha2")), 1);
+    EXPECT_TRUE(s.read(port).contains("PICANHA"));
+}
+
 TEST(ItemConfirmation, HostileEntryIsRefusedOrStoredWhole)
 {
     Sale s;

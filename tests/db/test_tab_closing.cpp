@@ -4,6 +4,7 @@
 #include "ClosingSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "closing/CashShift.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "platform/Win1252.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -331,4 +333,63 @@ TEST_F(TabClosingTest, TwoStationsClosingTheSameTabMakeOneSale)
         EXPECT_EQ(integerOf(a->scalar(S("select count(*) from ESTFIC"))), 20);
         EXPECT_EQ(integerOf(a->scalar(S("select count(*) from CABMESA"))), 0);
     }
+}
+
+// Another station closes the cash shift while this one takes a tab's payment. A
+// shift already closed refuses the payment (it was once filed under shift 0); a
+// shift being closed while the sale is written waits for the sale, which is
+// filed under it.
+TEST_F(TabClosingTest, NoTabIsPaidIntoAClosedShiftNorIntoOneBeingClosed)
+{
+    const QString db = TestServer::stationsDatabase(st, S("caixa"));
+    auto a = TestServer::attach(db), b = TestServer::attach(db);
+    const auto seed = [&] {
+        a->action([&] {
+            for (const char* table : {"CONTCAIXA", "CONTDATA", "FATURA", "RECARQ", "ESTFIC", "CABMESA", "MESA"})
+                a->run(S("delete from ") + S(table));
+            a->run(S("insert into CONTCAIXA (CAIXA, NUMEDADOR) values (7, 7)"));
+            a->run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (GEN_ID(CONTCAIXA,1), 7, CURRENT_DATE, 0)"));
+            seeds::openTab(*a, kTab, 1);
+            seeds::addItem(*a, kTab, S("1"), S("X"), D("1"), D("40"));
+        });
+    };
+    const auto rows = [&](const char* table) { return integerOf(a->scalar(S("select count(*) from ") + S(table))); };
+
+    seed();
+    ASSERT_EQ(CashShift(*a).close(S("GERENTE")), CashShift::Result::Done);
+    try {
+        TabClosing(*b).close(request({pay(1, "Dinheiro", "40")}));
+        ADD_FAILURE() << "paid into a closed shift";
+    } catch (const ClosingRefused& e) {
+        EXPECT_EQ(e.message(), closingmsg::cashClosed());
+    }
+    EXPECT_EQ(rows("FATURA") + rows("RECARQ") + rows("ESTFIC"), 0);
+    EXPECT_EQ(rows("CABMESA"), 1);
+    EXPECT_EQ(rows("MESA"), 1);
+
+    seed();
+    std::atomic<bool> shiftClosed{false};
+    bool closedWhilePaying = true;
+    std::thread closer;
+    TabClosing paying(*b);
+    paying.setClock([&] {
+        if (!closer.joinable()) {
+            closer = std::thread([&] {
+                try {
+                    shiftClosed = CashShift(*a).close(S("GERENTE")) == CashShift::Result::Done;
+                } catch (const DbError& e) {
+                    ADD_FAILURE() << e.message().toStdString();
+                }
+            });
+            std::this_thread::sleep_for(std::chrono::milliseconds(700));
+            closedWhilePaying = shiftClosed;
+        }
+        return QDateTime::currentDateTime();
+    });
+    const ClosingResult r = paying.close(request({pay(1, "Dinheiro", "40")}));
+    closer.join();
+    EXPECT_FALSE(closedWhilePaying) << "the shift was closed under a sale being filed";
+    EXPECT_TRUE(shiftClosed) << "and closed once the sale was in";
+    EXPECT_EQ(integerOf(a->scalar(S("select CAIXA from FATURA where NOTA = ?"), {r.saleNumber})), 7);
+    EXPECT_EQ(integerOf(a->scalar(S("select CAIXA from CONTCAIXA"))), 0);
 }

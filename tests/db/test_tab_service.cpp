@@ -18,6 +18,9 @@
 #include "core/uMensagem.h"
 
 #include <QFile>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -230,10 +233,80 @@ TEST(KitchenOrderF4, ATicketThatFailsLeavesItsItemsPending)
     seeds::tabItem(k.st.logon(), QStringLiteral("000007"), QStringLiteral("000011"), QStringLiteral("QUEIJO"), Decimal(1),
                    money(1000), QStringLiteral("3"));
     const KitchenOrderResult r = KitchenOrder(k.st.logon(), 4).print(QStringLiteral("000007"));
-    EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(r.marked, 0);
+    // Kitchen 1's items are pending again, and the user is told; kitchen 3's ticket went out.
+    EXPECT_TRUE(r.error.startsWith(QStringLiteral("O pedido da cozinha 1 não foi impresso; os itens voltaram a ficar "
+                                                  "pendentes para o pedido da cozinha.\n"))) << r.error.toStdString();
+    EXPECT_TRUE(r.error.contains(QStringLiteral("lp9"))) << r.error.toStdString();
+    EXPECT_EQ(r.marked, 1);
     EXPECT_EQ(k.st.count(QStringLiteral("select count(*) from mesa where cozinha = '1'")), 1);
-    EXPECT_EQ(k.st.count(QStringLiteral("select count(*) from mesa where cozinha = '3'")), 1);
+    EXPECT_EQ(k.st.count(QStringLiteral("select count(*) from mesa where cozinha = '3'")), 0);
+    EXPECT_TRUE(readPort(k.port3).contains("QUEIJO"));
+    // The next F4, once the printer is back, sends kitchen 1's items and nothing else.
+    k.st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\dispositivos.INI"),
+                   {QStringLiteral("LPT2=") + k.port1, QStringLiteral("LPT3=") + k.port3});
+    ClosePrinterPort();
+    const KitchenOrderResult again = KitchenOrder(k.st.logon(), 4).print(QStringLiteral("000007"));
+    EXPECT_TRUE(again.error.isEmpty()) << again.error.toStdString();
+    EXPECT_EQ(again.tickets, 1);
+    EXPECT_EQ(again.marked, 1);
+    EXPECT_TRUE(readPort(k.port1).contains("PICANHA"));
+}
+
+namespace {
+// A kitchen printer that takes its time with each job, so a second station's F4
+// comes while the first one is still printing.
+class SlowKitchenOrder : public KitchenOrder {
+public:
+    using KitchenOrder::KitchenOrder;
+    std::atomic<int>* lines = nullptr;
+protected:
+    void send(const Printout& ticket, PrinterSlot, const RouteOptions&) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        for (const QString& l : ticket.lines)
+            if (l.startsWith(QStringLiteral("001 ")))
+                ++*lines;
+    }
+};
+} // namespace
+
+// Two stations pressing F4 on one tab at once once sent every pending item once
+// per station (12 monitor rows for 3 items): the pending items are claimed in one
+// action, so each goes to the kitchen once, on the printer and on the monitor.
+TEST(KitchenOrderF4, TwoStationsPressingF4OnOneTabSendEachItemOnce)
+{
+    Kitchen k;
+    seeds::setup(k.st, {{13, QStringLiteral("Informa porta")}, {14, QStringLiteral("Monitor Cozinha")}});
+    const QString db = TestServer::stationsDatabase(k.st, QStringLiteral("f4"));
+    auto seed = TestServer::attach(db);
+    if (db != k.st.databasePath()) {
+        seeds::waiter(*seed, 3, QStringLiteral("JOAO"));
+        TabOpening(*seed).open(QStringLiteral("000007"));
+    }
+    for (const char* kitchen : {"1", "2", "5"})
+        seeds::tabItem(*seed, QStringLiteral("000007"), QStringLiteral("000010"), QStringLiteral("PICANHA"), Decimal(1),
+                       money(4990), QString::fromLatin1(kitchen));
+    auto a = TestServer::attach(db), b = TestServer::attach(db);
+    std::atomic<int> printedLines{0};
+    KitchenOrderResult ra, rb;
+    const auto press = [&](TLogon* logon, KitchenOrderResult* result) {
+        SlowKitchenOrder order(*logon, 4);
+        order.lines = &printedLines;
+        try {
+            *result = order.print(QStringLiteral("000007"));
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what();
+        }
+    };
+    std::thread ta(press, a.get(), &ra), tb(press, b.get(), &rb);
+    ta.join();
+    tb.join();
+    EXPECT_EQ(ra.marked + rb.marked, 3);
+    EXPECT_EQ(ra.tickets + rb.tickets, 3) << "kitchens 1, 2 and 5 once each";
+    EXPECT_EQ(printedLines, 2) << "kitchen 1 and kitchen 5's first printer";
+    EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from cozinha2"))), 2)
+        << "kitchen 2 and kitchen 5's second printer are the monitor";
+    EXPECT_EQ(integerOf(seed->scalar(QStringLiteral("select count(*) from mesa where cozinha <> '0'"))), 0);
 }
 
 namespace {

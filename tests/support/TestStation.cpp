@@ -125,3 +125,19 @@ QString TestServer::createDatabase(const QString& name)
     newdb::createInstallation(full);
     return path;
 }
+
+QString TestServer::stationsDatabase(TestStation& station, const QString& name)
+{
+    if (address().isEmpty())
+        return station.databasePath();
+    return address() + QLatin1Char(':') + createDatabase(name);
+}
+
+std::unique_ptr<TLogon> TestServer::attach(const QString& database)
+{
+    auto logon = std::make_unique<TLogon>();
+    if (!logon->connectTo(database))
+        throw DbError(logon->lastError());
+    logon->setLockTimeout(5);
+    return logon;
+}

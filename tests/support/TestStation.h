@@ -50,4 +50,10 @@ struct TestServer {
     static QString address();
     // Creates a new installation's database on the server; returns the path on the server.
     static QString createDatabase(const QString& name);
+    // Where a test of several stations runs: a new installation on the server
+    // ("host:path"), or the station's own file when no server runs here.
+    static QString stationsDatabase(TestStation& station, const QString& name);
+    // One more station on that database: its own attachment, waiting 5 s for rows
+    // another station holds. Throws DbError when it cannot attach.
+    static std::unique_ptr<TLogon> attach(const QString& database);
 };

@@ -1,10 +1,10 @@
-// Every test binary starts here: a QApplication on the offscreen platform, and the
+// Every test binary starts here: the program's application on the offscreen platform, and the
 // Firebird environment the program itself prepares.
 #include "TestStation.h"
+#include "core/GuardedApplication.h"
 #include "core/WidgetDialogs.h"
 #include "platform/FirebirdEnv.h"
 
-#include <QApplication>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -16,7 +16,9 @@ int main(int argc, char** argv)
     // No test prints on the machine's own printers: until a test starts its CUPS
     // sandbox, the printer list is that of a server that is not there.
     cupsSetServer("/nonexistent/sabrel22-tests/cups.sock");
-    QApplication app(argc, argv);
+    // The program's own guard: an exception that reaches the event loop shows the
+    // error box (a scripted one in a test) instead of ending the binary.
+    GuardedApplication app(argc, argv);
     WidgetDialogs screenDialogs;
     setScreenDialogs(&screenDialogs);
     ::testing::InitGoogleTest(&argc, argv);

@@ -69,7 +69,8 @@ TEST(ProductSave, RefusesNumbersNoColumnCanMean)
 {
     struct Case { const char* field; const char* typed; bool refused; };
     const Case cases[] = {
-        {"price", "-1", true}, {"price", "1e20", true}, {"price", "1,5", false}, {"price", "x", false},
+        {"price", "-1", true}, {"price", "99999999999999", true}, {"price", "1,5", false}, {"price", "x", false},
+        {"price", "1e20", false} /* no exponents: not a number, left out like "x" */, {"price", "1.500,5", false},
         {"cost", "-0,01", true}, {"minimum", "-3", true}, {"kitchen", "6", true}, {"kitchen", "-1", true},
         {"kitchen", "2,5", true}, {"kitchen", "5", false}, {"kitchen", "0", false}, {"size5", "99999999999999", true},
     };
@@ -122,7 +123,10 @@ TEST(Numbers, ReadWithTheDecimalComma)
     EXPECT_EQ(reg::readNumber(QStringLiteral("12,5")).value, Decimal::fromThousandths(12500));
     EXPECT_EQ(reg::readNumber(QStringLiteral("")).kind, reg::Number::Empty);
     EXPECT_EQ(reg::readNumber(QStringLiteral("12.5")).kind, reg::Number::NotNumber);
-    EXPECT_EQ(reg::readNumber(QStringLiteral("1e20")).kind, reg::Number::TooLarge);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("1e20")).kind, reg::Number::NotNumber) << "no exponents";
+    EXPECT_EQ(reg::readNumber(QStringLiteral("1.000.000.000.000")).kind, reg::Number::NotNumber);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("1.000.000.000.000,00")).kind, reg::Number::TooLarge);
+    EXPECT_EQ(reg::readNumber(QStringLiteral("1.234,5")).value, Decimal::fromThousandths(1234500));
     EXPECT_EQ(reg::readNumber(QStringLiteral("'; DELETE FROM PRODUTOS; --")).kind, reg::Number::NotNumber);
     EXPECT_EQ(reg::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-000005"));
 }

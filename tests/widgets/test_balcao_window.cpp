@@ -113,6 +113,24 @@ TEST(BalcaoWindow, AWaiterOpensATableAndSendsAnItemToTheKitchen)
     EXPECT_EQ(w.itemLines(), 1);
 }
 
+TEST(BalcaoWindow, AScaleLabelShowsItsWeightPaddedToEightAndSellsIt)
+{
+    Screen s;
+    TFormBalcao w(s.st.logon());
+    showActive(w);
+    s.script.answerMessages({QStringLiteral("S")});
+    type(edit(w, "tabNumberEdit"), QStringLiteral("7"));
+    type(edit(w, "waiterEdit"), QStringLiteral("3"));
+    type(edit(w, "productCodeEdit"), QStringLiteral("2000010012347"));   // product 000010, 1,234 kg
+    EXPECT_EQ(edit(w, "productCodeEdit")->text(), QStringLiteral("000010"));
+    EXPECT_EQ(edit(w, "quantityEdit")->text(), QStringLiteral("   1,234"));
+    QTest::keyClick(edit(w, "quantityEdit"), Qt::Key_Return);
+    EXPECT_EQ(edit(w, "quantityEdit")->text(), QStringLiteral("   1,234")) << "a number stays as shown";
+    QTest::keyClick(&w, Qt::Key_F2);
+    EXPECT_EQ(s.st.count(QStringLiteral("select count(*) from mesa where mesa = '000007' and quant = 1.234")), 1);
+    ClosePrinterPort();
+}
+
 TEST(BalcaoWindow, HostileValuesGetAMessageAndWriteNothingHalfWay)
 {
     struct Case { const char* field; const char* text; const char* message; int tabs; } cases[] = {

@@ -127,6 +127,22 @@ TEST_F(CounterPageTest, ThreeItemsByKeysAndTouchClosedWithTwoMethods)
     EXPECT_TRUE(page.saleKey().startsWith(S("AV")));
 }
 
+TEST_F(CounterPageTest, AScaleLabelShowsItsQuantityPaddedToEightAndSellsIt)
+{
+    CounterPage page(st.logon());
+    page.show();
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    auto* quantity = child<QLineEdit>(page, "counterQuantityEdit");
+    code->setText(S("2000100012509"));   // product 0001 at 10,00, 12,50 to charge
+    page.codeLeft();
+    EXPECT_EQ(code->text(), S("000001"));
+    EXPECT_EQ(quantity->text(), S("   1,250"));
+    page.confirmItem();
+    ASSERT_EQ(page.sale().items().size(), 1u);
+    EXPECT_EQ(page.sale().items()[0].quantity, *Decimal::parse(u"1,25"));
+    EXPECT_EQ(page.totalText().trimmed(), S("12,50"));
+}
+
 TEST_F(CounterPageTest, HostileEntriesAddNothingAndSayWhy)
 {
     CounterPage page(st.logon());
@@ -193,9 +209,13 @@ TEST_F(CounterPageTest, ASizePriceAndOneSaleControlTicketPerUnit)
     st.logon().run(S("insert into MOEDA (MOEDA, LOCAL) values (3, 'GRANDE')"));
     st.logon().run(S("insert into PRODUTOS (ID, CODIGO, NOME, VALOR, VGRANDE, VFAMILIA, CLAS) "
                      "values (50, '000050', 'PIZZA', 30, 40, 55, '0')"));
+    // The tickets go to the first kitchen printer's destination and, on "Informa
+    // porta", to the port of portas.INI line 0 (not the kitchen's line 2).
+    const QString kitchenPort = seeds::portToFile(st, S("LPT8"), S("cozinha.txt"));
     const QString port = seeds::portToFile(st, S("LPT9"), S("ticks.txt"));
+    st.writeFile(S("c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT9=") + port, S("LPT8=") + kitchenPort});
     seeds::setup(st, {{9, S("0")}, {13, S("Informa porta")}});
-    st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT1"), S("LPT9")});
+    st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT9"), S("LPT1"), S("LPT8")});
     CounterPage page(st.logon());
     page.show();
     child<QCheckBox>(page, "counterTicketsBox")->setChecked(true);
@@ -216,7 +236,33 @@ TEST_F(CounterPageTest, ASizePriceAndOneSaleControlTicketPerUnit)
     QFile f(port);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().count("CONTROLE VENDA"), 3);   // 2,5 rounds to 3 tickets
+    QFile kitchen(kitchenPort);
+    EXPECT_TRUE(!kitchen.open(QIODevice::ReadOnly) || kitchen.readAll().isEmpty());
     EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join(S("|")).toStdString();
+    EXPECT_TRUE(script.messages.empty());
+
+    // Fifty tickets print at once; fifty-one only when the cashier says so.
+    const auto ticketsFor = [&](const char* quantity, const QStringList& answers) {
+        f.close();
+        f.resize(0);
+        script.messages.clear();
+        script.answerMessages(answers);
+        code->setText(S("1"));
+        page.codeLeft();
+        child<QLineEdit>(page, "counterQuantityEdit")->setText(S(quantity));
+        page.confirmItem();
+        ClosePrinterPort();
+        f.open(QIODevice::ReadOnly);
+        return int(f.readAll().count("CONTROLE VENDA"));
+    };
+    EXPECT_EQ(ticketsFor("50", {}), 50);
+    EXPECT_TRUE(script.messages.empty());
+    EXPECT_EQ(ticketsFor("51", {S("N")}), 0);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_EQ(script.messages[0].text, S("Deseja imprimir 51 tickets de controle ?"));
+    EXPECT_EQ(script.messages[0].buttons, S("2"));
+    EXPECT_EQ(ticketsFor("51", {S("S")}), 51);
+    EXPECT_EQ(page.sale().items().size(), 4u) << "the item is sold whatever the answer";
     EXPECT_TRUE(QFile::exists(st.root() + S("/programa/geratiks.ini")));
 }
 

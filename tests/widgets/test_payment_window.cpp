@@ -76,7 +76,9 @@ TEST_F(PaymentWindowTest, ShowsTheBillOfTheTab)
     EXPECT_EQ(L(*w, "balanceCaptionLabel")->text(), S("Falta"));
     EXPECT_EQ(E(*w, "paymentCodeEdit")->text(), S("01"));
     EXPECT_EQ(E(*w, "paymentAmountEdit")->text(), S("100,00"));
-    EXPECT_FALSE(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()));
+    // No delivery fee on the tab: the line shows 0,00.
+    EXPECT_TRUE(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()));
+    EXPECT_EQ(L(*w, "deliveryFeeLabel")->text(), S("0,00"));
 
     E(*w, "discountEdit")->setText(S("abc"));
     w->discountLeft();
@@ -196,6 +198,45 @@ TEST_F(PaymentWindowTest, HostileValuesInEveryFieldLeaveAWholeSaleOrNothing)
     EXPECT_EQ(st.count(S("select count(*) from FATURA f where not exists "
                          "(select 1 from RECARQ r where r.NFISCAL = f.NOTA)")), 0)
         << "every sale has its payments";
+}
+
+// 9999 persons at a cover charge of 999.999.999 once ended the program (a bill
+// too large to compute): the cover box takes no charge that 9999 persons could
+// not pay, and resets to "0" like any text that is no charge.
+TEST_F(PaymentWindowTest, NoCoverChargeMakesABillTooLargeToCompute)
+{
+    auto w = open();
+    E(*w, "personsEdit")->setText(S("9999"));
+    w->personsLeft();
+    for (const char* huge : {"999999999", "999.999.999", "999.999.999,00", "1E30", "12345678901234"}) {
+        E(*w, "coverPerPersonEdit")->setText(S(huge));
+        w->coverPerPersonLeft();
+        EXPECT_EQ(E(*w, "coverPerPersonEdit")->text(), S("0")) << huge;
+        EXPECT_EQ(L(*w, "amountDueLabel")->text(), S("90,00")) << huge;
+    }
+    E(*w, "coverPerPersonEdit")->setText(S("99.999.999,99"));
+    w->coverPerPersonLeft();
+    EXPECT_EQ(L(*w, "coverTotalLabel")->text(), S("999899999900,01"));
+    E(*w, "servicePercentEdit")->setText(S("1E30"));
+    w->servicePercentLeft();
+    EXPECT_EQ(E(*w, "servicePercentEdit")->text(), S("0"));
+    EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join(S("|")).toStdString();
+    EXPECT_EQ(E(*w, "personsEdit")->text(), S("9999"));
+}
+
+TEST_F(PaymentWindowTest, TheDeliveryFeeLineIsHiddenOnlyForTheTwoFlags)
+{
+    struct Case { const char* column; bool shown; const char* fee; } cases[] = {
+        {"0", true, "0,00"}, {"1", false, "0,00"}, {"0.01", false, "0,00"}, {"8.5", true, "8,50"}, {"0.02", true, "0,02"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        st.logon().run(S("update CABMESA set DELIVERY = cast(? as numeric(15,3))"), {S(c.column)});
+        auto w = open();
+        EXPECT_EQ(L(*w, "deliveryFeeLabel")->isVisibleTo(w.get()), c.shown);
+        EXPECT_EQ(w->findChild<QLabel*>(S("deliveryFeeCaption"))->isVisibleTo(w.get()), c.shown);
+        EXPECT_EQ(L(*w, "deliveryFeeLabel")->text(), S(c.fee));
+    }
 }
 
 TEST_F(PaymentWindowTest, DeliveryFeeMinimumConsumptionAndLockedCharges)

@@ -93,6 +93,32 @@ TEST_F(PreBillTest, PrintsThePreBillAndMarksTheTab)
     EXPECT_TRUE(printed().isEmpty());
 }
 
+// Only "S" charges: a switch emptied, "X" or "0" stores "N" and prints no charge,
+// so the payment that follows does not charge the customer for it either.
+TEST_F(PreBillTest, OnlyASwitchHoldingSChargesTheCustomer)
+{
+    struct Case { const char* typed; const char* stored; } cases[] = {
+        {"", "N"}, {" ", "N"}, {"X", "N"}, {"0", "N"}, {"N", "N"}, {"😀", "N"}, {"S", "S"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        st.logon().run(S("update CABMESA set STATUS = 0, COUVER = 'S', TAXA = 'S'"));
+        QFile(port).resize(0);
+        TFormFecSimples w(st.logon());
+        w.setTab(kTab);
+        E(w, "coverSwitchEdit")->setText(S(c.typed));
+        E(w, "serviceSwitchEdit")->setText(S(c.typed));
+        w.printPreBill();
+        EXPECT_EQ(st.scalar(S("select COUVER || TAXA from CABMESA")).toString(), S(c.stored) + S(c.stored));
+        const QStringList lines = printed().split(S("\r\n"));
+        const bool charged = QByteArray(c.stored) == "S";
+        EXPECT_EQ(lines.contains(S("Servico 10%                     4,00")), charged);
+        EXPECT_EQ(lines.contains(S("Couvert                         6,00")), charged);
+        EXPECT_TRUE(lines.contains(charged ? S("A Receber                      50,00") : S("A Receber                      40,00")));
+    }
+    EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join(S("|")).toStdString();
+}
+
 TEST_F(PreBillTest, FirstStepStoresTheSwitchesAndSettingsWindowsSaveTheirLine)
 {
     TFormRecDin step(st.logon());

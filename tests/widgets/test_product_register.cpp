@@ -172,7 +172,8 @@ TEST(ProductRegister, HostileValuesInEveryEntryField)
         {"locationEdit", QString(200, QLatin1Char('L')), "LOCACAO", QStringLiteral("LLLLL"), false},
         {"kitFlagEdit", QStringLiteral("😀"), "COMPOSICAO", QString(), true},
         {"priceEdit", QStringLiteral("abc"), "VALOR", QStringLiteral("3"), false},
-        {"priceEdit", QStringLiteral("1e20"), "VALOR", QStringLiteral("3"), true},
+        {"priceEdit", QStringLiteral("99999999999999"), "VALOR", QStringLiteral("3"), true},
+        {"priceEdit", QStringLiteral("1e20"), "VALOR", QStringLiteral("3"), false},   // no exponents: as "abc"
         {"priceEdit", QStringLiteral("-4"), "VALOR", QStringLiteral("3"), true},
         {"costEdit", sql, "CUSTO", QString(), false},
         {"minimumEdit", QStringLiteral("-1"), "MINIMO", QString(), true},
@@ -317,7 +318,7 @@ TEST(KitWindow, ComponentsCostAndRefusals)
     add(QStringLiteral("99"), QStringLiteral("1"));       // unknown
     add(QStringLiteral("11"), QStringLiteral("1"));       // a kit
     add(QStringLiteral("1"), QStringLiteral("-3"));       // negative
-    add(QStringLiteral("1"), QStringLiteral("1e20"));     // too large
+    add(QStringLiteral("1"), QStringLiteral("99999999999999"));   // too large
     add(QString(), QStringLiteral("1"));                  // nothing
     add(QStringLiteral("7"), QStringLiteral("abc"));      // not a number: quantity 0
     EXPECT_EQ(d.messageTexts(), (QStringList{kit::text::notFound, kit::text::kitAsComponent,

@@ -234,6 +234,49 @@ TEST(SetComWindow, ChargesAreCheckedBeforeEachKey)
     }
 }
 
+// Numbers too large for a charge ("1E30", fourteen digits) once ended the program
+// from the key and focus handlers: they are numbers no charge can be, so the
+// boxes take their fallbacks like any other text, and the window goes on.
+TEST(SetComWindow, ChargesTooLargeForAnyBillAreNotNumbers)
+{
+    TestStation st(false);
+    ScriptedDialogs ui;
+    TFormSetCom w(kPrinters);
+    showActive(w);
+    struct Case {
+        const char* name;
+        QString typed, kept;
+    };
+    const Case cases[] = {
+        {"servicePercentEdit", "1E30", "0"},         {"servicePercentEdit", "12345678901234", "0"},
+        {"servicePercentEdit", "1000", "0"},         {"servicePercentEdit", "999,99", "999,99"},
+        {"coverChargeEdit", "1E30", "0"},            {"coverChargeEdit", "12345678901234", "0"},
+        {"coverChargeEdit", "999999999", "0"},       {"coverChargeEdit", "1.234,56", "1.234,56"},
+        {"coverChargeEdit", "99.999.999,99", "99.999.999,99"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* e = edit(w, c.name);
+        e->setText(c.typed);
+        leave(e);
+        EXPECT_EQ(e->text(), c.kept) << c.name << " with " << c.typed.toStdString();
+    }
+    // Typed key by key, the check before each key never lets an error out either.
+    for (const char* name : {"servicePercentEdit", "coverChargeEdit"}) {
+        QLineEdit* e = edit(w, name);
+        e->setFocus();
+        e->clear();
+        QTest::keyClicks(e, "1E30");
+        e->clear();
+        QTest::keyClicks(e, "12345678901234567890");
+    }
+    edit(w, "servicePercentEdit")->setText("1E30");
+    edit(w, "coverChargeEdit")->setText("99999999999999");
+    edit(w, "feedLinesEdit")->setFocus();
+    confirm(w);
+    EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join("|").toStdString();
+    EXPECT_EQ(st.readFile(kSetup).mid(1, 2), (QStringList{"0", "0"}));
+}
+
 TEST(SetComWindow, ControlByteIsChosenFromTheListOnly)
 {
     TestStation st(false);

@@ -227,11 +227,41 @@ TEST(Values, ExactAmountsDatesAndFloatsComeBackAsStored)
     RowSet r = l.run(QStringLiteral("SELECT VALOR, VGRANDE, VALIDADE FROM PRODUTOS WHERE ID = 1"));
     ASSERT_TRUE(r.next());
     EXPECT_EQ(r.decimal(u"VALOR"), big);
-    EXPECT_EQ(r.decimal(u"VGRANDE"), *Decimal::parseSql(u"1234.56"));   // a FLOAT column
+    EXPECT_EQ(r.decimal(u"VGRANDE"), *Decimal::parseSql(u"1234.56"));   // an amount older databases hold as FLOAT
+    // A column that stays FLOAT (loyalty points) reads back the decimal it was given.
+    l.run(QStringLiteral("UPDATE CLIENTES SET FIDELIDADE = ? WHERE CODIGO = 1"), {*Decimal::parseSql(u"1234.56")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT FIDELIDADE FROM CLIENTES WHERE CODIGO = 1"))),
+              *Decimal::parseSql(u"1234.56"));
     EXPECT_EQ(r.date(u"VALIDADE"), QDate(2026, 2, 28));
     // A whole Decimal goes into an INTEGER column as itself.
     l.run(QStringLiteral("UPDATE EMPRESA SET SCC3 = ?"), {Decimal(3)});
     EXPECT_EQ(integerOf(l.scalar(QStringLiteral("SELECT SCC3 FROM EMPRESA"))), 3);
+}
+
+TEST(Values, AmountsAreRoundedToTheCentHalfAwayFromZeroBeforeTheyAreWritten)
+{
+    // An amount column holds cents: a Decimal with more decimals is rounded once, by
+    // the rule the program rounds money with, whatever the statement does with it.
+    TestStation st;
+    TLogon& l = st.logon();
+    struct Case { const char* given; const char* stored; };
+    const Case cases[] = {
+        {"10.005", "10.01"}, {"-10.005", "-10.01"}, {"0.004", "0"}, {"-0.005", "-0.01"},
+        {"150000.01", "150000.01"}, {"9999999999.995", "10000000000"}, {"2.675", "2.68"},
+    };
+    int id = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        const Decimal given = *Decimal::parseSql(QString::fromLatin1(c.given));
+        const Decimal stored = *Decimal::parseSql(QString::fromLatin1(c.stored));
+        l.run(QStringLiteral("INSERT INTO SANGRIA (ID, VALOR) VALUES (?, ?)"), {++id, given});
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = ?"), {id})), stored);
+        l.run(QStringLiteral("UPDATE SANGRIA SET VALOR = VALOR + ? WHERE ID = ?"), {given, id});
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = ?"), {id})), stored + stored);
+    }
+    // A quantity keeps its three decimals, rounded the same way past them.
+    l.run(QStringLiteral("INSERT INTO COZINHA2 (ID, QUANT) VALUES (1, ?)"), {*Decimal::parseSql(u"0.3475")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT QUANT FROM COZINHA2"))), *Decimal::parseSql(u"0.348"));
 }
 
 TEST(Values, HostileParametersAreRefusedByNameAndNothingIsStored)

@@ -248,19 +248,35 @@ void SchemaUpgrade::applySteps()
     newdb::ensureCashShiftRow(m_logon);
 }
 
+bool SchemaUpgrade::needsExact(const QString& t, const schema::Column& col) const
+{
+    const QString c = QString::fromLatin1(col.name);
+    // FLOAT still, or a conversion cut short (the copy without the column, or beside
+    // a column another station has already made exact)
+    return schema::isExactNumber(col) && (isFloating(t, c) || hasColumn(t, c + kExactSuffix));
+}
+
 void SchemaUpgrade::makeAmountsExact()
 {
+    auto pending = [&] {
+        for (const schema::Table& def : schema::tables())
+            for (const schema::Column& col : def.columns)
+                if (needsExact(QString::fromLatin1(def.name), col))
+                    return true;
+        return false;
+    };
+    if (!pending())
+        return;
+    // A fresh picture first: another station starting at the same moment may have
+    // converted some of them since this one read the catalogue.
+    readCatalogue();
     for (const schema::Table& def : schema::tables()) {
         const QString t = QString::fromLatin1(def.name);
-        if (!hasTable(t))
-            continue;
         for (const schema::Column& col : def.columns) {
-            const QString c = QString::fromLatin1(col.name);
-            const bool halfDone = !hasColumn(t, c) && hasColumn(t, c + kExactSuffix);
-            if (!schema::isExactNumber(col) || !(isFloating(t, c) || halfDone))
+            if (!needsExact(t, col))
                 continue;
             try {
-                makeExact(t, c, col.type);
+                makeExact(t, QString::fromLatin1(col.name), col.type);
             } catch (const DbError&) {
                 // The column stays as it is (values it cannot hold, another station
                 // converting it at the same moment): the next start looks again.
@@ -274,11 +290,18 @@ void SchemaUpgrade::makeExact(const QString& t, const QString& c, const char* ex
 {
     // A column cannot change from FLOAT to NUMERIC in place: the exact values go to a
     // new column, which then takes the old one's name and place. The copy, the drop
-    // and the rename are one transaction; a start cut short after the new column was
-    // added finds it and goes on from there.
+    // and the rename are one transaction, done only while the column is still FLOAT
+    // when it runs; a start cut short after the copy was added finds it and goes on.
     const QString exact = c + kExactSuffix;
+    const ColumnInfo* old = columnInfo(t, c);
+    if (old && !isFloating(t, c)) {
+        // exact already: the copy is what a station that lost the race left behind
+        ddl(QStringLiteral("ALTER TABLE %1 DROP %2").arg(t, exact), [&] { return !hasColumn(t, exact); });
+        m_columns[t].erase(exact);
+        return;
+    }
     int position = 0;
-    if (const ColumnInfo* old = columnInfo(t, c)) {
+    if (old) {
         position = old->position;
         const bool doublePrecision = old->type == kDouble;
         if (!hasColumn(t, exact)) {
@@ -291,10 +314,22 @@ void SchemaUpgrade::makeExact(const QString& t, const QString& c, const char* ex
             QStringLiteral("ALTER TABLE %1 DROP %2").arg(t, c),
             QStringLiteral("ALTER TABLE %1 ALTER %2 TO %3").arg(t, exact, c),
         };
-        m_logon.action([&] {
+        const bool converted = m_logon.action([&] {
+            const QVariant stillFloating = m_logon.scalar(QStringLiteral(
+                "SELECT COUNT(*) FROM RDB$RELATION_FIELDS r JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
+                "WHERE r.RDB$RELATION_NAME = ? AND r.RDB$FIELD_NAME = ? AND f.RDB$FIELD_TYPE IN (%1, %2)")
+                .arg(kFloat).arg(kDouble), {t, c});
+            if (integerOf(stillFloating) == 0)
+                return false;
             for (const QString& sql : steps)
                 m_logon.run(sql);
+            return true;
         });
+        if (!converted) {
+            readCatalogue();
+            makeExact(t, c, exactType);   // made exact meanwhile: only the copy to drop
+            return;
+        }
         m_executed << steps;
     } else {
         ddl(QStringLiteral("ALTER TABLE %1 ALTER %2 TO %3").arg(t, exact, c), [&] { return hasColumn(t, c); });

@@ -18,6 +18,9 @@
 #include <set>
 
 class TLogon;
+namespace schema {
+struct Column;
+}
 
 class SchemaUpgrade {
 public:
@@ -68,6 +71,7 @@ private:
     void createUpgradeTable(const char* name); // steps 2, 4, 6 and the journal
     bool addColumns();                  // step 5; false when it stopped on an error
     void makeAmountsExact();            // FLOAT amounts and quantities to NUMERIC
+    bool needsExact(const QString& table, const schema::Column& column) const;
     void makeExact(const QString& table, const QString& column, const char* exactType);
     void addIndexes();                  // last: indexes missing on tables that have their columns
     // Runs one DDL statement; when it fails, re-reads the catalogue and counts the

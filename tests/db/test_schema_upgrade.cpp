@@ -158,6 +158,9 @@ TEST(SchemaUpgrade, LosingACreateRaceToAnotherStationGoesOn)
         theirs.run();
     }
     EXPECT_NO_THROW(mine.applySteps());
+    // The amounts the other made exact are not converted a second time.
+    EXPECT_EQ(indexOf(mine.executed(), QStringLiteral("ALTER TABLE SANGRIA DROP VALOR")), -1)
+        << mine.executed().join(QLatin1Char('\n')).toStdString();
     SchemaUpgrade check(st.logon());
     check.run();
     EXPECT_TRUE(check.executed().isEmpty());
@@ -267,4 +270,10 @@ TEST(SchemaUpgrade, AConversionCutShortFinishesAtTheNextStart)
     EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA"))), *Decimal::parseSql(u"12.34"));
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = 'SANGRIA' "
                                       "AND RDB$FIELD_NAME = 'VALOR_EXATO'")), 0);
+    // A copy a station that lost the race left beside the exact column goes too.
+    l.run(QStringLiteral("ALTER TABLE SANGRIA ADD VALOR_EXATO NUMERIC(18,2)"));
+    SchemaUpgrade next(l);
+    next.run();
+    EXPECT_EQ(next.executed(), QStringList{QStringLiteral("ALTER TABLE SANGRIA DROP VALOR_EXATO")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA"))), *Decimal::parseSql(u"12.34"));
 }

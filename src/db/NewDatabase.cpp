@@ -35,7 +35,7 @@ void createSchema(TLogon& logon)
         logon.run(QStringLiteral("CREATE GENERATOR %1").arg(QString::fromLatin1(g.name)));
     for (const schema::Table& t : schema::tables()) {
         logon.run(schema::createTableSql(t));
-        if (t.primaryKey)
+        if (t.primaryKey && !schema::keyInCreate(t))
             logon.run(schema::addPrimaryKeySql(t));
     }
     for (const schema::Index& i : schema::indexes())

@@ -422,17 +422,16 @@ std::vector<Generator> buildGenerators()
 
 QString tableSql(const Table& t, int columnCount, bool older)
 {
-    QString sql = QStringLiteral("CREATE TABLE %1 (\n").arg(QLatin1String(t.name));
+    QStringList lines;
     for (int i = 0; i < columnCount; ++i) {
         const Column& col = t.columns[size_t(i)];
         const char* type = (older && col.olderType) ? col.olderType : col.type;
-        sql += QStringLiteral("  %1 %2").arg(QLatin1String(col.name), QLatin1String(type));
-        if (col.notNull)
-            sql += QLatin1String(" NOT NULL");
-        sql += (i + 1 < columnCount) ? QLatin1String(",\n") : QLatin1String("\n");
+        lines << QStringLiteral("  %1 %2%3").arg(QLatin1String(col.name), QLatin1String(type),
+                                                 col.notNull ? QStringLiteral(" NOT NULL") : QString());
     }
-    sql += QLatin1Char(')');
-    return sql;
+    if (keyInCreate(t))
+        lines << QStringLiteral("  PRIMARY KEY (%1)").arg(QLatin1String(t.primaryKey));
+    return QStringLiteral("CREATE TABLE %1 (\n%2\n)").arg(QLatin1String(t.name), lines.join(QStringLiteral(",\n")));
 }
 
 } // namespace
@@ -535,6 +534,11 @@ QString createIndexSql(const Index& i)
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
         .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(),
              QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
+}
+
+bool keyInCreate(const Table& t)
+{
+    return t.primaryKey && t.origin == Origin::Added;
 }
 
 QString addPrimaryKeySql(const Table& t)

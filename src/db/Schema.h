@@ -72,6 +72,9 @@ QString upgradeCreateTableSql(const Table& t);
 QString createTriggerSql(const Table& t);
 // "ALTER TABLE t ADD PRIMARY KEY (...)" for a table that has a primary key.
 QString addPrimaryKeySql(const Table& t);
+// True when the key is part of the table's CREATE text (this program's own tables:
+// the table never exists without it), rather than added after it.
+bool keyInCreate(const Table& t);
 // True for the exact types the upgrade gives amounts and quantities that older
 // databases hold as FLOAT.
 bool isExactNumber(const Column& c);

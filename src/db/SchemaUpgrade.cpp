@@ -166,7 +166,7 @@ void SchemaUpgrade::createUpgradeTable(const char* name)
         m_columns[t][QString::fromLatin1(c.name)] =
             ColumnInfo{varcharWidth(type), std::strcmp(type, schema::kFloatType) == 0 ? kFloat : 0, i};
     }
-    if (def.primaryKey)
+    if (def.primaryKey && !schema::keyInCreate(def))
         ddl(schema::addPrimaryKeySql(def), [] { return true; });
     if (def.generator) {
         const QString g = QString::fromLatin1(def.generator);

@@ -55,6 +55,11 @@ TEST(Schema, HoldsFortyNineDistinctTablesAndTheActionJournal)
     ASSERT_NE(journal, nullptr);
     EXPECT_EQ(journal->origin, Origin::Added);
     EXPECT_STREQ(journal->primaryKey, "CHAVE");
+    // Created whole with its key: the table never exists without it.
+    EXPECT_EQ(createTableSql(*journal).toStdString(),
+              "CREATE TABLE DIARIOACOES (\n  CHAVE VARCHAR(32) NOT NULL,\n  DATA DATE,\n  PRIMARY KEY (CHAVE)\n)");
+    EXPECT_EQ(upgradeCreateTableSql(*journal), createTableSql(*journal));
+    EXPECT_TRUE(keyInCreate(*journal));
     QSet<QString> seen;
     for (const Table& t : tables()) {
         EXPECT_FALSE(seen.contains(upper(t.name))) << t.name;

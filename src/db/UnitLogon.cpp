@@ -350,8 +350,6 @@ TLogon::KeyFound TLogon::lookUpActionKey(const QString& key)
     // it when the action never will; while the server is still ending the action's
     // transaction (its connection just went), the write waits for that end.
     FirebirdSession& s = session();
-    if (m_journalMissingAt == s.schemaEpoch())
-        throw DbError::connectionLost(commitUncertainMessage());
     s.beginWrite(m_lockTimeout);
     try {
         s.run(kWriteActionKey, {key});
@@ -380,7 +378,9 @@ void TLogon::settleLostCommit(const QString& key)
         try {
             found = lookUpActionKey(key);
         } catch (const DbError& e) {
-            if (!e.isConnectionLost() || e.message() == commitUncertainMessage())
+            // Not attached again yet: try on. Anything else (a database without the
+            // journal) leaves no way to know.
+            if (!e.isConnectionLost())
                 throw DbError::connectionLost(commitUncertainMessage());
         }
         if (found == KeyFound::Yes)

@@ -13,7 +13,6 @@ namespace staffText {
 inline const QString notRegistered = QStringLiteral("Vendedor Nao Cadastrado");
 inline const QString askDelete = QStringLiteral("Deseja Excluir Este Registro ?");
 inline const QString invalidCode = QStringLiteral("Codigo do Funcionario Invalido");
-inline const QString passwordKept = QStringLiteral("(em branco: mantém)");
 inline const QString changedElsewhere =
     QStringLiteral("Funcionario alterado em outro terminal.\nA lista foi lida de novo; confira e confirme outra vez.");
 }

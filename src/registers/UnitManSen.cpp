@@ -86,7 +86,7 @@ void TFormManSen::showUser()
     ui->nameEdit->setText(u.nome);
     // The stored password is never shown: a blank field keeps it, a typed one replaces it.
     ui->passwordEdit->clear();
-    ui->passwordEdit->setPlaceholderText(u.id != 0 && !u.senha.isEmpty() ? userText::passwordKept : QString());
+    ui->passwordEdit->setPlaceholderText(u.id != 0 && !u.senha.isEmpty() ? passwords::keptHint : QString());
     ui->masterEdit->setText(u.master);
     const rights::Boxes boxes = rights::boxesOf(u.sistema);
     for (int i = 0; i < rights::kBits; ++i)

@@ -70,7 +70,7 @@ void TFormVendedor::showRow()
     const StaffRow* r = m_staff.currentRow();
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
         it.value()->setText(r ? r->values.value(it.key()) : QString());
-    field("CEP")->setPlaceholderText(r && StaffRegister::hasStoredPassword(*r) ? staffText::passwordKept : QString());
+    field("CEP")->setPlaceholderText(r && StaffRegister::hasStoredPassword(*r) ? passwords::keptHint : QString());
     m_filling = false;
     if (m_staff.current() >= 0) {
         const QSignalBlocker quietList(ui->staffList);

@@ -15,7 +15,6 @@ inline const QString askDelete = QStringLiteral("Excluir Usuario?");
 inline const QString supervisorRequired =
     QStringLiteral("Obrigatorio marcar como Master [S] \no usuario adminstrador do sistema");
 inline const QString nameRequired = QStringLiteral("Informe o Nome do Usuario");
-inline const QString passwordKept = QStringLiteral("(em branco: mantém a senha)");
 }
 
 // The rights mask, one box per bit (bit 1 first, 32768 last).

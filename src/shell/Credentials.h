@@ -13,6 +13,8 @@ class TLogon;
 namespace passwords {
 // The longest password the windows let a user type.
 constexpr int kTypedMaxLength = 10;
+// What a register's password field shows when a stored password stays as it is.
+inline const QString keptHint = QStringLiteral("(em branco: mantém a senha)");
 // What the database keeps for a typed password; no password (blank) stays empty.
 QString digest(const QString& typed);
 bool isDigest(const QString& stored);

@@ -147,7 +147,7 @@ TEST_F(StaffRegisterTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChang
         }
     }
     // Codes 0, negatives and numbers too big for a code are refused; nothing is added.
-    for (const QString code : {QStringLiteral("0"), QStringLiteral("-4"), QStringLiteral("1e20")}) {
+    for (const QString& code : {QStringLiteral("0"), QStringLiteral("-4"), QStringLiteral("1e20")}) {
         SCOPED_TRACE(code.toStdString());
         ScriptedDialogs script;
         TFormVendedor w(st.logon());

@@ -95,14 +95,21 @@ int convertStored(TLogon& logon)
     for (const Column& c : columns) {
         const QString table = QString::fromLatin1(c.table), column = QString::fromLatin1(c.column);
         RowSet rows = logon.run(QStringLiteral("SELECT ID, %1 FROM %2 WHERE %1 IS NOT NULL AND %1 <> ''").arg(column, table));
-        while (rows.next()) {
-            const QString typed = rows.text(column);
-            if (isDigest(typed))
-                continue;
-            // Matched on the text it replaces: another station converting the same
-            // row at the same moment changes it once.
-            converted += int(logon.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE ID = ? AND %2 = ?").arg(table, column),
-                                        {digest(typed), rows.integer(u"ID"), typed}));
+        try {
+            while (rows.next()) {
+                const QString typed = rows.text(column);
+                if (isDigest(typed))
+                    continue;
+                // Matched on the text it replaces: another station converting the same
+                // row at the same moment changes it once.
+                converted += int(logon.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE ID = ? AND %2 = ?").arg(table, column),
+                                            {digest(typed), rows.integer(u"ID"), typed}));
+            }
+        } catch (const DbError& e) {
+            // A column the upgrade could not widen keeps the typed text, compared as
+            // before, until a start can widen it; a lost connection is the start's.
+            if (e.isConnectionLost())
+                throw;
         }
     }
     return converted;

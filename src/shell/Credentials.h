@@ -23,8 +23,8 @@ bool isDigest(const QString& stored);
 // of an older version) is compared as the stations always compared it.
 bool matches(const QString& typed, const QString& stored);
 // Turns every stored password that is still typed text into its digest (at start,
-// after the upgrade has widened the columns). Returns how many rows it changed.
-// Throws DbError.
+// after the upgrade has widened the columns; a column still too narrow is left for a
+// later start). Returns how many rows it changed. Throws DbError.
 int convertStored(TLogon& logon);
 }
 

@@ -161,3 +161,17 @@ TEST(Passwords, AnOlderDatabasesPasswordsBecomeDigestsOnceAndStillLetTheirOwners
     EXPECT_EQ(passwords::convertStored(l), 0);
     EXPECT_EQ(l.scalar(QStringLiteral("SELECT SENHA FROM MILTREX WHERE ID = 1")).toString(), stored[0]);
 }
+
+TEST(Passwords, AColumnTheUpgradeCouldNotWidenKeepsItsPasswordsAndTheStartGoesOn)
+{
+    TestStation st;
+    TLogon& l = st.logon();
+    // as an older database holds it
+    l.run(QStringLiteral("ALTER TABLE VENDEDOR DROP CEP"));
+    l.run(QStringLiteral("ALTER TABLE VENDEDOR ADD CEP VARCHAR(10)"));
+    l.run(QStringLiteral("INSERT INTO VENDEDOR (ID, CODIGO, NOME, CEP) VALUES (1, 3, 'JOAO', '4321')"));
+    l.run(QStringLiteral("UPDATE MILTREX SET SENHA = '1234'"));
+    EXPECT_EQ(passwords::convertStored(l), 1);   // the users' column is wide enough
+    EXPECT_EQ(l.scalar(QStringLiteral("SELECT CEP FROM VENDEDOR")).toString(), QStringLiteral("4321"));
+    EXPECT_EQ(ItemEntry(l).checkWaiterPassword(QStringLiteral("3"), QStringLiteral("4321")), 3);
+}

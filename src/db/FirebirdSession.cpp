@@ -142,6 +142,12 @@ Decimal numberFor(int index, const Field& f, const QVariant& v)
     }
 }
 
+// An exact number into a scaled parameter. Digits past the parameter's scale are
+// rounded once, half away from zero (the program's rule for money): an amount bound
+// into a NUMERIC(18,2) reaches the database in cents whoever wrote it, the same
+// Decimal that works for a FLOAT column, and a writer that rounds first is stored as
+// it holds it. Refusing sub-cent values instead would turn an amount one writer did
+// not round into a failed sale.
 void putScaled(int index, const Field& f, const QVariant& v, unsigned char* at)
 {
     const Decimal d = numberFor(index, f, v);

@@ -72,7 +72,7 @@ QString upgradeCreateTableSql(const Table& t);
 QString createTriggerSql(const Table& t);
 // "ALTER TABLE t ADD PRIMARY KEY (...)" for a table that has a primary key.
 QString addPrimaryKeySql(const Table& t);
-// True when the key is part of the table's CREATE text (this program's own tables:
+// True when the table's CREATE text holds its key (this program's own tables:
 // the table never exists without it), rather than added after it.
 bool keyInCreate(const Table& t);
 // True for the exact types the upgrade gives amounts and quantities that older

@@ -236,7 +236,7 @@ RowSet TLogon::runStatement(const QString& sql, const Params& params, bool count
     if (inAction()) {
         // A statement of an action runs in the action's transaction or not at all: a
         // lost connection took that transaction with it, and attaching again must not
-        // let the rest of the action commit piece by piece.
+        // let the rest of the action commit bit by bit.
         if (!m_session->attached() || m_session->generation() != m_actionGeneration || !m_session->inWrite())
             throw DbError::connectionLost(connectionLostMessage());
         return m_session->run(sql, params, nullptr, countRows);

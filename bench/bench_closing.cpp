@@ -3,7 +3,8 @@
 // deleted, the receipt composed; not printed), embedded and (with
 // SABREL22_TEST_SERVER) on the server, beside one raw round trip of Firebird's
 // object interface measured in the same run. Median of the closings, with the
-// data layer's round trips per closing.
+// data layer's round trips per closing, and the same closing on a twin database
+// without the action journal, in turn, for what the journal costs.
 //
 //   bench_closing
 #include "BenchCatalogue.h"
@@ -52,20 +53,13 @@ void seedTab(TLogon& l, const QString& tab)
     });
 }
 
-void run(const char* where, const QString& db)
-{
-    TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
-        return;
-    }
-    seedSaleCatalogue(logon, 2);
-
-    const int closings = 25;
-    std::vector<double> times;
-    qint64 trips = 0;
-    for (int i = 0; i < closings + 3; ++i) {
-        const QString tab = QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0'));
+// A closing of the benchmark's tab on one station: its time in µs and its round trips.
+struct Closing {
+    TLogon& logon;
+    int next = 1;
+    std::pair<double, qint64> operator()()
+    {
+        const QString tab = QStringLiteral("%1").arg(next++, 6, 10, QLatin1Char('0'));
         seedTab(logon, tab);
         ClosingRequest r;
         r.tab = tab;
@@ -80,10 +74,39 @@ void run(const char* where, const QString& db)
         const qint64 rt = logon.roundTrips();
         const double t = nowUs();
         TabClosing(logon).close(r);
-        const double us = nowUs() - t;
+        return {nowUs() - t, logon.roundTrips() - rt};
+    }
+};
+
+void run(const char* where, const QString& db)
+{
+    // A twin database without the action journal, closed in turn with the first:
+    // what the journal costs a closing, in the same run.
+    const QString twin = db + QStringLiteral("-sem-diario.fdb");
+    const QString twinFile = twin.mid(twin.indexOf(QLatin1Char(':')) + 1);
+    QFile::remove(twinFile);
+    newdb::createInstallation(twin);
+    TLogon logon, plain;
+    if (!logon.connectTo(db) || !plain.connectTo(twin)) {
+        std::fprintf(stderr, "%s %s\n", qPrintable(logon.lastError()), qPrintable(plain.lastError()));
+        return;
+    }
+    plain.run(S("DROP TABLE DIARIOACOES"));
+    seedSaleCatalogue(logon, 2);
+    seedSaleCatalogue(plain, 2);
+
+    const int closings = 25;
+    std::vector<double> times, plainTimes;
+    qint64 trips = 0, plainTrips = 0;
+    Closing journaled{logon}, unjournaled{plain};
+    for (int i = 0; i < closings + 3; ++i) {
+        const auto [us, rt] = journaled();
+        const auto [plainUs, plainRt] = unjournaled();
         if (i >= 3) {   // the first closings prepare the statements
             times.push_back(us);
-            trips += logon.roundTrips() - rt;
+            trips += rt;
+            plainTimes.push_back(plainUs);
+            plainTrips += plainRt;
         }
     }
     const double raw = rawRoundTripUs(db.toUtf8());
@@ -93,11 +116,15 @@ void run(const char* where, const QString& db)
         logon.action([&] { logon.run(S("update CONTCAIXA set NUMEDADOR = ?"), {i}); });
         commits.push_back(nowUs() - t);
     }
+    plain.close();
+    QFile::remove(twinFile);
     const double ms = median(times) / 1000.0;
     const double perClosing = double(trips) / closings;
     std::printf("%s\n", where);
     std::printf("  fechamento de comanda (30 itens, 2 kits, 1 item de 2 sabores, 2 formas): %6.2f ms "
                 "(mediana de %d), %.0f idas e voltas\n", ms, closings, perClosing);
+    std::printf("  o mesmo sem o diário de ações, intercalado: %6.2f ms, %.0f idas e voltas\n",
+                median(plainTimes) / 1000.0, double(plainTrips) / closings);
     std::printf("  uma ida e volta crua (SELECT preparado): %6.1f µs; idas e voltas x ida crua = %.2f ms\n",
                 raw, perClosing * raw / 1000.0);
     std::printf("  uma transação de gravação de uma linha (UPDATE e commit) pela camada: %6.2f ms\n",

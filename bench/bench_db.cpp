@@ -3,7 +3,10 @@
 // server:
 //  - a prepared one-row SELECT by key (the layer: Logon->run; raw: openCursor,
 //    fetch, close in one read-only read-committed transaction kept open)
-//  - a one-row write transaction (start, prepared UPDATE with a value, commit)
+//  - a one-row write transaction (start, prepared UPDATE with a value, commit); the
+//    layer's action also writes its key into the action journal
+//  - what the journal adds to every action: the raw one-row write transaction without
+//    and with the key's INSERT, alternating (its commit writes the key's pages too)
 // Each figure is the median of several batches, with the layer's round trips.
 //
 //   bench_db
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <firebird/Interface.h>
 #include <ibase.h>
 
@@ -57,6 +61,7 @@ std::pair<double, double> timePair(int n, A&& a, B&& b)
 
 const char* kSelect = "SELECT CODIGO, NOME, VALOR FROM PRODUTOS WHERE CODIGO = ?";
 const char* kUpdate = "UPDATE PRODUTOS SET VALOR = ? WHERE CODIGO = ?";
+const char* kKey = "INSERT INTO DIARIOACOES (CHAVE, DATA) VALUES (?, CURRENT_DATE)";
 
 struct Raw {
     IMaster* master = fb_get_master_interface();
@@ -65,10 +70,12 @@ struct Raw {
     ITransaction* read = nullptr;
     IStatement* select = nullptr;
     IStatement* update = nullptr;
+    IStatement* key = nullptr;
+    IMessageMetadata* keyIn = nullptr;
     IMessageMetadata* selIn = nullptr;
     IMessageMetadata* selOut = nullptr;
     IMessageMetadata* updIn = nullptr;
-    std::vector<unsigned char> selInBuf, selOutBuf, updInBuf;
+    std::vector<unsigned char> selInBuf, selOutBuf, updInBuf, keyInBuf;
     std::vector<unsigned char> writeTpb;
 
     explicit Raw(const QByteArray& db)
@@ -96,6 +103,9 @@ struct Raw {
         w->dispose();
         select = att->prepare(&st, read, 0, kSelect, SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
         update = att->prepare(&st, read, 0, kUpdate, SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
+        key = att->prepare(&st, read, 0, kKey, SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
+        keyIn = key->getInputMetadata(&st);
+        keyInBuf.assign(keyIn->getMessageLength(&st), 0);
         selIn = select->getInputMetadata(&st);
         selOut = select->getOutputMetadata(&st);
         updIn = update->getInputMetadata(&st);
@@ -106,8 +116,8 @@ struct Raw {
     }
     ~Raw()
     {
-        selIn->release(); selOut->release(); updIn->release();
-        select->free(&st); update->free(&st);
+        selIn->release(); selOut->release(); updIn->release(); keyIn->release();
+        select->free(&st); update->free(&st); key->free(&st);
         read->commit(&st);
         att->detach(&st);
         st.dispose();
@@ -131,13 +141,18 @@ struct Raw {
         if (rows != 1)
             std::abort();
     }
-    void writeOne(const QByteArray& code, qint64 thousandths)
+    // withKey: the action journal's key too, as the layer's actions write it.
+    void writeOne(const QByteArray& code, qint64 thousandths, bool withKey = false)
     {
         ITransaction* tx = att->startTransaction(&st, unsigned(writeTpb.size()), writeTpb.data());
         *reinterpret_cast<short*>(updInBuf.data() + updIn->getNullOffset(&st, 0)) = 0;
         std::memcpy(updInBuf.data() + updIn->getOffset(&st, 0), &thousandths, 8);
         putText(updIn, st, 1, updInBuf.data(), code);
         update->execute(&st, tx, updIn, updInBuf.data(), nullptr, nullptr);
+        if (withKey) {
+            putText(keyIn, st, 0, keyInBuf.data(), QUuid::createUuid().toString(QUuid::Id128).toLatin1());
+            key->execute(&st, tx, keyIn, keyInBuf.data(), nullptr, nullptr);
+        }
         tx->commit(&st);
     }
 };
@@ -177,11 +192,20 @@ void run(const char* where, const QString& db)
         [&](int i) { raw.writeOne(code(i).toLatin1(), 2000 + i); });
     const double writeTrips = double(logon.roundTrips() - rt1) / (nWrite * (kBatches + 0.1));
 
+    // What the journal adds to a write transaction, statement and commit included:
+    // the same raw transaction without and with the key, alternating.
+    const auto [rawPlain, rawKeyed] = timePair(
+        nWrite, [&](int i) { raw.writeOne(code(i).toLatin1(), 4000 + i); },
+        [&](int i) { raw.writeOne(code(i).toLatin1(), 5000 + i, true); });
+
     std::printf("%s\n", where);
     std::printf("  SELECT de uma linha preparado: camada %7.1f µs, cliente cru %7.1f µs  (%.2fx; %.1f idas e voltas)\n",
                 layerRead, rawRead, layerRead / rawRead, readTrips);
     std::printf("  gravação de uma linha (transação): camada %7.1f µs, cliente cru %7.1f µs  (%.2fx; %.1f idas e voltas)\n",
                 layerWrite, rawWrite, layerWrite / rawWrite, writeTrips);
+    std::printf("  diário de ações (cliente cru, gravação sem e com a chave): %7.1f µs e %7.1f µs: +%.1f µs por ação, "
+                "+1 ida e volta (ida e volta crua %.1f µs)\n",
+                rawPlain, rawKeyed, rawKeyed - rawPlain, rawRead);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "app/ProgramWindows.h"
 #include "db/UnitLogon.h"
+#include "shell/Startup.h"
 #include "shell/UnitPrincipal.h"
 #include "core/uMensagemWindow.h"
 #include "platform/InstanceLock.h"
@@ -32,6 +33,7 @@ int runProgram(QApplication& app)
         return 0;
     }
 
+    startup::removeUnfinishedSaves();
     applyProgramStyle(app);
     registerProgramWindows();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));

@@ -4,6 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/Historico.h"
+#include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
 
 #include <algorithm>
@@ -55,18 +56,22 @@ CashShift::Result CashShift::open(const QDate& date, const Decimal& openingFloat
                                   const QString& authoriser, int* number)
 {
     return m_logon.action([&] {
-        RowSet row = m_logon.run(QStringLiteral("select id, caixa, numedador from contcaixa order by id with lock"));
-        int n = 1;
+        const QString current = QStringLiteral("select id, caixa, numedador from contcaixa order by id with lock");
+        RowSet row = m_logon.run(current);
         if (!row.first()) {
-            m_logon.run(QStringLiteral("insert into contcaixa (caixa,NUMEDADOR) values (?,?)"), {1, 1});
-        } else {
-            if (row.integer(u"CAIXA") != 0)
-                return Result::AlreadyOpen;
-            // a shift opened before NUMEDADOR was kept counts by its own number
-            n = int(std::max(row.integer(u"NUMEDADOR"), row.integer(u"CAIXA"))) + 1;
-            m_logon.run(QStringLiteral("update contcaixa set caixa = ?, NUMEDADOR = ? where id = ?"),
-                        {n, n, row.integer(u"ID")});
+            // An emptied database: its closed row first, one whatever other stations
+            // do at this moment, then held like any other.
+            newdb::ensureCashShiftRow(m_logon);
+            row = m_logon.run(current);
+            if (!row.first())
+                throw DbError(QStringLiteral("A tabela CONTCAIXA não tem a linha do caixa."));
         }
+        if (row.integer(u"CAIXA") != 0)
+            return Result::AlreadyOpen;
+        // a shift opened before NUMEDADOR was kept counts by its own number
+        const int n = int(std::max(row.integer(u"NUMEDADOR"), row.integer(u"CAIXA"))) + 1;
+        m_logon.run(QStringLiteral("update contcaixa set caixa = ?, NUMEDADOR = ? where id = ?"),
+                    {n, n, row.integer(u"ID")});
         m_logon.run(QStringLiteral("insert into contData (id,caixa,data,abertura,operador) "
                                    "values (GEN_ID(CONTCAIXA,1),?,?,?,?)"),
                     {n, date, openingFloat, operatorName.left(20)});

@@ -41,6 +41,17 @@ DbError::DbError(std::vector<long> codes, const QString& databaseText, const QSt
 {
 }
 
+DbError::DbError(const QString& message, std::vector<long> codes)
+    : std::runtime_error(message.toStdString())
+    , m_codes(std::move(codes))
+{
+}
+
+DbError DbError::connectionLost(const QString& message)
+{
+    return DbError(message, {isc_network_error});
+}
+
 std::string DbError::describe(const std::vector<long>& codes, const QString& databaseText)
 {
     if (anyOf(codes, kCharacterSet))
@@ -63,3 +74,5 @@ bool DbError::isConflict() const
     return anyOf(m_codes, kConflict) || erasedWhileWaiting(m_codes, m_databaseText);
 }
 bool DbError::isConnectionLost() const { return anyOf(m_codes, kConnection); }
+bool DbError::isDuplicateKey() const { return hasCode(isc_unique_key_violation) || hasCode(isc_no_dup); }
+bool DbError::isUnknownTable() const { return hasCode(isc_dsql_relation_err); }

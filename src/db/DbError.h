@@ -13,6 +13,8 @@ public:
     // From the database: its error codes (gds codes of the status vector, main one
     // first), its own text, and the statement that failed.
     DbError(std::vector<long> codes, const QString& databaseText, const QString& sql = QString());
+    // A lost connection told in the caller's own words (what became of the write).
+    static DbError connectionLost(const QString& message);
 
     QString message() const { return QString::fromUtf8(what()); }
     QString sql() const { return m_sql; }
@@ -24,8 +26,11 @@ public:
     bool isCharacterSetError() const;   // text the database's character set cannot hold
     bool isConflict() const;            // another station changed or holds the rows: run the action again
     bool isConnectionLost() const;      // the attachment is gone: reconnect
+    bool isDuplicateKey() const;        // a unique or primary key already holds the value
+    bool isUnknownTable() const;        // the statement names a table the database does not have
 
 private:
+    DbError(const QString& message, std::vector<long> codes);
     static std::string describe(const std::vector<long>& codes, const QString& databaseText);
     std::vector<long> m_codes;
     QString m_databaseText;
@@ -51,4 +56,20 @@ inline QString connectionLostMessage()
 {
     return QStringLiteral("A conexão com o banco de dados foi perdida.\n"
                           "Nada foi gravado: a conexão será refeita na próxima operação.");
+}
+
+// The message when the connection was lost right after an action asked for its
+// commit, and the station, attached again, found that nothing had been written.
+inline QString commitLostNothingWrittenMessage()
+{
+    return QStringLiteral("A conexão com o banco de dados caiu durante a gravação.\n"
+                          "A conexão foi refeita e nada foi gravado: tente novamente.");
+}
+
+// The message when the connection was lost right after a write asked for its
+// commit and the station could not find out whether it was done.
+inline QString commitUncertainMessage()
+{
+    return QStringLiteral("A conexão com o banco de dados caiu durante a gravação e não foi possível\n"
+                          "saber se ela foi concluída: confira se os dados foram gravados antes de repetir.");
 }

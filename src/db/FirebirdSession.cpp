@@ -142,6 +142,12 @@ Decimal numberFor(int index, const Field& f, const QVariant& v)
     }
 }
 
+// An exact number into a scaled parameter. Digits past the parameter's scale are
+// rounded once, half away from zero (the program's rule for money): an amount bound
+// into a NUMERIC(18,2) reaches the database in cents whoever wrote it, the same
+// Decimal that works for a FLOAT column, and a writer that rounds first is stored as
+// it holds it. Refusing sub-cent values instead would turn an amount one writer did
+// not round into a failed sale.
 void putScaled(int index, const Field& f, const QVariant& v, unsigned char* at)
 {
     const Decimal d = numberFor(index, f, v);
@@ -298,6 +304,8 @@ void FirebirdSession::attach(const QString& databaseName, const QString& user, c
         dpb->dispose();
         st.dispose();
         ++m_roundTrips;
+        ++m_generation;
+        ++m_schemaEpoch;
     } catch (const FbException& e) {
         FbFailure f(e);
         if (dpb)
@@ -332,6 +340,7 @@ void FirebirdSession::detach()
 void FirebirdSession::clearStatements()
 {
     m_statements.clear();
+    ++m_schemaEpoch;
 }
 
 ITransaction* FirebirdSession::start(TxKind kind, int lockTimeoutSeconds)
@@ -452,7 +461,8 @@ std::shared_ptr<FirebirdSession::Prepared> FirebirdSession::prepare(const QStrin
     return p;
 }
 
-RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasWrite, bool countRows)
+RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasWrite, bool countRows,
+                            int lockTimeoutSeconds)
 {
     if (!m_attachment)
         throw DbError(connectionLostMessage());
@@ -468,14 +478,40 @@ RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasW
     if (read)
         return execute(p, sql, params, readTransaction(), false);
     // A write outside any action commits on its own.
-    beginWrite(m_autoLockTimeout);
+    beginWrite(lockTimeoutSeconds);
+    RowSet rows;
     try {
-        RowSet rows = execute(p, sql, params, m_write, countRows);
-        commitWrite();
-        return rows;
+        rows = execute(p, sql, params, m_write, countRows);
     } catch (...) {
         rollbackWrite();
         throw;
+    }
+    try {
+        commitWrite();
+    } catch (const DbError& e) {
+        // The commit request may have reached the server: nothing here tells whether it was done.
+        if (e.isConnectionLost())
+            throw DbError::connectionLost(commitUncertainMessage());
+        throw;
+    }
+    return rows;
+}
+
+QString FirebirdSession::plan(const QString& sql)
+{
+    if (!m_attachment)
+        throw DbError(connectionLostMessage());
+    const std::shared_ptr<Prepared> p = prepare(sql, m_write ? m_write : readTransaction());
+    ThrowStatusWrapper st(master()->getStatus());
+    try {
+        const char* text = p->statement->getPlan(&st, false);
+        ++m_roundTrips;
+        st.dispose();
+        return text ? QString::fromUtf8(text).trimmed() : QString();
+    } catch (const FbException& e) {
+        FbFailure f(e);
+        st.dispose();
+        fail(f, sql);
     }
 }
 

@@ -30,6 +30,11 @@ public:
     void attach(const QString& databaseName, const QString& user, const QString& password);
     void detach();
     bool attached() const { return m_attachment != nullptr; }
+    // Counts the attachments made: a transaction of an earlier one is gone for good.
+    int generation() const { return m_generation; }
+    // Changes with every attachment and every DDL statement run: what was learnt of
+    // the tables before holds only while it stays the same.
+    int schemaEpoch() const { return m_schemaEpoch; }
 
     // The current write transaction of an action; none outside actions.
     void beginWrite(int lockTimeoutSeconds);
@@ -39,10 +44,16 @@ public:
 
     // Runs a statement in the action's write transaction when there is one; otherwise
     // a SELECT runs in the session's read-only transaction and anything else in a
-    // write transaction of its own (autoWrite), committed at once.
+    // write transaction of its own, waiting lockTimeoutSeconds at most for rows
+    // another station holds, committed at once. A lost reply to that commit throws
+    // a connection-lost DbError that says the outcome is unknown.
     // countRows asks the database how many rows an INSERT, UPDATE or DELETE changed
     // (one more round trip on a server).
-    RowSet run(const QString& sql, const Params& params, bool* wasWrite = nullptr, bool countRows = false);
+    RowSet run(const QString& sql, const Params& params, bool* wasWrite = nullptr, bool countRows = false,
+               int lockTimeoutSeconds = 1);
+
+    // The optimizer's plan of a statement ("PLAN (MESA INDEX (IX_MESA_ID))"), for tests.
+    QString plan(const QString& sql);
 
     qint64 roundTrips() const { return m_roundTrips; }
 
@@ -64,8 +75,6 @@ private:
     Firebird::ITransaction* m_write = nullptr;
     QHash<QString, std::shared_ptr<Prepared>> m_statements;
     qint64 m_roundTrips = 0;
-    int m_autoLockTimeout = 5;
-
-public:
-    void setAutoLockTimeout(int s) { m_autoLockTimeout = s; }
+    int m_generation = 0;
+    int m_schemaEpoch = 0;
 };

@@ -35,8 +35,8 @@ void createSchema(TLogon& logon)
         logon.run(QStringLiteral("CREATE GENERATOR %1").arg(QString::fromLatin1(g.name)));
     for (const schema::Table& t : schema::tables()) {
         logon.run(schema::createTableSql(t));
-        if (t.primaryKey)
-            logon.run(QStringLiteral("ALTER TABLE %1 ADD PRIMARY KEY (ID)").arg(QString::fromLatin1(t.name)));
+        if (t.primaryKey && !schema::keyInCreate(t))
+            logon.run(schema::addPrimaryKeySql(t));
     }
     for (const schema::Index& i : schema::indexes())
         logon.run(schema::createIndexSql(i));
@@ -63,6 +63,24 @@ void seedInstallation(TLogon& logon)
                   {QStringLiteral("Dinheiro")});
         logon.run(QStringLiteral("INSERT INTO CLIENTES (CODIGO, NOME, LIMITE, FIDELIDADE) VALUES (1, ?, 0, 0)"),
                   {QStringLiteral("CLIENTE CONSUMIDOR")});
+        // the cash shift's one row, closed: the first opening has a row to hold
+        logon.run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA, NUMEDADOR) VALUES (0, 0)"));
+    });
+}
+
+bool ensureCashShiftRow(TLogon& logon)
+{
+    if (integerOf(logon.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA"))) > 0)
+        return false;
+    return logon.action([&] {
+        // Nothing to lock in an empty table: GERAID's one row stands in for it, so
+        // of stations finding it empty at once, one writes the row and the others,
+        // run again once it committed, find it.
+        logon.run(QStringLiteral("SELECT ID FROM GERAID WITH LOCK"));
+        if (integerOf(logon.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA"))) > 0)
+            return false;
+        logon.run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA, NUMEDADOR) VALUES (0, 0)"));
+        return true;
     });
 }
 

@@ -19,9 +19,16 @@ void createDatabaseFile(const QString& databaseName);
 // Creates every table, generator, primary key and trigger. Throws DbError.
 void createSchema(TLogon& logon);
 
-// GERAID's row, the company row, the supervisor, payment method 01 "Dinheiro"
-// and customer 1 "CLIENTE CONSUMIDOR". Throws DbError.
+// GERAID's row, the company row, the supervisor, payment method 01 "Dinheiro",
+// customer 1 "CLIENTE CONSUMIDOR" and the closed cash-shift row. Throws DbError.
 void seedInstallation(TLogon& logon);
+
+// CONTCAIXA's one row, closed (CAIXA 0, nothing issued), when the table has none:
+// a new database has it from installation, an older or emptied one gets it from the
+// start-up upgrade or from the first opening of a shift. Runs in an action of its
+// own, or joins the caller's; stations doing it at once write one row. Returns true
+// when it wrote the row.
+bool ensureCashShiftRow(TLogon& logon);
 
 // All of the above: a new installation's database. Throws DbError.
 void createInstallation(const QString& databaseName);

@@ -8,17 +8,30 @@ namespace schema {
 namespace {
 
 // DDL types. DECIMAL columns get three decimals: quantities from scale labels
-// carry three, and every number written into SQL text has three.
+// carry three, and every number written into SQL text has three. Amounts and
+// quantities that older databases hold as FLOAT are exact here (AMT, QTY: money to
+// the cent, quantities to the gram); FLT stays for what is neither (a percentage,
+// loyalty points).
 constexpr const char* INT = "INTEGER";
-constexpr const char* FLT = "FLOAT";
+constexpr const char* FLT = kFloatType;
 constexpr const char* DEC = "NUMERIC(15,3)";
-constexpr const char* MONEY = "NUMERIC(18,2)";
 constexpr const char* DAT = "DATE";
 constexpr const char* TIM = "TIME";
 
 Column c(const char* name, const char* type, const char* olderType = nullptr)
 {
     return Column{name, type, false, olderType};
+}
+
+// An amount or a quantity that older databases hold as FLOAT.
+Column amount(const char* name)
+{
+    return Column{name, kAmountType, false, FLT};
+}
+
+Column quantity(const char* name)
+{
+    return Column{name, kQuantityType, false, FLT};
 }
 
 Column id()
@@ -28,7 +41,7 @@ Column id()
 
 Table installed(const char* name, std::initializer_list<Column> cols)
 {
-    return Table{name, Origin::Installed, cols, 0, false, nullptr,
+    return Table{name, Origin::Installed, cols, 0, nullptr, nullptr,
                  TriggerKind::None, nullptr, nullptr};
 }
 
@@ -47,7 +60,7 @@ Table fillTrigger(Table t, const char* triggerName, const char* gen)
 Table created(const char* name, Origin origin, int createColumns,
               std::initializer_list<Column> cols)
 {
-    return Table{name, origin, cols, createColumns, false, name,
+    return Table{name, origin, cols, createColumns, nullptr, name,
                  TriggerKind::None, nullptr, nullptr};
 }
 
@@ -62,7 +75,7 @@ Table replaceTrigger(Table t, const char* triggerName, const char* gen)
 std::vector<Table> buildTables()
 {
     std::vector<Table> v;
-    v.reserve(49);
+    v.reserve(50);
 
     // ---- Core services ------------------------------------------------------
     v.push_back(installed("EMPRESA", {
@@ -81,7 +94,7 @@ std::vector<Table> buildTables()
     }));
 
     v.push_back(installed("MILTREX", {
-        id(), c("NOME", "VARCHAR(15)"), c("SENHA", "VARCHAR(10)"), c("MASTER", "VARCHAR(1)"),
+        id(), c("NOME", "VARCHAR(15)"), c("SENHA", "VARCHAR(100)", "VARCHAR(10)"), c("MASTER", "VARCHAR(1)"),
         c("RECEBER", "VARCHAR(1)"), c("ESTOQUE", "VARCHAR(1)"), c("PAGAR", "VARCHAR(1)"),
         c("SISTEMA", INT),
     }));
@@ -112,18 +125,18 @@ std::vector<Table> buildTables()
     v.push_back(replaceTrigger(installed("VENDEDOR", {
         id(), c("CODIGO", INT), c("NOME", "VARCHAR(30)"), c("ENDERECO", "VARCHAR(30)"),
         c("CIDADE", "VARCHAR(20)"), c("ESTADO", "VARCHAR(2)"), c("CNPJ", "VARCHAR(20)"),
-        c("ESTADUAL", "VARCHAR(20)"), c("CEP", "VARCHAR(10)"), c("VALOR", DEC),
+        c("ESTADUAL", "VARCHAR(20)"), c("CEP", "VARCHAR(100)", "VARCHAR(10)"), c("VALOR", DEC),
         c("FONE", "VARCHAR(14)"), c("AFASTA", DAT), c("ADMISSAO", DAT), c("CARGO", "VARCHAR(12)"),
         c("ATENDE", "VARCHAR(1)"),
     }), "VENDEDOR_BI", "VENDEDOR_ID"));
 
     v.push_back(installed("FORMAPAGA", {
-        id(), c("NOME", "VARCHAR(20)"), c("VALOR", FLT), c("VALOR1", FLT), c("VALOR2", FLT),
+        id(), c("NOME", "VARCHAR(20)"), amount("VALOR"), amount("VALOR1"), amount("VALOR2"),
         c("BX", "VARCHAR(1)"), c("CD", INT), c("TEF", "VARCHAR(1)"), c("DAV", "VARCHAR(1)"),
     }));
 
     v.push_back(installed("COMPLEMENTO", {
-        id(), c("NOME", "VARCHAR(30)", "VARCHAR(20)"), c("GRUPO", INT), c("VALOR", FLT),
+        id(), c("NOME", "VARCHAR(30)", "VARCHAR(20)"), c("GRUPO", INT), amount("VALOR"),
         c("CODIGO", INT),
     }));
 
@@ -133,7 +146,7 @@ std::vector<Table> buildTables()
 
     v.push_back(created("ACOMBALCAO", Origin::UpgradeStep2, 5, {
         id(), c("PRODUTO", "VARCHAR(40)"), c("CODIGO", "VARCHAR(16)"), c("IDMESA", INT),
-        c("QUANT", FLT),
+        quantity("QUANT"),
     }));
 
     v.push_back(installed("GERAID", {id()}));
@@ -150,10 +163,10 @@ std::vector<Table> buildTables()
         c("DELIVERY", DEC), c("DATA", DAT), c("HORA", TIM), c("OBS", "VARCHAR(20)"),
         c("TAXA", "VARCHAR(1)"), c("COUVER", "VARCHAR(1)"), c("HORA2", TIM),
         c("COMPLEMENTO", "VARCHAR(30)"), c("REMOTO", INT), c("COMANDA", "VARCHAR(6)"),
-        c("GUIA", INT), c("EDELY", "VARCHAR(1)"), c("DELYENTREGA", INT), c("DELYTAXA", FLT),
+        c("GUIA", INT), c("EDELY", "VARCHAR(1)"), c("DELYENTREGA", INT), amount("DELYTAXA"),
         c("CLIMESA", INT), c("FECHADO", TIM), c("FPANTI", INT), c("PAGAMENTOANTI", "VARCHAR(20)"),
         c("MESA", "VARCHAR(30)", "VARCHAR(10)"), c("EDELIVERY", "VARCHAR(1)"),
-        c("OBSDELI", "VARCHAR(40)"), c("PAGADELIVARY", "VARCHAR(20)"), c("VALORDELIVERY", FLT),
+        c("OBSDELI", "VARCHAR(40)"), c("PAGADELIVARY", "VARCHAR(20)"), amount("VALORDELIVERY"),
     }), "CABMESA_BI", "CABMESA"));
 
     v.push_back(fillTrigger(installed("MESA", {
@@ -171,7 +184,7 @@ std::vector<Table> buildTables()
 
     v.push_back(replaceTrigger(created("COZINHA2", Origin::UpgradeStep6, 9, {
         id(), c("HORA", "VARCHAR(20)"), c("MESA", "VARCHAR(15)"), c("GARCOM", "VARCHAR(10)"),
-        c("QUANT", FLT), c("PRODUTO", "VARCHAR(120)", "VARCHAR(38)"), c("COMPL", "VARCHAR(38)"),
+        quantity("QUANT"), c("PRODUTO", "VARCHAR(120)", "VARCHAR(38)"), c("COMPL", "VARCHAR(38)"),
         c("OK", "VARCHAR(1)"), c("CAIXA", INT), c("IDMESA", INT), c("GRUPO", INT),
         c("IMPRESSORA", "VARCHAR(1)"),
     }), "COZINHA2_BI0", "COZINHA2"));
@@ -181,7 +194,7 @@ std::vector<Table> buildTables()
         id(), c("NOTA", INT), c("DATA", DAT), c("CLIENTE", "VARCHAR(30)", "VARCHAR(25)"),
         c("VALOR", DEC), c("VENDEDOR", INT), c("CODCLIENTE", INT), c("COMANDA", INT),
         c("CAIXA", INT), c("TERMINAL", INT), c("GUIA", INT), c("BALCAO", INT),
-        c("DELYENTREGA", INT), c("DELYTAXA", FLT), c("FRETE", FLT), c("HORA", "VARCHAR(20)"),
+        c("DELYENTREGA", INT), amount("DELYTAXA"), amount("FRETE"), c("HORA", "VARCHAR(20)"),
         c("TIPO", INT), c("DELIVERY", "VARCHAR(1)"),
     }), "FATURA_BI", "FATURA"));
 
@@ -209,7 +222,7 @@ std::vector<Table> buildTables()
     }));
 
     v.push_back(installed("SANGRIA", {
-        id(), c("CAIXA", INT), c("VALOR", FLT), c("DC", "VARCHAR(1)"),
+        id(), c("CAIXA", INT), amount("VALOR"), c("DC", "VARCHAR(1)"),
         c("HISTORICO", "VARCHAR(25)"), c("TERMINAL", INT),
     }));
 
@@ -217,26 +230,26 @@ std::vector<Table> buildTables()
     v.push_back(installed("DELIVERE", {
         id(), c("CODIGO", INT), c("DATA", DAT), c("HORA", "VARCHAR(8)"), c("VALOR", DEC),
         c("MOTOBOY", DEC), c("CLIENTE", "VARCHAR(40)"), c("FONE", "VARCHAR(20)"),
-        c("STATUS", "VARCHAR(15)"), c("ENTREGA", INT), c("TROCO", FLT),
+        c("STATUS", "VARCHAR(15)"), c("ENTREGA", INT), amount("TROCO"),
         c("PAGAMENTO", "VARCHAR(40)"),
     }));
 
     {
         Table t = replaceTrigger(created("DELIITEM", Origin::UpgradeStep4, 7, {
             id(), c("PEDIDO", "VARCHAR(14)"), c("CODIGO", "VARCHAR(16)"),
-            c("NOME", "VARCHAR(160)", "VARCHAR(40)"), c("OBS", "VARCHAR(40)"), c("QUANT", FLT),
-            c("VALOR", FLT), c("BUSCA", "VARCHAR(50)"), c("IMPRESSORA", "VARCHAR(1)"),
+            c("NOME", "VARCHAR(160)", "VARCHAR(40)"), c("OBS", "VARCHAR(40)"), quantity("QUANT"),
+            amount("VALOR"), c("BUSCA", "VARCHAR(50)"), c("IMPRESSORA", "VARCHAR(1)"),
         }), "DELIITEM", "DELIITEM");
-        t.primaryKey = true;
+        t.primaryKey = "ID";
         v.push_back(std::move(t));
     }
 
     {
         Table t = replaceTrigger(created("ACOMPDELI", Origin::UpgradeStep4, 5, {
             id(), c("PRODUTO", "VARCHAR(40)"), c("CODIGO", "VARCHAR(16)"), c("IDMESA", INT),
-            c("QUANT", FLT), c("COD", INT), c("PRODUTOS2", "VARCHAR(38)"), c("VALOR", FLT),
+            quantity("QUANT"), c("COD", INT), c("PRODUTOS2", "VARCHAR(38)"), amount("VALOR"),
         }), "ACOMPDELI", "ACOMPDELI");
-        t.primaryKey = true;
+        t.primaryKey = "ID";
         v.push_back(std::move(t));
     }
 
@@ -244,8 +257,8 @@ std::vector<Table> buildTables()
         id(), c("VENDEDOR", INT), c("MESA", "VARCHAR(10)"), c("NOME", "VARCHAR(30)"),
         c("VALOR", "NUMERIC(12,2)"), c("STATUS", "VARCHAR(20)"), c("TAXA", INT),
         c("PAGAMENTO", INT), c("DATA", DAT), c("HORA", TIM), c("OBS", "VARCHAR(220)"),
-        c("RECEBIDO", FLT), c("RECEBIDO2", FLT), c("FP1", INT), c("FP2", INT),
-        c("RECEBIDO3", FLT), c("FP3", INT),
+        amount("RECEBIDO"), amount("RECEBIDO2"), c("FP1", INT), c("FP2", INT),
+        amount("RECEBIDO3"), c("FP3", INT),
     }));
 
     v.push_back(installed("DELICAD", {
@@ -254,7 +267,7 @@ std::vector<Table> buildTables()
     }));
 
     v.push_back(installed("ENTREGA", {
-        id(), c("BAIRRO", "VARCHAR(20)"), c("TAXA", FLT),
+        id(), c("BAIRRO", "VARCHAR(20)"), amount("TAXA"),
     }));
 
     // ---- Products, stock and purchasing ------------------------------------
@@ -265,10 +278,10 @@ std::vector<Table> buildTables()
         c("MEDIO", DEC), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
         c("IMPFISCAL", "VARCHAR(4)"), c("TIPO", "VARCHAR(1)"), c("LOCACAO", "VARCHAR(5)"),
         c("MEMO", "VARCHAR(60)"), c("VALIDADE", DAT), c("ESTOQUE", DEC), c("ENTRADA", DEC),
-        c("SAIDA", DEC), c("CONTROLE", DEC), c("VFAMILIA", FLT), c("VGRANDE", FLT),
-        c("VPEQUENA", FLT), c("NCM", "VARCHAR(8)"), c("CFOP", "VARCHAR(4)"),
+        c("SAIDA", DEC), c("CONTROLE", DEC), amount("VFAMILIA"), amount("VGRANDE"),
+        amount("VPEQUENA"), c("NCM", "VARCHAR(8)"), c("CFOP", "VARCHAR(4)"),
         c("CEST", "VARCHAR(8)"), c("CODBARRA", "VARCHAR(16)"), c("JUNTAR", "VARCHAR(1)"),
-        c("ATIVO", "VARCHAR(1)"), c("CONTABIL", FLT), c("DATAENTRADA", DAT),
+        c("ATIVO", "VARCHAR(1)"), amount("CONTABIL"), c("DATAENTRADA", DAT),
         c("DATASAIDA", DAT), c("DESCRICAO", "VARCHAR(80)"),
     }));
 
@@ -320,7 +333,7 @@ std::vector<Table> buildTables()
         c("HISTORICO", "VARCHAR(120)", "VARCHAR(40)"), c("ENTRADA", DEC), c("SAIDA", DEC),
         c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), c("VALOR", DEC),
         c("CLIENTE", INT), c("CCUSTO", INT), c("CAIXA", INT), c("VEND", INT),
-        c("TERMINAL", INT), c("CUSTO", FLT), c("PET", "VARCHAR(10)"),
+        c("TERMINAL", INT), amount("CUSTO"), c("PET", "VARCHAR(10)"),
     }), "ESTFIC_BI", "ESTFIC"));
 
     // ---- Finance ------------------------------------------------------------
@@ -345,10 +358,10 @@ std::vector<Table> buildTables()
         c("CODIGO", INT), c("TERMINAL", INT), c("CCUSTO", INT),
     }), "DESPLOJA_BI", "DESPESAS"));
 
-    // The account book's amounts are exact, in new databases and in the upgrade's CREATE.
+    // The account book's amounts are exact.
     v.push_back(created("CAIXA", Origin::UpgradeStep6, 7, {
-        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(30)"), c("DEBITO", MONEY),
-        c("CREDITO", MONEY), c("DESP", INT), c("CONTA", INT),
+        id(), c("DATA", DAT), c("HISTORICO", "VARCHAR(30)"), amount("DEBITO"),
+        amount("CREDITO"), c("DESP", INT), c("CONTA", INT),
     }));
 
     v.push_back(created("CONTA", Origin::UpgradeStep6, 3, {
@@ -356,7 +369,7 @@ std::vector<Table> buildTables()
     }));
 
     v.push_back(created("DESPESA", Origin::UpgradeStep6, 4, {
-        id(), c("CODIGO", INT), c("NOME", "VARCHAR(20)"), c("VALOR", MONEY),
+        id(), c("CODIGO", INT), c("NOME", "VARCHAR(20)"), amount("VALOR"),
     }));
 
     v.push_back(fillTrigger(installed("VALES", {
@@ -365,9 +378,19 @@ std::vector<Table> buildTables()
     }), "VALES_BI", "VALES_ID"));
 
     v.push_back(created("EXCLUIDOS", Origin::UpgradeStep6, 5, {
-        id(), c("DATA", DAT), c("VALOR", "NUMERIC(18,2)"), c("CUPOM", "VARCHAR(30)"),
+        id(), c("DATA", DAT), amount("VALOR"), c("CUPOM", "VARCHAR(30)"),
         c("USUARIO", "VARCHAR(20)"),
     }));
+
+    // ---- The data layer's own --------------------------------------------
+    // The action journal: the key of every committed action, kept a few days, that
+    // tells a station whose commit reply was lost whether its action was written.
+    {
+        Table t{"DIARIOACOES", Origin::Added,
+                {Column{"CHAVE", "VARCHAR(32)", true, nullptr}, c("DATA", DAT)},
+                0, "CHAVE", nullptr, TriggerKind::None, nullptr, nullptr};
+        v.push_back(std::move(t));
+    }
 
     return v;
 }
@@ -400,17 +423,16 @@ std::vector<Generator> buildGenerators()
 
 QString tableSql(const Table& t, int columnCount, bool older)
 {
-    QString sql = QStringLiteral("CREATE TABLE %1 (\n").arg(QLatin1String(t.name));
+    QStringList lines;
     for (int i = 0; i < columnCount; ++i) {
         const Column& col = t.columns[size_t(i)];
         const char* type = (older && col.olderType) ? col.olderType : col.type;
-        sql += QStringLiteral("  %1 %2").arg(QLatin1String(col.name), QLatin1String(type));
-        if (col.notNull)
-            sql += QLatin1String(" NOT NULL");
-        sql += (i + 1 < columnCount) ? QLatin1String(",\n") : QLatin1String("\n");
+        lines << QStringLiteral("  %1 %2%3").arg(QLatin1String(col.name), QLatin1String(type),
+                                                 col.notNull ? QStringLiteral(" NOT NULL") : QString());
     }
-    sql += QLatin1Char(')');
-    return sql;
+    if (keyInCreate(t))
+        lines << QStringLiteral("  PRIMARY KEY (%1)").arg(QLatin1String(t.primaryKey));
+    return QStringLiteral("CREATE TABLE %1 (\n%2\n)").arg(QLatin1String(t.name), lines.join(QStringLiteral(",\n")));
 }
 
 } // namespace
@@ -466,10 +488,14 @@ const std::vector<Index>& indexes()
         // one open tab per key: two stations opening one table share its tab; a
         // database that already holds two tabs under one key gets it when they are gone
         {"UX_CABMESA_MESA", "CABMESA", "MESA", true},
+        {"IX_CABMESA_ID", "CABMESA", "ID"},
         {"IX_MESA_MESA", "MESA", "MESA"},
         {"IX_MESA_IDMESA", "MESA", "IDMESA"},
+        {"IX_MESA_ID", "MESA", "ID"},
         {"IX_ACOMPMESA_IDMESA", "ACOMPMESA", "IDMESA"},
         {"IX_COZINHA2_MESA", "COZINHA2", "MESA"},
+        {"IX_COZINHA2_IDMESA", "COZINHA2", "IDMESA"},
+        {"IX_COZINHA2_ID", "COZINHA2", "ID"},
         // registers
         {"IX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO"},
         {"IX_PRODUTOS_NOME", "PRODUTOS", "NOME"},
@@ -526,6 +552,21 @@ QString createIndexSql(const Index& i)
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
         .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(),
              QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
+}
+
+bool keyInCreate(const Table& t)
+{
+    return t.primaryKey && t.origin == Origin::Added;
+}
+
+QString addPrimaryKeySql(const Table& t)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD PRIMARY KEY (%2)").arg(QLatin1String(t.name), QLatin1String(t.primaryKey));
+}
+
+bool isExactNumber(const Column& c)
+{
+    return std::strcmp(c.type, kAmountType) == 0 || std::strcmp(c.type, kQuantityType) == 0;
 }
 
 QString createTriggerSql(const Table& t)

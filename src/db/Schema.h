@@ -12,9 +12,16 @@ namespace schema {
 struct Column {
     const char* name;
     const char* type;               // DDL type as written in CREATE/ALTER ("VARCHAR(30)", "INTEGER", "NUMERIC(15,3)", "FLOAT", ...)
-    bool notNull = false;           // only ID columns are NOT NULL
-    const char* olderType = nullptr;// type an older database (or the upgrade's own CREATE) has before widening
+    bool notNull = false;           // ID columns, and the action journal's key
+    // Type an older database (or the upgrade's own CREATE) has: a narrower VARCHAR the
+    // upgrade widens, or FLOAT for an amount or quantity the upgrade makes exact.
+    const char* olderType = nullptr;
 };
+
+// The exact types of money and of quantities.
+inline constexpr const char* kAmountType = "NUMERIC(18,2)";
+inline constexpr const char* kQuantityType = "NUMERIC(15,3)";
+inline constexpr const char* kFloatType = "FLOAT";
 
 // How a table comes to exist in an installed database.
 enum class Origin {
@@ -24,6 +31,7 @@ enum class Origin {
     UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA,
                       // EXCLUIDOS)
     OnDemand,         // created by the window that needs it (none now)
+    Added,            // this program's own: created whole by the upgrade when missing (DIARIOACOES)
 };
 
 enum class TriggerKind {
@@ -37,7 +45,7 @@ struct Table {
     Origin origin;
     std::vector<Column> columns;    // in order
     int upgradeCreateColumns = 0;   // for upgrade-created tables: how many leading columns its CREATE holds (older types apply)
-    bool primaryKey = false;        // PRIMARY KEY (ID)
+    const char* primaryKey = nullptr;// PRIMARY KEY columns ("ID"), when the table has one
     const char* generator = nullptr;// generator created with the table by the upgrade (upgrade tables only)
     TriggerKind trigger = TriggerKind::None;
     const char* triggerName = nullptr;
@@ -63,6 +71,14 @@ QString createTableSql(const Table& t);
 QString upgradeCreateTableSql(const Table& t);
 // CREATE TRIGGER text, empty when the table has none.
 QString createTriggerSql(const Table& t);
+// "ALTER TABLE t ADD PRIMARY KEY (...)" for a table that has a primary key.
+QString addPrimaryKeySql(const Table& t);
+// True when the table's CREATE text holds its key (this program's own tables:
+// the table never exists without it), rather than added after it.
+bool keyInCreate(const Table& t);
+// True for the exact types the upgrade gives amounts and quantities that older
+// databases hold as FLOAT.
+bool isExactNumber(const Column& c);
 
 // An index the lookups need (by tab, product, customer, stock ledger, document...).
 struct Index {

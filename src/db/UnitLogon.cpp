@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
+#include <QUuid>
 #include <algorithm>
 
 TLogon* Logon = nullptr;
@@ -23,6 +24,9 @@ void conflictPause(int attempt)
     const int ms = QRandomGenerator::global()->bounded(2, 10) * std::min(attempt, 6);
     QThread::msleep(ulong(ms));
 }
+
+// The last statement of every action: its key, in its own transaction.
+const QString kWriteActionKey = QStringLiteral("INSERT INTO DIARIOACOES (CHAVE, DATA) VALUES (?, CURRENT_DATE)");
 
 // Component name, the text it holds at start (empty: its users give it one).
 struct DatasetDef {
@@ -180,7 +184,6 @@ bool TLogon::connectTo(const QString& databaseName)
         m_lastError = e.message();
         return false;
     }
-    m_session->setAutoLockTimeout(m_lockTimeout);
     m_lastError.clear();
     return true;
 }
@@ -199,8 +202,7 @@ void TLogon::close()
 
 void TLogon::setLockTimeout(int seconds)
 {
-    m_lockTimeout = seconds;
-    m_session->setAutoLockTimeout(seconds);
+    m_lockTimeout = std::max(1, seconds);
 }
 
 FirebirdSession& TLogon::session()
@@ -210,7 +212,6 @@ FirebirdSession& TLogon::session()
         if (m_databaseName.isEmpty())
             throw DbError(QStringLiteral("Sem conexão com o banco de dados."));
         m_session->attach(m_databaseName, QString::fromLatin1(kUser), QString::fromLatin1(kPassword));
-        m_session->setAutoLockTimeout(m_lockTimeout);
     }
     return *m_session;
 }
@@ -232,15 +233,21 @@ qint64 TLogon::exec(const QString& sql, const Params& params)
 
 RowSet TLogon::runStatement(const QString& sql, const Params& params, bool countRows)
 {
-    FirebirdSession& s = session();
-    if (inAction())
-        return s.run(sql, params, nullptr, countRows);
+    if (inAction()) {
+        // A statement of an action runs in the action's transaction or not at all: a
+        // lost connection took that transaction with it, and attaching again must not
+        // let the rest of the action commit bit by bit.
+        if (!m_session->attached() || m_session->generation() != m_actionGeneration || !m_session->inWrite())
+            throw DbError::connectionLost(connectionLostMessage());
+        return m_session->run(sql, params, nullptr, countRows);
+    }
     QElapsedTimer clock;
     clock.start();
     for (int attempt = 1;; ++attempt) {
+        FirebirdSession& s = session();
         bool wasWrite = false;
         try {
-            return s.run(sql, params, &wasWrite, countRows);
+            return s.run(sql, params, &wasWrite, countRows, lockWaitSeconds(clock));
         } catch (const DbError& e) {
             if (!(wasWrite && runAgain(e, attempt, clock)))
                 throw;
@@ -255,12 +262,38 @@ QVariant TLogon::scalar(const QString& sql, const Params& params)
     return rows.next() ? rows.value(0) : QVariant();
 }
 
+int TLogon::lockWaitSeconds(const QElapsedTimer& clock) const
+{
+    // What is left of the one wait all the tries share, in the whole seconds the
+    // database counts: a try never waits past the end of it by more than the half
+    // second runAgain allows.
+    const qint64 leftMs = qint64(m_lockTimeout) * 1000 - clock.elapsed();
+    return int(std::max<qint64>(1, leftMs / 1000));
+}
+
 bool TLogon::runAgain(const DbError& e, int attempt, const QElapsedTimer& clock) const
 {
     // Another station committed the same rows first: run again at once. One that
-    // still holds them has already made this one wait the lock timeout: once the
-    // tries have waited that long in all, the user is told.
-    return e.isConflict() && attempt < kActionTries && clock.elapsed() < qint64(m_lockTimeout) * 1000;
+    // still holds them has made this one wait; the database's own wait ends a little
+    // early, so a rerun waits only for what is left of the lock timeout, and none
+    // starts when less than half a second is left.
+    return e.isConflict() && attempt < kActionTries
+        && qint64(m_lockTimeout) * 1000 - clock.elapsed() >= kLastWaitMs;
+}
+
+void TLogon::writeActionKey(FirebirdSession& s, const QString& key)
+{
+    if (m_journalMissingAt == s.schemaEpoch())
+        return;
+    try {
+        s.run(kWriteActionKey, {key});
+    } catch (const DbError& e) {
+        // A database the start-up upgrade has not brought up to date yet: its actions
+        // commit as before, without a key to look up.
+        if (!e.isUnknownTable())
+            throw;
+        m_journalMissingAt = s.schemaEpoch();
+    }
 }
 
 void TLogon::runAction(const std::function<void()>& work)
@@ -269,28 +302,94 @@ void TLogon::runAction(const std::function<void()>& work)
         work();
         return;
     }
+    const QString key = QUuid::createUuid().toString(QUuid::Id128);
     QElapsedTimer clock;
     clock.start();
     for (int attempt = 1;; ++attempt) {
         FirebirdSession& s = session();
-        s.beginWrite(m_lockTimeout);
+        s.beginWrite(lockWaitSeconds(clock));
+        m_actionGeneration = s.generation();
         m_actionDepth = 1;
         try {
             work();
             m_actionDepth = 0;
-            s.commitWrite();
-            return;
+            // The work went on past a lost connection (it caught the error): its
+            // transaction is gone, and nothing of it may be reported as written.
+            if (s.generation() != m_actionGeneration || !s.inWrite())
+                throw DbError::connectionLost(connectionLostMessage());
+            writeActionKey(s, key);
         } catch (const DbError& e) {
             m_actionDepth = 0;
             s.rollbackWrite();
             if (!runAgain(e, attempt, clock))
                 throw;
             conflictPause(attempt);
+            continue;
         } catch (...) {
             m_actionDepth = 0;
             s.rollbackWrite();
             throw;
         }
+        if (m_beforeCommit)
+            m_beforeCommit();
+        try {
+            s.commitWrite();
+        } catch (const DbError& e) {
+            if (!e.isConnectionLost())
+                throw;
+            settleLostCommit(key);
+        }
+        return;
+    }
+}
+
+TLogon::KeyFound TLogon::lookUpActionKey(const QString& key)
+{
+    // The key is written again in a transaction of this station's own, rolled back
+    // whatever happens. The database refuses it when the action committed and takes
+    // it when the action never will; while the server is still ending the action's
+    // transaction (its connection just went), the write waits for that end.
+    FirebirdSession& s = session();
+    s.beginWrite(m_lockTimeout);
+    try {
+        s.run(kWriteActionKey, {key});
+    } catch (const DbError& e) {
+        s.rollbackWrite();
+        if (e.isConflict())
+            return KeyFound::NotYet;
+        if (e.isDuplicateKey())
+            return KeyFound::Yes;
+        throw;
+    }
+    s.rollbackWrite();
+    return KeyFound::No;
+}
+
+void TLogon::settleLostCommit(const QString& key)
+{
+    // The commit request left and its reply was lost: the action may have been
+    // committed or not. Attach again (the server may be coming back) and look its key
+    // up, for a while; past that, the user is told the outcome is not known.
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 patienceMs = qint64(std::max(m_lockTimeout, 5)) * 2000;
+    for (;;) {
+        std::optional<KeyFound> found;
+        try {
+            found = lookUpActionKey(key);
+        } catch (const DbError& e) {
+            // Not attached again yet: try on. Anything else (a database without the
+            // journal) leaves no way to know.
+            if (!e.isConnectionLost())
+                throw DbError::connectionLost(commitUncertainMessage());
+        }
+        if (found == KeyFound::Yes)
+            return;
+        if (found == KeyFound::No)
+            throw DbError::connectionLost(commitLostNothingWrittenMessage());
+        if (clock.elapsed() > patienceMs)
+            throw DbError::connectionLost(commitUncertainMessage());
+        QThread::msleep(200);
     }
 }
 
@@ -350,4 +449,18 @@ qint64 TLogon::GenId(const QString& generator, int step)
     if (!rows.next())
         throw DbError(QStringLiteral("A tabela GERAID não tem a linha de leitura dos geradores."));
     return integerOf(rows.value(0));
+}
+
+void TLogon::pruneActionJournal()
+{
+    try {
+        run(QStringLiteral("DELETE FROM DIARIOACOES WHERE DATA < DATEADD(-%1 DAY TO CURRENT_DATE)").arg(kJournalDays));
+    } catch (const DbError&) {
+        // another station starting at the same moment prunes them, or the next start does
+    }
+}
+
+QString TLogon::planOf(const QString& sql)
+{
+    return session().plan(sql);
 }

@@ -11,10 +11,22 @@
 // every statement inside it, reads included, runs in the action's one write
 // transaction; it commits when the function returns and rolls back when it throws.
 // When another station changed the same rows first (update conflict, lock timeout,
-// deadlock) the action is rolled back and run again whole, a few times and for no
-// longer than the lock timeout in all; after the last try the user gets a plain
-// message and nothing is written. So an action
-// must not show windows or print: compose inside, show and print after.
+// deadlock) the action is rolled back and run again whole, a few times: the tries
+// share one wait, so a station never waits for others longer than the lock timeout
+// in all (half a second aside); after the last try the user gets a plain message and
+// nothing is written. So an action must not show windows or print: compose inside,
+// show and print after.
+//
+// Every action writes its own key into the action journal (DIARIOACOES) as its last
+// statement, inside its transaction. When the connection is lost after the commit
+// request left, the reply saying whether it was done is lost with it: the layer
+// attaches again and looks the key up. Found, the action was committed and action()
+// returns as after any commit (the sale goes on to its receipt); absent, nothing was
+// written and action() throws a DbError that says so (the user may try again); when
+// the database cannot be reached again in time, the DbError says the outcome is not
+// known. A connection lost before the commit request fails the action with nothing
+// written, and no statement of that action runs on the new connection: the rest of
+// an action never commits on its own. The journal keeps a few days of keys.
 //
 // Read committed lets a row change between a read and a write of the same action:
 // add with the database's own arithmetic ("SET ESTOQUE = ESTOQUE - ?"), or read the
@@ -90,6 +102,10 @@ public:
     static constexpr const char* kLocalDatabase = "c:\\Miltrex\\Vavoz\\RUZUZIDEDI22.FDB";
     // How many times an action runs before a conflict with another station is reported.
     static constexpr int kActionTries = 20;
+    // A rerun starts only while this much of the lock wait is left (milliseconds).
+    static constexpr int kLastWaitMs = 500;
+    // Days the action journal keeps its keys.
+    static constexpr int kJournalDays = 3;
 
     enum class StartResult { Connected, NotConnected, Aborted };
 
@@ -172,10 +188,24 @@ public:
     // transaction starts and ends), for the benchmarks.
     qint64 roundTrips() const;
 
+    // Deletes the action journal's keys older than kJournalDays (at start). Never throws:
+    // a station that cannot prune leaves it to the next start.
+    void pruneActionJournal();
+
+    // For tests: the optimizer's plan of a statement, as Firebird gives it.
+    QString planOf(const QString& sql);
+    // For tests: runs right before an action's commit request leaves this station.
+    void setBeforeCommit(std::function<void()> hook) { m_beforeCommit = std::move(hook); }
+
 private:
+    enum class KeyFound { Yes, No, NotYet };
     RowSet runStatement(const QString& sql, const Params& params, bool countRows);
     void runAction(const std::function<void()>& work);
     bool runAgain(const DbError& e, int attempt, const class QElapsedTimer& clock) const;
+    int lockWaitSeconds(const class QElapsedTimer& clock) const;
+    void writeActionKey(FirebirdSession& s, const QString& key);
+    void settleLostCommit(const QString& key);
+    KeyFound lookUpActionKey(const QString& key);
     FirebirdSession& session();
 
     std::unique_ptr<FirebirdSession> m_session;
@@ -183,6 +213,9 @@ private:
     QString m_lastError;
     int m_lockTimeout = 5;
     int m_actionDepth = 0;
+    int m_actionGeneration = 0;       // the attachment the running action's transaction belongs to
+    int m_journalMissingAt = -1;      // schema epoch at which the journal was found missing
+    std::function<void()> m_beforeCommit;
 };
 
 // Calculated fields of the shared table queries.

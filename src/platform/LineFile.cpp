@@ -2,8 +2,10 @@
 
 #include "platform/Win1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <stdexcept>
@@ -89,6 +91,7 @@ void LineFile::save(const QString& path, const QStringList& lines)
     const QFileInfo targetInfo(target);
     const QByteArray finalName = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(targetInfo.absolutePath());
+    // (removeLeftovers knows this name: a dot, the file's name, a dot and six letters or digits)
     QByteArray temporary = folder + "/." + QFile::encodeName(targetInfo.fileName()) + ".XXXXXX";
 
     // A file the station made read-only stays as it is, as it always did.
@@ -133,4 +136,17 @@ void LineFile::save(const QString& path, const QStringList& lines)
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+int LineFile::removeLeftovers(const QString& folder)
+{
+    // a dot, a settings file's name (with its extension), a dot and mkostemp's six characters
+    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.[A-Za-z0-9]+\\.[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& f : files) {
+        if (!f.isSymLink() && leftover.match(f.fileName()).hasMatch() && QFile::remove(f.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }

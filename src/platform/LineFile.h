@@ -24,6 +24,10 @@ public:
     // is complete on disk: whatever stops a save half-way, the old file stays as it
     // was. Throws std::runtime_error when the file cannot be written.
     static void save(const QString& path, const QStringList& lines);
+    // Removes from a folder the files a save cut short left behind (".setup.INI.Xy12Ab"
+    // beside setup.INI), so they do not pile up. Only for a moment when no save of
+    // this station can be running (its start). Returns how many it removed.
+    static int removeLeftovers(const QString& folder);
 
     // The decoding and encoding that load() and save() apply to the file's bytes.
     static QStringList decode(QByteArrayView bytes);

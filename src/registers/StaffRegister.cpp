@@ -5,15 +5,33 @@
 #include "db/RowSet.h"
 #include "registers/RegisterCommon.h"
 #include "registers/RegisterSql.h"
+#include "shell/Credentials.h"
+
+#include <cstring>
 
 namespace {
 
 const QString kTitle = QStringLiteral("ATENÇÃO");
+const char* const kPassword = "CEP";   // the column that holds the waiter's password
 const char* const kText[] = {"NOME", "ENDERECO", "CIDADE", "ESTADO", "CEP", "CNPJ", "ESTADUAL", "FONE"};
 const char* const kAll[] = {"CODIGO", "NOME", "ENDERECO", "CIDADE", "ESTADO", "CNPJ", "ESTADUAL", "CEP",
                             "VALOR", "FONE", "AFASTA", "ADMISSAO", "CARGO", "ATENDE"};
 
+// What CEP takes on confirmation: the digest of a typed password, else what it held.
+QVariant storedPassword(const StaffRow& r)
+{
+    const QString typed = r.value(kPassword);
+    if (!TrimText(typed).isEmpty())
+        return passwords::digest(typed);
+    return r.state == StaffRow::State::New ? QVariant() : r.original.value(QString::fromLatin1(kPassword));
+}
+
 } // namespace
+
+bool StaffRegister::hasStoredPassword(const StaffRow& r)
+{
+    return !textOf(r.original.value(QString::fromLatin1(kPassword))).trimmed().isEmpty();
+}
 
 const std::vector<StaffRegister::Field>& StaffRegister::fields()
 {
@@ -38,6 +56,8 @@ void StaffRegister::load()
         r.values[QStringLiteral("CODIGO")] = rs.isNull(u"CODIGO") ? QString() : QString::number(rs.integer(u"CODIGO"));
         for (const char* col : kText)
             r.values[QString::fromLatin1(col)] = rs.text(QString::fromLatin1(col));
+        // the waiter's password is stored as a digest and never shown: a blank field keeps it
+        r.values[QString::fromLatin1(kPassword)].clear();
         r.values[QStringLiteral("ADMISSAO")] = registers::dateText(rs.date(u"ADMISSAO"));
         r.values[QStringLiteral("AFASTA")] = registers::dateText(rs.date(u"AFASTA"));
         rows.push_back(std::move(r));
@@ -140,8 +160,12 @@ void StaffRegister::confirm()
                 const StaffRow& r = *w.row;
                 QVariantList params;
                 params << r.value("CODIGO").toLongLong();
-                for (const char* col : kText)
-                    params << registers::textOrNull(r.value(col));
+                for (const char* col : kText) {
+                    if (std::strcmp(col, kPassword) == 0)
+                        params << storedPassword(r);
+                    else
+                        params << registers::textOrNull(r.value(col));
+                }
                 params << registers::dateOrNull(w.admissao) << registers::dateOrNull(w.afasta);
                 if (r.state == StaffRow::State::New) {
                     m_logon.run(QStringLiteral("insert into VENDEDOR (ID, CODIGO, NOME, ENDERECO, CIDADE, ESTADO, CEP, CNPJ, "

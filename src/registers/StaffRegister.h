@@ -53,9 +53,13 @@ public:
     // A field of the current row changed.
     void setValue(const char* column, const QString& text);
 
-    // "&Confirmar": writes every pending change in one action. Throws EntryError or
-    // DbError; then nothing is written and the changes stay pending.
+    // "&Confirmar": writes every pending change in one action. A typed waiter password
+    // (CEP) is stored as its digest; a blank one keeps what the row held. Throws
+    // EntryError or DbError; then nothing is written and the changes stay pending.
     void confirm();
+
+    // Whether a row as read holds a waiter password (the field shows it blank).
+    static bool hasStoredPassword(const StaffRow& r);
 
     // "&Excluir": asks and deletes the current row. True when it went.
     bool remove();

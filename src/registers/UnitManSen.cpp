@@ -1,6 +1,7 @@
 #include "registers/UnitManSen.h"
 
 #include "registers/RegisterCommon.h"
+#include "shell/Credentials.h"
 #include "ui_UnitManSen.h"
 
 #include <QCheckBox>
@@ -17,7 +18,8 @@ TFormManSen::TFormManSen(TLogon& logon, QWidget* parent)
     for (int i = 0; i < rights::kBits; ++i)
         m_boxes[size_t(i)] = findChild<QCheckBox*>(QStringLiteral("rightsBox%1").arg(i + 1));
     registers::limitToColumn(ui->nameEdit, "MILTREX", "NOME");
-    registers::limitToColumn(ui->passwordEdit, "MILTREX", "SENHA");
+    // the column keeps a digest: what may be typed is the password's own length
+    ui->passwordEdit->setMaxLength(passwords::kTypedMaxLength);
     registers::limitToColumn(ui->masterEdit, "MILTREX", "MASTER");
     for (QLineEdit* e : {ui->nameEdit, ui->passwordEdit, ui->masterEdit})
         registers::upperCaseField(e);
@@ -82,7 +84,9 @@ void TFormManSen::showUser()
 {
     const UserRow& u = m_users.current();
     ui->nameEdit->setText(u.nome);
-    ui->passwordEdit->setText(u.senha);
+    // The stored password is never shown: a blank field keeps it, a typed one replaces it.
+    ui->passwordEdit->clear();
+    ui->passwordEdit->setPlaceholderText(u.id != 0 && !u.senha.isEmpty() ? passwords::keptHint : QString());
     ui->masterEdit->setText(u.master);
     const rights::Boxes boxes = rights::boxesOf(u.sistema);
     for (int i = 0; i < rights::kBits; ++i)

@@ -1,6 +1,7 @@
 #include "registers/UnitVendedor.h"
 
 #include "registers/RegisterCommon.h"
+#include "shell/Credentials.h"
 #include "ui_UnitVendedor.h"
 
 #include <QHeaderView>
@@ -29,6 +30,8 @@ TFormVendedor::TFormVendedor(TLogon& logon, QWidget* parent)
     }
     ui->admissaoEdit->setMaxLength(10);
     ui->afastaEdit->setMaxLength(10);
+    // the column keeps a digest: what may be typed is the password's own length
+    field("CEP")->setMaxLength(passwords::kTypedMaxLength);
     connect(ui->afastaEdit, &QLineEdit::returnPressed, this, &TFormVendedor::confirmStaff);
     connect(ui->codeEdit, &QLineEdit::editingFinished, this, [this] {
         if (ui->codeEdit->isModified())
@@ -67,6 +70,7 @@ void TFormVendedor::showRow()
     const StaffRow* r = m_staff.currentRow();
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
         it.value()->setText(r ? r->values.value(it.key()) : QString());
+    field("CEP")->setPlaceholderText(r && StaffRegister::hasStoredPassword(*r) ? passwords::keptHint : QString());
     m_filling = false;
     if (m_staff.current() >= 0) {
         const QSignalBlocker quietList(ui->staffList);

@@ -3,6 +3,8 @@
 #include "core/uMensagemWindow.h"
 #include "registers/RegisterCommon.h"
 #include "registers/RegisterSql.h"
+#include "core/uMensagem.h"
+#include "shell/Credentials.h"
 
 namespace {
 const QString kTitle = QStringLiteral("ATENÇÃO");
@@ -113,16 +115,18 @@ void UserRegister::save(const QString& nome, const QString& senha, const QString
     if (nome.trimmed().isEmpty())
         throw EntryError(userText::nameRequired);
     const UserRow user = current();
+    // null: the stored password stays as it is
+    const QVariant stored = user.id != 0 && TrimText(senha).isEmpty() ? QVariant() : QVariant(passwords::digest(senha));
     reg::action(m_logon, [&] {
         if (user.id != 0) {
             const QString wasMaster = m_logon.scalar(QStringLiteral("select MASTER from MILTREX where ID = ?"), {user.id}).toString();
             if (wasMaster == kSupervisor && master != kSupervisor && !anotherSupervisor(user.id))
                 throw EntryError(userText::supervisorRequired);
-            m_logon.run(QStringLiteral("update miltrex set nome = ?, master = ?, senha = ?, sistema = ? where id = ?"),
-                        {nome, master, senha, mask, user.id});
+            m_logon.run(QStringLiteral("update miltrex set nome = ?, master = ?, senha = coalesce(?, senha), sistema = ? where id = ?"),
+                        {nome, master, stored, mask, user.id});
         } else {
             m_logon.run(QStringLiteral("insert into miltrex (id, nome, master, senha, sistema) values (GEN_ID(SENHA,1), ?, ?, ?, ?)"),
-                        {nome, master, senha, mask});
+                        {nome, master, stored, mask});
         }
     });
     reload();

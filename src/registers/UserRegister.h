@@ -29,7 +29,9 @@ Boxes boxesOf(int mask);
 
 struct UserRow {
     qint64 id = 0;                 // 0: a new user not written yet
-    QString nome, senha, master;
+    QString nome;
+    QString senha;                 // as stored: a digest, never shown
+    QString master;
     int sistema = 0;               // NULL reads as 0
 };
 
@@ -53,6 +55,7 @@ public:
     bool isNew() const { return m_new.has_value(); }
 
     // "&Confirmar": writes the current (or new) user; then the first user is current.
+    // The password is stored as its digest; a blank one keeps a user's stored password.
     // Throws EntryError (no name, or the last supervisor would go) or DbError.
     void save(const QString& nome, const QString& senha, const QString& master, int mask);
 

@@ -4,6 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "shell/Credentials.h"
 
 std::optional<qint64> wholeNumber(const QString& text)
 {
@@ -126,13 +127,15 @@ std::optional<QString> ItemEntry::waiterName(qint64 code)
 std::optional<qint64> ItemEntry::checkWaiterPassword(const QString& code, const QString& password)
 {
     const std::optional<qint64> c = wholeNumber(code);
-    if (!c || password.size() > 10)
+    if (!c || password.size() > passwords::kTypedMaxLength)
         return std::nullopt;
-    RowSet rs = m_logon.run(QStringLiteral("select first 1 codigo from vendedor where coalesce(cep, '') = ? and codigo = ?"),
-                            {password, *c});
-    if (!rs.first())
-        return std::nullopt;
-    return *c;
+    // the stored password is a digest: each staff row of that code is checked against it
+    RowSet rs = m_logon.run(QStringLiteral("select cep from vendedor where codigo = ?"), {*c});
+    while (rs.next()) {
+        if (passwords::matches(password, rs.text(u"CEP")))
+            return *c;
+    }
+    return std::nullopt;
 }
 
 void ItemEntry::setTabWaiter(const QString& tabKey, qint64 code)

@@ -65,7 +65,7 @@ public:
 
     // The staff member's name, nullopt when there is no such code.
     std::optional<QString> waiterName(qint64 code);
-    // The code when code and password match a staff member, else nullopt.
+    // The code when code and password match a staff member (its stored digest), else nullopt.
     std::optional<qint64> checkWaiterPassword(const QString& code, const QString& password);
     // Sets the tab's waiter when the tab exists.
     void setTabWaiter(const QString& tabKey, qint64 code);

@@ -6,8 +6,31 @@
 
 class TLogon;
 
-// A typed name and password against a stored pair: each trimmed and upper-cased
-// (letters a to z only) must be equal. A blank typed name never matches.
+// Passwords as the database keeps them (users' MILTREX.SENHA, waiters' VENDEDOR.CEP):
+// never the typed text but a salted PBKDF2 digest of it, trimmed and upper-cased
+// (letters a to z, as the login has always compared them), written
+// "pbkdf2-sha256$<iterations>$<salt>$<digest>" (salt and digest in base64).
+namespace passwords {
+// The longest password the windows let a user type.
+constexpr int kTypedMaxLength = 10;
+// What a register's password field shows when a stored password stays as it is.
+inline const QString keptHint = QStringLiteral("(em branco: mantém a senha)");
+// What the database keeps for a typed password; no password (blank) stays empty.
+QString digest(const QString& typed);
+bool isDigest(const QString& stored);
+// A typed password against a stored one: a digest is computed again with its own
+// salt; empty matches empty; a row that still holds typed text (written by a station
+// of an older version) is compared as the stations always compared it.
+bool matches(const QString& typed, const QString& stored);
+// Turns every stored password that is still typed text into its digest (at start,
+// after the upgrade has widened the columns; a column still too narrow is left for a
+// later start). Returns how many rows it changed. Throws DbError.
+int convertStored(TLogon& logon);
+}
+
+// A typed name and password against a stored pair: the names trimmed and
+// upper-cased (letters a to z only) must be equal, and the password match
+// (passwords::matches). A blank typed name never matches.
 bool credentialsMatch(const QString& typedName, const QString& typedPassword,
                       const QString& storedName, const QString& storedPassword);
 

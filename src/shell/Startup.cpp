@@ -1,4 +1,5 @@
 #include "shell/Startup.h"
+#include "shell/Credentials.h"
 #include "db/SchemaUpgrade.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
@@ -35,11 +36,26 @@ QString condensedOnCode()
     return QString(QChar(0x12));
 }
 
+int removeUnfinishedSaves()
+{
+    int removed = 0;
+    // the folders the station's settings files are saved in
+    for (const QString& folder : {station::path(u"c:\\Miltrex\\vavoz"), station::programFolder()}) {
+        try {
+            removed += LineFile::removeLeftovers(folder);
+        } catch (...) {
+        }
+    }
+    return removed;
+}
+
 void bringDatabaseUpToDate(TLogon& logon)
 {
     SchemaUpgrade upgrade(logon);
     upgrade.cleanUp();
     upgrade.run();
+    passwords::convertStored(logon);
+    logon.pruneActionJournal();
 }
 
 } // namespace startup

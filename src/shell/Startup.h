@@ -15,8 +15,15 @@ QString readTerminalNumber();
 // exactly "1", DC2 otherwise (missing or unreadable file included).
 QString condensedOnCode();
 
-// Clean-up and schema upgrade. Throws DbError on an unguarded failure.
+// Clean-up and schema upgrade, then the stored passwords still as typed turned into
+// digests and the action journal's old keys pruned. Throws DbError on an unguarded
+// failure.
 void bringDatabaseUpToDate(TLogon& logon);
+
+// Removes what settings saves cut short (a power failure, a killed program) left
+// beside the station's settings files. Run at start, once this copy holds the
+// one-copy lock. Returns how many files went; never throws.
+int removeUnfinishedSaves();
 
 // True when text converts to a whole number the way the stations always read one.
 bool isWholeNumber(const QString& text);

@@ -2,7 +2,10 @@
 #include "TestStation.h"
 #include "closing/CashShift.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 
 namespace {
 int historicoRows(TestStation& st, const char* acao, const char* operador)
@@ -72,7 +75,7 @@ TEST(CashShift, AFailedOpeningWritesNothing)
     CashShift shift(st.logon());
     // an authoriser name longer than HISTORICO.OPERADOR fails the last statement
     EXPECT_THROW(shift.open(QDate::currentDate(), Decimal(10), QStringLiteral("OP"), QString(200, u'X')), DbError);
-    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA")), 0);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA WHERE CAIXA = 0 AND NUMEDADOR = 0")), 1);
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CONTDATA")), 0);
     EXPECT_EQ(shift.openNumber(), 0);
     // a long operator name is cut to its column, not a reason to lose the row
@@ -96,4 +99,56 @@ TEST(CashShift, OpeningFloatEntry)
     }
     EXPECT_EQ(cashshift::shiftNumberText(8), QStringLiteral("0000008"));
     EXPECT_EQ(cashshift::shiftNumberText(0), QString());
+}
+
+TEST(CashShift, StationsOpeningTheFirstShiftAtOnceOpenOne)
+{
+    // Six stations press "Abrir" together: on a new installation (its closed row to
+    // hold) and on a database whose CONTCAIXA was emptied (nothing to hold). One
+    // shift opens; the others are told the cash is already open.
+    TestStation st;
+    std::vector<QString> databases{st.databasePath()};
+    if (!TestServer::address().isEmpty())
+        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("caixa")));
+    constexpr int kStations = 6;
+    for (const QString& db : databases) {
+        for (const bool emptied : {false, true}) {
+            SCOPED_TRACE(db.toStdString() + (emptied ? " emptied" : " new"));
+            std::vector<std::unique_ptr<TLogon>> stations;
+            for (int i = 0; i < kStations; ++i) {
+                stations.push_back(std::make_unique<TLogon>());
+                ASSERT_TRUE(stations.back()->connectTo(db)) << stations.back()->lastError().toStdString();
+            }
+            TLogon& first = *stations.front();
+            first.action([&] {
+                first.run(QStringLiteral("DELETE FROM CONTDATA"));
+                first.run(emptied ? QStringLiteral("DELETE FROM CONTCAIXA") : QStringLiteral("UPDATE CONTCAIXA SET CAIXA = 0, NUMEDADOR = 0"));
+            });
+            std::atomic<int> ready{0}, opened{0}, alreadyOpen{0}, other{0};
+            std::vector<std::thread> threads;
+            for (auto& l : stations) {
+                threads.emplace_back([&, logon = l.get()] {
+                    ++ready;
+                    while (ready < kStations)
+                        std::this_thread::yield();
+                    try {
+                        const auto r = CashShift(*logon).open(QDate::currentDate(), Decimal(0), QStringLiteral("OP"),
+                                                              QStringLiteral("SUP"));
+                        (r == CashShift::Result::Done ? opened : r == CashShift::Result::AlreadyOpen ? alreadyOpen : other)++;
+                    } catch (const std::exception&) {
+                        ++other;
+                    }
+                });
+            }
+            for (std::thread& t : threads)
+                t.join();
+            EXPECT_EQ(opened, 1);
+            EXPECT_EQ(alreadyOpen, kStations - 1);
+            EXPECT_EQ(other, 0);
+            EXPECT_EQ(integerOf(first.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA"))), 1);
+            EXPECT_EQ(integerOf(first.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA WHERE CAIXA = 1"))), 1);
+            EXPECT_EQ(integerOf(first.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTDATA WHERE CAIXA = 1"))), 1);
+            EXPECT_EQ(CashShift(first).close(QStringLiteral("SUP")), CashShift::Result::Done);
+        }
+    }
 }

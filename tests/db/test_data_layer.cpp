@@ -3,6 +3,7 @@
 #include "TestStation.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
@@ -59,6 +60,32 @@ TEST(TwoStations, AHeldRowMakesTheOtherWaitTheLockTimeoutThenFailWithNothingWrit
         // Once a has committed, b's next action goes through.
         b->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'ESTACAO B'"));
         EXPECT_EQ(a->scalar(QStringLiteral("SELECT EMPRESA FROM EMPRESA")).toString(), QStringLiteral("ESTACAO B"));
+    }
+}
+
+TEST(TwoStations, TheRerunsOfAnActionShareOneLockWait)
+{
+    // Firebird ends its own lock wait a little early; a rerun then waits only for what
+    // is left of the setting, so a station never waits for another much longer than
+    // its lock timeout in all (half a second aside), where it used to wait it twice.
+    TestStation st;
+    for (const QString& db : databasesFor(st)) {
+        auto holder = secondStation(db, 5);
+        auto waiter = secondStation(db, 2);
+        holder->action([&] {
+            holder->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'ESTACAO A'"));
+            QElapsedTimer clock;
+            clock.start();
+            try {
+                waiter->action([&] { waiter->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'ESTACAO B'")); });
+                ADD_FAILURE() << "wrote over a held row";
+            } catch (const DbError& e) {
+                EXPECT_TRUE(e.isConflict()) << e.message().toStdString();
+            }
+            const qint64 waited = clock.elapsed();
+            EXPECT_GE(waited, 1000) << db.toStdString();
+            EXPECT_LE(waited, 2000 + TLogon::kLastWaitMs + 200) << db.toStdString();
+        });
     }
 }
 
@@ -200,11 +227,41 @@ TEST(Values, ExactAmountsDatesAndFloatsComeBackAsStored)
     RowSet r = l.run(QStringLiteral("SELECT VALOR, VGRANDE, VALIDADE FROM PRODUTOS WHERE ID = 1"));
     ASSERT_TRUE(r.next());
     EXPECT_EQ(r.decimal(u"VALOR"), big);
-    EXPECT_EQ(r.decimal(u"VGRANDE"), *Decimal::parseSql(u"1234.56"));   // a FLOAT column
+    EXPECT_EQ(r.decimal(u"VGRANDE"), *Decimal::parseSql(u"1234.56"));   // an amount older databases hold as FLOAT
+    // A column that stays FLOAT (loyalty points) reads back the decimal it was given.
+    l.run(QStringLiteral("UPDATE CLIENTES SET FIDELIDADE = ? WHERE CODIGO = 1"), {*Decimal::parseSql(u"1234.56")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT FIDELIDADE FROM CLIENTES WHERE CODIGO = 1"))),
+              *Decimal::parseSql(u"1234.56"));
     EXPECT_EQ(r.date(u"VALIDADE"), QDate(2026, 2, 28));
     // A whole Decimal goes into an INTEGER column as itself.
     l.run(QStringLiteral("UPDATE EMPRESA SET SCC3 = ?"), {Decimal(3)});
     EXPECT_EQ(integerOf(l.scalar(QStringLiteral("SELECT SCC3 FROM EMPRESA"))), 3);
+}
+
+TEST(Values, AmountsAreRoundedToTheCentHalfAwayFromZeroBeforeTheyAreWritten)
+{
+    // An amount column holds cents: a Decimal with more decimals is rounded once, by
+    // the rule the program rounds money with, whatever the statement does with it.
+    TestStation st;
+    TLogon& l = st.logon();
+    struct Case { const char* given; const char* stored; };
+    const Case cases[] = {
+        {"10.005", "10.01"}, {"-10.005", "-10.01"}, {"0.004", "0"}, {"-0.005", "-0.01"},
+        {"150000.01", "150000.01"}, {"9999999999.995", "10000000000"}, {"2.675", "2.68"},
+    };
+    int id = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        const Decimal given = *Decimal::parseSql(QString::fromLatin1(c.given));
+        const Decimal stored = *Decimal::parseSql(QString::fromLatin1(c.stored));
+        l.run(QStringLiteral("INSERT INTO SANGRIA (ID, VALOR) VALUES (?, ?)"), {++id, given});
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = ?"), {id})), stored);
+        l.run(QStringLiteral("UPDATE SANGRIA SET VALOR = VALOR + ? WHERE ID = ?"), {given, id});
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = ?"), {id})), stored + stored);
+    }
+    // A quantity keeps its three decimals, rounded the same way past them.
+    l.run(QStringLiteral("INSERT INTO COZINHA2 (ID, QUANT) VALUES (1, ?)"), {*Decimal::parseSql(u"0.3475")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT QUANT FROM COZINHA2"))), *Decimal::parseSql(u"0.348"));
 }
 
 TEST(Values, HostileParametersAreRefusedByNameAndNothingIsStored)

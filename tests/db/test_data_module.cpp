@@ -16,8 +16,11 @@ TEST(NewInstallation, HoldsTheRowsAnInstallationNeedsAndNothingMore)
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM MILTREX")), 1);
     EXPECT_EQ(st.scalar(QStringLiteral("SELECT NOME FROM FORMAPAGA WHERE CD = 1")).toString(), QStringLiteral("Dinheiro"));
     EXPECT_EQ(st.scalar(QStringLiteral("SELECT NOME FROM CLIENTES WHERE CODIGO = 1")).toString(), QStringLiteral("CLIENTE CONSUMIDOR"));
-    for (const char* table : {"PRODUTOS", "CABMESA", "MESA", "FATURA", "RECARQ", "ESTFIC", "CONTCAIXA", "HISTORICO"})
+    for (const char* table : {"PRODUTOS", "CABMESA", "MESA", "FATURA", "RECARQ", "ESTFIC", "HISTORICO"})
         EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), 0) << table;
+    // the cash shift's one row, closed and with nothing issued: the first opening has a row to hold
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA WHERE CAIXA = 0 AND NUMEDADOR = 0")), 1);
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA")), 1);
 }
 
 TEST(NewInstallation, TextIsOneBytePerCharacterAndForeignCharactersGetAPlainMessage)

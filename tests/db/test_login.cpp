@@ -1,10 +1,15 @@
 // Login and the supervisor prompt against the users table.
+#include "OlderDatabase.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "shell/Credentials.h"
 #include "core/Globals.h"
 #include "shell/UnSenha.h"
 #include "shell/UnitAcessos.h"
+#include "shell/Startup.h"
+#include "sales/ItemEntry.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -110,4 +115,63 @@ TEST(SupervisorPrompt, ConfirmsFirstInNameOrderAndCancelLeavesNoRights)
     EXPECT_EQ(dialogs.messageTexts(), QStringList{loginText::wrong});
     EXPECT_EQ(ctx::op().CurrentRights, 0);
     EXPECT_TRUE(ctx::op().AuthoriserName.isEmpty());
+}
+
+TEST(Passwords, AnOlderDatabasesPasswordsBecomeDigestsOnceAndStillLetTheirOwnersIn)
+{
+    TestStation st;
+    st.logon().close();
+    QFile::remove(st.databasePath());
+    createOlderDatabase(st.databasePath());
+    ASSERT_TRUE(st.logon().connectTo(st.databasePath()));
+    TLogon& l = st.logon();
+    for (const char* row : {"1, 'ANA', 'abc12', 'N', 1", "2, 'ZECA', '9', 'S', 16", "3, 'BIA', '9', 'N', 2",
+                            "4, 'SEM', NULL, 'N', 4"})
+        l.run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) VALUES (%1)").arg(QLatin1String(row)));
+    l.run(QStringLiteral("INSERT INTO VENDEDOR (ID, CODIGO, NOME, CEP) VALUES (1, 3, 'JOAO', '4321')"));
+    l.run(QStringLiteral("INSERT INTO VENDEDOR (ID, CODIGO, NOME, CEP) VALUES (1, 4, 'ZE', NULL)"));
+
+    startup::bringDatabaseUpToDate(l);
+
+    RowSet users = l.run(QStringLiteral("SELECT NOME, SENHA FROM MILTREX ORDER BY ID"));
+    QStringList stored;
+    while (users.next())
+        stored << users.text(u"SENHA");
+    ASSERT_EQ(stored.size(), 4);
+    EXPECT_TRUE(passwords::isDigest(stored[0]) && passwords::isDigest(stored[1]) && passwords::isDigest(stored[2]));
+    EXPECT_NE(stored[1], stored[2]);          // one password, two salts
+    EXPECT_TRUE(stored[3].isEmpty());         // no password stays none
+    const QString waiter = l.scalar(QStringLiteral("SELECT CEP FROM VENDEDOR WHERE CODIGO = 3")).toString();
+    EXPECT_TRUE(passwords::isDigest(waiter));
+
+    // Login, supervisor prompt and waiter password compare digests.
+    LoginSession login(l);
+    EXPECT_EQ(login.confirm(QStringLiteral("ana"), QStringLiteral("abc13")), LoginSession::Outcome::Wrong);
+    EXPECT_EQ(login.confirm(QStringLiteral("ana"), QStringLiteral("ABC12")), LoginSession::Outcome::Accepted);
+    EXPECT_TRUE(confirmSupervisor(l, QStringLiteral("zeca"), QStringLiteral("9")));
+    EXPECT_FALSE(confirmSupervisor(l, QStringLiteral("zeca"), QStringLiteral("8")));
+    ItemEntry entry(l);
+    EXPECT_EQ(entry.checkWaiterPassword(QStringLiteral("3"), QStringLiteral("4321")), 3);
+    EXPECT_FALSE(entry.checkWaiterPassword(QStringLiteral("3"), QStringLiteral("4322")).has_value());
+    EXPECT_FALSE(entry.checkWaiterPassword(QStringLiteral("3"), QString()).has_value());
+    EXPECT_EQ(entry.checkWaiterPassword(QStringLiteral("4"), QString()), 4);   // no password: empty only
+    EXPECT_FALSE(entry.checkWaiterPassword(QStringLiteral("4"), QStringLiteral("1")).has_value());
+
+    // The next start leaves the digests as they are.
+    EXPECT_EQ(passwords::convertStored(l), 0);
+    EXPECT_EQ(l.scalar(QStringLiteral("SELECT SENHA FROM MILTREX WHERE ID = 1")).toString(), stored[0]);
+}
+
+TEST(Passwords, AColumnTheUpgradeCouldNotWidenKeepsItsPasswordsAndTheStartGoesOn)
+{
+    TestStation st;
+    TLogon& l = st.logon();
+    // as an older database holds it
+    l.run(QStringLiteral("ALTER TABLE VENDEDOR DROP CEP"));
+    l.run(QStringLiteral("ALTER TABLE VENDEDOR ADD CEP VARCHAR(10)"));
+    l.run(QStringLiteral("INSERT INTO VENDEDOR (ID, CODIGO, NOME, CEP) VALUES (1, 3, 'JOAO', '4321')"));
+    l.run(QStringLiteral("UPDATE MILTREX SET SENHA = '1234'"));
+    EXPECT_EQ(passwords::convertStored(l), 1);   // the users' column is wide enough
+    EXPECT_EQ(l.scalar(QStringLiteral("SELECT CEP FROM VENDEDOR")).toString(), QStringLiteral("4321"));
+    EXPECT_EQ(ItemEntry(l).checkWaiterPassword(QStringLiteral("3"), QStringLiteral("4321")), 3);
 }

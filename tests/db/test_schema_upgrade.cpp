@@ -158,6 +158,9 @@ TEST(SchemaUpgrade, LosingACreateRaceToAnotherStationGoesOn)
         theirs.run();
     }
     EXPECT_NO_THROW(mine.applySteps());
+    // The amounts the other made exact are not converted a second time.
+    EXPECT_EQ(indexOf(mine.executed(), QStringLiteral("ALTER TABLE SANGRIA DROP VALOR")), -1)
+        << mine.executed().join(QLatin1Char('\n')).toStdString();
     SchemaUpgrade check(st.logon());
     check.run();
     EXPECT_TRUE(check.executed().isEmpty());
@@ -170,4 +173,107 @@ TEST(SchemaUpgrade, OnDemandTableIsCreatedOnce)
     EXPECT_TRUE(SchemaUpgrade::ensureOnDemandTable(st.logon(), QStringLiteral("EXCLUIDOS")));
     EXPECT_TRUE(SchemaUpgrade::ensureOnDemandTable(st.logon(), QStringLiteral("EXCLUIDOS")));
     EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM EXCLUIDOS")), 0);
+}
+
+TEST(SchemaUpgrade, AmountsAndQuantitiesHeldAsFloatBecomeExactRoundedOnce)
+{
+    TestStation st;
+    // The stations' own upgrade created CAIXA and DELIITEM with FLOAT columns, and
+    // added DELIVERE.TROCO as FLOAT.
+    useOlderDatabase(st, {QStringLiteral("CAIXA"), QStringLiteral("DELIITEM")});
+    TLogon& l = st.logon();
+    l.run(QStringLiteral("ALTER TABLE DELIVERE ADD TROCO FLOAT"));
+    struct Case { const char* written; const char* exact; };
+    const Case amounts[] = {
+        {"1234.56", "1234.56"}, {"0.1", "0.1"}, {"131071.99", "131071.99"}, {"-35", "-35"},
+        {"2.675", "2.68"},       // written with three decimals: the decimal it stands for, rounded once
+        {"-10.005", "-10.01"},
+        // FLOAT holds cents exactly only below 131,072: this one was stored as 150000.015625,
+        // which 150000.02 stands for as well; it is rounded from what was stored
+        {"150000.01", "150000.02"},
+    };
+    int id = 0;
+    for (const Case& c : amounts) {
+        ++id;
+        const Decimal v = *Decimal::parseSql(QString::fromLatin1(c.written));
+        l.run(QStringLiteral("INSERT INTO SANGRIA (ID, CAIXA, VALOR, DC, HISTORICO, TERMINAL) VALUES (?, 1, ?, '1', 'S', 2)"), {id, v});
+        l.run(QStringLiteral("INSERT INTO CAIXA (ID, DEBITO, CREDITO) VALUES (?, ?, ?)"), {id, v, -v});
+        l.run(QStringLiteral("INSERT INTO DELIVERE (ID, TROCO) VALUES (?, ?)"), {id, v});
+    }
+    l.run(QStringLiteral("INSERT INTO SANGRIA (ID, CAIXA) VALUES (99, 1)"));   // no amount at all
+    l.run(QStringLiteral("INSERT INTO DELIITEM (ID, QUANT, VALOR) VALUES (1, ?, ?)"),
+          {*Decimal::parseSql(u"0.347"), *Decimal::parseSql(u"29.9")});
+    l.run(QStringLiteral("UPDATE PRODUTOS SET VGRANDE = 1"));
+
+    SchemaUpgrade u(l);
+    u.run();
+
+    // The columns are exact, in their places.
+    auto typeOf = [&](const char* table, const char* column) {
+        RowSet r = l.run(QStringLiteral(
+            "SELECT f.RDB$FIELD_TYPE, f.RDB$FIELD_SCALE, f.RDB$FIELD_PRECISION, r.RDB$FIELD_POSITION FROM RDB$RELATION_FIELDS r "
+            "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE r.RDB$RELATION_NAME = ? AND r.RDB$FIELD_NAME = ?"),
+            {QString::fromLatin1(table), QString::fromLatin1(column)});
+        return r.next() ? QStringLiteral("%1 %2,%3 @%4").arg(r.integer(u"RDB$FIELD_TYPE")).arg(r.integer(u"RDB$FIELD_PRECISION"))
+                              .arg(-r.integer(u"RDB$FIELD_SCALE")).arg(r.integer(u"RDB$FIELD_POSITION"))
+                        : QString();
+    };
+    EXPECT_EQ(typeOf("SANGRIA", "VALOR"), QStringLiteral("16 18,2 @2"));
+    EXPECT_EQ(typeOf("CAIXA", "DEBITO"), QStringLiteral("16 18,2 @3"));
+    EXPECT_EQ(typeOf("CAIXA", "CREDITO"), QStringLiteral("16 18,2 @4"));
+    EXPECT_EQ(typeOf("DELIITEM", "QUANT"), QStringLiteral("16 15,3 @5"));
+    EXPECT_TRUE(typeOf("DELIVERE", "TROCO").startsWith(QLatin1String("16 18,2")));
+    EXPECT_TRUE(typeOf("PRODUTOS", "VGRANDE").startsWith(QLatin1String("16 18,2")));
+    EXPECT_TRUE(typeOf("CLIENTES", "FIDELIDADE").startsWith(QLatin1String("10 ")));   // points stay FLOAT
+    EXPECT_TRUE(typeOf("SANGRIA", "VALOR_EXATO").isEmpty());
+
+    // Every value rounded once to the cent, the rest of each row as it was.
+    id = 0;
+    for (const Case& c : amounts) {
+        ++id;
+        SCOPED_TRACE(c.written);
+        const Decimal exact = *Decimal::parseSql(QString::fromLatin1(c.exact));
+        RowSet s = l.run(QStringLiteral("SELECT CAIXA, VALOR, DC, HISTORICO, TERMINAL FROM SANGRIA WHERE ID = ?"), {id});
+        ASSERT_TRUE(s.next());
+        EXPECT_EQ(s.decimal(u"VALOR"), exact);
+        EXPECT_EQ(s.text(u"HISTORICO"), QStringLiteral("S"));
+        EXPECT_EQ(s.integer(u"TERMINAL"), 2);
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT DEBITO FROM CAIXA WHERE ID = ?"), {id})), exact);
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT CREDITO FROM CAIXA WHERE ID = ?"), {id})), -exact);
+        EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT TROCO FROM DELIVERE WHERE ID = ?"), {id})), exact);
+    }
+    EXPECT_TRUE(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = 99")).isNull());
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT QUANT FROM DELIITEM"))), *Decimal::parseSql(u"0.347"));
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM DELIITEM"))), *Decimal::parseSql(u"29.9"));
+
+    // From now on an amount reads back as written.
+    l.run(QStringLiteral("UPDATE SANGRIA SET VALOR = ? WHERE ID = 7"), {*Decimal::parseSql(u"150000.01")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = 7"))), *Decimal::parseSql(u"150000.01"));
+
+    // The next start finds nothing to do.
+    SchemaUpgrade again(l);
+    again.run();
+    EXPECT_TRUE(again.executed().isEmpty()) << again.executed().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(SchemaUpgrade, AConversionCutShortFinishesAtTheNextStart)
+{
+    // A start ended after the exact copy of a column was added: the next one copies,
+    // drops and renames, and no value is lost.
+    TestStation st;
+    useOlderDatabase(st);
+    TLogon& l = st.logon();
+    l.run(QStringLiteral("INSERT INTO SANGRIA (ID, VALOR) VALUES (1, ?)"), {*Decimal::parseSql(u"12.34")});
+    l.run(QStringLiteral("ALTER TABLE SANGRIA ADD VALOR_EXATO NUMERIC(18,2)"));
+    SchemaUpgrade u(l);
+    u.run();
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA"))), *Decimal::parseSql(u"12.34"));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = 'SANGRIA' "
+                                      "AND RDB$FIELD_NAME = 'VALOR_EXATO'")), 0);
+    // A copy a station that lost the race left beside the exact column goes too.
+    l.run(QStringLiteral("ALTER TABLE SANGRIA ADD VALOR_EXATO NUMERIC(18,2)"));
+    SchemaUpgrade next(l);
+    next.run();
+    EXPECT_EQ(next.executed(), QStringList{QStringLiteral("ALTER TABLE SANGRIA DROP VALOR_EXATO")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA"))), *Decimal::parseSql(u"12.34"));
 }

@@ -29,12 +29,14 @@ TEST_F(UsersRegisterTest, TickedBoxesMakeTheMaskAndTheWindowThenShowsTheFirstUse
     st.addUser(QStringLiteral("ANA"), QStringLiteral("11"), QStringLiteral("N"), 0);
     TFormManSen w(st.logon());
     w.chooseUser(QStringLiteral("ANA"));
-    EXPECT_EQ(w.passwordField()->text(), QStringLiteral("11"));
+    EXPECT_TRUE(w.passwordField()->text().isEmpty());   // a stored password is never shown
     for (int bit = 1; bit <= 32768; bit *= 2)
         w.rightsBox(bit)->setChecked(bit == 1 || bit == 64 || bit == 32768);
     ASSERT_TRUE(w.confirmUser());
     EXPECT_EQ(column("SISTEMA", QStringLiteral("ANA")).toLongLong(), 32833);
     EXPECT_EQ(w.nameField()->text(), QStringLiteral("SUPERVISOR"));
+    // the blank password field kept her password
+    EXPECT_TRUE(passwords::matches(QStringLiteral("11"), column("SENHA", QStringLiteral("ANA")).toString()));
 
     w.chooseUser(QStringLiteral("ANA"));
     EXPECT_TRUE(w.rightsBox(1)->isChecked());
@@ -110,7 +112,10 @@ TEST_F(UsersRegisterTest, ANewUserIsWrittenOnlyWhenConfirmed)
     w.rightsBox(8)->setChecked(true);
     ASSERT_TRUE(w.confirmUser());
     EXPECT_EQ(users(), 2);
-    EXPECT_EQ(column("SENHA", QStringLiteral("D'AVILA")).toString(), QStringLiteral("77"));
+    const QString stored = column("SENHA", QStringLiteral("D'AVILA")).toString();
+    EXPECT_TRUE(passwords::isDigest(stored)) << stored.toStdString();
+    EXPECT_TRUE(passwords::matches(QStringLiteral("77"), stored));
+    EXPECT_FALSE(passwords::matches(QStringLiteral("78"), stored));
     EXPECT_EQ(column("SISTEMA", QStringLiteral("D'AVILA")).toLongLong(), 8);
 }
 
@@ -147,7 +152,9 @@ TEST_F(UsersRegisterTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChang
         EXPECT_EQ(users(), before + (c.stored ? 1 : 0));
         if (c.stored) {
             const QString name = c.name.left(15);
-            EXPECT_EQ(column("SENHA", name).toString(), c.password.left(10));
+            const QString stored = column("SENHA", name).toString();
+            EXPECT_TRUE(passwords::isDigest(stored));
+            EXPECT_TRUE(passwords::matches(c.password.left(10), stored)) << stored.toStdString();
             EXPECT_EQ(column("MASTER", name).toString(), c.master.left(1));
         } else {
             QStringList shown = script.messageTexts() + script.errors;

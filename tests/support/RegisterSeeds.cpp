@@ -60,7 +60,7 @@ void fillEveryTable(TLogon& logon)
     // Every column NULL but ID, and the columns the data reset updates.
     for (const schema::Table& t : schema::tables()) {
         const QString name = QString::fromLatin1(t.name);
-        if (name == QLatin1String("GERAID") || name == QLatin1String("EMPRESA"))
+        if (name == QLatin1String("GERAID") || name == QLatin1String("EMPRESA") || t.origin == schema::Origin::Added)
             continue;
         const bool hasId = schema::findColumn(t, u"ID") != nullptr;
         for (int i = 0; i < 2; ++i) {
@@ -80,6 +80,8 @@ QMap<QString, int> rowCounts(TLogon& logon)
     QMap<QString, int> counts;
     for (const schema::Table& t : schema::tables()) {
         const QString name = QString::fromLatin1(t.name);
+        if (t.origin == schema::Origin::Added)
+            continue;   // the data layer's own: every action writes to it
         const QVariant exists = logon.scalar(
             QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = ?"), {name});
         if (integerOf(exists) > 0)

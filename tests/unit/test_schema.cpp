@@ -48,9 +48,18 @@ const Column* columnOf(const char* table, const char* column)
 
 } // namespace
 
-TEST(Schema, HoldsFortyNineDistinctTables)
+TEST(Schema, HoldsFortyNineDistinctTablesAndTheActionJournal)
 {
-    EXPECT_EQ(tables().size(), 49u);
+    EXPECT_EQ(tables().size(), 50u);
+    const Table* journal = findTable(u"DIARIOACOES");
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(journal->origin, Origin::Added);
+    EXPECT_STREQ(journal->primaryKey, "CHAVE");
+    // Created whole with its key: the table never exists without it.
+    EXPECT_EQ(createTableSql(*journal).toStdString(),
+              "CREATE TABLE DIARIOACOES (\n  CHAVE VARCHAR(32) NOT NULL,\n  DATA DATE,\n  PRIMARY KEY (CHAVE)\n)");
+    EXPECT_EQ(upgradeCreateTableSql(*journal), createTableSql(*journal));
+    EXPECT_TRUE(keyInCreate(*journal));
     QSet<QString> seen;
     for (const Table& t : tables()) {
         EXPECT_FALSE(seen.contains(upper(t.name))) << t.name;
@@ -86,8 +95,10 @@ TEST(Schema, EveryTypeIsWellFormedDdl)
 
 TEST(Schema, IdIsFirstAndTheOnlyNotNullColumn)
 {
-    const QSet<QString> withoutId{"EMPRESA", "LOG", "MOEDA"};
+    const QSet<QString> withoutId{"EMPRESA", "LOG", "MOEDA", "DIARIOACOES"};
     for (const Table& t : tables()) {
+        if (upper(t.name) == QLatin1String("DIARIOACOES"))
+            continue;   // keyed by its CHAVE, not null
         const bool hasId = !withoutId.contains(upper(t.name));
         EXPECT_EQ(findColumn(t, u"ID") != nullptr, hasId) << t.name;
         for (size_t i = 0; i < t.columns.size(); ++i) {
@@ -209,6 +220,8 @@ TEST(Schema, InsertTriggers)
 TEST(Schema, UpgradeCreateMatchesTheUpgradeTexts)
 {
     struct Case { const char* table; Origin origin; bool primaryKey; const char* create; };
+    // (FLOAT as the stations' upgrade has always created them: the upgrade then makes
+    // the amounts and quantities exact in the same start)
     const Case cases[] = {
         {"ACOMBALCAO", Origin::UpgradeStep2, false,
          "CREATE TABLE ACOMBALCAO( ID INTEGER NOT NULL, PRODUTO VARCHAR(40), CODIGO VARCHAR(16),"
@@ -230,19 +243,19 @@ TEST(Schema, UpgradeCreateMatchesTheUpgradeTexts)
          " GARCOM    VARCHAR(10), QUANT    float, PRODUTO    VARCHAR(38), COMPL    VARCHAR(38),"
          " OK    VARCHAR(1), CAIXA     INTEGER )"},
         {"CAIXA", Origin::UpgradeStep6, false,
-         "CREATE TABLE CAIXA ( ID INTEGER NOT NULL, DATA DATE, HISTORICO VARCHAR(30), DEBITO NUMERIC(18,2),"
-         " CREDITO NUMERIC(18,2), DESP INTEGER, CONTA INTEGER )"},
+         "CREATE TABLE CAIXA ( ID INTEGER NOT NULL, DATA DATE, HISTORICO VARCHAR(30), DEBITO FLOAT,"
+         " CREDITO FLOAT, DESP INTEGER, CONTA INTEGER )"},
         {"CONTA", Origin::UpgradeStep6, false,
          "CREATE TABLE CONTA ( ID INTEGER NOT NULL, CONTA INTEGER, NOME VARCHAR(20) )"},
         {"DESPESA", Origin::UpgradeStep6, false,
-         "CREATE TABLE DESPESA( ID INTEGER NOT NULL, CODIGO INTEGER, NOME VARCHAR(20), VALOR NUMERIC(18,2) )"},
+         "CREATE TABLE DESPESA( ID INTEGER NOT NULL, CODIGO INTEGER, NOME VARCHAR(20), VALOR FLOAT )"},
         {"EXCLUIDOS", Origin::UpgradeStep6, false,
-         "CREATE TABLE EXCLUIDOS ( ID INTEGER NOT NULL, DATA DATE, VALOR NUMERIC(18,2), CUPOM VARCHAR(30),"
+         "CREATE TABLE EXCLUIDOS ( ID INTEGER NOT NULL, DATA DATE, VALOR FLOAT, CUPOM VARCHAR(30),"
          " USUARIO VARCHAR(20) )"},
     };
     int created = 0;
     for (const Table& t : tables())
-        if (t.origin != Origin::Installed)
+        if (t.origin != Origin::Installed && t.origin != Origin::Added)
             ++created;
     EXPECT_EQ(created, int(std::size(cases)));
 
@@ -250,7 +263,10 @@ TEST(Schema, UpgradeCreateMatchesTheUpgradeTexts)
         const Table* t = findTable(QString::fromLatin1(c.table));
         ASSERT_NE(t, nullptr) << c.table;
         EXPECT_EQ(t->origin, c.origin) << c.table;
-        EXPECT_EQ(t->primaryKey, c.primaryKey) << c.table;
+        EXPECT_EQ(t->primaryKey != nullptr, c.primaryKey) << c.table;
+        if (t->primaryKey) {
+            EXPECT_STREQ(t->primaryKey, "ID") << c.table;
+        }
         ASSERT_NE(t->generator, nullptr) << c.table;
         EXPECT_STREQ(t->generator, c.table);
         ASSERT_GT(t->upgradeCreateColumns, 0) << c.table;
@@ -282,6 +298,8 @@ TEST(Schema, WidenedColumnsHaveTheirFinalWidth)
         {"COMPLEMENTO", "NOME", 30}, {"FATURA", "CLIENTE", 30},  {"ACOMPMESA", "PRODUTO", 35},
         {"DELIITEM", "NOME", 160},  {"ACOMPANHA", "PRODUTO", 120}, {"COZINHA2", "PRODUTO", 120},
         {"ESTFIC", "HISTORICO", 120},
+        // passwords kept as digests
+        {"MILTREX", "SENHA", 100},  {"VENDEDOR", "CEP", 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + "." + c.column);
@@ -293,15 +311,16 @@ TEST(Schema, WidenedColumnsHaveTheirFinalWidth)
         EXPECT_GT(older, 0);
         EXPECT_LT(older, c.width);
     }
-    int withOlderType = 0;
+    int withOlderWidth = 0;
     for (const Table& t : tables())
         for (const Column& col : t.columns)
-            if (col.olderType)
-                ++withOlderType;
-    EXPECT_EQ(withOlderType, int(std::size(cases)));
+            if (col.olderType && varcharWidth(col.olderType) > 0)
+                ++withOlderWidth;
+    EXPECT_EQ(withOlderWidth, int(std::size(cases)));
 }
 
-// The 72 columns the start-up upgrade adds, in its order (repeats included).
+// The 72 columns the start-up upgrade adds, in its order (repeats included); those
+// the stations added as FLOAT that hold amounts come as NUMERIC(18,2).
 TEST(Schema, ColumnsAddedByTheUpgradeExistWithTheirType)
 {
     struct Case { const char* table; const char* column; const char* type; };
@@ -312,16 +331,16 @@ TEST(Schema, ColumnsAddedByTheUpgradeExistWithTheirType)
     {"FATURA", "BALCAO", "INTEGER"}, {"PRODUTOS", "CFOP", "VARCHAR(4)"},
     {"CABMESA", "EDELY", "VARCHAR(1)"}, {"VENDEDOR", "ATENDE", "VARCHAR(1)"},
     {"PRODUTOS", "JUNTAR", "VARCHAR(1)"}, {"CONTDATA", "OPERADOR", "VARCHAR(20)"},
-    {"CABMESA", "DELYENTREGA", "INTEGER"}, {"CABMESA", "DELYTAXA", "FLOAT"},
-    {"FATURA", "DELYENTREGA", "INTEGER"}, {"FATURA", "DELYTAXA", "FLOAT"},
+    {"CABMESA", "DELYENTREGA", "INTEGER"}, {"CABMESA", "DELYTAXA", "NUMERIC(18,2)"},
+    {"FATURA", "DELYENTREGA", "INTEGER"}, {"FATURA", "DELYTAXA", "NUMERIC(18,2)"},
     {"CABMESA", "CLIMESA", "INTEGER"}, {"COZINHA2", "IDMESA", "INTEGER"},
     {"MESA", "IDMESA", "INTEGER"}, {"FATURA", "GUIA", "INTEGER"},
     {"FATURA", "BALCAO", "INTEGER"}, {"DESPLOJA", "CCUSTO", "INTEGER"},
-    {"PRODUTOS", "COMPOSICAO", "VARCHAR(1)"}, {"DELIPED", "RECEBIDO", "FLOAT"},
-    {"CLIENTES", "DDD", "INTEGER"}, {"DELIPED", "RECEBIDO2", "FLOAT"},
+    {"PRODUTOS", "COMPOSICAO", "VARCHAR(1)"}, {"DELIPED", "RECEBIDO", "NUMERIC(18,2)"},
+    {"CLIENTES", "DDD", "INTEGER"}, {"DELIPED", "RECEBIDO2", "NUMERIC(18,2)"},
     {"DELIPED", "FP1", "INTEGER"}, {"DELIPED", "FP2", "INTEGER"},
-    {"ACOMPMESA", "PRODUTOS2", "VARCHAR(38)"}, {"DELIPED", "RECEBIDO3", "FLOAT"},
-    {"DELIPED", "FP3", "INTEGER"}, {"ESTFIC", "CUSTO", "FLOAT"},
+    {"ACOMPMESA", "PRODUTOS2", "VARCHAR(38)"}, {"DELIPED", "RECEBIDO3", "NUMERIC(18,2)"},
+    {"DELIPED", "FP3", "INTEGER"}, {"ESTFIC", "CUSTO", "NUMERIC(18,2)"},
     {"TIPOS", "ATIVO", "VARCHAR(1)"}, {"PRODUTOS", "ATIVO", "VARCHAR(1)"},
     {"EMPRESA", "CARDAPIO", "INTEGER"}, {"EMPRESA", "IP", "VARCHAR(30)"},
     {"EMPRESA", "WIFI", "VARCHAR(20)"}, {"EMPRESA", "SENHA", "VARCHAR(20)"},
@@ -330,17 +349,17 @@ TEST(Schema, ColumnsAddedByTheUpgradeExistWithTheirType)
     {"CABMESA", "PAGAMENTOANTI", "VARCHAR(20)"}, {"TIPOS", "ATIVO", "VARCHAR(1)"},
     {"CABMESA", "EDELIVERY", "VARCHAR(1)"}, {"CABMESA", "OBSDELI", "VARCHAR(40)"},
     {"PRODUTOS", "DESCRICAO", "VARCHAR(80)"}, {"CABMESA", "PAGADELIVARY", "VARCHAR(20)"},
-    {"CABMESA", "VALORDELIVERY", "FLOAT"}, {"DELIITEM", "OBS", "VARCHAR(40)"},
+    {"CABMESA", "VALORDELIVERY", "NUMERIC(18,2)"}, {"DELIITEM", "OBS", "VARCHAR(40)"},
     {"DELIVERE", "STATUS", "VARCHAR(15)"}, {"DELIVERE", "ENTREGA", "INTEGER"},
-    {"DELIITEM", "BUSCA", "VARCHAR(50)"}, {"FATURA", "FRETE", "float"},
+    {"DELIITEM", "BUSCA", "VARCHAR(50)"}, {"FATURA", "FRETE", "NUMERIC(18,2)"},
     {"FATURA", "HORA", "VARCHAR(20)"}, {"RECARQ", "HORA", "VARCHAR(20)"},
     {"FORMAPAGA", "DAV", "VARCHAR(1)"}, {"EMPRESA", "USARBALANCA", "VARCHAR(1)"},
     {"EMPRESA", "CONFIGBALANCA", "INTEGER"}, {"DELIITEM", "IMPRESSORA", "VARCHAR(1)"},
     {"COZINHA2", "IMPRESSORA", "VARCHAR(1)"}, {"EMPRESA", "TITULO", "VARCHAR(12)"},
     {"MESA", "IMPRESSORA", "VARCHAR(1)"}, {"FATURA", "TIPO", "INTEGER"},
-    {"FATURA", "DELIVERY", "VARCHAR(1)"}, {"DELIVERE", "TROCO", "float"},
+    {"FATURA", "DELIVERY", "VARCHAR(1)"}, {"DELIVERE", "TROCO", "NUMERIC(18,2)"},
     {"DELIVERE", "PAGAMENTO", "VARCHAR(40)"}, {"CLIENTES", "FIDELIDADE", "float"},
-    {"PRODUTOS", "CONTABIL", "float"}, {"EMPRESA", "CONTABIL", "float"},
+    {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"}, {"EMPRESA", "CONTABIL", "float"},
     {"PRODUTOS", "DATAENTRADA", "DATE"}, {"PRODUTOS", "DATASAIDA", "DATE"},
     };
     ASSERT_EQ(std::size(cases), 72u);
@@ -382,4 +401,48 @@ TEST(Schema, DdlTexts)
               "CREATE TRIGGER COZINHA2_BI0 FOR COZINHA2\nACTIVE BEFORE INSERT POSITION 0\nAS\nBEGIN\n"
               "  NEW.ID = GEN_ID(COZINHA2,1);\nEND");
     EXPECT_TRUE(createTriggerSql(*produtos).isEmpty());
+}
+
+// Every column that holds an amount or a quantity is exact, and older databases
+// hold it as FLOAT until the upgrade converts it; what is neither stays FLOAT.
+TEST(Schema, AmountsAndQuantitiesAreExact)
+{
+    struct Case { const char* table; const char* column; const char* type; };
+    const Case cases[] = {
+        {"FORMAPAGA", "VALOR", "NUMERIC(18,2)"},   {"FORMAPAGA", "VALOR1", "NUMERIC(18,2)"},
+        {"FORMAPAGA", "VALOR2", "NUMERIC(18,2)"},  {"COMPLEMENTO", "VALOR", "NUMERIC(18,2)"},
+        {"ACOMBALCAO", "QUANT", "NUMERIC(15,3)"},  {"CABMESA", "DELYTAXA", "NUMERIC(18,2)"},
+        {"CABMESA", "VALORDELIVERY", "NUMERIC(18,2)"}, {"COZINHA2", "QUANT", "NUMERIC(15,3)"},
+        {"FATURA", "DELYTAXA", "NUMERIC(18,2)"},   {"FATURA", "FRETE", "NUMERIC(18,2)"},
+        {"SANGRIA", "VALOR", "NUMERIC(18,2)"},     {"DELIVERE", "TROCO", "NUMERIC(18,2)"},
+        {"DELIITEM", "QUANT", "NUMERIC(15,3)"},    {"DELIITEM", "VALOR", "NUMERIC(18,2)"},
+        {"ACOMPDELI", "QUANT", "NUMERIC(15,3)"},   {"ACOMPDELI", "VALOR", "NUMERIC(18,2)"},
+        {"DELIPED", "RECEBIDO", "NUMERIC(18,2)"},  {"DELIPED", "RECEBIDO2", "NUMERIC(18,2)"},
+        {"DELIPED", "RECEBIDO3", "NUMERIC(18,2)"}, {"ENTREGA", "TAXA", "NUMERIC(18,2)"},
+        {"PRODUTOS", "VFAMILIA", "NUMERIC(18,2)"}, {"PRODUTOS", "VGRANDE", "NUMERIC(18,2)"},
+        {"PRODUTOS", "VPEQUENA", "NUMERIC(18,2)"}, {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"},
+        {"ESTFIC", "CUSTO", "NUMERIC(18,2)"},      {"CAIXA", "DEBITO", "NUMERIC(18,2)"},
+        {"CAIXA", "CREDITO", "NUMERIC(18,2)"},     {"DESPESA", "VALOR", "NUMERIC(18,2)"},
+        {"EXCLUIDOS", "VALOR", "NUMERIC(18,2)"},
+        // neither money nor a quantity: a percentage, loyalty points with their fractions
+        {"EMPRESA", "CONTABIL", "FLOAT"},          {"CLIENTES", "FIDELIDADE", "FLOAT"},
+    };
+    int floatBefore = 0, stillFloat = 0;
+    for (const Table& t : tables()) {
+        for (const Column& c : t.columns) {
+            if (c.olderType && QLatin1String(c.olderType) == QLatin1String("FLOAT"))
+                ++floatBefore;
+            if (QLatin1String(c.type) == QLatin1String("FLOAT"))
+                ++stillFloat;
+        }
+    }
+    EXPECT_EQ(floatBefore, int(std::size(cases)) - 2);
+    EXPECT_EQ(stillFloat, 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + "." + c.column);
+        const Column* col = columnOf(c.table, c.column);
+        ASSERT_NE(col, nullptr);
+        EXPECT_STREQ(col->type, c.type);
+        EXPECT_EQ(isExactNumber(*col), QLatin1String(c.type) != QLatin1String("FLOAT"));
+    }
 }

@@ -4,10 +4,14 @@
 #include "shell/Startup.h"
 #include "db/UnitLogon.h"
 #include "platform/InstanceLock.h"
+#include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -139,4 +143,51 @@ TEST(InstanceLock, SecondCopyRefusedAndDeadHolderReleases)
     ASSERT_EQ(WEXITSTATUS(status), 0);
     InstanceLock next(QStringLiteral("InstanciaIniciadaSabrel22"));
     EXPECT_TRUE(next.tryAcquire());
+}
+
+TEST(StationFiles, ASaveCutShortLeavesAFileTheNextStartRemoves)
+{
+    TestStation st(false);
+    const QString setup = station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI");
+    LineFile::save(setup, {QStringLiteral("Taxa Servico"), QStringLiteral("10")});
+    // A station killed in the middle of a save (here: past the size a file may have,
+    // which ends the process as a power failure ends the program).
+    const QStringList longer(40, QString(80, QLatin1Char('x')));
+    for (int i = 0; i < 2; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            rlimit none{0, 0}, small{64, 64};
+            ::setrlimit(RLIMIT_CORE, &none);
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            LineFile::save(setup, longer);
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    }
+    QDir vavoz(QFileInfo(setup).absolutePath());
+    vavoz.setNameFilters({QStringLiteral("*.INI*"), QStringLiteral(".*")});   // the folder holds the database too
+    vavoz.setFilter(QDir::Files | QDir::Hidden);
+    vavoz.setSorting(QDir::Name);
+    EXPECT_EQ(vavoz.entryList().size(), 3) << vavoz.entryList().join(u' ').toStdString();
+    EXPECT_EQ(LineFile::load(setup)->line(1), QStringLiteral("10"));   // the old file stays whole
+
+    // Files of the user's own beside them, and one left in the program folder.
+    for (const QString& other : {vavoz.filePath(QStringLiteral(".leiame")), vavoz.filePath(QStringLiteral(".copia.backup")),
+                                 vavoz.filePath(QStringLiteral("setup.INI.Ab12Cd"))}) {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QDir().mkpath(station::programFolder());
+    QFile left(QDir(station::programFolder()).filePath(QStringLiteral(".terminal.ini.Zz09Qq")));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+
+    EXPECT_EQ(startup::removeUnfinishedSaves(), 3);
+    vavoz.refresh();
+    EXPECT_EQ(vavoz.entryList(), (QStringList{QStringLiteral(".copia.backup"), QStringLiteral(".leiame"), QStringLiteral("setup.INI"),
+                                 QStringLiteral("setup.INI.Ab12Cd")}));
+    EXPECT_TRUE(QDir(station::programFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(startup::removeUnfinishedSaves(), 0);
 }

@@ -3,7 +3,6 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "sales/ItemEntry.h"
 
 namespace flavourmsg {
 QString codeNotFound(const QString& code)

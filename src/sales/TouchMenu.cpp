@@ -4,7 +4,6 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/StationPaths.h"
-#include "sales/ItemEntry.h"
 
 #include <QFile>
 

@@ -37,7 +37,7 @@
 #include "registers/UnitSetuprede.h"
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
-#include "sales/Fracao.h"
+#include "registers/Fracao.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
 #include "sales/UnitFecDiaPag.h"

@@ -1,4 +1,4 @@
-#include "sales/MultiFlavour.h"
+#include "registers/MultiFlavour.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

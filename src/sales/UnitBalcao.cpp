@@ -21,7 +21,7 @@
 #include "sales/TabHandOver.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
-#include "sales/TouchButtons.h"
+#include "registers/TouchButtons.h"
 #include "sales/TouchKeypad.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnSenha.h"

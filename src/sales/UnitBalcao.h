@@ -5,7 +5,7 @@
 // moves the focus, shows what they give and asks what they need.
 #include "sales/ItemEntry.h"
 #include "sales/SalesSetup.h"
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include <QDialog>
 #include <memory>

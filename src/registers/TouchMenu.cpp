@@ -1,4 +1,4 @@
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

@@ -1,4 +1,4 @@
-#include "sales/TouchButtons.h"
+#include "registers/TouchButtons.h"
 
 #include <QIcon>
 #include <QScrollArea>

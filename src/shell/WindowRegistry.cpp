@@ -25,14 +25,17 @@ bool isRegistered(const QString& className)
     return registry().count(className) != 0;
 }
 
-int open(const QString& className, const QString& title)
+std::unique_ptr<QDialog> create(const QString& className, const QString& title)
 {
-    std::unique_ptr<QDialog> window;
     auto it = registry().find(className);
     if (it != registry().end())
-        window = it->second();
-    else
-        window = std::make_unique<PlaceholderWindow>(className, title);
+        return it->second();
+    return std::make_unique<PlaceholderWindow>(className, title);
+}
+
+int open(const QString& className, const QString& title)
+{
+    std::unique_ptr<QDialog> window = create(className, title);
     return dialogs().exec(*window);
 }
 

@@ -18,6 +18,11 @@ bool isRegistered(const QString& className);
 // and destroys it. Returns the window's result code.
 int open(const QString& className, const QString& title = QString());
 
+// Creates the window (or the placeholder) without showing it, for an opener that
+// fills it before dialogs().exec and reads it afterwards through an interface of
+// an area below both.
+std::unique_ptr<QDialog> create(const QString& className, const QString& title = QString());
+
 } // namespace windows
 
 // A window whose module is not ready yet: its title and a note.

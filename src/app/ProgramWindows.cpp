@@ -19,7 +19,14 @@
 #include "closing/UnitSangria.h"
 #include "closing/UnitVisComFec.h"
 #include "closing/Unitpagaantes.h"
+#include "core/Globals.h"
 #include "db/UnitLogon.h"
+#include "delivery/UnitDelivere.h"
+#include "delivery/UnitEntregador.h"
+#include "delivery/UnitPedDelivery.h"
+#include "delivery/UnitTaxaEnt.h"
+#include "delivery/UnitVerCliente.h"
+#include "delivery/UnitVerEndCliente.h"
 #include "printing/UnitSetCom.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
@@ -109,4 +116,14 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormFracao"), [] { return std::make_unique<TFormFracao>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormReCozinha"), [] { return std::make_unique<TFormReCozinha>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEscrever"), [] { return std::make_unique<TFormEscrever>(); });
+    // Delivery: the desk, its item entry, the areas and delivery men, the customer's
+    // data, and the delivery data of a tab that the pre-bill asks.
+    windows::registerWindow(QStringLiteral("TFormPedDelivery"), [] { return std::make_unique<TFormPedDelivery>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormTaxaEnt"), [] { return std::make_unique<TFormTaxaEnt>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEntregador"), [] { return std::make_unique<TFormEntregador>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerCliente"), [] { return std::make_unique<TFormVerCliente>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerEndCliente"), [] {
+        return std::make_unique<TFormVerEndCliente>(*Logon, ctx::lookup().LookupCode.trimmed().toLongLong());
+    });
+    windows::registerWindow(QStringLiteral("TFormDelivere"), [] { return std::make_unique<TFormDelivere>(*Logon); });
 }

@@ -6,6 +6,7 @@
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryOrders.h"
 #include "delivery/DeliveryText.h"
+#include "registers/RegisterCommon.h"
 #include "registers/TouchMenu.h"
 
 namespace {
@@ -55,7 +56,7 @@ QString DeliveryItemEntry::normaliseCode(const QString& typed)
 {
     const QString t = TrimText(typed);
     if (const std::optional<qint64> n = wholeNumber(t))
-        return FormatFloat(u"000000", Decimal(*n));
+        return registers::paddedCode(*n, 6);
     return t;
 }
 

@@ -14,7 +14,7 @@ QToolButton* makeTouchButton(QWidget* parent, const QString& caption, const QStr
         b->setIcon(QIcon(picture));
         b->setIconSize(QSize(40, 40));
     }
-    b->setStyleSheet(QStringLiteral("QToolButton { font: 7pt 'Arial'; }"));
+    b->setStyleSheet(QStringLiteral("QToolButton { font: 7pt 'Arial'; padding: 0px; }"));
     b->show();
     return b;
 }

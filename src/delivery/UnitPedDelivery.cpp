@@ -60,7 +60,6 @@ TFormPedDelivery::TFormPedDelivery(TLogon& logon, std::unique_ptr<DeskActions> a
     setObjectName(QStringLiteral("TFormPedDelivery"));
     setWindowTitle(desk::title);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    setWindowState(Qt::WindowMaximized);
     buildRibbon();
 
     prepareGrid(ui->orderGrid, {S("PEDIDO"), S("FONE"), S("CLIENTE"), S("DATA"), S("HORA"), S("MOTOBOY"), S("VALOR"),
@@ -109,6 +108,7 @@ TFormPedDelivery::TFormPedDelivery(TLogon& logon, std::unique_ptr<DeskActions> a
         dialogs().errorBox(e.message());
     }
     reload(std::nullopt);
+    setWindowState(Qt::WindowMaximized);   // once everything is in place: the layout sizes it whole
 }
 
 TFormPedDelivery::~TFormPedDelivery() = default;

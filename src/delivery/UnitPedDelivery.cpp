@@ -38,13 +38,26 @@ QTableWidgetItem* cell(const QString& text, bool number = false)
     return c;
 }
 
-void prepareGrid(QTableWidget* grid, const QStringList& headers, int stretch)
+// Columns as wide as their title or the widest text they hold (`samples`), one
+// column stretching over the rest. Widths are set once: measuring every cell of a
+// hundred orders at each change would cost more than reading them.
+void prepareGrid(QTableWidget* grid, const QStringList& headers, const QStringList& samples, int stretch, int pointSize)
 {
+    QFont font = grid->font();
+    font.setPointSize(pointSize);
+    grid->setFont(font);
     grid->setColumnCount(int(headers.size()));
     grid->setHorizontalHeaderLabels(headers);
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 10);
+    QHeaderView* header = grid->horizontalHeader();
+    header->setFont(font);
+    const QFontMetrics metrics(font);
+    for (int c = 0; c < int(headers.size()); ++c) {
+        const int text = std::max(metrics.horizontalAdvance(headers[c]), metrics.horizontalAdvance(samples.value(c)));
+        header->resizeSection(c, text + 12);
+    }
+    header->setSectionResizeMode(stretch, QHeaderView::Stretch);
 }
 
 } // namespace
@@ -63,16 +76,14 @@ TFormPedDelivery::TFormPedDelivery(TLogon& logon, std::unique_ptr<DeskActions> a
     buildRibbon();
 
     prepareGrid(ui->orderGrid, {S("PEDIDO"), S("FONE"), S("CLIENTE"), S("DATA"), S("HORA"), S("MOTOBOY"), S("VALOR"),
-                                S("TROCO"), S("PAGTO_EM:"), S("STATUS")}, 2);
-    prepareGrid(ui->itemGrid, {S("CODIGO"), S("PRODUTO"), S("QUANT"), S("VALOR"), S("TOTAL"), S("OBSERVACAO")}, 1);
-    prepareGrid(ui->manList, {S("NOME")}, 0);
-    prepareGrid(ui->areaList, {S("BAIRRO"), S("TAXA")}, 0);
-    for (QTableWidget* g : {ui->orderGrid, ui->itemGrid}) {
-        g->setStyleSheet(S("QTableWidget { font-size: 14pt; }"));
-        g->verticalHeader()->setDefaultSectionSize(32);
-    }
+                                S("TROCO"), S("PAGTO_EM:"), S("STATUS")},
+                {S("000000"), S("0000000000"), QString(), S("00/00/00"), S("00:00:00"), S("0000"), S("00000,00"),
+                 S("0000,00"), S("00-CARTAO"), S("SAIU P/ENTREGA")}, 2, 14);
+    prepareGrid(ui->itemGrid, {S("CODIGO"), S("PRODUTO"), S("QUANT"), S("VALOR"), S("TOTAL"), S("OBSERVACAO")},
+                {S("/000000/000000/"), QString(), S("000,000"), S("0000,00"), S("00000,00"), S("MMMMMMMMMMMMMMMM")}, 1, 14);
+    prepareGrid(ui->manList, {S("NOME")}, {QString()}, 0, 14);
+    prepareGrid(ui->areaList, {S("BAIRRO"), S("TAXA")}, {QString(), S("000,00")}, 0, 14);
     for (QTableWidget* g : {ui->manList, ui->areaList}) {
-        g->setStyleSheet(S("QTableWidget { font-size: 14pt; }"));
         g->verticalHeader()->setDefaultSectionSize(40);
         g->installEventFilter(this);
     }
@@ -227,7 +238,7 @@ void TFormPedDelivery::reload(std::optional<qint64> keep, DeliveryOrders::Order 
             ui->orderGrid->setItem(i, 0, cell(QString::number(o.id), true));
             ui->orderGrid->setItem(i, 1, cell(o.fone));
             ui->orderGrid->setItem(i, 2, cell(o.cliente));
-            ui->orderGrid->setItem(i, 3, cell(o.data.toString(S("dd/MM/yyyy"))));
+            ui->orderGrid->setItem(i, 3, cell(o.data.toString(S("dd/MM/yy"))));
             ui->orderGrid->setItem(i, 4, cell(o.hora));
             ui->orderGrid->setItem(i, 5, cell(o.motoboy ? QString::number(o.motoboy) : QString(), true));
             ui->orderGrid->setItem(i, 6, cell(delivery::amountText(o.valor), true));

@@ -23,6 +23,7 @@
 #include "db/UnitLogon.h"
 #include "delivery/UnitDelivere.h"
 #include "delivery/UnitEntregador.h"
+#include "delivery/UnitInsItens2.h"
 #include "delivery/UnitPedDelivery.h"
 #include "delivery/UnitTaxaEnt.h"
 #include "delivery/UnitVerCliente.h"
@@ -119,6 +120,9 @@ void registerProgramWindows()
     // Delivery: the desk, its item entry, the areas and delivery men, the customer's
     // data, and the delivery data of a tab that the pre-bill asks.
     windows::registerWindow(QStringLiteral("TFormPedDelivery"), [] { return std::make_unique<TFormPedDelivery>(*Logon); });
+    // The desk opens its item entry on the shown order; by class name it has no
+    // order, and every item confirmed there is refused.
+    windows::registerWindow(QStringLiteral("TFormInsItens2"), [] { return std::make_unique<TFormInsItens2>(*Logon, 0); });
     windows::registerWindow(QStringLiteral("TFormTaxaEnt"), [] { return std::make_unique<TFormTaxaEnt>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEntregador"), [] { return std::make_unique<TFormEntregador>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerCliente"), [] { return std::make_unique<TFormVerCliente>(*Logon); });

@@ -21,23 +21,6 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-std::unique_ptr<TLogon> station(const QString& database, int lockTimeout = 5)
-{
-    auto l = std::make_unique<TLogon>();
-    if (!l->connectTo(database))
-        throw DbError(l->lastError());
-    l->setLockTimeout(lockTimeout);
-    return l;
-}
-
-std::vector<QString> databasesFor(TestStation& st)
-{
-    std::vector<QString> dbs{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        dbs.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("delivery")));
-    return dbs;
-}
-
 qint64 count(TLogon& l, const QString& sql, const Params& p = {}) { return integerOf(l.scalar(sql, p)); }
 
 // A product with an accompaniment and two complements of its group.
@@ -197,10 +180,10 @@ TEST(DeliveryOrders, TwoIdenticalItemsInOneSecondKeepTheirOwnComplements)
 TEST(DeliveryOrders, TwoStationsTakingOneTelephoneGetOneOrderAndOneCustomer)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("delivery"))) {
         SCOPED_TRACE(db.toStdString());
-        auto a = station(db);
-        auto b = station(db);
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
         // Station A has started the order and not committed yet when B takes the same
         // telephone: B waits for A and then takes A's order up.
         DeliveryOrders::Started fromB;
@@ -230,10 +213,10 @@ TEST(DeliveryOrders, TwoStationsTakingOneTelephoneGetOneOrderAndOneCustomer)
 TEST(DeliveryOrders, TwoStationsAddingItemsToOneOrderAtOnceLoseNothing)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("delivery"))) {
         SCOPED_TRACE(db.toStdString());
-        auto a = station(db);
-        auto b = station(db);
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
         pizzaWithExtras(*a);
         const qint64 order = DeliveryOrders(*a).start(55556666).orderId;
         DeliveryItemEntry entryA(*a, 0), entryB(*b, 0);

@@ -125,3 +125,20 @@ QString TestServer::createDatabase(const QString& name)
     newdb::createInstallation(full);
     return path;
 }
+
+std::unique_ptr<TLogon> attachStation(const QString& database, int lockTimeout)
+{
+    auto l = std::make_unique<TLogon>();
+    if (!l->connectTo(database))
+        throw DbError(l->lastError());
+    l->setLockTimeout(lockTimeout);
+    return l;
+}
+
+std::vector<QString> twoStationDatabases(TestStation& st, const QString& serverName)
+{
+    std::vector<QString> dbs{st.databasePath()};
+    if (!TestServer::address().isEmpty())
+        dbs.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(serverName));
+    return dbs;
+}

@@ -11,6 +11,7 @@
 //   bench_delivery
 #include "BenchClock.h"
 #include "BenchDatabases.h"
+#include "BenchQuietDialogs.h"
 #include "BenchRawClient.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryItemEntry.h"
@@ -28,18 +29,6 @@
 #include <vector>
 
 namespace {
-
-// Answers every message with its first button; nothing shows.
-class QuietDialogs : public Dialogs {
-public:
-    QString message(const QString&, const QString&, const QString&, const QString&) override { return QStringLiteral("S"); }
-    QString inputBox(const QString&, const QString&, const QString& p) override { return p; }
-    int exec(QDialog&) override { return 0; }
-    void errorBox(const QString& text) override { std::fprintf(stderr, "erro: %s\n", qPrintable(text)); }
-    QString openPictureFile() override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 QString code(int n) { return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')); }
 

@@ -8,6 +8,7 @@
 //   bench_sales
 #include "BenchClock.h"
 #include "BenchDatabases.h"
+#include "BenchQuietDialogs.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
@@ -38,18 +39,6 @@ double nowMs()
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
-
-// Answers every message with its first button; nothing shows.
-class QuietDialogs : public Dialogs {
-public:
-    QString message(const QString&, const QString&, const QString&, const QString&) override { return QStringLiteral("S"); }
-    QString inputBox(const QString&, const QString&, const QString& p) override { return p; }
-    int exec(QDialog&) override { return 0; }
-    void errorBox(const QString& text) override { std::fprintf(stderr, "erro: %s\n", qPrintable(text)); }
-    QString openPictureFile() override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 void seed(TLogon& logon)
 {

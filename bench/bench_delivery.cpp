@@ -10,20 +10,12 @@
 //
 //   bench_delivery
 #include "BenchClock.h"
-#include "BenchDatabases.h"
-#include "BenchQuietDialogs.h"
+#include "BenchOffscreen.h"
 #include "BenchRawClient.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryItemEntry.h"
 #include "delivery/DeliveryOrders.h"
 #include "delivery/UnitPedDelivery.h"
-#include "platform/Dialogs.h"
-#include "platform/FirebirdEnv.h"
-#include "platform/StationPaths.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <vector>
@@ -173,16 +165,6 @@ void run(const char* where, const QString& db)
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QuietDialogs quiet;
-    setDialogs(&quiet);
-    QTemporaryDir root;
-    station::setRoot(root.path());
-    onEachDatabase(QDir(root.path()).filePath(QStringLiteral("bench-delivery.fdb")),
-                   [&](const char* where, const QString& db) { run(where, db); });
-    setDialogs(nullptr);
-    return 0;
+    return runOffscreen(argc, argv, QStringLiteral("bench-delivery.fdb"),
+                        [](const char* where, const QString& db, const QString& root) { run(where, db); });
 }

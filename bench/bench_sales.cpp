@@ -7,13 +7,10 @@
 //
 //   bench_sales
 #include "BenchClock.h"
-#include "BenchDatabases.h"
-#include "BenchQuietDialogs.h"
+#include "BenchOffscreen.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
-#include "platform/Dialogs.h"
-#include "platform/FirebirdEnv.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "printing/RawPrinterPort.h"
@@ -21,10 +18,8 @@
 #include "sales/TabOpening.h"
 #include "sales/UnitBalcao.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -144,16 +139,6 @@ void run(const char* where, const QString& db, const QString& root)
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QuietDialogs quiet;
-    setDialogs(&quiet);
-    QTemporaryDir root;
-    station::setRoot(root.path());
-    onEachDatabase(QDir(root.path()).filePath(QStringLiteral("bench-sales.fdb")),
-                   [&](const char* where, const QString& db) { run(where, db, root.path()); });
-    setDialogs(nullptr);
-    return 0;
+    return runOffscreen(argc, argv, QStringLiteral("bench-sales.fdb"),
+                        [](const char* where, const QString& db, const QString& root) { run(where, db, root); });
 }

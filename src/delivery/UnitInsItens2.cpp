@@ -60,7 +60,7 @@ TFormInsItens2::TFormInsItens2(TLogon& logon, qint64 orderId, QWidget* parent)
     ui->sizeBox->hide();
     ui->sizeCaption->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{ui->codeEdit, ui->quantityEdit, ui->sizeBox, ui->observationEdit,
-                                                      ui->extraEdit, ui->searchEdit})
+                                                      ui->extraEdit, ui->extrasList, ui->confirmButton, ui->searchEdit})
         w->installEventFilter(this);
     ui->groupsArea->viewport()->installEventFilter(this);
     ui->productsArea->viewport()->installEventFilter(this);
@@ -430,10 +430,12 @@ bool TFormInsItens2::eventFilter(QObject* watched, QEvent* event)
                     ui->quantityEdit->setFocus();
             } else if (watched == ui->sizeBox) {
                 sizeChosen();
-            } else if (watched == ui->extraEdit) {
+            } else if (watched == ui->extraEdit && !TrimText(ui->extraEdit->text()).isEmpty()) {
                 addExtra();
             } else if (watched == ui->searchEdit) {
                 searchProducts();
+            } else if (watched == ui->confirmButton) {
+                confirm();
             } else {
                 focusNextChild();   // Enter acts as Tab
             }

@@ -145,12 +145,16 @@ TEST(DeliveryDesk, ATelephoneOrderByKeysAndTouchFromF2ToAreaAndDeliveryMan)
         QTest::mouseClick(button(w, "confirmButton"), Qt::LeftButton);
         EXPECT_EQ(added, 1);
         EXPECT_EQ(w.quantityField()->text(), S("1"));
-        // a code typed and Enter
+        // by keys alone: a code and Enter, then Enter from field to field up to "Confirmar"
+        w.codeField()->setFocus();
         QTest::keyClicks(w.codeField(), S("20"));
         QTest::keyClick(w.codeField(), Qt::Key_Return);
         EXPECT_EQ(w.nameLabel()->text(), S("REFRIGERANTE LATA 350ML"));
-        QTest::mouseClick(button(w, "confirmButton"), Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), w.quantityField());
+        for (int i = 0; i < 5 && added == 1; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(added, 2);
+        EXPECT_EQ(QApplication::focusWidget(), w.codeField());
         QTest::keyClick(&w, Qt::Key_F11);
         return w.result();
     });

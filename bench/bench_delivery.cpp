@@ -1,7 +1,8 @@
 // Delivery desk benchmark, embedded and (with SABREL22_TEST_SERVER) on the server,
 // on a database holding 20,000 products, 5,000 customers and 100 open orders of
 // three items each:
-//  - one raw round trip of Firebird's own client and one of the data layer, in the same run
+//  - one raw round trip of Firebird's own client and one of the data layer, in the same run,
+//    and one write of a row with its commit (what every action costs at least)
 //  - opening the desk (offscreen): the window, its order list, the first order's items
 //  - adding one item with two complements: leaving the code box (the product, its
 //    accompaniment and its group's complement) and "Confirmar" (the item, its two
@@ -80,6 +81,15 @@ void run(const char* where, const QString& db)
         layer.push_back((monotonicMs() - t) / 200);
     }
 
+    // the floor of any write: one statement and its commit (forced writes on this disk)
+    std::vector<double> commits;
+    for (int k = 0; k < 9; ++k) {
+        const double t = monotonicMs();
+        for (int i = 0; i < 10; ++i)
+            logon.action([&] { logon.run(QStringLiteral("update empresa set scc1 = coalesce(scc1, 0)")); });
+        commits.push_back((monotonicMs() - t) / 10);
+    }
+
     // opening the desk with its 100 orders
     std::vector<double> opens;
     qint64 openTrips = 0;
@@ -152,6 +162,7 @@ void run(const char* where, const QString& db)
     std::printf("%s\n", where);
     std::printf("  ida e volta crua do cliente Firebird: %.3f ms; da camada de dados: %.3f ms\n", rawUs / 1000,
                 median(layer));
+    std::printf("  uma escrita de uma linha e seu commit (o piso de qualquer ação): %.3f ms\n", median(commits));
     std::printf("  abrir a mesa de delivery com 100 pedidos: %.1f ms, %lld idas e voltas\n", median(opens), openTrips);
     std::printf("  sair do código (produto, acompanhamento, complemento): %.3f ms, %.1f idas e voltas\n", median(loads),
                 double(loadTrips) / n);

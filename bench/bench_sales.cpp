@@ -7,12 +7,10 @@
 //
 //   bench_sales
 #include "BenchClock.h"
-#include "BenchDatabases.h"
+#include "BenchOffscreen.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
-#include "platform/Dialogs.h"
-#include "platform/FirebirdEnv.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "printing/RawPrinterPort.h"
@@ -20,10 +18,8 @@
 #include "sales/TabOpening.h"
 #include "sales/UnitBalcao.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,18 +34,6 @@ double nowMs()
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
-
-// Answers every message with its first button; nothing shows.
-class QuietDialogs : public Dialogs {
-public:
-    QString message(const QString&, const QString&, const QString&, const QString&) override { return QStringLiteral("S"); }
-    QString inputBox(const QString&, const QString&, const QString& p) override { return p; }
-    int exec(QDialog&) override { return 0; }
-    void errorBox(const QString& text) override { std::fprintf(stderr, "erro: %s\n", qPrintable(text)); }
-    QString openPictureFile() override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 void seed(TLogon& logon)
 {
@@ -155,16 +139,6 @@ void run(const char* where, const QString& db, const QString& root)
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QuietDialogs quiet;
-    setDialogs(&quiet);
-    QTemporaryDir root;
-    station::setRoot(root.path());
-    onEachDatabase(QDir(root.path()).filePath(QStringLiteral("bench-sales.fdb")),
-                   [&](const char* where, const QString& db) { run(where, db, root.path()); });
-    setDialogs(nullptr);
-    return 0;
+    return runOffscreen(argc, argv, QStringLiteral("bench-sales.fdb"),
+                        [](const char* where, const QString& db, const QString& root) { run(where, db, root); });
 }

@@ -19,7 +19,15 @@
 #include "closing/UnitSangria.h"
 #include "closing/UnitVisComFec.h"
 #include "closing/Unitpagaantes.h"
+#include "core/Globals.h"
 #include "db/UnitLogon.h"
+#include "delivery/UnitDelivere.h"
+#include "delivery/UnitEntregador.h"
+#include "delivery/UnitInsItens2.h"
+#include "delivery/UnitPedDelivery.h"
+#include "delivery/UnitTaxaEnt.h"
+#include "delivery/UnitVerCliente.h"
+#include "delivery/UnitVerEndCliente.h"
 #include "finance/UnitBusDupX.h"
 #include "finance/UnitCAdBan.h"
 #include "finance/UnitCadDup.h"
@@ -42,6 +50,7 @@
 #include "finance/UnitValeFic.h"
 #include "finance/UnitVenDia.h"
 #include "printing/UnitSetCom.h"
+#include "registers/Fracao.h"
 #include "registers/UnitBusca.h"
 #include "registers/UnitBuscaFor.h"
 #include "registers/UnitBuscaForne.h"
@@ -61,7 +70,6 @@
 #include "registers/UnitVendedor.h"
 #include "registers/UnitVerCaixa.h"
 #include "registers/Unitforne.h"
-#include "sales/Fracao.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
 #include "sales/UnitFecDiaPag.h"
@@ -185,4 +193,17 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormKit"), [] { return std::make_unique<TFormKit>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerKits"), [] { return std::make_unique<TFormVerKits>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormAjuCom"), [] { return std::make_unique<TFormAjuCom>(); });
+    // Delivery: the desk, its item entry, the areas and delivery men, the customer's
+    // data, and the delivery data of a tab that the pre-bill asks.
+    windows::registerWindow(QStringLiteral("TFormPedDelivery"), [] { return std::make_unique<TFormPedDelivery>(*Logon); });
+    // The desk opens its item entry on the shown order; by class name it has no
+    // order, and every item confirmed there is refused.
+    windows::registerWindow(QStringLiteral("TFormInsItens2"), [] { return std::make_unique<TFormInsItens2>(*Logon, 0); });
+    windows::registerWindow(QStringLiteral("TFormTaxaEnt"), [] { return std::make_unique<TFormTaxaEnt>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEntregador"), [] { return std::make_unique<TFormEntregador>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerCliente"), [] { return std::make_unique<TFormVerCliente>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVerEndCliente"), [] {
+        return std::make_unique<TFormVerEndCliente>(*Logon, ctx::lookup().LookupCode.trimmed().toLongLong());
+    });
+    windows::registerWindow(QStringLiteral("TFormDelivere"), [] { return std::make_unique<TFormDelivere>(*Logon); });
 }

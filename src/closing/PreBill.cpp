@@ -50,7 +50,7 @@ PreBillFields PreBill::defaults(const QString& typedTab)
     return f;
 }
 
-PreBillOutcome PreBill::run(PreBillFields f)
+PreBillOutcome PreBill::run(PreBillFields f, const DeliveryDataAsk& askDeliveryData)
 {
     PreBillOutcome out;
     const QString tab = paymentTabKey(f.tab);
@@ -73,7 +73,10 @@ PreBillOutcome PreBill::run(PreBillFields f)
         out.messages << prebillmsg::tableNotFound();
         return out;
     }
-    return m_logon.action([&]() -> PreBillOutcome {
+    // The checks and what the tab stores (storing), then the printout from the tab
+    // as it stands (composing). A delivery tab asks for its delivery data between
+    // the two, outside any action: the window that asks them writes the tab too.
+    const auto body = [&](bool storing, bool composing, Decimal* itemsValue) -> PreBillOutcome {
         PreBillOutcome o;
         RowSet head = m_logon.run(S("select first 1 STATUS, VENDEDOR, HORA, DELIVERY, VALOR, PAGAMENTOANTI, OBS, "
                                     "CLIENTE, VALORDELIVERY, PAGADELIVARY from CABMESA where MESA = ? with lock"),
@@ -88,24 +91,26 @@ PreBillOutcome PreBill::run(PreBillFields f)
                                        "SCC5 from EMPRESA"));
         company.next();
         const int salesOptions = int(company.integer(u"SCC5")), itemOptions = int(company.integer(u"SCC4"));
-        if (!delivery && !(salesOptions & 2) && status == 1) {
-            o.kind = PreBillOutcome::Kind::AlreadyPreBilled;
-            o.messages << prebillmsg::alreadyPreBilled();
-            return o;
-        }
-        if (!delivery && !(salesOptions & 2) && status != 0 && status != 1) {
-            o.kind = PreBillOutcome::Kind::ClosedReopenFirst;
-            o.messages << prebillmsg::reopenFirst();
-            o.closeWindow = false;
-            return o;
-        }
         const QDateTime now = m_clock();
-        const QString obs = (QString::number(persons) + QLatin1Char(' ') + tab + head.text(u"OBS")).left(20);
-        m_logon.run(delivery ? S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
-                                 "STATUS = 1, DELIVERY = 0.01 where MESA = ?")
-                             : S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
-                                 "STATUS = 1 where MESA = ?"),
-                    {persons, service, cover, now.time(), obs, tab});
+        if (storing) {
+            if (!delivery && !(salesOptions & 2) && status == 1) {
+                o.kind = PreBillOutcome::Kind::AlreadyPreBilled;
+                o.messages << prebillmsg::alreadyPreBilled();
+                return o;
+            }
+            if (!delivery && !(salesOptions & 2) && status != 0 && status != 1) {
+                o.kind = PreBillOutcome::Kind::ClosedReopenFirst;
+                o.messages << prebillmsg::reopenFirst();
+                o.closeWindow = false;
+                return o;
+            }
+            const QString obs = (QString::number(persons) + QLatin1Char(' ') + tab + head.text(u"OBS")).left(20);
+            m_logon.run(delivery ? S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
+                                     "STATUS = 1, DELIVERY = 0.01 where MESA = ?")
+                                 : S("update CABMESA set CLIMESA = ?, TAXA = ?, COUVER = ?, FECHADO = ?, OBS = ?, "
+                                     "STATUS = 1 where MESA = ?"),
+                        {persons, service, cover, now.time(), obs, tab});
+        }
 
         // Items.
         std::vector<SaleItem> items;
@@ -121,6 +126,13 @@ PreBillOutcome PreBill::run(PreBillFields f)
             if (!firstWaiter)
                 firstWaiter = int(rows.integer(u"VEND"));
         }
+        if (itemsValue) {
+            *itemsValue = Decimal();
+            for (const SaleItem& i : items)
+                *itemsValue += i.quantity * i.price;
+        }
+        if (!composing)
+            return o;
         if (remote)
             o.messages << prebillmsg::remoteOrders();
         if (!settings.printPreBill)
@@ -184,8 +196,8 @@ PreBillOutcome PreBill::run(PreBillFields f)
         l << itemLines;
         l << kEquals << FormatItemLine(S("Total"), two(total));
 
-        // A delivery pre-bill has just stored the delivery flag 0.01 in place of the fee.
-        const Decimal deliveryColumn = delivery ? Decimal::fromCents(1) : head.decimal(u"DELIVERY");
+        // A delivery tab holds the fee its delivery data gave, or still the flag 0.01.
+        const Decimal deliveryColumn = head.decimal(u"DELIVERY");
         const Decimal customerPays = head.decimal(u"VALORDELIVERY");
         if (!customerPays.isZero()) {
             // A delivery customer who said what he pays with.
@@ -249,7 +261,16 @@ PreBillOutcome PreBill::run(PreBillFields f)
             l << QString();
         o.printout = p;
         return o;
-    });
+    };
+    if (!delivery)
+        return m_logon.action([&] { return body(true, true, nullptr); });
+    Decimal itemsValue;
+    const PreBillOutcome stored = m_logon.action([&] { return body(true, false, &itemsValue); });
+    if (stored.kind != PreBillOutcome::Kind::Printed)
+        return stored;
+    if (askDeliveryData)
+        askDeliveryData(f, tab, itemsValue);
+    return m_logon.action([&] { return body(false, true, nullptr); });
 }
 
 void PreBill::print(const Printout& printout)

@@ -2,6 +2,7 @@
 // The pre-bill of a tab ("PRE – FECHAMENTO DA CONTA"): the persons, the cover and
 // service answers, the time and the pre-billed status stored on the tab in one
 // action that also composes the printout; the printout is printed after it.
+#include "core/Decimal.h"
 #include "platform/Printout.h"
 #include <QDateTime>
 #include <QString>
@@ -48,8 +49,15 @@ public:
 
     // What the window starts with for a tab.
     PreBillFields defaults(const QString& tab);
-    // "&Fechar/Imprimir": checks, stores and composes. Throws DbError (nothing written).
-    PreBillOutcome run(PreBillFields fields);
+    // Asks the delivery data of a delivery tab (a window), given the tab key and the
+    // value of its items; fills the fields' delivery man, control number and notes.
+    using DeliveryDataAsk = std::function<void(PreBillFields& fields, const QString& tab, const Decimal& itemsValue)>;
+
+    // "&Fechar/Imprimir": checks, stores and composes. Throws DbError (nothing
+    // written by the failing action). A delivery tab is stored as pre-billed first,
+    // then its delivery data are asked, then the printout is composed from the tab
+    // as the delivery data left it.
+    PreBillOutcome run(PreBillFields fields, const DeliveryDataAsk& askDeliveryData = {});
     // Prints a composed pre-bill on the conference printer's slot.
     static void print(const Printout& printout);
 

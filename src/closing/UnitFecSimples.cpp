@@ -4,9 +4,12 @@
 #include "closing/EnterMoves.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
+#include "closing/TabDeliveryForm.h"
 #include "core/AmountReader.h"
+#include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "shell/WindowRegistry.h"
 #include "ui_UnitFecSimples.h"
 
 namespace {
@@ -76,6 +79,20 @@ void TFormFecSimples::discountLeft()
         m_ui->discountEdit->setText(S("0"));
 }
 
+void TFormFecSimples::askDeliveryData(PreBillFields& fields, const QString& tab, const Decimal& itemsValue)
+{
+    std::unique_ptr<QDialog> window = windows::create(kTabDeliveryWindow, S("Deliverey"));
+    auto* form = dynamic_cast<TabDeliveryForm*>(window.get());
+    if (form)
+        form->setTab(tab, m_ui->tabCaptionLabel->text(), itemsValue);
+    dialogs().exec(*window);
+    if (!form)
+        return;
+    fields.deliveryNotes = form->notes();
+    fields.controlNumber = form->controlNumber();
+    fields.deliveryMan = ctx::sales().DeliveryManText;
+}
+
 void TFormFecSimples::printPreBill()
 {
     personsLeft();
@@ -88,11 +105,11 @@ void TFormFecSimples::printPreBill()
     f.ingredients = m_ui->ingredientsSwitchEdit->text();
     f.discount = m_ui->discountEdit->text();
     f.delivery = m_ui->deliveryFlagEdit->text();
-    // The delivery data window of a delivery tab fills f.deliveryMan, f.controlNumber and
-    // f.deliveryNotes here once the delivery area has it; until then they print empty.
     PreBillOutcome o;
     try {
-        o = m_preBill.run(f);
+        o = m_preBill.run(f, [this](PreBillFields& fields, const QString& tab, const Decimal& itemsValue) {
+            askDeliveryData(fields, tab, itemsValue);
+        });
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
         return;

@@ -21,6 +21,9 @@ public slots:
     void discountLeft();
     void printPreBill();
 private:
+    // The delivery data window of a delivery tab, between storing and printing.
+    void askDeliveryData(PreBillFields& fields, const QString& tab, const Decimal& itemsValue);
+
     TLogon& m_logon;
     std::unique_ptr<Ui::TFormFecSimples> m_ui;
     PreBill m_preBill;

@@ -68,6 +68,19 @@ std::optional<int> TextToInt(QStringView s)
     return int(v);
 }
 
+std::optional<qint64> wholeNumber(const QString& text)
+{
+    const QString t = TrimText(text);
+    if (t.isEmpty() || t.size() > 18)
+        return std::nullopt;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (!t[i].isDigit() && !(i == 0 && t[i] == u'-'))
+            return std::nullopt;
+    bool ok = false;
+    const qint64 v = t.toLongLong(&ok);
+    return ok ? std::optional<qint64>(v) : std::nullopt;
+}
+
 namespace {
 
 // Reads d/m/y the way StrToDate does under the "dd/mm/yy" short format:

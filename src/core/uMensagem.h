@@ -78,6 +78,8 @@ QString TrimText(const QString& text);
 // an optional sign, decimal digits or a '$' / '0x' hexadecimal prefix, nothing
 // after. nullopt when the text is not a whole number.
 std::optional<int> TextToInt(QStringView text);
+// A whole-number code text ("1", " 12") or nullopt.
+std::optional<qint64> wholeNumber(const QString& text);
 
 QString UpperAZ(const QString& text);
 

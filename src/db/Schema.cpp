@@ -542,7 +542,11 @@ const std::vector<Index>& indexes()
         {"IX_VALES_CODIGO", "VALES", "CODIGO"},
         // delivery
         {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
+        // one desk order per telephone: two stations starting an order for one
+        // number share it (rows of a tab's delivery data have no FONE)
+        {"UX_DELIVERE_FONE", "DELIVERE", "FONE", true},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},
+        {"IX_ACOMPDELI_IDMESA", "ACOMPDELI", "IDMESA"},
     };
     return all;
 }

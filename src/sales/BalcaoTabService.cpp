@@ -16,7 +16,7 @@
 #include "registers/Lookups.h"
 #include "sales/KitchenMonitorPage.h"
 #include "sales/KitchenOrder.h"
-#include "sales/MultiFlavour.h"
+#include "registers/MultiFlavour.h"
 #include "sales/SalesMessages.h"
 #include "sales/Scale.h"
 #include "sales/ScalePanel.h"

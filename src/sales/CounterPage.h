@@ -5,7 +5,7 @@
 // CounterEntry and CounterClosing; this page moves the focus and shows them.
 #include "sales/CounterEntry.h"
 #include "sales/CounterSale.h"
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include <QWidget>
 #include <memory>

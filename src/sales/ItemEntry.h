@@ -4,6 +4,7 @@
 // brings (its group's complements and its own accompaniments).
 
 #include "core/Decimal.h"
+#include "core/uMensagem.h"
 
 #include <QString>
 #include <optional>
@@ -42,8 +43,6 @@ std::optional<ScaleLabel> parseScaleLabel(const QString& code);
 // What the code field holds once left: accents stripped, a leading "*" removed,
 // a whole number of fewer than six characters with six digits.
 QString normaliseProductCode(const QString& typed);
-// A whole-number code text ("1", " 12") or nullopt.
-std::optional<qint64> wholeNumber(const QString& text);
 // The quantity typed: a number above zero, else 1.
 Decimal quantityOrOne(const QString& text);
 // What the quantity field keeps when it is left: its text when that is a number

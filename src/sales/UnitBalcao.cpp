@@ -21,6 +21,7 @@
 #include "sales/TabHandOver.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
+#include "registers/TouchButtons.h"
 #include "sales/TouchKeypad.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnSenha.h"
@@ -764,11 +765,11 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
         else if (watched == ui->sideTablesArea->viewport())
             layTableButtons(ui->sideTablesArea, m_sideButtons);
         else if (watched == ui->categoriesArea->viewport())
-            layButtons(ui->categoriesArea, m_groupButtons, 74, 74);
+            layTouchButtons(ui->categoriesArea, m_groupButtons, 74, 74);
         else if (watched == ui->productsArea->viewport())
-            layButtons(ui->productsArea, m_productButtons, 74, 74);
+            layTouchButtons(ui->productsArea, m_productButtons, 74, 74);
         else if (watched == ui->complementButtonsArea->viewport())
-            layButtons(ui->complementButtonsArea, m_complementButtons, 74, 30);
+            layTouchButtons(ui->complementButtonsArea, m_complementButtons, 74, 30);
     }
     switch (event->type()) {
     case QEvent::FocusIn: {
@@ -1059,45 +1060,18 @@ void TFormBalcao::ribbonAction(const QString& caption)
 
 // ---- touch buttons -------------------------------------------------------------------------------
 
-void TFormBalcao::layButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons, int width, int height)
-{
-    const int pitchX = width + 1, pitchY = height + 1;
-    const int columns = std::max(1, area->viewport()->width() / pitchX);
-    for (int n = 0; n < int(buttons.size()); ++n)
-        buttons[size_t(n)]->setGeometry((n % columns) * pitchX, (n / columns) * pitchY, width, height);
-    const int rows = (int(buttons.size()) + columns - 1) / columns;
-    area->widget()->resize(columns * pitchX, std::max(1, rows * pitchY));
-}
-
-namespace {
-QToolButton* touchButton(QWidget* parent, const QString& caption, const QString& picture)
-{
-    auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setToolButtonStyle(picture.isEmpty() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
-    if (!picture.isEmpty()) {
-        b->setIcon(QIcon(picture));
-        b->setIconSize(QSize(40, 40));
-    }
-    b->setStyleSheet(QStringLiteral("QToolButton { font: 7pt 'Arial'; }"));
-    b->show();
-    return b;
-}
-} // namespace
-
 void TFormBalcao::buildGroupButtons()
 {
     for (QToolButton* b : m_groupButtons)
         delete b;
     m_groupButtons.clear();
     for (const TouchGroup& g : TouchMenu(m_logon).groups()) {
-        QToolButton* b = touchButton(ui->categoriesArea->widget(), g.caption, g.picture);
+        QToolButton* b = makeTouchButton(ui->categoriesArea->widget(), g.caption, g.picture);
         const QString code = g.code;
         connect(b, &QToolButton::clicked, this, [this, code] { showGroup(code); });
         m_groupButtons.push_back(b);
     }
-    layButtons(ui->categoriesArea, m_groupButtons, 74, 74);
+    layTouchButtons(ui->categoriesArea, m_groupButtons, 74, 74);
 }
 
 void TFormBalcao::fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
@@ -1107,7 +1081,7 @@ void TFormBalcao::fillButtons(QScrollArea* area, std::vector<QToolButton*>& into
         delete b;
     into.clear();
     for (const TouchButton& t : buttons) {
-        QToolButton* b = touchButton(area->widget(), t.caption, complements ? QString() : t.picture);
+        QToolButton* b = makeTouchButton(area->widget(), t.caption, complements ? QString() : t.picture);
         connect(b, &QToolButton::clicked, this, [this, t, complements] {
             if (complements)
                 touchComplement(t);
@@ -1116,7 +1090,7 @@ void TFormBalcao::fillButtons(QScrollArea* area, std::vector<QToolButton*>& into
         });
         into.push_back(b);
     }
-    layButtons(area, into, 74, complements ? 30 : 74);
+    layTouchButtons(area, into, 74, complements ? 30 : 74);
 }
 
 void TFormBalcao::showGroup(const QString& group)

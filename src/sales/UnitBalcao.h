@@ -5,7 +5,7 @@
 // moves the focus, shows what they give and asks what they need.
 #include "sales/ItemEntry.h"
 #include "sales/SalesSetup.h"
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include <QDialog>
 #include <memory>
@@ -111,7 +111,6 @@ private:
     void buildGroupButtons();
     void fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
                      bool complements);
-    static void layButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons, int width, int height);
     void ribbonAction(const QString& caption);
     bool enterPressed(QObject* field);
     QString message(const QString& text, const QString& buttons = QStringLiteral("1"));

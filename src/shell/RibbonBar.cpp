@@ -252,6 +252,10 @@ bool RibbonBar::eventFilter(QObject* watched, QEvent* event)
         return QTabWidget::eventFilter(watched, event);
     if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest
         || event->type() == QEvent::Show) {
+        // The row's height follows its buttons: the scroll area does not tell its
+        // own layout when the content it holds grows.
+        if (watched == r->content && event->type() == QEvent::LayoutRequest)
+            r->area->updateGeometry();
         updateArrows(*r);
     } else if (event->type() == QEvent::Wheel && watched == r->area->viewport()) {
         // The row has no vertical room: either wheel direction moves it sideways.

@@ -25,6 +25,14 @@ bool isRegistered(const QString& className)
     return registry().count(className) != 0;
 }
 
+std::unique_ptr<QDialog> create(const QString& className, const QString& title)
+{
+    auto it = registry().find(className);
+    if (it != registry().end())
+        return it->second();
+    return std::make_unique<PlaceholderWindow>(className, title);
+}
+
 int open(const QString& className, const QString& title)
 {
     return open(className, title, {});
@@ -32,12 +40,7 @@ int open(const QString& className, const QString& title)
 
 int open(const QString& className, const QString& title, const std::function<void(QDialog&)>& prepare)
 {
-    std::unique_ptr<QDialog> window;
-    auto it = registry().find(className);
-    if (it != registry().end())
-        window = it->second();
-    else
-        window = std::make_unique<PlaceholderWindow>(className, title);
+    std::unique_ptr<QDialog> window = create(className, title);
     if (prepare)
         prepare(*window);
     return dialogs().exec(*window);

@@ -22,6 +22,11 @@ int open(const QString& className, const QString& title = QString());
 // a lock flag, through the window's properties).
 int open(const QString& className, const QString& title, const std::function<void(QDialog&)>& prepare);
 
+// Creates the window (or the placeholder) without showing it, for an opener that
+// fills it before dialogs().exec and reads it afterwards through an interface of
+// an area below both.
+std::unique_ptr<QDialog> create(const QString& className, const QString& title = QString());
+
 } // namespace windows
 
 // A window whose module is not ready yet: its title and a note.

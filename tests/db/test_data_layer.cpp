@@ -10,27 +10,6 @@
 
 namespace {
 
-// A second station on the same database (the embedded engine lets one process
-// attach several times; on the test server it is a second client).
-std::unique_ptr<TLogon> secondStation(const QString& database, int lockTimeout = 1)
-{
-    auto l = std::make_unique<TLogon>();
-    if (!l->connectTo(database))
-        throw DbError(l->lastError());
-    l->setLockTimeout(lockTimeout);
-    return l;
-}
-
-// The databases each two-station test runs on: the station's file, and a database
-// on the test server when there is one.
-std::vector<QString> databasesFor(TestStation& st)
-{
-    std::vector<QString> dbs{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        dbs.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("camada")));
-    return dbs;
-}
-
 qint64 clientCount(TLogon& l, int code)
 {
     return integerOf(l.scalar(QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO = ?"), {code}));
@@ -41,9 +20,9 @@ qint64 clientCount(TLogon& l, int code)
 TEST(TwoStations, AHeldRowMakesTheOtherWaitTheLockTimeoutThenFailWithNothingWritten)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
-        auto a = secondStation(db, 5);
-        auto b = secondStation(db, 1);
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("camada"))) {
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 1);
         bool refused = false;
         a->action([&] {
             a->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'ESTACAO A'"));
@@ -69,9 +48,9 @@ TEST(TwoStations, TheRerunsOfAnActionShareOneLockWait)
     // is left of the setting, so a station never waits for another much longer than
     // its lock timeout in all (half a second aside), where it used to wait it twice.
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
-        auto holder = secondStation(db, 5);
-        auto waiter = secondStation(db, 2);
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("camada"))) {
+        auto holder = attachStation(db, 5);
+        auto waiter = attachStation(db, 2);
         holder->action([&] {
             holder->run(QStringLiteral("UPDATE EMPRESA SET EMPRESA = 'ESTACAO A'"));
             QElapsedTimer clock;
@@ -95,14 +74,14 @@ TEST(TwoStations, ConcurrentAdditionsToOneRowLoseNone)
     // read of the row taken WITH LOCK followed by the write of what was read.
     const char* const ways[] = {"atomic", "read with lock"};
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("camada"))) {
         for (const char* way : ways) {
             const bool atomic = QByteArray(way) == "atomic";
-            auto setup = secondStation(db);
+            auto setup = attachStation(db);
             setup->run(QStringLiteral("UPDATE EMPRESA SET SCC1 = 0"));
             std::atomic<int> failures{0};
             auto work = [&] {
-                auto l = secondStation(db, 5);
+                auto l = attachStation(db, 5);
                 for (int i = 0; i < 100; ++i) {
                     try {
                         l->action([&] {
@@ -130,9 +109,9 @@ TEST(TwoStations, ConcurrentAdditionsToOneRowLoseNone)
 TEST(TwoStations, ALostConnectionFailsOneActionAndTheNextOneWorks)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
-        auto station = secondStation(db);
-        auto admin = secondStation(db);
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("camada"))) {
+        auto station = attachStation(db);
+        auto admin = attachStation(db);
         const qint64 id = integerOf(station->scalar(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")));
         // The database's own way of cutting a client off, as a server restart does.
         admin->action([&] {
@@ -154,9 +133,9 @@ TEST(TwoStations, ALostConnectionFailsOneActionAndTheNextOneWorks)
 TEST(TwoStations, RowsReadAndKeptDoNotHoldBackTheOldestActiveTransaction)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
-        auto reader = secondStation(db);
-        auto writer = secondStation(db);
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("camada"))) {
+        auto reader = attachStation(db);
+        auto writer = attachStation(db);
         RowSet kept = reader->run(QStringLiteral("SELECT CODIGO, NOME FROM CLIENTES"));
         const qint64 readerTx = integerOf(reader->scalar(QStringLiteral("SELECT CURRENT_TRANSACTION FROM RDB$DATABASE")));
         for (int i = 0; i < 3; ++i)
@@ -203,7 +182,7 @@ TEST(Statements, ReturningGivesItsValuesAndCommitsAtOnce)
     ASSERT_TRUE(r.next());
     const qint64 id = r.integer(u"ID");
     EXPECT_GT(id, 0);
-    auto other = secondStation(st.databasePath());
+    auto other = attachStation(st.databasePath());
     EXPECT_EQ(integerOf(other->scalar(QStringLiteral("SELECT COUNT(*) FROM HISTORICO WHERE ID = ?"), {id})), 1);
     EXPECT_EQ(st.logon().exec(QStringLiteral("UPDATE HISTORICO SET ACAO = 'C' WHERE ID <= ?"), {id}), 1);
     // Every row of a longer result, read after its transaction is gone.

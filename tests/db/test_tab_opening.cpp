@@ -8,24 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-std::unique_ptr<TLogon> station(const QString& database)
-{
-    auto l = std::make_unique<TLogon>();
-    if (!l->connectTo(database))
-        throw DbError(l->lastError());
-    l->setLockTimeout(2);
-    return l;
-}
-std::vector<QString> databasesFor(TestStation& st)
-{
-    std::vector<QString> dbs{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        dbs.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(QStringLiteral("abremesa")));
-    return dbs;
-}
-}
-
 TEST(TabOpening, NewTabHasItsColumnsAndIsTakenUpAfterwards)
 {
     TestStation st;
@@ -44,9 +26,9 @@ TEST(TabOpening, NewTabHasItsColumnsAndIsTakenUpAfterwards)
 TEST(TabOpening, TwoStationsOpeningOneTableGetOneTab)
 {
     TestStation st;
-    for (const QString& db : databasesFor(st)) {
-        auto a = station(db);
-        auto b = station(db);
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("abremesa"))) {
+        auto a = attachStation(db, 2);
+        auto b = attachStation(db, 2);
         TabOpening first(*a), second(*b);
         // both looked and found nothing; both insert
         ASSERT_FALSE(first.find(QStringLiteral("000009")));

@@ -11,7 +11,7 @@
 #include "sales/KitchenMonitor.h"
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"
-#include "sales/MultiFlavour.h"
+#include "registers/MultiFlavour.h"
 #include "sales/TabCustomer.h"
 #include "sales/TabOpening.h"
 #include "sales/TableReports.h"

@@ -3,14 +3,6 @@
 #include <atomic>
 #include <thread>
 
-std::vector<QString> twoStationDatabases(TestStation& st, const QString& serverName)
-{
-    std::vector<QString> databases{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(serverName));
-    return databases;
-}
-
 void atOnce(const std::function<void()>& one, const std::function<void()>& two)
 {
     std::atomic<bool> go{false};

@@ -1,13 +1,9 @@
 #pragma once
-// Two stations on one database at once: the test station's own file and, when a
-// test server runs, a database on it; both stations start their work together.
+// Two stations at work at once (their databases: twoStationDatabases in TestStation.h).
 #include "TestStation.h"
 
 #include <functional>
 #include <vector>
 
-// The databases a two-station test runs on: the station's file, and a new
-// installation's database on the test server when there is one.
-std::vector<QString> twoStationDatabases(TestStation& st, const QString& serverName);
 // Runs both on threads of their own, started at the same moment; returns when both end.
 void atOnce(const std::function<void()>& one, const std::function<void()>& two);

@@ -135,9 +135,22 @@ QString TestServer::stationsDatabase(TestStation& station, const QString& name)
 
 std::unique_ptr<TLogon> TestServer::attach(const QString& database)
 {
-    auto logon = std::make_unique<TLogon>();
-    if (!logon->connectTo(database))
-        throw DbError(logon->lastError());
-    logon->setLockTimeout(5);
-    return logon;
+    return attachStation(database, 5);
+}
+
+std::unique_ptr<TLogon> attachStation(const QString& database, int lockTimeout)
+{
+    auto l = std::make_unique<TLogon>();
+    if (!l->connectTo(database))
+        throw DbError(l->lastError());
+    l->setLockTimeout(lockTimeout);
+    return l;
+}
+
+std::vector<QString> twoStationDatabases(TestStation& st, const QString& serverName)
+{
+    std::vector<QString> dbs{st.databasePath()};
+    if (!TestServer::address().isEmpty())
+        dbs.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(serverName));
+    return dbs;
 }

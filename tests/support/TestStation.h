@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 class TestStation {
 public:
@@ -42,6 +43,14 @@ private:
     QTemporaryDir m_root;
     std::unique_ptr<TLogon> m_logon;
 };
+
+// Another station attached to a database: the embedded engine lets one process
+// attach several times, and on the test server it is a second client.
+std::unique_ptr<TLogon> attachStation(const QString& database, int lockTimeout = 1);
+
+// The databases a two-station test runs on: the station's own file, and a new
+// database on the test server (named after `serverName`) when there is one.
+std::vector<QString> twoStationDatabases(TestStation& st, const QString& serverName);
 
 // A database on the test Firebird server, when .ci/run started one
 // (SABREL22_TEST_SERVER = its address, SABREL22_TEST_SERVER_DIR = a folder the

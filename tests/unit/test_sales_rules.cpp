@@ -5,7 +5,7 @@
 #include "sales/SalesRibbon.h"
 #include "sales/TabOpening.h"
 #include "sales/TabView.h"
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include <gtest/gtest.h>
 

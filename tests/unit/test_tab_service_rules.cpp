@@ -3,10 +3,10 @@
 // lines and their aggregation, the scale's answers and the complement value.
 #include "QtPrinters.h"
 #include "closing/ComplementText.h"
-#include "sales/FlavourList.h"
+#include "registers/FlavourList.h"
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"
-#include "sales/MultiFlavour.h"
+#include "registers/MultiFlavour.h"
 #include "sales/Scale.h"
 #include "sales/TableReports.h"
 

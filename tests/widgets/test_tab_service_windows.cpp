@@ -12,7 +12,7 @@
 #include "closing/UnitEscrever.h"
 #include "core/Globals.h"
 #include "printing/RawPrinterPort.h"
-#include "sales/Fracao.h"
+#include "registers/Fracao.h"
 #include "sales/KitchenMonitorPage.h"
 #include "sales/SalesMessages.h"
 #include "sales/Scale.h"

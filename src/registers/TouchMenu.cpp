@@ -1,10 +1,9 @@
-#include "sales/TouchMenu.h"
+#include "registers/TouchMenu.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/StationPaths.h"
-#include "sales/ItemEntry.h"
 
 #include <QFile>
 

@@ -28,11 +28,18 @@ QString sizeColumn(const QString& sizeEntry);
 Decimal flavourItemPrice(const std::array<Decimal, 4>& prices, bool highest);
 
 struct SizedProduct {
-    QString codigo, clas;
+    QString codigo, nome, clas;
+    qint64 classe = 0;           // the product group
     Decimal valor, vfamilia, vgrande, vpequena, peso;
     bool hasSizes() const { return vgrande > Decimal(0) || vfamilia > Decimal(0) || vpequena > Decimal(0); }
     // The column the size entry names; nullopt for an entry of none of 1 to 5.
     std::optional<Decimal> sizePrice(const QString& sizeEntry) const;
+};
+
+struct KitRow {
+    QString codigo, nome, impfiscal;   // IMPFISCAL: the kit's kitchen number
+    qint64 classe = 0;
+    Decimal valot;                     // the kit's price
 };
 
 struct FlavourPrice {
@@ -41,6 +48,7 @@ struct FlavourPrice {
     bool showSizes = false;      // a flavour has size prices
     bool focusSizes = false;     // ... at the first, third or fourth position
     QStringList notFound;        // one message per flavour without a row
+    QStringList names;           // the first 35 characters of each flavour found, in order
 };
 
 class MultiFlavour {
@@ -50,10 +58,14 @@ public:
     // "1 GRANDE", one entry per MOEDA row, in MOEDA order.
     QStringList sizeEntries();
     std::optional<SizedProduct> product(const QString& code);
+    // The kit of that code (without its "*"); nullopt when there is none.
+    std::optional<KitRow> kit(const QString& code);
 
-    // The price at entry: kits (KITMASTER) at the first two positions, products
-    // priced by the selected size once the selector shows.
-    FlavourPrice entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry);
+    // The price at entry: kits (KITMASTER) at the first kitPositions positions
+    // (the sales screen takes them at the first two, the delivery item entry at
+    // any), products priced by the selected size once the selector shows.
+    FlavourPrice entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry,
+                            int kitPositions = 2);
     // The price after a size is chosen: every flavour by the chosen size column
     // (products only).
     FlavourPrice sizePrice(const QString& codeField, const QString& sizeEntry);

@@ -1,4 +1,4 @@
-#include "sales/Fracao.h"
+#include "registers/Fracao.h"
 #include "ui_Fracao.h"
 
 #include "core/Globals.h"
@@ -6,7 +6,7 @@
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
-#include "sales/FlavourList.h"
+#include "registers/FlavourList.h"
 #include "shell/UnSenha.h"
 
 #include <QFocusEvent>

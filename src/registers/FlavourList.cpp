@@ -1,4 +1,4 @@
-#include "sales/FlavourList.h"
+#include "registers/FlavourList.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"

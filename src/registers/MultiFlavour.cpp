@@ -1,9 +1,8 @@
-#include "sales/MultiFlavour.h"
+#include "registers/MultiFlavour.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "sales/ItemEntry.h"
 
 namespace flavourmsg {
 QString codeNotFound(const QString& code)
@@ -87,13 +86,16 @@ QStringList MultiFlavour::sizeEntries()
 std::optional<SizedProduct> MultiFlavour::product(const QString& code)
 {
     RowSet rs = m_logon.run(QStringLiteral(
-        "select first 1 codigo, clas, valor, vfamilia, vgrande, vpequena, peso from produtos where codigo = ? order by id"),
+        "select first 1 codigo, nome, clas, classe, valor, vfamilia, vgrande, vpequena, peso from produtos where codigo = ? "
+        "order by id"),
         {code.left(30)});
     if (!rs.first())
         return std::nullopt;
     SizedProduct p;
     p.codigo = TrimText(rs.text(u"CODIGO"));
+    p.nome = rs.text(u"NOME");
     p.clas = TrimText(rs.text(u"CLAS"));
+    p.classe = rs.integer(u"CLASSE");
     p.valor = rs.decimal(u"VALOR");
     p.vfamilia = rs.decimal(u"VFAMILIA");
     p.vgrande = rs.decimal(u"VGRANDE");
@@ -102,7 +104,19 @@ std::optional<SizedProduct> MultiFlavour::product(const QString& code)
     return p;
 }
 
-FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry)
+std::optional<KitRow> MultiFlavour::kit(const QString& code)
+{
+    RowSet rs = m_logon.run(QStringLiteral(
+        "select first 1 codigo, nome, valot, impfiscal, classe from kitmaster where codigo = ? order by id"),
+        {TrimText(code).left(10)});
+    if (!rs.first())
+        return std::nullopt;
+    return KitRow{TrimText(rs.text(u"CODIGO")), rs.text(u"NOME"), TrimText(rs.text(u"IMPFISCAL")),
+                  rs.integer(u"CLASSE"), rs.decimal(u"VALOT")};
+}
+
+FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry,
+                                      int kitPositions)
 {
     FlavourPrice r;
     std::array<Decimal, 4> prices{Decimal(0), Decimal(0), Decimal(0), Decimal(0)};
@@ -111,15 +125,15 @@ FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisibl
         const QString& code = codes[size_t(k)];
         if (code.isEmpty())
             continue;
-        if (k < 2 && code.startsWith(u'*')) {
-            RowSet kit = m_logon.run(QStringLiteral(
-                "select first 1 valot, impfiscal from kitmaster where codigo = ? order by id"), {TrimText(code.mid(1)).left(10)});
-            if (!kit.first()) {
+        if (k < kitPositions && code.startsWith(u'*')) {
+            const std::optional<KitRow> found = kit(code.mid(1));
+            if (!found) {
                 r.notFound << flavourmsg::kitNotFound(code);
                 continue;
             }
-            r.kitchen = TrimText(kit.text(u"IMPFISCAL"));
-            prices[size_t(k)] = kit.decimal(u"VALOT");
+            r.kitchen = found->impfiscal;
+            r.names << found->nome.left(35);
+            prices[size_t(k)] = found->valot;
             continue;
         }
         const std::optional<SizedProduct> p = product(code);
@@ -128,6 +142,7 @@ FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisibl
             continue;
         }
         r.kitchen = p->clas;
+        r.names << p->nome.left(35);
         if (p->hasSizes()) {
             sizesVisible = r.showSizes = true;
             if (k != 1)

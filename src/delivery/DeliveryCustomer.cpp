@@ -1,0 +1,20 @@
+#include "delivery/DeliveryCustomer.h"
+
+#include "db/UnitLogon.h"
+
+std::optional<DeliveryCustomerData> DeliveryCustomers::read(qint64 code)
+{
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 CODIGO, NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, REF, FAX "
+                                           "from CLIENTES where CODIGO = ? order by ID"), {code});
+    if (!rs.next())
+        return std::nullopt;
+    return DeliveryCustomerData{rs.integer(u"CODIGO"), rs.text(u"NOME"), rs.text(u"ENDERECO"), rs.text(u"CENDERECO"),
+                                rs.text(u"CIDADE"), rs.text(u"ESTADO"), rs.text(u"REF"), rs.text(u"FAX")};
+}
+
+void DeliveryCustomers::save(const DeliveryCustomerData& d)
+{
+    m_logon.run(QStringLiteral("update CLIENTES set NOME = ?, ENDERECO = ?, CENDERECO = ?, CIDADE = ?, REF = ?, "
+                               "ESTADO = ? where CODIGO = ?"),
+                {d.nome, d.endereco, d.bairro, d.cidade, d.ref.left(39), d.estado.left(2), d.codigo});
+}

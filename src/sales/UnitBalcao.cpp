@@ -829,7 +829,7 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
             ui->confirmButton->click();
         return;
     case Qt::Key_F3:
-        ribbonAction(QStringLiteral("F3 - Teclado Virtual"));
+        ribbonAction(salesribbon::buttonOpening("@keyboard"));
         return;
     case Qt::Key_F4:
         if (tabPage)
@@ -841,7 +841,7 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_F6:
         if (tabPage)
-            ribbonAction(QStringLiteral("Pesquisa Produtos"));
+            ribbonAction(salesribbon::buttonOpening("@productSearch"));
         return;
     case Qt::Key_F9:
         if (tabPage && ui->paymentButton->isEnabled())
@@ -1011,18 +1011,18 @@ void TFormBalcao::buildRibbon()
     auto* layout = new QVBoxLayout(ui->ribbonHost);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_ribbon);
-    salesribbon::build(*m_ribbon, [this](const QString& caption) { ribbonAction(caption); });
+    salesribbon::build(*m_ribbon, [this](const salesribbon::Button& b) { ribbonAction(b); });
 }
 
-void TFormBalcao::ribbonAction(const QString& caption)
+void TFormBalcao::ribbonAction(const salesribbon::Button& button)
 {
-    if (tabServiceAction(caption))
+    if (tabServiceAction(button))
         return;
     ctx::sales().TabNumber = ui->tabNumberEdit->text();
     salesribbon::Context c;
     c.logon = &m_logon;
     c.tabNumber = ui->tabNumberEdit->text();
-    const salesribbon::After after = salesribbon::run(caption, c);
+    const salesribbon::After after = salesribbon::run(button, c);
     if (after.toggleKeyboard)
         toggleKeypad();
     if (after.closeScreen) {

@@ -105,6 +105,7 @@ private:
     void tableButtonClicked(QToolButton* button);
     void setComplements(const std::vector<ComplementRow>& rows);
     void showComplements();
+    void placeComplements();   // over the item list while there are complements
     void clearEntry();
     void buildRibbon();
     // A window of another area, told the tab in the table field; the tab is shown again after it.

@@ -25,14 +25,25 @@ bool isRegistered(const QString& className)
     return registry().count(className) != 0;
 }
 
-int open(const QString& className, const QString& title)
+QStringList registeredNames()
 {
-    std::unique_ptr<QDialog> window;
+    QStringList names;
+    for (const auto& entry : registry())
+        names << entry.first;
+    return names;
+}
+
+std::unique_ptr<QDialog> create(const QString& className, const QString& title)
+{
     auto it = registry().find(className);
     if (it != registry().end())
-        window = it->second();
-    else
-        window = std::make_unique<PlaceholderWindow>(className, title);
+        return it->second();
+    return std::make_unique<PlaceholderWindow>(className, title);
+}
+
+int open(const QString& className, const QString& title)
+{
+    const std::unique_ptr<QDialog> window = create(className, title);
     return dialogs().exec(*window);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -13,6 +14,12 @@ using Factory = std::function<std::unique_ptr<QDialog>()>;
 
 void registerWindow(const QString& className, Factory factory);
 bool isRegistered(const QString& className);
+// The class names registered, in name order.
+QStringList registeredNames();
+
+// The window of that class name, or the placeholder when none is registered;
+// not shown.
+std::unique_ptr<QDialog> create(const QString& className, const QString& title = QString());
 
 // Creates the window (or the placeholder), shows it modally through the UI seam
 // and destroys it. Returns the window's result code.

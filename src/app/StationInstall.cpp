@@ -44,14 +44,6 @@ QString checkText(const QString& what, const QString& text, int width)
     return QString();
 }
 
-struct Field {
-    const char16_t* prompt;
-    const std::optional<QString>& given;
-    QString (*check)(const QString&);
-    bool required;
-    QString* value;
-};
-
 } // namespace
 
 QString usage()
@@ -127,15 +119,33 @@ QString checkState(const QString& text)
     return QStringLiteral("Estado: a sigla de uma unidade da federação (SP, RJ, MG...), não \"%1\".").arg(text.trimmed());
 }
 
+namespace {
+
+// The four values the installation asks for: the question, the column of the
+// EMPRESA row, the option that gives it, its check and where it goes.
+struct Field {
+    const char16_t* prompt;
+    const char* column;
+    std::optional<QString> Options::*given;
+    QString (*check)(const QString&);
+    QString newdb::Company::*value;
+    bool required;
+};
+
+const Field kFields[] = {
+    {u"Nome do restaurante", "EMPRESA", &Options::name, checkName, &newdb::Company::name, true},
+    {u"Endereço", "ENDERECO", &Options::address, checkAddress, &newdb::Company::address, false},
+    {u"Cidade", "CIDADE", &Options::city, checkCity, &newdb::Company::city, false},
+    {u"Estado (UF)", "ESTADO", &Options::state, checkState, &newdb::Company::state, false},
+};
+
+} // namespace
+
 QString wrongOption(const Options& options)
 {
-    const std::pair<const std::optional<QString>*, QString (*)(const QString&)> given[] = {
-        {&options.name, checkName}, {&options.address, checkAddress},
-        {&options.city, checkCity}, {&options.state, checkState},
-    };
-    for (const auto& [value, check] : given)
-        if (*value)
-            if (const QString wrong = check(**value); !wrong.isEmpty())
+    for (const Field& f : kFields)
+        if (const std::optional<QString>& given = options.*f.given)
+            if (const QString wrong = f.check(*given); !wrong.isEmpty())
                 return wrong;
     return QString();
 }
@@ -147,15 +157,9 @@ std::optional<newdb::Company> askCompany(const Options& options, QTextStream& in
         return std::nullopt;
     }
     newdb::Company company;
-    const Field fields[] = {
-        {u"Nome do restaurante", options.name, checkName, true, &company.name},
-        {u"Endereço", options.address, checkAddress, false, &company.address},
-        {u"Cidade", options.city, checkCity, false, &company.city},
-        {u"Estado (UF)", options.state, checkState, false, &company.state},
-    };
-    for (const Field& f : fields) {
-        if (f.given) {
-            *f.value = normalised(*f.given);
+    for (const Field& f : kFields) {
+        if (const std::optional<QString>& given = options.*f.given) {
+            company.*f.value = normalised(*given);
             continue;
         }
         for (;;) {
@@ -177,7 +181,7 @@ std::optional<newdb::Company> askCompany(const Options& options, QTextStream& in
                 out << wrong << Qt::endl;
                 continue;
             }
-            *f.value = normalised(line);
+            company.*f.value = normalised(line);
             break;
         }
     }
@@ -186,15 +190,11 @@ std::optional<newdb::Company> askCompany(const Options& options, QTextStream& in
 
 void updateCompany(TLogon& logon, const Options& options)
 {
-    const std::pair<const char*, const std::optional<QString>*> columns[] = {
-        {"EMPRESA", &options.name}, {"ENDERECO", &options.address},
-        {"CIDADE", &options.city}, {"ESTADO", &options.state},
-    };
     logon.action([&] {
-        for (const auto& [column, value] : columns)
-            if (*value)
-                logon.run(QStringLiteral("UPDATE EMPRESA SET %1 = ?").arg(QString::fromLatin1(column)),
-                          {normalised(**value)});
+        for (const Field& f : kFields)
+            if (const std::optional<QString>& given = options.*f.given)
+                logon.run(QStringLiteral("UPDATE EMPRESA SET %1 = ?").arg(QString::fromLatin1(f.column)),
+                          {normalised(*given)});
     });
 }
 

@@ -5,7 +5,6 @@
 #include "core/uMensagemWindow.h"
 #include "platform/InstanceLock.h"
 #include "platform/Style.h"
-
 #include "shell/UnSenha.h"
 
 #include <QApplication>

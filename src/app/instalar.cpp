@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
-#include <cstdio>
 #include <unistd.h>
 
 namespace {

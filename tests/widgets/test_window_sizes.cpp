@@ -19,13 +19,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -375,8 +373,10 @@ TEST_F(WindowSizes, TheMainWindowAndTheSalesScreenFitA1024x768Screen)
         main.setWindowState(Qt::WindowMaximized);
         showOn(main, screen);
         inspector.check(main, screen, QStringLiteral("TPrincipal"));
-        std::unique_ptr<QDialog> sales = windows::create(QStringLiteral("TFormBalcao"));
-        walk(*sales, screen, QStringLiteral("TFormBalcao"), inspector);
+        if (screen.width() == 1024) {   // the walk of every window takes the sales screen at 1366
+            std::unique_ptr<QDialog> sales = windows::create(QStringLiteral("TFormBalcao"));
+            walk(*sales, screen, QStringLiteral("TFormBalcao"), inspector);
+        }
     }
     EXPECT_TRUE(inspector.problems.isEmpty()) << inspector.problems.join(QLatin1Char('\n')).toStdString();
 }

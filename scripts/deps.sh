@@ -10,6 +10,7 @@ PACKAGES=(
   libqrencode-dev libzint-dev
   cups cups-daemon cups-client cups-bsd libcups2-dev
   socat xvfb poppler-utils zbar-tools
+  openbox x11-utils
   oxygen-icon-theme qt6-translations-l10n
 )
 

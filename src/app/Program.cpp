@@ -6,11 +6,36 @@
 #include "core/uMensagemWindow.h"
 #include "platform/InstanceLock.h"
 #include "platform/Style.h"
+#include "shell/UnSenha.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+// With SABREL22_PARAR_NO_LOGIN set, the program ends at its login window: once
+// the window shows, it says so on the standard output and leaves as "Sair" does.
+// The start command's test runs the program this way.
+class StopAtLogin : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* login = qobject_cast<TFormProtecao*>(watched)) {
+                std::printf("%s\n", kLoginShown);
+                std::fflush(stdout);
+                QTimer::singleShot(0, login, &TFormProtecao::leave);
+            }
+        return false;
+    }
+    static constexpr const char* kLoginShown = "Janela de login aberta.";
+};
+
+} // namespace
 
 bool loadQtTranslations(QApplication& app)
 {
@@ -34,6 +59,10 @@ int runProgram(QApplication& app)
     }
 
     startup::removeUnfinishedSaves();
+    StopAtLogin stopAtLogin;
+    if (qEnvironmentVariableIsSet("SABREL22_PARAR_NO_LOGIN"))
+        app.installEventFilter(&stopAtLogin);
+
     applyProgramStyle(app);
     registerProgramWindows();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));

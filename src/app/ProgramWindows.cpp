@@ -116,7 +116,7 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
-    // The drawer test: the sales ribbon's settings open it by this name.
+    // The drawer test: no control opens it; it stays registered by this name.
     windows::registerWindow(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
     // Bill closing: pre-bill, payment and the bill's two settings.
     windows::registerWindow(QStringLiteral("TFormFecCom"), [] { return std::make_unique<TFormFecCom>(*Logon); });

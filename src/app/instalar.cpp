@@ -1,9 +1,9 @@
-// Prepares a station: its folders and, when it has none yet, a new local database
-// holding the full schema and the rows an installation needs.
-//
-//   sabrel22-instalar            the station of $SABREL22_ESTACAO (or the default root)
-//   sabrel22-instalar DATABASE   a database file or "host:path" on a server
-#include "db/NewDatabase.h"
+// Prepares a station: its folders, the settings files of its printers and, when
+// it has none yet, a new database holding the full schema, the rows an
+// installation needs and the restaurant's name, address, city and state.
+// The options are in app/StationInstall.h (sabrel22-instalar --ajuda).
+#include "app/StationInstall.h"
+#include "db/DbError.h"
 #include "db/UnitLogon.h"
 #include "platform/FirebirdEnv.h"
 #include "platform/StationPaths.h"
@@ -11,30 +11,103 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <cstdio>
+#include <QTextStream>
+#include <unistd.h>
+
+namespace {
+
+QString header(const newdb::Company& c)
+{
+    QString text = c.name;
+    if (!c.address.isEmpty())
+        text += QStringLiteral(", ") + c.address;
+    if (!c.city.isEmpty())
+        text += QStringLiteral(", ") + c.city;
+    if (!c.state.isEmpty())
+        text += QStringLiteral(" - ") + c.state;
+    return text;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     prepareFirebirdEnvironment();
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const bool local = args.size() < 2;
-    const QString database = local ? TLogon::databaseNameFor(QString()) : args.at(1);
-    if (local) {
-        QDir().mkpath(station::programFolder());
-        QDir().mkpath(QFileInfo(database).absolutePath());
-        if (QFileInfo::exists(database)) {
-            std::printf("Estação pronta: %s\n", qPrintable(station::root()));
-            return 0;
-        }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const install::Options options = install::parseArguments(app.arguments());
+    if (options.help) {
+        out << install::usage();
+        return 0;
     }
+    if (!options.error.isEmpty()) {
+        err << options.error << Qt::endl << install::usage();
+        return 2;
+    }
+
     try {
-        newdb::createInstallation(database);
+        QDir().mkpath(station::programFolder());
+        if (install::writeStationSettings())
+            out << QStringLiteral("Configuração das impressoras gravada: todas as impressões no visualizador, "
+                                  "até que as impressoras sejam escolhidas em \"Configura Impr. Comanda\".")
+                << Qt::endl;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "Erro ao criar o banco de dados: %s\n", e.what());
+        err << QString::fromUtf8(e.what()) << Qt::endl;
         return 1;
     }
-    std::printf("Banco de dados criado: %s\nUsuário %s, senha %s\n", qPrintable(database),
-                newdb::kSupervisorName, newdb::kSupervisorPassword);
+
+    // Named once the settings made the station's folders: "vavoz" and "Vavoz" are one.
+    const bool local = options.database.isEmpty();
+    const QString database = local ? TLogon::databaseNameFor(QString()) : options.database;
+    // A server's database exists when it can be attached.
+    TLogon logon;
+    bool exists = false;
+    if (local) {
+        QDir().mkpath(QFileInfo(database).absolutePath());
+        exists = QFileInfo::exists(database);
+    } else {
+        exists = logon.connectTo(database);
+    }
+
+    if (exists) {
+        if (options.any()) {
+            if (const QString wrong = install::wrongOption(options); !wrong.isEmpty()) {
+                err << wrong << Qt::endl;
+                return 2;
+            }
+            if (!logon.isOpen() && !logon.connectTo(database)) {
+                err << QStringLiteral("Erro ao abrir o banco de dados %1: %2").arg(database, logon.lastError()) << Qt::endl;
+                return 1;
+            }
+            try {
+                install::updateCompany(logon, options);
+            } catch (const DbError& e) {
+                err << QStringLiteral("Erro ao gravar os dados da empresa: %1").arg(e.message()) << Qt::endl;
+                return 1;
+            }
+            out << QStringLiteral("Dados da empresa gravados.") << Qt::endl;
+        }
+        out << QStringLiteral("Estação pronta: %1").arg(station::root()) << Qt::endl;
+        return 0;
+    }
+
+    QTextStream in(stdin);
+    // Answers that come from a pipe are written out, so the questions read as a dialogue.
+    const bool echo = !isatty(STDIN_FILENO);
+    const std::optional<newdb::Company> company = install::askCompany(options, in, out, echo);
+    if (!company)
+        return 2;
+    try {
+        newdb::createInstallation(database, *company);
+    } catch (const std::exception& e) {
+        err << QStringLiteral("Erro ao criar o banco de dados: %1").arg(QString::fromUtf8(e.what())) << Qt::endl;
+        return 1;
+    }
+    out << QStringLiteral("Banco de dados criado: %1").arg(database) << Qt::endl
+        << QStringLiteral("Empresa: %1").arg(header(*company)) << Qt::endl
+        << QStringLiteral("Usuário %1, senha %2").arg(QString::fromLatin1(newdb::kSupervisorName),
+                                                       QString::fromLatin1(newdb::kSupervisorPassword))
+        << Qt::endl;
     return 0;
 }

@@ -15,6 +15,10 @@ namespace msg {
 const char16_t* const kNoModel = u"Modelo de gaveta não definido";
 const char16_t* const kFiscal = u"Gaveta ligada a impressora fiscal: nenhuma impressora fiscal é usada";
 const char16_t* const kNoPort = u"Porta da gaveta não informada";
+QString notAPort(const QString& port)
+{
+    return QStringLiteral("Porta da gaveta inválida: %1 (use COM1 a COM7 ou LPT1 a LPT4)").arg(port);
+}
 QString badCommand(const QString& command)
 {
     return QStringLiteral("Comando da gaveta inválido: %1").arg(command);
@@ -52,8 +56,12 @@ QStringList models()
 
 QStringList portNames()
 {
-    return {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"),
-            QStringLiteral("COM5"), QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3")};
+    QStringList names;
+    for (int n = 1; n <= 7; ++n)
+        names << QStringLiteral("COM%1").arg(n);
+    for (int n = 1; n <= 4; ++n)
+        names << QStringLiteral("LPT%1").arg(n);
+    return names;
 }
 
 QStringList commands()
@@ -127,10 +135,13 @@ void open(int model, const QString& port, const QString& command)
     const std::optional<QByteArray> bytes = commandBytes(command);
     if (!bytes)
         fail(msg::badCommand(command));
-    if (TrimText(port).isEmpty())
+    const QString name = TrimText(port).toUpper();
+    if (name.isEmpty())
         fail(QString::fromUtf16(msg::kNoPort));
+    if (!portNames().contains(name))
+        fail(msg::notAPort(port));
     ports::PortFile file;
-    if (!file.open(TrimText(port), ports::PortFile::Create::Never))
+    if (!file.open(name, ports::PortFile::Create::Never))
         fail(msg::cannotOpen(port, file.errorText()));
     if (!file.write(*bytes) || !file.close())
         fail(msg::cannotWrite(port, file.errorText()));

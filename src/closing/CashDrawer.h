@@ -17,7 +17,10 @@ constexpr const char* kSettingsFile = "c:\\Miltrex\\gaveta.INI";
 
 enum Model { gavNenhuma, gavSerialMenno, gavSerialGerbo, gavImpressoraECF, gavImpressoraComum };
 QStringList models();     // "gavNenhuma" ... "gavImpressoraComum"
-QStringList portNames();  // "COM1".."COM5", "LPT1".."LPT3"
+// The ports a drawer hangs on: "COM1".."COM7", "LPT1".."LPT4". The station maps
+// each to its device (platform/Ports: dispositivos.INI); the window takes no
+// other name, and never a path.
+QStringList portNames();
 QStringList commands();   // the five command strings with their makers
 constexpr int kDefaultModel = gavSerialGerbo;
 
@@ -36,8 +39,9 @@ Settings load();
 // The six lines, written whole; false when the file could not be written.
 bool save(const Settings& s, const QString& modelText, const QString& commandText);
 
-// Opens the drawer: the command string's bytes written to the port. Throws
-// std::runtime_error with the text for the error box.
+// Opens the drawer: the command string's bytes written to the device of the port
+// (one of portNames(), any letter case). Throws std::runtime_error with the text
+// for the error box.
 void open(int model, const QString& port, const QString& command);
 
 } // namespace drawer

@@ -19,10 +19,7 @@ TForm1::TForm1(QWidget* parent)
 
     const drawer::Settings s = drawer::load();
     ui->modelCombo->setCurrentIndex(s.model);
-    if (s.port.isEmpty())
-        ui->portCombo->setCurrentIndex(-1);
-    else
-        setPort(s.port);
+    setPort(s.port);
     ui->commandCombo->setCurrentIndex(s.command);
 }
 
@@ -44,7 +41,12 @@ void choose(QComboBox* box, const QString& text)
 }
 } // namespace
 
-void TForm1::setPort(const QString& port) { choose(ui->portCombo, port); }
+// The port list takes its own entries only: a name it does not hold (a path kept
+// by an older station) leaves no port chosen.
+void TForm1::setPort(const QString& port)
+{
+    ui->portCombo->setCurrentIndex(ui->portCombo->findText(port.trimmed(), Qt::MatchFixedString));
+}
 void TForm1::setCommand(const QString& text) { choose(ui->commandCombo, text); }
 
 void TForm1::openDrawer()

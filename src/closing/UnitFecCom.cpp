@@ -1,5 +1,6 @@
 #include "closing/UnitFecCom.h"
 #include "registers/CustomerCard.h"
+#include "core/GridLook.h"
 #include "core/uMensagemWindow.h"
 
 #include "closing/EnterMoves.h"
@@ -59,14 +60,16 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlag(Qt::FramelessWindowHint);
     m_ui->returnButton->setText(S("&Retornar sem\nfechar Comanda"));
+    m_ui->returnButton->setMinimumHeight(m_ui->returnButton->minimumSizeHint().height());   // both lines whole
     m_ui->advanceEdit->setEnabled(false);
     m_ui->dueDateEdit->setInputMask(S("99/99/00;_"));
     m_ui->paymentsTable->setColumnCount(3);
     m_ui->paymentsTable->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
     m_ui->paymentsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_ui->paymentsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ui->paymentsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_ui->paymentsTable->verticalHeader()->hide();
+    grids::fitColumns(*m_ui->paymentsTable, 1);
+    grids::keepRows(*m_ui->paymentsTable);
 
     m_tab = ctx::lookup().LookupCode.trimmed();
     m_joinedTabs = {m_tab};

@@ -47,13 +47,13 @@ void createSchema(TLogon& logon)
     }
 }
 
-void seedInstallation(TLogon& logon)
+void seedInstallation(TLogon& logon, const Company& company)
 {
     logon.action([&] {
         logon.run(QStringLiteral("INSERT INTO GERAID (ID) VALUES (0)"));
         logon.run(QStringLiteral("INSERT INTO EMPRESA (EMPRESA, ENDERECO, CIDADE, ESTADO, SCC4, SCC5, TITULO) "
                                  "VALUES (?, ?, ?, ?, 0, 0, ?)"),
-                  {QStringLiteral("MINHA EMPRESA"), QString(), QString(), QString(), QStringLiteral("MESA")});
+                  {company.name, company.address, company.city, company.state, QStringLiteral("MESA")});
         logon.run(QStringLiteral("INSERT INTO MILTREX (ID, NOME, SENHA, MASTER, SISTEMA) "
                                  "VALUES (GEN_ID(SENHA,1), ?, ?, 'S', ?)"),
                   {QString::fromLatin1(kSupervisorName), QString::fromLatin1(kSupervisorPassword),
@@ -84,14 +84,14 @@ bool ensureCashShiftRow(TLogon& logon)
     });
 }
 
-void createInstallation(const QString& databaseName)
+void createInstallation(const QString& databaseName, const Company& company)
 {
     createDatabaseFile(databaseName);
     TLogon logon;
     if (!logon.connectTo(databaseName))
         throw DbError(logon.lastError());
     createSchema(logon);
-    seedInstallation(logon);
+    seedInstallation(logon, company);
 }
 
 } // namespace newdb

@@ -19,9 +19,19 @@ void createDatabaseFile(const QString& databaseName);
 // Creates every table, generator, primary key and trigger. Throws DbError.
 void createSchema(TLogon& logon);
 
+// The restaurant as its receipts and reports head it: the EMPRESA row's EMPRESA,
+// ENDERECO, CIDADE and ESTADO, written once by the installation (no window edits
+// them).
+struct Company {
+    QString name = QStringLiteral("MINHA EMPRESA");
+    QString address;
+    QString city;
+    QString state;
+};
+
 // GERAID's row, the company row, the supervisor, payment method 01 "Dinheiro",
 // customer 1 "CLIENTE CONSUMIDOR" and the closed cash-shift row. Throws DbError.
-void seedInstallation(TLogon& logon);
+void seedInstallation(TLogon& logon, const Company& company = {});
 
 // CONTCAIXA's one row, closed (CAIXA 0, nothing issued), when the table has none:
 // a new database has it from installation, an older or emptied one gets it from the
@@ -31,6 +41,6 @@ void seedInstallation(TLogon& logon);
 bool ensureCashShiftRow(TLogon& logon);
 
 // All of the above: a new installation's database. Throws DbError.
-void createInstallation(const QString& databaseName);
+void createInstallation(const QString& databaseName, const Company& company = {});
 
 } // namespace newdb

@@ -81,6 +81,12 @@ bool isKeyword(const QString& value, const QString& keyword, bool trim)
     return (trim ? TrimText(value) : value) == keyword;
 }
 
+// "Visualizar", or the video a slot shows until a printer is chosen for it.
+bool isPreview(const QString& value, bool trim)
+{
+    return isKeyword(value, SetComSettings::preview(), trim) || isKeyword(value, SetComSettings::video(), trim);
+}
+
 // One job on the slot's port: open, write, wait for the output to leave,
 // close. A device that takes nothing for the port's stall timeout fails the
 // job like a broken one. Throws with a text for the error box.
@@ -181,7 +187,7 @@ RouteResult RoutePrintout(const Printout& text, PrinterSlot slot, const RouteOpt
     if (options.monitorTest && TrimText(value) == SetComSettings::kitchenMonitor())
         return RouteResult::KitchenMonitor;
 
-    if (options.forcePreview || isKeyword(value, SetComSettings::preview(), options.trimKeywords)) {
+    if (options.forcePreview || isPreview(value, options.trimKeywords)) {
         ShowPreview(text);
         return RouteResult::Previewed;
     }
@@ -217,7 +223,7 @@ RouteResult RouteDeliveryPrintout(const Printout& text)
     const LineFile setup = setupFile();
     const QString value = setup.line(SlotSetupLine(slot));
 
-    if (TrimText(value) == SetComSettings::preview()) {
+    if (isPreview(value, true)) {
         ShowPreview(text);
         return RouteResult::Previewed;
     }

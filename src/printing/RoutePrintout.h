@@ -5,7 +5,9 @@
 // with its printer slot. The slot's destination is read from setup.INI at each
 // printout (nothing is cached):
 //
-//   "Visualizar"       the preview window (blanks around ignored, see trimKeywords)
+//   "Visualizar"       the preview window (blanks around ignored, see trimKeywords);
+//                      so is "VI - Video (Visualiza)", what the settings window
+//                      shows and writes for a slot no printer was chosen for
 //   "Nao Imprimir"     nothing
 //   "Monitor Cozinha"  kitchen slots, with monitorTest: nothing; the caller writes
 //                      kitchen-monitor rows

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kVideo = QStringLiteral("VI - Video (Visualiza)");
-
 // setup.INI line of each slot's destination, in PrinterSlot order.
 constexpr std::array<int, kPrinterSlotCount> kSlotLines = {12, 15, 13, 14, 18, 19};
 
@@ -50,7 +48,7 @@ SetComValues SetComSettings::defaults()
     v.blockDelivery = QStringLiteral("N");
     v.forceLineFeed = QStringLiteral("N");
     v.coverCaption = QStringLiteral("Couver/Outros");
-    v.destinations.fill(kVideo);
+    v.destinations.fill(video());
     v.ports.fill(QStringLiteral("LPT1"));
     v.receiptFontSize = QStringLiteral("7");
     v.kitchenFontSize = QStringLiteral("6");

@@ -73,6 +73,9 @@ public:
     static QString kitchenMonitor() { return QStringLiteral("Monitor Cozinha"); }
     static QString noPrinting() { return QStringLiteral("Nao Imprimir"); }
     static QString preview() { return QStringLiteral("Visualizar"); }
+    // What the window shows, and writes, for a slot no file set: the video, that
+    // is the preview, like "Visualizar".
+    static QString video() { return QStringLiteral("VI - Video (Visualiza)"); }
 
     // Read at each printout, as every settings file is: the paper feed after a
     // ticket (setup.INI line 9, default 7, never below 0) and the font sizes of

@@ -1,5 +1,7 @@
 #include "registers/PickList.h"
 
+#include "core/GridLook.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -62,13 +64,18 @@ PickList::PickList(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(24);
-    horizontalHeader()->setStretchLastSection(true);
+    grids::fitColumns(*this);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.isValid())
             emit chosen();
     });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { emit rowChanged(); });
     connect(this, &QAbstractItemView::clicked, this, [this] { emit userMoved(); });
+}
+
+QSize PickList::minimumSizeHint() const
+{
+    return QSize(QTableView::minimumSizeHint().width(), grids::heightFor(*this, 3));
 }
 
 void PickList::setRows(reg::Rows rows)

@@ -54,6 +54,9 @@ public:
     // Makes current the first row whose field equals (or, with prefix, begins with) text.
     bool moveTo(QStringView field, const QString& text, bool prefix = false);
 
+    // Room for its titles and three rows at the least.
+    QSize minimumSizeHint() const override;
+
 signals:
     void chosen();                      // Enter in the list or a double click on a row
     void rowChanged();                  // the current row moved

@@ -18,6 +18,7 @@
 #include "sales/KitchenOrder.h"
 #include "registers/MultiFlavour.h"
 #include "sales/SalesMessages.h"
+#include "sales/SalesRibbon.h"
 #include "sales/Scale.h"
 #include "sales/ScalePanel.h"
 #include "sales/TabCustomer.h"
@@ -328,9 +329,10 @@ void TFormBalcao::tableReport(bool withClosed)
 
 // ---- ribbon --------------------------------------------------------------------------------------
 
-bool TFormBalcao::tabServiceAction(const QString& caption)
+bool TFormBalcao::tabServiceAction(const salesribbon::Button& b)
 {
-    if (caption == QLatin1String("Configura Balança")) {
+    using salesribbon::opens;
+    if (opens(b, "@scale")) {
         m_scale->deactivate();
         m_scalePanel->move(std::max(0, (width() - m_scalePanel->sizeHint().width()) / 2), 120);
         m_scalePanel->adjustSize();
@@ -338,12 +340,12 @@ bool TFormBalcao::tabServiceAction(const QString& caption)
         m_scaleActivation->start();
         return true;
     }
-    if (caption == QLatin1String("Cadastro de Clientes") || caption == QLatin1String("Pesquisa Cliente")) {
-        attachCustomer(caption == QLatin1String("Pesquisa Cliente"));
+    if (opens(b, "TFormCliente") || opens(b, "TFormBusca")) {
+        attachCustomer(opens(b, "TFormBusca"));
         return true;
     }
-    if (caption == QLatin1String("Mesas abertas e fechadas no caixa") || caption == QLatin1String("Rel. Mesas Abertas")) {
-        tableReport(caption == QLatin1String("Mesas abertas e fechadas no caixa"));
+    if (opens(b, "RelMesasAbertasFechadas") || opens(b, "RelMesasAbertas")) {
+        tableReport(opens(b, "RelMesasAbertasFechadas"));
         return true;
     }
     return false;

@@ -6,6 +6,7 @@
 #include "closing/ClosingSettings.h"
 #include "closing/TabClosing.h"   // ClosingRefused
 #include "core/AmountReader.h"
+#include "core/GridLook.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -51,10 +52,25 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterItemGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->counterItemGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->counterItemGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int c = 0; const int width : {160, 50, 55, 75, 160})
-        ui->counterItemGrid->setColumnWidth(c++, width);
+    grids::fitColumns(*ui->counterItemGrid, 0);
+    grids::keepRows(*ui->counterItemGrid);
     ui->counterPaymentGrid->setColumnCount(3);
     ui->counterPaymentGrid->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
+    grids::fitColumns(*ui->counterPaymentGrid, 1);
+    grids::keepRows(*ui->counterPaymentGrid);
+    // While it is open the payment panel stands where the product buttons are,
+    // so the page keeps its height.
+    ui->counterEntryLayout->removeWidget(ui->counterPaymentPanel);
+    ui->counterPageLayout->addWidget(ui->counterPaymentPanel);
+    ui->counterPaymentPanel->installEventFilter(this);
+    ui->counterEntryPanel->setMaximumWidth(640);   // room for every caption
+    // Beside the items, the payment panel fits a 1024-pixel screen: its longer
+    // captions take two lines.
+    ui->counterMethodBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui->counterMethodBox->setMinimumContentsLength(12);
+    for (QLabel* caption : {ui->counterQueueCaption, ui->counterPurchaseCaption, ui->counterMethodCaption,
+                            ui->counterMethodCodeCaption, ui->counterAmountCaption, ui->counterReceivedCaption})
+        caption->setWordWrap(true);
     ui->counterPaymentGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->counterPaymentGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->counterPriceEdit->setEnabled(bitSet(ctx::sales().SalesOptions, 4));
@@ -545,8 +561,34 @@ void CounterPage::touchComplement(const TouchButton& b)
     ui->counterComplementValueLabel->setText(amount(value));
 }
 
+void CounterPage::showItemEntry(bool shown)
+{
+    ui->counterTouchPanel->setVisible(shown);
+    if (shown) {
+        for (QWidget* w : m_hiddenWhilePaying)
+            w->show();
+        m_hiddenWhilePaying.clear();
+        return;
+    }
+    const QList<QWidget*> entry = {
+        ui->counterCodeCaption, ui->counterCodeEdit, ui->counterSizeCaption, ui->counterSizeBox, ui->counterNameLabel,
+        ui->counterComplementCaption, ui->counterComplementEdit, ui->counterComplementValueCaption,
+        ui->counterComplementValueLabel, ui->counterQuantityCaption, ui->counterQuantityEdit, ui->counterKitchenCaption,
+        ui->counterKitchenEdit, ui->counterPriceCaption, ui->counterPriceEdit, ui->counterAutoSaleBox,
+        ui->counterTicketsBox, ui->counterConfirmButton,
+    };
+    for (QWidget* w : entry)
+        if (!w->isHidden()) {
+            w->hide();
+            m_hiddenWhilePaying.push_back(w);
+        }
+}
+
 bool CounterPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->counterPaymentPanel
+        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        showItemEntry(event->type() == QEvent::HideToParent);
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

@@ -48,6 +48,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // While paying, the item entry and the product buttons give their room to the
+    // payment panel; the items and the total stay in view.
+    void showItemEntry(bool shown);
+    std::vector<QWidget*> m_hiddenWhilePaying;
     QString message(const QString& text, const QString& buttons = QStringLiteral("1"));
     void showItems();
     void showPayments();

@@ -14,6 +14,8 @@
 #include "shell/WindowRegistry.h"
 
 #include <QToolButton>
+#include <cstring>
+#include <stdexcept>
 
 namespace salesribbon {
 
@@ -66,10 +68,8 @@ const std::vector<Button>& buttons()
         {"Configuração", "Relatórios", "Consumo Minimo (ativar/valor)", P::Result, "TFormConsumacao", R::AuthoriserSupervisor, 0, 0, R4, ":: Consumação Minima ::"},
         {"Configuração", "Relatórios", "Numeração Pedido Cozinha", P::Numbering, "@orderNumber", R::Free},
         {"Configuração", "Relatórios", "Excluir mesas c/erros", P::Reset, "@badTabs", R::Prompt, 16, 0, nullptr},
-        {"Configuração", "Relatórios", "Configura Balança", P::Scale, "ConfiguraBalanca", R::Free, 0, 0, nullptr, "Configura Balança"},
+        {"Configuração", "Relatórios", "Configura Balança", P::Scale, "@scale", R::Free, 0, 0, nullptr, "Configura Balança"},
         {"Configuração", "Relatórios", "Pre Conta de fechamento (S/N)", P::Settings, "TFormFechasim", R::Free, 0, 0, nullptr, "Força fechamento"},
-        // A technician's way to the cash-drawer test window (model, port, command string).
-        {"Configuração", "Técnico", "Teste da Gaveta", P::Terminal, "TForm1", R::Free, 0, 0, nullptr, "Abrir Gaveta"},
         {"Configuração", "", "Sair Sistema", P::Exit, "@close", R::Free},
     };
     return list;
@@ -84,13 +84,27 @@ QStringList tabs()
     return t;
 }
 
-void build(RibbonBar& bar, const std::function<void(const QString&)>& clicked)
+bool opens(const Button& b, const char* what)
+{
+    return std::strcmp(b.opens, what) == 0;
+}
+
+const Button& buttonOpening(const char* what)
+{
+    for (const Button& b : buttons())
+        if (opens(b, what))
+            return b;
+    throw std::logic_error(std::string("no sales ribbon button opens ") + what);
+}
+
+void build(RibbonBar& bar, const std::function<void(const Button&)>& clicked)
 {
     for (const Button& b : buttons()) {
-        const QString caption = QString::fromUtf8(b.caption);
-        QToolButton* button = bar.addButton(QString::fromUtf8(b.tab), QString::fromUtf8(b.group), caption, b.picture);
+        QToolButton* button = bar.addButton(QString::fromUtf8(b.tab), QString::fromUtf8(b.group),
+                                            QString::fromUtf8(b.caption), b.picture);
         button->setProperty("tabButton", b.tabButton);
-        QObject::connect(button, &QToolButton::clicked, button, [clicked, caption] { clicked(caption); });
+        const Button* def = &b;
+        QObject::connect(button, &QToolButton::clicked, button, [clicked, def] { clicked(*def); });
     }
 }
 
@@ -208,13 +222,17 @@ bool runTabUpkeep(const QString& opens, const Context& c, After& after)
 
 After run(const QString& caption, const Context& c)
 {
-    After after;
-    const Button* button = nullptr;
     for (const Button& b : buttons())
         if (caption == QString::fromUtf8(b.caption))
-            button = &b;
-    if (!button)
-        return after;
+            return run(b, c);
+    return After();
+}
+
+After run(const Button& b, const Context& c)
+{
+    After after;
+    const Button* button = &b;
+    const QString caption = QString::fromUtf8(b.caption);
     if (!allowed(*button, c)) {
         if (button->refusal)
             ShowMessageWindow(salesmsg::title, QString::fromUtf8(button->refusal));

@@ -43,8 +43,13 @@ struct Button {
 const std::vector<Button>& buttons();
 QStringList tabs();
 
-// Puts every button on the ribbon; a click calls back with the caption.
-void build(RibbonBar& bar, const std::function<void(const QString&)>& clicked);
+// The button that opens `opens` (a window class or an "@action"); buttons are
+// told apart by what they open, never by their captions.
+const Button& buttonOpening(const char* opens);
+bool opens(const Button& b, const char* what);
+
+// Puts every button on the ribbon; a click calls back with its button.
+void build(RibbonBar& bar, const std::function<void(const Button&)>& clicked);
 // Enables or disables the tab-related buttons of "Vendas".
 void enableTabButtons(RibbonBar& bar, bool enabled);
 
@@ -65,6 +70,8 @@ struct After {
     bool takeUpTab = false;    // the tab in the table field is read again (its waiter)
 };
 
+After run(const Button& button, const Context& c);
+// The button of that caption (tests click the ribbon as a user reads it).
 After run(const QString& caption, const Context& c);
 
 // The tab keys "Excluir mesas c/erros" removes: those that differ from their normal form.

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStackedLayout>
 
 #include <functional>
 
@@ -12,10 +13,13 @@ TouchKeypad::TouchKeypad(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("TouchKeyboard1"));
     setFrameShape(QFrame::Panel);
     setAutoFillBackground(true);
-    m_grid = new QGridLayout(this);
-    m_grid->setSpacing(3);
-    m_grid->setContentsMargins(4, 4, 4, 4);
+    // Both pages are made once; "ABC" and "123" show one or the other, so no key
+    // is deleted by its own click and the keypad keeps one size.
+    m_pages = new QStackedLayout(this);
+    m_pages->addWidget(makePage(false));
+    m_pages->addWidget(makePage(true));
     showPage(false);
+    adjustSize();
 }
 
 void TouchKeypad::type(int key, const QString& text)
@@ -29,13 +33,12 @@ void TouchKeypad::type(int key, const QString& text)
     QApplication::sendEvent(target, &release);
 }
 
-void TouchKeypad::showPage(bool letters)
+QWidget* TouchKeypad::makePage(bool letters)
 {
-    m_letters = letters;
-    while (QLayoutItem* item = m_grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    auto* page = new QWidget(this);
+    auto* grid = new QGridLayout(page);
+    grid->setSpacing(3);
+    grid->setContentsMargins(4, 4, 4, 4);
     const QStringList keys = letters
         ? QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P",
                       "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "*", "/"}
@@ -43,12 +46,12 @@ void TouchKeypad::showPage(bool letters)
     const int columns = letters ? 7 : 3;
     int n = 0;
     auto add = [&](const QString& caption, int row, int column, int span, const std::function<void()>& act) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(caption, page);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumSize(52, 48);
+        b->setMinimumSize(58, 48);
         b->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial';"));
         connect(b, &QPushButton::clicked, this, act);
-        m_grid->addWidget(b, row, column, 1, span);
+        grid->addWidget(b, row, column, 1, span);
     };
     for (const QString& k : keys) {
         const int key = k.at(0).unicode();
@@ -57,7 +60,12 @@ void TouchKeypad::showPage(bool letters)
     }
     const int row = (n + columns - 1) / columns;
     add(QStringLiteral("←"), row, 0, 1, [] { type(Qt::Key_Backspace, QString()); });
-    add(letters ? QStringLiteral("123") : QStringLiteral("ABC"), row, 1, 1, [this] { showPage(!m_letters); });
+    add(letters ? QStringLiteral("123") : QStringLiteral("ABC"), row, 1, 1, [this, letters] { showPage(!letters); });
     add(QStringLiteral("Enter"), row, 2, columns - 2, [] { type(Qt::Key_Return, QStringLiteral("\r")); });
-    adjustSize();
+    return page;
+}
+
+void TouchKeypad::showPage(bool letters)
+{
+    m_pages->setCurrentIndex(letters ? 1 : 0);
 }

@@ -5,7 +5,7 @@
 // keyboard. Its buttons never take the focus.
 #include <QFrame>
 
-class QGridLayout;
+class QStackedLayout;
 
 class TouchKeypad : public QFrame {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     static void type(int key, const QString& text);
 
 private:
+    QWidget* makePage(bool letters);
     void showPage(bool letters);
-    QGridLayout* m_grid = nullptr;
-    bool m_letters = false;
+    QStackedLayout* m_pages = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "closing/UnitFecCom.h"
 #include "closing/UnitFecSimples.h"
 #include "closing/UnitRecDin.h"
+#include "core/GridLook.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -87,17 +88,28 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->itemList->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->itemList->verticalHeader()->hide();
     ui->itemList->setStyleSheet(QStringLiteral("QTableWidget { background: silver; }"));
-    const int widths[] = {75, 48, 141, 52, 70};
-    for (int c = 0; c < 5; ++c)
-        ui->itemList->setColumnWidth(c, widths[c]);
-    ui->itemList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    grids::fitColumns(*ui->itemList, 2);
+    grids::keepRows(*ui->itemList);
+    ui->entryPanel->setMinimumWidth(540);   // the item names show whole, also at 1024 pixels
+    ui->entryPanel->setMaximumWidth(620);
+    // The waiter and the times of the tab take a second line rather than lose a word.
+    ui->waiterLabel->setWordWrap(true);
+    ui->timesLabel->setWordWrap(true);
+    // The touch page's tabs and search button show whole beside the entry area at 1024 pixels.
+    ui->innerPages->setStyleSheet(QStringLiteral("QTabBar::tab { font: bold 11pt 'Arial'; padding: 6px 8px; }"));
+    ui->searchButton->setMinimumWidth(0);
     ui->priceEdit->setPlaceholderText(QStringLiteral("Valor"));
     ui->addComplementButton->setText(QStringLiteral("+"));
     ui->addComplementButton->setToolTip(QStringLiteral("Incluir Complementos"));
     ui->complementsGrid->setColumnCount(2);
     ui->complementsGrid->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Produto")});
-    ui->complementsGrid->setColumnWidth(0, 30);
-    ui->complementsGrid->horizontalHeader()->setStretchLastSection(true);
+    grids::fitColumns(*ui->complementsGrid, 1);
+    // The complements of the item being entered float over the item list while
+    // there are any: the tab's items keep the room the rest of the time.
+    ui->leftLayout->removeWidget(ui->complementsGrid);
+    ui->complementsGrid->setMaximumHeight(QWIDGETSIZE_MAX);
+    ui->complementsGrid->hide();
+    ui->itemList->installEventFilter(this);
     ui->complementsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->complementsGrid->verticalHeader()->hide();
     connect(ui->complementsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
@@ -620,6 +632,19 @@ void TFormBalcao::showComplements()
         total += c.valor;
     }
     ui->complementTotalLabel->setText(QStringLiteral("Complemento R$ ") + money(total));
+    placeComplements();
+}
+
+void TFormBalcao::placeComplements()
+{
+    // Over the item list, and up over the entry area when the list is lower than
+    // three of its rows.
+    QTableWidget* grid = ui->complementsGrid;
+    grid->setVisible(!m_complements.empty());
+    const QRect list = ui->itemList->geometry();
+    const int height = std::max(list.height(), grids::heightFor(*grid, 3));
+    grid->setGeometry(list.x(), list.bottom() + 1 - height, list.width(), height);
+    grid->raise();
 }
 
 // ---- confirming ------------------------------------------------------------------------
@@ -759,6 +784,8 @@ bool TFormBalcao::enterPressed(QObject* field)
 
 bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && watched == ui->itemList)
+        placeComplements();
     if (event->type() == QEvent::Resize) {
         if (watched == ui->tablesArea->viewport())
             layTableButtons(ui->tablesArea, m_tableButtons);
@@ -830,7 +857,7 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
             ui->confirmButton->click();
         return;
     case Qt::Key_F3:
-        ribbonAction(QStringLiteral("F3 - Teclado Virtual"));
+        ribbonAction(salesribbon::buttonOpening("@keyboard"));
         return;
     case Qt::Key_F4:
         if (tabPage)
@@ -842,7 +869,7 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_F6:
         if (tabPage)
-            ribbonAction(QStringLiteral("Pesquisa Produtos"));
+            ribbonAction(salesribbon::buttonOpening("@productSearch"));
         return;
     case Qt::Key_F9:
         if (tabPage && ui->paymentButton->isEnabled())
@@ -1012,18 +1039,18 @@ void TFormBalcao::buildRibbon()
     auto* layout = new QVBoxLayout(ui->ribbonHost);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_ribbon);
-    salesribbon::build(*m_ribbon, [this](const QString& caption) { ribbonAction(caption); });
+    salesribbon::build(*m_ribbon, [this](const salesribbon::Button& b) { ribbonAction(b); });
 }
 
-void TFormBalcao::ribbonAction(const QString& caption)
+void TFormBalcao::ribbonAction(const salesribbon::Button& button)
 {
-    if (tabServiceAction(caption))
+    if (tabServiceAction(button))
         return;
     ctx::sales().TabNumber = ui->tabNumberEdit->text();
     salesribbon::Context c;
     c.logon = &m_logon;
     c.tabNumber = ui->tabNumberEdit->text();
-    const salesribbon::After after = salesribbon::run(caption, c);
+    const salesribbon::After after = salesribbon::run(button, c);
     if (after.toggleKeyboard)
         toggleKeypad();
     if (after.closeScreen) {

@@ -25,6 +25,7 @@ class QWidget;
 class RibbonBar;
 class TLogon;
 class TouchKeypad;
+namespace salesribbon { struct Button; }
 
 class TFormBalcao : public QDialog {
     Q_OBJECT
@@ -83,7 +84,7 @@ public:
 
 private:
     void setUpTabService();
-    bool tabServiceAction(const QString& caption);   // ribbon buttons of the tab service
+    bool tabServiceAction(const salesribbon::Button& button);   // ribbon buttons of the tab service
     void priceFlavours();
     void fillSizes();
     void writeComplement();        // "ESCREVER"
@@ -104,6 +105,7 @@ private:
     void tableButtonClicked(QToolButton* button);
     void setComplements(const std::vector<ComplementRow>& rows);
     void showComplements();
+    void placeComplements();   // over the item list while there are complements
     void clearEntry();
     void buildRibbon();
     // A window of another area, told the tab in the table field; the tab is shown again after it.
@@ -111,7 +113,8 @@ private:
     void buildGroupButtons();
     void fillButtons(QScrollArea* area, std::vector<QToolButton*>& into, const std::vector<TouchButton>& buttons,
                      bool complements);
-    void ribbonAction(const QString& caption);
+    static void layButtons(QScrollArea* area, const std::vector<QToolButton*>& buttons, int width, int height);
+    void ribbonAction(const salesribbon::Button& button);
     bool enterPressed(QObject* field);
     QString message(const QString& text, const QString& buttons = QStringLiteral("1"));
 

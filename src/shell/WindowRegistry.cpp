@@ -25,6 +25,14 @@ bool isRegistered(const QString& className)
     return registry().count(className) != 0;
 }
 
+QStringList registeredNames()
+{
+    QStringList names;
+    for (const auto& entry : registry())
+        names << entry.first;
+    return names;
+}
+
 std::unique_ptr<QDialog> create(const QString& className, const QString& title)
 {
     auto it = registry().find(className);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -13,6 +14,8 @@ using Factory = std::function<std::unique_ptr<QDialog>()>;
 
 void registerWindow(const QString& className, Factory factory);
 bool isRegistered(const QString& className);
+// The class names registered, in name order.
+QStringList registeredNames();
 
 // Creates the window (or the placeholder), shows it modally through the UI seam
 // and destroys it. Returns the window's result code.
@@ -22,9 +25,9 @@ int open(const QString& className, const QString& title = QString());
 // a lock flag, through the window's properties).
 int open(const QString& className, const QString& title, const std::function<void(QDialog&)>& prepare);
 
-// Creates the window (or the placeholder) without showing it, for an opener that
-// fills it before dialogs().exec and reads it afterwards through an interface of
-// an area below both.
+// The window of that class name, or the placeholder when none is registered, not
+// shown: for an opener that fills it before dialogs().exec and reads it afterwards
+// through an interface of an area below both, and for the tests that walk them all.
 std::unique_ptr<QDialog> create(const QString& className, const QString& title = QString());
 
 } // namespace windows

@@ -1,5 +1,7 @@
 #include "stock/StockWindows.h"
 
+#include "core/GridLook.h"
+
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "registers/LookupStore.h"
@@ -123,10 +125,7 @@ RowsModel::Column dateColumn(const QString& title, const QString& field)
 void showRows(PickList* list, RowSet rows, int stretch)
 {
     list->setRows(std::move(rows));
-    QHeaderView* header = list->horizontalHeader();
-    header->setStretchLastSection(false);
-    for (int i = 0; i < header->count(); ++i)
-        header->setSectionResizeMode(i, i == stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    grids::fitColumns(*list, stretch);
 }
 
 void tell(const QString& message)

@@ -11,10 +11,13 @@
 #include "closing/UnitRecDin.h"
 #include "core/Globals.h"
 #include "sales/SalesMessages.h"
+#include "sales/SalesRibbon.h"
 #include "sales/TabHandOver.h"
 #include "sales/UnitBalcao.h"
+#include "shell/Ribbon.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitAcessos.h"
+#include "shell/WindowRegistry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -239,13 +242,12 @@ TEST(SalesHandOver, ExcluirItemAsksForASupervisorUnlessTheOptionSaysNot)
     }
 }
 
-TEST(SalesHandOver, ShiftReportsAndTheDrawerTestOpenFromTheRibbon)
+TEST(SalesHandOver, ShiftReportsOpenFromTheRibbonAndTheDrawerTestFromNoButton)
 {
     struct Case { const char* caption; const char* master; const char* window; const char* message; } cases[] = {
         {"Relatório Cancelamentos", "N", "TFormRelCan", nullptr},
         {"Comissao por venda", "S", "TFormComGar", nullptr},
         {"Comissao por venda", "N", nullptr, "     Usuario não autorizado      "},
-        {"Teste da Gaveta", "N", "TForm1", nullptr},
     };
     for (const Case& c : cases) {
         Station s;
@@ -258,6 +260,16 @@ TEST(SalesHandOver, ShiftReportsAndTheDrawerTestOpenFromTheRibbon)
         EXPECT_EQ(s.script.windowsShown, c.window ? QStringList{S(c.window)} : QStringList()) << c.caption;
         EXPECT_EQ(s.script.messageTexts(), c.message ? QStringList{S(c.message)} : QStringList()) << c.caption;
     }
+    // The cash-drawer test window stays registered, and no button of either ribbon opens it.
+    registerProgramWindows();
+    EXPECT_TRUE(windows::isRegistered(S("TForm1")));
+    for (const salesribbon::Button& b : salesribbon::buttons())
+        EXPECT_STRNE(b.opens, "TForm1") << b.caption;
+    for (const ribbon::Button& b : ribbon::buttons())
+        EXPECT_STRNE(b.opens, "TForm1") << b.caption;
+    Station s;
+    TFormBalcao w(s.st.logon());
+    EXPECT_EQ(ribbonButton(w, S("Teste da Gaveta")), nullptr);
 }
 
 TEST(SalesHandOver, OpeningAReservedTableAsksAndTakesOnlyTheDaysReservation)

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "sales/SalesMessages.h"
 #include "sales/SalesRibbon.h"
+#include "sales/ScalePanel.h"
 #include "sales/UnitBalcao.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitAcessos.h"
@@ -151,4 +152,40 @@ TEST(SalesRibbon, OpeningTheCashFromTheScreenShowsItOpen)
     EXPECT_EQ(ctx::sales().CashShiftNumber, 1);
     EXPECT_TRUE(screen.findChild<QPushButton*>(QStringLiteral("paymentButton"))->isEnabled());
     EXPECT_EQ(st.count(QStringLiteral("select count(*) from historico where acao = 'Abriu Caixa' and operador = 'CHEFE'")), 1);
+}
+
+// The buttons the screen answers itself are told apart by what they open, not by
+// their captions: none of them ends in the placeholder of a window that does not
+// exist. "Configura Balança" shows the scale settings.
+TEST(SalesRibbon, ButtonsTheScreenAnswersOpenNoPlaceholder)
+{
+    TestStation st;
+    ScriptedDialogs script;
+    st.addUser(QStringLiteral("CHEFE"), QStringLiteral("1"), QStringLiteral("S"), 0xFFFF);
+    promptAnswers(script, "CHEFE");
+    st.openCashShift(1);
+    ctx::op().OperatorName = QStringLiteral("CHEFE");
+    ctx::op().OperatorIsMaster = QStringLiteral("S");
+    TFormBalcao screen(st.logon());
+    screen.show();
+    for (const salesribbon::Button& b : salesribbon::buttons()) {
+        const QString opens = QString::fromLatin1(b.opens);
+        if (!opens.startsWith(QLatin1Char('@')) || opens == QLatin1String("@close"))
+            continue;
+        QToolButton* button = ribbonButton(screen, QString::fromUtf8(b.caption));
+        ASSERT_TRUE(button) << b.caption;
+        script.windowsShown.clear();
+        button->setEnabled(true);
+        button->click();
+        for (const QString& shown : script.windowsShown)
+            EXPECT_FALSE(shown.startsWith(QLatin1Char('@'))) << b.caption << ": " << shown.toStdString();
+    }
+
+    auto* scale = screen.findChild<ScalePanel*>();
+    ASSERT_TRUE(scale);
+    scale->hide();
+    script.windowsShown.clear();
+    ribbonButton(screen, QStringLiteral("Configura Balança"))->click();
+    EXPECT_TRUE(scale->isVisible());
+    EXPECT_TRUE(script.windowsShown.isEmpty()) << script.windowsShown.join(',').toStdString();
 }

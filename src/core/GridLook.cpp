@@ -1,0 +1,35 @@
+#include "core/GridLook.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace grids {
+
+void fitColumns(QTableView& grid, int nameColumn)
+{
+    QHeaderView* header = grid.horizontalHeader();
+    header->setResizeContentsPrecision(300);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (nameColumn < 0) {
+        header->setStretchLastSection(true);
+        return;
+    }
+    header->setStretchLastSection(false);
+    if (nameColumn < header->count())
+        header->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+}
+
+int heightFor(const QTableView& grid, int rows)
+{
+    const_cast<QTableView&>(grid).ensurePolished();
+    const QHeaderView* header = grid.horizontalHeader();
+    const int titles = header->isHidden() ? 0 : header->sizeHint().height();
+    return titles + rows * grid.verticalHeader()->defaultSectionSize() + 2 * grid.frameWidth();
+}
+
+void keepRows(QTableView& grid, int rows)
+{
+    grid.setMinimumHeight(heightFor(grid, rows));
+}
+
+} // namespace grids

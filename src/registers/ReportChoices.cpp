@@ -31,7 +31,10 @@ QStringList items(const std::vector<Coded>& rows, const Style& style)
 
 std::optional<int> codeOf(const QString& item, int digits)
 {
-    const QString t = item.left(digits).trimmed();
+    // Blanks may lead, as the stations read numbers; anything else but digits makes no code.
+    QString t = item.left(digits);
+    while (t.startsWith(QLatin1Char(' ')))
+        t.remove(0, 1);
     if (t.isEmpty())
         return std::nullopt;
     for (const QChar c : t)

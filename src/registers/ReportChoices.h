@@ -34,9 +34,9 @@ inline const Style waiterGroups{6, QStringLiteral("-"), QStringLiteral("Todos")}
 
 // The items: the one for all first (code 0, when the style has it), then one per row.
 QStringList items(const std::vector<Coded>& rows, const Style& style);
-// The code an item stands for: its first `digits` characters as a whole number,
-// blanks around ignored; nullopt when they are not one (an empty list, a text typed
-// over the item).
+// The code an item stands for: its first `digits` characters as a whole number
+// (leading blanks ignored); nullopt when they are not one (an empty list, a text
+// typed over the item, a shorter code followed by its name).
 std::optional<int> codeOf(const QString& item, int digits);
 
 enum class Order { Code, Name };

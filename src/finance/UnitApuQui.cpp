@@ -11,7 +11,7 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 
 // Columns: Data, code, product, quantity, cost, sale, result.
-constexpr double kCode = 18, kName = 48, kQuant = 96, kCost = 118, kSale = 143, kResult = 168, kNumber = 22;
+constexpr double kCode = 12, kQuant = 96, kCost = 118, kSale = 143, kResult = 168, kNumber = 22;
 
 } // namespace
 
@@ -28,7 +28,7 @@ TFormApuQui::TFormApuQui(TLogon& logon, const QString& waiterText, const QString
     h.height = y + 6;
 
     reportpage::titles(m_def.columnHeader, 0,
-                       {{{0, 16}, S("Data")}, {{kCode, 70}, S("CODIGO  PRODUTO")},
+                       {{{0, 12}, S("Data")}, {{kCode, 70}, S("CODIGO  PRODUTO")},
                         {{kQuant, kNumber, true}, S("Quant Vendas")}, {{kCost, kNumber, true}, S("Custo")},
                         {{kSale, kNumber, true}, S("Venda")}, {{kResult, kNumber, true}, S("Apurado")}},
                        w);
@@ -49,9 +49,9 @@ TFormApuQui::TFormApuQui(TLogon& logon, const QString& waiterText, const QString
 
     Band& d = m_def.detail;
     d.height = 5;
-    d.add(field(0, 0, 16, 5, S("DATA")));
-    d.add(field(16, 0, 18, 5, S("CODIGO")).right());
-    d.add(field(36, 0, kQuant - 36, 5, S("NOME")));
+    d.add(field(0, 0, 12, 5, S("DATA")));
+    d.add(field(kCode, 0, 28, 5, S("CODIGO")).right());
+    d.add(field(kCode + 30, 0, kQuant - kCode - 30, 5, S("NOME")));
     d.add(field(kQuant, 0, kNumber, 5, S("QUANT")).mask(S("####0.0##")).right());
     d.add(field(kCost, 0, kNumber, 5, S("CUSTO")).mask(S("####0.00")).right());
     d.add(field(kSale, 0, kNumber, 5, S("VENDA")).mask(S("####0.00")).right());

@@ -501,6 +501,8 @@ const std::vector<Index>& indexes()
         {"IX_RECARQ_CODIGO", "RECARQ", "CODIGO"},
         {"IX_SERVICO_CONTROLE", "SERVICO", "CONTROLE"},
         {"IX_DESPLOJA_CAIXA", "DESPLOJA", "CAIXA"},
+        // the sales reports and the ledger edit: a ledger row by its identity
+        {"IX_ESTFIC_ID", "ESTFIC", "ID"},
         // delivery
         {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},

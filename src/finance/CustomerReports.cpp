@@ -41,8 +41,13 @@ std::optional<AccountCustomer> CustomerReports::customer(const QString& codeText
 
 RowSet CustomerReports::statement(const AccountCustomer& customer)
 {
+    // Settled register payments give no line: they are left out by the selection.
+    const RowSet receipts = m_logon.run(S("select ") + receivables::columns
+                                            + S(" from recarq where ((baixa is null) or (duplicata is null)) "
+                                                "and codigo = ? order by id"),
+                                        {customer.code});
     std::vector<QVariantList> rows;
-    for (const AccountLine& l : CustomerAccount(m_logon).lines(customer))
+    for (const AccountLine& l : receivables::accountLines(receipts, customer.name))
         rows.push_back({l.entry, l.title, l.date, l.history.left(kHistoryWidth), dateOrNull(l.due), money(l.debit),
                         money(l.credit), money(l.balance), l.saleNumber});
     return RowSet({S("ENTRADA"), S("DUPLICATA"), S("DATA"), S("HISTORICO"), S("VENCIMENTO"), S("VALOR"), S("CUSTO"),

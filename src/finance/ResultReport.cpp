@@ -4,6 +4,8 @@
 #include "finance/ReportFields.h"
 #include "registers/ReportChoices.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -12,21 +14,19 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 
 constexpr int kNameWidth = 25;
 
-// Per product code: the first row (by ID) with its cost and history, the sums of
-// every row; the product's name, cost and group beside it.
+// Per product code: the sums of its rows (a sale number other than 0, no VEND, a
+// code; every waiter or one), its first row (by ID) with the cost and history that
+// stand for it, and the product's row (a code two products share comes once per
+// product: the first by ID counts).
 const QString kSelect = S(
-    "select x.codigo, x.id, x.custo, x.historico, x.quant, x.venda, "
-    "(select first 1 p.id from produtos p where p.codigo = x.codigo order by p.id) as produto, "
-    "(select first 1 p.nome from produtos p where p.codigo = x.codigo order by p.id) as nome, "
-    "(select first 1 p.custo from produtos p where p.codigo = x.codigo order by p.id) as custoprod, "
-    "(select first 1 p.classe from produtos p where p.codigo = x.codigo order by p.id) as classe "
-    "from (select trim(e.codigo) as codigo, e.id, e.custo, e.historico, "
-    "row_number() over (partition by trim(e.codigo) order by e.id) as n, "
-    "sum(coalesce(e.saida, 0)) over (partition by trim(e.codigo)) as quant, "
-    "sum(coalesce(e.saida, 0) * coalesce(e.valor, 0)) over (partition by trim(e.codigo)) as venda "
-    "from estfic e where e.caixa between ? and ? and e.nfiscal <> 0 and e.vend is null "
-    "and trim(coalesce(e.codigo, '')) <> '' and (? = 0 or e.vendedor = ?)) x "
-    "where x.n = 1 order by x.id");
+    "select g.codigo, g.primeiro, g.quant, g.venda, f.custo, f.historico, p.id as produto, p.nome, "
+    "p.custo as custoprod, p.classe "
+    "from (select trim(e.codigo) as codigo, min(e.id) as primeiro, sum(coalesce(e.saida, 0)) as quant, "
+    "sum(coalesce(e.saida, 0) * coalesce(e.valor, 0)) as venda from estfic e "
+    "where e.caixa between ? and ? and e.nfiscal <> 0 and e.vend is null and trim(coalesce(e.codigo, '')) <> '' "
+    "and (? = 0 or e.vendedor = ?) group by trim(e.codigo)) g "
+    "join estfic f on f.id = g.primeiro left join produtos p on p.codigo = g.codigo "
+    "order by g.primeiro, p.id");
 
 } // namespace
 
@@ -45,9 +45,14 @@ std::vector<ResultLine> ResultReport::lines(const QString& firstText, const QStr
     const reportfields::ShiftRange range = reportfields::shiftRange(firstText, lastText);
     RowSet rs = m_logon.run(kSelect, {range.first, range.last, waiter, waiter});
     std::vector<ResultLine> out;
+    out.reserve(size_t(rs.size()));
+    QSet<QString> seen;
     while (rs.next()) {
         ResultLine l;
         l.code = rs.text(u"CODIGO");
+        if (seen.contains(l.code))
+            continue;   // the same code's second product
+        seen.insert(l.code);
         const bool known = !rs.isNull(u"PRODUTO");
         l.name = (known ? rs.text(u"NOME") : rs.text(u"HISTORICO")).left(kNameWidth);
         l.unitCost = rs.decimal(u"CUSTO");
@@ -58,6 +63,7 @@ std::vector<ResultLine> ResultReport::lines(const QString& firstText, const QStr
         l.sale = rs.decimal(u"VENDA");
         out.push_back(l);
     }
+    // By group as text; within a group in the order the products were first sold.
     std::stable_sort(out.begin(), out.end(),
                      [](const ResultLine& a, const ResultLine& b) { return a.group < b.group; });
     return out;

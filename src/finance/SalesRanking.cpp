@@ -8,12 +8,14 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
+// Grouped on the trimmed code, an expression: the rows of the period are read in
+// one pass and sorted, never walked in code order through the code index.
 const QString kProducts = S(
     "select g.codigo, g.data, g.quan, g.total, "
     "(select first 1 p.nome from produtos p where p.codigo = g.codigo order by p.id) as nome "
-    "from (select e.codigo, min(e.data) as data, sum(e.saida) as quan, sum(e.saida * e.valor) as total "
+    "from (select trim(e.codigo) as codigo, min(e.data) as data, sum(e.saida) as quan, sum(e.saida * e.valor) as total "
     "from estfic e where e.data between ? and ? and e.saida <> 0 and trim(coalesce(e.codigo, '')) <> '' "
-    "and (? = 0 or e.vendedor = ?) group by e.codigo) g "
+    "and (? = 0 or e.vendedor = ?) group by trim(e.codigo)) g "
     "order by g.quan desc, g.codigo");
 
 const QString kKits = S(

@@ -37,6 +37,16 @@ void period(QLineEdit* first, QLineEdit* last, const QDate& today, QWidget* next
     enterMovesTo(last, next);
 }
 
+bool pickCustomer(TLogon& logon, QLineEdit* code)
+{
+    const QString chosen = chooseCustomer(logon);
+    if (chosen.isEmpty())
+        return false;
+    code->setText(chosen);
+    code->setFocus();
+    return true;
+}
+
 QStringList items(const QComboBox* combo)
 {
     QStringList list;

@@ -26,6 +26,10 @@ void shiftRange(TLogon& logon, QLineEdit* first, QAbstractButton* pickFirst, QLi
 // moves from the first to the last and from the last to `next`.
 void period(QLineEdit* first, QLineEdit* last, const QDate& today, QWidget* next);
 
+// The customer search: the chosen customer's code into `code`, the focus there;
+// false when the search was closed without a choice.
+bool pickCustomer(TLogon& logon, QLineEdit* code);
+
 // The texts of a list's items (tests, the windows' accessors).
 QStringList items(const QComboBox* combo);
 

@@ -23,19 +23,32 @@ Decimal amount(const RowSet& rows, int i, QStringView column)
     return v.isNull() ? Decimal() : decimalOf(v);
 }
 
+// One line per row from the row's amount in `column`, and the amounts' total.
+struct Lines {
+    QStringList lines;
+    Decimal total;
+};
+template <class LineOf>
+Lines linesOf(const RowSet& rows, QStringView column, LineOf lineOf)
+{
+    Lines out;
+    for (int i = 0; i < rows.size(); ++i) {
+        const Decimal v = amount(rows, i, column);
+        out.total += v;
+        out.lines << lineOf(i, v);
+    }
+    return out;
+}
+
 // The sale-by-sale listings of SERVICO: date and cash in 19, the sale number and the amount.
 Printout saleRoll(const RowSet& rows, const QString& title, const QString& columns, QStringView value,
                   const QStringList& underHeader)
 {
-    QStringList lines;
-    Decimal total;
-    for (int i = 0; i < rows.size(); ++i) {
-        const Decimal v = amount(rows, i, value);
-        total += v;
-        lines << PadRight(dateAndCash(rows, i), 19) + FormatFloatLeftPadded(S("00000"), 9, amount(rows, i, u"CONTROLE"))
-                     + S(" ") + FormatFloatLeftPadded(S("0.00"), 9, v);
-    }
-    return shiftroll::compose(title, 25, columns, lines, blanks(27) + FormatFloatLeftPadded(S("#,##0.00"), 11, total),
+    const Lines l = linesOf(rows, value, [&](int i, const Decimal& v) {
+        return PadRight(dateAndCash(rows, i), 19) + FormatFloatLeftPadded(S("00000"), 9, amount(rows, i, u"CONTROLE"))
+               + S(" ") + FormatFloatLeftPadded(S("0.00"), 9, v);
+    });
+    return shiftroll::compose(title, 25, columns, l.lines, blanks(27) + FormatFloatLeftPadded(S("#,##0.00"), 11, l.total),
                               underHeader);
 }
 
@@ -52,17 +65,13 @@ RowSet ShiftListings::expenses(const QString& first, const QString& last)
 
 Printout ShiftListings::expensesRoll(const RowSet& rows)
 {
-    QStringList lines;
-    Decimal total;
-    for (int i = 0; i < rows.size(); ++i) {
-        const Decimal v = amount(rows, i, u"VALOR");
-        total += v;
-        // The date and the cash number in 15 characters, so the number shows whole.
-        lines << PadRight(dateAndCash(rows, i), 15) + PadRight(textOf(rows.value(i, u"HISTORICO")), 17) + S(" ")
-                     + FormatFloatLeftPadded(S("0.00"), 11, v);
-    }
-    return shiftroll::compose(S("RELATORIO DESPESAS"), 27, S("Data    Caixa  Historico      Valor"), lines,
-                              blanks(33) + FormatFloatLeftPadded(S("#,##0.00"), 11, total));
+    // The date and the cash number in 15 characters, so the number shows whole.
+    const Lines l = linesOf(rows, u"VALOR", [&](int i, const Decimal& v) {
+        return PadRight(dateAndCash(rows, i), 15) + PadRight(textOf(rows.value(i, u"HISTORICO")), 17) + S(" ")
+               + FormatFloatLeftPadded(S("0.00"), 11, v);
+    });
+    return shiftroll::compose(S("RELATORIO DESPESAS"), 27, S("Data    Caixa  Historico      Valor"), l.lines,
+                              blanks(33) + FormatFloatLeftPadded(S("#,##0.00"), 11, l.total));
 }
 
 QStringList ShiftListings::waiterItems()
@@ -111,15 +120,11 @@ RowSet ShiftListings::openings(const QString& first, const QString& last)
 
 Printout ShiftListings::openingsRoll(const RowSet& rows)
 {
-    QStringList lines;
-    Decimal total;
-    for (int i = 0; i < rows.size(); ++i) {
-        const Decimal v = amount(rows, i, u"ABERTURA");
-        total += v;
-        lines << PadRight(dateAndCash(rows, i), 19) + blanks(10) + FormatFloatLeftPadded(S("0.00"), 9, v);
-    }
-    return shiftroll::compose(S("RELATORIO ABERTURA DE CAIXA"), 27, S("Data       Caixa               Valor"), lines,
-                              blanks(27) + FormatFloatLeftPadded(S("#,##0.00"), 11, total));
+    const Lines l = linesOf(rows, u"ABERTURA", [&](int i, const Decimal& v) {
+        return PadRight(dateAndCash(rows, i), 19) + blanks(10) + FormatFloatLeftPadded(S("0.00"), 9, v);
+    });
+    return shiftroll::compose(S("RELATORIO ABERTURA DE CAIXA"), 27, S("Data       Caixa               Valor"), l.lines,
+                              blanks(27) + FormatFloatLeftPadded(S("#,##0.00"), 11, l.total));
 }
 
 RowSet ShiftListings::withdrawals(const QString& first, const QString& last)

@@ -9,7 +9,6 @@
 #include "finance/ReportFields.h"
 #include "finance/ReportWindow.h"
 #include "finance/UnitDebQui.h"
-#include "registers/Lookups.h"
 
 TFormDeb::TFormDeb(TLogon& logon, QWidget* parent)
     : QDialog(parent)
@@ -58,12 +57,8 @@ void TFormDeb::leaveCode()
 
 void TFormDeb::search()
 {
-    const QString code = chooseCustomer(m_logon);
-    if (code.isEmpty())
-        return;
-    ui->codeEdit->setText(code);
-    leaveCode();
-    ui->codeEdit->setFocus();
+    if (reportwindow::pickCustomer(m_logon, ui->codeEdit))
+        leaveCode();
 }
 
 void TFormDeb::print()

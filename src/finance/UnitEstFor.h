@@ -1,13 +1,13 @@
 #pragma once
 // "Relatório por Fornecedor": a supplier's products that moved in a period,
 // previewed as TFormBalFor; the window closes after the preview.
-#include <QDialog>
+#include "finance/ReportDialogs.h"
+
 #include <memory>
 
 namespace Ui { class TFormEstFor; }
-class TLogon;
 
-class TFormEstFor : public QDialog {
+class TFormEstFor : public PeriodReportDialog {
     Q_OBJECT
 public:
     explicit TFormEstFor(TLogon& logon, QWidget* parent = nullptr);
@@ -15,14 +15,10 @@ public:
 
     QStringList suppliers() const;
     void setSupplierText(const QString& text);
-    void setPeriod(const QString& first, const QString& last);
-    QString firstDay() const;
-    QString lastDay() const;
 
-public slots:
-    void print();   // "&Imprimir"
+protected:
+    void report(const QString& first, const QString& last) override;
 
 private:
     std::unique_ptr<::Ui::TFormEstFor> ui;
-    TLogon& m_logon;
 };

@@ -73,12 +73,8 @@ void TFormFicCli::leaveCustomer()
 
 void TFormFicCli::searchCustomer()
 {
-    const QString code = chooseCustomer(m_logon);
-    if (code.isEmpty())
-        return;
-    ui->codeEdit->setText(code);
-    ui->codeEdit->setFocus();
-    leaveCustomer();
+    if (reportwindow::pickCustomer(m_logon, ui->codeEdit))
+        leaveCustomer();
 }
 
 void TFormFicCli::searchProduct()

@@ -2,27 +2,21 @@
 // ":: Listagem de Sangrias / Reforços ::": the withdrawals and top-ups of a range of
 // cash shifts, on the roll (previewed) or on a page (TFormListSangQui); the window
 // closes after.
-#include <QDialog>
+#include "finance/ReportDialogs.h"
+
 #include <memory>
 
 namespace Ui { class TFormListSang; }
-class TLogon;
 
-class TFormListSang : public QDialog {
+class TFormListSang : public ShiftListingDialog {
     Q_OBJECT
 public:
     explicit TFormListSang(TLogon& logon, QWidget* parent = nullptr);
     ~TFormListSang() override;
 
-    void setRange(const QString& first, const QString& last);
-    QString firstShift() const;
-    QString lastShift() const;
-    void choosePageReport(bool a4);   // "Normal Papel A4", else "Mini Impressora"
-
-public slots:
-    void print();   // "Imprimir"
+protected:
+    void report(const QString& first, const QString& last, bool page) override;
 
 private:
     std::unique_ptr<::Ui::TFormListSang> ui;
-    TLogon& m_logon;
 };

@@ -10,7 +10,6 @@
 #include "finance/ReportWindow.h"
 #include "finance/UnitRelREmiQui.h"
 #include "finance/UnitRelREmiQui40.h"
-#include "registers/Lookups.h"
 
 TFormRelEmi::TFormRelEmi(TLogon& logon, QWidget* parent)
     : QDialog(parent)
@@ -49,12 +48,8 @@ void TFormRelEmi::leaveCode()
 
 void TFormRelEmi::search()
 {
-    const QString code = chooseCustomer(m_logon);
-    if (code.isEmpty())
-        return;
-    ui->codeEdit->setText(code);
-    leaveCode();
-    ui->codeEdit->setFocus();
+    if (reportwindow::pickCustomer(m_logon, ui->codeEdit))
+        leaveCode();
 }
 
 void TFormRelEmi::print()

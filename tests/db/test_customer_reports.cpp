@@ -4,7 +4,8 @@
 // method; their pages read back from the PDF.
 #include "CashOfficeSeeds.h"
 #include "RegisterSeeds.h"
-#include "ReportReading.h"
+#include "ReportLines.h"
+#include "SoldShiftTest.h"
 #include "TestStation.h"
 #include "finance/CustomerReports.h"
 #include "finance/ReportFields.h"
@@ -12,7 +13,6 @@
 #include "finance/UnitRelRBaiQui.h"
 #include "finance/UnitRelREmiQui.h"
 #include "finance/UnitRelREmiQui40.h"
-#include "reports/ReportRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +22,7 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-QStringList pageLines(const report::Definition& def, const RowSet& rows)
-{
-    return pdfLines(report::pdfDocument(report::Layout(def, rows)));
-}
 
-QStringList after(const QStringList& lines, const QString& start)
-{
-    const qsizetype i = lines.indexOf(start);
-    if (i < 0)
-        ADD_FAILURE() << "no line " << start.toStdString() << "\n" << lines.join('\n').toStdString();
-    return i < 0 ? QStringList() : lines.mid(i + 1);
-}
 
 // A RECARQ row as a writer leaves it (null dates: the columns it does not fill).
 void receipt(TLogon& l, int customer, const QVariant& duplicata, const QDate& issued, const QDate& due,
@@ -45,13 +34,7 @@ void receipt(TLogon& l, int customer, const QVariant& duplicata, const QDate& is
           {customer, duplicata, date(issued), date(due), date(paid), D(value), sale, S(name)});
 }
 
-class CustomerReportsTest : public ::testing::Test {
-protected:
-    void SetUp() override { shift = seeds::sellAShift(st); }
-    TLogon& l() { return st.logon(); }
-    TestStation st;
-    seeds::ShiftOfSales shift;
-};
+class CustomerReportsTest : public SoldShiftTest {};
 
 const QDate kDay(2026, 3, 14);
 
@@ -69,13 +52,13 @@ TEST_F(CustomerReportsTest, DebtListEveryCodeWithABalanceButZero)
     receipt(l(), 0, QVariant(), kDay, QDate(), QDate(), "99");
     seeds::addCustomer(l(), 37, S("MARIA CREDITO"));
     const RowSet rows = CustomerReports(l()).debts();
-    const QStringList page = pageLines(TFormRelRBaiQui(S("BAR DO ZE")).definition(), rows);
+    const QStringList page = reportLines(TFormRelRBaiQui(S("BAR DO ZE")).definition(), rows);
     EXPECT_EQ(page.at(1), S("EMPRESA BAR DO ZE"));
-    EXPECT_EQ(after(page, S("CODIGO CLIENTE SALDO DEVEDOR")),
+    EXPECT_EQ(linesAfter(page, S("CODIGO CLIENTE SALDO DEVEDOR")),
               (QStringList{S("35 JOAO DA SILVA 0,50"), S("36 100,25"), S("37 MARIA CREDITO -20,00"),
                            S("TOTAL GERAL 80,75")}));
     l().run(S("delete from recarq"));
-    EXPECT_EQ(pageLines(TFormRelRBaiQui(S("BAR DO ZE")).definition(), CustomerReports(l()).debts()).last(),
+    EXPECT_EQ(reportLines(TFormRelRBaiQui(S("BAR DO ZE")).definition(), CustomerReports(l()).debts()).last(),
               S("TOTAL GERAL 0,00"));
 }
 
@@ -87,15 +70,15 @@ TEST_F(CustomerReportsTest, StatementInEightyAndFortyColumnsWithTheRunningBalanc
     ASSERT_TRUE(joao);
     const RowSet lines = reports.statement(*joao);
     ASSERT_EQ(lines.size(), 3);
-    const QStringList wide = pageLines(TFormRelREmiQui(S("35 - JOAO DA SILVA"), S("BAR DO ZE")).definition(), lines);
+    const QStringList wide = reportLines(TFormRelREmiQui(S("35 - JOAO DA SILVA"), S("BAR DO ZE")).definition(), lines);
     EXPECT_TRUE(wide.contains(S("CLIENTE 35 - JOAO DA SILVA"))) << wide.join('\n').toStdString();
-    EXPECT_EQ(after(wide, S("Data Historico Vencimento Débito Crédito Saldo Devedor")),
+    EXPECT_EQ(linesAfter(wide, S("Data Historico Vencimento Débito Crédito Saldo Devedor")),
               (QStringList{S("10/03/26 UMA DIVIDA ANTIGA MUITO L 100,00 0,00 100,00"),
                            S("14/03/26 Debito na CC / Titulo 13/04/26 30,50 0,00 130,50"),
                            S("14/03/26 Pagamento do Titulo 0,00 30,00 100,50")}));
-    const QStringList narrow = pageLines(TFormRelREmiQui40(S("35 - JOAO DA SILVA"), S("BAR DO ZE")).definition(), lines);
+    const QStringList narrow = reportLines(TFormRelREmiQui40(S("35 - JOAO DA SILVA"), S("BAR DO ZE")).definition(), lines);
     EXPECT_EQ(narrow.first().left(26), S("Relatório de C/C - Cliente"));
-    EXPECT_EQ(after(narrow, S("Vencimento Débito Crédito S Devedor")),
+    EXPECT_EQ(linesAfter(narrow, S("Vencimento Débito Crédito S Devedor")),
               (QStringList{S("10/03/26 UMA DIVIDA ANTIGA MUITO L"), S("100,00 0,00 100,00"),
                            S("14/03/26 Debito na CC / Titulo"), S("13/04/26 30,50 0,00 130,50"),
                            S("14/03/26 Pagamento do Titulo"), S("0,00 30,00 100,50")}));
@@ -124,12 +107,12 @@ TEST_F(CustomerReportsTest, CustomerSalesListEachSaleOnceWithTheAmountsReceivedP
     const CustomerSalesReport r = reports.sales(S("35"), S("01/03/26"), S("31/03/26"), S("00 Todos "));
     EXPECT_EQ(r.methodSummary, S("Dinheiro      10,00  Cartao        40,00  Fiado         30,50  "));
     const QStringList page =
-        pageLines(TFormDebQui(CustomerReports::period(S("01/03/26"), S("31/03/26")), S("BAR DO ZE"),
+        reportLines(TFormDebQui(CustomerReports::period(S("01/03/26"), S("31/03/26")), S("BAR DO ZE"),
                               S("Cliente: JOAO DA SILVA"), r.methodSummary)
                       .definition(),
                   r.rows);
     EXPECT_TRUE(page.contains(S("PERIODO 01/03/26 a 31/03/26"))) << page.join('\n').toStdString();
-    EXPECT_EQ(after(page, S("DATA CODIGO PRODUTO VALOR QUANT TOTAL")),
+    EXPECT_EQ(linesAfter(page, S("DATA CODIGO PRODUTO VALOR QUANT TOTAL")),
               (QStringList{S("Cupom :100 Emissao:20/03/26 Cliente:JOAO DA SILVA"), S("20/03/26 000002 PASTEL 5,00 1,000 5,00"),
                            S("TOTAL NOTA 5,00"), S("Cupom :2 Emissao:14/03/26 Cliente:JOAO DA SILVA"),
                            S("14/03/26 K1 COMBO 20,00 1,000 20,00"), S("14/03/26 /000012/000034 30,00 1,000 30,00"),
@@ -148,7 +131,7 @@ TEST_F(CustomerReportsTest, CustomerSalesListEachSaleOnceWithTheAmountsReceivedP
     const CustomerSalesReport none = reports.sales(S("35"), S("01/01/26"), S("31/01/26"), S("00 Todos "));
     EXPECT_EQ(none.rows.size(), 0);
     EXPECT_TRUE(none.methodSummary.isEmpty());
-    EXPECT_EQ(pageLines(TFormDebQui(QString(), QString(), QString(), QString()).definition(), none.rows).last(),
+    EXPECT_EQ(reportLines(TFormDebQui(QString(), QString(), QString(), QString()).definition(), none.rows).last(),
               S("TOTAL GERAL 0,00"));
     EXPECT_EQ(reports.sales(S("JOAO"), S("01/03/26"), S("31/03/26"), S("00")).rows.size(), 0);
     EXPECT_THROW(reports.sales(S("35"), S("01/03/26"), S("32/03/26"), S("00")), ShiftFieldRefused);

@@ -4,7 +4,8 @@
 // figures, and their pages read back from the PDF.
 #include "CashOfficeSeeds.h"
 #include "RegisterSeeds.h"
-#include "ReportReading.h"
+#include "ReportLines.h"
+#include "SoldShiftTest.h"
 #include "TestStation.h"
 #include "finance/CustomerMovement.h"
 #include "finance/CustomerOutflow.h"
@@ -18,7 +19,6 @@
 #include "finance/UnitFicCliQui.h"
 #include "finance/UnitKitVendQui.h"
 #include "finance/UnitSaiQuiABC.h"
-#include "reports/ReportRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -46,28 +46,10 @@ void ledger(TLogon& l, const Ledger& r)
 }
 QVariant n(const char* d) { return QVariant::fromValue(D(d)); }
 
-QStringList pageLines(const report::Definition& def, const RowSet& rows)
-{
-    return pdfLines(report::pdfDocument(report::Layout(def, rows)));
-}
 
 // The lines from the first that starts with `from` to the end.
-QStringList from(const QStringList& lines, const QString& start)
-{
-    for (int i = 0; i < lines.size(); ++i)
-        if (lines[i].startsWith(start))
-            return lines.mid(i);
-    ADD_FAILURE() << "no line starts with " << start.toStdString() << "\n" << lines.join('\n').toStdString();
-    return {};
-}
 
-class SalesReports : public ::testing::Test {
-protected:
-    void SetUp() override { shift = seeds::sellAShift(st); }
-    TLogon& l() { return st.logon(); }
-    TestStation st;
-    seeds::ShiftOfSales shift;
-};
+class SalesReports : public SoldShiftTest {};
 
 } // namespace
 
@@ -92,12 +74,12 @@ TEST_F(SalesReports, ResultReportGroupsByGroupAsTextWithResultsFromThePrintedFig
                                  S("|999|PRODUTO APAGADO DO CADAST|1.5|1.11|4.9995"), S("1|000001|CERVEJA|7|4|70"),
                                  S("10|000012|CALABRESA|1|12|30"), S("2|000002|PASTEL|3|2|15"), S("2|K1|COMBO|1|0|20")}));
 
-    const QStringList page = pageLines(TFormApuQui(l(), S("00000 TODOS"), S("Caixas de numeros 1 a 1")).definition(),
+    const QStringList page = reportLines(TFormApuQui(l(), S("00000 TODOS"), S("Caixas de numeros 1 a 1")).definition(),
                                        ResultReport::rows(lines));
     EXPECT_EQ(page.first(), S("Controle de Estoque - Apuração de Resultado ") + QDate::currentDate().toString(S("dd/MM/yyyy")));
     EXPECT_TRUE(page.contains(S("00000 TODOS Caixas de numeros 1 a 1"))) << page.join('\n').toStdString();
     // 1,5 x 3,333 = 4,9995 prints 5,00 and 1,5 x 1,11 = 1,665 prints 1,67: the result is 3,33.
-    EXPECT_EQ(from(page, S("Data CODIGO")),
+    EXPECT_EQ(linesFrom(page, S("Data CODIGO")),
               (QStringList{S("Data CODIGO PRODUTO Quant Vendas Custo Venda Apurado"), S("CENTRO DE CUSTO :"),
                            S("/000012/000034 PIZZA CALABRESA/MUSSARELA 2,0 0,00 59,00 59,00"),
                            S("999 PRODUTO APAGADO DO CADAST 1,5 1,67 5,00 3,33"), S("3,5 1,67 64,00 62,33"),
@@ -116,7 +98,7 @@ TEST_F(SalesReports, ResultReportGroupsByGroupAsTextWithResultsFromThePrintedFig
     for (const auto& [first, last] : {std::pair{"2", "9"}, std::pair{"9", "1"}}) {
         const auto none = report.lines(S(first), S(last), 0);
         EXPECT_TRUE(none.empty());
-        EXPECT_EQ(pageLines(TFormApuQui(l(), S("00000 TODOS"), QString()).definition(), ResultReport::rows(none)).last(),
+        EXPECT_EQ(reportLines(TFormApuQui(l(), S("00000 TODOS"), QString()).definition(), ResultReport::rows(none)).last(),
                   S("0,0 0,00 0,00 0,00"));
     }
     EXPECT_THROW(report.lines(S("Label"), S("1"), 0), ShiftFieldRefused);
@@ -158,10 +140,10 @@ TEST_F(SalesReports, CustomerMovementAnalyticOrSyntheticOnlyRowsWithASaleNumber)
     EXPECT_TRUE(movement.lines(S("77"), 1, 3, {}).empty());
     EXPECT_THROW(movement.lines(S("35 or 1=1"), 1, 3, {}), ShiftFieldRefused);
 
-    const QStringList page = pageLines(TFormFicCliQui(l(), S("35 - JOAO DA SILVA")).definition(),
+    const QStringList page = reportLines(TFormFicCliQui(l(), S("35 - JOAO DA SILVA")).definition(),
                                        CustomerMovement::rows(movement.lines(S("35"), 1, 3, {})));
     EXPECT_TRUE(page.contains(S("PRODUTO 35 - JOAO DA SILVA"))) << page.join('\n').toStdString();
-    EXPECT_EQ(from(page, S("Caixa Data")),
+    EXPECT_EQ(linesFrom(page, S("Caixa Data")),
               (QStringList{S("Caixa Data Produto Valor Saida Saldo"), S("1 COMBO 20,00 1,0 20,00"), S("1 30,00 1,0 30,00"),
                            S("2 CERVEJA 10,83 3,0 32,50"), S("2 *C PORÇÃO DA CASA 7,25 2,0 14,50"),
                            S("3 PASTEL 5,00 1,0 5,00"), S("Total 102,00")}));
@@ -181,13 +163,13 @@ TEST_F(SalesReports, SupplierMovementValuesTheEntriesAtTheProductsCost)
     EXPECT_EQ(report.supplierItems(), (QStringList{S("00003 - DISTRIBUIDORA"), S("00004 - OUTRO")}));
     const RowSet rows = report.rows(S("00003 - DISTRIBUIDORA"), S("01/03/26"), S("31/03/26"));
     const QStringList page =
-        pageLines(TFormBalFor(l(), S("00003 - DISTRIBUIDORA"), SupplierMovement::period(S("01/03/26"), S("31/03/26")))
+        reportLines(TFormBalFor(l(), S("00003 - DISTRIBUIDORA"), SupplierMovement::period(S("01/03/26"), S("31/03/26")))
                       .definition(),
                   rows);
     EXPECT_TRUE(page.contains(S("FORNECEDOR 00003 - DISTRIBUIDORA PERIODO 01/03/26 A 31/03/26")))
         << page.join('\n').toStdString();
     // 000077 moved only before the period; the entries of February do not count; exits are not valued.
-    EXPECT_EQ(from(page, S("CODIGO FORN")),
+    EXPECT_EQ(linesFrom(page, S("CODIGO FORN")),
               (QStringList{S("CODIGO FORN PRODUTO SAIDAS ENTRADAS CUSTO TOTAL"), S("FORNECEDOR"),
                            S("000001 00003 CERVEJA 8,0 24,0 4,00 96,00"), S("000002 00003 PASTEL 3,5 0,0 2,00 0,00"),
                            S("000034 00003 MUSSARELA 1,0 0,0 10,00 0,00"), S("TOTAL 96,00"), S("TOTAL GERAL 96,00")}));
@@ -207,7 +189,7 @@ TEST_F(SalesReports, CustomerOutflowDayByDayAtEachValuation)
     EXPECT_EQ(customers, (QStringList{S("000001  -  CLIENTE CONSUMIDOR"), S("000035  -  JOAO DA SILVA")}));
     using V = CustomerOutflow::Valuation;
     auto lines = [&](V v) {
-        return from(pageLines(TFormBalCliQui(l(), customers[1], CustomerOutflow::period(S("01/03/26"), S("31/03/26")),
+        return linesFrom(reportLines(TFormBalCliQui(l(), customers[1], CustomerOutflow::period(S("01/03/26"), S("31/03/26")),
                                              CustomerOutflow::title(v))
                                   .definition(),
                               report.rows(customers[1], S("01/03/26"), S("31/03/26"), v)),
@@ -237,11 +219,11 @@ TEST_F(SalesReports, BestSellingProductsLargestQuantityFirstForEveryWaiterOrOne)
     EXPECT_EQ(ranking.waiterItems(), (QStringList{S("00000  Todos"), S("00004 CARLOS")}));
     const auto all = ranking.products(S("13/03/26"), S("14/03/26"), S("00000  Todos"));
     const QStringList page =
-        pageLines(TFormSaiQuiABC(l(), SalesRanking::productPeriod(S("13/03/26"), S("14/03/26"), S("00000  Todos")))
+        reportLines(TFormSaiQuiABC(l(), SalesRanking::productPeriod(S("13/03/26"), S("14/03/26"), S("00000  Todos")))
                       .definition(),
                   SalesRanking::rows(all));
     EXPECT_TRUE(page.contains(S("PERIODO DE 13/03/26 a 14/03/26 Garcon :00000 Todos"))) << page.join('\n').toStdString();
-    EXPECT_EQ(from(page, S("CODIGO DATA")),
+    EXPECT_EQ(linesFrom(page, S("CODIGO DATA")),
               (QStringList{S("CODIGO DATA PRODUTO Saidas Valor/medio Total"), S("000001 14/03/26 CERVEJA 8,0 11,25 90,00"),
                            S("000002 14/03/26 PASTEL 2,5 8,00 20,00"), S("/000012/000034 14/03/26 2,0 29,50 59,00"),
                            S("000012 14/03/26 CALABRESA 2,0 29,75 59,50"), S("000099 13/03/26 2,0 3,00 6,00"),
@@ -264,12 +246,12 @@ TEST_F(SalesReports, KitsSoldCountTheKitRowsOfTheClosingsAndTheRowsWithoutACode)
     ledger(l(), {S("  "), QDate(2026, 3, 14), S("MEIO COMBO"), {}, n("0,5"), n("9,99"), 82, 0, 1, 1});
     const auto kits = SalesRanking(l()).kits(S("01/03/26"), S("31/03/26"));
     const QStringList page =
-        pageLines(TFormKitVendQui(l(), SalesRanking::kitPeriod(S("01/03/26"), S("31/03/26"))).definition(),
+        reportLines(TFormKitVendQui(l(), SalesRanking::kitPeriod(S("01/03/26"), S("31/03/26"))).definition(),
                   SalesRanking::rows(kits));
     EXPECT_EQ(page.first().left(34), S("Controle de Estoque - Kits Vendido"));
     EXPECT_TRUE(page.contains(S("PERIODO DE 01/03/26 a 31/03/26")));
     // The ordinary products and the kit's components never show.
-    EXPECT_EQ(from(page, S("CODIGO DATA")),
+    EXPECT_EQ(linesFrom(page, S("CODIGO DATA")),
               (QStringList{S("CODIGO DATA PRODUTO Saidas Valor/medio Total"), S("13/03/26 COMBO DELIVERY 3,0 15,00 45,00"),
                            S("K1 14/03/26 COMBO 1,0 20,00 20,00"), S("14/03/26 MEIO COMBO 0,5 9,99 5,00"),
                            S("70,00")}));

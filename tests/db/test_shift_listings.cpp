@@ -4,7 +4,8 @@
 // top-ups, as roll texts line by line and as pages read back from the PDF.
 #include "CashOfficeSeeds.h"
 #include "RegisterSeeds.h"
-#include "ReportReading.h"
+#include "ReportLines.h"
+#include "SoldShiftTest.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/uMensagem.h"
@@ -15,7 +16,6 @@
 #include "finance/UnitListAberQui.h"
 #include "finance/UnitListSangQui.h"
 #include "finance/UnitRelCouQui.h"
-#include "reports/ReportRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -27,18 +27,7 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 QString rule(int n) { return QString(n, QLatin1Char('=')); }
 QString money(const char* mask, int width, const char* value) { return FormatFloatLeftPadded(S(mask), width, D(value)); }
 
-QStringList pageLines(const report::Definition& def, const RowSet& rows)
-{
-    return pdfLines(report::pdfDocument(report::Layout(def, rows)));
-}
 
-QStringList after(const QStringList& lines, const QString& start)
-{
-    const qsizetype i = lines.indexOf(start);
-    if (i < 0)
-        ADD_FAILURE() << "no line " << start.toStdString() << "\n" << lines.join('\n').toStdString();
-    return i < 0 ? QStringList() : lines.mid(i + 1);
-}
 
 // The roll header every listing shares.
 QStringList head(const char* title, int titleRule)
@@ -46,14 +35,7 @@ QStringList head(const char* title, int titleRule)
     return {S(title), rule(titleRule), S("BAR DO ZE"), S("RUA DAS FLORES, 10"), S("SAO PAULO Estado.:SP")};
 }
 
-class ShiftListingsTest : public ::testing::Test {
-protected:
-    void SetUp() override { shift = seeds::sellAShift(st); }
-    TLogon& l() { return st.logon(); }
-    TestStation st;
-    ScriptedDialogs ui;
-    seeds::ShiftOfSales shift;
-};
+class ShiftListingsTest : public SoldShiftTest {};
 
 } // namespace
 
@@ -83,10 +65,10 @@ TEST_F(ShiftListingsTest, ExpensesByCashShiftAndCostCentreOnTheRollAndOnAPage)
               line("16/03/26  12345", "UM", "1"));
 
     // On a page, a group per run of one cost centre in cash-shift order.
-    const QStringList page = pageLines(TFormDespQui(l(), S("Caixas de N. 1 a 2")).definition(), rows);
+    const QStringList page = reportLines(TFormDespQui(l(), S("Caixas de N. 1 a 2")).definition(), rows);
     EXPECT_EQ(page.mid(0, 2), (QStringList{S("Controle de Despesas"), S("BAR DO ZE")}));
     EXPECT_TRUE(page.contains(S("PERIODO Caixas de N. 1 a 2"))) << page.join('\n').toStdString();
-    EXPECT_EQ(after(page, S("Data Caixa Histórico VALOR")),
+    EXPECT_EQ(linesAfter(page, S("Data Caixa Histórico VALOR")),
               (QStringList{S("Centro de Custo"), S("14/03/26 1 Desconto Cupom010001 2,00"), S("14/03/26 1 GELO 15,00"),
                            S("TOTAL CENTRO DE CUSTO 17,00"), S("Centro de Custo BAR"), S("14/03/26 1 CARVAO 7,50"),
                            S("TOTAL CENTRO DE CUSTO 7,50"), S("Centro de Custo"), S("15/03/26 2 LIMPEZA 10,00"),
@@ -96,7 +78,7 @@ TEST_F(ShiftListingsTest, ExpensesByCashShiftAndCostCentreOnTheRollAndOnAPage)
     const RowSet none = listings.expenses(S("9"), S("3"));
     EXPECT_EQ(none.size(), 0);
     EXPECT_EQ(ShiftListings::expensesRoll(none).lines.last(), QString(33, ' ') + money("#,##0.00", 11, "0"));
-    EXPECT_EQ(pageLines(TFormDespQui(l(), S("Caixas de N. 9 a 3")).definition(), none).last(), S("TOTAL GERAL 0,00"));
+    EXPECT_EQ(reportLines(TFormDespQui(l(), S("Caixas de N. 9 a 3")).definition(), none).last(), S("TOTAL GERAL 0,00"));
 }
 
 TEST_F(ShiftListingsTest, AWaitersServiceFeeSaleBySaleAndTheCouvert)
@@ -120,9 +102,9 @@ TEST_F(ShiftListingsTest, AWaitersServiceFeeSaleBySaleAndTheCouvert)
              << QString(27, ' ') + money("#,##0.00", 11, "8,5");
     EXPECT_EQ(ShiftListings::serviceFeesRoll(fees, S("00004 CARLOS")).lines, expected);
     const QStringList feePage =
-        pageLines(TFormcomissaoQui(l(), S("Caixa do periodo de:1 a 2"), S("00004 CARLOS")).definition(), fees);
+        reportLines(TFormcomissaoQui(l(), S("Caixa do periodo de:1 a 2"), S("00004 CARLOS")).definition(), fees);
     EXPECT_TRUE(feePage.contains(S("CIDADE SAO PAULO - SP"))) << feePage.join('\n').toStdString();
-    EXPECT_EQ(after(feePage, S("Caixa do periodo de:1 a 2")),
+    EXPECT_EQ(linesAfter(feePage, S("Caixa do periodo de:1 a 2")),
               (QStringList{S("CAIXA DATA NOTA GARCON TAXA"), S("1 14/03/26 1 00004 CARLOS 4,00"),
                            S("1 15/03/26 1 00004 CARLOS 1,50"), S("2 15/03/26 7 00004 CARLOS 3,00"), S("Total 8,50")}));
     EXPECT_EQ(listings.serviceFees(S("1"), S("2"), S("00005 BRUNO")).size(), 1);
@@ -135,7 +117,7 @@ TEST_F(ShiftListingsTest, AWaitersServiceFeeSaleBySaleAndTheCouvert)
     expected << rule(38) << S("Data       Caixa     Nota      Couver") << rule(38) << row("14/03/26  1", 2, "6")
              << row("15/03/26  2", 8, "4,5") << rule(38) << QString(27, ' ') + money("#,##0.00", 11, "10,5");
     EXPECT_EQ(ShiftListings::couvertRoll(couvert).lines, expected);
-    EXPECT_EQ(after(pageLines(TFormRelCouQui(l(), S("Caixa do periodo de:1 a 2")).definition(), couvert),
+    EXPECT_EQ(linesAfter(reportLines(TFormRelCouQui(l(), S("Caixa do periodo de:1 a 2")).definition(), couvert),
                     S("Caixa do periodo de:1 a 2")),
               (QStringList{S("CAIXA DATA NOTA SERVIÇO TAXA"), S("1 14/03/26 2 COUVER / SHOWS 6,00"),
                            S("2 15/03/26 8 COUVER / SHOWS 4,50"), S("Total 10,50")}));
@@ -158,7 +140,7 @@ TEST_F(ShiftListingsTest, OpeningFloatsAndWithdrawalsAndTopUpsInTwoColumns)
     expected << rule(38) << S("Data       Caixa               Valor") << rule(38) << opening("14/03/26  1", "100")
              << opening("15/03/26  2", "80,5") << rule(38) << QString(27, ' ') + money("#,##0.00", 11, "180,5");
     EXPECT_EQ(ShiftListings::openingsRoll(openings).lines, expected);
-    EXPECT_EQ(after(pageLines(TFormListAberQui(l(), S("Caixas de numeros 1 a 7")).definition(), openings),
+    EXPECT_EQ(linesAfter(reportLines(TFormListAberQui(l(), S("Caixas de numeros 1 a 7")).definition(), openings),
                     S("Caixas de numeros 1 a 7")),
               (QStringList{S("DATA CAIXA VALOR"), S("14/03/26 1 100,00"), S("15/03/26 2 80,50"), S("180,50")}));
 
@@ -174,7 +156,7 @@ TEST_F(ShiftListingsTest, OpeningFloatsAndWithdrawalsAndTopUpsInTwoColumns)
              << two("  7", "12,34", "0", "SEM DATA") << rule(38)
              << QString(15, ' ') + money("0.00", 11, "32,34") + S(" ") + money("#,##0.00", 11, "56");
     EXPECT_EQ(ShiftListings::withdrawalsRoll(withdrawals).lines, expected);
-    EXPECT_EQ(after(pageLines(TFormListSangQui(l(), S("Caixas de numeros 1 a 7")).definition(), withdrawals),
+    EXPECT_EQ(linesAfter(reportLines(TFormListSangQui(l(), S("Caixas de numeros 1 a 7")).definition(), withdrawals),
                     S("Caixas de numeros 1 a 7")),
               (QStringList{S("CAIXA DATA TERMINAL HISTORICO SANGRIA REFORÇO"), S("1 14/03/26 1 BANCO 20,00"),
                            S("1 14/03/26 1 TROCO 50,00"), S("1 14/03/26 2 OUTRO 5,00"), S("2 15/03/26 2 NULO 1,00"),

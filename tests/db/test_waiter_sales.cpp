@@ -3,6 +3,7 @@
 // day, shift and price routed by the closing printer's destination (a port file
 // byte for byte, a CUPS queue with the control byte, the preview, nothing).
 #include "CashOfficeSeeds.h"
+#include "SoldShiftTest.h"
 #include "CupsSandbox.h"
 #include "PrintFixtures.h"
 #include "ReportReading.h"
@@ -28,14 +29,7 @@ QString qty(const char* quantity, const char* amount)
     return S(quantity) + S("  ") + FormatFloatLeftPadded(S("0.00"), 10, D(amount));
 }
 
-class WaiterSalesTest : public ::testing::Test {
-protected:
-    void SetUp() override { shift = seeds::sellAShift(st); }
-    TLogon& l() { return st.logon(); }
-    TestStation st;
-    ScriptedDialogs ui;
-    seeds::ShiftOfSales shift;
-};
+class WaiterSalesTest : public SoldShiftTest {};
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
+#include "SoldShiftTest.h"
 #include "TestStation.h"
 #include "WindowFit.h"
 #include "app/ProgramWindows.h"
@@ -45,14 +46,13 @@ const QString kInvalidCash = S("  Numero do Caixa Invalido  ");
 // (The cash fields hold nine digits: a longer number is cut, and is a shift without rows.)
 const char* const kHostile[] = {"", "abc", "1'; delete from fatura; --", "-1", "1e20", "😀", " ", "12.5"};
 
-class ReportWindows : public ::testing::Test {
+class ReportWindows : public SoldShiftTest {
 protected:
     void SetUp() override
     {
-        shift = seeds::sellAShift(st);
+        SoldShiftTest::SetUp();
         registerProgramWindows();
     }
-    TLogon& l() { return st.logon(); }
     // The messages since the last call, and no error box ever.
     QStringList messages()
     {
@@ -61,9 +61,6 @@ protected:
         ui.messages.clear();
         return m;
     }
-    TestStation st;
-    ScriptedDialogs ui;
-    seeds::ShiftOfSales shift;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -23,10 +24,47 @@ void shiftRange(TLogon& logon, QLineEdit* first, QAbstractButton* pickFirst, QLi
     enterMovesTo(first, last);
     enterMovesTo(last, next);
     TLogon* l = &logon;
-    QObject::connect(pickFirst, &QAbstractButton::clicked, first,
-                     [l, first] { first->setText(QString::number(chooseCashShift(*l))); });
-    QObject::connect(pickLast, &QAbstractButton::clicked, last,
-                     [l, last] { last->setText(QString::number(chooseCashShift(*l))); });
+    auto pick = [l](QLineEdit* field) {
+        const int shift = chooseCashShift(*l);
+        if (shift == 0)
+            ShowMessageWindow(reportmsg::title, shiftfields::invalidCash);
+        else
+            field->setText(QString::number(shift));
+    };
+    QObject::connect(pickFirst, &QAbstractButton::clicked, first, [pick, first] { pick(first); });
+    QObject::connect(pickLast, &QAbstractButton::clicked, last, [pick, last] { pick(last); });
+}
+
+namespace {
+
+// Moves the focus on when Enter is pressed in the list it watches.
+class EnterMover : public QObject {
+public:
+    EnterMover(QComboBox* list, QWidget* next) : QObject(list), m_next(next) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_next->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_next;
+};
+
+} // namespace
+
+void enterMovesFromList(QComboBox* list, QWidget* next)
+{
+    auto* mover = new EnterMover(list, next);
+    list->installEventFilter(mover);
+    if (list->lineEdit())
+        list->lineEdit()->installEventFilter(mover);
 }
 
 void period(QLineEdit* first, QLineEdit* last, const QDate& today, QWidget* next)

@@ -17,8 +17,8 @@ class TLogon;
 namespace reportwindow {
 
 // Digits only; Enter moves from the first to the last and from the last to `next`;
-// each picker button puts in the shift chosen in the cash-shift picker ("0" when
-// the picker is closed without a choice).
+// each picker button puts in the shift chosen in the cash-shift picker; a picker
+// closed without a choice leaves the field as it was and says the number is invalid.
 void shiftRange(TLogon& logon, QLineEdit* first, QAbstractButton* pickFirst, QLineEdit* last,
                 QAbstractButton* pickLast, QWidget* next);
 
@@ -32,6 +32,9 @@ bool pickCustomer(TLogon& logon, QLineEdit* code);
 
 // The texts of a list's items (tests, the windows' accessors).
 QStringList items(const QComboBox* combo);
+
+// Enter in a list moves the focus to `next`, as in the entry fields.
+void enterMovesFromList(QComboBox* list, QWidget* next);
 
 // The hint of the reports' print buttons.
 void printHint(QAbstractButton* button);

@@ -12,6 +12,7 @@ TFormBalCli::TFormBalCli(TLogon& logon, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormBalCli"));
     wire({ui->firstDateEdit, ui->lastDateEdit, ui->printButton, ui->returnButton});
+    reportwindow::enterMovesFromList(ui->customerCombo, ui->printButton);
     reportwindow::run([&] { ui->customerCombo->addItems(CustomerOutflow(logon).customerItems()); });
 }
 

@@ -14,6 +14,7 @@ TFormComissao::TFormComissao(TLogon& logon, QWidget* parent)
     setObjectName(QStringLiteral("TFormComissao"));
     wire({ui->firstShiftEdit, ui->pickFirstButton, ui->lastShiftEdit, ui->pickLastButton, ui->rollRadio, ui->pageRadio,
           ui->printButton, ui->returnButton});
+    reportwindow::enterMovesFromList(ui->waiterCombo, ui->printButton);
     reportwindow::run([&] { ui->waiterCombo->addItems(ShiftListings(logon).waiterItems()); });
 }
 

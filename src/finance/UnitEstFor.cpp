@@ -12,6 +12,7 @@ TFormEstFor::TFormEstFor(TLogon& logon, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormEstFor"));
     wire({ui->firstDateEdit, ui->lastDateEdit, ui->printButton, ui->returnButton});
+    reportwindow::enterMovesFromList(ui->supplierCombo, ui->printButton);
     reportwindow::run([&] { ui->supplierCombo->addItems(SupplierMovement(logon).supplierItems()); });
 }
 

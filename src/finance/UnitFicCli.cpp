@@ -22,6 +22,7 @@ TFormFicCli::TFormFicCli(TLogon& logon, QWidget* parent)
                              ui->kindCombo);
     enterMovesTo(ui->codeEdit, ui->firstShiftEdit);
     enterMovesTo(ui->productEdit, ui->printButton);
+    reportwindow::enterMovesFromList(ui->kindCombo, ui->printButton);
     ui->kindCombo->addItems(CustomerMovement::kinds());
     ui->kindCombo->setCurrentIndex(1);
     // The product filter is kept out of sight, as it always was; "0" takes every product.

@@ -34,7 +34,10 @@
 #include "shell/WindowRegistry.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -437,4 +440,50 @@ TEST_F(ReportWindows, WaiterWindowsNormaliseTheirFieldsAndRefuseABackwardsRange)
     TFormVendGarcom noShift(l());
     noShift.print();
     EXPECT_EQ(messages(), QStringList{S(" Erro no Preenchimento  ")});
+}
+
+TEST_F(ReportWindows, ThePickerFillsACashFieldOrSaysNothingWasChosenAndEnterMovesOn)
+{
+    TFormListAber w(l());
+    w.show();
+    w.setRange(S("7"), S("9"));
+    auto* pickFirst = w.findChild<QAbstractButton*>(S("pickFirstButton"));
+    auto* pickLast = w.findChild<QAbstractButton*>(S("pickLastButton"));
+    // Closed without a choice: the field keeps its number, and the user is told.
+    ui.onWindow(S("TFormVerCaixa"), [](QDialog&) { return int(QDialog::Rejected); });
+    pickFirst->click();
+    EXPECT_EQ(w.firstShift(), S("7"));
+    EXPECT_EQ(messages(), QStringList{kInvalidCash});
+    // A shift chosen (the newest is the first row).
+    ui.onWindow(S("TFormVerCaixa"), [](QDialog& d) {
+        d.show();
+        auto* list = d.findChild<QAbstractItemView*>(S("shiftList"));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        return d.result();
+    });
+    pickLast->click();
+    EXPECT_EQ(w.lastShift(), QString::number(shift.cash));
+    EXPECT_TRUE(messages().isEmpty());
+
+    // Enter moves from the first number to the last and on to the print button; in the
+    // customer outflow, from the customer list to the print button.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* first = w.findChild<QLineEdit*>(S("firstShiftEdit"));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.findChild<QLineEdit*>(S("lastShiftEdit")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.findChild<QAbstractButton*>(S("printButton")));
+    w.hide();
+    TFormBalCli customer(l());
+    customer.show();
+    customer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&customer));
+    auto* list = customer.findChild<QComboBox*>(S("customerCombo"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), customer.findChild<QAbstractButton*>(S("printButton")));
+    EXPECT_TRUE(ui.windowsShown.endsWith(S("TFormVerCaixa")));
 }

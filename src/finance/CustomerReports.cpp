@@ -17,7 +17,7 @@ QVariant dateOrNull(const QDate& d) { return d.isValid() ? QVariant(d) : QVarian
 
 constexpr int kHistoryWidth = 25;
 
-// A row's part of the balance: debits (open receivables, manual debits) add,
+// A row's share of the balance: debits (open receivables, manual debits) add,
 // account payments take away, settled register payments count for nothing.
 const QString kBalance = S(
     "sum(case when not (r.baixa is not null and r.vencimento is not null and r.emissao is not null) "

@@ -64,10 +64,10 @@ void listing(Definition& def, QPageSize::PageSizeId paper, const QString& title,
     d.height = 5;
     s.height = 8;
     s.add(rule(0, 0.5, w));
-    Item caption2 = label(totalAt.x, 1.5, totalAt.width, 5, totalCaption).bold();
+    Item totalLabel = label(totalAt.x, 1.5, totalAt.width, 5, totalCaption).bold();
     if (totalAt.right)
-        caption2.right();
-    s.add(caption2);
+        totalLabel.right();
+    s.add(totalLabel);
     for (const ListColumn& c : columns) {
         heads.push_back({c.at, c.title});
         Item i = c.column.isEmpty() ? label(c.at.x, 0, c.at.width, 5, c.fixed) : field(c.at.x, 0, c.at.width, 5, c.column);

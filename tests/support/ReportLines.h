@@ -1,6 +1,6 @@
 #pragma once
 // A page report's text as the tests read it: its PDF through pdftotext, line by
-// line, and the part of those lines a test looks at.
+// line, and the lines a test looks at.
 #include "ReportReading.h"
 #include "reports/ReportRenderer.h"
 

@@ -28,27 +28,43 @@
 #include "delivery/UnitTaxaEnt.h"
 #include "delivery/UnitVerCliente.h"
 #include "delivery/UnitVerEndCliente.h"
+#include "finance/UnitApura.h"
+#include "finance/UnitBalCli.h"
 #include "finance/UnitBusDupX.h"
 #include "finance/UnitCAdBan.h"
 #include "finance/UnitCadDup.h"
 #include "finance/UnitCadDupX.h"
 #include "finance/UnitCancel.h"
+#include "finance/UnitComissao.h"
+#include "finance/UnitDeb.h"
 #include "finance/UnitDebCreFunc.h"
 #include "finance/UnitDesp.h"
 #include "finance/UnitDespesas.h"
+#include "finance/UnitEstFor.h"
 #include "finance/UnitExcLan.h"
 #include "finance/UnitFecAnalitico.h"
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
+#include "finance/UnitFicCli.h"
 #include "finance/UnitImp.h"
+#include "finance/UnitKitVend.h"
+#include "finance/UnitListAber.h"
+#include "finance/UnitListSang.h"
 #include "finance/UnitMedia.h"
 #include "finance/UnitPrinCaixa.h"
+#include "finance/UnitRelBaixa.h"
 #include "finance/UnitRelBaixaX.h"
+#include "finance/UnitRelCou.h"
+#include "finance/UnitRelDesp.h"
+#include "finance/UnitRelEmi.h"
 #include "finance/UnitRelEmiX.h"
 #include "finance/UnitRelPeriodoX.h"
 #include "finance/UnitRelPorCliX.h"
+#include "finance/UnitRelSaiABC.h"
+#include "finance/UnitRelVenGar.h"
 #include "finance/UnitValeFic.h"
 #include "finance/UnitVenDia.h"
+#include "finance/UnitVendGarcom.h"
 #include "printing/UnitSetCom.h"
 #include "registers/Fracao.h"
 #include "registers/UnitBusca.h"
@@ -206,4 +222,21 @@ void registerProgramWindows()
         return std::make_unique<TFormVerEndCliente>(*Logon, ctx::lookup().LookupCode.trimmed().toLongLong());
     });
     windows::registerWindow(QStringLiteral("TFormDelivere"), [] { return std::make_unique<TFormDelivere>(*Logon); });
+    // The sales, service, cash-shift and customer-account reports.
+    windows::registerWindow(QStringLiteral("TFormApura"), [] { return std::make_unique<TFormApura>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFicCli"), [] { return std::make_unique<TFormFicCli>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEstFor"), [] { return std::make_unique<TFormEstFor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalCli"), [] { return std::make_unique<TFormBalCli>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelSaiABC"), [] { return std::make_unique<TFormRelSaiABC>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormKitVend"), [] { return std::make_unique<TFormKitVend>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelDesp"), [] { return std::make_unique<TFormRelDesp>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormComissao"), [] { return std::make_unique<TFormComissao>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelCou"), [] { return std::make_unique<TFormRelCou>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormListAber"), [] { return std::make_unique<TFormListAber>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormListSang"), [] { return std::make_unique<TFormListSang>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVendGarcom"), [] { return std::make_unique<TFormVendGarcom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelVenGar"), [] { return std::make_unique<TFormRelVenGar>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelBaixa"), [] { return std::make_unique<TFormRelBaixa>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelEmi"), [] { return std::make_unique<TFormRelEmi>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDeb"), [] { return std::make_unique<TFormDeb>(*Logon); });
 }

@@ -5,39 +5,28 @@
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
+#include "registers/ReportChoices.h"
 
 #include <map>
 
 QStringList CommissionReport::waiters() const
 {
-    QStringList list;
-    RowSet rs = m_logon.run(QStringLiteral("select * from vendedor order by codigo"));
-    while (rs.next())
-        list << FormatFloat(QStringLiteral("00000"), Decimal(rs.integer(u"CODIGO"))) + QLatin1Char(' ')
-                    + rs.text(u"NOME");
-    return list;
+    return choices::items(choices::waiters(m_logon), {5, QStringLiteral(" "), QString()});
 }
 
 QStringList CommissionReport::groups() const
 {
-    QStringList list{allGroups()};
-    RowSet rs = m_logon.run(QStringLiteral("select * from tipos order by codigo"));
-    while (rs.next())
-        list << FormatFloat(QStringLiteral("000000"), Decimal(rs.integer(u"CODIGO"))) + QLatin1Char('-')
-                    + rs.text(u"NOME");
-    return list;
+    return choices::items(choices::groups(m_logon), choices::waiterGroups);
 }
 
 int CommissionReport::waiterCode(const QString& waiterText)
 {
-    const std::optional<int> n = TextToInt(waiterText.left(5));
-    return n ? *n : 1;
+    return choices::codeOf(waiterText, 5).value_or(1);
 }
 
 int CommissionReport::groupCode(const QString& groupText)
 {
-    const std::optional<int> n = TextToInt(groupText.left(6));
-    return n ? *n : 0;
+    return choices::codeOf(groupText, choices::waiterGroups.digits).value_or(0);
 }
 
 std::optional<Decimal> CommissionReport::percent(const QString& text)

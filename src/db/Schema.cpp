@@ -540,6 +540,8 @@ const std::vector<Index>& indexes()
         {"IX_CAIXA_CONTA_DATA", "CAIXA", "CONTA, DATA"},
         {"IX_CAIXA_DATA", "CAIXA", "DATA"},
         {"IX_VALES_CODIGO", "VALES", "CODIGO"},
+        // the sales reports and the ledger edit: a ledger row by its identity
+        {"IX_ESTFIC_ID", "ESTFIC", "ID"},
         // delivery
         {"IX_DELIVERE_FONE", "DELIVERE", "FONE"},
         // one desk order per telephone: two stations starting an order for one

@@ -14,11 +14,11 @@ QStringList header(const QString& title, int titleRule, const QString& cityLineT
 }
 
 Printout compose(const QString& title, int titleRule, const QString& columns, const QStringList& rows,
-                 const QString& totalLine)
+                 const QString& totalLine, const QStringList& underHeader)
 {
     const QString rule = RepeatText(QStringLiteral("="), kFrameRule);
     Printout p = roll::newPrintout();
-    p.lines << header(title, titleRule) << rule << columns << rule << rows << rule << totalLine;
+    p.lines << header(title, titleRule) << underHeader << rule << columns << rule << rows << rule << totalLine;
     return p;
 }
 

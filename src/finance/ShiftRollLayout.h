@@ -14,9 +14,10 @@ namespace shiftroll {
 // The title, a rule of `titleRule` "=" and the three company lines.
 QStringList header(const QString& title, int titleRule, const QString& cityLineTail = QString());
 
-// A range report whole: header, then the framed column line, rows and total.
+// A range report whole: header (and the lines the report adds under it), then the
+// framed column line, rows and total.
 Printout compose(const QString& title, int titleRule, const QString& columns, const QStringList& rows,
-                 const QString& totalLine);
+                 const QString& totalLine, const QStringList& underHeader = {});
 
 inline constexpr int kFrameRule = 38;
 

@@ -2,6 +2,7 @@
 // sold through the real closings: their texts line by line, the cases the
 // reports name, and where the texts go.
 #include "CashOfficeSeeds.h"
+#include "SoldShiftTest.h"
 #include "ReportReading.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -30,14 +31,7 @@ QString line(const char* shift, const char* date, const char* value)
     return S(shift) + S("  ") + S(date) + S("     ") + S(value).rightJustified(14);
 }
 
-class CashOfficeReports : public ::testing::Test {
-protected:
-    void SetUp() override { shift = seeds::sellAShift(st); }
-    TLogon& l() { return st.logon(); }
-    TestStation st;
-    ScriptedDialogs ui;
-    seeds::ShiftOfSales shift;
-};
+class CashOfficeReports : public SoldShiftTest {};
 
 } // namespace
 

@@ -62,7 +62,7 @@ Table replaceTrigger(Table t, const char* triggerName, const char* gen)
 std::vector<Table> buildTables()
 {
     std::vector<Table> v;
-    v.reserve(49);
+    v.reserve(51);
 
     // ---- Core services ------------------------------------------------------
     v.push_back(installed("EMPRESA", {
@@ -129,6 +129,11 @@ std::vector<Table> buildTables()
 
     v.push_back(created("CENTROCUSTO", Origin::UpgradeStep6, 4, {
         id(), c("NOME", "VARCHAR(30)"), c("TIPO", INT), c("CODIGO", INT),
+    }));
+
+    // The list of cost centres the outflow-per-cost-centre report offers.
+    v.push_back(created("GENERO", Origin::UpgradeStep6, 3, {
+        id(), c("CODIGO", INT), c("GENERO", "VARCHAR(30)"),
     }));
 
     v.push_back(created("ACOMBALCAO", Origin::UpgradeStep2, 5, {
@@ -369,6 +374,13 @@ std::vector<Table> buildTables()
         c("USUARIO", "VARCHAR(20)"),
     }));
 
+    // The log of products and tabs deleted, which its viewer shows newest first.
+    v.push_back(created("EXCLUSAO", Origin::UpgradeStep6, 9, {
+        id(), c("HORA", "TIMESTAMP"), c("OPERADOR", "VARCHAR(20)"), c("MESA", "VARCHAR(30)"),
+        c("CODIGO", "VARCHAR(14)"), c("PRODUTO", "VARCHAR(40)"), c("QUANT", DEC), c("VALOR", MONEY),
+        c("TERMINAL", INT),
+    }));
+
     return v;
 }
 
@@ -378,7 +390,7 @@ std::vector<Generator> buildGenerators()
         "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
         "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
         "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
-        "EXCLUIDOS", "FATURA", "FORMAPAGA", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
+        "EXCLUIDOS", "EXCLUSAO", "FATURA", "FORMAPAGA", "GENERO", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
         "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
         // behind the insert triggers of tables without a generator of their own
         "CONTCAIXA_ID", "VENDEDOR_ID", "FORNECEDOR_ID", "VALES_ID",

@@ -28,13 +28,19 @@
 #include "finance/UnitDebCreFunc.h"
 #include "finance/UnitDesp.h"
 #include "finance/UnitDespesas.h"
+#include "finance/UnitEtiqueta.h"
 #include "finance/UnitExcLan.h"
+#include "finance/UnitExpExcel.h"
 #include "finance/UnitFecAnalitico.h"
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
 #include "finance/UnitImp.h"
+#include "finance/UnitImporta.h"
+#include "finance/UnitItensExcluidos.h"
+#include "finance/UnitMalaDir.h"
 #include "finance/UnitMedia.h"
 #include "finance/UnitPrinCaixa.h"
+#include "finance/UnitRelAniCas.h"
 #include "finance/UnitRelBaixaX.h"
 #include "finance/UnitRelEmiX.h"
 #include "finance/UnitRelPeriodoX.h"
@@ -67,6 +73,11 @@
 #include "sales/UnitReCozinha.h"
 #include "sales/UnitSenGarcom.h"
 #include "shell/WindowRegistry.h"
+#include "stock/UnitBalCen.h"
+#include "stock/UnitCardConfig.h"
+#include "stock/UnitCardGrupo.h"
+#include "stock/UnitCardQrCode.h"
+#include "stock/UnitCardapio.h"
 
 void registerProgramWindows()
 {
@@ -157,4 +168,19 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
+
+    // The digital menu and its table cards, CSV export and the product import; and the
+    // windows no menu opens (the outflow per cost centre, the label sheets, the mailing
+    // labels, the anniversary list, the deleted-items log), registered by name only.
+    windows::registerWindow(QStringLiteral("TFormCardGrupo"), [] { return std::make_unique<TFormCardGrupo>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardapio"), [] { return std::make_unique<TFormCardapio>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardConfig"), [] { return std::make_unique<TFormCardConfig>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardQrCode"), [] { return std::make_unique<TFormCardQrCode>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormExpExcel"), [] { return std::make_unique<TFormExpExcel>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImporta"), [] { return std::make_unique<TFormImporta>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalCen"), [] { return std::make_unique<TFormBalCen>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEtiqueta"), [] { return std::make_unique<TFormEtiqueta>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMalaDir"), [] { return std::make_unique<TFormMalaDir>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelAniCas"), [] { return std::make_unique<TFormRelAniCas>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormItemExcluidos"), [] { return std::make_unique<TFormItemExcluidos>(*Logon); });
 }

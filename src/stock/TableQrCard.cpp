@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "platform/Win1252.h"
 #include "reports/Barcodes.h"
+#include "reports/UnitVisaoRelatorio.h"
 #include "stock/DigitalMenu.h"
 
 namespace {
@@ -50,13 +51,13 @@ QString TableQrCard::networkLine(const WifiCard& card)
     return QStringLiteral("Rede : ") + card.network + QStringLiteral("  Senha : ") + card.password;
 }
 
-report::Definition TableQrCard::card(const WifiCard& card, const QString& table)
+TFormImpQrCode::TFormImpQrCode(const WifiCard& card, const QString& table)
 {
     using namespace report;
-    const QString address = tableAddress(card.ip, table);
+    const QString address = TableQrCard::tableAddress(card.ip, table);
     const QImage code = codes::qrCode(address);
 
-    Definition def;
+    Definition& def = m_def;
     def.title = qrtext::title;
     def.paper = QPageSize::A4;
     def.font.size = 10;
@@ -66,10 +67,14 @@ report::Definition TableQrCard::card(const WifiCard& card, const QString& table)
     band.height = mm(126 + 395 + 8);
     const double width = 185;   // each text across the page
     band.add(label(mm(16), mm(16), width - mm(16), mm(20), qrtext::accessWifi));
-    band.add(label(mm(64), mm(39), width - mm(64), mm(17), networkLine(card)));
+    band.add(label(mm(64), mm(39), width - mm(64), mm(17), TableQrCard::networkLine(card)));
     band.add(label(mm(64), mm(54), width - mm(64), mm(20), qrtext::scanLine));
     band.add(label(mm(64), mm(77), width - mm(64), mm(20), qrtext::typeLine));
     band.add(label(mm(64), mm(100), width - mm(64), mm(20), address));
     band.add(picture(mm(160), mm(126), mm(497), mm(395), [code](const BandContext&) { return code; }).proportional());
-    return def;
+}
+
+void TFormImpQrCode::preview() const
+{
+    report::preview(m_def, RowSet());
 }

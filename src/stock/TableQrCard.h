@@ -39,9 +39,19 @@ public:
     static QString tableAddress(const QString& ip, const QString& table);
     // "Rede : " + network + "  Senha : " + password.
     static QString networkLine(const WifiCard& card);
-    // The card of a table, A4 portrait, one band, printed with no rows.
-    static report::Definition card(const WifiCard& card, const QString& table);
 
 private:
     TLogon& m_logon;
+};
+
+// The card of a table: A4 portrait, one band printed with no rows.
+class TFormImpQrCode {
+public:
+    TFormImpQrCode(const WifiCard& card, const QString& table);
+
+    const report::Definition& definition() const { return m_def; }
+    void preview() const;
+
+private:
+    report::Definition m_def;
 };

@@ -4,7 +4,6 @@
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "platform/Dialogs.h"
-#include "reports/UnitVisaoRelatorio.h"
 #include "stock/DigitalMenu.h"
 
 TFormCardQrCode::TFormCardQrCode(TLogon& logon, QWidget* parent)
@@ -57,6 +56,5 @@ void TFormCardQrCode::makeCard()
         dialogs().errorBox(e.message());
         return;
     }
-    const report::Definition def = TableQrCard::card(card, ui->tableEdit->text());
-    report::preview(def, RowSet());
+    TFormImpQrCode(card, ui->tableEdit->text()).preview();
 }

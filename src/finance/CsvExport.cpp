@@ -75,8 +75,13 @@ QStringList CsvExport::lines(const RowSet& rows, const std::function<void(int, i
 CsvExport::Written CsvExport::write(List list, const std::function<void(int, int)>& progress)
 {
     const RowSet rows = m_logon.run(sql(list));
+    return save(list, lines(rows, progress));
+}
+
+CsvExport::Written CsvExport::save(List list, const QStringList& lines)
+{
     Written w;
-    w.lines = lines(rows, progress);
+    w.lines = lines;
     w.path = station::pathForWriting(fileName(list));
     LineFile::save(w.path, w.lines);
     return w;

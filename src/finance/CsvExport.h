@@ -43,6 +43,8 @@ public:
     // Runs the list's query (DbError when it fails) and writes its file
     // (std::runtime_error when it cannot be written; the old file stays then).
     Written write(List list, const std::function<void(int, int)>& progress = {});
+    // Writes the list's file with these lines.
+    static Written save(List list, const QStringList& lines);
 
 private:
     TLogon& m_logon;

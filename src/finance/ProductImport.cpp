@@ -1,6 +1,5 @@
 #include "finance/ProductImport.h"
 
-#include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
 
@@ -68,9 +67,14 @@ ImportedProduct ProductImport::productOf(const QVariant& code, const QVariant& d
     if (!n)
         throw ImportRefused(importtext::codeNotWhole(textOf(code)));
     ImportedProduct p;
-    p.code = FormatFloat(u"000000", Decimal(*n));
+    // At least six digits, never cut: 7 is 000007, 1234567 stays 1234567.
+    const QString digits = QString::number(*n);
+    if (digits.size() > kCodeLength)
+        throw ImportRefused(importtext::codeTooLong(digits));
+    p.code = *n < 0 ? QLatin1Char('-') + digits.mid(1).rightJustified(6, QLatin1Char('0'))
+                    : digits.rightJustified(6, QLatin1Char('0'));
     if (p.code.size() > kCodeLength)
-        throw ImportRefused(importtext::codeTooLong(p.code));
+        throw ImportRefused(importtext::codeTooLong(digits));
     p.name = textOf(description).left(kNameLength);
     p.unit = textOf(unit).left(kUnitLength);
     if (!fitsWin1252(p.name) || !fitsWin1252(p.unit))

@@ -47,10 +47,15 @@ QString DigitalMenu::descriptionOf(const QString& memoText)
 
 QString DigitalMenu::memoTextOf(const QString& description)
 {
+    if (description.isEmpty())
+        return QString();
     QString text = description;
     text.remove(QLatin1Char('\r'));
     if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
+        text.chop(1);   // the last line's own end
+    // A last line that is empty keeps a break after it, or the memo would lose it.
+    if (text.isEmpty() || text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
     return text;
 }
 

@@ -88,7 +88,9 @@ int BarcodeLabels::copiesOf(int choice)
 RowSet BarcodeLabels::rows(TLogon& logon, const LabelOptions& options)
 {
     RowSet products = logon.run(
-        QStringLiteral("select codigo,nome,valor from produtos where (codigo between ? and ?)"),
+        // The range as typed, whatever its length: codes compared as texts.
+        QStringLiteral("select codigo,nome,valor from produtos "
+                       "where (codigo between cast(? as varchar(100)) and cast(? as varchar(100)))"),
         {options.firstCode, options.lastCode});
     const int perRow = std::clamp(options.perRow, 1, kColumns);
     const int copies = copiesOf(options.copiesChoice);

@@ -23,8 +23,8 @@ TFormBalCenQui::TFormBalCenQui(TLogon& logon, const QString& period, const QStri
                 QStringLiteral("DATA ") + QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm")))
               .right());
     h.add(label(0, 41, 110, 5, period).bold());
-    h.add(label(0, 46, 30, 5, QStringLiteral("CENTRO DE CUSTO")).bold());
-    h.add(label(32, 46, 160, 5, costCentre));
+    h.add(label(0, 46, 38, 5, QStringLiteral("CENTRO DE CUSTO")).bold());
+    h.add(label(40, 46, 155, 5, costCentre));
 
     Band& c = m_def.columnHeader;
     c.height = 7;

@@ -35,7 +35,7 @@ TFormEtiqBar::TFormEtiqBar(const LabelOptions& options, const LabelGeometry& g)
     Band& d = m_def.detail;
     d.height = mm(std::clamp(g.rowHeight, 1, 900));
     for (int k = 0; k < std::clamp(options.perRow, 1, kColumns); ++k) {
-        const double x = mm(g.left[size_t(k)]);
+        const double x = mm(std::clamp(g.left[size_t(k)], 0, 1000));
         const QString code = QStringLiteral("Cod%1").arg(k + 1), name = QStringLiteral("Nom%1").arg(k + 1),
                       price = QStringLiteral("Cus%1").arg(k + 1);
         d.add(computed(x, 0, width, lineHeight, [company, code](const BandContext& c) {

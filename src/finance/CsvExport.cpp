@@ -12,31 +12,32 @@ QString written(const QString& path)
 }
 } // namespace csvtext
 
+namespace {
+
+// Each list's query and file, in the order of CsvExport::List.
+struct ListFile {
+    const char* sql;
+    const char* file;
+};
+constexpr ListFile kLists[] = {
+    {"select codigo,nome,valor,classe as grupo,unidade,custo,medio from produtos order by codigo",
+     "c:\\Miltrex\\listproduto.csv"},
+    {"select codigo,nome,cidade,estado,cep,fone,fax,estadual,cnpj from fornecedor order by codigo",
+     "c:\\Miltrex\\listFornecedor.csv"},
+    {"select codigo,nome,cidade,estado,cep,fone,fax,vededor,nasc,rg,cpf from clientes order by codigo",
+     "c:\\Miltrex\\listClientes.csv"},
+};
+
+} // namespace
+
 QString CsvExport::sql(List list)
 {
-    switch (list) {
-    case List::Products:
-        return QStringLiteral("select codigo,nome,valor,classe as grupo,unidade,custo,medio from produtos order by codigo");
-    case List::Suppliers:
-        return QStringLiteral("select codigo,nome,cidade,estado,cep,fone,fax,estadual,cnpj from fornecedor order by codigo");
-    case List::Customers:
-        return QStringLiteral(
-            "select codigo,nome,cidade,estado,cep,fone,fax,vededor,nasc,rg,cpf from clientes order by codigo");
-    }
-    return QString();
+    return QString::fromLatin1(kLists[int(list)].sql);
 }
 
 QString CsvExport::fileName(List list)
 {
-    switch (list) {
-    case List::Products:
-        return QStringLiteral("c:\\Miltrex\\listproduto.csv");
-    case List::Suppliers:
-        return QStringLiteral("c:\\Miltrex\\listFornecedor.csv");
-    case List::Customers:
-        return QStringLiteral("c:\\Miltrex\\listClientes.csv");
-    }
-    return QString();
+    return QString::fromLatin1(kLists[int(list)].file);
 }
 
 QString CsvExport::line(const QStringList& values)

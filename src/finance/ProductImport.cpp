@@ -4,6 +4,9 @@
 #include "platform/Win1252.h"
 
 #include <QSet>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace importtext {
 
@@ -102,9 +105,37 @@ std::vector<ImportedProduct> ProductImport::read(TLogon& erp)
     return products;
 }
 
+namespace {
+
+// The products go to the database a batch at a time, in one prepared block: per
+// product its kind (1 known: renamed and repriced; 0 new: inserted; -1 nothing, to
+// fill the last batch), its code, name, unit, sale and cost price.
+constexpr int kBatch = 32;
+
+QString batchSql()
+{
+    QStringList params, body;
+    for (int i = 0; i < kBatch; ++i) {
+        params << QStringLiteral("k%1 SMALLINT = ?, c%1 VARCHAR(14) = ?, n%1 VARCHAR(40) = ?, u%1 VARCHAR(2) = ?, "
+                                 "p%1 NUMERIC(15,3) = ?, q%1 NUMERIC(15,3) = ?")
+                      .arg(i);
+        body << QStringLiteral("  IF (k%1 = 1) THEN\n"
+                               "    update produtos set nome = :n%1, VALOR = :p%1 where codigo = :c%1;\n"
+                               "  ELSE IF (k%1 = 0) THEN\n"
+                               "    insert into produtos (ID,CODIGO,NOME,UNIDADE,CLASSE,VALOR,CUSTO) "
+                               "VALUES (GEN_ID(PRODUTOS,1),:c%1,:n%1,:u%1,1,:p%1,:q%1);\n")
+                    .arg(i);
+    }
+    return QStringLiteral("EXECUTE BLOCK (") + params.join(QStringLiteral(", ")) + QStringLiteral(")\nAS\nBEGIN\n")
+        + body.join(QString()) + QStringLiteral("END");
+}
+
+} // namespace
+
 ProductImport::Counts ProductImport::write(TLogon& local, const std::vector<ImportedProduct>& products,
                                            const std::function<void(int, int)>& progress)
 {
+    static const QString sql = batchSql();
     return local.action([&] {
         Counts counts;
         QSet<QString> present;
@@ -112,21 +143,26 @@ ProductImport::Counts ProductImport::write(TLogon& local, const std::vector<Impo
         while (codes.next())
             present.insert(codes.text(u"CODIGO"));
         const int all = int(products.size());
-        int done = 0;
-        for (const ImportedProduct& p : products) {
-            if (present.contains(p.code)) {
-                local.exec(QStringLiteral("update produtos set nome = ?, VALOR = ? where codigo = ?"),
-                           {p.name, p.price, p.code});
-                ++counts.updated;
-            } else {
-                local.exec(QStringLiteral("insert into produtos (ID,CODIGO,NOME,UNIDADE,CLASSE,VALOR,CUSTO) "
-                                          "VALUES (GEN_ID(PRODUTOS,1),?,?,?,?,?,?)"),
-                           {p.code, p.name, p.unit, 1, p.price, p.cost});
-                present.insert(p.code);
-                ++counts.inserted;
+        for (int at = 0; at < all; at += kBatch) {
+            Params params;
+            for (int i = 0; i < kBatch; ++i) {
+                if (at + i >= all) {
+                    for (const SqlValue& v : {SqlValue(-1), SqlValue(nullptr), SqlValue(nullptr), SqlValue(nullptr),
+                                              SqlValue(nullptr), SqlValue(nullptr)})
+                        params.append(v);
+                    continue;
+                }
+                const ImportedProduct& p = products[size_t(at + i)];
+                const bool known = present.contains(p.code);
+                known ? ++counts.updated : ++counts.inserted;
+                present.insert(p.code);   // a code met again is known from now on
+                for (const SqlValue& v : {SqlValue(known ? 1 : 0), SqlValue(p.code), SqlValue(p.name),
+                                          SqlValue(p.unit), SqlValue(p.price), SqlValue(p.cost)})
+                    params.append(v);
             }
+            local.exec(sql, params);
             if (progress)
-                progress(++done, all);
+                progress(std::min(at + kBatch, all), all);
         }
         return counts;
     });

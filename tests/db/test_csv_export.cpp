@@ -1,6 +1,7 @@
 // The CSV export on a real database: the three files byte for byte, read back by
 // a real CSV reader (Python's csv module, ";" and Windows-1252), an empty table,
 // and a file that cannot be written keeping the old one whole.
+#include "FullDisk.h"
 #include "ReportReading.h"
 #include "TestStation.h"
 #include "finance/CsvExport.h"
@@ -15,8 +16,6 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -142,22 +141,15 @@ TEST(CsvExport, AFileThatCannotBeWrittenKeepsTheOldOneWhole)
     // The rows are read first: only the file meets the full disk.
     const QStringList newer = CsvExport::lines(st.logon().run(CsvExport::sql(CsvExport::List::Products)));
 
-    struct sigaction ignore {}, previous {};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
-    rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 40;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     bool failed = false;
-    try {
-        CsvExport::save(CsvExport::List::Products, newer);
-    } catch (const std::runtime_error&) {
-        failed = true;
+    {
+        const FullDisk full(40);
+        try {
+            CsvExport::save(CsvExport::List::Products, newer);
+        } catch (const std::runtime_error&) {
+            failed = true;
+        }
     }
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &previous, nullptr);
 
     EXPECT_TRUE(failed);
     EXPECT_EQ(bytesOf(path), before);

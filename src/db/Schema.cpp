@@ -390,8 +390,8 @@ std::vector<Generator> buildGenerators()
         "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
         "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
         "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
-        "EXCLUIDOS", "EXCLUSAO", "FATURA", "FORMAPAGA", "GENERO", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
-        "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
+        "EXCLUIDOS", "EXCLUSAO", "FATURA", "FORMAPAGA", "GENERO", "HISTORICO", "KITPROD", "MESA",
+        "OUTROS", "PAGARQ", "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
         // behind the insert triggers of tables without a generator of their own
         "CONTCAIXA_ID", "VENDEDOR_ID", "FORNECEDOR_ID", "VALES_ID",
     };

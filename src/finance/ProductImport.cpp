@@ -12,12 +12,16 @@ namespace importtext {
 
 QString codeNotWhole(const QString& code)
 {
-    return QStringLiteral("  O código \"%1\" do ERP GDOOR não é um número inteiro:  \n  nada foi importado.  ").arg(code);
+    return QStringLiteral("  O código \"%1\" do ERP GDOOR não é um número inteiro:  \n"
+                          "  nada foi importado.  ")
+        .arg(code);
 }
 
 QString codeTooLong(const QString& code)
 {
-    return QStringLiteral("  O código \"%1\" do ERP GDOOR tem mais de 14 algarismos:  \n  nada foi importado.  ").arg(code);
+    return QStringLiteral("  O código \"%1\" do ERP GDOOR tem mais de 14 algarismos:  \n"
+                          "  nada foi importado.  ")
+        .arg(code);
 }
 
 QString cannotStore(const QString& code)
@@ -96,7 +100,8 @@ std::vector<ImportedProduct> ProductImport::read(TLogon& erp)
     RowSet rows = erp.run(QStringLiteral("select * from estoque"));
     for (const char16_t* column : {u"CODIGO", u"DESCRICAO", u"UND", u"PRECO_VENDA", u"PRECO_CUSTO"})
         if (rows.columnIndex(QStringView(column)) < 0)
-            throw DbError(QStringLiteral("ERP GDOOR: a tabela ESTOQUE não tem a coluna %1").arg(QString::fromUtf16(column)));
+            throw DbError(
+                QStringLiteral("ERP GDOOR: a tabela ESTOQUE não tem a coluna %1").arg(QString::fromUtf16(column)));
     std::vector<ImportedProduct> products;
     products.reserve(size_t(rows.size()));
     while (rows.next())

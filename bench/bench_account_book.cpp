@@ -10,6 +10,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_account_book
 #include "BenchClock.h"
+#include "BenchFigure.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "finance/AccountBookReports.h"
@@ -21,24 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Figure {
-    double ms = 0;
-    double trips = 0;
-};
-
-template <class F>
-Figure measure(TLogon& logon, int runs, F&& work)
-{
-    std::vector<double> times;
-    const qint64 trips0 = logon.roundTrips();
-    for (int i = 0; i < runs; ++i) {
-        const double t = monotonicMs();
-        work();
-        times.push_back(monotonicMs() - t);
-    }
-    return Figure{median(times), double(logon.roundTrips() - trips0) / runs};
-}
 
 // The report laid out and its first page drawn in the preview window.
 int firstPageInPreview(const report::Definition& def, const RowSet& rows)

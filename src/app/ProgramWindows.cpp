@@ -41,17 +41,23 @@
 #include "finance/UnitDesp.h"
 #include "finance/UnitDespesas.h"
 #include "finance/UnitEstFor.h"
+#include "finance/UnitEtiqueta.h"
 #include "finance/UnitExcLan.h"
+#include "finance/UnitExpExcel.h"
 #include "finance/UnitFecAnalitico.h"
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
 #include "finance/UnitFicCli.h"
 #include "finance/UnitImp.h"
+#include "finance/UnitImporta.h"
+#include "finance/UnitItensExcluidos.h"
 #include "finance/UnitKitVend.h"
 #include "finance/UnitListAber.h"
 #include "finance/UnitListSang.h"
+#include "finance/UnitMalaDir.h"
 #include "finance/UnitMedia.h"
 #include "finance/UnitPrinCaixa.h"
+#include "finance/UnitRelAniCas.h"
 #include "finance/UnitRelBaixa.h"
 #include "finance/UnitRelBaixaX.h"
 #include "finance/UnitRelCou.h"
@@ -96,6 +102,11 @@
 #include "shell/WindowRegistry.h"
 #include "stock/UnitAjuCom.h"
 #include "stock/UnitAltLan.h"
+#include "stock/UnitBalCen.h"
+#include "stock/UnitCardConfig.h"
+#include "stock/UnitCardGrupo.h"
+#include "stock/UnitCardQrCode.h"
+#include "stock/UnitCardapio.h"
 #include "stock/UnitCompras.h"
 #include "stock/UnitKit.h"
 #include "stock/UnitMovEst.h"
@@ -239,4 +250,18 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormRelBaixa"), [] { return std::make_unique<TFormRelBaixa>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelEmi"), [] { return std::make_unique<TFormRelEmi>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormDeb"), [] { return std::make_unique<TFormDeb>(*Logon); });
+    // The digital menu and its table cards, CSV export and the product import; and the
+    // windows no menu opens (the outflow per cost centre, the label sheets, the mailing
+    // labels, the anniversary list, the deleted-items log), registered by name only.
+    windows::registerWindow(QStringLiteral("TFormCardGrupo"), [] { return std::make_unique<TFormCardGrupo>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardapio"), [] { return std::make_unique<TFormCardapio>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardConfig"), [] { return std::make_unique<TFormCardConfig>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormCardQrCode"), [] { return std::make_unique<TFormCardQrCode>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormExpExcel"), [] { return std::make_unique<TFormExpExcel>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImporta"), [] { return std::make_unique<TFormImporta>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalCen"), [] { return std::make_unique<TFormBalCen>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEtiqueta"), [] { return std::make_unique<TFormEtiqueta>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormMalaDir"), [] { return std::make_unique<TFormMalaDir>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelAniCas"), [] { return std::make_unique<TFormRelAniCas>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormItemExcluidos"), [] { return std::make_unique<TFormItemExcluidos>(*Logon); });
 }

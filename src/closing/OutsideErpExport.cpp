@@ -130,19 +130,19 @@ ErpDocument OutsideErpExport::exportBill(TLogon& local, const ErpBill& bill)
     if (!local.inAction())
         throw std::logic_error("A exportação ao ERP roda dentro da gravação do fechamento.");
     checkItems(bill);
-    openDatabase();
+    openDatabase(m_erp);
     return ErpDocument(*this, local, bill);
 }
 
-void OutsideErpExport::openDatabase()
+void OutsideErpExport::openDatabase(TLogon& erp)
 {
-    m_erp.close();
+    erp.close();
     const QString file = databaseFile();
     if (file.isEmpty())
         throw DbError(erpText::noDatabase(station::path(kSlimDatabase), station::path(kProDatabase)));
-    m_erp.setLockTimeout(stationSettings::lockTimeoutSeconds());
-    if (!m_erp.connectTo(file))
-        throw DbError(QStringLiteral("ERP GDOOR (%1):\n%2").arg(file, m_erp.lastError()));
+    erp.setLockTimeout(stationSettings::lockTimeoutSeconds());
+    if (!erp.connectTo(file))
+        throw DbError(QStringLiteral("ERP GDOOR (%1):\n%2").arg(file, erp.lastError()));
 }
 
 void OutsideErpExport::prepareGeraId()

@@ -140,9 +140,14 @@ public:
     // The tab's items in ID order, as the export writes them.
     static std::vector<ErpBillItem> tabItems(TLogon& local, const QString& tab);
 
-    // The database file the export uses: the "Slim" one when it exists, else the
-    // "PRO" one when it exists; empty when neither does.
+    // The database file of the ERP: the "Slim" one when it exists, else the "PRO"
+    // one when it exists; empty when neither does.
     static QString databaseFile();
+    // Attaches a connection of the caller's own to that file (LoginGdoor: the
+    // export's and the product import's), with the station's lock wait. Throws
+    // DbError with erpText::noDatabase when neither file exists, and with the
+    // file's name and the database's answer when the attachment is refused.
+    static void openDatabase(TLogon& erp);
 
     // Called by the closing inside its own action (local.inAction()), after every
     // local row. Checks every item, opens the ERP database (a missing file or a
@@ -172,7 +177,6 @@ public:
 
 private:
     friend class ErpDocument;
-    void openDatabase();
     void prepareGeraId();
     qint64 writeDocument(const ErpBill& bill);
 

@@ -75,7 +75,7 @@ Table replaceTrigger(Table t, const char* triggerName, const char* gen)
 std::vector<Table> buildTables()
 {
     std::vector<Table> v;
-    v.reserve(50);
+    v.reserve(52);
 
     // ---- Core services ------------------------------------------------------
     v.push_back(installed("EMPRESA", {
@@ -142,6 +142,11 @@ std::vector<Table> buildTables()
 
     v.push_back(created("CENTROCUSTO", Origin::UpgradeStep6, 4, {
         id(), c("NOME", "VARCHAR(30)"), c("TIPO", INT), c("CODIGO", INT),
+    }));
+
+    // The list of cost centres the outflow-per-cost-centre report offers.
+    v.push_back(created("GENERO", Origin::UpgradeStep6, 3, {
+        id(), c("CODIGO", INT), c("GENERO", "VARCHAR(30)"),
     }));
 
     v.push_back(created("ACOMBALCAO", Origin::UpgradeStep2, 5, {
@@ -391,6 +396,12 @@ std::vector<Table> buildTables()
                 0, "CHAVE", nullptr, TriggerKind::None, nullptr, nullptr};
         v.push_back(std::move(t));
     }
+    // The log of products and tabs deleted, which its viewer shows newest first.
+    v.push_back(created("EXCLUSAO", Origin::UpgradeStep6, 9, {
+        id(), c("HORA", "TIMESTAMP"), c("OPERADOR", "VARCHAR(20)"), c("MESA", "VARCHAR(30)"),
+        c("CODIGO", "VARCHAR(14)"), c("PRODUTO", "VARCHAR(40)"), c("QUANT", DEC), c("VALOR", kAmountType),
+        c("TERMINAL", INT),
+    }));
 
     return v;
 }
@@ -401,8 +412,8 @@ std::vector<Generator> buildGenerators()
         "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
         "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
         "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
-        "EXCLUIDOS", "FATURA", "FORMAPAGA", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
-        "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
+        "EXCLUIDOS", "EXCLUSAO", "FATURA", "FORMAPAGA", "GENERO", "HISTORICO", "KITPROD", "MESA",
+        "OUTROS", "PAGARQ", "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
         // behind the insert triggers of tables without a generator of their own
         "CONTCAIXA_ID", "VENDEDOR_ID", "FORNECEDOR_ID", "VALES_ID",
     };

@@ -29,7 +29,7 @@ enum class Origin {
     UpgradeStep2,     // created by the start-up upgrade before the widenings (ACOMBALCAO)
     UpgradeStep4,     // created after the widenings, with primary key and trigger (ACOMPDELI, DELIITEM)
     UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA,
-                      // EXCLUIDOS)
+                      // EXCLUIDOS, GENERO, EXCLUSAO)
     OnDemand,         // created by the window that needs it (none now)
     Added,            // this program's own: created whole by the upgrade when missing (DIARIOACOES)
 };

@@ -233,7 +233,8 @@ void SchemaUpgrade::applySteps()
     createUpgradeTable("ACOMPDELI");                         // step 4
     createUpgradeTable("DELIITEM");
     const bool columnsDone = addColumns();                   // step 5
-    for (const char* t : {"CENTROCUSTO", "DELIPED", "COZINHA2", "CAIXA", "CONTA", "DESPESA", "EXCLUIDOS"})
+    for (const char* t : {"CENTROCUSTO", "DELIPED", "COZINHA2", "CAIXA", "CONTA", "DESPESA", "EXCLUIDOS",
+                          "GENERO", "EXCLUSAO"})
         createUpgradeTable(t);                               // step 6
 
     // Tables created above get their widenings and added columns now, not at the

@@ -95,11 +95,16 @@ Update composeUpdate(const Fields& f)
 
 QString pictureFileName(const QString& prefix, const QString& code)
 {
+    return pictureFileIn(QStringLiteral("c:\\Miltrex\\vavoz\\imagens\\"), prefix, code);
+}
+
+QString pictureFileIn(const QString& folder, const QString& prefix, const QString& code)
+{
     const QString c = code.trimmed();
     if (c.isEmpty() || c.contains(QLatin1Char('/')) || c.contains(QLatin1Char('\\')) || c.contains(QLatin1Char(':'))
         || c.startsWith(QLatin1Char('.')))
         return QString();
-    return QStringLiteral("c:\\Miltrex\\vavoz\\imagens\\") + prefix + c + QStringLiteral(".jpg");
+    return folder + prefix + c + QStringLiteral(".jpg");
 }
 
 } // namespace product

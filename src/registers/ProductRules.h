@@ -60,5 +60,7 @@ Update composeUpdate(const Fields& f);
 // The picture file of a product or complement, as the stations name it;
 // empty when the code cannot name a file.
 QString pictureFileName(const QString& prefix, const QString& code);
+// The same in another folder ("C:\...\image\", with its last backslash).
+QString pictureFileIn(const QString& folder, const QString& prefix, const QString& code);
 
 } // namespace product

@@ -48,19 +48,29 @@ QSize buttonPictureSize(const QSize& original)
     return QSize(width, kHeight);
 }
 
-QString replaceButtonPicture(const QString& source, const QString& target)
+QString replacePicture(const QString& source, const QString& target,
+                       const std::function<QSize(const QSize&)>& sizeFor)
 {
     QImageReader reader(source);
     const QImage picture = reader.read();
     if (picture.isNull())
         return QStringLiteral("Não foi possível abrir a imagem %1: %2").arg(source, reader.errorString());
-    const QImage scaled = picture.scaled(buttonPictureSize(picture.size()), Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation);
+    const QImage scaled = picture.scaled(sizeFor(picture.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QDir().mkpath(QFileInfo(target).absolutePath());
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "JPG") || !file.commit())
         return QStringLiteral("Não foi possível gravar a imagem %1: %2").arg(target, file.errorString());
     return QString();
+}
+
+QString replacePicture(const QString& source, const QString& target, const QSize& size)
+{
+    return replacePicture(source, target, [size](const QSize&) { return size; });
+}
+
+QString replaceButtonPicture(const QString& source, const QString& target)
+{
+    return replacePicture(source, target, buttonPictureSize);
 }
 
 } // namespace reg

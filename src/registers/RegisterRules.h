@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 
 namespace reg {
 
@@ -28,10 +29,16 @@ QString sixDigitCode(const QString& text);
 // small picture never divides by zero).
 QSize buttonPictureSize(const QSize& original);
 
-// Replaces the picture file `target` with the picture in `source`, scaled by
-// buttonPictureSize and saved as JPEG. The old file is replaced only once the new
-// one has loaded, scaled and been written in full. Returns an empty text on
-// success, else what went wrong (for the error box).
+// Replaces the picture file `target` with the picture in `source`, stretched to
+// the size `sizeFor` gives for the picture's own size and saved as JPEG. The old
+// file is replaced only once the new one has loaded, scaled and been written in
+// full: a picture that cannot be read leaves the old file as it was. Returns an
+// empty text on success, else what went wrong (for the error box).
+QString replacePicture(const QString& source, const QString& target,
+                       const std::function<QSize(const QSize&)>& sizeFor);
+// The same with a fixed size, whatever the picture's proportions.
+QString replacePicture(const QString& source, const QString& target, const QSize& size);
+// The same scaled by buttonPictureSize.
 QString replaceButtonPicture(const QString& source, const QString& target);
 
 } // namespace reg

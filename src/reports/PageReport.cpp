@@ -111,6 +111,13 @@ Item rule(double x, double y, double width)
     return make(Item::Kind::Rule, x, y, width, 0.3);
 }
 
+Item picture(double x, double y, double width, double height, std::function<QImage(const BandContext&)> draw)
+{
+    Item i = make(Item::Kind::Picture, x, y, width, height);
+    i.draw = std::move(draw);
+    return i;
+}
+
 QString formatValue(const QVariant& value, const QString& numberMask, const QString& dateFormat,
                     bool forSpreadsheet)
 {
@@ -268,6 +275,7 @@ QString Layout::itemText(const Item& item, int placedIndex, bool forSpreadsheet)
         return item.text + QString::number(ctx.page()) + QStringLiteral(" de ") + QString::number(ctx.pages());
     }
     case Item::Kind::Rule:
+    case Item::Kind::Picture:
         return QString();
     }
     return QString();

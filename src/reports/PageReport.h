@@ -23,6 +23,7 @@
 
 #include "db/RowSet.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
@@ -72,6 +73,8 @@ struct Item {
         Computed,     // text from a function of the band's context
         PageNumber,   // "Página n de m" (prefix, n, " de ", m)
         Rule,         // a horizontal line across the item's width, at its top
+        Picture,      // a picture from a function of the band's context (a QR code,
+                      // a barcode), drawn pixel for pixel into the item's box
     };
     Kind kind = Kind::Label;
     double x = 0, y = 0, width = 0, height = 5;   // mm, from the band's top left
@@ -84,6 +87,8 @@ struct Item {
     bool fontSet = false;
     bool forceBold = false;
     std::function<QString(const BandContext&)> compute;
+    std::function<QImage(const BandContext&)> draw;   // Picture
+    bool keepAspect = false;   // Picture: as large as fits the box, in its own proportions, at its top left
 
     // Builders, to describe a report in a line per item.
     Item& mask(const QString& m) { numberMask = m; return *this; }
@@ -105,6 +110,7 @@ struct Item {
         return f;
     }
     Item& dates(const QString& format) { dateFormat = format; return *this; }
+    Item& proportional() { keepAspect = true; return *this; }
 };
 
 Item label(double x, double y, double width, double height, const QString& text);
@@ -115,6 +121,10 @@ Item computed(double x, double y, double width, double height,
 Item pageNumber(double x, double y, double width, double height,
                 const QString& prefix = QStringLiteral("Página "));
 Item rule(double x, double y, double width);
+// A picture stretched over its box (proportional() keeps its proportions); a null
+// picture prints nothing. Its pixels are not smoothed, so codes stay sharp.
+Item picture(double x, double y, double width, double height,
+             std::function<QImage(const BandContext&)> draw);
 
 struct Band {
     double height = 0;   // mm; a band of height 0 is not printed

@@ -32,7 +32,7 @@ std::vector<std::vector<const Item*>> bandLines(const Band& band, bool withRules
 {
     std::vector<const Item*> items;
     for (const Item& i : band.items)
-        if (withRules || i.kind != Item::Kind::Rule)
+        if ((withRules || i.kind != Item::Kind::Rule) && i.kind != Item::Kind::Picture)
             items.push_back(&i);
     std::stable_sort(items.begin(), items.end(), [](const Item* a, const Item* b) {
         if (std::abs(a->y - b->y) >= kSameLineMm)
@@ -51,13 +51,7 @@ std::vector<std::vector<const Item*>> bandLines(const Band& band, bool withRules
 
 QByteArray csvCell(const QString& text)
 {
-    QString t = text;
-    if (t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('"')) || t.contains(QLatin1Char('\n'))
-        || t.contains(QLatin1Char('\r'))) {
-        t.replace(QLatin1String("\""), QLatin1String("\"\""));
-        t = QLatin1Char('"') + t + QLatin1Char('"');
-    }
-    return toWin1252(t);
+    return toWin1252(csvQuoted(text));
 }
 
 QByteArray rtfEscaped(const QString& text)
@@ -85,6 +79,16 @@ QByteArray twips(double mm)
 }
 
 } // namespace
+
+QString csvQuoted(const QString& text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString t = text;
+    t.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
 
 QByteArray spreadsheetDocument(const Layout& layout)
 {

@@ -20,6 +20,11 @@ namespace report {
 
 enum class Format { Pdf, Spreadsheet, RichText, Text };
 
+// A value as one cell of such a CSV line: a value holding ";", a double quote, CR
+// or LF goes in double quotes with its own double quotes doubled; any other stays
+// as it is.
+QString csvQuoted(const QString& text);
+
 QByteArray spreadsheetDocument(const Layout& layout);
 QByteArray richTextDocument(const Layout& layout);
 QByteArray textDocument(const Layout& layout);

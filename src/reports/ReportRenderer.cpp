@@ -72,6 +72,25 @@ QString fitted(const QString& text, const QFontMetricsF& metrics, double width)
     return t;
 }
 
+// A picture item: each of its pixels a sharp block of the box (codes must scan).
+void drawPicture(QPainter& painter, const Item& item, const BandContext& context, QRectF box)
+{
+    if (!item.draw)
+        return;
+    const QImage image = item.draw(context);
+    if (image.isNull() || box.isEmpty())
+        return;
+    if (item.keepAspect) {
+        const QSizeF fitted = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
+        box.setSize(fitted);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawImage(box, image);
+    painter.restore();
+}
+
 } // namespace
 
 void paintPage(QPainter& painter, const Layout& layout, int page, double dotsPerMm, QPointF origin)
@@ -91,6 +110,10 @@ void paintPage(QPainter& painter, const Layout& layout, int page, double dotsPer
                              item.width * dotsPerMm, item.height * dotsPerMm);
             if (item.kind == Item::Kind::Rule) {
                 painter.drawLine(box.topLeft(), box.topRight());
+                continue;
+            }
+            if (item.kind == Item::Kind::Picture) {
+                drawPicture(painter, item, BandContext(layout, i), box);
                 continue;
             }
             const QString text = layout.itemText(item, i);

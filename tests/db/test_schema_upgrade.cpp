@@ -90,11 +90,13 @@ TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrde
     const qsizetype cozinha = indexOf(s, QStringLiteral("CREATE TABLE COZINHA2"));
     const qsizetype despesa = indexOf(s, QStringLiteral("CREATE TABLE DESPESA"));
     const qsizetype excluidos = indexOf(s, QStringLiteral("CREATE TABLE EXCLUIDOS"));
+    const qsizetype genero = indexOf(s, QStringLiteral("CREATE TABLE GENERO"));
+    const qsizetype exclusao = indexOf(s, QStringLiteral("CREATE TABLE EXCLUSAO"));
     const qsizetype cozinhaAdd = indexOf(s, QStringLiteral("ALTER TABLE COZINHA2 ADD IDMESA"));
     const qsizetype cozinhaWide = indexOf(s, QStringLiteral("ALTER TABLE COZINHA2 ALTER PRODUTO TYPE VARCHAR(120)"));
     const qsizetype deliWide = indexOf(s, QStringLiteral("ALTER TABLE DELIITEM ALTER NOME TYPE VARCHAR(160)"));
     for (qsizetype i : {acombalcao, firstWidening, lastWidening, acompdeli, deliitem, firstAdd, centro, cozinha,
-                        despesa, excluidos, cozinhaAdd, cozinhaWide, deliWide})
+                        despesa, excluidos, genero, exclusao, cozinhaAdd, cozinhaWide, deliWide})
         ASSERT_GE(i, 0) << s.join(QLatin1Char('\n')).toStdString();
     EXPECT_LT(acombalcao, firstWidening);
     EXPECT_LT(lastWidening, acompdeli);
@@ -104,6 +106,8 @@ TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrde
     EXPECT_LT(centro, cozinha);
     EXPECT_LT(cozinha, despesa);
     EXPECT_LT(despesa, excluidos);
+    EXPECT_LT(excluidos, genero);
+    EXPECT_LT(genero, exclusao);
     EXPECT_LT(despesa, cozinhaWide);
     EXPECT_LT(cozinhaWide, cozinhaAdd);
     EXPECT_EQ(s.at(acompdeli + 1), QStringLiteral("ALTER TABLE ACOMPDELI ADD PRIMARY KEY (ID)"));

@@ -38,6 +38,23 @@ QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav, bool pro
     return path;
 }
 
+void createEstoque(TLogon& erp, bool codeAsText)
+{
+    erp.run(QStringLiteral("CREATE TABLE ESTOQUE (CODIGO %1, DESCRICAO VARCHAR(60), UND VARCHAR(6), "
+                           "PRECO_VENDA NUMERIC(18,4), PRECO_CUSTO NUMERIC(18,4), ESTOQUE_ATUAL NUMERIC(18,4))")
+                .arg(codeAsText ? QStringLiteral("VARCHAR(20)") : QStringLiteral("INTEGER")));
+}
+
+void addErpProducts(TLogon& erp, const std::vector<ErpProduct>& products)
+{
+    erp.action([&] {
+        for (const ErpProduct& p : products)
+            erp.run(QStringLiteral("INSERT INTO ESTOQUE (CODIGO, DESCRICAO, UND, PRECO_VENDA, PRECO_CUSTO, ESTOQUE_ATUAL) "
+                                   "VALUES (?, ?, ?, ?, ?, 99)"),
+                    {p.code, p.description, p.unit, p.price, p.cost});
+    });
+}
+
 std::unique_ptr<TLogon> open(const QString& path)
 {
     auto db = std::make_unique<TLogon>();

@@ -9,7 +9,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
+#include <vector>
 
 namespace erpseeds {
 
@@ -20,6 +22,16 @@ enum class Place { Slim, Pro };
 // GEN_DAVSID set to lastDav; with GERAID and its row 0 when withGeraId. Returns its path.
 // productAsText: DAVS_ITENS.IDPRODUTO is a text column (it is an integer otherwise).
 QString createErpDatabase(Place place, bool withGeraId, qint64 lastDav = 0, bool productAsText = false);
+
+// The ERP's products: ESTOQUE with the five columns the import reads and one it
+// never reads; codeAsText: CODIGO is a text column (an integer one otherwise).
+struct ErpProduct {
+    QVariant code;
+    QString description, unit;
+    QVariant price, cost;
+};
+void createEstoque(TLogon& erp, bool codeAsText = false);
+void addErpProducts(TLogon& erp, const std::vector<ErpProduct>& products);
 
 // A connection of the test's own to a database file.
 std::unique_ptr<TLogon> open(const QString& path);

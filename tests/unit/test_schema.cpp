@@ -48,9 +48,9 @@ const Column* columnOf(const char* table, const char* column)
 
 } // namespace
 
-TEST(Schema, HoldsFortyNineDistinctTablesAndTheActionJournal)
+TEST(Schema, HoldsFiftyOneDistinctTablesAndTheActionJournal)
 {
-    EXPECT_EQ(tables().size(), 50u);
+    EXPECT_EQ(tables().size(), 52u);
     const Table* journal = findTable(u"DIARIOACOES");
     ASSERT_NE(journal, nullptr);
     EXPECT_EQ(journal->origin, Origin::Added);
@@ -82,7 +82,7 @@ TEST(Schema, ColumnNamesAreDistinctWithinEachTable)
 TEST(Schema, EveryTypeIsWellFormedDdl)
 {
     static const QRegularExpression re(QStringLiteral(
-        "^(INTEGER|FLOAT|DATE|TIME|NUMERIC\\(\\d+,\\d+\\)|VARCHAR\\([1-9]\\d*\\))$"));
+        "^(INTEGER|FLOAT|DATE|TIME|TIMESTAMP|NUMERIC\\(\\d+,\\d+\\)|VARCHAR\\([1-9]\\d*\\))$"));
     for (const Table& t : tables()) {
         for (const Column& c : t.columns) {
             EXPECT_TRUE(re.match(QLatin1String(c.type)).hasMatch()) << t.name << "." << c.name << " " << c.type;
@@ -252,6 +252,11 @@ TEST(Schema, UpgradeCreateMatchesTheUpgradeTexts)
         {"EXCLUIDOS", Origin::UpgradeStep6, false,
          "CREATE TABLE EXCLUIDOS ( ID INTEGER NOT NULL, DATA DATE, VALOR FLOAT, CUPOM VARCHAR(30),"
          " USUARIO VARCHAR(20) )"},
+        {"GENERO", Origin::UpgradeStep6, false,
+         "CREATE TABLE GENERO ( ID INTEGER NOT NULL, CODIGO INTEGER, GENERO VARCHAR(30) )"},
+        {"EXCLUSAO", Origin::UpgradeStep6, false,
+         "CREATE TABLE EXCLUSAO ( ID INTEGER NOT NULL, HORA TIMESTAMP, OPERADOR VARCHAR(20), MESA VARCHAR(30),"
+         " CODIGO VARCHAR(14), PRODUTO VARCHAR(40), QUANT NUMERIC(15,3), VALOR NUMERIC(18,2), TERMINAL INTEGER )"},
     };
     int created = 0;
     for (const Table& t : tables())

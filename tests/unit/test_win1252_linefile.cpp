@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "platform/LineFile.h"
 #include "platform/Win1252.h"
 
@@ -8,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -182,23 +181,16 @@ TEST_F(LineFileOnDisk, InterruptedSaveLeavesTheOldFileWhole)
     writeAll(file, before);
     const QStringList longer{S("Taxa de serviço da casa"), "12", "7,50", "S", "N", QString(200, 'x')};
 
-    struct sigaction ignore {}, previous {};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
-    rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     bool failed = false;
-    try {
-        LineFile::save(file, longer);
-    } catch (const std::runtime_error& e) {
-        failed = true;
-        EXPECT_EQ(S(e.what()), S("Não foi possível gravar o arquivo ") + file);
+    {
+        const FullDisk full(16);
+        try {
+            LineFile::save(file, longer);
+        } catch (const std::runtime_error& e) {
+            failed = true;
+            EXPECT_EQ(S(e.what()), S("Não foi possível gravar o arquivo ") + file);
+        }
     }
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &previous, nullptr);
 
     EXPECT_TRUE(failed) << "a save cut short was reported as done";
     EXPECT_EQ(readAll(file), before);

@@ -1,0 +1,70 @@
+#include "stock/UnitBalCenQui.h"
+
+#include "reports/CompanyBlock.h"
+#include "reports/UnitVisaoRelatorio.h"
+
+#include <QDateTime>
+
+using namespace report;
+
+TFormBalCenQui::TFormBalCenQui(TLogon& logon, const QString& period, const QString& costCentre)
+{
+    const RowSet empresa = logon.run(QStringLiteral("select * from empresa"));
+    m_def.title = QStringLiteral("Controle de Estoque - Centro de Custo");
+    m_def.paper = QPageSize::Letter;
+    m_def.font.size = 9;
+
+    Band& h = m_def.pageHeader;
+    h.height = 56;
+    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
+    h.add(label(140, 8, 55, 5, period).right());
+    addCaptionedLines(h, 10, companyLines(empresa));
+    h.add(label(110, 35, 85, 5,
+                QStringLiteral("DATA ") + QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm")))
+              .right());
+    h.add(label(0, 41, 110, 5, period).bold());
+    h.add(label(0, 46, 38, 5, QStringLiteral("CENTRO DE CUSTO")).bold());
+    h.add(label(40, 46, 155, 5, costCentre));
+
+    Band& c = m_def.columnHeader;
+    c.height = 7;
+    c.add(rule(0, 0, 195));
+    c.add(label(0, 1, 24, 5, QStringLiteral("CODIGO")).bold().right());
+    c.add(label(28, 1, 80, 5, QStringLiteral("PRODUTO")).bold());
+    c.add(label(110, 1, 26, 5, QStringLiteral("SAIDAS")).bold().right());
+    c.add(label(138, 1, 26, 5, QStringLiteral("CUSTO")).bold().right());
+    c.add(label(166, 1, 29, 5, QStringLiteral("TOTAL")).bold().right());
+    c.add(rule(0, 6.5, 195));
+
+    Group g;
+    g.column = QStringLiteral("CLASSE");
+    g.header.height = 6;
+    g.header.add(computed(0, 1, 120, 5, [](const BandContext& ctx) {
+        return QStringLiteral("GRUPO/FAMILIA : ") + textOf(ctx.value(u"CLASSE"));
+    }).bold());
+    g.footer.height = 7;
+    g.footer.add(rule(120, 0.5, 75));
+    g.footer.add(label(120, 1.5, 40, 5, QStringLiteral("TOTAL GERAL")).bold());
+    g.footer.add(sum(166, 1.5, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right().bold());
+    m_def.groups.push_back(std::move(g));
+
+    Band& d = m_def.detail;
+    d.height = 5;
+    d.add(field(0, 0, 24, 5, QStringLiteral("CODIGO")).right());
+    d.add(field(28, 0, 80, 5, QStringLiteral("NOME")));
+    d.add(field(110, 0, 26, 5, QStringLiteral("SAIDA")).mask(QStringLiteral("##,##0.0")).right());
+    d.add(field(138, 0, 26, 5, QStringLiteral("CUSTO")).mask(QStringLiteral("##,##0.00")).right());
+    d.add(field(166, 0, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right());
+
+    Band& s = m_def.summary;
+    s.height = 9;
+    s.add(rule(0, 1, 195));
+    s.add(label(80, 2.5, 28, 5, QStringLiteral("TOTAL ")).bold());
+    s.add(sum(110, 2.5, 26, 5, QStringLiteral("SAIDA")).mask(QStringLiteral("##,##0.0")).right().bold());
+    s.add(sum(166, 2.5, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right().bold());
+}
+
+void TFormBalCenQui::preview(const RowSet& lines) const
+{
+    report::preview(m_def, lines);
+}

@@ -270,6 +270,17 @@ std::vector<Table> buildTables()
         id(), c("BAIRRO", "VARCHAR(20)"), amount("TAXA"),
     }));
 
+    // Deliveries settled with the delivery man (the settlement window): created
+    // whole by the start-up upgrade when missing, with its generator; the delivery
+    // man's code a plain integer and the money exact from the start.
+    {
+        Table t{"DELIFIC", Origin::Added,
+                {id(), c("CODIGO", INT), c("DATA", DAT), c("VALORENTREGA", schema::kAmountType),
+                 c("COMISSAO", schema::kAmountType)},
+                0, "ID", "DELIFIC", TriggerKind::None, nullptr, nullptr};
+        v.push_back(std::move(t));
+    }
+
     // ---- Products, stock and purchasing ------------------------------------
     v.push_back(installed("PRODUTOS", {
         id(), c("CODIGO", "VARCHAR(14)"), c("NOME", "VARCHAR(40)"), c("PESO", DEC),
@@ -400,7 +411,7 @@ std::vector<Generator> buildGenerators()
     const char* const names[] = {
         "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
         "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
-        "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
+        "DELIFIC", "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
         "EXCLUIDOS", "FATURA", "FORMAPAGA", "HISTORICO", "KITPROD", "MESA", "OUTROS", "PAGARQ",
         "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
         // behind the insert triggers of tables without a generator of their own

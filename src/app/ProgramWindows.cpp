@@ -22,10 +22,13 @@
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "delivery/UnitDelivere.h"
+#include "delivery/UnitEntCom.h"
 #include "delivery/UnitEntregador.h"
 #include "delivery/UnitInsItens2.h"
 #include "delivery/UnitPedDelivery.h"
+#include "delivery/UnitPrestContasDelivere.h"
 #include "delivery/UnitTaxaEnt.h"
+#include "delivery/UnitVenDiaDely.h"
 #include "delivery/UnitVerCliente.h"
 #include "delivery/UnitVerEndCliente.h"
 #include "finance/UnitBusDupX.h"
@@ -206,4 +209,10 @@ void registerProgramWindows()
         return std::make_unique<TFormVerEndCliente>(*Logon, ctx::lookup().LookupCode.trimmed().toLongLong());
     });
     windows::registerWindow(QStringLiteral("TFormDelivere"), [] { return std::make_unique<TFormDelivere>(*Logon); });
+    // Delivery billing: the delivery reports the desk's ribbon opens, and the
+    // settlement with the delivery man, which no control opens. The note and the
+    // invoicing windows take the desk's shown order and are opened by the desk alone.
+    windows::registerWindow(QStringLiteral("TFormEntCom"), [] { return std::make_unique<TFormEntCom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVenDiaDely"), [] { return std::make_unique<TFormVenDiaDely>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormPCEDelivere"), [] { return std::make_unique<TFormPCEDelivere>(*Logon); });
 }

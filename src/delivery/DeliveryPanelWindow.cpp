@@ -119,6 +119,8 @@ void DeliveryPanelWindow::setOrder(const DeskHandOver& order)
         }
     }
     showFields();
+    // As wide as the methods' names need.
+    resize(size().expandedTo(sizeHint()));
     amountField(0)->setFocus();
 }
 
@@ -275,10 +277,7 @@ void DeliveryPanelWindow::keyPressEvent(QKeyEvent* event)
 void DeliveryPanelWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Centred on the screen, never larger than it.
-    if (const QScreen* s = screen()) {
-        const QRect area = s->availableGeometry();
-        const QSize size(std::min(width(), area.width()), std::min(height(), area.height()));
-        setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
-    }
+    // Borderless: centred on the screen.
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }

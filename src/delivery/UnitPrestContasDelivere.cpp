@@ -24,8 +24,8 @@ TFormPCEDelivere::TFormPCEDelivere(TLogon& logon, QWidget* parent)
                                                  QStringLiteral("CODIGO"), QStringLiteral("VALOR")});
     ui->deliveryGrid->verticalHeader()->hide();
     ui->deliveryGrid->verticalHeader()->setDefaultSectionSize(36);
-    ui->deliveryGrid->horizontalHeader()->resizeSection(1, 300);
-    ui->deliveryGrid->horizontalHeader()->setStretchLastSection(true);
+    ui->deliveryGrid->horizontalHeader()->resizeSection(3, 140);
+    ui->deliveryGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     delivery::commaWhileTyping(ui->handedOverEdit);
 
     m_fields = new FieldEvents(this);
@@ -68,8 +68,12 @@ void TFormPCEDelivere::refresh()
         const PendingDelivery& d = m_rows[size_t(r)];
         const QStringList cells{d.data.toString(QStringLiteral("dd/MM/yy")), d.cliente.trimmed(),
                                 QString::number(d.codigo), delivery::amountText(d.valor)};
-        for (int c = 0; c < cells.size(); ++c)
-            g->setItem(r, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* cell = new QTableWidgetItem(cells[c]);
+            if (c >= 2)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            g->setItem(r, c, cell);
+        }
     }
     g->setCurrentCell(-1, -1);
     ui->customerLabel->clear();

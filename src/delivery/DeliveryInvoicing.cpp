@@ -10,7 +10,6 @@
 #include "delivery/DeliveryText.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
-#include "registers/CompanyStore.h"
 
 #include <cmath>
 
@@ -77,14 +76,15 @@ Printout composeInvoiceReceipt(const InvoiceReceiptData& d)
     Printout p;
     p.fontSize = d.fontSize;
     QStringList& o = p.lines;
-    const QString name = d.companyName.trimmed(), address = d.companyAddress.trimmed();
-    const QString city = (d.companyCity.trimmed() + S("  ") + d.companyState).trimmed();
-    const QString cnpj = S("CNPJ ") + d.companyCnpj;
+    const QString name = d.company.empresa.trimmed(), address = d.company.endereco.trimmed();
+    const QString city = (d.company.cidade.trimmed() + S("  ") + d.company.estado).trimmed();
+    const QString cnpj = S("CNPJ ") + d.company.cnpj;
     o << centred40(name, int(name.size())) << centred40(address, int(address.size()))
       << centred40(city, int(city.size())) << centred40(cnpj, int(cnpj.size()));
-    o << S("Codigo :") + FormatFloat(u"0000", Decimal(d.customerFound ? d.customerCode : 0))
-      << S("Cliente:") + d.customerName << S("Enderec:") + d.address << S("Bairro :") + d.district
-      << S("Cidade :") + d.city + S(" - ") + d.state << S("Fone   :") + d.phone;
+    const DeliveryCustomerData c = d.customer.value_or(DeliveryCustomerData{});
+    o << S("Codigo :") + FormatFloat(u"0000", Decimal(c.codigo)) << S("Cliente:") + c.nome
+      << S("Enderec:") + c.endereco << S("Bairro :") + c.bairro << S("Cidade :") + c.cidade + S(" - ") + c.estado
+      << S("Fone   :") + c.fone;
     o << S("Term:") + FormatFloatLeftPadded(S("##0"), 3, Decimal(1)) + QLatin1Char(' ') + d.saleLabel;
     o << d.now.toString(S("dd/MM/yy")) + S(" - ") + d.now.toString(S("hh:mm:ss"));
     if (!d.message.trimmed().isEmpty())
@@ -116,9 +116,47 @@ Printout composeInvoiceReceipt(const InvoiceReceiptData& d)
     if (d.change > Decimal())
         o << PadRight(S("TROCO"), 26) + money12(d.change);
     if (d.creditSale)
-        o << QString() << QString() << QString(31, QLatin1Char('-')) << d.customerName << QString();
+        o << QString() << QString() << QString(31, QLatin1Char('-')) << c.nome << QString();
     o << S("Op.: ") + d.operatorName << kDash39 << kDash39;
     return p;
+}
+
+Sale DeliveryInvoicing::saleOf(const DeliverySale& s)
+{
+    Sale sale;
+    sale.number = s.number;
+    sale.numberText = s.numberText;
+    sale.date = s.when.date();
+    sale.hora = s.when.toString(S("dd/MM/yy hh:mm:ss"));
+    sale.cashShift = s.cashShift;
+    sale.terminal = 1;   // every row of a delivery invoice: station 1
+    sale.waiter = 1;
+    sale.customerCode = int(s.phone);
+    sale.customerName = s.customerName;
+    sale.changeName = s.customerName;
+    sale.customerText = QString::number(s.phone);
+    sale.payments = s.payments;
+    sale.dueDate = sale.date.addDays(30);
+    sale.receivableDays = 0;
+    sale.change = Decimal();   // taken off the first method already
+    sale.saleType = 3;
+    sale.saleCustomer = s.customerName;
+    sale.saleCustomerWidth = 30;
+    sale.saleValue = s.saleValue;
+    sale.deliveryMan = s.deliveryMan;
+    sale.deliveryManFee = s.listFee;
+    sale.freight = s.freight;
+    sale.deliveryFlag = s.delivery ? S("S") : S("N");
+    sale.discount = s.discount;
+    sale.discountAsExpense = true;
+    sale.receivableTitles = true;
+    sale.loyalty = false;
+    for (const HandOverLine& l : s.items)
+        sale.items.push_back(SaleItem{0, l.codigo, l.nome, l.quantidade, l.valor, QString()});
+    sale.explodeKits = false;   // a kit sold is one row of its own; a flavour that is a kit is exploded
+    sale.namedStockRows = true;
+    sale.deliverySale = true;
+    return sale;
 }
 
 qint64 DeliveryInvoicing::drawCounter()
@@ -155,53 +193,35 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
             throw DeliveryRefused(deliverytext::panel::orderChanged);
 
         const QDateTime now = m_clock();
-        const QDate today = now.date();
         const QString numberText = saleNumberText(shift.number, counter);
         result.numberText = numberText;
         result.saleNumber = numberText.toLongLong();
         result.cashShift = shift.number;
 
-        Sale sale;
-        sale.number = result.saleNumber;
-        sale.numberText = numberText;
-        sale.date = today;
-        sale.hora = now.toString(S("dd/MM/yy hh:mm:ss"));
-        sale.cashShift = shift.number;
-        sale.terminal = 1;   // every row of a delivery invoice: station 1
-        sale.waiter = 1;
-        sale.customerCode = int(phone);
-        sale.customerName = r.customerName;
-        sale.changeName = r.customerName;
-        sale.customerText = QString::number(phone);
-        sale.dueDate = today.addDays(30);
-        sale.receivableDays = 0;
+        DeliverySale ds;
+        ds.number = result.saleNumber;
+        ds.numberText = numberText;
+        ds.when = now;
+        ds.cashShift = shift.number;
+        ds.phone = phone;
+        ds.customerName = r.customerName;
         for (int i = 0; i < int(panel.methods.size()); ++i) {
             // The change is paid out of the first method.
             const Decimal amount = i == 0 ? panel.amount(0) - panel.balanceAmount() : panel.amount(i);
             if (!(amount > Decimal()))
                 continue;
             const PanelMethod& m = panel.methods[size_t(i)];
-            sale.payments.push_back(SalePayment{m.code, m.name, amount, m.settled(), false});
+            ds.payments.push_back(SalePayment{m.code, m.name, amount, m.settled(), false});
             result.creditSale = result.creditSale || !m.settled();
         }
-        sale.change = Decimal();
-        sale.saleType = 3;
-        sale.saleCustomer = r.customerName;
-        sale.saleCustomerWidth = 30;
-        sale.saleValue = panel.saleValueAmount();
-        sale.deliveryMan = panel.deliveryManCode.toInt();
-        sale.deliveryManFee = panel.deliveryFee;
-        sale.freight = panel.feeAmount();
-        sale.deliveryFlag = r.delivery ? S("S") : S("N");
-        sale.discount = panel.discountAmount();
-        sale.discountAsExpense = true;
-        sale.receivableTitles = true;
-        sale.loyalty = false;
-        for (const HandOverLine& l : items)
-            sale.items.push_back(SaleItem{0, l.codigo, l.nome, l.quantidade, l.valor, QString()});
-        sale.explodeKits = false;   // a kit sold is one row of its own; a flavour that is a kit is exploded
-        sale.namedStockRows = true;
-        sale.deliverySale = true;
+        ds.saleValue = panel.saleValueAmount();
+        ds.freight = panel.feeAmount();
+        ds.listFee = panel.deliveryFee;
+        ds.deliveryMan = panel.deliveryManCode.toInt();
+        ds.discount = panel.discountAmount();
+        ds.items = items;
+        ds.delivery = r.delivery;
+        const Sale sale = saleOf(ds);
         SaleWriter(m_logon).write(sale);
 
         const QString pedido = QString::number(r.orderId);
@@ -210,24 +230,8 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
 
         // The receipt, composed now and printed after the commit.
         InvoiceReceiptData d;
-        const CompanyRow company = CompanyStore(m_logon).load();
-        d.companyName = company.empresa;
-        d.companyAddress = company.endereco;
-        d.companyCity = company.cidade;
-        d.companyState = company.estado;
-        d.companyCnpj = company.cnpj;
-        RowSet customer = m_logon.run(S("select first 1 CODIGO, NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, FONE "
-                                        "from CLIENTES where CODIGO = ? order by ID"), {phone});
-        if (customer.next()) {
-            d.customerFound = true;
-            d.customerCode = customer.integer(u"CODIGO");
-            d.customerName = customer.text(u"NOME");
-            d.address = customer.text(u"ENDERECO");
-            d.district = customer.text(u"CENDERECO");
-            d.city = customer.text(u"CIDADE");
-            d.state = customer.text(u"ESTADO");
-            d.phone = customer.text(u"FONE");
-        }
+        d.company = CompanyStore(m_logon).load();
+        d.customer = DeliveryCustomers(m_logon).read(phone);
         d.saleLabel = saleLabel(shift.number, counter);
         d.now = now;
         d.message = panel.message;

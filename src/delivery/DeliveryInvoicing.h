@@ -14,9 +14,11 @@
 // back to 0, so a draw above it (another station's, at the same moment) keeps its
 // value and no two invoices of one shift share a number.
 #include "core/Decimal.h"
+#include "delivery/DeliveryCustomer.h"
 #include "delivery/DeliveryOrders.h"
 #include "delivery/DeliveryPaymentPanel.h"
 #include "platform/Printout.h"
+#include "registers/CompanyStore.h"
 
 #include <QDateTime>
 #include <functional>
@@ -44,10 +46,8 @@ struct InvoiceResult {
 
 // What the receipt is made of (composed without a database).
 struct InvoiceReceiptData {
-    QString companyName, companyAddress, companyCity, companyState, companyCnpj;
-    bool customerFound = false;
-    qint64 customerCode = 0;
-    QString customerName, address, district, city, state, phone;
+    CompanyRow company;
+    std::optional<DeliveryCustomerData> customer;   // none: the telephone has no customer row
     QString saleLabel;           // "Cx:05 Num:00345"
     QDateTime now;
     QString message;             // Edit13
@@ -59,6 +59,27 @@ struct InvoiceReceiptData {
     int fontSize = 7;
 };
 Printout composeInvoiceReceipt(const InvoiceReceiptData& d);
+
+struct Sale;
+struct SalePayment;
+
+// What a delivery invoice sells, as its rows carry it.
+struct DeliverySale {
+    qint64 number = 0;           // 50345
+    QString numberText;          // "050345"
+    QDateTime when;              // the rows' date and time
+    int cashShift = 0;
+    qint64 phone = 0;            // the customer's code on every row
+    QString customerName;
+    std::vector<SalePayment> payments;   // the amounts the rows take: the first less the change
+    Decimal saleValue;           // the items
+    Decimal freight;             // the fee charged (FRETE)
+    Decimal listFee;             // the area's fee (DELYTAXA)
+    int deliveryMan = 0;         // DELICAD.ID (DELYENTREGA)
+    Decimal discount;
+    std::vector<HandOverLine> items;
+    bool delivery = true;        // FATURA.DELIVERY "S"
+};
 
 class DeliveryInvoicing {
 public:
@@ -76,6 +97,12 @@ public:
     // Throws DeliveryRefused (a check of the panel, the order already invoiced,
     // the cash closed, the order changed meanwhile) or DbError; then nothing is written.
     InvoiceResult invoice(const InvoiceRequest& request);
+
+    // The one sale writer's description of a delivery invoice: station 1, waiter 1,
+    // titles numbered by method "." a receivable number, the discount as an expense
+    // row, the fee as freight, kits whole and flavours split, stock rows named after
+    // the customer with the product's cost.
+    static Sale saleOf(const DeliverySale& s);
 
     // The receipt question and its printing, after the commit (delivery route:
     // the conference printer, the drawer after a port, the preview on a failure).

@@ -12,7 +12,6 @@
 #include "registers/RegisterCommon.h"
 #include "shell/UnitAcessos.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -201,16 +200,22 @@ void DeliveryPanelWindow::discountLeft()
     showFields();
 }
 
-void DeliveryPanelWindow::discountInMoney()
+bool DeliveryPanelWindow::discountAuthorised()
 {
     if (!m_takesDiscount || !m_keysOn)
-        return;   // the note takes no discount
+        return false;   // the note takes no discount
     ctx::op().AuthoriserIsMaster = QStringLiteral("N");
     askSupervisor(m_logon);
-    if (RightsBitSet(ctx::op().CurrentRights, 1) != QLatin1String("S")) {
-        amountField(0)->setFocus();
+    if (RightsBitSet(ctx::op().CurrentRights, 1) == QLatin1String("S"))
+        return true;
+    amountField(0)->setFocus();
+    return false;
+}
+
+void DeliveryPanelWindow::discountInMoney()
+{
+    if (!discountAuthorised())
         return;
-    }
     ui->discountEdit->setEnabled(true);
     ui->discountEdit->clear();
     ui->discountEdit->setFocus();
@@ -218,18 +223,12 @@ void DeliveryPanelWindow::discountInMoney()
 
 void DeliveryPanelWindow::discountInPercent()
 {
-    if (!m_takesDiscount || !m_keysOn)
+    if (!discountAuthorised())
         return;
-    ctx::op().AuthoriserIsMaster = QStringLiteral("N");
-    askSupervisor(m_logon);
-    if (RightsBitSet(ctx::op().CurrentRights, 1) != QLatin1String("S")) {
-        amountField(0)->setFocus();
-        return;
+    for (QLineEdit* e : {ui->percentEdit, ui->discountEdit}) {
+        e->setEnabled(true);
+        e->clear();
     }
-    ui->percentEdit->setEnabled(true);
-    ui->discountEdit->setEnabled(true);
-    ui->percentEdit->clear();
-    ui->discountEdit->clear();
     ui->percentEdit->setFocus();
 }
 
@@ -253,6 +252,30 @@ void DeliveryPanelWindow::print()
         m_keysOn = true;
         ui->printButton->setEnabled(true);
     }
+}
+
+bool DeliveryPanelWindow::writeThenPrint(const std::function<void()>& write, const QString& orderGone,
+                                         const std::function<void()>& print)
+{
+    try {
+        write();
+    } catch (const DeliveryRefused& e) {
+        say(e.message());
+        if (e.message() != orderGone)
+            return false;
+        reject();   // the order is no longer on the desk
+        return true;
+    } catch (const DbError& e) {
+        dialogs().errorBox(e.message());
+        return false;
+    }
+    try {
+        print();
+    } catch (const std::exception& e) {
+        dialogs().errorBox(QString::fromUtf8(e.what()));
+    }
+    accept();
+    return true;
 }
 
 void DeliveryPanelWindow::keyPressEvent(QKeyEvent* event)

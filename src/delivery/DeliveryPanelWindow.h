@@ -10,6 +10,7 @@
 #include "delivery/DeskActions.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui { class DeliveryPanelWindow; }
@@ -55,6 +56,12 @@ protected:
     void showEvent(QShowEvent* event) override;
     // The panel with what the fields hold now.
     DeliveryPaymentPanel& readFields();
+    // The window's write (one action): a refusal shows its message and, when it
+    // says the order is no longer on the desk, closes the window; a database
+    // failure shows the error box. Then, once written, the printing (a failure
+    // reported, the write stays) and the window closes. The result is run()'s.
+    bool writeThenPrint(const std::function<void()>& write, const QString& orderGone,
+                        const std::function<void()>& print);
     void say(const QString& text);
 
     TLogon& m_logon;
@@ -67,6 +74,8 @@ private:
     void percentLeft();
     void discountLeft();
     void refuse(QLineEdit* field);
+    // F4 and F5: the supervisor prompt, and a user whose rights carry the value 1.
+    bool discountAuthorised();
     QLineEdit* invalidField() const;
 
     std::unique_ptr<::Ui::DeliveryPanelWindow> ui;

@@ -7,7 +7,6 @@
 #include "delivery/DeliveryText.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
-#include "registers/CompanyStore.h"
 
 #include <map>
 
@@ -57,8 +56,8 @@ Printout composeProductionTicket(const ProductionTicketData& d)
     o << S("***  Controle Producao Imp:") + QStringLiteral("%1").arg(d.printer, 2, 10, QLatin1Char('0')) + S(" ***");
     o << S("          PEDIDO   N.:") + QString::number(d.orderId);
     o << kDash37;
-    o << S("Cliente :") + d.customerName.left(33);
-    o << S("Telefone:") + (d.customerFound ? QString::number(d.customerCode) : QString());
+    o << S("Cliente :") + (d.customer ? d.customer->nome.left(33) : QString());
+    o << S("Telefone:") + (d.customer ? QString::number(d.customer->codigo) : QString());
     o << d.now.toString(S("dd/MM/yy")) + S("  -  ") + d.now.toString(S("hh:mm:ss"));
     o << S("                    D E L I V E R Y");
     o << kRule37 << S("QTD PRODUTO") << kRule37;
@@ -88,12 +87,14 @@ Printout composeDeliveryNote(const DeliveryNoteData& d)
     Printout p;
     p.fontSize = d.fontSize;
     QStringList& o = p.lines;
-    o << S("          NOTA DE ENTREGA ") << d.companyName << d.companyAddress
-      << d.companyCity + QLatin1Char(' ') + d.companyState << kDash37 << S("Pedido..:") + QString::number(d.orderId);
+    o << S("          NOTA DE ENTREGA ") << d.company.empresa << d.company.endereco
+      << d.company.cidade + QLatin1Char(' ') + d.company.estado << kDash37
+      << S("Pedido..:") + QString::number(d.orderId);
     o << S("Data/Hora :") + d.now.toString(S("dd/MM/yy")) + QLatin1Char(' ') + d.now.toString(S("hh:mm:ss"));
-    o << S("Cliente.:") + d.name << S("Telefone:") + (d.customerFound ? QString::number(d.code) : QString())
-      << S(":") + d.address << S(":") + d.district << S(":") + d.city + S(" - ") + d.state << S(":") + d.fax
-      << S("Referenc:") + d.reference;
+    const DeliveryCustomerData c = d.customer.value_or(DeliveryCustomerData{});
+    o << S("Cliente.:") + c.nome << S("Telefone:") + (d.customer ? QString::number(c.codigo) : QString())
+      << S(":") + c.endereco << S(":") + c.bairro << S(":") + c.cidade + S(" - ") + c.estado << S(":") + c.fax
+      << S("Referenc:") + c.ref;
     o << kRule37 << S("PRODUTO") << S("CODIGO            QTD  VALOR  TOTAL") << kRule37;
     Decimal total;
     for (const NoteItem& n : d.items) {
@@ -140,13 +141,7 @@ std::vector<Printout> DeliveryPrintouts::productionTickets(qint64 orderId)
         base.now = now;
         base.feedLines = feedLines;
         base.fontSize = fontSize;
-        RowSet customer = m_logon.run(S("select first 1 CODIGO, NOME from CLIENTES where CODIGO = ? order by ID"),
-                                      {phone});
-        if (customer.next()) {
-            base.customerFound = true;
-            base.customerCode = customer.integer(u"CODIGO");
-            base.customerName = customer.text(u"NOME");
-        }
+        base.customer = DeliveryCustomers(m_logon).read(phone);
         const std::map<qint64, QStringList> complements = complementsOf(m_logon, orderId);
         std::map<int, std::vector<TicketItem>> byPrinter;
         RowSet rs = m_logon.run(S("select ID, QUANT, NOME, OBS, IMPRESSORA from DELIITEM where PEDIDO = ? order by ID"),
@@ -181,26 +176,10 @@ Printout DeliveryPrintouts::deliveryNote(const NoteRequest& r)
     return m_logon.action([&] {
         const qint64 phone = heldPhone(m_logon, r.orderId);
         DeliveryNoteData d;
-        const CompanyRow company = CompanyStore(m_logon).load();
-        d.companyName = company.empresa;
-        d.companyAddress = company.endereco;
-        d.companyCity = company.cidade;
-        d.companyState = company.estado;
+        d.company = CompanyStore(m_logon).load();
         d.orderId = r.orderId;
         d.now = now;
-        RowSet c = m_logon.run(S("select first 1 CODIGO, NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, FAX, REF "
-                                 "from CLIENTES where CODIGO = ? order by ID"), {phone});
-        if (c.next()) {
-            d.customerFound = true;
-            d.code = c.integer(u"CODIGO");
-            d.name = c.text(u"NOME");
-            d.address = c.text(u"ENDERECO");
-            d.district = c.text(u"CENDERECO");
-            d.city = c.text(u"CIDADE");
-            d.state = c.text(u"ESTADO");
-            d.fax = c.text(u"FAX");
-            d.reference = c.text(u"REF");
-        }
+        d.customer = DeliveryCustomers(m_logon).read(phone);
         const std::map<qint64, QStringList> complements = complementsOf(m_logon, r.orderId);
         for (const DeskItem& i : r.items) {
             const auto found = complements.find(i.id);

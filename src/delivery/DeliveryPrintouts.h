@@ -7,9 +7,11 @@
 // the delivery route (the conference printer; a failure says " Impressora nao
 // localizada  " and shows the preview; a port gets the drawer pulse after it).
 #include "core/Decimal.h"
+#include "delivery/DeliveryCustomer.h"
 #include "delivery/DeliveryOrders.h"
 #include "delivery/DeliveryPaymentPanel.h"
 #include "platform/Printout.h"
+#include "registers/CompanyStore.h"
 
 #include <QDateTime>
 #include <functional>
@@ -27,9 +29,7 @@ struct TicketItem {
 struct ProductionTicketData {
     int printer = 1;             // 1 to 5
     qint64 orderId = 0;
-    bool customerFound = false;
-    QString customerName;
-    qint64 customerCode = 0;
+    std::optional<DeliveryCustomerData> customer;
     QDateTime now;
     std::vector<TicketItem> items;
     int feedLines = 5;           // fonte.INI line 15
@@ -43,12 +43,10 @@ struct NoteItem {
 };
 
 struct DeliveryNoteData {
-    QString companyName, companyAddress, companyCity, companyState;
+    CompanyRow company;
     qint64 orderId = 0;
     QDateTime now;
-    bool customerFound = false;
-    QString name, address, district, city, state, fax, reference;
-    qint64 code = 0;
+    std::optional<DeliveryCustomerData> customer;
     std::vector<NoteItem> items;
     Decimal fee;
     std::vector<std::pair<QString, Decimal>> methods;   // caption and amount, amount not 0

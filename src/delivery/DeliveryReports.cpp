@@ -4,6 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "printing/RoutePrintout.h"
 #include "registers/CompanyStore.h"
 
 namespace {
@@ -135,6 +136,14 @@ Printout DeliveryReports::salesRoll(const RollCompany& company, int caixa, const
     o << PadRight(S("TOTAL"), 27) + QLatin1Char(' ') + amount8(values + fees);
     emptyLines(o, 8);
     return p;
+}
+
+void DeliveryReports::sendRoll(const Printout& roll, bool print)
+{
+    if (print)
+        RoutePrintout(roll, PrinterSlot::Conference);
+    else
+        RoutePreviewOnly(roll);
 }
 
 RowSet DeliveryReports::commissionRows(const std::vector<CommissionRow>& rows)

@@ -76,6 +76,11 @@ public:
     static Printout salesRoll(const RollCompany& company, int caixa, const QDate& shiftDate,
                               const std::vector<DeliverySaleRow>& rows, int fontSize);
 
+    // The roll: the preview ("Visualizar"), or ("Imprimir") the conference
+    // printer's slot with neither control byte nor drawer trailer. Throws what the
+    // route throws (a port or printer that cannot be opened).
+    static void sendRoll(const Printout& roll, bool print);
+
     // The rows of the page reports (columns the reports name).
     static RowSet commissionRows(const std::vector<CommissionRow>& rows);   // Codigo, Nota, data, Caixa, Valor
     static RowSet salesRows(const std::vector<DeliverySaleRow>& rows);      // NOTA, DATA, CLIENTE, VALOR, TAXA, ENTREGADOR

@@ -7,7 +7,6 @@
 #include "delivery/DeliveryText.h"
 #include "delivery/UnitEntComQ.h"
 #include "platform/Dialogs.h"
-#include "printing/RoutePrintout.h"
 
 TFormEntCom::TFormEntCom(TLogon& logon, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<::Ui::TFormEntCom>()), m_logon(logon)
@@ -67,11 +66,8 @@ void TFormEntCom::confirm()
                 .preview(rows);
             return;
         }
-        const Printout roll = DeliveryReports::commissionRoll(company, chosen.nome, rows, roll::fontSize());
-        if (ui->previewRadio->isChecked())
-            RoutePreviewOnly(roll);
-        else
-            RoutePrintout(roll, PrinterSlot::Conference);
+        DeliveryReports::sendRoll(DeliveryReports::commissionRoll(company, chosen.nome, rows, roll::fontSize()),
+                                  ui->printRadio->isChecked());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     } catch (const std::exception& e) {

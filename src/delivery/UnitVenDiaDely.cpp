@@ -7,7 +7,6 @@
 #include "delivery/DeliveryText.h"
 #include "delivery/UnitVenDiaQuiDely.h"
 #include "platform/Dialogs.h"
-#include "printing/RoutePrintout.h"
 
 TFormVenDiaDely::TFormVenDiaDely(TLogon& logon, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<::Ui::TFormVenDiaDely>()), m_logon(logon)
@@ -50,12 +49,9 @@ void TFormVenDiaDely::print()
             TFormVenDiaQuiDely(m_logon, deliverytext::reports::cashCaption + QString::number(shift)).preview(rows);
             return;
         }
-        const Printout roll =
-            DeliveryReports::salesRoll(reports.company(), shift, reports.shiftDate(shift), rows, roll::fontSize());
-        if (ui->previewRadio->isChecked())
-            RoutePreviewOnly(roll);
-        else
-            RoutePrintout(roll, PrinterSlot::Conference);
+        DeliveryReports::sendRoll(
+            DeliveryReports::salesRoll(reports.company(), shift, reports.shiftDate(shift), rows, roll::fontSize()),
+            ui->printRadio->isChecked());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     } catch (const std::exception& e) {

@@ -1,8 +1,6 @@
 #include "delivery/UnitVendaRapida.h"
 
-#include "db/DbError.h"
 #include "delivery/DeliveryText.h"
-#include "platform/Dialogs.h"
 
 TFormVenRapida::TFormVenRapida(TLogon& logon, QWidget* parent)
     : DeliveryPanelWindow(logon, true, deliverytext::panel::invoiceHeader, parent)
@@ -22,25 +20,7 @@ bool TFormVenRapida::run()
     DeliveryInvoicing invoicing(m_logon);
     if (m_clock)
         invoicing.setClock(m_clock);
-    try {
-        m_result = invoicing.invoice(r);
-    } catch (const DeliveryRefused& e) {
-        say(e.message());
-        if (e.message() == deliverytext::panel::alreadyInvoiced) {
-            reject();   // the order is no longer on the desk
-            return true;
-        }
-        return false;
-    } catch (const DbError& e) {
-        dialogs().errorBox(e.message());
-        return false;
-    }
     // Written: the receipt, if wanted, and the window closes whatever the printer does.
-    try {
-        DeliveryInvoicing::offerReceipt(*m_result);
-    } catch (const std::exception& e) {
-        dialogs().errorBox(QString::fromUtf8(e.what()));
-    }
-    accept();
-    return true;
+    return writeThenPrint([&] { m_result = invoicing.invoice(r); }, deliverytext::panel::alreadyInvoiced,
+                          [&] { DeliveryInvoicing::offerReceipt(*m_result); });
 }

@@ -1,9 +1,7 @@
 #include "delivery/UnitVendaRapidaPre.h"
 
-#include "db/DbError.h"
 #include "delivery/DeliveryPrintouts.h"
 #include "delivery/DeliveryText.h"
-#include "platform/Dialogs.h"
 
 TFormVenRapidaPre::TFormVenRapidaPre(TLogon& logon, QWidget* parent)
     : DeliveryPanelWindow(logon, false, deliverytext::panel::noteHeader, parent)
@@ -22,24 +20,6 @@ bool TFormVenRapidaPre::run()
     DeliveryPrintouts printouts(m_logon);
     if (m_clock)
         printouts.setClock(m_clock);
-    try {
-        m_note = printouts.deliveryNote(r);
-    } catch (const DeliveryRefused& e) {
-        say(e.message());
-        if (e.message() == deliverytext::desk::orderGone) {
-            reject();
-            return true;
-        }
-        return false;
-    } catch (const DbError& e) {
-        dialogs().errorBox(e.message());
-        return false;
-    }
-    try {
-        DeliveryPrintouts::print({*m_note});
-    } catch (const std::exception& e) {
-        dialogs().errorBox(QString::fromUtf8(e.what()));
-    }
-    accept();
-    return true;
+    return writeThenPrint([&] { m_note = printouts.deliveryNote(r); }, deliverytext::desk::orderGone,
+                          [&] { DeliveryPrintouts::print({*m_note}); });
 }

@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <thread>
@@ -143,6 +144,34 @@ const QByteArray kDrawer("\x1B\x76\x8C\r\n", 5);
 QString line26(const QString& label, const char* amount)
 {
     return label.leftJustified(26, ' ', true) + S(amount).rightJustified(12);
+}
+
+// Station A does `hold` in an action and, before it commits, station B does `other`
+// on a thread of its own: B waits for what A holds, then goes on.
+void whileAHolds(TLogon& a, const std::function<void()>& hold, const std::function<void()>& other)
+{
+    std::thread b;
+    a.action([&] {
+        hold();
+        b = std::thread(other);
+        QThread::msleep(400);
+    });
+    b.join();
+}
+
+// Two stations on the station's own file and on the test server, with the menu
+// seeded and shift 5 open; `test` gets both and the delivery man's key.
+void onTwoStations(const char* name, const std::function<void(TLogon&, TLogon&, qint64)>& test)
+{
+    TestStation st;
+    for (const QString& db : twoStationDatabases(st, QString::fromLatin1(name))) {
+        SCOPED_TRACE(db.toStdString());
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
+        const qint64 man = seedMenu(*a);
+        openShift(*a, 5);
+        test(*a, *b, man);
+    }
 }
 
 class DeliveryBillingTest : public ::testing::Test {
@@ -512,57 +541,40 @@ TEST_F(DeliveryBillingTest, TheDeliveryNoteRecordsTheExpectedPaymentAndChange)
 
 TEST(DeliveryBillingStations, TwoStationsInvoicingOneOrderWriteOneSale)
 {
-    TestStation st;
-    for (const QString& db : twoStationDatabases(st, QStringLiteral("delivery-billing"))) {
-        SCOPED_TRACE(db.toStdString());
-        auto a = attachStation(db, 5);
-        auto b = attachStation(db, 5);
-        const qint64 man = seedMenu(*a);
-        openShift(*a, 5);
-        const qint64 order = anOrder(*a, man);
-        const InvoiceRequest ra = request(*a, order, {{1, D("150")}});
-        const InvoiceRequest rb = request(*b, order, {{2, D("150")}});
+    onTwoStations("delivery-billing", [](TLogon& a, TLogon& b, qint64 man) {
+        const qint64 order = anOrder(a, man);
+        const InvoiceRequest ra = request(a, order, {{1, D("150")}});
+        const InvoiceRequest rb = request(b, order, {{2, D("150")}});
         QString refusedB;
-        std::thread other;
-        a->action([&] {
-            invoice(*a, ra);
-            other = std::thread([&] {
-                try {
-                    invoice(*b, rb);
-                } catch (const DeliveryRefused& e) {
-                    refusedB = e.message();
-                } catch (const std::exception& e) {
-                    refusedB = QString::fromUtf8(e.what());
-                }
-            });
-            QThread::msleep(400);   // B waits on the order A took off the desk
+        // B waits on the order A took off the desk.
+        whileAHolds(a, [&] { invoice(a, ra); }, [&] {
+            try {
+                invoice(b, rb);
+            } catch (const DeliveryRefused& e) {
+                refusedB = e.message();
+            } catch (const std::exception& e) {
+                refusedB = QString::fromUtf8(e.what());
+            }
         });
-        other.join();
         EXPECT_EQ(refusedB, dt::panel::alreadyInvoiced);
-        EXPECT_EQ(count(*a, S("select count(*) from FATURA")), 1);
-        EXPECT_EQ(count(*a, S("select count(*) from RECARQ")), 1);
-        EXPECT_EQ(a->scalar(S("select DUPLICATA from RECARQ")).toString().left(3), S("01."));
-        EXPECT_EQ(count(*a, S("select count(*) from ESTFIC")), 10);
-    }
+        EXPECT_EQ(count(a, S("select count(*) from FATURA")), 1);
+        EXPECT_EQ(count(a, S("select count(*) from RECARQ")), 1);
+        EXPECT_EQ(a.scalar(S("select DUPLICATA from RECARQ")).toString().left(3), S("01."));
+        EXPECT_EQ(count(a, S("select count(*) from ESTFIC")), 10);
+    });
 }
 
 TEST(DeliveryBillingStations, TwoStationsInvoicingAcrossTheWrapNeverShareASaleNumber)
 {
-    TestStation st;
-    for (const QString& db : twoStationDatabases(st, QStringLiteral("delivery-wrap"))) {
-        SCOPED_TRACE(db.toStdString());
-        auto a = attachStation(db, 5);
-        auto b = attachStation(db, 5);
-        const qint64 man = seedMenu(*a);
-        openShift(*a, 5);
+    onTwoStations("delivery-wrap", [](TLogon& a, TLogon& b, qint64 man) {
         std::vector<InvoiceRequest> forA, forB;
         for (int k = 0; k < 4; ++k) {
-            forA.push_back(request(*a, anOrder(*a, man, {item("000012", "CALABRESA", "1", "30")}, 50000000 + k),
+            forA.push_back(request(a, anOrder(a, man, {item("000012", "CALABRESA", "1", "30")}, 50000000 + k),
                                    {{1, D("35")}}));
-            forB.push_back(request(*b, anOrder(*b, man, {item("000012", "CALABRESA", "1", "30")}, 60000000 + k),
+            forB.push_back(request(b, anOrder(b, man, {item("000012", "CALABRESA", "1", "30")}, 60000000 + k),
                                    {{1, D("35")}}));
         }
-        a->run(S("SET GENERATOR TIPBAIXA TO 99998"));
+        a.run(S("SET GENERATOR TIPBAIXA TO 99998"));
         QStringList numbers;
         std::mutex m;
         auto run = [&](TLogon& l, const std::vector<InvoiceRequest>& list) {
@@ -572,46 +584,37 @@ TEST(DeliveryBillingStations, TwoStationsInvoicingAcrossTheWrapNeverShareASaleNu
                 numbers << n;
             }
         };
-        atOnce([&] { run(*a, forA); }, [&] { run(*b, forB); });
+        atOnce([&] { run(a, forA); }, [&] { run(b, forB); });
         ASSERT_EQ(numbers.size(), 8);
         EXPECT_EQ(QSet<QString>(numbers.begin(), numbers.end()).size(), 8) << numbers.join(' ').toStdString();
         EXPECT_TRUE(numbers.contains(S("05100001")));
         EXPECT_TRUE(numbers.contains(S("050001")));
-        EXPECT_EQ(count(*a, S("select count(distinct NOTA) from FATURA")), 8);
-    }
+        EXPECT_EQ(count(a, S("select count(distinct NOTA) from FATURA")), 8);
+    });
 }
 
 TEST(DeliverySettlementStations, ASettledDeliveryMovesOnceIntoTheSettlements)
 {
-    TestStation st;
-    for (const QString& db : twoStationDatabases(st, QStringLiteral("delivery-settlement"))) {
-        SCOPED_TRACE(db.toStdString());
-        auto a = attachStation(db, 5);
-        auto b = attachStation(db, 5);
+    onTwoStations("delivery-settlement", [](TLogon& a, TLogon& b, qint64) {
         // A tab's delivery data: the delivery man's code, the order value, the value with the fee.
-        a->run(S("insert into DELIVERE (ID, CODIGO, DATA, HORA, VALOR, MOTOBOY, CLIENTE) "
-                 "values (GEN_ID(DELIVERE,1), 1234, current_date, '20:00:00', 25, 30.5, 'MESA 12')"));
-        const qint64 desk = seeds::deliveryOrder(*a, kPhone, S("DO BALCAO"), {});   // a desk order: not listed
-        const std::vector<PendingDelivery> pending = DeliverySettlement(*b).pending();
+        a.run(S("insert into DELIVERE (ID, CODIGO, DATA, HORA, VALOR, MOTOBOY, CLIENTE) "
+                "values (GEN_ID(DELIVERE,1), 1234, current_date, '20:00:00', 25, 30.5, 'MESA 12')"));
+        const qint64 desk = seeds::deliveryOrder(a, kPhone, S("DO BALCAO"), {});   // a desk order: not listed
+        const std::vector<PendingDelivery> pending = DeliverySettlement(b).pending();
         ASSERT_EQ(pending.size(), 1u);
         EXPECT_EQ(pending[0].codigo, 1234);
         bool settledB = true;
-        std::thread other;
-        a->action([&] {
-            EXPECT_TRUE(DeliverySettlement(*a).settle(pending[0].id, kNow.date()));
-            other = std::thread([&] { settledB = DeliverySettlement(*b).settle(pending[0].id, kNow.date()); });
-            QThread::msleep(400);
-        });
-        other.join();
+        whileAHolds(a, [&] { EXPECT_TRUE(DeliverySettlement(a).settle(pending[0].id, kNow.date())); },
+                    [&] { settledB = DeliverySettlement(b).settle(pending[0].id, kNow.date()); });
         EXPECT_FALSE(settledB);
-        RowSet s = a->run(S("select CODIGO, DATA, VALORENTREGA, COMISSAO from DELIFIC"));
+        RowSet s = a.run(S("select CODIGO, DATA, VALORENTREGA, COMISSAO from DELIFIC"));
         ASSERT_EQ(s.size(), 1);
         s.next();
         EXPECT_EQ(s.integer(u"CODIGO"), 1234);   // a plain integer, no thousands separator
         EXPECT_EQ(s.date(u"DATA"), kNow.date());
         EXPECT_EQ(s.decimal(u"VALORENTREGA"), D("25"));
         EXPECT_EQ(s.decimal(u"COMISSAO"), D("30,5"));
-        EXPECT_EQ(count(*a, S("select count(*) from DELIVERE")), 1);
-        EXPECT_EQ(count(*a, S("select count(*) from DELIVERE where ID = ?"), {desk}), 1);
-    }
+        EXPECT_EQ(count(a, S("select count(*) from DELIVERE")), 1);
+        EXPECT_EQ(count(a, S("select count(*) from DELIVERE where ID = ?"), {desk}), 1);
+    });
 }

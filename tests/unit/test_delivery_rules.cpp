@@ -294,8 +294,8 @@ TEST(DeliveryPanel, SaleNumbersAndLabelsKeepTheirFormat)
     EXPECT_EQ(DeliveryInvoicing::saleNumberText(5, 1), S("050001"));
     // The receipt's company lines centred on 40 columns; a name of 40 gets no blanks.
     InvoiceReceiptData d;
-    d.companyName = QString(40, 'X');
-    d.companyCnpj = S("12.345.678/0001-90");
+    d.company.empresa = QString(40, 'X');
+    d.company.cnpj = S("12.345.678/0001-90");
     const Printout r = composeInvoiceReceipt(d);
     EXPECT_EQ(r.lines.value(0), QString(40, 'X'));
     EXPECT_EQ(r.lines.value(3), S("        CNPJ 12.345.678/0001-90"));   // 20 - 12 (11,5 halves up)

@@ -4,6 +4,7 @@
 // the delivery reports on the roll and on A4 (read back with pdftotext), the
 // settlement window, and one table of hostile values per entry window.
 #include "DeliverySeeds.h"
+#include "LoginFixtures.h"
 #include "PreviewCapture.h"
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
@@ -21,7 +22,6 @@
 #include "delivery/UnitVendaRapida.h"
 #include "delivery/UnitVendaRapidaPre.h"
 #include "reports/ReportExport.h"
-#include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
 
 #include <QApplication>
@@ -62,17 +62,6 @@ void typeAndLeave(QLineEdit* field, const QString& text, QWidget* next)
     field->setText(text);
     next->setFocus(Qt::TabFocusReason);
     settle();
-}
-
-void promptWith(ScriptedDialogs& d, const char* user)
-{
-    d.onWindow(S("TFormAcessos"), [user](QDialog& w) {
-        auto& p = static_cast<TFormAcessos&>(w);
-        p.setName(S(user));
-        p.setPassword(S("1"));
-        p.confirm();
-        return w.result();
-    });
 }
 
 class DeliveryBillingWindows : public ::testing::Test {
@@ -129,7 +118,7 @@ TEST_F(DeliveryBillingWindows, F7InvoicesThroughThePanelWithADiscountBehindTheSu
     ASSERT_EQ(desk.shownOrder()->id, o);
     EXPECT_EQ(desk.labelText("totalLabel"), S("55,00"));
 
-    promptWith(script, "CHEFE");
+    answerSupervisorPrompt(script, S("CHEFE"), S("1"));
     bool seen = false;
     script.onWindow(S("TFormVenRapida"), [&](QDialog& d) {
         auto& w = static_cast<TFormVenRapida&>(d);
@@ -181,7 +170,7 @@ TEST_F(DeliveryBillingWindows, TheDiscountNeedsTheRightAndTheChecksStopThePrintA
     w.setOrder(seeds::deskHandOver(l(), o));
     showOn(w);
     // A user without the right: nothing opens, the focus goes to the first method.
-    promptWith(script, "CAIXA");
+    answerSupervisorPrompt(script, S("CAIXA"), S("1"));
     QTest::keyClick(&w, Qt::Key_F4);
     EXPECT_FALSE(w.discountField()->isEnabled());
     EXPECT_TRUE(script.messageTexts().isEmpty());
@@ -215,7 +204,7 @@ TEST_F(DeliveryBillingWindows, TheDiscountNeedsTheRightAndTheChecksStopThePrintA
 TEST_F(DeliveryBillingWindows, HostileValuesInThePanelAreRefusedAndNothingIsWritten)
 {
     const qint64 o = order();
-    promptWith(script, "CHEFE");
+    answerSupervisorPrompt(script, S("CHEFE"), S("1"));
     const char* hostile[] = {"abc", "'; delete from FATURA; --", "1e20", "-5", "99999999999999", "12,5,3", "😀",
                              "1 000", "0x10", "55,001a"};
     for (const char* text : hostile) {

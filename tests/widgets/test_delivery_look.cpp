@@ -11,6 +11,7 @@
 #include "delivery/DeliveryItemEntry.h"
 #include "delivery/DeliveryOrders.h"
 #include "DeliverySeeds.h"
+#include "LoginFixtures.h"
 #include "RegisterSeeds.h"
 #include "delivery/UnitDelivere.h"
 #include "delivery/UnitEntCom.h"
@@ -18,7 +19,6 @@
 #include "delivery/UnitVenDiaDely.h"
 #include "delivery/UnitVendaRapida.h"
 #include "delivery/UnitVendaRapidaPre.h"
-#include "shell/UnitAcessos.h"
 #include "delivery/UnitEntregador.h"
 #include "delivery/UnitInsItens2.h"
 #include "delivery/UnitPedDelivery.h"
@@ -250,13 +250,7 @@ TEST(DeliveryLook, ThePaymentPanelTheReportsAndTheSettlementFitA1366x768Screen)
                                 m == 5 ? S("N") : S("S"));
     l.run(S("update DELIVERE set ENTREGA = (select max(ID) from ENTREGA), MOTOBOY = (select max(ID) from DELICAD)"));
     st.addUser(S("CHEFE"), S("1"), S("S"), 65535 - 256 - 32768);
-    script.onWindow(S("TFormAcessos"), [](QDialog& w) {
-        auto& p = static_cast<TFormAcessos&>(w);
-        p.setName(S("CHEFE"));
-        p.setPassword(S("1"));
-        p.confirm();
-        return w.result();
-    });
+    answerSupervisorPrompt(script, S("CHEFE"), S("1"));
     const qint64 order = integerOf(l.scalar(S("select min(ID) from DELIVERE")));
     {
         TFormVenRapida w(l);

@@ -4,6 +4,7 @@
 // across the wrap, the closed cash, a failure in the middle, an order changed
 // meanwhile, and the printouts read back from port files byte for byte.
 #include "ClosingSeeds.h"
+#include "CupsSandbox.h"
 #include "DeliverySeeds.h"
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
@@ -432,6 +433,37 @@ TEST_F(DeliveryBillingTest, TheReceiptGoesToThePortAndTheDrawerFollowsAsASecondJ
     DeliveryInvoicing::offerReceipt(r);
     EXPECT_EQ(script.messageTexts(), (QStringList{dt::panel::printQuestion, S(" Impressora nao localizada  ")}));
     EXPECT_EQ(script.windowsShown, QStringList{S("TFormVisao")});
+}
+
+TEST_F(DeliveryBillingTest, AStoppedPrinterQueueShowsTheReceiptInThePreviewAndTheSaleStays)
+{
+    CupsSandbox& cups = CupsSandbox::instance();
+    if (!cups.available())
+        GTEST_SKIP() << "no CUPS server: " << cups.unavailableReason();
+    RawPrinterListener printer;
+    ASSERT_TRUE(printer.listening());
+    ASSERT_EQ(cups.addRawQueue(S("DeliveryParada"), printer.uri()), S(""));
+    ASSERT_EQ(cups.stopQueue(S("DeliveryParada")), S(""));
+    seeds::setup(st, {{12, S("DeliveryParada")}});
+    const InvoiceResult r = invoice(l(), request(l(), anOrder(l(), man), {{1, D("150")}}));
+    script.answerMessages({S("S")});
+    DeliveryInvoicing::offerReceipt(r);
+    EXPECT_EQ(script.messageTexts(), (QStringList{dt::panel::printQuestion, S(" Impressora nao localizada  ")}));
+    EXPECT_EQ(script.windowsShown, QStringList{S("TFormVisao")});
+    EXPECT_EQ(cups.pendingJobs(S("DeliveryParada")), 0) << "no job left to come out later";
+    EXPECT_EQ(count(l(), S("select count(*) from FATURA")), 1);
+
+    // Started again: the receipt with the control byte of setup.INI line 8 first, no drawer job.
+    ASSERT_EQ(cups.startQueue(S("DeliveryParada")), S(""));
+    seeds::setup(st, {{12, S("DeliveryParada")}, {8, S("3")}});
+    script.answerMessages({S("S")});
+    DeliveryInvoicing::offerReceipt(r);
+    const std::optional<QByteArray> job = printer.nextJob();
+    ASSERT_TRUE(job);
+    EXPECT_TRUE(job->startsWith(QByteArray("\x12\r\n")));
+    EXPECT_TRUE(job->contains(toWin1252(r.receipt.lines.value(0))));
+    cups.waitUntilIdle();
+    cups.removeQueue(S("DeliveryParada"));
 }
 
 TEST_F(DeliveryBillingTest, ProductionTicketsOnePerKitchenPrinterOnThePortWithTheDrawerAfterEach)

@@ -118,8 +118,9 @@ void DeliveryPanelWindow::setOrder(const DeskHandOver& order)
         }
     }
     showFields();
-    // As wide as the methods' names need.
-    resize(size().expandedTo(sizeHint()));
+    // As wide as the methods' names need, as high as the rows shown.
+    const QSize hint = sizeHint();
+    resize(std::max(width(), hint.width()), hint.height());
     amountField(0)->setFocus();
 }
 

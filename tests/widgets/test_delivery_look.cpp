@@ -277,6 +277,7 @@ TEST(DeliveryLook, ThePaymentPanelTheReportsAndTheSettlementFitA1366x768Screen)
         TFormEntCom w(l);
         show(w, w.width(), w.height());
         checkWhole(w, "commission report");
+        save(w.grab(), "delivery-commission-report.png");
     }
     {
         TFormVenDiaDely w(l);

@@ -1,9 +1,9 @@
 // The generated year of business (BenchYear.h): how it is made, kept and copied.
 //
-// Tabs and counter sales are written by the closings' own writer (SaleWriter),
-// each described as its closing describes it; the delivery invoices, the manual
-// stock movements, the entry invoices and the back office's rows are written as
-// their windows write them. Every row of a cash shift goes in one action; the
+// Tabs, counter sales and delivery invoices are written by the closings' own
+// writer (SaleWriter), each described as its closing or the desk's invoicing
+// describes it; the manual stock movements, the entry invoices and the back
+// office's rows are written as their windows write them. Every row of a cash shift goes in one action; the
 // big tables' indexes are switched off while the year is written and rebuilt at
 // the end.
 #include "BenchYear.h"
@@ -12,6 +12,7 @@
 #include "BenchYearStamp.h"
 #include "closing/BillComputation.h"
 #include "closing/SaleWriter.h"
+#include "delivery/DeliveryInvoicing.h"
 #include "db/DbError.h"
 #include "db/NewDatabase.h"
 #include "db/Schema.h"
@@ -733,9 +734,10 @@ void YearWriter::counterSale(const Shift& s)
     SaleWriter(m_logon).write(sale);
 }
 
-// A delivery order invoiced at the delivery desk: its payment rows, the discount
-// as an expense row, the sale row with the fee and the delivery man, and its
-// stock-out (pizzas split into their flavours; the desk's item entry takes no kits).
+// A delivery order invoiced at the delivery desk, as its invoicing describes it
+// (DeliveryInvoicing::saleOf): its payment rows, the discount as an expense row,
+// the sale row with the fee and the delivery man, and its stock-out (pizzas split
+// into their flavours).
 void YearWriter::deliveryInvoice(const Shift& s)
 {
     Dice& d = m_dice;
@@ -773,58 +775,40 @@ void YearWriter::deliveryInvoice(const Shift& s)
     const Decimal change = paidBy(payments) - due;
 
     // The sale number: the shift by "#00" and the desk's counter by "#0000" (050345).
-    const QString numberText = QStringLiteral("%1%2").arg(s.number, 2, 10, QLatin1Char('0'))
-                                   .arg(++m_deliveryCounter, 4, 10, QLatin1Char('0'));
+    const QString numberText = DeliveryInvoicing::saleNumberText(s.number, ++m_deliveryCounter);
     const qint64 number = numberText.toLongLong();
     const QDate today = s.date;
-    const QString hora = QDateTime(today, clock(m_minute)).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
 
+    // Written by the one sale writer as the desk's invoicing describes its sale.
+    DeliverySale sale;
+    sale.number = number;
+    sale.numberText = numberText;
+    sale.when = QDateTime(today, clock(m_minute));
+    sale.cashShift = s.number;
+    sale.phone = phone;
+    sale.customerName = name;
     bool first = true;
     for (const SalePayment& p : payments) {
-        const Decimal amount = first ? p.amount - change : p.amount;   // the first field less the change
+        SalePayment paid = p;
+        paid.amount = first ? p.amount - change : p.amount;   // the first field less the change
         first = false;
-        if (!(amount > Decimal()))
-            continue;
-        const qint64 k = m_logon.GenId(S("Recarq"), 1);
-        const QString title = QStringLiteral("%1.%2").arg(p.code, 2, 10, QLatin1Char('0')).arg(k, 9, 10, QLatin1Char('0'));
-        if (p.settled)
-            m_logon.run(S("INSERT INTO Recarq ( id,duplicata,hora,codigo,nome,emissao,vencimento,vendedor,baixa,valor,"
-                          "terminal,caixa,nfiscal      ) values (GEN_ID(RECARQ,1),?,?,?,?,?,?,?,?,?,?,?,?)"),
-                        {title, hora, phone, name.left(30), today, today.addDays(30), 1, today, amount, 1, s.number,
-                         number});
-        else
-            m_logon.run(S("INSERT INTO Recarq (id,duplicata,hora,codigo,nome,emissao,vencimento,vendedor,valor,terminal,"
-                          "caixa,nfiscal) values (GEN_ID(RECARQ,1),?,?,?,?,?,?,?,?,?,?,?)"),
-                        {title, hora, phone, name.left(30), today, today.addDays(30), 1, amount, 1, s.number, number});
+        if (paid.amount > Decimal())
+            sale.payments.push_back(paid);
     }
-    if (!discount.isZero())
-        m_logon.run(S("INSERT INTO desploja (data,caixa,terminal,historico,valor) values (?,?,?,?,?)"),
-                    {today, s.number, 1, S("Desconto Cupom") + numberText, discount});
-    m_logon.run(S("INSERT INTO fatura (id,Nota,tipo,Data,Cliente,Valor,vendedor,terminal,HORA,FRETE,DELYENTREGA,DELYTAXA,"
-                  "DELIVERY,caixa) values (GEN_ID(FATURA,1),?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                {number, 3, today, name.left(30), items, 1, 1, hora, fee, deliveryMan, fee, S("S"), s.number});
-
-    const QString history = (S("Cli:") + name).left(39);
+    sale.saleValue = items;
+    sale.freight = fee;
+    sale.listFee = fee;
+    sale.deliveryMan = deliveryMan;
+    sale.discount = discount;
     for (const Line& l : lines) {
-        if (!l.code.startsWith(QLatin1Char('/'))) {
-            m_logon.run(S("INSERT INTO estfic (id,Data,historico,codigo,saida,valor,custo,vendedor,cliente,caixa,terminal,"
-                          "nfiscal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,?,?,?,?,?)"),
-                        {today, history, l.code, l.quantity, l.price, m_cat.of(l.code).cost, 0, phone, s.number, 1,
-                         number});
-            continue;
-        }
-        // the item's own row; a code longer than the column is cut, as the closings cut it
-        m_logon.run(S("insert into estfic (id,data,codigo,historico,saida,valor,pedido,vendedor,cliente,caixa,nfiscal,"
-                      "terminal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,?,?,?,?,?)"),
-                    {today, l.code.left(14), l.name.left(120), l.quantity, l.price, number, 0, phone, s.number, number, 1});
-        const QStringList flavours = SaleWriter::flavourCodes(l.code);
-        const std::vector<Decimal> shares = BillComputation::splitQuantity(l.quantity, int(flavours.size()));
-        for (int k = 0; k < flavours.size(); ++k)
-            m_logon.run(S("insert into estfic (data,historico,codigo,saida,valor,custo,pedido,vendedor,cliente,caixa,"
-                          "terminal) values (?,?,?,?,?,?,?,?,?,?,?)"),
-                        {today, (S("#DELIvery ") + l.name).left(29), flavours[k], shares[size_t(k)], l.price,
-                         m_cat.of(flavours[k]).cost, number, 0, phone, s.number, 1});
+        HandOverLine h;
+        h.codigo = l.code;
+        h.nome = l.name;
+        h.quantidade = l.quantity;
+        h.valor = l.price;
+        sale.items.push_back(h);
     }
+    SaleWriter(m_logon).write(DeliveryInvoicing::saleOf(sale));
 }
 
 // The manual entries and exits of the stock window: losses, breakage, staff

@@ -22,10 +22,13 @@
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "delivery/UnitDelivere.h"
+#include "delivery/UnitEntCom.h"
 #include "delivery/UnitEntregador.h"
 #include "delivery/UnitInsItens2.h"
 #include "delivery/UnitPedDelivery.h"
+#include "delivery/UnitPrestContasDelivere.h"
 #include "delivery/UnitTaxaEnt.h"
+#include "delivery/UnitVenDiaDely.h"
 #include "delivery/UnitVerCliente.h"
 #include "delivery/UnitVerEndCliente.h"
 #include "finance/UnitApura.h"
@@ -264,4 +267,10 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMalaDir"), [] { return std::make_unique<TFormMalaDir>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelAniCas"), [] { return std::make_unique<TFormRelAniCas>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormItemExcluidos"), [] { return std::make_unique<TFormItemExcluidos>(*Logon); });
+    // Delivery billing: the delivery reports the desk's ribbon opens, and the
+    // settlement with the delivery man, which no control opens. The note and the
+    // invoicing windows take the desk's shown order and are opened by the desk alone.
+    windows::registerWindow(QStringLiteral("TFormEntCom"), [] { return std::make_unique<TFormEntCom>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormVenDiaDely"), [] { return std::make_unique<TFormVenDiaDely>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormPCEDelivere"), [] { return std::make_unique<TFormPCEDelivere>(*Logon); });
 }

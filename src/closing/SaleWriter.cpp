@@ -7,6 +7,7 @@
 #include "db/UnitLogon.h"
 
 #include <QSet>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -17,6 +18,10 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 constexpr int kCodeWidth = 14;        // PRODUTOS.CODIGO, ESTFIC.CODIGO
 constexpr int kKitCodeWidth = 10;     // KITPROD.CODIGO
 constexpr int kHistoryWidth = 29;
+constexpr int kNamedHistoryWidth = 39;    // "Cli:" and the customer's name
+constexpr int kHoraWidth = 20;            // RECARQ.HORA, FATURA.HORA
+constexpr int kSaleCustomerWidth = 30;    // FATURA.CLIENTE
+constexpr int kExpenseHistoryWidth = 40;  // DESPLOJA.HISTORICO
 
 QString priceText(const Decimal& price) { return FormatFloat(u"0.###", price); }
 
@@ -163,10 +168,16 @@ void SaleWriter::write(const Sale& sale)
     writeStockOut(sale);
 }
 
+QString SaleWriter::numberTextOf(const Sale& sale)
+{
+    return sale.numberText.isEmpty() ? QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0')) : sale.numberText;
+}
+
 void SaleWriter::writePayments(const Sale& sale)
 {
     const QString n = QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0'));
     const QString name = sale.customerName.left(30);
+    const QVariant hora = orNull(sale.hora.left(kHoraWidth));
     if (sale.advance > Decimal()) {
         m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
                       "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
@@ -176,17 +187,20 @@ void SaleWriter::writePayments(const Sale& sale)
     for (const SalePayment& p : sale.payments) {
         if (p.amount.isZero())
             continue;
-        const QString dup = QStringLiteral("%1-").arg(p.code, 2, 10, QLatin1Char('0')) + n;
+        const QString dup = sale.receivableTitles
+            ? QStringLiteral("%1.%2").arg(p.code, 2, 10, QLatin1Char('0'))
+                  .arg(m_logon.GenId(S("RECARQ"), 1), 9, 10, QLatin1Char('0'))
+            : QStringLiteral("%1-").arg(p.code, 2, 10, QLatin1Char('0')) + n;
         if (p.settled) {
             m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,baixa,vendedor,NFiscal,"
-                          "Caixa,terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
+                          "Caixa,terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
                         {dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, sale.waiter,
-                         sale.number, sale.cashShift, sale.terminal, p.amount});
+                         sale.number, sale.cashShift, sale.terminal, p.amount, hora});
         } else {
             m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,"
-                          "terminal,valor) values (?,?,?,?,?,?,?,?,?,?)"),
+                          "terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?)"),
                         {dup, sale.customerCode, name, sale.date, sale.dueDate.addDays(sale.receivableDays),
-                         sale.waiter, sale.number, sale.cashShift, sale.terminal, p.amount});
+                         sale.waiter, sale.number, sale.cashShift, sale.terminal, p.amount, hora});
         }
     }
     // Change is money handed back: in cents, and only from one cent.
@@ -210,10 +224,12 @@ void SaleWriter::writeLoyalty(const Sale& sale)
 void SaleWriter::writeSaleRow(const Sale& sale)
 {
     m_logon.run(S("insert into Fatura (Nota,tipo,caixa,data,cliente,valor,vendedor,comanda,DELYENTREGA,DELYTAXA,"
-                  "terminal,balcao) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
-                {sale.number, sale.saleType, sale.cashShift, sale.date, sale.saleCustomer.left(24), sale.saleValue,
+                  "terminal,balcao,hora,frete,delivery) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                {sale.number, sale.saleType, sale.cashShift, sale.date,
+                 sale.saleCustomer.left(std::min(sale.saleCustomerWidth, kSaleCustomerWidth)), sale.saleValue,
                  sale.waiter, sale.tabNumber, sale.deliveryMan, sale.deliveryManFee, sale.terminal,
-                 sale.counterSale ? QVariant(1) : QVariant()});
+                 sale.counterSale ? QVariant(1) : QVariant(), orNull(sale.hora.left(kHoraWidth)),
+                 sale.freight ? QVariant::fromValue(*sale.freight) : QVariant(), orNull(sale.deliveryFlag.left(1))});
 }
 
 void SaleWriter::writeServiceRows(const Sale& sale)
@@ -229,7 +245,13 @@ void SaleWriter::writeServiceRows(const Sale& sale)
     if (!sale.deliveryFee.isZero())
         m_logon.run(withCode, {sale.date, 9, sale.cashShift, sale.deliveryFee, sale.waiter, sale.number,
                                sale.terminal});
-    if (!sale.discount.isZero())
+    if (sale.discount.isZero())
+        return;
+    if (sale.discountAsExpense)
+        m_logon.run(S("insert into desploja (data,caixa,terminal,historico,valor) values (?,?,?,?,?)"),
+                    {sale.date, sale.cashShift, sale.terminal,
+                     (QStringLiteral("Desconto Cupom") + numberTextOf(sale)).left(kExpenseHistoryWidth), sale.discount});
+    else
         m_logon.run(withCode, {sale.date, 6, sale.cashShift, sale.discount, QVariant(), sale.number, sale.terminal});
 }
 
@@ -242,11 +264,13 @@ void SaleWriter::writeStockOut(const Sale& sale)
     QStringList leftStock;   // products whose date of last exit becomes the sale's date
 
     auto row = [&](const QString& history, const QString& code, const Decimal& out, const Decimal& value,
-                   const QVariant& cost, bool withInvoice, int waiter) {
+                   const QVariant& cost, bool withInvoice, int waiter, bool withOrder = true) {
         m_logon.run(insert, {sale.date, history, code.left(kCodeWidth), out, value, cost,
-                             withInvoice ? QVariant(sale.number) : QVariant(), sale.number, waiter,
+                             withInvoice ? QVariant(sale.number) : QVariant(),
+                             withOrder ? QVariant(sale.number) : QVariant(), waiter,
                              sale.customerCode, sale.cashShift, sale.terminal});
     };
+    const auto kitCode = [&](const QString& code) { return sale.explodeKits ? stripKit(code) : code; };
 
     if (sale.topUp > Decimal()) {
         const int lastWaiter = sale.items.empty() ? 0 : sale.items.back().waiter.toInt();
@@ -256,15 +280,19 @@ void SaleWriter::writeStockOut(const Sale& sale)
     }
 
     Catalogue cat(m_logon);
-    QStringList codes, kits;
+    QStringList codes, kits, explodable;   // explodable: flavours always, plain items when kits explode
     for (const SaleItem& i : sale.items) {
-        if (i.code.startsWith(QLatin1Char('/')))
+        if (i.code.startsWith(QLatin1Char('/'))) {
             codes << flavourCodes(i.code);
-        else
-            codes << stripKit(i.code);
+            explodable << flavourCodes(i.code);
+        } else {
+            codes << kitCode(i.code);
+            if (sale.explodeKits)
+                explodable << kitCode(i.code);
+        }
     }
     cat.loadProducts(codes);
-    for (const QString& c : codes)
+    for (const QString& c : explodable)
         if (const Product* p = cat.product(c); p && p->kit)
             kits << c;
     cat.loadKits(kits);
@@ -281,8 +309,8 @@ void SaleWriter::writeStockOut(const Sale& sale)
         const int waiter = i.waiter.toInt();
         const QString price = priceText(i.price);
         const QString valued = (cli + QStringLiteral("   Valor: ") + price).left(kHistoryWidth);
-        const QString plainCode = stripKit(i.code);
-        if (const Product* kit = cat.product(plainCode); kit && kit->kit) {
+        const QString plainCode = kitCode(i.code);
+        if (const Product* kit = cat.product(plainCode); sale.explodeKits && kit && kit->kit) {
             for (const Component& c : cat.components(plainCode)) {
                 row(valued, c.code, i.quantity * c.quantity, kit->valor, QVariant(), false, waiter);
                 leftStock << c.code;
@@ -322,7 +350,11 @@ void SaleWriter::writeStockOut(const Sale& sale)
             }
             continue;
         }
-        row(valued, i.code, i.quantity, i.price, QVariant(), true, waiter);
+        if (sale.namedStockRows)
+            row((QStringLiteral("Cli:") + sale.customerName).left(kNamedHistoryWidth), i.code, i.quantity, i.price,
+                QVariant::fromValue(cat.productOrEmpty(plainCode).custo), true, waiter, false);
+        else
+            row(valued, i.code, i.quantity, i.price, QVariant(), true, waiter);
         leftStock << i.code;
     }
 

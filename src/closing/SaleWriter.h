@@ -3,12 +3,14 @@
 // loyalty points, the sale (FATURA), service, cover charge, delivery fee and
 // discount (SERVICO) and the stock-out (ESTFIC, kits exploded into their
 // components, multi-flavour items split into their flavours, the top-up of a
-// minimum consumption). A tab's closing and the counter sale's closing both
-// describe their sale as a Sale and call write() inside their one action; what
-// differs between them is a field of Sale, never a second copy of this code.
+// minimum consumption). A tab's closing, the counter sale's closing and the
+// delivery desk's invoicing describe their sale as a Sale and call write() inside
+// their one action; what differs between them is a field of Sale, never a second
+// copy of this code.
 #include "core/Decimal.h"
 #include <QDate>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class TLogon;
@@ -71,6 +73,19 @@ struct Sale {
     Decimal loyaltyBase;       // items total the points are counted on (one per 20)
     bool serviceRowsFirst = false;   // the counter sale writes SERVICO before RECARQ
     bool counterSale = false;        // FATURA.BALCAO 1
+    // Where the delivery desk's invoice differs (FATURA.TIPO 3).
+    QString numberText;              // the sale number as printed ("050345"); "" = number by "000000"
+    QString hora;                    // RECARQ.HORA and FATURA.HORA ("" leaves them empty)
+    std::optional<Decimal> freight;  // FATURA.FRETE (none: left empty)
+    QString deliveryFlag;            // FATURA.DELIVERY ("" leaves it empty)
+    int saleCustomerWidth = 24;      // FATURA.CLIENTE is cut to it (the column holds 30)
+    bool receivableTitles = false;   // DUPLICATA: method "." a fresh RECARQ number ("01.000001234"),
+                                     // else method "-" the sale number ("01-000123")
+    bool discountAsExpense = false;  // the discount as the DESPLOJA row "Desconto Cupom" + numberText,
+                                     // else the SERVICO row of type 6
+    bool explodeKits = true;         // false: a kit sold is one row of its own code, like a product
+    bool namedStockRows = false;     // plain rows read "Cli:" + customerName (39) and carry the product's
+                                     // cost and no PEDIDO; else "Cli: customerText   Valor: price"
 };
 
 class SaleWriter {
@@ -90,6 +105,8 @@ public:
     static std::vector<std::pair<int, Decimal>> serviceByWaiter(const Sale& sale);
     // The flavour codes of a multi-flavour code ("/12/34/"), at most four.
     static QStringList flavourCodes(const QString& code);
+    // The sale number as its rows' texts carry it.
+    static QString numberTextOf(const Sale& sale);
 
 private:
     TLogon& m_logon;

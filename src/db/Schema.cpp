@@ -75,7 +75,7 @@ Table replaceTrigger(Table t, const char* triggerName, const char* gen)
 std::vector<Table> buildTables()
 {
     std::vector<Table> v;
-    v.reserve(52);
+    v.reserve(53);
 
     // ---- Core services ------------------------------------------------------
     v.push_back(installed("EMPRESA", {
@@ -275,6 +275,17 @@ std::vector<Table> buildTables()
         id(), c("BAIRRO", "VARCHAR(20)"), amount("TAXA"),
     }));
 
+    // Deliveries settled with the delivery man (the settlement window): created
+    // whole by the start-up upgrade when missing, with its generator; the delivery
+    // man's code a plain integer and the money exact from the start.
+    {
+        Table t{"DELIFIC", Origin::Added,
+                {id(), c("CODIGO", INT), c("DATA", DAT), c("VALORENTREGA", schema::kAmountType),
+                 c("COMISSAO", schema::kAmountType)},
+                0, "ID", "DELIFIC", TriggerKind::None, nullptr, nullptr};
+        v.push_back(std::move(t));
+    }
+
     // ---- Products, stock and purchasing ------------------------------------
     v.push_back(installed("PRODUTOS", {
         id(), c("CODIGO", "VARCHAR(14)"), c("NOME", "VARCHAR(40)"), c("PESO", DEC),
@@ -411,7 +422,7 @@ std::vector<Generator> buildGenerators()
     const char* const names[] = {
         "ACOMBALCAO", "ACOMPANHA", "ACOMPDELI", "ACOMPMESA", "BORDA", "CABMESA", "CAIXA",
         "CENTROCUSTO", "CLIENTE", "COMPRAS", "CONTA", "CONTCAIXA", "COZINHA2", "DELICAD",
-        "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
+        "DELIFIC", "DELIITEM", "DELIPED", "DELIVERE", "DESPESA", "DESPESAS", "ENTREGA", "ESTFIC",
         "EXCLUIDOS", "EXCLUSAO", "FATURA", "FORMAPAGA", "GENERO", "HISTORICO", "KITPROD", "MESA",
         "OUTROS", "PAGARQ", "PRODUTOS", "RECARQ", "RESERVA", "SANGRIA", "SENHA", "TIPBAIXA",
         // behind the insert triggers of tables without a generator of their own

@@ -31,7 +31,7 @@ enum class Origin {
     UpgradeStep6,     // created after the added columns (CENTROCUSTO, DELIPED, COZINHA2, CAIXA, CONTA, DESPESA,
                       // EXCLUIDOS, GENERO, EXCLUSAO)
     OnDemand,         // created by the window that needs it (none now)
-    Added,            // this program's own: created whole by the upgrade when missing (DIARIOACOES)
+    Added,            // this program's own: created whole by the upgrade when missing (DIARIOACOES, DELIFIC)
 };
 
 enum class TriggerKind {

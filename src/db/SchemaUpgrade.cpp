@@ -244,6 +244,7 @@ void SchemaUpgrade::applySteps()
         addColumns();
     }
     createUpgradeTable("DIARIOACOES");
+    createUpgradeTable("DELIFIC");
     makeAmountsExact();
     addIndexes();
     newdb::ensureCashShiftRow(m_logon);

@@ -4,12 +4,13 @@
 
 std::optional<DeliveryCustomerData> DeliveryCustomers::read(qint64 code)
 {
-    RowSet rs = m_logon.run(QStringLiteral("select first 1 CODIGO, NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, REF, FAX "
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 CODIGO, NOME, ENDERECO, CENDERECO, CIDADE, ESTADO, REF, FAX, FONE "
                                            "from CLIENTES where CODIGO = ? order by ID"), {code});
     if (!rs.next())
         return std::nullopt;
     return DeliveryCustomerData{rs.integer(u"CODIGO"), rs.text(u"NOME"), rs.text(u"ENDERECO"), rs.text(u"CENDERECO"),
-                                rs.text(u"CIDADE"), rs.text(u"ESTADO"), rs.text(u"REF"), rs.text(u"FAX")};
+                                rs.text(u"CIDADE"), rs.text(u"ESTADO"), rs.text(u"REF"), rs.text(u"FAX"),
+                                rs.text(u"FONE")};
 }
 
 void DeliveryCustomers::save(const DeliveryCustomerData& d)

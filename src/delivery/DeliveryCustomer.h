@@ -9,6 +9,7 @@ class TLogon;
 struct DeliveryCustomerData {
     qint64 codigo = 0;
     QString nome, endereco, bairro, cidade, estado, ref, fax;   // bairro: CENDERECO
+    QString fone;
 };
 
 class DeliveryCustomers {

@@ -17,7 +17,6 @@ inline const QString orderGone = QStringLiteral("|      Pedido não Localizado..
 inline const QString chooseMan = QStringLiteral("Selecione um Entregador");
 inline const QString chooseArea = QStringLiteral("Selecione Local Entrega");
 inline const QString feeLine = QStringLiteral("Taxa de Entrega");
-inline const QString notReady = QStringLiteral("Esta função ainda não está disponível nesta versão.");
 // The desk's ribbon.
 inline const QString ribbonTab = QStringLiteral("Delivery");
 inline const QString ribbonGroup = QStringLiteral("Delivery");
@@ -27,6 +26,30 @@ inline const QString commissionButton = QStringLiteral("Comissão Entregadores")
 inline const QString salesButton = QStringLiteral("Relação Venda Delivery");
 inline const QString leaveButton = QStringLiteral("Sair do Delivery");
 } // namespace desk
+
+// The payment panel of the delivery note and of the invoicing.
+namespace panel {
+inline const QString windowCaption = QStringLiteral("Venda Rapida");
+inline const QString invoiceHeader = QStringLiteral("VENDA RÁPIDA");
+inline const QString noteHeader = QStringLiteral("CUPOM PARA ENTREGA");
+inline const QString missing = QStringLiteral("Faltando informar valores");
+inline const QString changeAboveCash = QStringLiteral("Valor informado para Dinheiro inferior ao troco");
+inline const QString invalidAmount = QStringLiteral("  Valor Invalido  ");
+inline const QString printQuestion = QStringLiteral("Deseja Imprimir cupom?");
+inline const QString alreadyInvoiced = QStringLiteral("|      Pedido já Faturado...      |");
+inline const QString orderChanged =
+    QStringLiteral("|   Pedido alterado em outra estação: confira e fature novamente   |");
+} // namespace panel
+
+// The delivery reports and the settlement window.
+namespace reports {
+inline const QString openError = QStringLiteral(" Erro ao abrir o arquivo  ");
+inline const QString shortageQuestion = QStringLiteral("Confirma se houve falta de valores na prestação de contas?");
+inline const QString printHint = QStringLiteral("Imprimir Relatorio\rCaso haja problema com a impressão\r"
+                                                "talves seja necessario configurar a impressora\r"
+                                                "no menu \"Configuração da impressora\"");
+inline const QString cashCaption = QStringLiteral("Caixa de Numero.:");
+} // namespace reports
 
 // The item entry.
 namespace items {

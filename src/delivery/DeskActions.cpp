@@ -1,20 +1,46 @@
 #include "delivery/DeskActions.h"
 
 #include "core/uMensagemWindow.h"
+#include "db/DbError.h"
+#include "delivery/DeliveryPrintouts.h"
 #include "delivery/DeliveryText.h"
+#include "delivery/UnitVendaRapida.h"
+#include "delivery/UnitVendaRapidaPre.h"
+#include "platform/Dialogs.h"
 
 namespace {
 
-class NotReadyYet : public DeskActions {
+class StationDeskActions : public DeskActions {
 public:
-    void productionTickets(TLogon&, const DeskHandOver&) override { say(); }
-    void deliveryNote(TLogon&, const DeskHandOver&) override { say(); }
-    void invoice(TLogon&, const DeskHandOver&) override { say(); }
+    void productionTickets(TLogon& logon, const DeskHandOver& order) override
+    {
+        std::vector<Printout> tickets;
+        try {
+            tickets = DeliveryPrintouts(logon).productionTickets(order.order.id);
+        } catch (const DeliveryRefused& e) {
+            ShowMessageWindow(deliverytext::attention, e.message(), QStringLiteral("1"));
+            return;
+        }
+        DeliveryPrintouts::print(tickets);
+    }
 
-private:
-    static void say() { ShowMessageWindow(deliverytext::attention, deliverytext::desk::notReady, QStringLiteral("1")); }
+    void deliveryNote(TLogon& logon, const DeskHandOver& order) override
+    {
+        TFormVenRapidaPre note(logon);
+        note.setOrder(order);
+        dialogs().exec(note);
+        DeliveryPrintouts(logon).markOutForDelivery(order.order.id);
+    }
+
+    void invoice(TLogon& logon, const DeskHandOver& order) override
+    {
+        TFormVenRapida invoicing(logon);
+        invoicing.setDeliveryFlag(true);
+        invoicing.setOrder(order);
+        dialogs().exec(invoicing);
+    }
 };
 
 } // namespace
 
-std::unique_ptr<DeskActions> makeDeskActions() { return std::make_unique<NotReadyYet>(); }
+std::unique_ptr<DeskActions> makeDeskActions() { return std::make_unique<StationDeskActions>(); }

@@ -27,6 +27,7 @@ public:
     virtual void invoice(TLogon& logon, const DeskHandOver& order) = 0;             // F7
 };
 
-// The desk's actions on this station. Until the printouts and invoicing are
-// built, each says it is not ready yet and changes nothing.
+// The desk's actions on this station: F5 prints the production tickets
+// (DeliveryPrintouts), F6 opens the delivery note TFormVenRapidaPre and marks the
+// order "SAIU P/ENTREGA" when it closes, F7 opens the invoicing TFormVenRapida.
 std::unique_ptr<DeskActions> makeDeskActions();

@@ -10,14 +10,15 @@
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryCustomer.h"
 #include "delivery/DeliveryText.h"
+#include "delivery/UnitEntCom.h"
 #include "delivery/UnitEntregador.h"
 #include "delivery/UnitInsItens2.h"
 #include "delivery/UnitTaxaEnt.h"
+#include "delivery/UnitVenDiaDely.h"
 #include "delivery/UnitVerCliente.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
 #include "shell/RibbonBar.h"
-#include "shell/WindowRegistry.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -170,9 +171,11 @@ void TFormPedDelivery::ribbonAction(const QString& caption)
         TFormTaxaEnt w(m_logon);
         dialogs().exec(w);
     } else if (caption == desk::commissionButton) {
-        windows::open(S("TFormEntCom"), desk::commissionButton);
+        TFormEntCom w(m_logon);
+        dialogs().exec(w);
     } else if (caption == desk::salesButton) {
-        windows::open(S("TFormVenDiaDely"), desk::salesButton);
+        TFormVenDiaDely w(m_logon);
+        dialogs().exec(w);
     } else if (caption == desk::leaveButton) {
         accept();
         return;

@@ -25,7 +25,7 @@ TFormVendGarcom::TFormVendGarcom(TLogon& logon, QWidget* parent)
     });
     ui->waiterCombo->addItems(choices::items(m_waiters, kList));
     ui->groupCombo->addItems(choices::items(m_groups, {4, QStringLiteral(" - "), QStringLiteral("Todos")}));
-    for (const ShiftChoice& s : m_shifts) {
+    for (const choices::Shift& s : m_shifts) {
         const QString text = reportfields::dateText(s.date) + QStringLiteral("  Caixa ") + QString::number(s.cash);
         ui->firstShiftCombo->addItem(text);
         ui->lastShiftCombo->addItem(text);

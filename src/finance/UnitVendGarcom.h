@@ -32,5 +32,5 @@ private:
     std::unique_ptr<::Ui::TFormVendGarcom> ui;
     TLogon& m_logon;
     std::vector<choices::Coded> m_waiters, m_groups;
-    std::vector<ShiftChoice> m_shifts;
+    std::vector<choices::Shift> m_shifts;
 };

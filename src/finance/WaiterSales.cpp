@@ -30,9 +30,9 @@ QString WaiterSales::centred(const QString& text)
     return QString(std::max(0, blanks), QLatin1Char(' ')) + t;
 }
 
-std::vector<ShiftChoice> WaiterSales::shifts()
+std::vector<choices::Shift> WaiterSales::shifts()
 {
-    std::vector<ShiftChoice> out;
+    std::vector<choices::Shift> out;
     RowSet rs = m_logon.run(S("select caixa, data from contdata order by data desc, caixa desc, id"));
     while (rs.next())
         out.push_back({int(rs.integer(u"CAIXA")), rs.date(u"DATA")});

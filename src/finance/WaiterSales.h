@@ -7,6 +7,8 @@
 // routed by the closing printer's destination. One grouped statement each.
 #include "platform/Printout.h"
 
+#include "registers/ReportChoices.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -14,11 +16,6 @@
 #include <vector>
 
 class TLogon;
-
-struct ShiftChoice {
-    int cash = 0;
-    QDate date;   // the day it was opened
-};
 
 // "Venda de Produto (Garcom/Categoria)".
 struct ProductsPerWaiter {
@@ -43,7 +40,7 @@ public:
     explicit WaiterSales(TLogon& logon) : m_logon(logon) {}
 
     // The shifts, the one opened last first.
-    std::vector<ShiftChoice> shifts();
+    std::vector<choices::Shift> shifts();
 
     Printout productsPerWaiter(const ProductsPerWaiter& q);
 

@@ -7,6 +7,7 @@
 //   the stock and product reports' groups   "0000 - Todos", "0007 - BEBIDAS"   (groupItems)
 //   the waiter reports' groups              "000000-Todos", "000007-BEBIDAS"
 //   waiter lists                            "00000 TODOS", "00004 CARLOS"
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +20,12 @@ namespace choices {
 struct Coded {
     qint64 code = 0;
     QString name;
+};
+
+// A cash shift of a report's shift lists: its number and the day it was opened.
+struct Shift {
+    int cash = 0;
+    QDate date;
 };
 
 struct Style {

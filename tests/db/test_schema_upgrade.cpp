@@ -130,6 +130,18 @@ TEST(SchemaUpgrade, OlderDatabaseReachesTheFullSchemaInOneStartInTheStationsOrde
     st.logon().run(QStringLiteral("INSERT INTO COZINHA2 (ID, MESA) VALUES (999, '000001')"));
     EXPECT_EQ(st.count(QStringLiteral("SELECT ID FROM COZINHA2")), 1);
 
+    // The delivery settlements come whole with their generator, the money exact.
+    const qsizetype delific = indexOf(s, QStringLiteral("CREATE TABLE DELIFIC"));
+    ASSERT_GE(delific, 0);
+    EXPECT_EQ(s.at(delific + 1), QStringLiteral("CREATE GENERATOR DELIFIC"));
+    EXPECT_EQ(st.count(QStringLiteral("SELECT f.RDB$FIELD_TYPE * 100 - f.RDB$FIELD_SCALE FROM RDB$RELATION_FIELDS r "
+                                      "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
+                                      "WHERE r.RDB$RELATION_NAME = 'DELIFIC' AND r.RDB$FIELD_NAME = 'COMISSAO'")),
+              1602);   // INT64 scaled by two decimals
+    st.logon().run(QStringLiteral("INSERT INTO DELIFIC (ID, CODIGO, VALORENTREGA) VALUES (GEN_ID(DELIFIC,1), 3, 150000.01)"));
+    EXPECT_EQ(decimalOf(st.logon().scalar(QStringLiteral("SELECT VALORENTREGA FROM DELIFIC"))),
+              Decimal::fromCents(15000001));
+
     // The next start finds nothing to do.
     SchemaUpgrade again(st.logon());
     again.run();

@@ -1,6 +1,7 @@
 #include "CashOfficeSeeds.h"
 
 #include "ClosingSeeds.h"
+#include "DeliverySeeds.h"
 #include "RegisterSeeds.h"
 #include "ShiftReportSeeds.h"
 #include "closing/CashShift.h"
@@ -9,6 +10,8 @@
 #include "closing/Withdrawal.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "delivery/DeliveryInvoicing.h"
+#include "delivery/DeliveryText.h"
 #include "finance/CustomerAccount.h"
 #include "finance/DailyExpenses.h"
 #include "sales/CounterClosing.h"
@@ -22,102 +25,45 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-// The flavours of a multi-flavour code, at most four, and each one's share.
-QStringList flavoursOf(const QString& code)
-{
-    QStringList out;
-    QString rest = code.mid(1, 20);
-    for (int i = 0; i < 4; ++i) {
-        const qsizetype slash = rest.left(20).indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            break;
-        QString f = rest.left(slash).trimmed();
-        rest = rest.mid(slash + 1);
-        bool number = false;
-        const int n = f.toInt(&number);
-        if (number && n >= 0)
-            f = QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0'));
-        if (!f.isEmpty())
-            out << f;
-    }
-    return out;
-}
-
-Decimal shareOf(int flavours)
-{
-    switch (flavours) {
-    case 4: return D("0,25");
-    case 3: return D("0,33");
-    case 2: return D("0,5");
-    default: return Decimal(1);
-    }
-}
-
 } // namespace
 
 qint64 invoiceDelivery(TLogon& l, const DeliveryInvoice& inv)
 {
-    return l.action([&]() -> qint64 {
-        RowSet shift = l.run(S("select first 1 caixa from contcaixa order by id"));
-        const int s = shift.next() ? int(shift.integer(u"CAIXA")) : 0;
-        const qint64 n = l.GenId(S("TIPBAIXA"), 1);
-        if (n > 100000)
-            l.run(S("SET GENERATOR TIPBAIXA TO 0"));
-        const QString numberText = FormatFloat(u"#00", Decimal(s)) + FormatFloat(u"#0000", Decimal(n));
-        const qint64 sale = numberText.toLongLong();
-        const qint64 phone = inv.phone.toLongLong();
-        const QString hora = QDateTime(inv.date, QTime(20, 15, 0)).toString(S("dd/MM/yyyy hh:mm:ss"));
-
-        Decimal items;
-        for (const DeliveryItem& i : inv.items)
-            items += i.quantity * i.price;
-
-        for (const DeliveryPayment& p : inv.payments) {
-            if (p.amount <= Decimal())
-                continue;
-            const qint64 k = l.GenId(S("RECARQ"), 1);
-            const QString dup = FormatFloat(u"00", Decimal(p.method)) + QLatin1Char('.')
-                                + FormatFloat(u"000000000", Decimal(k));
-            const bool settled = l.scalar(S("select first 1 bx from formapaga where cd = ?"), {p.method})
-                                     .toString()
-                                     .startsWith(QLatin1Char('S'));
-            l.run(S("INSERT INTO Recarq (id,duplicata,hora,codigo,nome,emissao,vencimento,vendedor,baixa,valor,"
-                    "terminal,caixa,nfiscal) values (GEN_ID(RECARQ,1),?,?,?,?,?,?,1,?,?,1,?,?)"),
-                  {dup, hora, phone, inv.customer.left(30), inv.date, inv.date.addDays(30),
-                   settled ? QVariant(inv.date) : QVariant(), p.amount, s, sale});
-        }
-        if (!inv.discount.isZero())
-            l.run(S("INSERT INTO desploja (data,caixa,terminal,historico,valor) values (?,?,1,?,?)"),
-                  {inv.date, s, S("Desconto Cupom") + numberText, inv.discount});
-        l.run(S("INSERT INTO fatura (id,Nota,tipo,Data,Cliente,Valor,vendedor,terminal,HORA,FRETE,DELYENTREGA,"
-                "DELYTAXA,DELIVERY,caixa) values (GEN_ID(FATURA,1),?,3,?,?,?,1,1,?,?,?,?,'S',?)"),
-              {sale, inv.date, inv.customer.left(30), items, hora, inv.fee, inv.deliveryMan, inv.fee, s});
-
-        const QString cli = (S("Cli:") + inv.customer).left(39);
-        for (const DeliveryItem& i : inv.items) {
-            if (!i.code.startsWith(QLatin1Char('/'))) {
-                const QVariant cost = l.scalar(S("select first 1 custo from produtos where codigo = ?"), {i.code});
-                l.run(S("INSERT INTO estfic (id,Data,historico,codigo,saida,valor,custo,vendedor,cliente,caixa,"
-                        "terminal,nfiscal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,0,?,?,1,?)"),
-                      {inv.date, cli, i.code, i.quantity, i.price, cost.isNull() ? QVariant(0) : cost, phone, s, sale});
-                continue;
-            }
-            // ESTFIC.CODIGO holds 14 characters: a code of four flavours is cut to them.
-            l.run(S("insert into estfic (id,data,codigo,historico,saida,valor,pedido,vendedor,cliente,caixa,nfiscal,"
-                    "terminal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,0,?,?,?,1)"),
-                  {inv.date, i.code.left(14), i.name.left(120), i.quantity, i.price, sale, phone, s, sale});
-            const QStringList flavours = flavoursOf(i.code);
-            for (const QString& f : flavours) {
-                const QVariant cost = l.scalar(S("select first 1 custo from produtos where codigo = ?"), {f});
-                l.run(S("insert into estfic (data,historico,codigo,saida,valor,custo,pedido,vendedor,cliente,caixa,"
-                        "terminal) values (?,?,?,?,?,?,?,0,?,?,1)"),
-                      {inv.date, (S("#DELIvery ") + i.name).left(29), f,
-                       i.quantity * shareOf(int(flavours.size())), i.price, cost.isNull() ? QVariant(0) : cost, sale,
-                       phone, s});
-            }
-        }
-        return sale;
-    });
+    // The order as the desk holds it, handed to the desk's own invoicing.
+    std::vector<OrderItem> items;
+    for (const DeliveryItem& i : inv.items) {
+        OrderItem o;
+        o.code = i.code;
+        o.name = i.name;
+        o.quantity = i.quantity;
+        o.price = i.price;
+        items.push_back(o);
+    }
+    const qint64 id = deliveryOrder(l, inv.phone.toLongLong(), inv.customer, items, 0, inv.deliveryMan);
+    DeskHandOver h = deskHandOver(l, id);
+    if (!inv.fee.isZero()) {
+        // the fee line the desk adds for an area, its code the delivery man
+        HandOverLine fee;
+        fee.linha = int(h.lines.size()) + 1;
+        fee.codigo = QString::number(inv.deliveryMan);
+        fee.nome = deliverytext::desk::feeLine;
+        fee.quantidade = Decimal(1);
+        fee.valor = inv.fee;
+        h.lines.push_back(fee);
+        h.totalText = panelText(h.order.valor + inv.fee);
+    }
+    std::vector<std::pair<int, Decimal>> amounts;
+    for (const DeliveryPayment& p : inv.payments)
+        amounts.push_back({p.method, p.amount});
+    InvoiceRequest r;
+    r.orderId = id;
+    r.phone = inv.phone;
+    r.customerName = inv.customer;
+    r.panel = filledPanel(l, h, amounts, inv.discount);
+    r.lines = h.lines;
+    DeliveryInvoicing invoicing(l);
+    invoicing.setClock([date = inv.date] { return QDateTime(date, QTime(20, 15, 0)); });
+    return invoicing.invoice(r).saleNumber;
 }
 
 void setShiftCompany(TestStation& st)

@@ -1,9 +1,8 @@
 #pragma once
 // A shift's worth of sales for the cash-shift back office's tests, written through
 // the real closings (tab closing, counter closing), the real cash-shift opening,
-// withdrawals, expenses, account payments and tab cancellation; and a delivery
-// invoice written in the shape delivery invoicing gives its rows, until the
-// delivery desk's invoicing exists (then invoiceDelivery calls it instead).
+// withdrawals, expenses, account payments and tab cancellation, and the delivery
+// desk's own invoicing.
 #include "SeedValues.h"
 #include "TestStation.h"
 
@@ -32,7 +31,8 @@ struct DeliveryInvoice {
     QDate date = QDate::currentDate();
 };
 
-// Invoices a delivery order under the open cash shift in one action: one RECARQ
+// Puts the order on the desk and invoices it under the open cash shift through the
+// desk's invoicing (DeliveryInvoicing), at 20:15 of the invoice's date: one RECARQ
 // row per payment above 0 (DUPLICATA method "." receivable number, BAIXA when the
 // method settles at once), a DESPLOJA row for a discount, the FATURA row of type 3
 // and the ESTFIC rows (multi-flavour items split into their flavours by PEDIDO),

@@ -48,9 +48,18 @@ const Column* columnOf(const char* table, const char* column)
 
 } // namespace
 
-TEST(Schema, HoldsFiftyOneDistinctTablesAndTheActionJournal)
+TEST(Schema, HoldsFiftyOneDistinctTablesTheActionJournalAndTheSettlements)
 {
-    EXPECT_EQ(tables().size(), 52u);
+    EXPECT_EQ(tables().size(), 53u);
+    // The delivery settlements: created whole by the upgrade with its key and
+    // generator, the delivery man's code a plain integer, the money exact.
+    const Table* settlements = findTable(u"DELIFIC");
+    ASSERT_NE(settlements, nullptr);
+    EXPECT_EQ(settlements->origin, Origin::Added);
+    EXPECT_STREQ(settlements->generator, "DELIFIC");
+    EXPECT_EQ(createTableSql(*settlements).toStdString(),
+              "CREATE TABLE DELIFIC (\n  ID INTEGER NOT NULL,\n  CODIGO INTEGER,\n  DATA DATE,\n"
+              "  VALORENTREGA NUMERIC(18,2),\n  COMISSAO NUMERIC(18,2),\n  PRIMARY KEY (ID)\n)");
     const Table* journal = findTable(u"DIARIOACOES");
     ASSERT_NE(journal, nullptr);
     EXPECT_EQ(journal->origin, Origin::Added);

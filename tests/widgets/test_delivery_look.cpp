@@ -10,7 +10,15 @@
 #include "TestStation.h"
 #include "delivery/DeliveryItemEntry.h"
 #include "delivery/DeliveryOrders.h"
+#include "DeliverySeeds.h"
+#include "LoginFixtures.h"
+#include "RegisterSeeds.h"
 #include "delivery/UnitDelivere.h"
+#include "delivery/UnitEntCom.h"
+#include "delivery/UnitPrestContasDelivere.h"
+#include "delivery/UnitVenDiaDely.h"
+#include "delivery/UnitVendaRapida.h"
+#include "delivery/UnitVendaRapidaPre.h"
 #include "delivery/UnitEntregador.h"
 #include "delivery/UnitInsItens2.h"
 #include "delivery/UnitPedDelivery.h"
@@ -224,6 +232,68 @@ TEST(DeliveryLook, TheRegistersCustomerAndTabWindowsFitA1366x768Screen)
         show(w, w.width(), w.height());
         checkWhole(w, "tab delivery");
         save(w.grab(), "delivery-tab-data.png");
+    }
+    qApp->setStyleSheet(sheet);
+}
+
+TEST(DeliveryLook, ThePaymentPanelTheReportsAndTheSettlementFitA1366x768Screen)
+{
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);
+    TestStation st;
+    ScriptedDialogs script;
+    busyNight(st);
+    TLogon& l = st.logon();
+    // Ten methods with the longest names, a receivable among them; a fee.
+    for (int m = 2; m <= 11; ++m)
+        seeds::addPaymentMethod(l, m, S("CARTAO CREDITO ") + QString::number(m).rightJustified(5, QLatin1Char('0')),
+                                m == 5 ? S("N") : S("S"));
+    l.run(S("update DELIVERE set ENTREGA = (select max(ID) from ENTREGA), MOTOBOY = (select max(ID) from DELICAD)"));
+    st.addUser(S("CHEFE"), S("1"), S("S"), 65535 - 256 - 32768);
+    answerSupervisorPrompt(script, S("CHEFE"), S("1"));
+    const qint64 order = integerOf(l.scalar(S("select min(ID) from DELIVERE")));
+    {
+        TFormVenRapida w(l);
+        w.setOrder(seeds::deskHandOver(l, order));
+        show(w, w.width(), w.height());
+        EXPECT_TRUE(w.methodShown(9));
+        checkWhole(w, "invoicing");
+        w.discountInPercent();
+        EXPECT_TRUE(w.percentField()->isEnabled());
+        checkWhole(w, "invoicing with the discount open");
+        save(w.grab(), "delivery-invoicing.png");
+        w.amountField(0)->setText(S("1"));
+        w.print();   // "   FALTA"
+        checkWhole(w, "invoicing with an amount missing");
+    }
+    {
+        TFormVenRapidaPre w(l);
+        w.setOrder(seeds::deskHandOver(l, order));
+        show(w, w.width(), w.height());
+        checkWhole(w, "delivery note");
+        save(w.grab(), "delivery-note.png");
+    }
+    {
+        TFormEntCom w(l);
+        show(w, w.width(), w.height());
+        checkWhole(w, "commission report");
+        save(w.grab(), "delivery-commission-report.png");
+    }
+    {
+        TFormVenDiaDely w(l);
+        show(w, w.width(), w.height());
+        checkWhole(w, "delivery sales report");
+    }
+    for (int k = 0; k < 20; ++k)
+        l.run(S("insert into DELIVERE (ID, CODIGO, DATA, HORA, VALOR, MOTOBOY, CLIENTE) "
+                "values (GEN_ID(DELIVERE,1), 3, current_date, '20:00:00', 25, 30, ?)"),
+              {S("MESA ") + QString::number(k) + S(" CLIENTE DE NOME BEM COMPRIDO")});
+    {
+        TFormPCEDelivere w(l);
+        show(w, w.width(), w.height());
+        w.select(0);
+        checkWhole(w, "settlement");
+        save(w.grab(), "delivery-settlement.png");
     }
     qApp->setStyleSheet(sheet);
 }

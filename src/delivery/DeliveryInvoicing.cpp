@@ -1,0 +1,258 @@
+#include "delivery/DeliveryInvoicing.h"
+
+#include "closing/CashShift.h"
+#include "closing/SaleWriter.h"
+#include "core/FormatFloat.h"
+#include "core/Globals.h"
+#include "core/uMensagem.h"
+#include "core/uMensagemWindow.h"
+#include "db/UnitLogon.h"
+#include "delivery/DeliveryText.h"
+#include "printing/RoutePrintout.h"
+#include "printing/SetComSettings.h"
+
+#include <cmath>
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+const QString kRule39 = QString(39, QLatin1Char('='));
+const QString kDash39 = QString(39, QLatin1Char('-'));
+
+// A line centred on the receipt's 40 columns: 20 minus half the length (halves up) blanks.
+QString centred40(const QString& text, int length)
+{
+    const int n = 20 - int(std::floor(double(length) / 2.0 + 0.5));
+    return QString(std::max(0, n), QLatin1Char(' ')) + text;
+}
+
+QString money12(const Decimal& v) { return FormatFloatLeftPadded(S("#,##0.00"), 12, v); }
+
+// The order's items as the database holds them now, in the desk's order.
+std::vector<HandOverLine> storedItems(TLogon& l, qint64 orderId)
+{
+    std::vector<HandOverLine> v;
+    RowSet rs = l.run(S("select CODIGO, NOME, QUANT, VALOR from DELIITEM where PEDIDO = ? order by IMPRESSORA, ID"),
+                      {QString::number(orderId)});
+    int n = 0;
+    while (rs.next()) {
+        HandOverLine h;
+        h.linha = ++n;
+        h.codigo = TrimText(rs.text(u"CODIGO"));
+        h.nome = rs.text(u"NOME");
+        h.quantidade = rs.decimal(u"QUANT");
+        h.valor = rs.decimal(u"VALOR");
+        v.push_back(h);
+    }
+    return v;
+}
+
+bool sameItems(const std::vector<HandOverLine>& a, const std::vector<HandOverLine>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].codigo.trimmed() != b[i].codigo.trimmed() || a[i].quantidade != b[i].quantidade
+            || a[i].valor != b[i].valor)
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString DeliveryInvoicing::saleNumberText(int cashShift, qint64 counter)
+{
+    return FormatFloat(u"#00", Decimal(cashShift)) + FormatFloat(u"#0000", Decimal(counter));
+}
+
+QString DeliveryInvoicing::saleLabel(int cashShift, qint64 counter)
+{
+    return S("Cx:") + FormatFloat(u"#00", Decimal(cashShift)) + S(" Num:") + FormatFloat(u"#00000", Decimal(counter));
+}
+
+Printout composeInvoiceReceipt(const InvoiceReceiptData& d)
+{
+    Printout p;
+    p.fontSize = d.fontSize;
+    QStringList& o = p.lines;
+    const QString name = d.company.empresa.trimmed(), address = d.company.endereco.trimmed();
+    const QString city = (d.company.cidade.trimmed() + S("  ") + d.company.estado).trimmed();
+    const QString cnpj = S("CNPJ ") + d.company.cnpj;
+    o << centred40(name, int(name.size())) << centred40(address, int(address.size()))
+      << centred40(city, int(city.size())) << centred40(cnpj, int(cnpj.size()));
+    const DeliveryCustomerData c = d.customer.value_or(DeliveryCustomerData{});
+    o << S("Codigo :") + FormatFloat(u"0000", Decimal(c.codigo)) << S("Cliente:") + c.nome
+      << S("Enderec:") + c.endereco << S("Bairro :") + c.bairro << S("Cidade :") + c.cidade + S(" - ") + c.estado
+      << S("Fone   :") + c.fone;
+    o << S("Term:") + FormatFloatLeftPadded(S("##0"), 3, Decimal(1)) + QLatin1Char(' ') + d.saleLabel;
+    o << d.now.toString(S("dd/MM/yy")) + S(" - ") + d.now.toString(S("hh:mm:ss"));
+    if (!d.message.trimmed().isEmpty())
+        o << S("Observacao:") << d.message;
+    o << kRule39 << S("Descricao") << S(" Qtdes         Valor           Total") << kRule39;
+    Decimal total, count;
+    for (const HandOverLine& l : d.lines) {
+        if (l.nome == deliverytext::desk::feeLine)
+            continue;
+        if (l.codigo.startsWith(S("DEV#")))
+            o << S("*** Devolução de Mercadoria ***");
+        o << (l.codigo.trimmed() + QLatin1Char(' ') + l.nome).left(38);
+        const Decimal lineTotal = (l.quantidade * l.valor).roundTo(2);
+        o << FormatFloatLeftPadded(S("####0.0##"), 11, l.quantidade) + S("x ")
+                 + FormatFloatLeftPadded(S("0.00#"), 11, l.valor) + S("= ")
+                 + FormatFloatLeftPadded(S("##,##0.00"), 12, lineTotal);
+        total += lineTotal;
+        count += l.quantidade;
+    }
+    o << kDash39;
+    o << PadRight(S("Total"), 26) + money12(total);
+    o << S("Itens.:") + FormatFloat(u"###0", count);
+    if (!d.discount.isZero())
+        o << PadRight(S("DESCONTO"), 26) + money12(d.discount);
+    if (!d.fee.isZero())
+        o << PadRight(S("TAXA DE ENTREGA"), 26) + money12(d.fee);
+    for (const auto& [caption, amount] : d.methods)
+        o << PadRight(caption, 26) + money12(amount);
+    if (d.change > Decimal())
+        o << PadRight(S("TROCO"), 26) + money12(d.change);
+    if (d.creditSale)
+        o << QString() << QString() << QString(31, QLatin1Char('-')) << c.nome << QString();
+    o << S("Op.: ") + d.operatorName << kDash39 << kDash39;
+    return p;
+}
+
+Sale DeliveryInvoicing::saleOf(const DeliverySale& s)
+{
+    Sale sale;
+    sale.number = s.number;
+    sale.numberText = s.numberText;
+    sale.date = s.when.date();
+    sale.hora = s.when.toString(S("dd/MM/yy hh:mm:ss"));
+    sale.cashShift = s.cashShift;
+    sale.terminal = 1;   // every row of a delivery invoice: station 1
+    sale.waiter = 1;
+    sale.customerCode = int(s.phone);
+    sale.customerName = s.customerName;
+    sale.changeName = s.customerName;
+    sale.customerText = QString::number(s.phone);
+    sale.payments = s.payments;
+    sale.dueDate = sale.date.addDays(30);
+    sale.receivableDays = 0;
+    sale.change = Decimal();   // taken off the first method already
+    sale.saleType = 3;
+    sale.saleCustomer = s.customerName;
+    sale.saleCustomerWidth = 30;
+    sale.saleValue = s.saleValue;
+    sale.deliveryMan = s.deliveryMan;
+    sale.deliveryManFee = s.listFee;
+    sale.freight = s.freight;
+    sale.deliveryFlag = s.delivery ? S("S") : S("N");
+    sale.discount = s.discount;
+    sale.discountAsExpense = true;
+    sale.receivableTitles = true;
+    sale.loyalty = false;
+    for (const HandOverLine& l : s.items)
+        sale.items.push_back(SaleItem{0, l.codigo, l.nome, l.quantidade, l.valor, QString()});
+    sale.explodeKits = false;   // a kit sold is one row of its own; a flavour that is a kit is exploded
+    sale.namedStockRows = true;
+    sale.deliverySale = true;
+    return sale;
+}
+
+qint64 DeliveryInvoicing::drawCounter()
+{
+    const qint64 n = m_logon.GenId(S("TIPBAIXA"), 1);
+    if (n == kCounterWrap + 1)
+        m_logon.run(S("SET GENERATOR TIPBAIXA TO 0"));
+    return n;
+}
+
+InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
+{
+    DeliveryPaymentPanel panel = r.panel;
+    if (const std::optional<QString> refused = panel.check())
+        throw DeliveryRefused(*refused);
+    const std::optional<qint64> phoneNumber = wholeNumber(r.phone.trimmed());
+    const qint64 phone = phoneNumber && *phoneNumber >= 0 && *phoneNumber <= 2147483647 ? *phoneNumber : 0;
+    const int fontSize = SetComSettings::receiptFontSize();
+    const QString operatorName = ctx::op().OperatorName;
+
+    const qint64 counter = drawCounter();
+    return m_logon.action([&] {
+        InvoiceResult result;
+        result.counter = counter;
+        // The order leaves the desk first: a second station invoicing it waits here,
+        // then finds it gone and writes nothing.
+        if (m_logon.exec(S("delete from DELIVERE where ID = ?"), {r.orderId}) != 1)
+            throw DeliveryRefused(deliverytext::panel::alreadyInvoiced);
+        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
+        if (shift.number == 0)
+            throw DeliveryRefused(deliverytext::desk::cashClosed);
+        const std::vector<HandOverLine> items = storedItems(m_logon, r.orderId);
+        if (!sameItems(items, r.lines))
+            throw DeliveryRefused(deliverytext::panel::orderChanged);
+
+        const QDateTime now = m_clock();
+        const QString numberText = saleNumberText(shift.number, counter);
+        result.numberText = numberText;
+        result.saleNumber = numberText.toLongLong();
+        result.cashShift = shift.number;
+
+        DeliverySale ds;
+        ds.number = result.saleNumber;
+        ds.numberText = numberText;
+        ds.when = now;
+        ds.cashShift = shift.number;
+        ds.phone = phone;
+        ds.customerName = r.customerName;
+        for (int i = 0; i < int(panel.methods.size()); ++i) {
+            // The change is paid out of the first method.
+            const Decimal amount = i == 0 ? panel.amount(0) - panel.balanceAmount() : panel.amount(i);
+            if (!(amount > Decimal()))
+                continue;
+            const PanelMethod& m = panel.methods[size_t(i)];
+            ds.payments.push_back(SalePayment{m.code, m.name, amount, m.settled(), false});
+            result.creditSale = result.creditSale || !m.settled();
+        }
+        ds.saleValue = panel.saleValueAmount();
+        ds.freight = panel.feeAmount();
+        ds.listFee = panel.deliveryFee;
+        ds.deliveryMan = panel.deliveryManCode.toInt();
+        ds.discount = panel.discountAmount();
+        ds.items = items;
+        ds.delivery = r.delivery;
+        const Sale sale = saleOf(ds);
+        SaleWriter(m_logon).write(sale);
+
+        const QString pedido = QString::number(r.orderId);
+        m_logon.run(S("delete from ACOMPDELI where IDMESA in (select ID from DELIITEM where PEDIDO = ?)"), {pedido});
+        m_logon.run(S("delete from DELIITEM where PEDIDO = ?"), {pedido});
+
+        // The receipt, composed now and printed after the commit.
+        InvoiceReceiptData d;
+        d.company = CompanyStore(m_logon).load();
+        d.customer = DeliveryCustomers(m_logon).read(phone);
+        d.saleLabel = saleLabel(shift.number, counter);
+        d.now = now;
+        d.message = panel.message;
+        d.lines = items;
+        d.discount = panel.discountAmount();
+        d.fee = panel.feeAmount();
+        d.change = panel.balanceAmount();
+        for (int i = 0; i < int(panel.methods.size()); ++i)
+            if (!panel.amount(i).isZero())
+                d.methods.push_back({panel.methods[size_t(i)].caption(), panel.amount(i)});
+        d.creditSale = result.creditSale;
+        d.operatorName = operatorName;
+        d.fontSize = fontSize;
+        result.receipt = composeInvoiceReceipt(d);
+        return result;
+    });
+}
+
+void DeliveryInvoicing::offerReceipt(const InvoiceResult& result)
+{
+    if (ShowMessageWindow(deliverytext::attention, deliverytext::panel::printQuestion, S("2")) != QLatin1String("S"))
+        return;
+    RouteDeliveryPrintout(result.receipt);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Delivery orders as the desk holds them (a DELIVERE row keyed by the telephone,
+// DELIITEM rows with their kitchen-printer number and ACOMPDELI complements), the
+// hand-over the desk gives its printouts and invoicing, and the payment panel
+// filled as a cashier fills it.
+#include "SeedValues.h"
+#include "db/UnitLogon.h"
+#include "delivery/DeskActions.h"
+#include "delivery/DeliveryPaymentPanel.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace seeds {
+
+struct OrderItem {
+    QString code, name;
+    Decimal quantity, price;
+    QString kitchen = QStringLiteral("1");
+    QString obs;
+    QStringList complements;
+};
+
+// An open order of the desk for a telephone; returns its number. area and man are
+// ENTREGA.ID and DELICAD.ID (0: none chosen).
+qint64 deliveryOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
+                     qint64 area = 0, qint64 man = 0);
+// What the desk hands over for the order as it shows it now.
+DeskHandOver deskHandOver(TLogon& l, qint64 orderId);
+
+// A panel opened on a hand-over with the amounts typed per method code (the
+// others "0") and the discount; the totals run as leaving the fields runs them.
+DeliveryPaymentPanel filledPanel(TLogon& l, DeskHandOver& order, const std::vector<std::pair<int, Decimal>>& amounts,
+                                 const Decimal& discount = Decimal(), const Decimal* fee = nullptr);
+
+} // namespace seeds

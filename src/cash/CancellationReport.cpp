@@ -1,6 +1,6 @@
-#include "closing/CancellationReport.h"
+#include "cash/CancellationReport.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 

@@ -1,4 +1,4 @@
-#include "closing/CashDrawer.h"
+#include "cash/CashDrawer.h"
 
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"

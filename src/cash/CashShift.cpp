@@ -1,4 +1,4 @@
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"

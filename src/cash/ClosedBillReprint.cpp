@@ -1,6 +1,6 @@
-#include "closing/ClosedBillReprint.h"
+#include "cash/ClosedBillReprint.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,6 +1,6 @@
-#include "closing/CommissionReport.h"
+#include "cash/CommissionReport.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"

@@ -1,6 +1,6 @@
-#include "closing/GAVTeste1.h"
+#include "cash/GAVTeste1.h"
 
-#include "closing/CashDrawer.h"
+#include "cash/CashDrawer.h"
 #include "platform/Dialogs.h"
 #include "ui_GAVTeste1.h"
 

@@ -1,4 +1,4 @@
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 
 #include "core/uMensagem.h"
 #include "printing/SetComSettings.h"

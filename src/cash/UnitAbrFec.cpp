@@ -1,4 +1,4 @@
-#include "closing/UnitAbrFec.h"
+#include "cash/UnitAbrFec.h"
 #include "ui_UnitAbrFec.h"
 
 #include "core/Globals.h"

@@ -1,7 +1,7 @@
 #pragma once
 // "Abertura e Fechamento do Movimento do Caixa": opens, closes and reopens the
 // cash shift (CashShift holds the rules and the writes).
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "closing/UnitComGar.h"
+#include "cash/UnitComGar.h"
 
 #include "registers/Lookups.h"
-#include "closing/CommissionReport.h"
-#include "closing/RollText.h"
-#include "closing/UnitComGarQui.h"
+#include "cash/CommissionReport.h"
+#include "cash/RollText.h"
+#include "cash/UnitComGarQui.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"
 #include "ui_UnitComGar.h"

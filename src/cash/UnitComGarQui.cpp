@@ -1,4 +1,4 @@
-#include "closing/UnitComGarQui.h"
+#include "cash/UnitComGarQui.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

@@ -2,7 +2,7 @@
 // The A4 commission report: Letter, portrait; the title, the company row, the
 // period and the column titles on the first page; one line per cash shift; the
 // total and the commission at the end.
-#include "closing/CommissionReport.h"
+#include "cash/CommissionReport.h"
 #include "reports/PageReport.h"
 
 class TFormComGarQui {

@@ -1,9 +1,9 @@
-#include "closing/UnitRelCan.h"
+#include "cash/UnitRelCan.h"
 
-#include "closing/CancellationReport.h"
+#include "cash/CancellationReport.h"
 #include "registers/Lookups.h"
-#include "closing/RollText.h"
-#include "closing/UnitRelCanQui.h"
+#include "cash/RollText.h"
+#include "cash/UnitRelCanQui.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"
 #include "ui_UnitRelCan.h"

@@ -1,4 +1,4 @@
-#include "closing/UnitRelCanQui.h"
+#include "cash/UnitRelCanQui.h"
 
 #include "reports/CompanyBlock.h"
 #include "reports/UnitVisaoRelatorio.h"

@@ -1,9 +1,9 @@
-#include "closing/UnitSangria.h"
+#include "cash/UnitSangria.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/Withdrawal.h"
-#include "closing/TabVoucher.h"
+#include "cash/Withdrawal.h"
+#include "core/ActionRefused.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
@@ -54,7 +54,7 @@ void TFormSangria::confirm()
     Printout record;
     try {
         record = Withdrawal(m_logon).record(r);
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
         return;
     } catch (const DbError& e) {

@@ -1,4 +1,4 @@
-#include "closing/UnitVisComFec.h"
+#include "cash/UnitVisComFec.h"
 
 #include "core/FormatFloat.h"
 #include "platform/Dialogs.h"

@@ -2,7 +2,7 @@
 // ".: Visualiza Comandas ja fechadas :.": the last 100 closed sales; a row picked
 // fills the sale number and date, "&Confirmar" reprints that sale on the
 // conference printer's slot and leaves the window open for another.
-#include "closing/ClosedBillReprint.h"
+#include "cash/ClosedBillReprint.h"
 
 #include <QDialog>
 #include <memory>

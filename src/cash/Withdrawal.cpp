@@ -1,16 +1,18 @@
-#include "closing/Withdrawal.h"
+#include "cash/Withdrawal.h"
 
-#include "closing/TabVoucher.h"
+#include "cash/CashShift.h"
+#include "core/ActionRefused.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "printing/RoutePrintout.h"
+#include "printing/SetComSettings.h"
 
 qint64 Withdrawal::openCashShift()
 {
-    return tabs::openCashShift(m_logon);
+    return CashShift(m_logon).openNumber();
 }
 
 QString Withdrawal::normalizeKind(const QString& text)
@@ -23,7 +25,7 @@ Printout Withdrawal::record(const WithdrawalRequest& r)
 {
     const auto amount = readAmount(r.amount, AmountRules::money().pointAsComma());
     if (!amount || !(*amount > Decimal()))
-        throw TabActionRefused(WithdrawalText::kFillError);
+        throw ActionRefused(WithdrawalText::kFillError);
     const Printout out = composeRecord(r, *amount);
     m_logon.run(QStringLiteral("insert into Sangria (id,caixa,terminal,valor,dc,historico) values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
                 {r.cashShift, TextToInt(r.terminal).value_or(0), amount->roundTo(3), normalizeKind(r.kind),
@@ -35,7 +37,7 @@ Printout Withdrawal::composeRecord(const WithdrawalRequest& r, const Decimal& am
 {
     const ctx::Company& c = ctx::company();
     Printout p;
-    p.fontSize = tabs::receiptFontSize();
+    p.fontSize = SetComSettings::receiptFontSize();
     const QString rule(33, QLatin1Char('='));
     p.lines << ctx::station().CondensedOnCode + QStringLiteral("MOVIMENTO DO CAIXA")
             << (normalizeKind(r.kind) == QLatin1String("1") ? QStringLiteral("REGISTRO DE SANGRIA")

@@ -31,7 +31,7 @@ public:
     // Leaving the kind box: "1" or "2", anything else "1".
     static QString normalizeKind(const QString& text);
 
-    // "&Confirmar": the record to print. Throws TabActionRefused(kFillError) for an
+    // "&Confirmar": the record to print. Throws ActionRefused(kFillError) for an
     // amount that is not a number above zero, DbError when the insert fails;
     // nothing is written or printed then.
     Printout record(const WithdrawalRequest& request);

@@ -1,7 +1,7 @@
 #include "closing/SaleWriter.h"
 
 #include "closing/BillComputation.h"
-#include "closing/SqlBatches.h"
+#include "db/SqlBatches.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"

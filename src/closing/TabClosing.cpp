@@ -1,10 +1,10 @@
 #include "closing/TabClosing.h"
 
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/OutsideErpExport.h"
 #include "closing/PaymentFirstStep.h"
-#include "closing/SqlBatches.h"
+#include "db/SqlBatches.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"

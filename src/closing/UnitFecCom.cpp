@@ -2,7 +2,7 @@
 #include "registers/CustomerCard.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"

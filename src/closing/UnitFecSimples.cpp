@@ -1,7 +1,7 @@
 #include "closing/UnitFecSimples.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
 #include "closing/TabDeliveryForm.h"

@@ -1,6 +1,6 @@
 #include "closing/UnitRecDin.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitRecDin.h"

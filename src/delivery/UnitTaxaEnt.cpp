@@ -1,7 +1,7 @@
 #include "delivery/UnitTaxaEnt.h"
 #include "ui_UnitTaxaEnt.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"

@@ -5,8 +5,8 @@
 #include "sales/UnitBalcao.h"
 #include "ui_UnitBalcao.h"
 
-#include "closing/ComplementText.h"
-#include "closing/UnitEscrever.h"
+#include "sales/ComplementText.h"
+#include "sales/UnitEscrever.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,4 +1,4 @@
-#include "closing/ComplementText.h"
+#include "sales/ComplementText.h"
 
 #include "core/AmountReader.h"
 #include "core/uMensagem.h"

@@ -1,6 +1,6 @@
 #include "sales/ItemConfirmation.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

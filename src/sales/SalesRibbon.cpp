@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
-#include "closing/TabMaintenanceMenu.h"
+#include "tabs/TabMaintenanceMenu.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "sales/ItemConfirmation.h"

@@ -2,7 +2,7 @@
 #include "ui_UnitBalcao.h"
 
 #include "closing/ClosingSettings.h"
-#include "closing/TabMaintenanceMenu.h"
+#include "tabs/TabMaintenanceMenu.h"
 #include "closing/UnitFecCom.h"
 #include "closing/UnitFecSimples.h"
 #include "closing/UnitRecDin.h"

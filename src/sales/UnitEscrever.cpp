@@ -1,8 +1,8 @@
-#include "closing/UnitEscrever.h"
+#include "sales/UnitEscrever.h"
 #include "ui_UnitEscrever.h"
 
-#include "closing/ComplementText.h"
-#include "closing/EnterMoves.h"
+#include "sales/ComplementText.h"
+#include "core/EnterMoves.h"
 #include "shell/UnSenha.h"
 
 TFormEscrever::TFormEscrever(QWidget* parent) : QDialog(parent), ui(std::make_unique<::Ui::TFormEscrever>())

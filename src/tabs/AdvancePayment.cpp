@@ -1,6 +1,6 @@
-#include "closing/AdvancePayment.h"
+#include "tabs/AdvancePayment.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -31,13 +31,13 @@ AdvanceResult AdvancePayment::confirm(const QString& tab, const QString& method,
 {
     const auto amount = readAmount(amountText, AmountRules::money().pointAsComma());
     if (!amount || !(*amount > Decimal()))
-        throw TabActionRefused(T::kFillError);
+        throw ActionRefused(T::kFillError);
     AdvanceResult r;
     r.amount = amount->roundTo(2);
     r.total = m_logon.action([&] {
         if (m_logon.exec(QStringLiteral("update cabmesa set PAGAMENTOANTI = ?, valor = coalesce(valor, 0) + ? where mesa = ?"),
                          {method.left(20), r.amount, tab}) == 0)
-            throw TabActionRefused(T::kFillError);
+            throw ActionRefused(T::kFillError);
         return decimalOf(m_logon.scalar(QStringLiteral("select sum(valor) from cabmesa where mesa = ?"), {tab}));
     });
     r.receipt = composeReceipt(tab, method, r.amount, today);

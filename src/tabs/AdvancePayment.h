@@ -32,7 +32,7 @@ public:
     // The advances already on the tab; nullopt when there is no such tab.
     std::optional<Decimal> paidSoFar(const QString& tab);
 
-    // "&Confirmar". Throws TabActionRefused(kFillError) for a tab that does not
+    // "&Confirmar". Throws ActionRefused(kFillError) for a tab that does not
     // exist or an amount that is not a number above zero; nothing is written then.
     AdvanceResult confirm(const QString& tab, const QString& method, const QString& amountText, const QDate& today);
 

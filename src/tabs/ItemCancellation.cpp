@@ -1,7 +1,7 @@
-#include "closing/ItemCancellation.h"
+#include "tabs/ItemCancellation.h"
 
-#include "closing/TabClosing.h"   // closingmsg
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
+#include "cash/CashShift.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -62,16 +62,16 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
         // The tab first: a closing of it waits for this cancellation, or this one
         // finds the tab closed.
         if (tabs::holdTabs(m_logon, {tab}).isEmpty())
-            throw TabActionRefused(closingmsg::tabNotFound());
+            throw ActionRefused(tabs::tabNotFound());
         for (const CancelItemRow& r : rows) {
             if (r.quant.isZero())
                 continue;
             if (r.quant.isNegative())
-                throw TabActionRefused(T::kNegative);
+                throw ActionRefused(T::kNegative);
             // Taken off where the row is: refused when another station left less.
             if (tabs::takeFromItem(m_logon, tab, r.id, r.quant) != 1)
-                throw TabActionRefused(T::kChanged);
-            tabs::insertLog(m_logon, {when, operatorName, reason, tabs::openCashShift(m_logon), actionText(table, r)});
+                throw ActionRefused(T::kChanged);
+            tabs::insertLog(m_logon, {when, operatorName, reason, CashShift(m_logon).openNumber(), actionText(table, r)});
             tabs::write(m_logon, QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});
         }
         return composeVoucher(table, rows, reason);

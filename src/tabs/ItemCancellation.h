@@ -3,7 +3,7 @@
 // row, the quantity taken off in the statement (never below zero, never more than
 // the row holds at that moment), the row deleted when nothing is left, and the
 // item's kitchen-monitor rows deleted; all items in one action.
-#include "closing/TabVoucher.h"   // TabActionRefused
+#include "tabs/TabVoucher.h"   // ActionRefused
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 
@@ -44,7 +44,7 @@ public:
     static QString choose(CancelItemRow& row, const QString& typed);
 
     // "Confirmar": the voucher, or an empty one when no row had a quantity.
-    // Throws TabActionRefused when an item no longer holds the quantity (another
+    // Throws ActionRefused when an item no longer holds the quantity (another
     // station took it), DbError when the database refuses; nothing is written then.
     Printout cancel(const QString& table, const std::vector<CancelItemRow>& rows, const QString& reason,
                     const QString& operatorName, const QDateTime& when);

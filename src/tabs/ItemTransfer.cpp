@@ -1,6 +1,6 @@
-#include "closing/ItemTransfer.h"
+#include "tabs/ItemTransfer.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -55,9 +55,9 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
 {
     const QString dest = TrimText(destination);
     if (dest.isEmpty() || dest == QLatin1String("000000"))
-        throw TabActionRefused(T::kNoDestination);
+        throw ActionRefused(T::kNoDestination);
     if (dest == TrimText(origin))
-        throw TabActionRefused(T::kSame);
+        throw ActionRefused(T::kSame);
     bool any = false;
     for (const TransferRow& r : rows)
         any = any || r.tq > Decimal();
@@ -68,15 +68,15 @@ Printout ItemTransfer::move(const QString& origin, const QString& destination, c
         // Both tabs first, in key order: a closing of either waits for the move.
         const QStringList held = tabs::holdTabs(m_logon, {from, dest});
         if (!held.contains(dest))
-            throw TabActionRefused(T::kNotOpened);
+            throw ActionRefused(T::kNotOpened);
         if (!held.contains(from))
-            throw TabActionRefused(T::kNotFound);
+            throw ActionRefused(T::kNotFound);
         for (const TransferRow& r : rows) {
             if (!(r.tq > Decimal()))
                 continue;
             // What the row holds now, not what the list showed: refused when less.
             if (tabs::takeFromItem(m_logon, from, r.id, r.tq) != 1)
-                throw TabActionRefused(T::kAbove);
+                throw ActionRefused(T::kAbove);
             m_logon.run(QStringLiteral("insert into mesa (mesa,codigo,quant,valor,Nomep,Vend) values (?,?,?,?,?,?)"),
                         {dest, r.codigo, r.tq, r.valor, r.nomep, r.vend});
         }

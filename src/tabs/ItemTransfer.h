@@ -48,7 +48,7 @@ public:
     QString checkDestination(const QString& origin, const QString& destination);
 
     // "Transferir". Returns the voucher (no lines when nothing was chosen).
-    // Throws TabActionRefused (kNoDestination, kNotOpened, kAbove) or DbError;
+    // Throws ActionRefused (kNoDestination, kNotOpened, kAbove) or DbError;
     // nothing is written then.
     Printout move(const QString& origin, const QString& destination, const std::vector<TransferRow>& rows,
                   const QString& reason);

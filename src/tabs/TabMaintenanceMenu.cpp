@@ -1,17 +1,18 @@
-#include "closing/TabMaintenanceMenu.h"
+#include "tabs/TabMaintenanceMenu.h"
+#include "cash/CashShift.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/TabUpkeep.h"
-#include "closing/TabVoucher.h"
-#include "closing/UnitCliMesa.h"
-#include "closing/UnitExcCom.h"
-#include "closing/UnitExcItemCom.h"
-#include "closing/UnitMudMes.h"
-#include "closing/UnitMudaMesa.h"
-#include "closing/UnitReabrirCom.h"
-#include "closing/UnitReserva.h"
-#include "closing/UnitSangria.h"
-#include "closing/Unitpagaantes.h"
+#include "tabs/TabUpkeep.h"
+#include "tabs/TabVoucher.h"
+#include "tabs/UnitCliMesa.h"
+#include "tabs/UnitExcCom.h"
+#include "tabs/UnitExcItemCom.h"
+#include "tabs/UnitMudMes.h"
+#include "tabs/UnitMudaMesa.h"
+#include "tabs/UnitReabrirCom.h"
+#include "tabs/UnitReserva.h"
+#include "cash/UnitSangria.h"
+#include "tabs/Unitpagaantes.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -72,7 +73,7 @@ bool withdrawal(TLogon& logon)
         say(T::kDeniedTab);
         return false;
     }
-    if (tabs::openCashShift(logon) == 0) {
+    if (CashShift(logon).openNumber() == 0) {
         say(T::kCashClosed);
         return false;
     }

@@ -1,6 +1,6 @@
-#include "closing/TabUpkeep.h"
+#include "tabs/TabUpkeep.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"

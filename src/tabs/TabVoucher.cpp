@@ -1,6 +1,6 @@
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 
-#include "closing/PaymentFirstStep.h"
+#include "tabs/TabKey.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -10,13 +10,6 @@
 #include <ibase.h>
 
 namespace tabs {
-
-QString normalizeTabCode(const QString& text)
-{
-    if (const auto n = TextToInt(text))
-        return QStringLiteral("%1").arg(*n, 6, 10, QLatin1Char('0'));
-    return TrimText(text);
-}
 
 int receiptFontSize()
 {
@@ -43,12 +36,6 @@ Printout voucherHead(const QString& title)
     p.lines << title << c.CompanyName << c.CompanyAddress
             << c.CompanyCity + QStringLiteral("  -  ") + c.CompanyState << dashes38();
     return p;
-}
-
-qint64 openCashShift(TLogon& logon)
-{
-    const QVariant v = logon.scalar(QStringLiteral("select CAIXA from CONTCAIXA"));
-    return v.isNull() ? 0 : integerOf(v);
 }
 
 QString logTime(const QDateTime& when)

@@ -3,7 +3,9 @@
 // typed numbers, the header of their vouchers, the open cash shift, the
 // cancellation audit row, opening a missing tab, and the writes of tab rows
 // inside an action.
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
+#include "tabs/TabKey.h"
 #include "db/UnitLogon.h"
 #include "platform/Printout.h"
 
@@ -12,19 +14,7 @@
 #include <optional>
 #include <stdexcept>
 
-// A refusal of the whole action: nothing was written; the text is for the message window.
-class TabActionRefused : public std::runtime_error {
-public:
-    explicit TabActionRefused(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
-    QString text() const { return m_text; }
-private:
-    QString m_text;
-};
-
 namespace tabs {
-
-// "12" → "000012"; a text that is not a whole number is only trimmed ("A12").
-QString normalizeTabCode(const QString& text);
 
 // Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
 int receiptFontSize();
@@ -33,9 +23,6 @@ int receiptFontSize();
 // 38 dashes; at the receipt font size.
 Printout voucherHead(const QString& title);
 QString dashes38();
-
-// CAIXA of CONTCAIXA now, 0 when the table has no row.
-qint64 openCashShift(TLogon& logon);
 
 // One row of the cancellation audit (LOG), values cut to what the columns keep:
 // HORA the date dd/mm/yy and time (20), OPERADOR (20), MOTIVO (19), ACAO (38).

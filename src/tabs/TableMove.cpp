@@ -1,6 +1,6 @@
-#include "closing/TableMove.h"
+#include "tabs/TableMove.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 

@@ -1,7 +1,7 @@
-#include "closing/UnitCliMesa.h"
+#include "tabs/UnitCliMesa.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabUpkeep.h"
+#include "tabs/TabUpkeep.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitCliMesa.h"

@@ -1,9 +1,9 @@
-#include "closing/UnitExcCom.h"
+#include "tabs/UnitExcCom.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabCancellation.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabCancellation.h"
+#include "tabs/TabVoucher.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"

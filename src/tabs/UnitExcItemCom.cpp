@@ -1,9 +1,9 @@
-#include "closing/UnitExcItemCom.h"
+#include "tabs/UnitExcItemCom.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabCancellation.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabCancellation.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -113,7 +113,7 @@ void TFormExcItemCom::confirm()
     try {
         voucher = ItemCancellation(m_logon).cancel(ui->tableLabel->text(), m_rows, ui->reasonEdit->text(),
                                                    ctx::op().AuthoriserName, QDateTime::currentDateTime());
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         say(e.text());
         setTable(ui->tableLabel->text());   // the quantities as they are now
         return;

@@ -1,6 +1,6 @@
 #pragma once
 // "Exclui Lançamento Comanda": cancels chosen quantities of a tab's items (ItemCancellation).
-#include "closing/ItemCancellation.h"
+#include "tabs/ItemCancellation.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "closing/UnitMudMes.h"
+#include "tabs/UnitMudMes.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
@@ -110,7 +110,7 @@ void TFormMudMes::transfer()
     try {
         voucher = ItemTransfer(m_logon).move(ui->originEdit->text(), ui->destinationEdit->text(), m_rows,
                                              ui->reasonEdit->text());
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         ui->transferButton->setEnabled(true);
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
         if (e.text() == T::kAbove)

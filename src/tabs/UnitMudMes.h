@@ -1,6 +1,6 @@
 #pragma once
 // "Mudança de Mesa": moves chosen quantities of a tab's items to another tab (ItemTransfer).
-#include "closing/ItemTransfer.h"
+#include "tabs/ItemTransfer.h"
 
 #include <QDialog>
 #include <memory>

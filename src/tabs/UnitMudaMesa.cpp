@@ -1,9 +1,9 @@
-#include "closing/UnitMudaMesa.h"
+#include "tabs/UnitMudaMesa.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabVoucher.h"
-#include "closing/TableMove.h"
+#include "tabs/TabVoucher.h"
+#include "tabs/TableMove.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"

@@ -1,8 +1,8 @@
-#include "closing/UnitReabrirCom.h"
+#include "tabs/UnitReabrirCom.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabUpkeep.h"
+#include "tabs/TabUpkeep.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitReabrirCom.h"

@@ -1,8 +1,8 @@
-#include "closing/UnitReserva.h"
+#include "tabs/UnitReserva.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitReserva.h"

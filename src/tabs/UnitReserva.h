@@ -1,6 +1,6 @@
 #pragma once
 // ".; Reserva de Mesas :.": table reservations (Reservations).
-#include "closing/TabUpkeep.h"
+#include "tabs/TabUpkeep.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "closing/Unitpagaantes.h"
+#include "tabs/Unitpagaantes.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/AdvancePayment.h"
+#include "tabs/AdvancePayment.h"
 #include "core/FieldEvents.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
@@ -86,7 +86,7 @@ void TFormPagaantes::confirm()
     try {
         r = AdvancePayment(m_logon).confirm(tab, ui->methodCombo->currentText(), ui->amountEdit->text(),
                                             QDate::currentDate());
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         say(e.text());
         ui->tabEdit->setFocus();
         return;

@@ -4,7 +4,7 @@
 #include "ClosingSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "platform/Win1252.h"

@@ -3,10 +3,10 @@
 #include "TabSeeds.h"
 #include "SalesSeeds.h"
 #include "TestStation.h"
-#include "closing/AdvancePayment.h"
-#include "closing/ItemCancellation.h"
-#include "closing/TabUpkeep.h"
-#include "closing/Withdrawal.h"
+#include "tabs/AdvancePayment.h"
+#include "tabs/ItemCancellation.h"
+#include "tabs/TabUpkeep.h"
+#include "cash/Withdrawal.h"
 #include "core/Globals.h"
 
 #include <QFile>
@@ -42,7 +42,7 @@ QString refusal(const std::function<void()>& f)
 {
     try {
         f();
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         return e.text();
     }
     return QString();

@@ -2,7 +2,7 @@
 // fractions window's list and description, the kitchen-order ticket, the report
 // lines and their aggregation, the scale's answers and the complement value.
 #include "QtPrinters.h"
-#include "closing/ComplementText.h"
+#include "sales/ComplementText.h"
 #include "registers/FlavourList.h"
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"

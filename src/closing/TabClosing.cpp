@@ -1,5 +1,6 @@
 #include "closing/TabClosing.h"
 
+#include "tabs/TabKey.h"
 #include "cash/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/OutsideErpExport.h"
@@ -27,7 +28,7 @@ int intOr(const QString& text, int fallback)
 TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
 {
     TabSnapshot t;
-    if (!storableTabKey(tab))
+    if (!tabs::storableTabKey(tab))
         return t;
     RowSet head = logon.run(S("select first 1 CLIENTE, VALOR, PAGAMENTOANTI, CLIMESA, TAXA, COUVER, DELIVERY, STATUS "
                               "from CABMESA where MESA = ?"), {tab});
@@ -58,7 +59,7 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
             if (!p.amount.isZero() && !p.settled)
                 throw ClosingRefused(closingmsg::consumerMethod());
     }
-    if (!storableTabKey(tab))
+    if (!tabs::storableTabKey(tab))
         throw ClosingRefused(closingmsg::tabNotFound());
     const ClosingSettings settings = ClosingSettings::load();
     const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);

@@ -1,4 +1,5 @@
 #include "closing/UnitFecSimples.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/EnterMoves.h"
@@ -63,7 +64,7 @@ void TFormFecSimples::setTab(const QString& tab, const QString& caption)
     m_ui->tabEdit->setFocus();
 }
 
-void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(paymentTabKey(m_ui->tabEdit->text())); }
+void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(tabs::readTabKey(m_ui->tabEdit->text(), tabs::TabKeyRules::paymentWindow())); }
 
 void TFormFecSimples::personsLeft()
 {

@@ -1,4 +1,5 @@
 #include "sales/UnitBalcao.h"
+#include "tabs/TabKey.h"
 #include "ui_UnitBalcao.h"
 
 #include "closing/ClosingSettings.h"
@@ -340,7 +341,7 @@ void TFormBalcao::tabFieldLeft()
     if (!m_tabPending)
         return;
     m_tabPending = false;
-    const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+    const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
     if (key.isEmpty()) {
         ui->tabNumberEdit->clear();
         return;
@@ -434,7 +435,7 @@ void TFormBalcao::waiterFieldLeft()
             m_waiterPending = true;
             return;
         }
-        const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+        const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
         if (!key.isEmpty())
             entry.setTabWaiter(key, *code);
     } catch (const DbError& e) {
@@ -479,7 +480,7 @@ void TFormBalcao::codeFieldEntered()
         ui->tabNumberEdit->setFocus();
         return;
     }
-    const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+    const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
     if (key.isEmpty())
         return;
     try {
@@ -501,7 +502,7 @@ void TFormBalcao::entryFieldEntered()
 {
     // quantity and price belong to an open tab while the cash is open
     try {
-        const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+        const std::optional<TabHeader> tab = TabOpening(m_logon).find(tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen()));
         if (m_cash.number == 0 || !tab || !tab->isOpen())
             ui->tabNumberEdit->setFocus();
     } catch (const DbError&) {
@@ -807,7 +808,7 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
         if (watched == ui->waiterEdit && bitSet(salesOptions(), 32) && !key->text().isEmpty()) {
             // one waiter per tab: a tab that has its waiter keeps him
             try {
-                const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+                const std::optional<TabHeader> tab = TabOpening(m_logon).find(tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen()));
                 if (tab && !tab->vendedor.isEmpty())
                     return true;
             } catch (const DbError&) {

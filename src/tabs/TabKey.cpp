@@ -1,17 +1,34 @@
 #include "tabs/TabKey.h"
 
+#include "core/AmountReader.h"
+#include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
 
-QString paymentTabKey(const QString& typed)
+namespace tabs {
+
+QString readTabKey(const QString& typed, const TabKeyRules& rules)
 {
-    const QString t = typed.trimmed();
+    if (rules.roundsDecimals) {
+        const std::optional<Decimal> n = readAmount(typed, AmountRules::money().pointAsComma());
+        return n ? FormatFloat(u"000000", *n) : typed;
+    }
+    QString t = TrimText(typed);
+    if (rules.zeroNamesNothing && (t == QLatin1String("0") || t == QLatin1String("000000")))
+        t.clear();
     if (t.isEmpty())
-        return QStringLiteral("0");
-    bool ok = false;
-    const qlonglong n = t.toLongLong(&ok);
-    if (ok && n >= 0 && !t.startsWith(QLatin1Char('+')))
-        return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0'));
+        return rules.emptyIsZero ? QStringLiteral("0") : QString();
+    if (rules.upperCase)
+        t = TrimText(t.toUpper());
+    if (!rules.padShortOnly || t.size() < 6) {
+        if (const std::optional<int> n = TextToInt(t))
+            t = FormatFloat(u"000000", Decimal(*n));
+    }
+    if (rules.plainKey) {
+        if (t.startsWith(QLatin1String("(F)")))
+            t = TrimText(t.mid(3, 10));
+        t = TrimText(StripAccents(t));
+    }
     return t;
 }
 
@@ -25,15 +42,6 @@ bool isDeliveryTab(const QString& tab)
     bool ok = false;
     const qlonglong n = tab.trimmed().toLongLong(&ok);
     return ok && n > 1000000;
-}
-
-namespace tabs {
-
-QString normalizeTabCode(const QString& text)
-{
-    if (const auto n = TextToInt(text))
-        return QStringLiteral("%1").arg(*n, 6, 10, QLatin1Char('0'));
-    return TrimText(text);
 }
 
 } // namespace tabs

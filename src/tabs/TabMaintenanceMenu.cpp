@@ -1,4 +1,5 @@
 #include "tabs/TabMaintenanceMenu.h"
+#include "tabs/TabKey.h"
 #include "cash/CashShift.h"
 #include "core/uMensagemWindow.h"
 
@@ -63,7 +64,7 @@ bool advancePayment(TLogon& logon, int itemOptions, const QString& tableBox)
     if (!has(itemOptions, AdvanceFreely) && !authorised(logon, 32))
         return false;
     TFormPagaantes w(logon);
-    w.setTab(tabs::normalizeTabCode(tableBox));
+    w.setTab(tabs::readTabKey(tableBox, tabs::TabKeyRules::upkeepBox()));
     return show(w);
 }
 

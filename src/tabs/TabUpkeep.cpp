@@ -1,18 +1,11 @@
 #include "tabs/TabUpkeep.h"
 
+#include "tabs/TabKey.h"
 #include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-
-QString TabReopen::normalize(const QString& text)
-{
-    const auto n = readAmount(text, AmountRules::money().pointAsComma());
-    if (!n)
-        return text;
-    return FormatFloat(u"000000", *n);
-}
 
 qint64 TabReopen::reopen(const QString& tab)
 {
@@ -44,7 +37,7 @@ bool PersonsPerTable::record(QString& tabBox, QString& personsBox)
 {
     const auto persons = TextToInt(personsBox);
     personsBox = QString::number(persons && *persons >= 0 ? *persons : 1);
-    tabBox = tabs::normalizeTabCode(tabBox);
+    tabBox = tabs::readTabKey(tabBox, tabs::TabKeyRules::upkeepBox());
     if (tabBox.isEmpty())
         return false;
     try {
@@ -74,7 +67,7 @@ QString Reservations::save(const QString& idBox, const QString& dateBox, const Q
     }
     if (!date.isValid())
         return TabUpkeepText::kBadDate;
-    const QString mesa = tabs::normalizeTabCode(table);
+    const QString mesa = tabs::readTabKey(table, tabs::TabKeyRules::upkeepBox());
     if (const auto id = TextToInt(idBox)) {
         m_logon.run(QStringLiteral("update reserva set mesa = ?, data = ?, cliente = ? where id = ?"),
                     {mesa, date, customer, *id});

@@ -21,9 +21,6 @@ inline const QString kPersonsTotal = QStringLiteral("Total de Clientes  ");
 class TabReopen {
 public:
     explicit TabReopen(TLogon& logon) : m_logon(logon) {}
-    // The tab box on leaving: a number rounded to a whole one, six digits
-    // ("12,6" → "000013"); other text as typed.
-    static QString normalize(const QString& text);
     // Rows reopened (0 when no tab has that number).
     qint64 reopen(const QString& tab);
 private:

@@ -75,7 +75,7 @@ QStringList holdTabs(TLogon& logon, const QStringList& tabs)
 {
     QStringList keys;
     for (const QString& t : tabs)
-        if (storableTabKey(t) && !keys.contains(t))
+        if (tabs::storableTabKey(t) && !keys.contains(t))
             keys << t;
     keys.sort();
     QStringList held;

@@ -1,4 +1,5 @@
 #include "tabs/UnitExcCom.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
@@ -34,7 +35,7 @@ void TFormExcCom::setTab(const QString& tab)
 
 void TFormExcCom::tabLeft()
 {
-    ui->tabEdit->setText(tabs::normalizeTabCode(ui->tabEdit->text().toUpper()));
+    ui->tabEdit->setText(tabs::readTabKey(ui->tabEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     // The tab's waiter beside "Garçon", as the voucher prints him.
     QString waiter;
     try {

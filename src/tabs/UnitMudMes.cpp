@@ -1,4 +1,5 @@
 #include "tabs/UnitMudMes.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
@@ -34,7 +35,7 @@ void TFormMudMes::setOrigin(const QString& origin)
 
 void TFormMudMes::loadOrigin()
 {
-    ui->originEdit->setText(tabs::normalizeTabCode(ui->originEdit->text().toUpper()));
+    ui->originEdit->setText(tabs::readTabKey(ui->originEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     const QString origin = ui->originEdit->text();
     if (origin.isEmpty())
         return;
@@ -65,7 +66,7 @@ void TFormMudMes::showRows()
 
 void TFormMudMes::destinationLeft()
 {
-    ui->destinationEdit->setText(tabs::normalizeTabCode(ui->destinationEdit->text().toUpper()));
+    ui->destinationEdit->setText(tabs::readTabKey(ui->destinationEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     QString dest = ui->destinationEdit->text();
     try {
         const QString check = ItemTransfer(m_logon).checkDestination(ui->originEdit->text(), dest);
@@ -105,7 +106,7 @@ void TFormMudMes::chooseQuantity(int row)
 void TFormMudMes::transfer()
 {
     ui->transferButton->setEnabled(false);
-    ui->destinationEdit->setText(tabs::normalizeTabCode(ui->destinationEdit->text().toUpper()));
+    ui->destinationEdit->setText(tabs::readTabKey(ui->destinationEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     Printout voucher;
     try {
         voucher = ItemTransfer(m_logon).move(ui->originEdit->text(), ui->destinationEdit->text(), m_rows,

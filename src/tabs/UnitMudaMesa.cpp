@@ -1,4 +1,5 @@
 #include "tabs/UnitMudaMesa.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
@@ -18,7 +19,7 @@ TFormMudaMesa::TFormMudaMesa(TLogon& logon, QWidget* parent)
     auto* events = new FieldEvents(this);
     events->onLeave(ui->source1Edit, [this] { source1Left(); });
     for (QLineEdit* e : {ui->source2Edit, ui->source3Edit, ui->source4Edit, ui->source5Edit})
-        events->onLeave(e, [e] { e->setText(tabs::normalizeTabCode(e->text().toUpper())); });
+        events->onLeave(e, [e] { e->setText(tabs::readTabKey(e->text().toUpper(), tabs::TabKeyRules::upkeepBox())); });
     events->onLeave(ui->destinationEdit, [this] { destinationLeft(); });
     events->chain({ui->source1Edit, ui->source2Edit, ui->source3Edit, ui->source4Edit, ui->source5Edit,
                    ui->destinationEdit, ui->reasonEdit, ui->confirmButton});
@@ -52,7 +53,7 @@ QStringList TFormMudaMesa::sources() const
 
 void TFormMudaMesa::source1Left()
 {
-    ui->source1Edit->setText(tabs::normalizeTabCode(ui->source1Edit->text().toUpper()));
+    ui->source1Edit->setText(tabs::readTabKey(ui->source1Edit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     if (ui->source1Edit->text().isEmpty())
         return;
     try {
@@ -67,7 +68,7 @@ void TFormMudaMesa::source1Left()
 
 void TFormMudaMesa::destinationLeft()
 {
-    ui->destinationEdit->setText(tabs::normalizeTabCode(ui->destinationEdit->text().toUpper()));
+    ui->destinationEdit->setText(tabs::readTabKey(ui->destinationEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
     const QString dest = ui->destinationEdit->text();
     if (dest == ui->source1Edit->text().trimmed()) {
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kSameAsDestination, QStringLiteral("1"));
@@ -93,8 +94,8 @@ void TFormMudaMesa::destinationLeft()
 void TFormMudaMesa::confirm()
 {
     for (QLineEdit* e : sourceEdits())
-        e->setText(tabs::normalizeTabCode(e->text().toUpper()));
-    const QString dest = tabs::normalizeTabCode(ui->destinationEdit->text().toUpper());
+        e->setText(tabs::readTabKey(e->text().toUpper(), tabs::TabKeyRules::upkeepBox()));
+    const QString dest = tabs::readTabKey(ui->destinationEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox());
     if (dest.isEmpty())
         return;
     for (const QString& skipped : TableMove::skippedSources(sources(), dest))

@@ -1,4 +1,5 @@
 #include "tabs/UnitReabrirCom.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
@@ -27,7 +28,7 @@ void TFormReabrirCom::setTab(const QString& tab)
 
 void TFormReabrirCom::tabLeft()
 {
-    ui->tabEdit->setText(TabReopen::normalize(ui->tabEdit->text()));
+    ui->tabEdit->setText(tabs::readTabKey(ui->tabEdit->text(), tabs::TabKeyRules::reopenBox()));
 }
 
 void TFormReabrirCom::confirm()

@@ -1,4 +1,5 @@
 #include "tabs/UnitReserva.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/FieldEvents.h"
@@ -48,7 +49,7 @@ void TFormReserva::reload()
 
 void TFormReserva::tableLeft()
 {
-    ui->tableEdit->setText(tabs::normalizeTabCode(ui->tableEdit->text()));
+    ui->tableEdit->setText(tabs::readTabKey(ui->tableEdit->text(), tabs::TabKeyRules::upkeepBox()));
 }
 
 void TFormReserva::rowChosen(int row)

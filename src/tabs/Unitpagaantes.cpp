@@ -1,4 +1,5 @@
 #include "tabs/Unitpagaantes.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
 #include "tabs/AdvancePayment.h"
@@ -61,7 +62,7 @@ void TFormPagaantes::setTab(const QString& tab)
 
 void TFormPagaantes::tabLeft()
 {
-    QString tab = tabs::normalizeTabCode(ui->tabEdit->text().toUpper());
+    QString tab = tabs::readTabKey(ui->tabEdit->text().toUpper(), tabs::TabKeyRules::upkeepBox());
     if (tab.isEmpty())
         tab = QStringLiteral("0");
     setTab(tab);

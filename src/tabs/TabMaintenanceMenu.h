@@ -17,10 +17,12 @@ inline const QString kCashClosed = QStringLiteral("     Caixa Fechado... abrir c
 
 namespace tabmenu {
 
-// ItemOptions bits that let an action skip the supervisor prompt.
+// ItemOptions bits that let an action skip the supervisor prompt. Reopening a tab
+// goes by bit 256 (the system options call it "Excluir item Delivery"); bit 128,
+// "Reabrir Comandas" there, is tested by no action.
 enum ItemOption {
     CancelItemFreely = 1, CancelTabFreely = 2, TransferFreely = 4, ChangeTableFreely = 8,
-    AdvanceFreely = 16, ReopenFreely = 128,
+    AdvanceFreely = 16, ReopenFreely = 256,
 };
 
 bool advancePayment(TLogon& logon, int itemOptions, const QString& tableBox);   // "Pagto Antecipado"

@@ -20,8 +20,6 @@ constexpr int kHistoryWidth = 29;
 
 QString priceText(const Decimal& price) { return FormatFloat(u"0.###", price); }
 
-QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
-
 using sqlbatch::inPlaces;
 
 template <class F>

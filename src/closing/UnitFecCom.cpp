@@ -243,9 +243,10 @@ void TFormFecCom::readyForCash()
 void TFormFecCom::servicePercentLeft()
 {
     const Decimal percent = amountOr(m_ui->servicePercentEdit, kPercent);
-    m_bill.serviceComputed = (percent / Decimal(100) * BillComputation::compute({m_snapshot.itemsTotal,
-                                                                                 m_settings.minimumConsumption}).itemsTotal)
-                                 .roundTo(2);
+    BillInputs items;
+    items.itemsTotal = m_snapshot.itemsTotal;
+    items.minimumConsumption = m_settings.minimumConsumption;
+    m_bill.serviceComputed = (percent / Decimal(100) * BillComputation::compute(items).itemsTotal).roundTo(2);
     m_ui->serviceValueEdit->setText(plain(m_bill.serviceComputed));
     readyForCash();
 }

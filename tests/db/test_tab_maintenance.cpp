@@ -134,8 +134,8 @@ TEST_F(TabMaintenance, CancellingItemQuantitiesLowersOrDeletesRowsAndLogsEach)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].nomep, QStringLiteral("AGUA")) << "ordered by description";
     for (CancelItemRow& r : rows) {
-        if (r.id == beer) EXPECT_EQ(ItemCancellation::choose(r, "10"), QString());
-        if (r.id == fries) EXPECT_EQ(ItemCancellation::choose(r, "1,5"), QString());
+        if (r.id == beer) { EXPECT_EQ(ItemCancellation::choose(r, "10"), QString()); }
+        if (r.id == fries) { EXPECT_EQ(ItemCancellation::choose(r, "1,5"), QString()); }
     }
     const Printout voucher = c.cancel("000012", rows, S("DEVOLVEU O'NEIL"), "ANA", when);
 
@@ -397,8 +397,9 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
             const Decimal t = D(c.transfer), k = D(c.cancel);
             const bool bothFit = t + k <= D("10");
             EXPECT_TRUE(moved || cancelled) << database.toStdString();
-            if (bothFit)
+            if (bothFit) {
                 EXPECT_TRUE(moved && cancelled) << c.transfer << "+" << c.cancel;
+            }
             const Decimal left = D("10") - (moved ? t : Decimal()) - (cancelled ? k : Decimal());
             const Decimal now = seeds::quantityOf(*seed, item);
             EXPECT_EQ(left.isZero() ? Decimal(-1) : left, now) << c.transfer << "+" << c.cancel << " " << database.toStdString();

@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "printing/SetComSettings.h"
 #include "shell/WindowRegistry.h"
+#include "tabs/TabCustomer.h"
 #include "ui_UnitFecCom.h"
 
 #include <QEvent>
@@ -343,21 +344,22 @@ void TFormFecCom::lookUpCustomer()
 {
     const QString before = ctx::lookup().LookupCode;
     windows::open(S("TFormBusca"));
-    const auto code = parseWholeText(ctx::lookup().LookupCode);
-    if (ctx::lookup().LookupCode == before || !code)
+    const QString code = ctx::lookup().LookupCode;
+    if (code == before)
         return;
-    RowSet rs;
+    std::optional<QString> name;
     try {
-        rs = m_logon.run(S("select first 1 CODIGO, NOME from CLIENTES where CODIGO = ?"), {*code});
-        if (!rs.next())
+        TabCustomer customer(m_logon);
+        name = customer.customerName(code);
+        if (!name)
             return;
-        m_logon.run(S("update CABMESA set CLIENTE = ? where MESA = ?"), {*code, m_tab});
+        customer.attach(m_tab, code);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
         return;
     }
-    m_ui->customerCodeEdit->setText(QString::number(*code));
-    m_ui->customerNameLabel->setText(rs.text(u"NOME").left(15));
+    m_ui->customerCodeEdit->setText(QString::number(*wholeNumber(code)));
+    m_ui->customerNameLabel->setText(name->left(15));
 }
 
 void TFormFecCom::dueDateLeft()

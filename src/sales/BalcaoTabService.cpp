@@ -20,7 +20,7 @@
 #include "sales/SalesMessages.h"
 #include "sales/Scale.h"
 #include "sales/ScalePanel.h"
-#include "sales/TabCustomer.h"
+#include "tabs/TabCustomer.h"
 #include "sales/TabOpening.h"
 #include "sales/TableReports.h"
 #include "shell/UnitAcessos.h"

@@ -1,9 +1,8 @@
-#include "sales/TabCustomer.h"
+#include "tabs/TabCustomer.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "platform/Win1252.h"
-#include "sales/ItemEntry.h"
+#include "tabs/TabKey.h"
 
 std::optional<QString> TabCustomer::customerName(const QString& code)
 {
@@ -19,7 +18,7 @@ std::optional<QString> TabCustomer::customerName(const QString& code)
 bool TabCustomer::attach(const QString& tabKey, const QString& code)
 {
     const QString key = TrimText(tabKey);
-    if (key.isEmpty() || key.size() > 30 || !fitsWin1252(key) || !customerName(code))
+    if (key.isEmpty() || !tabs::storableTabKey(key) || !customerName(code))
         return false;
     return m_logon.exec(QStringLiteral("update cabmesa set cliente = ? where mesa = ?"), {*wholeNumber(code), key}) > 0;
 }
@@ -27,7 +26,7 @@ bool TabCustomer::attach(const QString& tabKey, const QString& code)
 QString TabCustomer::nameOfTabCustomer(const QString& tabKey)
 {
     const QString key = TrimText(tabKey);
-    if (key.isEmpty() || key.size() > 30 || !fitsWin1252(key))
+    if (key.isEmpty() || !tabs::storableTabKey(key))
         return QString();
     RowSet rs = m_logon.run(QStringLiteral(
         "select first 1 (select first 1 nome from clientes where codigo = c.cliente order by id) as nome "

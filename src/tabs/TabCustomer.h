@@ -1,6 +1,7 @@
 #pragma once
 // The customer of a tab: the customer register or the customer lookup leaves a
-// code in LookupCode, and the tab in the table field takes it.
+// code in LookupCode, and the tab (of the sales screen's table field, or of the
+// payment window) takes it.
 #include <QString>
 #include <optional>
 

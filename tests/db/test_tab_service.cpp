@@ -12,7 +12,7 @@
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"
 #include "registers/MultiFlavour.h"
-#include "sales/TabCustomer.h"
+#include "tabs/TabCustomer.h"
 #include "sales/TabOpening.h"
 #include "sales/TableReports.h"
 #include "core/uMensagem.h"

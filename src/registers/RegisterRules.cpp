@@ -11,7 +11,7 @@
 #include <QSaveFile>
 #include <cmath>
 
-namespace reg {
+namespace registers {
 
 Number readNumber(const QString& text)
 {
@@ -63,4 +63,4 @@ QString replaceButtonPicture(const QString& source, const QString& target)
     return QString();
 }
 
-} // namespace reg
+} // namespace registers

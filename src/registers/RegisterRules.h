@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-namespace reg {
+namespace registers {
 
 // A number typed in an entry field, read with the decimal comma.
 struct Number {
@@ -34,4 +34,4 @@ QSize buttonPictureSize(const QSize& original);
 // success, else what went wrong (for the error box).
 QString replaceButtonPicture(const QString& source, const QString& target);
 
-} // namespace reg
+} // namespace registers

@@ -16,6 +16,7 @@
 #include "db/NewDatabase.h"
 #include "db/Schema.h"
 #include "db/UnitLogon.h"
+#include "registers/MultiFlavour.h"
 #include "platform/FirebirdEnv.h"
 
 #include <QCoreApplication>
@@ -756,7 +757,7 @@ void YearWriter::deliveryInvoice(const Shift& s)
             // the delivery's item entry names a pizza by its flavours joined by "/"
             const SaleItem pizza = pizzaItem();
             QStringList names;
-            for (const QString& f : SaleWriter::flavourCodes(pizza.code))
+            for (const QString& f : flavourCodesOf(pizza.code))
                 names << m_cat.of(f).name;
             lines.push_back({pizza.code, names.join(QLatin1Char('/')), pizza.quantity, pizza.price});
         } else {
@@ -817,7 +818,7 @@ void YearWriter::deliveryInvoice(const Shift& s)
         m_logon.run(S("insert into estfic (id,data,codigo,historico,saida,valor,pedido,vendedor,cliente,caixa,nfiscal,"
                       "terminal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,?,?,?,?,?)"),
                     {today, l.code.left(14), l.name.left(120), l.quantity, l.price, number, 0, phone, s.number, number, 1});
-        const QStringList flavours = SaleWriter::flavourCodes(l.code);
+        const QStringList flavours = flavourCodesOf(l.code);
         const std::vector<Decimal> shares = BillComputation::splitQuantity(l.quantity, int(flavours.size()));
         for (int k = 0; k < flavours.size(); ++k)
             m_logon.run(S("insert into estfic (data,historico,codigo,saida,valor,custo,pedido,vendedor,cliente,caixa,"

@@ -5,6 +5,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "registers/MultiFlavour.h"
 
 #include <QSet>
 #include <map>
@@ -101,33 +102,9 @@ private:
     std::map<QString, std::vector<Component>> m_kits;
 };
 
-QString flavourKey(const QString& raw)
-{
-    const QString t = raw.trimmed();
-    bool ok = false;
-    const qlonglong n = t.toLongLong(&ok);
-    return ok && n >= 0 ? QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')) : t;
-}
-
 QString stripKit(const QString& code) { return code.startsWith(QLatin1Char('*')) ? code.mid(1) : code; }
 
 } // namespace
-
-QStringList SaleWriter::flavourCodes(const QString& code)
-{
-    QStringList out;
-    QString rest = code.mid(1, 20);
-    for (int i = 0; i < 4; ++i) {
-        const int slash = rest.left(20).indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            break;
-        const QString f = flavourKey(rest.left(slash));
-        rest = rest.mid(slash + 1);
-        if (!f.isEmpty())
-            out << f;
-    }
-    return out;
-}
 
 std::vector<std::pair<int, Decimal>> SaleWriter::serviceByWaiter(const Sale& sale)
 {
@@ -257,7 +234,7 @@ void SaleWriter::writeStockOut(const Sale& sale)
     QStringList codes, kits;
     for (const SaleItem& i : sale.items) {
         if (i.code.startsWith(QLatin1Char('/')))
-            codes << flavourCodes(i.code);
+            codes << flavourCodesOf(i.code);
         else
             codes << stripKit(i.code);
     }
@@ -269,7 +246,7 @@ void SaleWriter::writeStockOut(const Sale& sale)
     QStringList flavourComponents;
     for (const SaleItem& i : sale.items)
         if (i.code.startsWith(QLatin1Char('/')))
-            for (const QString& f : flavourCodes(i.code))
+            for (const QString& f : flavourCodesOf(i.code))
                 if (const Product* p = cat.product(f); p && p->kit)
                     for (const Component& c : cat.components(f.trimmed()))
                         flavourComponents << c.code;
@@ -291,7 +268,7 @@ void SaleWriter::writeStockOut(const Sale& sale)
         if (i.code.startsWith(QLatin1Char('/'))) {
             row(i.description.left(120), i.code, i.quantity, i.price, QVariant(), true, waiter);
             leftStock << i.code;
-            const QStringList flavours = flavourCodes(i.code);
+            const QStringList flavours = flavourCodesOf(i.code);
             const std::vector<Decimal> shares = BillComputation::splitQuantity(i.quantity, int(flavours.size()));
             for (int k = 0; k < flavours.size(); ++k) {
                 const QString& f = flavours[k];

@@ -34,6 +34,23 @@ TEST(FlavourCodes, SplitFromTheCodeField)
     }
 }
 
+TEST(FlavourCodes, TheCounterPageTakesTheLastCodeWithoutItsClosingSlash)
+{
+    struct Case { const char* field; const char* codes; } cases[] = {
+        {"/12/15", "000012 000015"},
+        {"/12/15/", "000012 000015"},
+        {"/12//*7", "000012 *7"},
+        {"/ 12 / ", "000012"},
+        {"/1/2/3/4/5", "000001 000002 000003 000004"},
+        {"/", ""},
+        {"/'; drop table mesa/", "'; drop table mesa"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(flavourCodesOf(QString::fromLatin1(c.field), LastFlavour::TakenAsItStands).join(u' '),
+                  QString::fromLatin1(c.codes)) << c.field;
+    EXPECT_EQ(flavourCodesOf(QStringLiteral("/12//*7/15")).join(u' '), QStringLiteral("000012 *7"));
+}
+
 TEST(FlavourCodes, ItemPriceIsTheAverageAboveZeroOrTheHighest)
 {
     struct Case { std::array<std::int64_t, 4> cents; std::int64_t average, highest; } cases[] = {

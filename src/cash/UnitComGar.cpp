@@ -1,6 +1,7 @@
 #include "cash/UnitComGar.h"
 
 #include "registers/Lookups.h"
+#include "registers/RegisterCommon.h"
 #include "cash/CommissionReport.h"
 #include "cash/RollText.h"
 #include "cash/UnitComGarQui.h"
@@ -25,13 +26,7 @@ TFormComGar::TFormComGar(TLogon& logon, QWidget* parent)
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->pickFirstButton, &QPushButton::clicked, this, &TFormComGar::pickFirstShift);
     connect(ui->pickLastButton, &QPushButton::clicked, this, &TFormComGar::pickLastShift);
-    connect(ui->percentEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (text.contains(QLatin1Char('.'))) {
-            const int at = ui->percentEdit->cursorPosition();
-            ui->percentEdit->setText(QString(text).replace(QLatin1Char('.'), QLatin1Char(',')));
-            ui->percentEdit->setCursorPosition(at);
-        }
-    });
+    registers::commaForPointField(ui->percentEdit);
     for (QLineEdit* e : {ui->firstShiftEdit, ui->lastShiftEdit, ui->percentEdit})
         e->installEventFilter(this);
 

@@ -1,5 +1,6 @@
 #include "cash/UnitSangria.h"
 #include "core/uMensagemWindow.h"
+#include "registers/RegisterCommon.h"
 
 #include "core/FieldEvents.h"
 #include "cash/Withdrawal.h"
@@ -18,13 +19,7 @@ TFormSangria::TFormSangria(TLogon& logon, QWidget* parent)
     auto* events = new FieldEvents(this);
     events->onLeave(ui->kindEdit, [this] { kindLeft(); });
     events->chain({ui->amountEdit, ui->kindEdit, ui->descriptionEdit, ui->confirmButton});
-    connect(ui->amountEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(QLatin1Char('.'))) {
-            const int at = ui->amountEdit->cursorPosition();
-            ui->amountEdit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-            ui->amountEdit->setCursorPosition(at);
-        }
-    });
+    registers::commaForPointField(ui->amountEdit);
     connect(ui->descriptionEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (t != t.toUpper())
             ui->descriptionEdit->setText(t.toUpper());

@@ -1,5 +1,6 @@
 #include "closing/UnitFecCom.h"
 #include "registers/CustomerCard.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagemWindow.h"
 
 #include "core/EnterMoves.h"
@@ -134,10 +135,7 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     connect(m_ui->payButton, &QPushButton::clicked, this, &TFormFecCom::payAndClose);
     connect(m_ui->customerLookupButton, &QPushButton::clicked, this, &TFormFecCom::lookUpCustomer);
     connect(m_ui->paymentsTable, &QTableWidget::cellClicked, this, [this](int row, int) { paymentRowChosen(row); });
-    connect(m_ui->coverPerPersonEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(QLatin1Char('.')))
-            m_ui->coverPerPersonEdit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-    });
+    registers::commaForPointField(m_ui->coverPerPersonEdit);
     new QShortcut(QKeySequence(Qt::Key_F11), this, [this] { m_ui->payButton->click(); });
     new QShortcut(QKeySequence(Qt::Key_F2), this, [this] { m_ui->confirmPaymentButton->click(); });
     new QShortcut(QKeySequence(Qt::Key_F3), this, [this] { m_ui->returnButton->click(); });

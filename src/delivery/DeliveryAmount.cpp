@@ -22,15 +22,5 @@ std::optional<Decimal> readAmount(const QString& text)
 
 QString amountText(const Decimal& amount) { return FormatFloat(u"0.00", amount); }
 
-void commaWhileTyping(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
-        if (t.contains(QLatin1Char('.'))) {
-            const int at = edit->cursorPosition();
-            edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-            edit->setCursorPosition(at);
-        }
-    });
-}
 
 } // namespace delivery

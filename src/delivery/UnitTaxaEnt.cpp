@@ -18,7 +18,7 @@ TFormTaxaEnt::TFormTaxaEnt(TLogon& logon, QWidget* parent)
     setObjectName(QStringLiteral("TFormTaxaEnt"));
     ui->areaEdit->setMaxLength(registers::columnLength("ENTREGA", "BAIRRO"));
     registers::upperCaseField(ui->areaEdit);
-    delivery::commaWhileTyping(ui->feeEdit);
+    registers::commaForPointField(ui->feeEdit);
     enterMovesTo(ui->areaEdit, ui->feeEdit);
     enterMovesTo(ui->feeEdit, ui->confirmButton);
     ui->areaList->setColumnCount(2);

@@ -66,16 +66,5 @@ QString quantityText(const Decimal& value)
     return FormatFloat(u"0.###", value);
 }
 
-void commaForPoint(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        if (!text.contains(u'.'))
-            return;
-        const int cursor = edit->cursorPosition();
-        QString t = text;
-        edit->setText(t.replace(u'.', u','));
-        edit->setCursorPosition(cursor);
-    });
-}
 
 } // namespace stock

@@ -1,5 +1,6 @@
 #include "tabs/Unitpagaantes.h"
 #include "tabs/TabKey.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagemWindow.h"
 
 #include "tabs/AdvancePayment.h"
@@ -29,13 +30,7 @@ TFormPagaantes::TFormPagaantes(TLogon& logon, QWidget* parent)
     events->onLeave(ui->tabEdit, [this] { tabLeft(); });
     events->chain({ui->tabEdit, ui->amountEdit, ui->confirmButton});
     // A typed point is a decimal comma.
-    connect(ui->amountEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(QLatin1Char('.'))) {
-            const int at = ui->amountEdit->cursorPosition();
-            ui->amountEdit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-            ui->amountEdit->setCursorPosition(at);
-        }
-    });
+    registers::commaForPointField(ui->amountEdit);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormPagaantes::confirm);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
     try {

@@ -341,7 +341,7 @@ TEST_F(TabMaintenance, TransferRefusalsWriteNothing)
 
 namespace {
 
-std::unique_ptr<TLogon> attach(const QString& database) { return TestServer::attach(database); }
+std::unique_ptr<TLogon> attach(const QString& database) { return attachStation(database, 5); }
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "core/Globals.h"
 #include "finance/CashMovementReport.h"
@@ -43,27 +44,11 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 // Shown on a 1366 x 768 screen: the window fits and every caption and button shows whole.
 void checkFits(QDialog& w, const QString& name)
 {
-    w.show();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    showsWhole(w, QSize(1366, 768), name);
     EXPECT_LE(w.minimumSizeHint().width(), 1366) << name.toStdString();
     EXPECT_LE(w.minimumSizeHint().height(), 768) << name.toStdString();
     EXPECT_LE(w.frameGeometry().width(), 1366) << name.toStdString();
     EXPECT_LE(w.frameGeometry().height(), 768) << name.toStdString();
-    for (QWidget* child : w.findChildren<QWidget*>()) {
-        if (!child->isVisible() || !(qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)))
-            continue;
-        EXPECT_GE(child->width(), child->minimumSizeHint().width())
-            << name.toStdString() << ": " << child->objectName().toStdString();
-        EXPECT_GE(child->height(), child->minimumSizeHint().height())
-            << name.toStdString() << ": " << child->objectName().toStdString();
-    }
-    const QString dir = qEnvironmentVariable("SABREL22_SCREENSHOTS");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-    w.hide();
 }
 
 void promptWith(ScriptedDialogs& d, const char* user)

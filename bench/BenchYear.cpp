@@ -17,6 +17,7 @@
 #include "db/NewDatabase.h"
 #include "db/Schema.h"
 #include "db/UnitLogon.h"
+#include "registers/MultiFlavour.h"
 #include "platform/FirebirdEnv.h"
 
 #include <QCoreApplication>
@@ -758,7 +759,7 @@ void YearWriter::deliveryInvoice(const Shift& s)
             // the delivery's item entry names a pizza by its flavours joined by "/"
             const SaleItem pizza = pizzaItem();
             QStringList names;
-            for (const QString& f : SaleWriter::flavourCodes(pizza.code))
+            for (const QString& f : flavourCodesOf(pizza.code))
                 names << m_cat.of(f).name;
             lines.push_back({pizza.code, names.join(QLatin1Char('/')), pizza.quantity, pizza.price});
         } else {

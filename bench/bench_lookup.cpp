@@ -72,18 +72,18 @@ Figure measure(TLogon& logon, int runs, const std::function<void()>& work,
 
 void seedCatalogue(TLogon& logon, int products, int customers)
 {
-    reg::action(logon, [&] {
+    registers::action(logon, [&] {
         for (int i = 1; i <= products; ++i) {
             const QString code = QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0'));
             const QString name = (i % 100 == 0 ? QStringLiteral("COCA COLA %1") : QStringLiteral("PRODUTO %1")).arg(code);
-            reg::run(logon, QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO, CLAS, UNIDADE) "
+            registers::run(logon, QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR, CUSTO, COMPOSICAO, CLAS, UNIDADE) "
                                            "VALUES (GEN_ID(PRODUTOS,1), ?, ?, ?, ?, 'N', '0', 'UN')"),
-                     {code, name, reg::value(Decimal::fromCents(100 + i % 5000)), reg::value(Decimal::fromCents(50 + i % 2000))});
+                     {code, name, registers::value(Decimal::fromCents(100 + i % 5000)), registers::value(Decimal::fromCents(50 + i % 2000))});
             if (i % 10 == 0)
-                reg::run(logon, QStringLiteral("INSERT INTO ESTFIC (CODIGO, HISTORICO, ENTRADA) VALUES (?, 'Estoque Inicial', 10)"), {code});
+                registers::run(logon, QStringLiteral("INSERT INTO ESTFIC (CODIGO, HISTORICO, ENTRADA) VALUES (?, 'Estoque Inicial', 10)"), {code});
         }
         for (int i = 2; i <= customers; ++i)
-            reg::run(logon, QStringLiteral("INSERT INTO CLIENTES (ID, CODIGO, NOME, ENDERECO, FONE) VALUES (GEN_ID(CLIENTE,1), ?, ?, ?, ?)"),
+            registers::run(logon, QStringLiteral("INSERT INTO CLIENTES (ID, CODIGO, NOME, ENDERECO, FONE) VALUES (GEN_ID(CLIENTE,1), ?, ?, ?, ?)"),
                      {i, QStringLiteral("CLIENTE %1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("RUA %1").arg(i),
                       QStringLiteral("1199%1").arg(i, 5, 10, QLatin1Char('0'))});
     });

@@ -1,46 +1,23 @@
 #include "closing/PaymentFirstStep.h"
 
+#include "tabs/TabKey.h"
 #include "closing/ClosingSettings.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "platform/Win1252.h"
-
-QString paymentTabKey(const QString& typed)
-{
-    const QString t = typed.trimmed();
-    if (t.isEmpty())
-        return QStringLiteral("0");
-    bool ok = false;
-    const qlonglong n = t.toLongLong(&ok);
-    if (ok && n >= 0 && !t.startsWith(QLatin1Char('+')))
-        return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0'));
-    return t;
-}
-
-bool storableTabKey(const QString& tab)
-{
-    return tab.size() <= 30 && fitsWin1252(tab);
-}
 
 QString normaliseSwitch(const QString& typed)
 {
     return typed.trimmed().toUpper() == QLatin1String("N") ? QStringLiteral("N") : QStringLiteral("S");
 }
 
-bool isDeliveryTab(const QString& tab)
-{
-    bool ok = false;
-    const qlonglong n = tab.trimmed().toLongLong(&ok);
-    return ok && n > 1000000;
-}
 
 ChargeSwitches PaymentFirstStep::presets(const QString& typedTab)
 {
-    const QString tab = paymentTabKey(typedTab);
+    const QString tab = tabs::readTabKey(typedTab, tabs::TabKeyRules::paymentWindow());
     const ClosingSettings settings = ClosingSettings::load();
     ChargeSwitches s;
     RowSet rs;
-    if (storableTabKey(tab))
+    if (tabs::storableTabKey(tab))
         rs = m_logon.run(QStringLiteral("select first 1 STATUS, COUVER, TAXA from CABMESA where MESA = ?"), {tab});
     if (rs.next() && rs.integer(u"STATUS") == 1) {
         s.cover = rs.text(u"COUVER");
@@ -49,7 +26,7 @@ ChargeSwitches PaymentFirstStep::presets(const QString& typedTab)
         s.service = settings.servicePercent.roundTo(0).isZero() ? QStringLiteral("N") : QStringLiteral("S");
         s.cover = settings.coverPerPerson.roundTo(2).isZero() ? QStringLiteral("N") : QStringLiteral("S");
     }
-    if (isDeliveryTab(tab))
+    if (tabs::isDeliveryTab(tab))
         s.cover = s.service = QStringLiteral("N");
     const int itemOptions = int(integerOf(m_logon.scalar(QStringLiteral("select first 1 coalesce(SCC4, 0) from EMPRESA"))));
     s.locked = (itemOptions & 32) != 0;
@@ -58,8 +35,8 @@ ChargeSwitches PaymentFirstStep::presets(const QString& typedTab)
 
 void PaymentFirstStep::tabChanged(const QString& tab, ChargeSwitches& s)
 {
-    const QString key = paymentTabKey(tab);
-    if (!storableTabKey(key))
+    const QString key = tabs::readTabKey(tab, tabs::TabKeyRules::paymentWindow());
+    if (!tabs::storableTabKey(key))
         return;
     RowSet rs = m_logon.run(QStringLiteral("select first 1 STATUS, COUVER, TAXA from CABMESA where MESA = ?"), {key});
     if (rs.next() && rs.integer(u"STATUS") == 1) {
@@ -70,8 +47,8 @@ void PaymentFirstStep::tabChanged(const QString& tab, ChargeSwitches& s)
 
 bool PaymentFirstStep::confirm(const QString& tab, const QString& cover, const QString& service)
 {
-    if (!storableTabKey(paymentTabKey(tab)))
+    if (!tabs::storableTabKey(tabs::readTabKey(tab, tabs::TabKeyRules::paymentWindow())))
         return false;
     return m_logon.exec(QStringLiteral("update CABMESA set TAXA = ?, COUVER = ? where MESA = ?"),
-                        {normaliseSwitch(service), normaliseSwitch(cover), paymentTabKey(tab)}) > 0;
+                        {normaliseSwitch(service), normaliseSwitch(cover), tabs::readTabKey(tab, tabs::TabKeyRules::paymentWindow())}) > 0;
 }

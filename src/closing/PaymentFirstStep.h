@@ -1,20 +1,14 @@
 #pragma once
 // The first step of paying a tab ("Recebimentos"): whether the cover charge and
 // the service charge are charged, stored on the tab for the payment window.
+#include "tabs/TabKey.h"
+
 #include <QString>
 
 class TLogon;
 
-// A table or tab number as the payment windows read it: a whole number becomes six digits ("000012"),
-// anything else is only trimmed, and an empty one is "0".
-QString paymentTabKey(const QString& typed);
-// A key the CABMESA table can hold (at most 30 characters the database's
-// character set has); any other key names no tab.
-bool storableTabKey(const QString& tab);
 // "N" stays "N" (any letter case, blanks around); anything else is charged, "S".
 QString normaliseSwitch(const QString& typed);
-// Delivery tabs are numbered above 1000000.
-bool isDeliveryTab(const QString& tab);
 
 struct ChargeSwitches {
     QString cover = QStringLiteral("N");

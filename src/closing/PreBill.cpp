@@ -1,5 +1,6 @@
 #include "closing/PreBill.h"
 
+#include "tabs/TabKey.h"
 #include "closing/ClosingReceipt.h"
 #include "closing/ClosingSettings.h"
 #include "closing/PaymentEntry.h"
@@ -34,11 +35,11 @@ PreBillFields PreBill::defaults(const QString& typedTab)
     const ClosingSettings settings = ClosingSettings::load();
     f.cover = settings.coverPerPerson.roundTo(2).isZero() ? S("N") : S("S");
     f.service = settings.servicePercent.roundTo(2).isZero() ? S("N") : S("S");
-    const QString tab = paymentTabKey(typedTab);
-    if (isDeliveryTab(tab))
+    const QString tab = tabs::readTabKey(typedTab, tabs::TabKeyRules::paymentWindow());
+    if (tabs::isDeliveryTab(tab))
         f.cover = f.service = S("N");
     RowSet rs;
-    if (storableTabKey(tab))
+    if (tabs::storableTabKey(tab))
         rs = m_logon.run(S("select first 1 CLIMESA, EDELIVERY from CABMESA where MESA = ?"), {tab});
     if (rs.next()) {
         const qint64 persons = rs.integer(u"CLIMESA");
@@ -53,7 +54,7 @@ PreBillFields PreBill::defaults(const QString& typedTab)
 PreBillOutcome PreBill::run(PreBillFields f, const DeliveryDataAsk& askDeliveryData)
 {
     PreBillOutcome out;
-    const QString tab = paymentTabKey(f.tab);
+    const QString tab = tabs::readTabKey(f.tab, tabs::TabKeyRules::paymentWindow());
     const bool delivery = f.delivery.trimmed().toUpper() == QLatin1String("S");
     const ClosingSettings settings = ClosingSettings::load();
     const auto discount = readAmount(f.discount, AmountRules::percent().pointAsComma());
@@ -68,7 +69,7 @@ PreBillOutcome PreBill::run(PreBillFields f, const DeliveryDataAsk& askDeliveryD
         // only a remembered switch; the pre-bill goes on
     }
 
-    if (!storableTabKey(tab)) {
+    if (!tabs::storableTabKey(tab)) {
         out.kind = PreBillOutcome::Kind::NotFound;
         out.messages << prebillmsg::tableNotFound();
         return out;

@@ -1,10 +1,12 @@
 #include "closing/SaleWriter.h"
 
 #include "closing/BillComputation.h"
-#include "closing/SqlBatches.h"
+#include "db/SqlBatches.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "registers/MultiFlavour.h"
+#include "registers/RegisterCommon.h"
 
 #include <QSet>
 #include <algorithm>
@@ -24,8 +26,6 @@ constexpr int kSaleCustomerWidth = 30;    // FATURA.CLIENTE
 constexpr int kExpenseHistoryWidth = 40;  // DESPLOJA.HISTORICO
 
 QString priceText(const Decimal& price) { return FormatFloat(u"0.###", price); }
-
-QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 
 using sqlbatch::inPlaces;
 
@@ -108,33 +108,9 @@ private:
     std::map<QString, std::vector<Component>> m_kits;
 };
 
-QString flavourKey(const QString& raw)
-{
-    const QString t = raw.trimmed();
-    bool ok = false;
-    const qlonglong n = t.toLongLong(&ok);
-    return ok && n >= 0 ? QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')) : t;
-}
-
 QString stripKit(const QString& code) { return code.startsWith(QLatin1Char('*')) ? code.mid(1) : code; }
 
 } // namespace
-
-QStringList SaleWriter::flavourCodes(const QString& code)
-{
-    QStringList out;
-    QString rest = code.mid(1, 20);
-    for (int i = 0; i < 4; ++i) {
-        const int slash = rest.left(20).indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            break;
-        const QString f = flavourKey(rest.left(slash));
-        rest = rest.mid(slash + 1);
-        if (!f.isEmpty())
-            out << f;
-    }
-    return out;
-}
 
 std::vector<std::pair<int, Decimal>> SaleWriter::serviceByWaiter(const Sale& sale)
 {
@@ -177,7 +153,7 @@ void SaleWriter::writePayments(const Sale& sale)
 {
     const QString n = QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0'));
     const QString name = sale.customerName.left(30);
-    const QVariant hora = orNull(sale.hora.left(kHoraWidth));
+    const QVariant hora = registers::textOrNull(sale.hora.left(kHoraWidth));
     if (sale.advance > Decimal()) {
         m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
                       "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
@@ -228,8 +204,8 @@ void SaleWriter::writeSaleRow(const Sale& sale)
                 {sale.number, sale.saleType, sale.cashShift, sale.date,
                  sale.saleCustomer.left(std::min(sale.saleCustomerWidth, kSaleCustomerWidth)), sale.saleValue,
                  sale.waiter, sale.tabNumber, sale.deliveryMan, sale.deliveryManFee, sale.terminal,
-                 sale.counterSale ? QVariant(1) : QVariant(), orNull(sale.hora.left(kHoraWidth)),
-                 sale.freight ? QVariant::fromValue(*sale.freight) : QVariant(), orNull(sale.deliveryFlag.left(1))});
+                 sale.counterSale ? QVariant(1) : QVariant(), registers::textOrNull(sale.hora.left(kHoraWidth)),
+                 sale.freight ? QVariant::fromValue(*sale.freight) : QVariant(), registers::textOrNull(sale.deliveryFlag.left(1))});
 }
 
 void SaleWriter::writeServiceRows(const Sale& sale)
@@ -283,8 +259,8 @@ void SaleWriter::writeStockOut(const Sale& sale)
     QStringList codes, kits, explodable;   // explodable: flavours always, plain items when kits explode
     for (const SaleItem& i : sale.items) {
         if (i.code.startsWith(QLatin1Char('/'))) {
-            codes << flavourCodes(i.code);
-            explodable << flavourCodes(i.code);
+            codes << flavourCodesOf(i.code);
+            explodable << flavourCodesOf(i.code);
         } else {
             codes << kitCode(i.code);
             if (sale.explodeKits)
@@ -299,7 +275,7 @@ void SaleWriter::writeStockOut(const Sale& sale)
     QStringList flavourComponents;
     for (const SaleItem& i : sale.items)
         if (i.code.startsWith(QLatin1Char('/')))
-            for (const QString& f : flavourCodes(i.code))
+            for (const QString& f : flavourCodesOf(i.code))
                 if (const Product* p = cat.product(f); p && p->kit)
                     for (const Component& c : cat.components(f.trimmed()))
                         flavourComponents << c.code;
@@ -321,7 +297,7 @@ void SaleWriter::writeStockOut(const Sale& sale)
         if (i.code.startsWith(QLatin1Char('/'))) {
             row(i.description.left(120), i.code, i.quantity, i.price, QVariant(), true, waiter);
             leftStock << i.code;
-            const QStringList flavours = flavourCodes(i.code);
+            const QStringList flavours = flavourCodesOf(i.code);
             const std::vector<Decimal> shares = BillComputation::splitQuantity(i.quantity, int(flavours.size()));
             for (int k = 0; k < flavours.size(); ++k) {
                 const QString& f = flavours[k];

@@ -103,8 +103,6 @@ public:
     // The service per waiter: the items grouped by waiter text, in the order of
     // that text, each share in proportion to what he sold, adding up exactly.
     static std::vector<std::pair<int, Decimal>> serviceByWaiter(const Sale& sale);
-    // The flavour codes of a multi-flavour code ("/12/34/"), at most four.
-    static QStringList flavourCodes(const QString& code);
     // The sale number as its rows' texts carry it.
     static QString numberTextOf(const Sale& sale);
 

@@ -1,10 +1,11 @@
 #include "closing/TabClosing.h"
 
-#include "closing/CashShift.h"
+#include "tabs/TabKey.h"
+#include "cash/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/OutsideErpExport.h"
 #include "closing/PaymentFirstStep.h"
-#include "closing/SqlBatches.h"
+#include "db/SqlBatches.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -22,12 +23,214 @@ int intOr(const QString& text, int fallback)
     return v ? *v : fallback;
 }
 
+
+// A receivable needs a registered customer to collect from: the walk-in consumer
+// (customer 1) pays every method at once.
+void refuseConsumerOnAccount(const ClosingRequest& r, int customer)
+{
+    if (customer != 1)
+        return;
+    for (const SalePayment& p : r.payments)
+        if (!p.amount.isZero() && !p.settled)
+            throw ClosingRefused(closingmsg::consumerMethod());
+}
+
+ErpBill erpBillOf(const ClosingRequest& r, const QString& tab, int customer)
+{
+    ErpBill erpBill;
+    erpBill.tab = tab;
+    erpBill.customerCode = QString::number(customer);
+    erpBill.customerName = r.customerName;
+    for (const SalePayment& p : r.payments)
+        erpBill.payments.push_back({p.code, p.amount});
+    return erpBill;
+}
+
+// The ERP's document of the sale: the bill's amount and the items as the closing holds them.
+ErpBill erpDocumentOf(const ErpBill& erpBill, const Bill& bill, const std::vector<SaleItem>& items)
+{
+    ErpBill b = erpBill;
+    b.amountDue = bill.amountDue;
+    b.items.clear();
+    for (const SaleItem& i : items)
+        b.items.push_back({i.code, i.quantity, i.price});
+    return b;
+}
+
+// The tab's head row and its items, the head held against every other station until the commit.
+struct HeldTab {
+    QString tab;
+    RowSet head;
+    std::vector<SaleItem> items;
+    Decimal itemsTotal;
+};
+
+HeldTab holdTab(TLogon& logon, const QString& tab)
+{
+    HeldTab t;
+    t.tab = tab;
+    t.head = logon.run(S("select VENDEDOR, CLIENTE, VALOR, PAGAMENTOANTI, DELIVERY, DELYENTREGA, "
+                         "DELYTAXA, HORA from CABMESA where MESA = ? with lock"), {tab});
+    if (!t.head.next())
+        throw ClosingRefused(closingmsg::tabNotFound());
+    RowSet rows = logon.run(S("select ID, CODIGO, NOMEP, QUANT, VALOR, VEND from MESA where MESA = ? "
+                              "order by ID"), {tab});
+    while (rows.next()) {
+        SaleItem i{rows.integer(u"ID"), rows.text(u"CODIGO"), rows.text(u"NOMEP"), rows.decimal(u"QUANT"),
+                   rows.decimal(u"VALOR"), rows.isNull(u"VEND") ? QString() : rows.text(u"VEND")};
+        t.itemsTotal += i.quantity * i.price;
+        t.items.push_back(std::move(i));
+    }
+    return t;
+}
+
+// The bill again, on what the database holds now.
+Bill billOf(const HeldTab& held, const ClosingRequest& r, const ClosingSettings& settings)
+{
+    BillInputs in;
+    in.itemsTotal = held.itemsTotal;
+    in.minimumConsumption = settings.minimumConsumption;
+    in.servicePercent = r.servicePercent;
+    in.serviceValue = r.serviceValue;
+    in.persons = r.persons;
+    in.coverPerPerson = r.coverPerPerson;
+    in.deliveryColumn = held.head.decimal(u"DELIVERY");
+    in.advance = held.head.decimal(u"VALOR");
+    in.discount = r.discount;
+    for (const SalePayment& p : r.payments)
+        in.paid += p.amount;
+    return BillComputation::compute(in);
+}
+
+// A receivable needs a registered customer; the payments cover what is due.
+void refuseUnpaid(TLogon& logon, const ClosingRequest& r, int customer, const Bill& bill)
+{
+    bool receivable = false;
+    for (const SalePayment& p : r.payments)
+        receivable = receivable || (!p.amount.isZero() && !p.settled);
+    if (receivable
+        && logon.scalar(S("select first 1 1 from CLIENTES where CODIGO = ? and CODIGO <> 1"), {customer}).isNull())
+        throw ClosingRefused(closingmsg::consumerMethod());
+    if (bill.paid.cents() < bill.amountDue.cents())
+        throw ClosingRefused(closingmsg::underpaid());
+}
+
+// The sale the one writer files: number, shift, customer, payments, charges and items.
+Sale saleOf(const HeldTab& held, const ClosingRequest& r, const Bill& bill, const cashshift::HeldShift& shift,
+            int terminal, int customer, qint64 number)
+{
+    const RowSet& head = held.head;
+    const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
+    const QString tabCustomer = head.isNull(u"CLIENTE") ? QString() : head.text(u"CLIENTE");
+    Sale sale;
+    sale.number = number;
+    sale.date = date;
+    sale.cashShift = shift.number;
+    sale.terminal = terminal;
+    sale.waiter = int(head.integer(u"VENDEDOR"));
+    sale.customerCode = customer;
+    sale.customerName = r.customerName;
+    sale.changeName = r.tabCaption;
+    sale.customerText = customer != 1 ? QString::number(customer) : tabCustomer;
+    sale.advance = bill.advance;
+    sale.advanceMethod = head.text(u"PAGAMENTOANTI");
+    sale.payments = r.payments;
+    sale.dueDate = r.dueDate.isValid() ? r.dueDate : date;
+    sale.receivableDays = r.receivableDays;
+    sale.change = bill.change();
+    sale.saleType = 1;
+    sale.saleCustomer = r.tabCaption;
+    sale.saleValue = bill.amountDue;
+    bool ok = false;
+    const qlonglong tabNumber = held.tab.toLongLong(&ok);
+    sale.tabNumber = ok && tabNumber >= 0 && tabNumber <= 2147483647 ? tabNumber : 0;
+    sale.deliveryMan = int(head.integer(u"DELYENTREGA"));
+    sale.deliveryManFee = head.decimal(u"DELYTAXA");
+    sale.service = bill.serviceValue;
+    sale.cover = bill.coverTotal;
+    sale.deliveryFee = bill.deliveryFee;
+    sale.discount = bill.discount;
+    sale.items = held.items;
+    sale.topUp = bill.topUp;
+    sale.deliverySale = bill.deliveryFee > Decimal();
+    sale.davFlag = DavKey::of(held.tab).davFlag;
+    sale.loyalty = true;
+    sale.loyaltyBase = bill.itemsTotal;
+    return sale;
+}
+
+// What the receipt shows: the company, the tab, its waiter, its items by name, the bill and the payments.
+ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRequest& r, const Sale& sale,
+                             const Bill& bill, const ClosingSettings& settings, const QDateTime& now)
+{
+    RowSet company = logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, "
+                                 "SCC4, SCC5 from EMPRESA"));
+    company.next();
+    const RowSet& head = held.head;
+    const DavKey dav = DavKey::of(held.tab);
+    ClosingReceiptData d;
+    d.companyName = company.text(u"EMPRESA");
+    d.companyAddress = company.text(u"ENDERECO");
+    d.companyCity = company.text(u"CIDADE");
+    d.companyState = company.text(u"ESTADO");
+    d.cnpj = company.text(u"CNPJ");
+    d.phone = company.text(u"FAX");
+    d.title = company.text(u"TITULO");
+    d.salesOptions = int(company.integer(u"SCC5"));
+    d.itemOptions = int(company.integer(u"SCC4"));
+    d.tab = held.tab;
+    d.saleNumber = sale.number;
+    d.joinedTabs = r.joinedTabs.mid(1);
+    d.davTab = dav.davTab == QLatin1String("S");
+    d.queueNumber = dav.queueNumber;
+    int named = sale.waiter;
+    for (const SaleItem& i : held.items)
+        if (named == 0 && i.waiter.toInt() != 0)
+            named = i.waiter.toInt();
+    d.waiterName = logon.scalar(S("select first 1 NOME from VENDEDOR where CODIGO = ?"), {named}).toString();
+    d.customerName = r.customerName;
+    d.deliveryColumn = head.decimal(u"DELIVERY");
+    d.openedAt = head.value(u"HORA").toTime().toString(QStringLiteral("hh:mm:ss"));
+    d.now = now;
+    d.cpf = r.cpf;
+    d.items = held.items;
+    QStringList names;
+    for (const SaleItem& i : held.items) {
+        const QString c = i.code.trimmed();
+        if (!c.startsWith(QLatin1Char('/')) && !c.startsWith(QLatin1Char('*')) && c.size() <= 14 && !names.contains(c))
+            names << c;
+    }
+    sqlbatch::forEachBatch(names, [&](const Params& p) {
+        RowSet rs = logon.run(S("select CODIGO, NOME from PRODUTOS where CODIGO in ") + sqlbatch::inPlaces(), p);
+        while (rs.next())
+            d.productNames.emplace(rs.text(u"CODIGO"), rs.text(u"NOME"));
+    });
+    d.minimumConsumption = settings.minimumConsumption;
+    d.bill = bill;
+    d.advanceCaption = head.text(u"PAGAMENTOANTI");
+    d.payments = r.payments;
+    d.serviceCaption = settings.serviceCaption;
+    d.coverCaption = settings.coverCaption;
+    d.feedLines = settings.feedLines;
+    d.fontSize = settings.fontSize;
+    d.messageLines = settings.messageLines;
+    d.hasMessageFile = settings.hasMessageFile;
+    return d;
+}
+
+// The paid tab leaves: its head, its items and its kitchen rows.
+void clearTab(TLogon& logon, const QString& tab)
+{
+    logon.run(S("delete from CABMESA where MESA = ?"), {tab});
+    logon.run(S("delete from MESA where MESA = ?"), {tab});
+    logon.run(S("delete from COZINHA2 where MESA = cast(? as varchar(30))"), {tab});
+}
 } // namespace
 
 TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
 {
     TabSnapshot t;
-    if (!storableTabKey(tab))
+    if (!tabs::storableTabKey(tab))
         return t;
     RowSet head = logon.run(S("select first 1 CLIENTE, VALOR, PAGAMENTOANTI, CLIMESA, TAXA, COUVER, DELIVERY, STATUS "
                               "from CABMESA where MESA = ?"), {tab});
@@ -53,24 +256,15 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
 {
     const QString tab = r.tab.trimmed().isEmpty() ? QStringLiteral("0") : r.tab.trimmed();
     const int customer = intOr(r.customerField, 1);
-    if (customer == 1) {
-        for (const SalePayment& p : r.payments)
-            if (!p.amount.isZero() && !p.settled)
-                throw ClosingRefused(closingmsg::consumerMethod());
-    }
-    if (!storableTabKey(tab))
+    refuseConsumerOnAccount(r, customer);
+    if (!tabs::storableTabKey(tab))
         throw ClosingRefused(closingmsg::tabNotFound());
     const ClosingSettings settings = ClosingSettings::load();
     const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
 
     // The outside ERP: whether this bill goes there, and its items checked before
     // anything is written anywhere.
-    ErpBill erpBill;
-    erpBill.tab = tab;
-    erpBill.customerCode = QString::number(customer);
-    erpBill.customerName = r.customerName;
-    for (const SalePayment& p : r.payments)
-        erpBill.payments.push_back({p.code, p.amount});
+    ErpBill erpBill = erpBillOf(r, tab, customer);
     const bool exporting = OutsideErpExport::applies(m_logon, erpBill);
     if (exporting) {
         erpBill.items = OutsideErpExport::tabItems(m_logon, tab);
@@ -82,166 +276,28 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         erp = &ownErp.emplace();
 
     return m_logon.action([&] {
-        ClosingResult result;
-        // The tab, held against every other station until the commit.
-        RowSet head = m_logon.run(S("select VENDEDOR, CLIENTE, VALOR, PAGAMENTOANTI, DELIVERY, DELYENTREGA, "
-                                    "DELYTAXA, HORA from CABMESA where MESA = ? with lock"), {tab});
-        if (!head.next())
-            throw ClosingRefused(closingmsg::tabNotFound());
-        RowSet rows = m_logon.run(S("select ID, CODIGO, NOMEP, QUANT, VALOR, VEND from MESA where MESA = ? "
-                                    "order by ID"), {tab});
-        std::vector<SaleItem> items;
-        Decimal itemsTotal;
-        while (rows.next()) {
-            SaleItem i{rows.integer(u"ID"), rows.text(u"CODIGO"), rows.text(u"NOMEP"), rows.decimal(u"QUANT"),
-                       rows.decimal(u"VALOR"), rows.isNull(u"VEND") ? QString() : rows.text(u"VEND")};
-            itemsTotal += i.quantity * i.price;
-            items.push_back(std::move(i));
-        }
-
-        // The bill again, on what the database holds now.
-        BillInputs in;
-        in.itemsTotal = itemsTotal;
-        in.minimumConsumption = settings.minimumConsumption;
-        in.servicePercent = r.servicePercent;
-        in.serviceValue = r.serviceValue;
-        in.persons = r.persons;
-        in.coverPerPerson = r.coverPerPerson;
-        in.deliveryColumn = head.decimal(u"DELIVERY");
-        in.advance = head.decimal(u"VALOR");
-        in.discount = r.discount;
-        for (const SalePayment& p : r.payments)
-            in.paid += p.amount;
-        const Bill bill = BillComputation::compute(in);
-        // A receivable needs a registered customer to collect from.
-        bool receivable = false;
-        for (const SalePayment& p : r.payments)
-            receivable = receivable || (!p.amount.isZero() && !p.settled);
-        if (receivable
-            && m_logon.scalar(S("select first 1 1 from CLIENTES where CODIGO = ? and CODIGO <> 1"), {customer}).isNull())
-            throw ClosingRefused(closingmsg::consumerMethod());
-        if (bill.paid.cents() < bill.amountDue.cents())
-            throw ClosingRefused(closingmsg::underpaid());
-
+        const HeldTab held = holdTab(m_logon, tab);
+        const Bill bill = billOf(held, r, settings);
+        refuseUnpaid(m_logon, r, customer, bill);
         // The open cash shift and its own date, held until the commit: no sale is
         // filed under a closed shift, nor under one another station is closing.
         const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
         if (shift.number == 0)
             throw ClosingRefused(closingmsg::cashClosed());
-        const int cash = shift.number;
-        const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
-        const qint64 number = m_logon.GenId(S("BORDA"), 1);
+        const Sale sale = saleOf(held, r, bill, shift, terminal, customer, m_logon.GenId(S("BORDA"), 1));
 
-        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, "
-                                       "SCC4, SCC5 from EMPRESA"));
-        company.next();
-        const int waiter = int(head.integer(u"VENDEDOR"));
-        const QString tabCustomer = head.isNull(u"CLIENTE") ? QString() : head.text(u"CLIENTE");
-        const DavKey dav = DavKey::of(tab);
-
-        Sale sale;
-        sale.number = number;
-        sale.date = date;
-        sale.cashShift = cash;
-        sale.terminal = terminal;
-        sale.waiter = waiter;
-        sale.customerCode = customer;
-        sale.customerName = r.customerName;
-        sale.changeName = r.tabCaption;
-        sale.customerText = customer != 1 ? QString::number(customer) : tabCustomer;
-        sale.advance = bill.advance;
-        sale.advanceMethod = head.text(u"PAGAMENTOANTI");
-        sale.payments = r.payments;
-        sale.dueDate = r.dueDate.isValid() ? r.dueDate : date;
-        sale.receivableDays = r.receivableDays;
-        sale.change = bill.change();
-        sale.saleType = 1;
-        sale.saleCustomer = r.tabCaption;
-        sale.saleValue = bill.amountDue;
-        bool ok = false;
-        const qlonglong tabNumber = tab.toLongLong(&ok);
-        sale.tabNumber = ok && tabNumber >= 0 && tabNumber <= 2147483647 ? tabNumber : 0;
-        sale.deliveryMan = int(head.integer(u"DELYENTREGA"));
-        sale.deliveryManFee = head.decimal(u"DELYTAXA");
-        sale.service = bill.serviceValue;
-        sale.cover = bill.coverTotal;
-        sale.deliveryFee = bill.deliveryFee;
-        sale.discount = bill.discount;
-        sale.items = items;
-        sale.topUp = bill.topUp;
-        sale.deliverySale = bill.deliveryFee > Decimal();
-        sale.davFlag = dav.davFlag;
-        sale.loyalty = true;
-        sale.loyaltyBase = bill.itemsTotal;
-
+        ClosingResult result;
         // The receipt, composed now and printed after the commit.
-        ClosingReceiptData d;
-        d.companyName = company.text(u"EMPRESA");
-        d.companyAddress = company.text(u"ENDERECO");
-        d.companyCity = company.text(u"CIDADE");
-        d.companyState = company.text(u"ESTADO");
-        d.cnpj = company.text(u"CNPJ");
-        d.phone = company.text(u"FAX");
-        d.title = company.text(u"TITULO");
-        d.salesOptions = int(company.integer(u"SCC5"));
-        d.itemOptions = int(company.integer(u"SCC4"));
-        d.tab = tab;
-        d.saleNumber = number;
-        d.joinedTabs = r.joinedTabs.mid(1);
-        d.davTab = dav.davTab == QLatin1String("S");
-        d.queueNumber = dav.queueNumber;
-        int named = waiter;
-        for (const SaleItem& i : items)
-            if (named == 0 && i.waiter.toInt() != 0)
-                named = i.waiter.toInt();
-        d.waiterName = m_logon.scalar(S("select first 1 NOME from VENDEDOR where CODIGO = ?"), {named}).toString();
-        d.customerName = r.customerName;
-        d.deliveryColumn = head.decimal(u"DELIVERY");
-        d.openedAt = head.value(u"HORA").toTime().toString(QStringLiteral("hh:mm:ss"));
-        d.now = m_clock();
-        d.cpf = r.cpf;
-        d.items = items;
-        QStringList names;
-        for (const SaleItem& i : items) {
-            const QString c = i.code.trimmed();
-            if (!c.startsWith(QLatin1Char('/')) && !c.startsWith(QLatin1Char('*')) && c.size() <= 14 && !names.contains(c))
-                names << c;
-        }
-        sqlbatch::forEachBatch(names, [&](const Params& p) {
-            RowSet rs = m_logon.run(S("select CODIGO, NOME from PRODUTOS where CODIGO in ") + sqlbatch::inPlaces(), p);
-            while (rs.next())
-                d.productNames.emplace(rs.text(u"CODIGO"), rs.text(u"NOME"));
-        });
-        d.minimumConsumption = settings.minimumConsumption;
-        d.bill = bill;
-        d.advanceCaption = head.text(u"PAGAMENTOANTI");
-        d.payments = r.payments;
-        d.serviceCaption = settings.serviceCaption;
-        d.coverCaption = settings.coverCaption;
-        d.feedLines = settings.feedLines;
-        d.fontSize = settings.fontSize;
-        d.messageLines = settings.messageLines;
-        d.hasMessageFile = settings.hasMessageFile;
-        result.receipt = composeClosingReceipt(d);
+        result.receipt = composeClosingReceipt(receiptOf(m_logon, held, r, sale, bill, settings, m_clock()));
         result.printReceipt = settings.printReceipt;
-
         SaleWriter(m_logon).write(sale);
-
-        m_logon.run(S("delete from CABMESA where MESA = ?"), {tab});
-        m_logon.run(S("delete from MESA where MESA = ?"), {tab});
-        m_logon.run(S("delete from COZINHA2 where MESA = cast(? as varchar(30))"), {tab});
-        result.saleNumber = number;
+        clearTab(m_logon, tab);
+        result.saleNumber = sale.number;
         result.bill = bill;
         if (exporting) {
             // The ERP's document, with the items as this action holds them, is the
             // very last thing written: committed there right before the local commit.
-            ErpBill b = erpBill;
-            b.amountDue = bill.amountDue;
-            b.items.clear();
-            for (const SaleItem& i : items)
-                b.items.push_back({i.code, i.quantity, i.price});
-            ErpDocument dav = erp->exportBill(m_logon, b);
-            result.dav = dav.commit();
+            result.dav = erp->exportBill(m_logon, erpDocumentOf(erpBill, bill, held.items)).commit();
         }
         return result;
     });

@@ -7,6 +7,7 @@
 #include "closing/ClosingReceipt.h"
 #include "closing/SaleWriter.h"
 #include "platform/Printout.h"
+#include "tabs/TabKey.h"
 #include <QDate>
 #include <QDateTime>
 #include <functional>
@@ -65,7 +66,7 @@ struct TabSnapshot {
 };
 
 namespace closingmsg {
-inline QString tabNotFound() { return QStringLiteral("|     Comanda não Localizada      |"); }
+inline QString tabNotFound() { return tabs::tabNotFound(); }
 inline QString consumerMethod() { return QStringLiteral(" Forma de pagamento nao permitido para consumidor"); }
 inline QString underpaid() { return QStringLiteral("|       Valor informado inferior ao montante da conta      |"); }
 inline QString cashClosed() { return QStringLiteral(" Caixa Fechado   "); }

@@ -1,6 +1,7 @@
 #include "closing/UnitConsumacao.h"
 
 #include "closing/BillSwitchFiles.h"
+#include "registers/RegisterCommon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitConsumacao.h"
 
@@ -9,13 +10,7 @@ TFormConsumacao::TFormConsumacao(QWidget* parent) : QDialog(parent), m_ui(std::m
     m_ui->setupUi(this);
     setWindowFlag(Qt::FramelessWindowHint);
     m_ui->minimumEdit->setText(billswitch::minimumText());
-    connect(m_ui->minimumEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(QLatin1Char('.'))) {
-            const int at = m_ui->minimumEdit->cursorPosition();
-            m_ui->minimumEdit->setText(billswitch::withDecimalComma(t));
-            m_ui->minimumEdit->setCursorPosition(at);
-        }
-    });
+    registers::commaForPointField(m_ui->minimumEdit);
     connect(m_ui->minimumEdit, &QLineEdit::returnPressed, m_ui->confirmButton, [this] { m_ui->confirmButton->setFocus(); });
     connect(m_ui->confirmButton, &QPushButton::clicked, this, &TFormConsumacao::confirm);
 }

@@ -1,9 +1,10 @@
 #include "closing/UnitFecCom.h"
 #include "registers/CustomerCard.h"
 #include "core/GridLook.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -12,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "printing/SetComSettings.h"
 #include "shell/WindowRegistry.h"
+#include "tabs/TabCustomer.h"
 #include "ui_UnitFecCom.h"
 
 #include <QEvent>
@@ -136,10 +138,7 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     connect(m_ui->payButton, &QPushButton::clicked, this, &TFormFecCom::payAndClose);
     connect(m_ui->customerLookupButton, &QPushButton::clicked, this, &TFormFecCom::lookUpCustomer);
     connect(m_ui->paymentsTable, &QTableWidget::cellClicked, this, [this](int row, int) { paymentRowChosen(row); });
-    connect(m_ui->coverPerPersonEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t.contains(QLatin1Char('.')))
-            m_ui->coverPerPersonEdit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-    });
+    registers::commaForPointField(m_ui->coverPerPersonEdit);
     new QShortcut(QKeySequence(Qt::Key_F11), this, [this] { m_ui->payButton->click(); });
     new QShortcut(QKeySequence(Qt::Key_F2), this, [this] { m_ui->confirmPaymentButton->click(); });
     new QShortcut(QKeySequence(Qt::Key_F3), this, [this] { m_ui->returnButton->click(); });
@@ -246,9 +245,10 @@ void TFormFecCom::readyForCash()
 void TFormFecCom::servicePercentLeft()
 {
     const Decimal percent = amountOr(m_ui->servicePercentEdit, kPercent);
-    m_bill.serviceComputed = (percent / Decimal(100) * BillComputation::compute({m_snapshot.itemsTotal,
-                                                                                 m_settings.minimumConsumption}).itemsTotal)
-                                 .roundTo(2);
+    BillInputs items;
+    items.itemsTotal = m_snapshot.itemsTotal;
+    items.minimumConsumption = m_settings.minimumConsumption;
+    m_bill.serviceComputed = (percent / Decimal(100) * BillComputation::compute(items).itemsTotal).roundTo(2);
     m_ui->serviceValueEdit->setText(plain(m_bill.serviceComputed));
     readyForCash();
 }
@@ -345,21 +345,22 @@ void TFormFecCom::lookUpCustomer()
 {
     const QString before = ctx::lookup().LookupCode;
     windows::open(S("TFormBusca"));
-    const auto code = parseWholeText(ctx::lookup().LookupCode);
-    if (ctx::lookup().LookupCode == before || !code)
+    const QString code = ctx::lookup().LookupCode;
+    if (code == before)
         return;
-    RowSet rs;
+    std::optional<QString> name;
     try {
-        rs = m_logon.run(S("select first 1 CODIGO, NOME from CLIENTES where CODIGO = ?"), {*code});
-        if (!rs.next())
+        TabCustomer customer(m_logon);
+        name = customer.customerName(code);
+        if (!name)
             return;
-        m_logon.run(S("update CABMESA set CLIENTE = ? where MESA = ?"), {*code, m_tab});
+        customer.attach(m_tab, code);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
         return;
     }
-    m_ui->customerCodeEdit->setText(QString::number(*code));
-    m_ui->customerNameLabel->setText(rs.text(u"NOME").left(15));
+    m_ui->customerCodeEdit->setText(QString::number(*wholeNumber(code)));
+    m_ui->customerNameLabel->setText(name->left(15));
 }
 
 void TFormFecCom::dueDateLeft()

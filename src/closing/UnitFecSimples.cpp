@@ -1,7 +1,8 @@
 #include "closing/UnitFecSimples.h"
+#include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "closing/PaymentEntry.h"
 #include "closing/PaymentFirstStep.h"
 #include "closing/TabDeliveryForm.h"
@@ -63,7 +64,7 @@ void TFormFecSimples::setTab(const QString& tab, const QString& caption)
     m_ui->tabEdit->setFocus();
 }
 
-void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(paymentTabKey(m_ui->tabEdit->text())); }
+void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(tabs::readTabKey(m_ui->tabEdit->text(), tabs::TabKeyRules::paymentWindow())); }
 
 void TFormFecSimples::personsLeft()
 {

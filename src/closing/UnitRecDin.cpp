@@ -1,6 +1,7 @@
 #include "closing/UnitRecDin.h"
 
-#include "closing/EnterMoves.h"
+#include "tabs/TabKey.h"
+#include "core/EnterMoves.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "ui_UnitRecDin.h"
@@ -54,7 +55,7 @@ void TFormRecDin::showSwitches()
 
 void TFormRecDin::tabLeft()
 {
-    m_ui->tabEdit->setText(paymentTabKey(m_ui->tabEdit->text()));
+    m_ui->tabEdit->setText(tabs::readTabKey(m_ui->tabEdit->text(), tabs::TabKeyRules::paymentWindow()));
     m_switches.cover = m_ui->coverSwitchEdit->text();
     m_switches.service = m_ui->serviceSwitchEdit->text();
     try {
@@ -67,7 +68,7 @@ void TFormRecDin::tabLeft()
 
 void TFormRecDin::confirm()
 {
-    const QString tab = paymentTabKey(m_ui->tabEdit->text());
+    const QString tab = tabs::readTabKey(m_ui->tabEdit->text(), tabs::TabKeyRules::paymentWindow());
     m_ui->tabEdit->setText(tab);
     try {
         m_step.confirm(tab, m_ui->coverSwitchEdit->text(), m_ui->serviceSwitchEdit->text());

@@ -1,6 +1,7 @@
 #include "core/AmountReader.h"
 
 #include <QList>
+#include <algorithm>
 #include <QString>
 #include <stdexcept>
 
@@ -42,7 +43,18 @@ Reading read(QStringView typed, const AmountRules& rules)
         negative = text[0] == u'-';
         ++i;
     }
-    const QStringView body = text.mid(i);
+    QStringView body = text.mid(i);
+    QStringView exponent;
+    if (rules.exponent) {
+        const qsizetype e = std::max(body.indexOf(u'e'), body.indexOf(u'E'));
+        if (e >= 0) {
+            exponent = body.mid(e + 1);
+            body = body.left(e);
+            const QStringView digits = exponent.startsWith(u'+') || exponent.startsWith(u'-') ? exponent.mid(1) : exponent;
+            if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
+                return {AmountProblem::NotANumber, {}};
+        }
+    }
     if (body.isEmpty())
         return {AmountProblem::NotANumber, {}};
     for (QChar c : body)
@@ -67,12 +79,14 @@ Reading read(QStringView typed, const AmountRules& rules)
     if (whole.isEmpty() && fraction.isEmpty())
         return {AmountProblem::NotANumber, {}};
     const std::optional<QString> digits = groupedDigits(whole);
-    if (!digits)
+    if (!digits || (!rules.thousands && whole.contains(u'.')))
         return {AmountProblem::NotANumber, {}};
 
     QString canonical = *digits;
     if (!fraction.isEmpty() || comma >= 0)
         canonical += u',' + fraction.toString();
+    if (!exponent.isEmpty())
+        canonical += u'E' + exponent.toString();
     std::optional<Decimal> value;
     try {
         value = Decimal::parse(canonical);
@@ -80,6 +94,8 @@ Reading read(QStringView typed, const AmountRules& rules)
         return {AmountProblem::TooLarge, {}};
     }
     if (!value)
+        return {AmountProblem::NotANumber, {}};
+    if (rules.decimals >= 0 && value->roundTo(rules.decimals) != *value)
         return {AmountProblem::NotANumber, {}};
     if (*value > rules.limit)
         return {AmountProblem::TooLarge, {}};

@@ -12,7 +12,7 @@
 //                         for the comma (the fields that turn a typed "." into
 //                         ","), so "1.234" is 1,234 there; without it a point
 //                         with no comma is refused ("1.234" could mean either)
-//   "1E30"      refused   no exponents
+//   "1E30"      refused   no exponents (unless the rules take them: asStrToFloat())
 //   blanks around are ignored; anything else (letters, "1 2", "1,2,3",
 //   "12.5.1") is not a number.
 //
@@ -35,6 +35,9 @@ struct AmountRules {
     Decimal limit = Decimal::fromCents(99'999'999'999);   // the largest size taken, either sign
     bool negative = true;                                   // "-3" taken
     bool point = false;                                     // "12.5" taken as 12,5
+    int decimals = -1;                                      // the most decimals taken; -1: any
+    bool thousands = true;                                  // "1.234,56": points grouping thousands taken
+    bool exponent = false;                                  // "1,5E2" taken as 150
 
     // Money: up to 999.999.999,99.
     static AmountRules money() { return {}; }
@@ -42,16 +45,23 @@ struct AmountRules {
     static AmountRules quantity() { return {Decimal::fromThousandths(999'999'999)}; }
     // Percentages: up to 999,99.
     static AmountRules percent() { return {Decimal::fromCents(99'999)}; }
+    // Anything an amount or quantity column (NUMERIC(15,3), NUMERIC(18,2)) holds:
+    // below one trillion.
+    static AmountRules column() { return {Decimal::fromThousandths(999'999'999'999'999)}; }
 
     AmountRules pointAsComma() const { AmountRules r = *this; r.point = true; return r; }
     AmountRules notNegative() const { AmountRules r = *this; r.negative = false; return r; }
     AmountRules upTo(const Decimal& largest) const { AmountRules r = *this; r.limit = largest; return r; }
+    AmountRules atMostDecimals(int n) const { AmountRules r = *this; r.decimals = n; return r; }
+    // As the back-office and stock fields have always read a number (StrToFloat):
+    // no thousands points, an exponent taken.
+    AmountRules asStrToFloat() const { AmountRules r = *this; r.thousands = false; r.exponent = true; return r; }
 };
 
 enum class AmountProblem {
     None,         // read
     Empty,        // nothing but blanks
-    NotANumber,   // letters, exponents, misplaced separators...
+    NotANumber,   // letters, exponents, misplaced separators, more decimals than taken...
     Negative,     // a negative number where the rules take none
     TooLarge,     // a number beyond the rules' limit
 };

@@ -131,21 +131,8 @@ std::optional<QDate> scanDate(QStringView s)
     return date;
 }
 
-// The quantity of an item line: fractionMask when it has a fractional part, else wholeMask.
-QString quantityText(const QString& quantity, const QString& fractionMask, const QString& wholeMask)
-{
-    const Decimal q = TextToDecimal(quantity);
-    return FormatFloat(q.isWhole() ? wholeMask : fractionMask, q);
-}
-
-} // namespace
-
-ConversionError::ConversionError(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
-Decimal TextToDecimal(const QString& text)
+// A number of an item line's text; ConversionError when it is none or too large.
+Decimal numberOf(const QString& text)
 {
     try {
         if (const auto d = Decimal::parse(text))
@@ -154,6 +141,20 @@ Decimal TextToDecimal(const QString& text)
         throw ConversionError(QStringLiteral("'%1' é um valor grande demais").arg(text));
     }
     throw ConversionError(QStringLiteral("'%1' não é um valor numérico válido").arg(text));
+}
+
+// The quantity of an item line: fractionMask when it has a fractional part, else wholeMask.
+QString quantityText(const QString& quantity, const QString& fractionMask, const QString& wholeMask)
+{
+    const Decimal q = numberOf(quantity);
+    return FormatFloat(q.isWhole() ? wholeMask : fractionMask, q);
+}
+
+} // namespace
+
+ConversionError::ConversionError(const QString& message)
+    : std::runtime_error(message.toStdString())
+{
 }
 
 QDate TextToDate(const QString& text)
@@ -190,8 +191,8 @@ QString FormatQuantityItemLine(const QString& description, const QString& quanti
                                const QString& unitPrice, const QString& total)
 {
     const QString desc = TrimText(description);
-    const QString price = FormatFloatLeftPadded(QStringLiteral("0.00"), 7, TextToDecimal(unitPrice));
-    const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, TextToDecimal(total));
+    const QString price = FormatFloatLeftPadded(QStringLiteral("0.00"), 7, numberOf(unitPrice));
+    const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, numberOf(total));
     const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + price + tot;
     return leftPart(PadRight(desc, 34), 34 - tail.size()) + QStringLiteral("  ") + tail;
 }
@@ -200,7 +201,7 @@ QString FormatQuantityItemLine2(const QString& description, const QString& quant
                                 const QString& /*ignored*/, const QString& total)
 {
     const QString desc = TrimText(description);
-    const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, TextToDecimal(total));
+    const QString tot = FormatFloatLeftPadded(QStringLiteral("0.00"), 8, numberOf(total));
     const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.###"), QStringLiteral("0")) + tot;
     return leftPart(PadRight(desc, 34), 34 - tail.size()) + QStringLiteral("  ") + tail;
 }
@@ -228,21 +229,6 @@ QString FormatQuantityPriceLine(const QString& description, const QString& quant
     const QString tail = quantityText(TrimText(quantity), QStringLiteral("0.#"), QStringLiteral("0"))
                          + u'x' + TrimText(price) + u'=' + TrimText(total);
     return leftPart(PadRight(desc, 36), 36 - tail.size()) + QStringLiteral("  ") + tail;
-}
-
-QString FloatToSqlText(const Decimal& value)
-{
-    return FormatFloat(u"0.000", value, u'.');
-}
-
-QString DateToSqlLiteral(const QString& dateText)
-{
-    return u'\'' + TextToDate(dateText).toString(QStringLiteral("MM/dd/yyyy")) + u'\'';
-}
-
-QString DateToSqlShort(const QString& dateText)
-{
-    return u'\'' + TextToDate(dateText).toString(QStringLiteral("MM/dd/yy")) + u'\'';
 }
 
 QString IsValidDate(const QString& text)

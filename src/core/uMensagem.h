@@ -24,7 +24,6 @@ public:
 };
 
 // Conversions as the routines below perform them; they throw ConversionError.
-Decimal TextToDecimal(const QString& text);
 QDate TextToDate(const QString& text);
 
 // The number formatted by the mask, with up to 19 blanks in front to reach width.
@@ -44,10 +43,6 @@ QString FormatKitchenLine(const QString& name, const QString& quantity,
 QString FormatQuantityPriceLine(const QString& description, const QString& quantity,
                                 const QString& price, const QString& total);
 
-// SQL literals: "1234.500", "'03/05/2024'" and "'03/05/24'".
-QString FloatToSqlText(const Decimal& value);
-QString DateToSqlLiteral(const QString& dateText);
-QString DateToSqlShort(const QString& dateText);
 
 // "S" or "N".
 QString IsValidDate(const QString& text);

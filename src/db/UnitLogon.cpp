@@ -28,56 +28,6 @@ void conflictPause(int attempt)
 // The last statement of every action: its key, in its own transaction.
 const QString kWriteActionKey = QStringLiteral("INSERT INTO DIARIOACOES (CHAVE, DATA) VALUES (?, CURRENT_DATE)");
 
-// Component name, the text it holds at start (empty: its users give it one).
-struct DatasetDef {
-    const char* component;
-    const char* initialSql;
-};
-
-const DatasetDef kDatasets[] = {
-    {"QGeraId", "select\n  *\nfrom\n GeraId"},
-    {"Atualiza", ""}, {"Atualiza2", ""}, {"Atualiza3", ""},
-    {"Pesquisa", ""}, {"PesqBusca", ""},
-    {"Clientes", "Select * from Clientes"},
-    {"Fornecedor", "select * from fornecedor"},
-    {"Produtos", "select * from produtos"},
-    {"Tipos", "select * from tipos"},
-    {"Empresa", "Select * from empresa"},
-    {"FormaPaga", "select * from FormaPaga"},
-    {"Vendedor", "select * from vendedor"},
-    {"Miltrex", "select * from Miltrex"},
-    {"Despesas", "select * from desploja"},
-    {"RecArq", "select * from RecArq"},
-    {"CentroCusto", "select * from CentroCusto"},
-    {"ContCaixa", "select * from contcaixa"},
-    {"ContData", "select * from contdata"},
-    {"Monitor", "select * from cozinha2"},
-    {"Acompanha", "select * from ACOMPANHA"},
-    {"EstFic", "select * from estfic"},
-    {"Entregador", "select * from DELICAD"},
-    {"COMPRAS", "select * from COMPRAS"},
-    {"COMPPED", "select * from COMPPED"},
-    {"PagArq", "select * from PagArq"},
-    {"Conta", "select * from conta"},
-    {"Caixa", "select * from caixa"},
-    {"CabMesa", "select * from CabMesa"},
-    {"Mesa", "select * from Mesa order by Mesa"},
-    {"KitProd", "select * from kitprod"},
-    {"QTabMesa", "SELECT MESA,CODIGO,NOMEP,sum(QUANT) as QTDE,VALOR,COMPL,vend FROM MESA WHERE MESA = 'X' "
-                 "GROUP BY MESA,CODIGO,NOMEP,VALOR,COMPL,vend ORDER BY NOMEP"},
-    {"Cozinha", "\nselect * from cozinha2 order by hora desc"},
-    {"KitMaster", "select * from kitMaster"},
-    {"Fatura", "select * from Fatura"},
-    {"Navegar", "select codigo,nome,valor from produtos"},
-    {"ACOMPMESA", "select * from ACOMPMESA"},
-    {"DELIVERE", "select DELI.*,entr.bairro, entr.taxa,mboy.nome from DELIVERE deli left join entrega entr "
-                 "on deli.entrega = entr.id left join delicad mboy on  deli.motoboy = mboy.id "},
-    {"ENTREGA", "select * from ENTREGA"},
-    {"DELIPED", "select * from DELIPED"},
-    {"DELIITEM", "select ditem.*,prod.nome as NOMEPROD from DELIITEM ditem left join produtos prod "
-                 "on ditem.codigo = prod.codigo"},
-};
-
 // The names ExecSqlOnDataset answers to (upper case) and the component each selects.
 const std::pair<const char*, const char*> kByName[] = {
     {"ATUALIZA2", "Atualiza2"}, {"ATUALIZA3", "Atualiza3"}, {"PESQUISA", "Pesquisa"},
@@ -410,20 +360,6 @@ RowSet TLogon::ExecSqlOnDataset(const QString& name, const QString& sql, const Q
     if (m != QLatin1String("OPEN") && m != QLatin1String("EXEC"))
         return RowSet();
     return run(sql, params);
-}
-
-QString TLogon::initialSql(const QString& componentName)
-{
-    for (const DatasetDef& d : kDatasets) {
-        if (componentName == QLatin1String(d.component))
-            return QString::fromLatin1(d.initialSql);
-    }
-    return QString();
-}
-
-RowSet TLogon::openDataset(const QString& componentName)
-{
-    return run(initialSql(componentName));
 }
 
 QString CabMesaEstado(const QVariant& status)

@@ -174,9 +174,6 @@ public:
     // nothing. The rows belong to the caller.
     RowSet ExecSqlOnDataset(const QString& name, const QString& sql, const QString& mode,
                             const Params& params = {});
-    // The table queries' texts at start ("select * from produtos"), and their rows.
-    static QString initialSql(const QString& componentName);
-    RowSet openDataset(const QString& componentName);
     // Nothing is held open between statements, so there is nothing left to close;
     // kept for the windows that call it when they end.
     void CloseSharedDatasets() {}

@@ -1,5 +1,7 @@
 #include "delivery/DeliveryAmount.h"
 
+#include "core/AmountReader.h"
+
 #include "core/FormatFloat.h"
 
 #include <QLineEdit>
@@ -9,28 +11,11 @@ namespace delivery {
 
 std::optional<Decimal> readAmount(const QString& text)
 {
-    static const Decimal kLimit = Decimal(1'000'000'000'000LL);   // NUMERIC(15,3)
-    try {
-        const std::optional<Decimal> d = Decimal::parse(text.trimmed());
-        if (!d || d->abs() >= kLimit)
-            return std::nullopt;
-        return d->roundTo(3);
-    } catch (const std::exception&) {
-        return std::nullopt;   // a number too large for any amount
-    }
+    const std::optional<Decimal> d = ::readAmount(text, AmountRules::column().asStrToFloat());
+    return d ? std::optional<Decimal>(d->roundTo(3)) : std::nullopt;
 }
 
 QString amountText(const Decimal& amount) { return FormatFloat(u"0.00", amount); }
 
-void commaWhileTyping(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
-        if (t.contains(QLatin1Char('.'))) {
-            const int at = edit->cursorPosition();
-            edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-            edit->setCursorPosition(at);
-        }
-    });
-}
 
 } // namespace delivery

@@ -15,7 +15,5 @@ namespace delivery {
 std::optional<Decimal> readAmount(const QString& text);
 // An amount shown with two decimals and the comma ("12,50").
 QString amountText(const Decimal& amount);
-// The field turns a typed "." into ",".
-void commaWhileTyping(QLineEdit* edit);
 
 } // namespace delivery

@@ -1,6 +1,6 @@
 #include "delivery/DeliveryInvoicing.h"
 
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/SaleWriter.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"

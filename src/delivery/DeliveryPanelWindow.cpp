@@ -44,7 +44,7 @@ DeliveryPanelWindow::DeliveryPanelWindow(TLogon& logon, bool takesDiscount, cons
     for (int i = 0; i < DeliveryPaymentPanel::kMethods; ++i)
         amounts << amountField(i);
     for (QLineEdit* e : amounts + QList<QLineEdit*>{ui->feeEdit, ui->percentEdit, ui->discountEdit})
-        delivery::commaWhileTyping(e);
+        registers::commaForPointField(e);
     for (QLineEdit* e : amounts + QList<QLineEdit*>{ui->feeEdit})
         m_fields->onLeave(e, [this, e] { totalsLeft(e); });
     m_fields->onLeave(ui->percentEdit, [this] { percentLeft(); });

@@ -37,7 +37,7 @@ TFormDelivere::TFormDelivere(TLogon& logon, QWidget* parent)
     ui->timeEdit->setText(QTime::currentTime().toString(QStringLiteral("hh:mm")));
     for (QLineEdit* e : {ui->noteEdit1, ui->noteEdit2, ui->noteEdit3})
         registers::upperCaseField(e);
-    delivery::commaWhileTyping(ui->amountEdit);
+    registers::commaForPointField(ui->amountEdit);
     for (QLineEdit* e : {ui->amountEdit, ui->timeEdit, ui->noteEdit1, ui->noteEdit2, ui->noteEdit3})
         e->installEventFilter(this);
     connect(ui->areaBox, &QComboBox::activated, this, &TFormDelivere::areaLeft);

@@ -1,7 +1,7 @@
 #include "delivery/UnitEntCom.h"
 #include "ui_UnitEntCom.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"

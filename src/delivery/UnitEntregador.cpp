@@ -1,7 +1,7 @@
 #include "delivery/UnitEntregador.h"
 #include "ui_UnitEntregador.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagemWindow.h"
 #include "delivery/DeliveryText.h"

@@ -50,7 +50,7 @@ TFormInsItens2::TFormInsItens2(TLogon& logon, qint64 orderId, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     for (QLineEdit* e : {ui->codeEdit, ui->quantityEdit, ui->observationEdit, ui->extraEdit})
         registers::upperCaseField(e);
-    delivery::commaWhileTyping(ui->quantityEdit);
+    registers::commaForPointField(ui->quantityEdit);
     ui->extrasList->setColumnCount(2);
     ui->extrasList->setHorizontalHeaderLabels({S("X"), S("Produto")});
     ui->extrasList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -1,7 +1,7 @@
 #include "delivery/UnitPedDelivery.h"
 #include "ui_UnitPedDelivery.h"
 
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"

@@ -9,6 +9,7 @@
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
 #include "platform/Dialogs.h"
+#include "registers/RegisterCommon.h"
 
 #include <QHeaderView>
 
@@ -26,7 +27,7 @@ TFormPCEDelivere::TFormPCEDelivere(TLogon& logon, QWidget* parent)
     ui->deliveryGrid->verticalHeader()->setDefaultSectionSize(36);
     ui->deliveryGrid->horizontalHeader()->resizeSection(3, 140);
     ui->deliveryGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    delivery::commaWhileTyping(ui->handedOverEdit);
+    registers::commaForPointField(ui->handedOverEdit);
 
     m_fields = new FieldEvents(this);
     m_fields->onArrive(ui->deliveryGrid, [this] {

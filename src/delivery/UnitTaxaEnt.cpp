@@ -1,7 +1,7 @@
 #include "delivery/UnitTaxaEnt.h"
 #include "ui_UnitTaxaEnt.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -18,7 +18,7 @@ TFormTaxaEnt::TFormTaxaEnt(TLogon& logon, QWidget* parent)
     setObjectName(QStringLiteral("TFormTaxaEnt"));
     ui->areaEdit->setMaxLength(registers::columnLength("ENTREGA", "BAIRRO"));
     registers::upperCaseField(ui->areaEdit);
-    delivery::commaWhileTyping(ui->feeEdit);
+    registers::commaForPointField(ui->feeEdit);
     enterMovesTo(ui->areaEdit, ui->feeEdit);
     enterMovesTo(ui->feeEdit, ui->confirmButton);
     ui->areaList->setColumnCount(2);

@@ -1,7 +1,7 @@
 #include "delivery/UnitVenDiaDely.h"
 #include "ui_UnitVenDiaDely.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"

@@ -1,6 +1,6 @@
 #include "finance/AnalyticClosing.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"

@@ -1,7 +1,7 @@
 #include "finance/CashMovementReport.h"
 
-#include "closing/RollText.h"
-#include "closing/SqlBatches.h"
+#include "cash/RollText.h"
+#include "db/SqlBatches.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,6 +1,6 @@
 #include "finance/CustomerAccount.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

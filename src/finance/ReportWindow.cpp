@@ -1,6 +1,6 @@
 #include "finance/ReportWindow.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "finance/ReportFields.h"

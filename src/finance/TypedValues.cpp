@@ -1,5 +1,7 @@
 #include "finance/TypedValues.h"
 
+#include "core/AmountReader.h"
+
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "registers/RegisterCommon.h"
@@ -10,8 +12,6 @@
 namespace typed {
 
 namespace {
-
-const Decimal kLimit = Decimal(1'000'000'000'000LL);
 
 // The space bar empties a date field.
 class SpaceEmpties : public QObject {
@@ -34,18 +34,7 @@ protected:
 
 std::optional<Decimal> amount(const QString& text)
 {
-    QString t = text.trimmed();
-    if (!t.contains(QLatin1Char(',')))
-        t.replace(QLatin1Char('.'), QLatin1Char(','));
-    std::optional<Decimal> value;
-    try {
-        value = Decimal::parse(t, u',');
-    } catch (const std::overflow_error&) {
-        return std::nullopt;
-    }
-    if (!value || value->isNegative() || *value >= kLimit || value->roundTo(2) != *value)
-        return std::nullopt;
-    return value;
+    return readAmount(text, AmountRules::column().asStrToFloat().pointAsComma().notNegative().atMostDecimals(2));
 }
 
 QString amountText(const Decimal& value)

@@ -1,7 +1,7 @@
 #include "finance/UnitDeb.h"
 #include "ui_UnitDeb.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"

@@ -1,6 +1,6 @@
 #include "finance/UnitDebCreFunc.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/Globals.h"
 #include "core/uMensagemWindow.h"
 #include "finance/StaffPicker.h"

@@ -22,7 +22,7 @@ TFormEtiqueta::TFormEtiqueta(TLogon& logon, QWidget* parent)
     upperCaseWhileTyping(ui->companyEdit);
     ui->companyEdit->setText(ctx::company().CompanyName.toUpper());
     for (QLineEdit* code : {ui->firstEdit, ui->lastEdit})
-        connect(code, &QLineEdit::editingFinished, this, [code] { code->setText(reg::sixDigitCode(code->text())); });
+        connect(code, &QLineEdit::editingFinished, this, [code] { code->setText(registers::sixDigitCode(code->text())); });
     connect(ui->firstEdit, &QLineEdit::returnPressed, ui->lastEdit, qOverload<>(&QWidget::setFocus));
     connect(ui->lastEdit, &QLineEdit::returnPressed, ui->confirmButton, qOverload<>(&QWidget::setFocus));
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormEtiqueta::confirm);
@@ -54,8 +54,8 @@ LabelOptions TFormEtiqueta::options() const
 
 void TFormEtiqueta::setRange(const QString& first, const QString& last)
 {
-    ui->firstEdit->setText(reg::sixDigitCode(first));
-    ui->lastEdit->setText(reg::sixDigitCode(last));
+    ui->firstEdit->setText(registers::sixDigitCode(first));
+    ui->lastEdit->setText(registers::sixDigitCode(last));
 }
 
 void TFormEtiqueta::setPerRow(int labels)

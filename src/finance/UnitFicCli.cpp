@@ -1,7 +1,7 @@
 #include "finance/UnitFicCli.h"
 #include "ui_UnitFicCli.h"
 
-#include "closing/EnterMoves.h"
+#include "core/EnterMoves.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "finance/CustomerAccount.h"

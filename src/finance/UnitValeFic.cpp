@@ -1,6 +1,6 @@
 #include "finance/UnitValeFic.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/Globals.h"
 #include "finance/StaffPicker.h"
 #include "finance/StaffVouchers.h"

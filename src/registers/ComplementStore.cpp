@@ -12,12 +12,12 @@ Entry readEntry(const QString& code, const QString& name, const QString& group, 
     e.code = TextToInt(TrimText(code)).value_or(0);
     e.name = name.toUpper().left(30);
     e.group = TextToInt(TrimText(group)).value_or(0);
-    const reg::Number n = reg::readNumber(value);
+    const registers::Number n = registers::readNumber(value);
     if (n.ok())
         e.value = n.value;
     if (e.code < 0)
         e.refusal = text::negativeCode;
-    else if (n.kind == reg::Number::TooLarge || e.value.isNegative())
+    else if (n.kind == registers::Number::TooLarge || e.value.isNegative())
         e.refusal = text::badValue;
     else if (!fitsWin1252(e.name))
         e.refusal = characterSetMessage();
@@ -26,37 +26,37 @@ Entry readEntry(const QString& code, const QString& name, const QString& group, 
 
 } // namespace complement
 
-reg::Rows ComplementStore::list()
+registers::Rows ComplementStore::list()
 {
-    return reg::run(m_logon, QStringLiteral(
+    return registers::run(m_logon, QStringLiteral(
         "select c.*, (select first 1 t.nome from tipos t where t.codigo = c.grupo) as categoria "
         "from COMPLEMENTO c order by c.codigo"));
 }
 
-reg::Rows ComplementStore::groups()
+registers::Rows ComplementStore::groups()
 {
-    return reg::run(m_logon, QStringLiteral("select * from tipos order by codigo"));
+    return registers::run(m_logon, QStringLiteral("select * from tipos order by codigo"));
 }
 
 qint64 ComplementStore::highestCode()
 {
-    return reg::scalar(m_logon, QStringLiteral("select max(codigo) from complemento")).toLongLong();
+    return registers::scalar(m_logon, QStringLiteral("select max(codigo) from complemento")).toLongLong();
 }
 
 void ComplementStore::save(const complement::Entry& e)
 {
-    reg::action(m_logon, [&] {
-        const bool found = !reg::run(m_logon, QStringLiteral("select first 1 id from Complemento where codigo = ?"), {e.code}).isEmpty();
+    registers::action(m_logon, [&] {
+        const bool found = !registers::run(m_logon, QStringLiteral("select first 1 id from Complemento where codigo = ?"), {e.code}).isEmpty();
         if (!found)
-            reg::run(m_logon, QStringLiteral("insert into Complemento (id,codigo,nome,grupo,valor) values (GEN_ID(OUTROS,1),?,?,?,?)"),
-                     {e.code, e.name, e.group, reg::value(e.value)});
+            registers::run(m_logon, QStringLiteral("insert into Complemento (id,codigo,nome,grupo,valor) values (GEN_ID(OUTROS,1),?,?,?,?)"),
+                     {e.code, e.name, e.group, registers::value(e.value)});
         else
-            reg::run(m_logon, QStringLiteral("update Complemento set nome = ?,  grupo = ?,  valor= ? where codigo  = ?"),
-                     {e.name, e.group, reg::value(e.value), e.code});
+            registers::run(m_logon, QStringLiteral("update Complemento set nome = ?,  grupo = ?,  valor= ? where codigo  = ?"),
+                     {e.name, e.group, registers::value(e.value), e.code});
     });
 }
 
 void ComplementStore::remove(qint64 id)
 {
-    reg::run(m_logon, QStringLiteral("delete from COMPLEMENTO where id = ?"), {id});
+    registers::run(m_logon, QStringLiteral("delete from COMPLEMENTO where id = ?"), {id});
 }

@@ -30,8 +30,8 @@ class ComplementStore {
 public:
     explicit ComplementStore(TLogon& logon) : m_logon(logon) {}
     // Every complement by code, with its group's name (CATEGORIA).
-    reg::Rows list();
-    reg::Rows groups();
+    registers::Rows list();
+    registers::Rows groups();
     qint64 highestCode();     // 0 when there is none
     // Inserts the complement, or updates every row of that code, as one action.
     void save(const complement::Entry& entry);

@@ -40,7 +40,7 @@ bool CostCentreStore::confirm(const QString& typedCode, const QString& name)
     if (code == 0)
         return false;
     const QString trimmedName = TrimText(name);
-    reg::action(m_logon, [&] {
+    registers::action(m_logon, [&] {
         if (const auto found = find(code))
             m_logon.run(QStringLiteral("update CentroCusto set codigo = ?,\nnOME = ? where id = ?"), {code, trimmedName, found->id});
         else

@@ -83,7 +83,7 @@ qint64 CustomerRegister::write(const Record& edited, qint64 code, qint64 id)
     params << code;
     for (const char* col : kTextColumns)
         params << textOrNull(edited.value(col));
-    params << registers::dateOrNull(nasc) << reg::value(limite) << reg::value(pontos);
+    params << registers::dateOrNull(nasc) << registers::value(limite) << registers::value(pontos);
 
     const QString columns = QStringLiteral("CODIGO, NOME, ENDERECO, CIDADE, ESTADO, CEP, FONE, FAX, PAGINA, "
                                            "EMAIL, CONTATO, CNPJ, ESTADUAL, NASC, LIMITE, FIDELIDADE");

@@ -9,14 +9,14 @@
 
 namespace groups {
 
-reg::Rows GroupStore::list()
+registers::Rows GroupStore::list()
 {
-    return reg::run(m_logon, QStringLiteral("select * from tipos order by nome "));
+    return registers::run(m_logon, QStringLiteral("select * from tipos order by nome "));
 }
 
 qint64 GroupStore::nextCode()
 {
-    const QVariant highest = reg::scalar(m_logon, QStringLiteral("select max(codigo) from tipos"));
+    const QVariant highest = registers::scalar(m_logon, QStringLiteral("select max(codigo) from tipos"));
     return highest.isNull() ? 1 : highest.toLongLong() + 1;
 }
 
@@ -27,16 +27,16 @@ void GroupStore::confirm(const QString& code, const QString& name, bool active)
         throw EntryError(text::invalidCode);
     const QString flag = active ? QStringLiteral("S") : QStringLiteral("N");
     const QString n = name.left(kNameLength);
-    reg::action(m_logon, [&] {
-        if (reg::exec(m_logon, QStringLiteral("update tipos set nome = ?, ATIVO = ? where codigo = ?"), {n, flag, *number}) == 0)
-            reg::run(m_logon, QStringLiteral("insert into tipos (id,codigo,nome,ativo) values (GEN_ID(OUTROS,1),?,?,?)"),
+    registers::action(m_logon, [&] {
+        if (registers::exec(m_logon, QStringLiteral("update tipos set nome = ?, ATIVO = ? where codigo = ?"), {n, flag, *number}) == 0)
+            registers::run(m_logon, QStringLiteral("insert into tipos (id,codigo,nome,ativo) values (GEN_ID(OUTROS,1),?,?,?)"),
                      {*number, n, flag});
     });
 }
 
 bool GroupStore::remove(qint64 id)
 {
-    return reg::exec(m_logon, QStringLiteral("delete from tipos where id = ?"), {id}) > 0;
+    return registers::exec(m_logon, QStringLiteral("delete from tipos where id = ?"), {id}) > 0;
 }
 
 QString GroupStore::pictureName(const QString& code)
@@ -52,7 +52,7 @@ QString GroupStore::replacePicture(const QString& code, const QString& chosenFil
     const QString name = pictureName(code);
     if (name.isEmpty())
         return text::invalidCode;
-    return reg::replaceButtonPicture(chosenFile, station::pathForWriting(name));
+    return registers::replaceButtonPicture(chosenFile, station::pathForWriting(name));
 }
 
 } // namespace groups

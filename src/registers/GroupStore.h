@@ -24,7 +24,7 @@ public:
     explicit GroupStore(TLogon& logon) : m_logon(logon) {}
 
     // Every group by name (ID, CODIGO, NOME, QUANT, VALOR, ATIVO).
-    reg::Rows list();
+    registers::Rows list();
     // "Novo": the highest code plus one; 1 when there is no group.
     qint64 nextCode();
     // "Confirme": renames the group of that code and sets its flag, or adds it. A

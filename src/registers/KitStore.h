@@ -16,16 +16,16 @@ inline const QString badQuantity = QStringLiteral("  Quantidade não aceita: inf
 Decimal lineCost(const QVariant& quantity, const QVariant& componentCost);
 // The kit's cost: the sum of its rows' costs (CUSTOPROD of components()), so it is
 // the sum of the lines as the technical sheet prints them.
-Decimal cost(const reg::Rows& components);
+Decimal cost(const registers::Rows& components);
 }
 
 class KitStore {
 public:
     explicit KitStore(TLogon& logon) : m_logon(logon) {}
     // The kit's rows with the component's name (NOMEPROD) and cost (CUSTOPROD).
-    reg::Rows components(const QString& kitCode);
+    registers::Rows components(const QString& kitCode);
     // The product of a code (CODIGO, NOME, COMPOSICAO), or no row.
-    reg::Rows product(const QString& code);
+    registers::Rows product(const QString& code);
     void add(const QString& kitCode, const QString& componentCode, const QString& componentName,
              const Decimal& quantity);
     void remove(qint64 id);

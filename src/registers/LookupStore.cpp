@@ -8,7 +8,7 @@ QVariant containing(const QString& text)
 }
 }
 
-reg::Rows LookupStore::customers(CustomerField field, const QString& text)
+registers::Rows LookupStore::customers(CustomerField field, const QString& text)
 {
     QString sql;
     switch (field) {
@@ -22,36 +22,36 @@ reg::Rows LookupStore::customers(CustomerField field, const QString& text)
         sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE fone LIKE ? order by fone ");
         break;
     }
-    return reg::run(m_logon, sql, {containing(text)});
+    return registers::run(m_logon, sql, {containing(text)});
 }
 
-reg::Rows LookupStore::firstProducts()
+registers::Rows LookupStore::firstProducts()
 {
-    return reg::run(m_logon, QStringLiteral("Select  first 20 * from Produtos order by nome"));
+    return registers::run(m_logon, QStringLiteral("Select  first 20 * from Produtos order by nome"));
 }
 
-reg::Rows LookupStore::products(ProductField field, const QString& text)
+registers::Rows LookupStore::products(ProductField field, const QString& text)
 {
     const QString sql = field == ProductField::Name
         ? QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE NOME LIKE ?")
         : QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE CODIGO LIKE ?");
-    return reg::run(m_logon, sql, {containing(text)});
+    return registers::run(m_logon, sql, {containing(text)});
 }
 
-reg::Rows LookupStore::suppliers()
+registers::Rows LookupStore::suppliers()
 {
     // Shown by name; suppliers of one name keep the order of their codes.
-    return reg::run(m_logon, QStringLiteral("Select * from Fornecedor order by nome, codigo"));
+    return registers::run(m_logon, QStringLiteral("Select * from Fornecedor order by nome, codigo"));
 }
 
-reg::Rows LookupStore::firstSuppliers()
+registers::Rows LookupStore::firstSuppliers()
 {
-    return reg::run(m_logon, QStringLiteral("Select First 20 * from Fornecedor  order by nome"));
+    return registers::run(m_logon, QStringLiteral("Select First 20 * from Fornecedor  order by nome"));
 }
 
-reg::Rows LookupStore::suppliersNamed(const QString& text)
+registers::Rows LookupStore::suppliersNamed(const QString& text)
 {
-    return reg::run(m_logon, QStringLiteral("SELECT first 25 * FROM fornecedor WHERE NOME LIKE ?"), {containing(text.toUpper())});
+    return registers::run(m_logon, QStringLiteral("SELECT first 25 * FROM fornecedor WHERE NOME LIKE ?"), {containing(text.toUpper())});
 }
 
 std::optional<QString> LookupStore::supplierName(const QString& code)
@@ -59,15 +59,15 @@ std::optional<QString> LookupStore::supplierName(const QString& code)
     const std::optional<int> number = TextToInt(TrimText(code));
     if (!number)
         return std::nullopt;
-    reg::Rows r = reg::run(m_logon, QStringLiteral("select first 1 nome from fornecedor where codigo = ?"), {*number});
+    registers::Rows r = registers::run(m_logon, QStringLiteral("select first 1 nome from fornecedor where codigo = ?"), {*number});
     if (!r.next())
         return std::nullopt;
     return r.text(u"NOME");
 }
 
-reg::Rows LookupStore::cashShifts(bool all)
+registers::Rows LookupStore::cashShifts(bool all)
 {
-    return reg::run(m_logon, all
+    return registers::run(m_logon, all
         ? QStringLiteral("SELECT data,caixa, COUNT(*) FROM ContData  where caixa <> '0'  GROUP BY data,caixa order  by caixa desc")
         : QStringLiteral("SELECT FIRST 60 data,caixa, COUNT(*) FROM ContData  where caixa <> '0'  GROUP BY data,caixa order  by caixa desc"));
 }

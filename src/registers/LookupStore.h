@@ -15,26 +15,26 @@ public:
 
     enum class CustomerField { Name, Address, Phone };
     // At most 78 customers whose field contains text, in that field's order.
-    reg::Rows customers(CustomerField field, const QString& text);
+    registers::Rows customers(CustomerField field, const QString& text);
 
     // The first 20 products by name.
-    reg::Rows firstProducts();
+    registers::Rows firstProducts();
     enum class ProductField { Name, Code };
     // At most 25 products whose field contains text, in the database's order.
-    reg::Rows products(ProductField field, const QString& text);
+    registers::Rows products(ProductField field, const QString& text);
 
     // Every supplier, by name.
-    reg::Rows suppliers();
+    registers::Rows suppliers();
     // The supplier search: the first 20 suppliers by name; with a text, at most 25
     // whose name contains it (upper case), in the table's order.
-    reg::Rows firstSuppliers();
-    reg::Rows suppliersNamed(const QString& text);
+    registers::Rows firstSuppliers();
+    registers::Rows suppliersNamed(const QString& text);
     // The name of the supplier of a typed code; nullopt when no supplier has it (a
     // text that is no whole number included).
     std::optional<QString> supplierName(const QString& code);
 
     // Cash shifts, one row per date and number, newest first: the last 60 or all.
-    reg::Rows cashShifts(bool all);
+    registers::Rows cashShifts(bool all);
 
 private:
     TLogon& m_logon;

@@ -15,21 +15,33 @@ QString kitNotFound(const QString& code)
 }
 } // namespace flavourmsg
 
-std::array<QString, 4> splitFlavours(const QString& codeField)
+std::array<QString, 4> splitFlavours(const QString& codeField, LastFlavour last)
 {
     std::array<QString, 4> codes;
     const QString read = codeField.mid(1, 20);
     qsizetype from = 0;
     for (QString& code : codes) {
-        const qsizetype end = read.indexOf(u'/', from);
-        if (end < 0)
-            break;
+        qsizetype end = read.indexOf(u'/', from);
+        if (end < 0) {
+            if (last == LastFlavour::NeedsSlash || from >= read.size())
+                break;
+            end = read.size();
+        }
         code = TrimText(read.mid(from, end - from));
         from = end + 1;
         if (const std::optional<qint64> n = wholeNumber(code); n && *n >= 0)
             code = FormatFloat(u"000000", Decimal(*n));
     }
     return codes;
+}
+
+QStringList flavourCodesOf(const QString& codeField, LastFlavour last)
+{
+    QStringList out;
+    for (const QString& code : splitFlavours(codeField, last))
+        if (!code.isEmpty())
+            out << code;
+    return out;
 }
 
 QString sizeColumn(const QString& sizeEntry)

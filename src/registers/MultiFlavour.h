@@ -18,13 +18,18 @@ class TLogon;
 
 // The flavour codes of a code field beginning with "/": characters 2 to 21 read
 // left to right, each position ending at the next "/"; a position with no closing
-// "/" is empty. A whole number becomes six digits.
-std::array<QString, 4> splitFlavours(const QString& codeField);
+// "/" is empty, unless the last one is taken as it stands (the counter page's code
+// field: "/12/15" is 12 and 15). Codes are trimmed; a whole number becomes six digits.
+enum class LastFlavour { NeedsSlash, TakenAsItStands };
+std::array<QString, 4> splitFlavours(const QString& codeField, LastFlavour last = LastFlavour::NeedsSlash);
+// The codes of splitFlavours that are not empty, in order.
+QStringList flavourCodesOf(const QString& codeField, LastFlavour last = LastFlavour::NeedsSlash);
 
 // The price column of a size entry's first character; empty for any other.
 QString sizeColumn(const QString& sizeEntry);
 
-// The item price from the flavour prices (absent or not found count 0).
+// The item price from the flavour prices (absent or not found count 0): the
+// average of those above 0, or the highest; 0 when none is above 0.
 Decimal flavourItemPrice(const std::array<Decimal, 4>& prices, bool highest);
 
 struct SizedProduct {

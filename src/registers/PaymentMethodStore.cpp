@@ -60,7 +60,7 @@ PaymentMethodStore::Written PaymentMethodStore::confirm(const QString& typedCode
     if (code == 0)
         return Written::Nothing;
     Written written = Written::Nothing;
-    reg::action(m_logon, [&] {
+    registers::action(m_logon, [&] {
         if (!find(code)) {
             m_logon.run(QStringLiteral("insert into formapaga (id,cd,nome,dav,bx) values (GEN_ID(FORMAPAGA,1),?,?,?,?)"),
                         {code, nome, dav, bx});

@@ -12,7 +12,7 @@ void RowsModel::setColumns(std::vector<Column> columns)
     endResetModel();
 }
 
-void RowsModel::setRows(reg::Rows rows)
+void RowsModel::setRows(registers::Rows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -78,7 +78,7 @@ QSize PickList::minimumSizeHint() const
     return QSize(QTableView::minimumSizeHint().width(), grids::heightFor(*this, 3));
 }
 
-void PickList::setRows(reg::Rows rows)
+void PickList::setRows(registers::Rows rows)
 {
     m_model.setRows(std::move(rows));
     if (count() > 0)
@@ -117,7 +117,7 @@ QString PickList::currentText(QStringView field) const
 
 bool PickList::moveTo(QStringView field, const QString& text, bool prefix)
 {
-    const reg::Rows& r = m_model.rows();
+    const registers::Rows& r = m_model.rows();
     if (r.columnIndex(field) < 0)
         return false;
     for (int i = 0; i < r.size(); ++i) {

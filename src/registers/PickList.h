@@ -22,8 +22,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setColumns(std::vector<Column> columns);
-    void setRows(reg::Rows rows);
-    const reg::Rows& rows() const { return m_rows; }
+    void setRows(registers::Rows rows);
+    const registers::Rows& rows() const { return m_rows; }
     QVariant valueAt(int row, QStringView field) const;   // null when out of range
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +33,7 @@ public:
 
 private:
     std::vector<Column> m_columns;
-    reg::Rows m_rows;
+    registers::Rows m_rows;
 };
 
 class PickList : public QTableView {
@@ -43,9 +43,9 @@ public:
 
     void setColumns(std::vector<RowsModel::Column> columns) { m_model.setColumns(std::move(columns)); }
     // New rows; the first one becomes current.
-    void setRows(reg::Rows rows);
+    void setRows(registers::Rows rows);
     int count() const { return m_model.rowCount(); }
-    const reg::Rows& rows() const { return m_model.rows(); }
+    const registers::Rows& rows() const { return m_model.rows(); }
 
     int currentRowIndex() const;              // -1 when the list is empty
     void setCurrentRowIndex(int row);

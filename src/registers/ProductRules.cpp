@@ -16,7 +16,7 @@ CodeEntry readCode(const QString& typed)
     }
     if (t.isEmpty())
         return e;
-    e.code = reg::sixDigitCode(t);
+    e.code = registers::sixDigitCode(t);
     e.kind = e.code == QLatin1String("000000") ? CodeEntry::Refused : CodeEntry::Code;
     return e;
 }
@@ -26,7 +26,7 @@ QString nextCode(const QString& highest)
     const auto n = TextToInt(TrimText(highest));
     if (!n || *n == INT_MAX)
         return QString();
-    return reg::sixDigitCode(QString::number(qint64(*n) + 1));
+    return registers::sixDigitCode(QString::number(qint64(*n) + 1));
 }
 
 namespace {
@@ -45,8 +45,8 @@ struct Composer {
     }
     void number(const char* column, const QString& typed, const QString& caption, bool wholeKitchen = false)
     {
-        const reg::Number n = reg::readNumber(typed);
-        if (n.kind == reg::Number::TooLarge && u.refusal.isEmpty())
+        const registers::Number n = registers::readNumber(typed);
+        if (n.kind == registers::Number::TooLarge && u.refusal.isEmpty())
             u.refusal = text::tooLarge.arg(caption);
         if (!n.ok())
             return;   // not a number: left out of the save
@@ -60,7 +60,7 @@ struct Composer {
             return;
         }
         parts << QStringLiteral("%1 = ?").arg(QLatin1String(column));
-        u.params << reg::value(n.value);
+        u.params << registers::value(n.value);
     }
 };
 

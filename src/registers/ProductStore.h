@@ -14,13 +14,13 @@ class ProductStore {
 public:
     explicit ProductStore(TLogon& logon) : m_logon(logon) {}
 
-    reg::Rows list();                       // codigo, nome, valor by code
+    registers::Rows list();                       // codigo, nome, valor by code
     QStringList sizeLabels();               // five labels; missing rows repeat the last one
     bool pizzaOption();                     // EMPRESA.VENDA 0 = on
     void setPizzaOption(bool on);
-    reg::Rows firstByName();
-    reg::Rows firstByCode();
-    reg::Rows find(const QString& code);    // the product, or no row
+    registers::Rows firstByName();
+    registers::Rows firstByCode();
+    registers::Rows find(const QString& code);    // the product, or no row
     void insertNew(const QString& code);
     Decimal stock(const QString& code);
     bool hasStockRows(const QString& code);
@@ -34,14 +34,14 @@ public:
     void remove(const QString& code);
     void removeEmptyCodes();
     QString highestCode();
-    reg::Rows search(bool byName, const QString& text);   // at most 78 rows
+    registers::Rows search(bool byName, const QString& text);   // at most 78 rows
 
-    reg::Rows accompaniments(const QString& code);
+    registers::Rows accompaniments(const QString& code);
     void addAccompaniment(const QString& code, const QString& text);
     void removeAccompaniment(qint64 id);
 
-    reg::Rows groups();
-    reg::Rows suppliers();
+    registers::Rows groups();
+    registers::Rows suppliers();
 
 private:
     TLogon& m_logon;

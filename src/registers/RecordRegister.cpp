@@ -160,7 +160,7 @@ void RecordRegister::save(const Record& edited)
     if (!code || *code < 1)
         throw EntryError(m_texts.invalidCode);
     qint64 id = edited.id;
-    reg::action(m_logon, [&] {
+    registers::action(m_logon, [&] {
         const QVariant other = m_logon.scalar(
             QStringLiteral("select first 1 ID from %1 where CODIGO = ? and ID <> ?").arg(m_table), {qint64(*code), id});
         if (!other.isNull())

@@ -58,8 +58,8 @@ QDate dateOf(const QString& text, const QString& caption)
 
 Decimal amountOf(const QString& text, const QString& caption)
 {
-    const reg::Number n = reg::readNumber(TrimText(text));
-    if (n.kind == reg::Number::Empty)
+    const registers::Number n = registers::readNumber(TrimText(text));
+    if (n.kind == registers::Number::Empty)
         return Decimal(0);
     if (!n.ok())
         throw EntryError(QStringLiteral("%1: valor invalido").arg(caption));

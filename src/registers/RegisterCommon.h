@@ -42,7 +42,7 @@ QString paddedCode(qint64 code, int digits);
 // A typed date (dd/mm/yy or dd/mm/yyyy); blank gives a null date. Refused with
 // EntryError naming the field.
 QDate dateOf(const QString& text, const QString& caption);
-// A typed amount that fits NUMERIC(15,3) (reg::readNumber); blank gives 0.
+// A typed amount that fits NUMERIC(15,3) (registers::readNumber); blank gives 0.
 // Refused with EntryError naming the field.
 Decimal amountOf(const QString& text, const QString& caption);
 

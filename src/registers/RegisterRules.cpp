@@ -11,7 +11,7 @@
 #include <QSaveFile>
 #include <cmath>
 
-namespace reg {
+namespace registers {
 
 Number readNumber(const QString& text)
 {
@@ -73,4 +73,4 @@ QString replaceButtonPicture(const QString& source, const QString& target)
     return replacePicture(source, target, buttonPictureSize);
 }
 
-} // namespace reg
+} // namespace registers

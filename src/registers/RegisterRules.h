@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-namespace reg {
+namespace registers {
 
 // A number typed in an entry field, read with the decimal comma.
 struct Number {
@@ -41,4 +41,4 @@ QString replacePicture(const QString& source, const QString& target, const QSize
 // The same scaled by buttonPictureSize.
 QString replaceButtonPicture(const QString& source, const QString& target);
 
-} // namespace reg
+} // namespace registers

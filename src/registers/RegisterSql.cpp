@@ -1,7 +1,7 @@
 #include "registers/RegisterSql.h"
 #include "db/UnitLogon.h"
 
-namespace reg {
+namespace registers {
 
 Rows run(TLogon& logon, const QString& sql, const QVariantList& params)
 {
@@ -25,4 +25,4 @@ void action(TLogon& logon, const std::function<void()>& work)
 
 QVariant value(const Decimal& d) { return QVariant::fromValue(d); }
 
-} // namespace reg
+} // namespace registers

@@ -13,7 +13,7 @@
 
 class TLogon;
 
-namespace reg {
+namespace registers {
 
 using Rows = RowSet;
 
@@ -27,4 +27,4 @@ void action(TLogon& logon, const std::function<void()>& work);
 // An exact number as a statement value.
 QVariant value(const Decimal& d);
 
-} // namespace reg
+} // namespace registers

@@ -154,7 +154,7 @@ void StaffRegister::confirm()
 
     bool conflict = false;
     try {
-        reg::action(m_logon, [&] {
+        registers::action(m_logon, [&] {
             conflict = false;
             for (const Write& w : writes) {
                 const StaffRow& r = *w.row;

@@ -56,7 +56,7 @@ Words wordsFrom(const std::vector<bool>& ticked, const QString& title)
 Words Store::load()
 {
     Words w;
-    reg::Rows r = reg::run(m_logon, QStringLiteral("select * from empresa"));
+    registers::Rows r = registers::run(m_logon, QStringLiteral("select * from empresa"));
     if (!r.next())
         return w;
     w.scc5 = int(r.integer(u"SCC5"));
@@ -67,7 +67,7 @@ Words Store::load()
 
 void Store::save(const Words& words)
 {
-    reg::run(m_logon, QStringLiteral("update empresa set titulo = ?, scc5 = ?, scc4 = ?"),
+    registers::run(m_logon, QStringLiteral("update empresa set titulo = ?, scc5 = ?, scc4 = ?"),
              {words.title, words.scc5, words.scc4});
 }
 

@@ -41,7 +41,7 @@ void TFormBusca::search()
     const auto field = ui->byAddressRadio->isChecked() ? LookupStore::CustomerField::Address
         : ui->byPhoneRadio->isChecked()                ? LookupStore::CustomerField::Phone
                                                        : LookupStore::CustomerField::Name;
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.customers(field, ui->searchEdit->text());
     } catch (const DbError&) {

@@ -22,7 +22,7 @@ TFormBuscaFor::TFormBuscaFor(TLogon& logon, QWidget* parent)
     ui->supplierList->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
                                   {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
                                   {QStringLiteral("CNPJ"), QStringLiteral("CNPJ"), {}}});
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.suppliers();
     } catch (const DbError& e) {

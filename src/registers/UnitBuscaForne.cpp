@@ -24,7 +24,7 @@ TFormBuscaForne::TFormBuscaForne(TLogon& logon, QWidget* parent)
                                   {QStringLiteral("NOME"), QStringLiteral("NOME"), {}},
                                   {QStringLiteral("ENDERECO"), QStringLiteral("ENDERECO"), {}},
                                   {QStringLiteral("CNPJ"), QStringLiteral("CNPJ"), {}}});
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.firstSuppliers();
     } catch (const DbError& e) {
@@ -46,7 +46,7 @@ PickList* TFormBuscaForne::list() const { return ui->supplierList; }
 
 void TFormBuscaForne::search(const QString& text)
 {
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.suppliersNamed(text);
     } catch (const DbError& e) {

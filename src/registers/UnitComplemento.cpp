@@ -39,7 +39,7 @@ TFormComplemento::TFormComplemento(TLogon& logon, QWidget* parent)
     connect(ui->complementList, &PickList::rowChanged, this, &TFormComplemento::showCurrent);
 
     try {
-        reg::Rows groups = m_store.groups();
+        registers::Rows groups = m_store.groups();
         ui->groupCombo->addItem(QString(), QVariant());
         while (groups.next())
             ui->groupCombo->addItem(groups.text(u"NOME"), groups.integer(u"CODIGO"));
@@ -81,7 +81,7 @@ void TFormComplemento::loadPicture()
     ui->pictureView->setPicture(QPixmap());
     if (TrimText(ui->codeEdit->text()).isEmpty())
         return;
-    ui->codeEdit->setText(reg::sixDigitCode(ui->codeEdit->text()));
+    ui->codeEdit->setText(registers::sixDigitCode(ui->codeEdit->text()));
     const QString file = product::pictureFileName(QStringLiteral("CP"), ui->codeEdit->text());
     QPixmap picture;
     if (!file.isEmpty() && station::exists(file) && picture.load(station::path(file)))
@@ -150,12 +150,12 @@ void TFormComplemento::changePicture()
     const QString source = dialogs().openPictureFile();
     if (source.isEmpty())
         return;
-    const QString file = product::pictureFileName(QStringLiteral("CP"), reg::sixDigitCode(ui->codeEdit->text()));
+    const QString file = product::pictureFileName(QStringLiteral("CP"), registers::sixDigitCode(ui->codeEdit->text()));
     if (file.isEmpty()) {
         ShowMessageWindow(complement::text::attention, product::text::badFileCode);
         return;
     }
-    const QString problem = reg::replaceButtonPicture(source, station::pathForWriting(file));
+    const QString problem = registers::replaceButtonPicture(source, station::pathForWriting(file));
     if (!problem.isEmpty()) {
         dialogs().errorBox(problem);
         return;

@@ -60,7 +60,7 @@ QString TFormKitItens::costText() const { return ui->costEdit->text(); }
 
 void TFormKitItens::reload()
 {
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.components(kitCode());
     } catch (const DbError& e) {
@@ -85,11 +85,11 @@ bool TFormKitItens::componentLeft() { return checkComponent(true); }
 
 bool TFormKitItens::checkComponent(bool tell)
 {
-    const QString code = reg::sixDigitCode(ui->componentCodeEdit->text());
+    const QString code = registers::sixDigitCode(ui->componentCodeEdit->text());
     ui->componentCodeEdit->setText(code);
     if (code.isEmpty())
         return false;
-    reg::Rows p;
+    registers::Rows p;
     try {
         p = m_store.product(code);
     } catch (const DbError&) {
@@ -127,8 +127,8 @@ void TFormKitItens::confirm()
 {
     ui->entryRow->hide();
     const QString code = TrimText(ui->componentCodeEdit->text());
-    reg::Number qty = reg::readNumber(ui->quantityEdit->text());
-    if (qty.kind == reg::Number::TooLarge || (qty.ok() && qty.value.isNegative())) {
+    registers::Number qty = registers::readNumber(ui->quantityEdit->text());
+    if (qty.kind == registers::Number::TooLarge || (qty.ok() && qty.value.isNegative())) {
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::badQuantity);
         ui->entryRow->show();
         ui->quantityEdit->setFocus();

@@ -31,7 +31,7 @@ TFormLcPro::TFormLcPro(TLogon& logon, QWidget* parent)
          [](const QVariant& v) { return v.isNull() ? QString() : FormatFloat(QStringLiteral("0.00"), decimalOf(v)); }},
     });
     upperCaseWhileTyping(ui->searchEdit);
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.firstProducts();
     } catch (const DbError&) {
@@ -58,7 +58,7 @@ TFormLcPro::~TFormLcPro() = default;
 void TFormLcPro::search()
 {
     const auto field = ui->byCodeRadio->isChecked() ? LookupStore::ProductField::Code : LookupStore::ProductField::Name;
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.products(field, ui->searchEdit->text());
     } catch (const DbError&) {

@@ -19,12 +19,12 @@
 
 namespace {
 
-QString money(const reg::Rows& r, QStringView column)
+QString money(const registers::Rows& r, QStringView column)
 {
     return r.value(column).isNull() ? QString() : FormatFloat(u"0.00", r.decimal(column).roundTo(2));
 }
 
-void fillCombo(QComboBox* combo, reg::Rows rows)
+void fillCombo(QComboBox* combo, registers::Rows rows)
 {
     combo->clear();
     combo->addItem(QString(), QVariant());
@@ -151,7 +151,7 @@ void TFormProd::reloadProductList()
     ui->productList->moveTo(u"CODIGO", m_code);
 }
 
-void TFormProd::showProduct(reg::Rows product)
+void TFormProd::showProduct(registers::Rows product)
 {
     QSignalBlocker block(ui->codeEdit);
     m_dirty = false;
@@ -165,7 +165,7 @@ void TFormProd::showProduct(reg::Rows product)
         ui->supplierCombo->setCurrentIndex(0);
         ui->keepApartCheck->setChecked(false);
         ui->stockLabel->clear();
-        ui->accompanimentList->setRows(reg::Rows());
+        ui->accompanimentList->setRows(registers::Rows());
         ui->compositionButton->setEnabled(false);
         showPicture();
         return;
@@ -258,7 +258,7 @@ void TFormProd::codeLeft()
     }
     ui->codeEdit->setText(entry.code);
     try {
-        reg::Rows found = m_store.find(entry.code);
+        registers::Rows found = m_store.find(entry.code);
         if (found.isEmpty()) {
             if (message(product::text::notFoundRegister, QStringLiteral("2")) != QLatin1String("S")) {
                 ui->codeEdit->setFocus();
@@ -339,7 +339,7 @@ void TFormProd::save()
 
 void TFormProd::confirmInitialStock()
 {
-    const reg::Number qty = reg::readNumber(ui->initialStockEdit->text());
+    const registers::Number qty = registers::readNumber(ui->initialStockEdit->text());
     if (!qty.ok() || qty.value.isNegative()) {
         message(product::text::initialStockNotNumber);
         return;
@@ -426,7 +426,7 @@ void TFormProd::changePicture()
         message(product::text::badFileCode);
         return;
     }
-    const QString problem = reg::replaceButtonPicture(source, station::pathForWriting(file));
+    const QString problem = registers::replaceButtonPicture(source, station::pathForWriting(file));
     if (!problem.isEmpty()) {
         dialogs().errorBox(problem);
         return;
@@ -467,7 +467,7 @@ void TFormProd::searchByCode()
 
 void TFormProd::runSearch()
 {
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.search(m_searchByName, ui->searchEdit->text());
     } catch (const DbError&) {

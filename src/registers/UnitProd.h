@@ -38,7 +38,7 @@ protected:
 private:
     void loadLists();
     void reloadProductList();
-    void showProduct(reg::Rows product);   // shows the row (or empties the fields)
+    void showProduct(registers::Rows product);   // shows the row (or empties the fields)
     void showPicture();
     void runSearch();
     void chooseSearchResult();

@@ -55,7 +55,7 @@ void TFormTipos::setActive(bool active)
 
 void TFormTipos::reload(const QString& code)
 {
-    reg::Rows rows;
+    registers::Rows rows;
     registers::attempt([&] { rows = m_store.list(); });
     ui->groupList->setRows(std::move(rows));
     if (const auto number = registers::codeOf(code))
@@ -77,7 +77,7 @@ void TFormTipos::refreshPicture()
     ui->pictureLabel->clear();
     if (TrimText(ui->codeEdit->text()).isEmpty())
         return;
-    ui->codeEdit->setText(reg::sixDigitCode(ui->codeEdit->text()));
+    ui->codeEdit->setText(registers::sixDigitCode(ui->codeEdit->text()));
     const QString name = groups::GroupStore::pictureName(ui->codeEdit->text());
     if (name.isEmpty() || !station::exists(name))
         return;

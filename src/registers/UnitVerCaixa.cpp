@@ -44,7 +44,7 @@ int TFormVerCaixa::shiftNumberOf(const QString& label)
 
 void TFormVerCaixa::reload()
 {
-    reg::Rows rows;
+    registers::Rows rows;
     try {
         rows = m_store.cashShifts(ui->allShiftsRadio->isChecked());
     } catch (const DbError& e) {

@@ -117,7 +117,7 @@ void UserRegister::save(const QString& nome, const QString& senha, const QString
     const UserRow user = current();
     // null: the stored password stays as it is
     const QVariant stored = user.id != 0 && TrimText(senha).isEmpty() ? QVariant() : QVariant(passwords::digest(senha));
-    reg::action(m_logon, [&] {
+    registers::action(m_logon, [&] {
         if (user.id != 0) {
             const QString wasMaster = m_logon.scalar(QStringLiteral("select MASTER from MILTREX where ID = ?"), {user.id}).toString();
             if (wasMaster == kSupervisor && master != kSupervisor && !anotherSupervisor(user.id))
@@ -142,7 +142,7 @@ bool UserRegister::remove()
     bool removed = false;
     if (user.id != 0) {
         registers::attempt([&] {
-            reg::action(m_logon, [&] {
+            registers::action(m_logon, [&] {
                 const QString master = m_logon.scalar(QStringLiteral("select MASTER from MILTREX where ID = ?"), {user.id}).toString();
                 if (master == kSupervisor && !anotherSupervisor(user.id))
                     throw EntryError(userText::supervisorRequired);

@@ -1,6 +1,6 @@
 #include "sales/CounterClosing.h"
 
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "closing/TabClosing.h"   // ClosingRefused

@@ -4,6 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "registers/MultiFlavour.h"
 #include "platform/Win1252.h"
 #include "sales/CounterClosing.h"
 #include "sales/ItemEntry.h"
@@ -102,13 +103,14 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
     }
     const QString working = padded(code);
     if (working.startsWith(QLatin1Char('/'))) {
-        // Flavours: each looked up, the first one's price (the highest with the option).
-        const QStringList parts = working.mid(1, 20).split(QLatin1Char('/'));
-        Decimal first, highest;
+        // Flavours: each looked up; the first is priced at its price and the others
+        // at 0 (the counter page shows no sizes), averaged or the highest.
+        const std::array<QString, 4> parts = splitFlavours(working, LastFlavour::TakenAsItStands);
+        std::array<Decimal, 4> prices;
         bool any = false;
         QString kitchen = QStringLiteral("0");
-        for (int i = 0; i < parts.size() && i < 4; ++i) {
-            const QString f = parts[i].trimmed();
+        for (size_t i = 0; i < parts.size(); ++i) {
+            const QString& f = parts[i];
             if (f.isEmpty())
                 continue;
             if (f.startsWith(QLatin1Char('*')) && f.size() > 1) {
@@ -123,11 +125,8 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
             }
             any = true;
             kitchen = p->kitchen;
-            const Decimal v = readAmount(p->price).value_or(Decimal());
             if (i == 0)
-                first = v;
-            if (v > highest)
-                highest = v;
+                prices[0] = readAmount(p->price).value_or(Decimal());
         }
         if (!any) {
             out.kind = CounterCode::Kind::NotFound;
@@ -136,7 +135,7 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
         }
         out.kind = CounterCode::Kind::Found;
         out.code = working;
-        out.price = priceText((m_itemOptions & 64) ? highest : first);
+        out.price = priceText(flavourItemPrice(prices, (m_itemOptions & 64) != 0));
         out.kitchen = kitchen;
         return out;
     }

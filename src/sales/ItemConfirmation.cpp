@@ -1,6 +1,7 @@
 #include "sales/ItemConfirmation.h"
 
-#include "closing/TabVoucher.h"
+#include "tabs/TabKey.h"
+#include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -149,7 +150,7 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
         r.status = S::CashClosed;
         return r;
     }
-    r.tabKey = normaliseTabKey(d.tabKey);
+    r.tabKey = tabs::readTabKey(d.tabKey, tabs::TabKeyRules::salesScreen());
     if (r.tabKey.isEmpty()) {
         r.status = S::NoTab;
         return r;

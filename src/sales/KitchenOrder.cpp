@@ -1,7 +1,7 @@
 #include "sales/KitchenOrder.h"
 
-#include "closing/SqlBatches.h"
-#include "closing/TabVoucher.h"
+#include "db/SqlBatches.h"
+#include "tabs/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/Historico.h"

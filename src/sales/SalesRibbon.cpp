@@ -1,14 +1,16 @@
 #include "sales/SalesRibbon.h"
 
+#include "cash/CashShift.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
-#include "closing/TabMaintenanceMenu.h"
+#include "tabs/TabMaintenanceMenu.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "sales/ItemConfirmation.h"
 #include "sales/SalesMessages.h"
+#include "sales/TabOpening.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitAcessos.h"
 #include "shell/WindowRegistry.h"
@@ -173,7 +175,7 @@ bool allowed(const Button& b, const Context& c)
 
 int cashNumber(TLogon& logon)
 {
-    return int(integerOf(logon.scalar(QStringLiteral("select first 1 caixa from contcaixa order by id"))));
+    return CashShift(logon).openNumber();
 }
 
 // The tab-upkeep buttons: closing/TabMaintenanceMenu applies each one's rights
@@ -196,8 +198,7 @@ bool runTabUpkeep(const QString& opens, const Context& c, After& after)
         shown = tabmenu::tableMove(logon, options, c.tabNumber);
         after.refreshTabs = shown;
     } else if (opens == QLatin1String("@reopenTab")) {
-        // the sales screen lets ItemOptions bit 256 open the reopening without a supervisor
-        shown = tabmenu::reopenTab(logon, has(options, 256) ? int(tabmenu::ReopenFreely) : 0, c.tabNumber);
+        shown = tabmenu::reopenTab(logon, options, c.tabNumber);
         after.refreshTabs = shown;
     } else if (opens == QLatin1String("@persons")) {
         shown = tabmenu::persons(logon);
@@ -252,8 +253,7 @@ After run(const Button& b, const Context& c)
             windows::open(QStringLiteral("TFormLcPro"), QStringLiteral("Pesquisa Produtos"));
             after.productCode = true;
         } else if (opens == QLatin1String("@refresh")) {
-            c.logon->run(QStringLiteral("delete from CabMesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
-            c.logon->run(QStringLiteral("delete from Mesa where (mesa = '') or (mesa = '.')  or (SUBSTRING(MESA FROM 1 FOR 3) = 'AVO')  "));
+            TabOpening(*c.logon).dropKeylessTabs();
             after.refreshTabs = true;
         } else if (opens == QLatin1String("@expenses")) {
             if (cashNumber(*c.logon) == 0)

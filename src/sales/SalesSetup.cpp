@@ -1,6 +1,6 @@
 #include "sales/SalesSetup.h"
 
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"

@@ -1,5 +1,6 @@
 #include "sales/TabHandOver.h"
 
+#include "tabs/TabKey.h"
 #include "closing/PaymentFirstStep.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -33,7 +34,7 @@ void TabHandOver::fillEmptyCustomers()
 std::optional<TabInHand> TabHandOver::tab(const QString& key)
 {
     const QString k = TrimText(key);
-    if (k.isEmpty() || !storableTabKey(k))
+    if (k.isEmpty() || !tabs::storableTabKey(k))
         return std::nullopt;
     RowSet rs = m_logon.run(QStringLiteral("select first 1 MESA, VENDEDOR, CLIENTE, STATUS from CABMESA where MESA = ? "
                                            "order by ID"), {k});

@@ -7,25 +7,6 @@
 
 #include <QDateTime>
 
-QString normaliseTabKey(const QString& typed)
-{
-    QString t = TrimText(typed);
-    if (t == QLatin1String("0"))
-        t.clear();
-    if (t == QLatin1String("000000"))
-        t.clear();
-    if (t.isEmpty())
-        return QString();
-    t = TrimText(t.toUpper());
-    if (t.size() < 6) {
-        if (const std::optional<int> n = TextToInt(t))
-            t = FormatFloat(u"000000", Decimal(*n));
-    }
-    if (t.startsWith(QLatin1String("(F)")))
-        return TrimText(StripAccents(TrimText(t.mid(3, 10))));
-    return TrimText(StripAccents(t));
-}
-
 Decimal tabKeyNumber(const QString& key)
 {
     return readAmount(key).value_or(Decimal(0));

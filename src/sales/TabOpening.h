@@ -9,16 +9,14 @@
 // older one.
 
 #include "core/Decimal.h"
+#include "tabs/TabKey.h"
 
 #include <QString>
 #include <optional>
 
 class TLogon;
 
-// The tab key for what was typed: "0" and "000000" are nothing, a whole number of
-// fewer than six characters gets six digits, "(F)" keeps characters 4 to 13,
-// upper case without accents, trimmed. Empty when nothing is left.
-QString normaliseTabKey(const QString& typed);
+// The tab key for what was typed: tabs::readTabKey with TabKeyRules::salesScreen().
 
 // The key read as a number (delivery tabs are keyed above 1,000,000); 0 when it is none.
 Decimal tabKeyNumber(const QString& key);

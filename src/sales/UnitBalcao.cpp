@@ -1,8 +1,9 @@
 #include "sales/UnitBalcao.h"
+#include "tabs/TabKey.h"
 #include "ui_UnitBalcao.h"
 
 #include "closing/ClosingSettings.h"
-#include "closing/TabMaintenanceMenu.h"
+#include "tabs/TabMaintenanceMenu.h"
 #include "closing/UnitFecCom.h"
 #include "closing/UnitFecSimples.h"
 #include "closing/UnitRecDin.h"
@@ -352,7 +353,7 @@ void TFormBalcao::tabFieldLeft()
     if (!m_tabPending)
         return;
     m_tabPending = false;
-    const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+    const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
     if (key.isEmpty()) {
         ui->tabNumberEdit->clear();
         return;
@@ -446,7 +447,7 @@ void TFormBalcao::waiterFieldLeft()
             m_waiterPending = true;
             return;
         }
-        const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+        const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
         if (!key.isEmpty())
             entry.setTabWaiter(key, *code);
     } catch (const DbError& e) {
@@ -491,7 +492,7 @@ void TFormBalcao::codeFieldEntered()
         ui->tabNumberEdit->setFocus();
         return;
     }
-    const QString key = normaliseTabKey(ui->tabNumberEdit->text());
+    const QString key = tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen());
     if (key.isEmpty())
         return;
     try {
@@ -513,7 +514,7 @@ void TFormBalcao::entryFieldEntered()
 {
     // quantity and price belong to an open tab while the cash is open
     try {
-        const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+        const std::optional<TabHeader> tab = TabOpening(m_logon).find(tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen()));
         if (m_cash.number == 0 || !tab || !tab->isOpen())
             ui->tabNumberEdit->setFocus();
     } catch (const DbError&) {
@@ -834,7 +835,7 @@ bool TFormBalcao::eventFilter(QObject* watched, QEvent* event)
         if (watched == ui->waiterEdit && bitSet(salesOptions(), 32) && !key->text().isEmpty()) {
             // one waiter per tab: a tab that has its waiter keeps him
             try {
-                const std::optional<TabHeader> tab = TabOpening(m_logon).find(normaliseTabKey(ui->tabNumberEdit->text()));
+                const std::optional<TabHeader> tab = TabOpening(m_logon).find(tabs::readTabKey(ui->tabNumberEdit->text(), tabs::TabKeyRules::salesScreen()));
                 if (tab && !tab->vendedor.isEmpty())
                     return true;
             } catch (const DbError&) {

@@ -1,7 +1,7 @@
 #include "sales/UnitRECUPOM.h"
 #include "ui_UnitRECUPOM.h"
 
-#include "closing/RollText.h"
+#include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/DbError.h"

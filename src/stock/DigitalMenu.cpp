@@ -112,5 +112,5 @@ QImage DigitalMenu::loadPicture(const QString& windowsName)
 
 QString DigitalMenu::storePicture(const QString& source, const QString& windowsName, const QSize& size)
 {
-    return reg::replacePicture(source, station::pathForWriting(windowsName), size);
+    return registers::replacePicture(source, station::pathForWriting(windowsName), size);
 }

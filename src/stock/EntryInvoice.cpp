@@ -33,7 +33,7 @@ Decimal Item::total() const
 
 void EntryInvoice::addTyped(const TypedItem& typed)
 {
-    const QString code = reg::sixDigitCode(typed.code);
+    const QString code = registers::sixDigitCode(typed.code);
     if (code.isEmpty())
         throw stock::FieldError(text::fillError, field::product);
     const std::optional<Decimal> quantity = stock::readAmount(typed.quantity);

@@ -34,7 +34,7 @@ RowSet KitRegister::rows()
 
 QString KitRegister::newCode(const QString& typed)
 {
-    return reg::sixDigitCode(typed);
+    return registers::sixDigitCode(typed);
 }
 
 bool KitRegister::taken(const QString& code)

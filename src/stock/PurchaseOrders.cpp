@@ -147,7 +147,7 @@ QString PurchaseOrders::numberOrZero(const QString& typed)
 PurchaseOrders::Checked PurchaseOrders::check(const TypedItem& item)
 {
     Checked c;
-    c.code = reg::sixDigitCode(item.code);
+    c.code = registers::sixDigitCode(item.code);
     if (c.code.isEmpty() || !stock::readProduct(m_logon, c.code).found)
         throw stock::FieldError(c.code.isEmpty() ? text::fillError : stock::text::productNotFound, field::product);
     const std::optional<Decimal> quantity = stock::readAmount(item.quantity);

@@ -1,5 +1,7 @@
 #include "stock/StockFields.h"
 
+#include "core/AmountReader.h"
+
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 
@@ -15,14 +17,7 @@ bool fitsColumns(const Decimal& value)
 
 std::optional<Decimal> readAmount(const QString& text)
 {
-    try {
-        const std::optional<Decimal> d = Decimal::parse(TrimText(text), u',');
-        if (!d || !fitsColumns(*d))
-            return std::nullopt;
-        return d;
-    } catch (const std::exception&) {
-        return std::nullopt;   // a number too large for any column
-    }
+    return ::readAmount(text, AmountRules::column().asStrToFloat());
 }
 
 bool isBlank(const QString& text)
@@ -66,16 +61,5 @@ QString quantityText(const Decimal& value)
     return FormatFloat(u"0.###", value);
 }
 
-void commaForPoint(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        if (!text.contains(u'.'))
-            return;
-        const int cursor = edit->cursorPosition();
-        QString t = text;
-        edit->setText(t.replace(u'.', u','));
-        edit->setCursorPosition(cursor);
-    });
-}
 
 } // namespace stock

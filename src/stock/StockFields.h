@@ -33,7 +33,5 @@ QString moneyText(const Decimal& value);
 // A quantity as the fields show it: up to three decimals, "2,5", "10".
 QString quantityText(const Decimal& value);
 
-// Quantity and money fields: a typed point becomes a comma.
-void commaForPoint(QLineEdit* edit);
 
 } // namespace stock

@@ -21,7 +21,7 @@ QString StockMovement::stockText(const Decimal& stock)
 
 bool StockMovement::confirm(const Typed& typed, const QDate& today)
 {
-    const QString code = reg::sixDigitCode(typed.code);
+    const QString code = registers::sixDigitCode(typed.code);
     if (code.isEmpty())
         return false;
     const QString kind = TrimText(typed.kind);

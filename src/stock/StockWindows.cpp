@@ -57,7 +57,7 @@ std::function<void(const QString& field)> focusIn(QWidget* window)
 
 ProductCard productLeft(TLogon& logon, QLineEdit* code)
 {
-    const QString typed = reg::sixDigitCode(code->text());
+    const QString typed = registers::sixDigitCode(code->text());
     code->setText(typed);
     ProductCard p;
     if (typed.isEmpty())

@@ -1,3 +1,4 @@
+#include "registers/RegisterCommon.h"
 #include "stock/UnitAltLan2.h"
 
 #include "core/FieldEvents.h"
@@ -31,7 +32,7 @@ TFormAltLan2::TFormAltLan2(TLogon& logon, const QString& code, const ledgeredit:
     ui->setupUi(this);
     upperCaseWhileTyping(ui->historyEdit);
     for (QLineEdit* e : {ui->entradaEdit, ui->saidaEdit})
-        stock::commaForPoint(e);
+        registers::commaForPointField(e);
     ui->rowList->setColumns({
         {QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {}},
         stock::dateColumn(QStringLiteral("DATA"), QStringLiteral("DATA")),

@@ -1,6 +1,7 @@
 #include "stock/UnitInsItens.h"
 
 #include "core/FieldEvents.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagem.h"
 #include "registers/Lookups.h"
 #include "registers/RegisterRules.h"
@@ -19,7 +20,7 @@ TFormInsItens::TFormInsItens(TLogon& logon, qint64 orderNumber, QWidget* parent)
 {
     ui->setupUi(this);
     upperCaseWhileTyping(ui->productEdit);
-    stock::commaForPoint(ui->costEdit);
+    registers::commaForPointField(ui->costEdit);
     auto* events = new FieldEvents(this);
     events->onLeave(ui->productEdit, [this] { productLeft(); });
     for (QLineEdit* e : {ui->quantityEdit, ui->costEdit, ui->icmsEdit, ui->ipiEdit})

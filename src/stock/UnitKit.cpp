@@ -1,3 +1,4 @@
+#include "registers/RegisterCommon.h"
 #include "stock/UnitKit.h"
 
 #include "core/FieldEvents.h"
@@ -31,7 +32,7 @@ TFormKit::TFormKit(TLogon& logon, QWidget* parent)
     ui->compositionButton->setText(T::compositionButton);
     upperCaseWhileTyping(ui->newCodeEdit);
     upperCaseWhileTyping(ui->nameEdit);
-    stock::commaForPoint(ui->valueEdit);
+    registers::commaForPointField(ui->valueEdit);
 
     auto* bar = new QMenuBar(this);
     QMenu* upkeep = bar->addMenu(QStringLiteral("&1-Manutenção"));

@@ -1,6 +1,7 @@
 #include "stock/UnitMovEst.h"
 
 #include "core/FieldEvents.h"
+#include "registers/RegisterCommon.h"
 #include "core/uMensagem.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
@@ -28,7 +29,7 @@ TFormMovEst::TFormMovEst(TLogon& logon, QWidget* parent)
     upperCaseWhileTyping(ui->codeEdit);
     upperCaseWhileTyping(ui->historyEdit);
     for (QLineEdit* e : {ui->quantityEdit, ui->costEdit, ui->priceEdit, ui->bookValueEdit, ui->percentEdit})
-        stock::commaForPoint(e);
+        registers::commaForPointField(e);
     ui->percentEdit->setText(QStringLiteral("0"));
 
     auto* events = new FieldEvents(this);

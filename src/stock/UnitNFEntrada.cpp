@@ -1,3 +1,4 @@
+#include "registers/RegisterCommon.h"
 #include "stock/UnitNFEntrada.h"
 
 #include "core/FieldEvents.h"
@@ -30,7 +31,7 @@ TFormNFEntrada::TFormNFEntrada(TLogon& logon, QWidget* parent)
     for (QLineEdit* e : {ui->numberEdit, ui->observationEdit, ui->supplierEdit, ui->productEdit})
         upperCaseWhileTyping(e);
     for (QLineEdit* e : {ui->quantityEdit, ui->costEdit, ui->priceEdit, ui->bookValueEdit, ui->percentEdit})
-        stock::commaForPoint(e);
+        registers::commaForPointField(e);
     ui->supplierSearchButton->hide();
     ui->itemList->setColumns({
         {QStringLiteral("Codigo"), QStringLiteral("CODIGO"), {}},

@@ -1,3 +1,4 @@
+#include "registers/RegisterCommon.h"
 #include "stock/UnitTPagar.h"
 
 #include "core/FieldEvents.h"
@@ -20,7 +21,7 @@ TFormTPagar::TFormTPagar(TLogon& logon, titles::PayableTitles& list, QWidget* pa
 {
     ui->setupUi(this);
     upperCaseWhileTyping(ui->titleEdit);
-    stock::commaForPoint(ui->valueEdit);
+    registers::commaForPointField(ui->valueEdit);
     ui->titleList->setColumns({
         {QStringLiteral("Titulo"), QStringLiteral("TITULO"), {}},
         stock::dateColumn(QStringLiteral("VENCIMENTO"), QStringLiteral("VENCIMENTO")),

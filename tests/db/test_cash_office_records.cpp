@@ -8,7 +8,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "core/Globals.h"
 #include "db/DbError.h"
 #include "finance/CustomerAccount.h"

@@ -1,6 +1,6 @@
 // Opening, closing and reopening the cash shift, with their audit rows.
 #include "TestStation.h"
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 
 #include <atomic>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // and the printout rebuilt from the sale's stock-out and payment rows.
 #include "ShiftReportSeeds.h"
 #include "TestStation.h"
-#include "closing/ClosedBillReprint.h"
+#include "cash/ClosedBillReprint.h"
 #include "core/Globals.h"
 #include "printing/SetComSettings.h"
 

@@ -77,8 +77,9 @@ TEST_F(CostCentresTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged
         w.nameField()->setText(c.name);
         w.confirmCentre();
         EXPECT_EQ(centres(), before + (c.storedAs ? 1 : 0));
-        if (c.storedAs)
+        if (c.storedAs) {
             EXPECT_EQ(name(c.storedAs), c.name.trimmed().left(30).trimmed());
+        }
         EXPECT_EQ(script.errors, c.error ? QStringList{characterSetMessage()} : QStringList());
         EXPECT_TRUE(script.messages.empty());
     }

@@ -94,7 +94,7 @@ TEST(ExactNumbers, AmountsGoInAndComeBackToTheLastDigit)
 TEST(SharedQueries, TableQueriesOpenWithTheirTextAndCalculatedFields)
 {
     TestStation st;
-    RowSet clientes = st.logon().openDataset(QStringLiteral("Clientes"));
+    RowSet clientes = st.logon().run(QStringLiteral("Select * from Clientes"));
     ASSERT_TRUE(clientes.next());
     EXPECT_EQ(clientes.value(QStringLiteral("NOME")).toString(), QStringLiteral("CLIENTE CONSUMIDOR"));
     const std::pair<QVariant, const char*> estados[] = {{QVariant(0), "A"}, {QVariant(), "A"}, {QVariant(1), "F"}, {QVariant(2), "F"}};

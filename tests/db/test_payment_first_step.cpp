@@ -1,5 +1,6 @@
 // The switches the payment's first step starts with, and what it stores.
 #include "ClosingSeeds.h"
+#include "tabs/TabKey.h"
 #include "TestStation.h"
 #include "closing/PaymentFirstStep.h"
 
@@ -54,9 +55,9 @@ TEST(PaymentFirstStep, PresetsFromSettingsOrThePreBilledTab)
 
 TEST(PaymentFirstStep, KeysAndSwitchesAreNormalised)
 {
-    EXPECT_EQ(paymentTabKey(S("12")), S("000012"));
-    EXPECT_EQ(paymentTabKey(S(" A1 ")), S("A1"));
-    EXPECT_EQ(paymentTabKey(S("")), S("0"));
+    EXPECT_EQ(tabs::readTabKey(S("12"), tabs::TabKeyRules::paymentWindow()), S("000012"));
+    EXPECT_EQ(tabs::readTabKey(S(" A1 "), tabs::TabKeyRules::paymentWindow()), S("A1"));
+    EXPECT_EQ(tabs::readTabKey(S(""), tabs::TabKeyRules::paymentWindow()), S("0"));
     EXPECT_EQ(normaliseSwitch(S(" n ")), S("N"));
     EXPECT_EQ(normaliseSwitch(S("SIM")), S("S"));
     EXPECT_EQ(normaliseSwitch(S("")), S("S"));

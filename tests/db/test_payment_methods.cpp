@@ -96,8 +96,9 @@ TEST_F(PaymentMethodsTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChan
         w.davField()->setText(QStringLiteral("N"));
         w.confirmMethod();
         EXPECT_EQ(methods(), before + (c.storedAs ? 1 : 0));
-        if (c.storedAs)
+        if (c.storedAs) {
             EXPECT_EQ(name(c.storedAs), c.name.left(20));
+        }
         const QStringList shown = c.error ? script.errors : script.messageTexts();
         EXPECT_EQ(shown, c.message.isEmpty() ? QStringList() : QStringList{c.message});
     }

@@ -6,8 +6,9 @@
 #include "CashOfficeSeeds.h"
 #include "ClosingSeeds.h"
 #include "ScriptedDialogs.h"
+#include "StationPair.h"
 #include "TestStation.h"
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "db/DbError.h"
@@ -16,7 +17,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using seeds::D;
 
@@ -203,10 +203,7 @@ TEST(SaleCancellationStations, TwoStationsCancellingOneSaleMakeOneCancellation)
         const qint64 nota = TabClosing(*a).close(rq).saleNumber;
 
         std::atomic<int> done{0}, notFound{0}, other{0};
-        std::atomic<bool> go{false};
         auto station = [&](TLogon* logon) {
-            while (!go)
-                std::this_thread::yield();
             try {
                 SaleCancellation(*logon).cancel({QString(), QString::number(nota), S("14/03/26"), S("1"), S("CHEFE")});
                 ++done;
@@ -216,10 +213,7 @@ TEST(SaleCancellationStations, TwoStationsCancellingOneSaleMakeOneCancellation)
                 ++other;
             }
         };
-        std::thread ta(station, a.get()), tb(station, b.get());
-        go = true;
-        ta.join();
-        tb.join();
+        atOnce([&] { station(a.get()); }, [&] { station(b.get()); });
         EXPECT_EQ(done, 1);
         EXPECT_EQ(notFound, 1);
         EXPECT_EQ(other, 0);

@@ -4,7 +4,7 @@
 #include "ClosingSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/CashShift.h"
+#include "cash/CashShift.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "platform/Win1252.h"
@@ -342,7 +342,7 @@ TEST_F(TabClosingTest, TwoStationsClosingTheSameTabMakeOneSale)
 TEST_F(TabClosingTest, NoTabIsPaidIntoAClosedShiftNorIntoOneBeingClosed)
 {
     const QString db = TestServer::stationsDatabase(st, S("caixa"));
-    auto a = TestServer::attach(db), b = TestServer::attach(db);
+    auto a = attachStation(db, 5), b = attachStation(db, 5);
     const auto seed = [&] {
         a->action([&] {
             for (const char* table : {"CONTCAIXA", "CONTDATA", "FATURA", "RECARQ", "ESTFIC", "CABMESA", "MESA"})

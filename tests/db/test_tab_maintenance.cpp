@@ -4,12 +4,12 @@
 #include "TabSeeds.h"
 #include "SalesSeeds.h"
 #include "TestStation.h"
-#include "closing/ItemCancellation.h"
-#include "closing/ItemTransfer.h"
+#include "tabs/ItemCancellation.h"
+#include "tabs/ItemTransfer.h"
 #include "closing/TabClosing.h"
-#include "closing/TabCancellation.h"
-#include "closing/TabVoucher.h"
-#include "closing/TableMove.h"
+#include "tabs/TabCancellation.h"
+#include "tabs/TabVoucher.h"
+#include "tabs/TableMove.h"
 #include "core/Globals.h"
 #include "printing/RoutePrintout.h"
 
@@ -134,8 +134,8 @@ TEST_F(TabMaintenance, CancellingItemQuantitiesLowersOrDeletesRowsAndLogsEach)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].nomep, QStringLiteral("AGUA")) << "ordered by description";
     for (CancelItemRow& r : rows) {
-        if (r.id == beer) EXPECT_EQ(ItemCancellation::choose(r, "10"), QString());
-        if (r.id == fries) EXPECT_EQ(ItemCancellation::choose(r, "1,5"), QString());
+        if (r.id == beer) { EXPECT_EQ(ItemCancellation::choose(r, "10"), QString()); }
+        if (r.id == fries) { EXPECT_EQ(ItemCancellation::choose(r, "1,5"), QString()); }
     }
     const Printout voucher = c.cancel("000012", rows, S("DEVOLVEU O'NEIL"), "ANA", when);
 
@@ -189,7 +189,7 @@ TEST_F(TabMaintenance, AnItemLoweredMeanwhileRefusesTheWholeCancellation)
     ItemCancellation::choose(rows[0], "2");
     ItemCancellation::choose(rows[1], "5");
     db().run(QStringLiteral("update MESA set QUANT = 4 where ID = ?"), {b});   // another station
-    EXPECT_THROW(c.cancel("000012", rows, "X", "", when), TabActionRefused);
+    EXPECT_THROW(c.cancel("000012", rows, "X", "", when), ActionRefused);
     EXPECT_EQ(seeds::quantityOf(db(), a), D("5")) << "nothing half-written";
     EXPECT_EQ(seeds::quantityOf(db(), b), D("4"));
     EXPECT_EQ(integerOf(db().scalar(QStringLiteral("select count(*) from LOG"))), 0);
@@ -321,7 +321,7 @@ TEST_F(TabMaintenance, TransferRefusalsWriteNothing)
     auto refusal = [&](const QString& dest) {
         try {
             t.move("000012", dest, rows, "");
-        } catch (const TabActionRefused& e) {
+        } catch (const ActionRefused& e) {
             return e.text();
         }
         return QString();
@@ -341,7 +341,7 @@ TEST_F(TabMaintenance, TransferRefusalsWriteNothing)
 
 namespace {
 
-std::unique_ptr<TLogon> attach(const QString& database) { return TestServer::attach(database); }
+std::unique_ptr<TLogon> attach(const QString& database) { return attachStation(database, 5); }
 
 } // namespace
 
@@ -377,7 +377,7 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
                 try {
                     transfer.move("000001", "000002", moving, "");
                     moved = true;
-                } catch (const TabActionRefused&) {
+                } catch (const ActionRefused&) {
                 } catch (const DbError& e) {
                     ADD_FAILURE() << "transfer: " << e.sql().toStdString() << " " << e.code() << " " << e.message().toStdString();
                 }
@@ -386,7 +386,7 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
                 try {
                     cancellation.cancel("000001", cancelling, "", "", when);
                     cancelled = true;
-                } catch (const TabActionRefused&) {
+                } catch (const ActionRefused&) {
                 } catch (const DbError& e) {
                     ADD_FAILURE() << "cancel: " << e.sql().toStdString() << " " << e.code() << " " << e.message().toStdString();
                 }
@@ -397,8 +397,9 @@ TEST_F(TabMaintenance, ATransferAndACancellationOfOneItemAtOnceLeaveExactlyWhatE
             const Decimal t = D(c.transfer), k = D(c.cancel);
             const bool bothFit = t + k <= D("10");
             EXPECT_TRUE(moved || cancelled) << database.toStdString();
-            if (bothFit)
+            if (bothFit) {
                 EXPECT_TRUE(moved && cancelled) << c.transfer << "+" << c.cancel;
+            }
             const Decimal left = D("10") - (moved ? t : Decimal()) - (cancelled ? k : Decimal());
             const Decimal now = seeds::quantityOf(*seed, item);
             EXPECT_EQ(left.isZero() ? Decimal(-1) : left, now) << c.transfer << "+" << c.cancel << " " << database.toStdString();
@@ -441,7 +442,7 @@ TEST_F(TabMaintenance, ATabCancelledWhileAnotherStationCancelsOneOfItsItemsIsLog
                 try {
                     items.cancel("000001", rows, "", "", when);
                     itemDone = true;
-                } catch (const TabActionRefused&) {
+                } catch (const ActionRefused&) {
                 } catch (const DbError& e) {
                     ADD_FAILURE() << e.message().toStdString();
                 }
@@ -603,7 +604,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndCancelled)
     const bool endedMeanwhile = t.payWhile([&] {
         try {
             cancellation.cancel("000001", rows, "ERRO", "GERENTE", when);
-        } catch (const TabActionRefused& e) {
+        } catch (const ActionRefused& e) {
             refused = e.text();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "cancellation: " << e.what();
@@ -632,7 +633,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndMovedToAnotherTab)
     const bool endedMeanwhile = t.payWhile([&] {
         try {
             transfer.move("000001", "000002", rows, "");
-        } catch (const TabActionRefused& e) {
+        } catch (const ActionRefused& e) {
             refused = e.text();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "transfer: " << e.what();

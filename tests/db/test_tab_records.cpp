@@ -1,12 +1,13 @@
 // Advance payments, withdrawals and top-ups, reopening, persons per table and
 // reservations on a real database, with their printouts read back from a port.
 #include "TabSeeds.h"
+#include "tabs/TabKey.h"
 #include "SalesSeeds.h"
 #include "TestStation.h"
-#include "closing/AdvancePayment.h"
-#include "closing/ItemCancellation.h"
-#include "closing/TabUpkeep.h"
-#include "closing/Withdrawal.h"
+#include "tabs/AdvancePayment.h"
+#include "tabs/ItemCancellation.h"
+#include "tabs/TabUpkeep.h"
+#include "cash/Withdrawal.h"
 #include "core/Globals.h"
 
 #include <QFile>
@@ -42,7 +43,7 @@ QString refusal(const std::function<void()>& f)
 {
     try {
         f();
-    } catch (const TabActionRefused& e) {
+    } catch (const ActionRefused& e) {
         return e.text();
     }
     return QString();
@@ -122,9 +123,9 @@ TEST_F(TabRecords, ReopeningSetsThePreBilledTabOpenAgain)
 {
     seeds::openTab(db(), "000013");
     db().run(QStringLiteral("update CABMESA set STATUS = 1"));
-    EXPECT_EQ(TabReopen::normalize("12,6"), QStringLiteral("000013"));
-    EXPECT_EQ(TabReopen::normalize("12"), QStringLiteral("000012"));
-    EXPECT_EQ(TabReopen::normalize("A12"), QStringLiteral("A12"));
+    EXPECT_EQ(tabs::readTabKey("12,6", tabs::TabKeyRules::reopenBox()), QStringLiteral("000013"));
+    EXPECT_EQ(tabs::readTabKey("12", tabs::TabKeyRules::reopenBox()), QStringLiteral("000012"));
+    EXPECT_EQ(tabs::readTabKey("A12", tabs::TabKeyRules::reopenBox()), QStringLiteral("A12"));
     TabReopen r(db());
     EXPECT_EQ(r.reopen("000013"), 1);
     EXPECT_EQ(integerOf(db().scalar(QStringLiteral("select STATUS from CABMESA"))), 0);

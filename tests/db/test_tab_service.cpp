@@ -12,7 +12,7 @@
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"
 #include "registers/MultiFlavour.h"
-#include "sales/TabCustomer.h"
+#include "tabs/TabCustomer.h"
 #include "sales/TabOpening.h"
 #include "sales/TableReports.h"
 #include "core/uMensagem.h"
@@ -278,7 +278,7 @@ TEST(KitchenOrderF4, TwoStationsPressingF4OnOneTabSendEachItemOnce)
     Kitchen k;
     seeds::setup(k.st, {{13, QStringLiteral("Informa porta")}, {14, QStringLiteral("Monitor Cozinha")}});
     const QString db = TestServer::stationsDatabase(k.st, QStringLiteral("f4"));
-    auto seed = TestServer::attach(db);
+    auto seed = attachStation(db, 5);
     if (db != k.st.databasePath()) {
         seeds::waiter(*seed, 3, QStringLiteral("JOAO"));
         TabOpening(*seed).open(QStringLiteral("000007"));
@@ -286,7 +286,7 @@ TEST(KitchenOrderF4, TwoStationsPressingF4OnOneTabSendEachItemOnce)
     for (const char* kitchen : {"1", "2", "5"})
         seeds::tabItem(*seed, QStringLiteral("000007"), QStringLiteral("000010"), QStringLiteral("PICANHA"), Decimal(1),
                        money(4990), QString::fromLatin1(kitchen));
-    auto a = TestServer::attach(db), b = TestServer::attach(db);
+    auto a = attachStation(db, 5), b = attachStation(db, 5);
     std::atomic<int> printedLines{0};
     KitchenOrderResult ra, rb;
     const auto press = [&](TLogon* logon, KitchenOrderResult* result) {

@@ -133,11 +133,6 @@ QString TestServer::stationsDatabase(TestStation& station, const QString& name)
     return address() + QLatin1Char(':') + createDatabase(name);
 }
 
-std::unique_ptr<TLogon> TestServer::attach(const QString& database)
-{
-    return attachStation(database, 5);
-}
-
 std::unique_ptr<TLogon> attachStation(const QString& database, int lockTimeout)
 {
     auto l = std::make_unique<TLogon>();

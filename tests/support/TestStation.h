@@ -62,7 +62,4 @@ struct TestServer {
     // Where a test of several stations runs: a new installation on the server
     // ("host:path"), or the station's own file when no server runs here.
     static QString stationsDatabase(TestStation& station, const QString& name);
-    // One more station on that database: its own attachment, waiting 5 s for rows
-    // another station holds. Throws DbError when it cannot attach.
-    static std::unique_ptr<TLogon> attach(const QString& database);
 };

@@ -87,3 +87,26 @@ TEST(AmountReader, NothingTypedMakesItThrow)
     }
     EXPECT_EQ(readAmount(QStringLiteral("0,") + QString(400, u'9')), Decimal(1)) << "rounded like any long fraction";
 }
+
+TEST(AmountReader, TheAreasFieldsAreRulesOfTheOneReader)
+{
+    const AmountRules money2 = AmountRules::column().asStrToFloat().pointAsComma().atMostDecimals(2);
+    const AmountRules plain = AmountRules::column().asStrToFloat();
+    struct Case { const char* text; std::optional<const char*> money2, plain; };
+    const Case cases[] = {
+        {"12,50", "12,5", "12,5"},       {"12.5", "12,5", std::nullopt},  {"12,505", std::nullopt, "12,505"},
+        {"1e2", "100", "100"},           {"1,5E2", "150", "150"},         {"1E", std::nullopt, std::nullopt},
+        {"1E+", std::nullopt, std::nullopt}, {"1E2,5", std::nullopt, std::nullopt},
+        {"1.234,50", std::nullopt, std::nullopt}, {"1e20", std::nullopt, std::nullopt},
+        {"999999999999,99", "999999999999,99", "999999999999,99"}, {"1000000000000", std::nullopt, std::nullopt},
+        {"-4", "-4", "-4"},              {"'; drop table x", std::nullopt, std::nullopt}, {"", std::nullopt, std::nullopt},
+    };
+    auto expected = [](std::optional<const char*> t) {
+        return t ? Decimal::parse(QString::fromLatin1(*t)) : std::nullopt;
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(readAmount(QString::fromLatin1(c.text), money2), expected(c.money2)) << c.text;
+        EXPECT_EQ(readAmount(QString::fromLatin1(c.text), plain), expected(c.plain)) << c.text;
+    }
+    EXPECT_EQ(amountProblem(u"12,505", money2), AmountProblem::NotANumber);
+}

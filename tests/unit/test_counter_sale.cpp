@@ -157,8 +157,9 @@ TEST(CounterEntryLine, AnItemThatDoesNotConvertAddsNothing)
         d.kitchen = S("1");
         const CounterConfirm r = CounterEntry::build(d, S("Complementos"), false);
         EXPECT_EQ(r.added, c.added) << c.code << " " << c.price << " " << c.quantity;
-        if (!r.added)
+        if (!r.added) {
             EXPECT_FALSE(r.message.isEmpty());
+        }
     }
     CounterDraft d;
     d.code = S("000001");

@@ -98,7 +98,7 @@ TEST(ButtonPicture, ScaledToFortySevenHighByAWholeFactor)
         {{1, 1}, {1, 47}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(reg::buttonPictureSize(c.in), c.out) << c.in.width() << "x" << c.in.height();
+        EXPECT_EQ(registers::buttonPictureSize(c.in), c.out) << c.in.width() << "x" << c.in.height();
 }
 
 TEST(PictureFile, CodesThatCannotNameAFile)
@@ -112,7 +112,7 @@ TEST(PictureFile, CodesThatCannotNameAFile)
 TEST(KitCost, QuantityTimesCostMissingProductsCountZero)
 {
     const QStringList cols{QStringLiteral("QUANT"), QStringLiteral("CUSTOPROD")};
-    reg::Rows rows(cols, {{QStringLiteral("2.000"), QStringLiteral("1.500")},
+    registers::Rows rows(cols, {{QStringLiteral("2.000"), QStringLiteral("1.500")},
                           {QStringLiteral("1.000"), QStringLiteral("4.000")},
                           {QStringLiteral("3.000"), QVariant()}});
     EXPECT_EQ(kit::cost(rows), Decimal(7));
@@ -120,13 +120,13 @@ TEST(KitCost, QuantityTimesCostMissingProductsCountZero)
 
 TEST(Numbers, ReadWithTheDecimalComma)
 {
-    EXPECT_EQ(reg::readNumber(QStringLiteral("12,5")).value, Decimal::fromThousandths(12500));
-    EXPECT_EQ(reg::readNumber(QStringLiteral("")).kind, reg::Number::Empty);
-    EXPECT_EQ(reg::readNumber(QStringLiteral("12.5")).kind, reg::Number::NotNumber);
-    EXPECT_EQ(reg::readNumber(QStringLiteral("1e20")).kind, reg::Number::NotNumber) << "no exponents";
-    EXPECT_EQ(reg::readNumber(QStringLiteral("1.000.000.000.000")).kind, reg::Number::NotNumber);
-    EXPECT_EQ(reg::readNumber(QStringLiteral("1.000.000.000.000,00")).kind, reg::Number::TooLarge);
-    EXPECT_EQ(reg::readNumber(QStringLiteral("1.234,5")).value, Decimal::fromThousandths(1234500));
-    EXPECT_EQ(reg::readNumber(QStringLiteral("'; DELETE FROM PRODUTOS; --")).kind, reg::Number::NotNumber);
-    EXPECT_EQ(reg::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-000005"));
+    EXPECT_EQ(registers::readNumber(QStringLiteral("12,5")).value, Decimal::fromThousandths(12500));
+    EXPECT_EQ(registers::readNumber(QStringLiteral("")).kind, registers::Number::Empty);
+    EXPECT_EQ(registers::readNumber(QStringLiteral("12.5")).kind, registers::Number::NotNumber);
+    EXPECT_EQ(registers::readNumber(QStringLiteral("1e20")).kind, registers::Number::NotNumber) << "no exponents";
+    EXPECT_EQ(registers::readNumber(QStringLiteral("1.000.000.000.000")).kind, registers::Number::NotNumber);
+    EXPECT_EQ(registers::readNumber(QStringLiteral("1.000.000.000.000,00")).kind, registers::Number::TooLarge);
+    EXPECT_EQ(registers::readNumber(QStringLiteral("1.234,5")).value, Decimal::fromThousandths(1234500));
+    EXPECT_EQ(registers::readNumber(QStringLiteral("'; DELETE FROM PRODUTOS; --")).kind, registers::Number::NotNumber);
+    EXPECT_EQ(registers::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-000005"));
 }

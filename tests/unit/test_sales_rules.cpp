@@ -1,6 +1,7 @@
 // The sales screen's rules that need no database: tab keys, table captions, item
 // joining, scale labels, product codes and the kitchen ticket.
 #include "sales/ItemConfirmation.h"
+#include "tabs/TabKey.h"
 #include "sales/ItemEntry.h"
 #include "sales/SalesRibbon.h"
 #include "sales/TabOpening.h"
@@ -22,7 +23,7 @@ TEST(SalesRules, TabKeyOfWhatWasTyped)
         {"999999", "999999"}, {"MESA 1", "MESA 1"},
     };
     for (const auto& [typed, key] : cases)
-        EXPECT_EQ(normaliseTabKey(S(typed)), S(key)) << typed;
+        EXPECT_EQ(tabs::readTabKey(S(typed), tabs::TabKeyRules::salesScreen()), S(key)) << typed;
 }
 
 TEST(SalesRules, TableButtonCaptionGivesItsKey)

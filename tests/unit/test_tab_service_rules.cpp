@@ -2,7 +2,7 @@
 // fractions window's list and description, the kitchen-order ticket, the report
 // lines and their aggregation, the scale's answers and the complement value.
 #include "QtPrinters.h"
-#include "closing/ComplementText.h"
+#include "sales/ComplementText.h"
 #include "registers/FlavourList.h"
 #include "sales/KitchenOrder.h"
 #include "sales/KitchenReprint.h"
@@ -32,6 +32,23 @@ TEST(FlavourCodes, SplitFromTheCodeField)
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(got[size_t(k)], QString::fromLatin1(c.codes[size_t(k)])) << c.field << " " << k;
     }
+}
+
+TEST(FlavourCodes, TheCounterPageTakesTheLastCodeWithoutItsClosingSlash)
+{
+    struct Case { const char* field; const char* codes; } cases[] = {
+        {"/12/15", "000012 000015"},
+        {"/12/15/", "000012 000015"},
+        {"/12//*7", "000012 *7"},
+        {"/ 12 / ", "000012"},
+        {"/1/2/3/4/5", "000001 000002 000003 000004"},
+        {"/", ""},
+        {"/'; drop table mesa/", "'; drop table mesa"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(flavourCodesOf(QString::fromLatin1(c.field), LastFlavour::TakenAsItStands).join(u' '),
+                  QString::fromLatin1(c.codes)) << c.field;
+    EXPECT_EQ(flavourCodesOf(QStringLiteral("/12//*7/15")).join(u' '), QStringLiteral("000012 *7"));
 }
 
 TEST(FlavourCodes, ItemPriceIsTheAverageAboveZeroOrTheHighest)

@@ -113,48 +113,6 @@ TEST(LineComposers, NumberTextsThatAreNotNumbersRaise)
     EXPECT_THROW(FormatQuantityPriceLine("Item", "", "1", "1"), ConversionError);
 }
 
-TEST(SqlLiterals, FloatToSqlText)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"1234.5", "1234.500"}, {"-0.25", "-0.250"}, {"0", "0.000"},
-        {"1234567.8915", "1234567.892"}, {"-0.0001", "0.000"},
-    };
-    for (const auto& [value, expected] : cases)
-        EXPECT_EQ(FloatToSqlText(D(value)), S(expected)) << value;
-}
-
-TEST(SqlLiterals, DatesAreWrittenMonthFirst)
-{
-    const struct {
-        const char* text;
-        const char* literal;
-        const char* shortLiteral;
-    } cases[] = {
-        {"05/03/24", "'03/05/2024'", "'03/05/24'"},
-        {"5/3/2024", "'03/05/2024'", "'03/05/24'"},
-        {" 5 / 3 / 24 ", "'03/05/2024'", "'03/05/24'"},
-        {"31/12/49", "'12/31/2049'", "'12/31/49'"},
-        {"01/01/50", "'01/01/1950'", "'01/01/50'"},
-        {"29/02/24", "'02/29/2024'", "'02/29/24'"},
-        {"1/1/0", "'01/01/2000'", "'01/01/00'"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DateToSqlLiteral(S(c.text)), S(c.literal)) << c.text;
-        EXPECT_EQ(DateToSqlShort(S(c.text)), S(c.shortLiteral)) << c.text;
-    }
-}
-
-TEST(SqlLiterals, InvalidDatesRaise)
-{
-    try {
-        DateToSqlLiteral("32/13/24");
-        FAIL() << "no ConversionError";
-    } catch (const ConversionError& e) {
-        EXPECT_EQ(e.message(), S("'32/13/24' não é uma data válida"));
-    }
-    EXPECT_THROW(DateToSqlShort("29/02/23"), ConversionError);
-}
-
 TEST(Validation, IsValidDate)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -184,7 +142,7 @@ TEST(Validation, IsValidNumber)
     // a settings box that checks its text never lets an error out.
     EXPECT_EQ(IsValidNumber("1E20"), S("S"));
     EXPECT_EQ(IsValidNumber(QString(40, u'9')), S("S"));
-    EXPECT_THROW(TextToDecimal("1E20"), ConversionError);
+    EXPECT_THROW(FormatQuantityItemLine2("Item", "1", "", "1E20"), ConversionError);
 }
 
 TEST(DatesAndTimes, DatePart)

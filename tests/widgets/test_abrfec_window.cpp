@@ -1,8 +1,8 @@
 // The cash-shift window as a supervisor uses it: typed values, messages, rows.
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/CashShift.h"
-#include "closing/UnitAbrFec.h"
+#include "cash/CashShift.h"
+#include "cash/UnitAbrFec.h"
 #include "core/Globals.h"
 
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/UnitEscrever.h"
+#include "sales/UnitEscrever.h"
 #include "sales/UnitBalcao.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "ShiftReportSeeds.h"
 #include "TestStation.h"
-#include "closing/UnitRelCan.h"
+#include "cash/UnitRelCan.h"
 #include "printing/UnitVisao.h"
 #include "reports/ReportExport.h"
 #include "reports/UnitVisaoRelatorio.h"

@@ -3,8 +3,8 @@
 #include "ReportReading.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
-#include "closing/CashDrawer.h"
-#include "closing/GAVTeste1.h"
+#include "cash/CashDrawer.h"
+#include "cash/GAVTeste1.h"
 
 #include <QComboBox>
 #include <QFile>

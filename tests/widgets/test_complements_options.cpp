@@ -45,7 +45,7 @@ TEST(Complements, NewConfirmUpdateAndDelete)
     EXPECT_EQ(edit(w, "codeEdit")->text(), QStringLiteral("000001"));
     fill(w, QStringLiteral("7"), QStringLiteral("borda recheada"), 1, QStringLiteral("2,5"));
     w.confirm();
-    reg::Rows r = reg::run(st.logon(), QStringLiteral("SELECT CODIGO, NOME, GRUPO, VALOR FROM COMPLEMENTO"));
+    registers::Rows r = registers::run(st.logon(), QStringLiteral("SELECT CODIGO, NOME, GRUPO, VALOR FROM COMPLEMENTO"));
     ASSERT_EQ(r.size(), 1);
     r.next();
     EXPECT_EQ(r.integer(u"CODIGO"), 7);
@@ -136,14 +136,14 @@ TEST(SystemOptions, TickedBoxesMakeTheWordsAndTheTitle)
         w.confirm();
         EXPECT_EQ(w.result(), QDialog::Accepted);
     }
-    reg::Rows r = reg::run(st.logon(), QStringLiteral("SELECT SCC5, SCC4, TITULO FROM EMPRESA"));
+    registers::Rows r = registers::run(st.logon(), QStringLiteral("SELECT SCC5, SCC4, TITULO FROM EMPRESA"));
     ASSERT_TRUE(r.next());
     EXPECT_EQ(r.integer(u"SCC5"), 4225);
     EXPECT_EQ(r.integer(u"SCC4"), 577);
     EXPECT_EQ(r.text(u"TITULO"), QStringLiteral("COMANDA"));
 
     // Bits no box stands for are dropped by the next save; a blank title is MESA.
-    reg::run(st.logon(), QStringLiteral("UPDATE EMPRESA SET SCC5 = SCC5 + 8192, SCC4 = SCC4 + 1024"));
+    registers::run(st.logon(), QStringLiteral("UPDATE EMPRESA SET SCC5 = SCC5 + 8192, SCC4 = SCC4 + 1024"));
     TFormConfSis w(st.logon());
     EXPECT_TRUE(w.findChild<QCheckBox*>(QStringLiteral("noBillSplitCheck"))->isChecked());
     EXPECT_FALSE(w.findChild<QCheckBox*>(QStringLiteral("changePriceCheck"))->isChecked());

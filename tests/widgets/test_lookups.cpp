@@ -220,7 +220,7 @@ TEST(CashShiftPicker, ListsTheLastSixtyOrAllAndKeepsTheLastClick)
 {
     TestStation st;
     ScriptedDialogs d;
-    reg::action(st.logon(), [&] {
+    registers::action(st.logon(), [&] {
         for (int s = 1; s <= 200; ++s)
             seeds::addCashShiftDay(st.logon(), s, QDate(2026, 1, 1).addDays(s / 3));
     });

@@ -95,7 +95,7 @@ TEST(ProductRegister, NewCodeIsRegisteredAndTheFirstSaveAsksForTheInitialStock)
     typeInto(w, "initialStockEdit", QStringLiteral("12.5"));
     w.confirmInitialStock();
     EXPECT_FALSE(w.initialStockAsked());
-    reg::Rows rows = reg::run(st.logon(), QStringLiteral("SELECT CODIGO, HISTORICO, ENTRADA, DATA FROM ESTFIC"));
+    registers::Rows rows = registers::run(st.logon(), QStringLiteral("SELECT CODIGO, HISTORICO, ENTRADA, DATA FROM ESTFIC"));
     ASSERT_EQ(rows.size(), 1);
     rows.next();
     EXPECT_EQ(rows.text(u"HISTORICO"), QStringLiteral("Estoque Inicial"));
@@ -254,8 +254,8 @@ TEST(ProductRegister, DeleteTakesTheStockRowsAndLeaveDropsEmptyCodes)
     ScriptedDialogs d;
     st.addProduct(QStringLiteral("000001"), QStringLiteral("AGUA"), Decimal(3));
     st.addProduct(QStringLiteral("000002"), QStringLiteral("BOLO"), Decimal(3));
-    reg::run(st.logon(), QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME) VALUES (GEN_ID(PRODUTOS,1), '', 'SEM CODIGO')"));
-    reg::run(st.logon(), QStringLiteral("INSERT INTO ESTFIC (CODIGO, ENTRADA) VALUES ('000001', 5)"));
+    registers::run(st.logon(), QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME) VALUES (GEN_ID(PRODUTOS,1), '', 'SEM CODIGO')"));
+    registers::run(st.logon(), QStringLiteral("INSERT INTO ESTFIC (CODIGO, ENTRADA) VALUES ('000001', 5)"));
     TFormProd w(st.logon());
     enterCode(w, QStringLiteral("1"));
     d.answerMessages({QStringLiteral("S")});
@@ -328,7 +328,7 @@ TEST(KitWindow, ComponentsCostAndRefusals)
     EXPECT_EQ(w.costText(), QStringLiteral("7,00"));
 
     // A deleted component shows no name and counts nothing.
-    reg::run(st.logon(), QStringLiteral("DELETE FROM PRODUTOS WHERE CODIGO = '000007'"));
+    registers::run(st.logon(), QStringLiteral("DELETE FROM PRODUTOS WHERE CODIGO = '000007'"));
     w.setKit(QStringLiteral("000010"), QStringLiteral("COMBO"), QStringLiteral("20,00"));
     EXPECT_EQ(w.costText(), QStringLiteral("3,00"));
 }
@@ -375,9 +375,9 @@ TEST(ProductRegister, SizeLabelsRepeatTheLastAndSaveOnlyTheRowsThatExist)
 {
     TestStation st;
     ScriptedDialogs d;
-    reg::run(st.logon(), QStringLiteral("DELETE FROM MOEDA"));
-    reg::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (1, 'BROTO')"));
-    reg::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (2, 'MEDIA')"));
+    registers::run(st.logon(), QStringLiteral("DELETE FROM MOEDA"));
+    registers::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (1, 'BROTO')"));
+    registers::run(st.logon(), QStringLiteral("INSERT INTO MOEDA (MOEDA, LOCAL) VALUES (2, 'MEDIA')"));
     st.addProduct(QStringLiteral("000001"), QStringLiteral("PIZZA"), Decimal(30));
     TFormProd w(st.logon());
     EXPECT_EQ(edit(w, "sizeLabelEdit5")->text(), QStringLiteral("MEDIA"));

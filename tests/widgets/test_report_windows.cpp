@@ -33,6 +33,7 @@
 #include "shell/UnitPrincipal.h"
 #include "shell/WindowRegistry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QComboBox>

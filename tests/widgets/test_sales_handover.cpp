@@ -7,7 +7,7 @@
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
 #include "closing/UnitFecCom.h"
-#include "closing/UnitMudMes.h"
+#include "tabs/UnitMudMes.h"
 #include "closing/UnitRecDin.h"
 #include "core/Globals.h"
 #include "sales/SalesMessages.h"

@@ -4,7 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
-#include "closing/UnitAbrFec.h"
+#include "cash/UnitAbrFec.h"
 #include "core/Globals.h"
 #include "sales/SalesMessages.h"
 #include "sales/SalesRibbon.h"

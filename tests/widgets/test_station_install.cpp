@@ -5,7 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "app/StationInstall.h"
-#include "closing/TabVoucher.h"
+#include "tabs/TabVoucher.h"
 #include "core/Globals.h"
 #include "db/NewDatabase.h"
 #include "platform/StationPaths.h"

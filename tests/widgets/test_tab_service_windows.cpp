@@ -9,7 +9,7 @@
 #include "ScriptedDialogs.h"
 #include "TabServiceSeeds.h"
 #include "TestStation.h"
-#include "closing/UnitEscrever.h"
+#include "sales/UnitEscrever.h"
 #include "core/Globals.h"
 #include "printing/RawPrinterPort.h"
 #include "registers/Fracao.h"

@@ -6,7 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
-#include "closing/UnitAbrFec.h"
+#include "cash/UnitAbrFec.h"
 #include "closing/UnitFecCom.h"
 #include "closing/UnitFecSimples.h"
 #include "closing/UnitRecDin.h"

@@ -5,23 +5,23 @@
 #include "ScriptedDialogs.h"
 #include "TabSeeds.h"
 #include "TestStation.h"
-#include "closing/AdvancePayment.h"
-#include "closing/ItemCancellation.h"
-#include "closing/ItemTransfer.h"
-#include "closing/TabCancellation.h"
-#include "closing/TabMaintenanceMenu.h"
-#include "closing/TabUpkeep.h"
-#include "closing/TableMove.h"
-#include "closing/UnitCliMesa.h"
-#include "closing/UnitExcCom.h"
-#include "closing/UnitExcItemCom.h"
-#include "closing/UnitMudMes.h"
-#include "closing/UnitMudaMesa.h"
-#include "closing/UnitReabrirCom.h"
-#include "closing/UnitReserva.h"
-#include "closing/UnitSangria.h"
-#include "closing/Unitpagaantes.h"
-#include "closing/Withdrawal.h"
+#include "tabs/AdvancePayment.h"
+#include "tabs/ItemCancellation.h"
+#include "tabs/ItemTransfer.h"
+#include "tabs/TabCancellation.h"
+#include "tabs/TabMaintenanceMenu.h"
+#include "tabs/TabUpkeep.h"
+#include "tabs/TableMove.h"
+#include "tabs/UnitCliMesa.h"
+#include "tabs/UnitExcCom.h"
+#include "tabs/UnitExcItemCom.h"
+#include "tabs/UnitMudMes.h"
+#include "tabs/UnitMudaMesa.h"
+#include "tabs/UnitReabrirCom.h"
+#include "tabs/UnitReserva.h"
+#include "cash/UnitSangria.h"
+#include "tabs/Unitpagaantes.h"
+#include "cash/Withdrawal.h"
 #include "shell/UnitAcessos.h"
 #include "core/Globals.h"
 
@@ -132,15 +132,17 @@ TEST(TabWindowsHostile, ItemCancellation)
         edit(w, "reasonEdit")->setText(c.reason);
         w.confirm();
         const std::string label = (c.quantity + QLatin1Char('/') + c.reason.left(20)).toStdString();
-        if (!c.message.isEmpty())
+        if (!c.message.isEmpty()) {
             EXPECT_EQ(s.ui.messageTexts().value(0), c.message) << label;
+        }
         EXPECT_EQ(s.ui.errors.value(0), c.error) << label;
         EXPECT_EQ(seeds::quantityOf(s.st.logon(), s.item), c.left) << label;
         const bool cancelled = c.left != D("4");
         EXPECT_EQ(rows(s.st, "select count(*) from LOG"), cancelled ? 1 : 0) << label;
         EXPECT_EQ(rows(s.st, "select count(*) from COZINHA2"), cancelled ? 0 : 1) << label;
-        if (cancelled)
+        if (cancelled) {
             EXPECT_EQ(s.st.scalar(QStringLiteral("select MOTIVO from LOG")).toString(), c.reason.left(19)) << label;
+        }
     }
 }
 
@@ -171,13 +173,15 @@ TEST(TabWindowsHostile, ItemTransfer)
         edit(w, "reasonEdit")->setText(c.reason);
         w.transfer();
         const std::string label = (c.answer + QLatin1Char('/') + c.destination.left(20)).toStdString();
-        if (!c.message.isEmpty())
+        if (!c.message.isEmpty()) {
             EXPECT_TRUE(s.ui.messageTexts().contains(c.message)) << label;
+        }
         EXPECT_TRUE(s.ui.errors.isEmpty()) << label;
         EXPECT_EQ(seeds::quantityOf(s.st.logon(), s.item), c.left) << label;
         EXPECT_EQ(rows(s.st, "select count(*) from MESA where MESA <> '000012'"), c.left == D("4") ? 0 : 1) << label;
-        if (c.left != D("4"))
+        if (c.left != D("4")) {
             EXPECT_EQ(decimalOf(s.st.scalar(QStringLiteral("select QUANT from MESA where MESA = '000013'"))), D("1.5")) << label;
+        }
         EXPECT_EQ(rows(s.st, "select count(*) from CABMESA"), 2) << label << ": no tab opened on a refusal";
     }
 }
@@ -210,8 +214,9 @@ TEST(TabWindowsHostile, TableMove)
         EXPECT_EQ(rows(s.st, "select count(*) from MESA where MESA = '000013'"), c.moved ? 3 : 1) << label;
         EXPECT_EQ(rows(s.st, "select count(*) from MESA"), 3) << label << ": no item lost";
         EXPECT_EQ(rows(s.st, "select count(*) from CABMESA"), c.moved ? 1 : 2) << label;
-        if (!c.moved)
+        if (!c.moved) {
             EXPECT_TRUE(s.ui.messageTexts().contains(TableMoveText::kNoDestination)) << label;
+        }
     }
 }
 
@@ -267,8 +272,9 @@ TEST(TabWindowsHostile, Withdrawal)
         const std::string label = (c.amount + QLatin1Char('/') + c.description.left(20)).toStdString();
         EXPECT_EQ(s.ui.messageTexts().value(0), c.message) << label;
         EXPECT_EQ(rows(s.st, "select count(*) from SANGRIA"), c.written) << label;
-        if (c.written)
+        if (c.written) {
             EXPECT_EQ(s.st.scalar(QStringLiteral("select HISTORICO from SANGRIA")).toString(), c.stored) << label;
+        }
     }
 }
 

@@ -1,0 +1,70 @@
+#include "cash/RollText.h"
+
+#include "core/uMensagem.h"
+#include "printing/SetComSettings.h"
+#include "platform/StationPaths.h"
+
+namespace roll {
+
+namespace {
+constexpr int kDefaultFontSize = 7;
+constexpr int kDefaultFeedLines = 7;
+constexpr int kFeedLine = 9;
+} // namespace
+
+int fontSize()
+{
+    try {
+        const auto file = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kFontFile)));
+        if (!file)
+            return kDefaultFontSize;
+        const std::optional<int> size = SetComSettings::wholeNumber(file->line(0));
+        return size && *size > 0 ? *size : kDefaultFontSize;
+    } catch (const std::runtime_error&) {
+        return kDefaultFontSize;
+    }
+}
+
+int cupomFontSize()
+{
+    try {
+        if (const auto cupom = LineFile::load(station::path(u"c:\\Miltrex\\Trezo\\Cupom.INI")))
+            if (const auto f = TextToInt(cupom->line(10)))
+                return *f;
+    } catch (const std::runtime_error&) {
+    }
+    return kDefaultFontSize;
+}
+
+Printout newPrintout()
+{
+    Printout p;
+    p.fontSize = fontSize();
+    return p;
+}
+
+LineFile setup()
+{
+    try {
+        const auto file = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kSetupFile)));
+        return file ? *file : LineFile();
+    } catch (const std::runtime_error&) {
+        return LineFile();
+    }
+}
+
+int feedLines(const LineFile& setup)
+{
+    const std::optional<int> n = TextToInt(setup.line(kFeedLine));
+    if (!n)
+        return kDefaultFeedLines;
+    return *n > 0 ? *n : 0;
+}
+
+int shiftNumber(const QString& text)
+{
+    const std::optional<int> n = TextToInt(TrimText(text));
+    return n ? *n : 0;
+}
+
+} // namespace roll

@@ -1,0 +1,61 @@
+#include "cash/UnitComGarQui.h"
+
+#include "core/FormatFloat.h"
+#include "core/uMensagem.h"
+#include "reports/CompanyBlock.h"
+#include "reports/UnitVisaoRelatorio.h"
+
+using namespace report;
+
+TFormComGarQui::TFormComGarQui(TLogon& logon, const QString& periodCaption, const QString& percentText)
+{
+    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
+    const std::optional<Decimal> percent = CommissionReport::percent(percentText);
+    const QString percentLabel = FormatFloatLeftPadded(QStringLiteral("#0.0"), 5, percent.value_or(Decimal()));
+
+    m_def.title = QStringLiteral("RELATÓRIO DE VENDA - COMISSÃO SOBRE VENDAS");
+    m_def.paper = QPageSize::Letter;
+    m_def.font.size = 9;
+
+    Band& h = m_def.pageHeader;
+    m_def.pageHeaderOn = Where::FirstPage;
+    h.height = 56;
+    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
+    addCaptionedLines(h, 10, companyLines(empresa));
+    h.add(label(0, 38, 195, 6, periodCaption));
+    h.add(rule(0, 46, 195));
+    h.add(label(0, 47, 25, 6, QStringLiteral("CAIXA")).bold());
+    h.add(label(30, 47, 30, 6, QStringLiteral("DATA")).bold());
+    h.add(label(70, 47, 30, 6, QStringLiteral("VALOR")).bold().right());
+    h.add(rule(0, 54, 195));
+
+    m_def.detail.height = 5;
+    m_def.detail.add(field(0, 0, 25, 5, QStringLiteral("CAIXA")));
+    m_def.detail.add(field(30, 0, 30, 5, QStringLiteral("DATA")));
+    m_def.detail.add(field(70, 0, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right());
+
+    Band& s = m_def.summary;
+    s.height = 14;
+    s.add(rule(0, 1, 100));
+    s.add(label(30, 2, 30, 5, QStringLiteral("Total")).bold());
+    s.add(sum(70, 2, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right().bold());
+    s.add(label(30, 8, 22, 5, QStringLiteral("Comissão")).bold());
+    s.add(label(52, 8, 12, 5, percentLabel.trimmed()).right());
+    s.add(label(64, 8, 5, 5, QStringLiteral("%")));
+    s.add(computed(70, 8, 30, 5, [percentText](const BandContext& c) {
+        return FormatFloat(QStringLiteral("0.00"), CommissionReport::commission(c.sum(u"VALOR"), percentText));
+    }).right().bold());
+}
+
+RowSet TFormComGarQui::rowsOf(const std::vector<ShiftSales>& shifts)
+{
+    std::vector<QVariantList> rows;
+    for (const ShiftSales& s : shifts)
+        rows.push_back({qlonglong(s.caixa), s.data, QVariant::fromValue(s.valor)});
+    return RowSet({QStringLiteral("CAIXA"), QStringLiteral("DATA"), QStringLiteral("VALOR")}, std::move(rows));
+}
+
+void TFormComGarQui::preview(const std::vector<ShiftSales>& shifts) const
+{
+    report::preview(m_def, rowsOf(shifts));
+}

@@ -1,0 +1,63 @@
+#include "registers/ReportChoices.h"
+
+#include "core/FormatFloat.h"
+#include "db/UnitLogon.h"
+
+namespace choices {
+
+namespace {
+
+std::vector<Coded> read(TLogon& logon, const QString& sql)
+{
+    std::vector<Coded> list;
+    RowSet rs = logon.run(sql);
+    while (rs.next())
+        list.push_back({rs.integer(u"CODIGO"), rs.text(u"NOME")});
+    return list;
+}
+
+} // namespace
+
+QStringList items(const std::vector<Coded>& rows, const Style& style)
+{
+    const QString mask(style.digits, QLatin1Char('0'));
+    QStringList list;
+    if (!style.all.isEmpty())
+        list << mask + style.separator + style.all;
+    for (const Coded& r : rows)
+        list << FormatFloat(mask, Decimal(r.code)) + style.separator + r.name;
+    return list;
+}
+
+std::optional<int> codeOf(const QString& item, int digits)
+{
+    // Blanks may lead, as the stations read numbers; anything else but digits makes no code.
+    QString t = item.left(digits);
+    while (t.startsWith(QLatin1Char(' ')))
+        t.remove(0, 1);
+    if (t.isEmpty())
+        return std::nullopt;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    return t.toInt();
+}
+
+std::vector<Coded> groups(TLogon& logon, Order order)
+{
+    return read(logon, order == Order::Code ? QStringLiteral("select codigo, nome from tipos order by codigo, id")
+                                            : QStringLiteral("select codigo, nome from tipos order by nome, codigo"));
+}
+
+std::vector<Coded> waiters(TLogon& logon, Order order)
+{
+    return read(logon, order == Order::Code ? QStringLiteral("select codigo, nome from vendedor order by codigo, id")
+                                            : QStringLiteral("select codigo, nome from vendedor order by nome, codigo"));
+}
+
+QStringList groupItems(TLogon& logon)
+{
+    return items(groups(logon), stockGroups);
+}
+
+} // namespace choices

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,21 @@ inline std::vector<QStringList> pdfPagesText(const QString& pdf)
     while (!pages.empty() && pages.back().isEmpty())
         pages.pop_back();
     return pages;
+}
+
+// The lines of a PDF document held in memory, page after page (blanks folded, empty lines left out).
+inline QStringList pdfLines(const QByteArray& pdf)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    f.close();
+    QStringList lines;
+    for (const QStringList& page : pdfPagesText(path))
+        lines << page;
+    return lines;
 }
 
 inline QByteArray bytesOf(const QString& path)

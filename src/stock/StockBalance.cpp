@@ -16,7 +16,7 @@ RowSet StockBalance::rows(int group, const QDate& first, const QDate& last) cons
         QStringLiteral("p.codigo, p.nome, p.classe, %1, p.fornecedor, p.custo, p.composicao")
             .arg(stockreports::groupNameColumn()),
         group, QStringLiteral("p.classe, p.nome"));
-    const QHash<QString, stock::PeriodMovement> ledger = stock::StockLedger(m_logon).movementOver(first, last);
+    const QHash<QString, stock::PeriodMovement> ledger = stock::StockLedger(m_logon).movementOver(first, last, group);
 
     stockreports::Rows rows({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("CLASSE"),
                              QStringLiteral("GRUPO"), QStringLiteral("FORNECEDOR"), QStringLiteral("ANTERIOR"),

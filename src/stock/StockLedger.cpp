@@ -27,16 +27,43 @@ Decimal StockLedger::stockBefore(const QString& code, const QDate& day) const
 
 namespace {
 
-// Σ ENTRADA and Σ SAIDA per code of the rows the condition selects. The code is
-// grouped as an expression: grouped as the column, the optimizer walks the index on
-// CODIGO and fetches the rows in the order of the codes, scattered over the whole
-// table, three times as long as reading them in the order they lie and sorting.
-QHash<QString, Movement> summed(TLogon& logon, const QString& where, const Params& params)
+// How the rows of a span are reached: read through the table, or through the index
+// on DATA for a span of a few months at most.
+enum class Reach { Table, DateIndex };
+constexpr qint64 kShortSpanDays = 92;
+
+Reach reachFor(const QDate& from, const QDate& to)
 {
-    RowSet r = logon.run(QStringLiteral("select codigo || '' as codigo, SUM(entrada) as eent, SUM(saida) as esai, "
-                                        "count(*) as linhas from estfic %1 group by 1")
-                             .arg(where),
-                         params);
+    return from.isValid() && to.isValid() && from.daysTo(to) <= kShortSpanDays ? Reach::DateIndex : Reach::Table;
+}
+
+// Σ ENTRADA, Σ SAIDA and the rows per code of the rows the condition (on "e")
+// selects; of every code, or of the codes of one product group's products (each
+// code's rows read through the index on CODIGO). Grouped as the column, the
+// optimizer would walk the index on CODIGO and fetch the rows scattered over the
+// whole table in the order of the codes, twice as long as reading the table
+// through and sorting: the table is read in the order it lies, or, for a short
+// span, through the index on DATA (the code then grouped as an expression, which
+// no index serves).
+QHash<QString, Movement> summed(TLogon& logon, const QString& condition, Params params, Reach reach, int group)
+{
+    const QString sums = QStringLiteral("sum(e.entrada) as eent, sum(e.saida) as esai, count(*) as linhas");
+    const QString where = condition.isEmpty() ? QString() : QStringLiteral(" where (%1)").arg(condition);
+    QString sql;
+    if (group != 0) {
+        sql = QStringLiteral("select e.codigo, %1 from (select distinct codigo from produtos where classe = ?) p "
+                             "join estfic e on e.codigo = p.codigo%2 group by e.codigo")
+                  .arg(sums, where);
+        Params withGroup{group};
+        for (int i = 0; i < params.size(); ++i)
+            withGroup.append(params.at(i));
+        params = withGroup;
+    } else if (reach == Reach::Table) {
+        sql = QStringLiteral("select e.codigo, %1 from estfic e%2 group by e.codigo plan sort (e natural)").arg(sums, where);
+    } else {
+        sql = QStringLiteral("select e.codigo || '' as codigo, %1 from estfic e%2 group by 1").arg(sums, where);
+    }
+    RowSet r = logon.run(sql, params);
     QHash<QString, Movement> byCode;
     byCode.reserve(r.size());
     while (r.next())
@@ -46,24 +73,31 @@ QHash<QString, Movement> summed(TLogon& logon, const QString& where, const Param
 
 } // namespace
 
-QHash<QString, Movement> StockLedger::movementByCode() const
+QHash<QString, Movement> StockLedger::movementByCode(int group) const
 {
-    return summed(m_logon, QString(), {});
+    return summed(m_logon, QString(), {}, Reach::Table, group);
 }
 
-QHash<QString, Movement> StockLedger::movementUpTo(const QDate& day) const
+QHash<QString, Movement> StockLedger::movementUpTo(const QDate& day, int group) const
 {
-    return summed(m_logon, QStringLiteral("where data <= ? or data is null"), {day});
+    return summed(m_logon, QStringLiteral("e.data <= ? or e.data is null"), {day}, Reach::Table, group);
 }
 
-QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, const QDate& last) const
+QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, const QDate& last, int group) const
 {
     QHash<QString, PeriodMovement> byCode;
-    const QHash<QString, Movement> before = summed(m_logon, QStringLiteral("where data < ? or data is null"), {first});
+    // Before the first day: the undated rows alone when no row is older; the rows
+    // between the oldest and the first day otherwise.
+    const QDate oldest = m_logon.scalar(QStringLiteral("select min(data) from estfic")).toDate();
+    const QHash<QString, Movement> before =
+        !oldest.isValid() || oldest >= first
+            ? summed(m_logon, QStringLiteral("e.data is null"), {}, Reach::DateIndex, group)
+            : summed(m_logon, QStringLiteral("e.data < ? or e.data is null"), {first}, reachFor(oldest, first), group);
     for (auto it = before.begin(); it != before.end(); ++it)
         byCode[it.key()].before = it->stock();
     if (first <= last) {
-        const QHash<QString, Movement> within = summed(m_logon, QStringLiteral("where data between ? and ?"), {first, last});
+        const QHash<QString, Movement> within =
+            summed(m_logon, QStringLiteral("e.data between ? and ?"), {first, last}, reachFor(first, last), group);
         for (auto it = within.begin(); it != within.end(); ++it)
             byCode[it.key()].within = *it;
     }

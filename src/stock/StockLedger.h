@@ -82,13 +82,14 @@ public:
     Decimal stockBefore(const QString& code, const QDate& day) const;
 
     // Every code's rows, summed: its stock is movement.stock(). A code without rows
-    // is absent (its stock is 0). One statement.
-    QHash<QString, Movement> movementByCode() const;
+    // is absent (its stock is 0). `group`: only the codes of that product group's
+    // products (0: every code). One statement.
+    QHash<QString, Movement> movementByCode(int group = 0) const;
     // Every code's rows dated up to the day (and undated), summed. One statement.
-    QHash<QString, Movement> movementUpTo(const QDate& day) const;
+    QHash<QString, Movement> movementUpTo(const QDate& day, int group = 0) const;
     // Every code with rows dated within [first, last], or with a stock before the
-    // first day: the stock before it and the rows within it. Two statements.
-    QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last) const;
+    // first day: the stock before it and the rows within it. Three statements.
+    QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last, int group = 0) const;
 
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.
     // Throws DbError.

@@ -32,7 +32,7 @@ RowSet MinimumStock::rows(int group) const
             .arg(stockreports::groupNameColumn()),
         group, QStringLiteral("p.classe, p.nome"),
         QStringLiteral("p.minimo is not null and coalesce(p.estgeral, 0) <= p.minimo"));
-    const QHash<QString, stock::Movement> ledger = stock::StockLedger(m_logon).movementByCode();
+    const QHash<QString, stock::Movement> ledger = stock::StockLedger(m_logon).movementByCode(group);
 
     stockreports::Rows rows({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("UNIDADE"),
                              QStringLiteral("CLASSE"), QStringLiteral("GRUPO"), QStringLiteral("FORNECEDOR"),
@@ -100,7 +100,7 @@ RowSet CurrentStock::rows(int group, Value value, bool onlyWithStock) const
         m_logon,
         QStringLiteral("p.codigo, p.nome, p.classe, %1, p.fornecedor, p.custo, p.valor").arg(stockreports::groupNameColumn()),
         group, QStringLiteral("p.classe, p.nome"));
-    const QHash<QString, stock::Movement> ledger = stock::StockLedger(m_logon).movementByCode();
+    const QHash<QString, stock::Movement> ledger = stock::StockLedger(m_logon).movementByCode(group);
 
     stockreports::Rows rows({QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("CLASSE"),
                              QStringLiteral("GRUPO"), QStringLiteral("FORNECEDOR"), QStringLiteral("ATUAL"),

@@ -104,6 +104,25 @@ TEST_F(StockReportsTest, TheLedgersGroupedSumsAreTheStockOfEachCode)
     EXPECT_EQ(ledger.stockBefore(S("000004"), seeds::kMarchFirst), D("3"));
     EXPECT_EQ(ledger.stockBefore(S("000001"), QDate(2026, 3, 11)), D("16"));
     EXPECT_EQ(ledger.stockBefore(S("123456789012345"), seeds::kMarchFirst), Decimal());
+    // A long period (read through the table) that starts before the oldest row:
+    // before it, the undated rows alone.
+    const QHash<QString, stock::PeriodMovement> all = ledger.movementOver(QDate(2025, 1, 1), QDate(2026, 12, 31));
+    EXPECT_EQ(all.value(S("000001")).before, Decimal());
+    EXPECT_EQ(all.value(S("000001")).within.rows, 6);
+    EXPECT_EQ(all.value(S("000001")).after(), D("4,5"));
+    EXPECT_EQ(all.value(S("000004")).before, D("3"));
+    EXPECT_EQ(all.value(S("000004")).after(), D("7"));
+    // One group's codes only, with the same sums.
+    const QHash<QString, stock::Movement> beers = ledger.movementByCode(1);
+    QStringList codes = beers.keys();
+    codes.sort();
+    EXPECT_EQ(codes, (QStringList{S("000001"), S("000002"), S("000008")}));
+    EXPECT_EQ(beers.value(S("000001")).stock(), D("4,5"));
+    const QHash<QString, stock::PeriodMovement> beersInMarch = ledger.movementOver(seeds::kMarchFirst, seeds::kMarchLast, 1);
+    EXPECT_EQ(beersInMarch.size(), 3);
+    EXPECT_EQ(beersInMarch.value(S("000002")).before, D("-5"));
+    EXPECT_EQ(beersInMarch.value(S("000001")).within.out, D("30,5"));
+    EXPECT_EQ(ledger.movementUpTo(QDate(2026, 3, 15), 12).value(S("000004")).stock(), D("2"));
     // A period backwards holds no row.
     EXPECT_EQ(ledger.movementOver(seeds::kMarchLast, seeds::kMarchFirst).value(S("000001")).within.rows, 0);
 }

@@ -80,13 +80,22 @@
 #include "shell/WindowRegistry.h"
 #include "stock/UnitAjuCom.h"
 #include "stock/UnitAltLan.h"
+#include "stock/UnitBalMen.h"
 #include "stock/UnitCompras.h"
+#include "stock/UnitEntrada.h"
+#include "stock/UnitEstMin.h"
+#include "stock/UnitFicMov2.h"
+#include "stock/UnitImpRap.h"
 #include "stock/UnitKit.h"
+#include "stock/UnitListGeral.h"
 #include "stock/UnitMovEst.h"
 #include "stock/UnitNFEntrada.h"
+#include "stock/UnitRelSai.h"
 #include "stock/UnitTPagar.h"
+#include "stock/UnitVenda.h"
 #include "stock/UnitVerKits.h"
 #include "stock/UnitVerPedComp.h"
+#include "stock/UnitdatValid.h"
 
 void registerProgramWindows()
 {
@@ -193,6 +202,18 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormKit"), [] { return std::make_unique<TFormKit>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerKits"), [] { return std::make_unique<TFormVerKits>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormAjuCom"), [] { return std::make_unique<TFormAjuCom>(); });
+    // The stock and product reports: price and product lists, minimum stock, expiry,
+    // the current stock print, the stock balance by period, the entries and exits
+    // listings and the movement card.
+    windows::registerWindow(QStringLiteral("TFormVenda"), [] { return std::make_unique<TFormVenda>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormListGeral"), [] { return std::make_unique<TFormListGeral>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEstMin"), [] { return std::make_unique<TFormEstMin>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDatValid"), [] { return std::make_unique<TFormDatValid>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImpRap"), [] { return std::make_unique<TFormImpRap>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalMen"), [] { return std::make_unique<TFormBalMen>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEntrada"), [] { return std::make_unique<TFormEntrada>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelSai"), [] { return std::make_unique<TFormRelSai>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFicMov2"), [] { return std::make_unique<TFormFicMov2>(*Logon); });
     // Delivery: the desk, its item entry, the areas and delivery men, the customer's
     // data, and the delivery data of a tab that the pre-bill asks.
     windows::registerWindow(QStringLiteral("TFormPedDelivery"), [] { return std::make_unique<TFormPedDelivery>(*Logon); });

@@ -5,6 +5,7 @@
 #include "registers/RegisterRules.h"
 #include "reports/PageHeader.h"
 #include "stock/StockLedger.h"
+#include "stock/StockProducts.h"
 #include "stock/StockReports.h"
 
 using namespace report;
@@ -22,7 +23,7 @@ Card MovementCard::card(const QString& code, const QDate& first, const QDate& la
     stockreports::Rows rows({QStringLiteral("DATA"), QStringLiteral("HISTORICO"), QStringLiteral("ENTRADA"),
                              QStringLiteral("SAIDA"), QStringLiteral("ESTOQUE")});
     Card c;
-    if (code.size() > stock::StockLedger::kCodeLength) {
+    if (!stock::storableCode(code)) {
         c.rows = rows.take();   // no row holds such a code
         return c;
     }

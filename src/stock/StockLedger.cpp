@@ -1,6 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "db/UnitLogon.h"
+#include "stock/StockProducts.h"
 
 #include <QStringList>
 
@@ -8,7 +9,7 @@ namespace stock {
 
 Decimal StockLedger::stockOf(const QString& code) const
 {
-    if (code.size() > kCodeLength)
+    if (!storableCode(code))
         return Decimal();   // no row can hold such a code
     RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic where codigo = ?"),
                            {code});
@@ -17,7 +18,7 @@ Decimal StockLedger::stockOf(const QString& code) const
 
 Decimal StockLedger::stockBefore(const QString& code, const QDate& day) const
 {
-    if (code.size() > kCodeLength)
+    if (!storableCode(code))
         return Decimal();
     RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic "
                                           "where codigo = ? and (data < ? or data is null)"),

@@ -4,6 +4,7 @@
 #include "db/UnitLogon.h"
 #include "reports/PageHeader.h"
 #include "stock/StockLedger.h"
+#include "stock/StockProducts.h"
 #include "stock/StockReports.h"
 
 using namespace report;
@@ -74,7 +75,7 @@ RowSet StockListings::exits(const ExitsRequest& request) const
     stockreports::Rows rows({QStringLiteral("CODIGO"), QStringLiteral("DATA"), QStringLiteral("NOME"),
                              QStringLiteral("HISTORICO"), QStringLiteral("SAIDA")});
     const QString product = TrimText(request.product);
-    if (product.size() > stock::StockLedger::kCodeLength)
+    if (!stock::storableCode(product))
         return rows.take();   // no row holds such a code
     QString sql = QStringLiteral("select e.codigo, e.data, e.historico, e.saida, %1 from estfic e "
                                  "where e.data between ? and ? and e.saida <> 0 and e.codigo is not null")

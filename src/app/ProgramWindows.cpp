@@ -40,11 +40,14 @@
 #include "finance/UnitFecAnalitico.h"
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
+#include "finance/UnitHistQui.h"
 #include "finance/UnitImp.h"
 #include "finance/UnitMedia.h"
 #include "finance/UnitPrinCaixa.h"
 #include "finance/UnitRelBaixaX.h"
+#include "finance/UnitRelCli.h"
 #include "finance/UnitRelEmiX.h"
+#include "finance/UnitRelFor.h"
 #include "finance/UnitRelPeriodoX.h"
 #include "finance/UnitRelPorCliX.h"
 #include "finance/UnitValeFic.h"
@@ -186,6 +189,10 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
+    // The customer and supplier lists, and the login history (its window is the preview).
+    windows::registerWindow(QStringLiteral("TFormRelCli"), [] { return std::make_unique<TFormRelCli>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelFor"), [] { return std::make_unique<TFormRelFor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormHistQui"), [] { return std::make_unique<TFormHistQui>(*Logon); });
 
     // Products, stock and purchasing: groups, suppliers and the supplier search, the
     // manual stock movement, the entry invoice and its payable titles (no button

@@ -14,10 +14,11 @@ RowSet companyRow(TLogon& logon)
     return logon.run(QStringLiteral("Select * from empresa"));
 }
 
-double backOfficeHeader(Definition& def, const QString& title, const RowSet& empresa, const QString& printed)
+double backOfficeHeader(Definition& def, const QString& title, const RowSet& empresa, const QString& printed,
+                        QPageSize::PageSizeId paper)
 {
     def.title = title;
-    def.paper = QPageSize::Letter;
+    def.paper = paper;
     def.landscape = false;
     def.font.size = 9;
     def.printWhenEmpty = true;

@@ -18,12 +18,12 @@ namespace report {
 // The single company row, "Select * from empresa".
 RowSet companyRow(TLogon& logon);
 
-// Letter, portrait, 9 points: the title in bold, "EMPRESA" .. "CNPJ" under it and,
-// when `printed` is given, "DATA" with it; the page number at the top right.
+// Portrait on `paper`, 9 points: the title in bold, "EMPRESA" .. "CNPJ" under it
+// and, when `printed` is given, "DATA" with it; the page number at the top right.
 // Returns where the header's free space starts (mm): the caller adds its own lines
 // from there and sets the header's height.
 double backOfficeHeader(Definition& def, const QString& title, const RowSet& empresa,
-                        const QString& printed = QString());
+                        const QString& printed = QString(), QPageSize::PageSizeId paper = QPageSize::Letter);
 
 // A column of a report: its left edge and width in mm, aligned right or not.
 struct Column {

@@ -74,6 +74,7 @@ struct Report {
 void measureReport(TLogon& l, const Report& r, int group, const char* which)
 {
     int rows = 0, pages = 0;
+    const Figure read = measure(l, 3, 1, [&] { rows = r.rows(group).size(); });
     const Figure first = measure(l, 5, 1, [&] {
         const RowSet read = r.rows(group);
         rows = read.size();
@@ -84,9 +85,10 @@ void measureReport(TLogon& l, const Report& r, int group, const char* which)
         const RowSet read = r.rows(group);
         pdf = report::document(report::Layout(r.definition(), read), report::Format::Pdf);
     });
-    std::printf("  %-28s %-14s %6d linhas %4d páginas: 1ª página %7.1f ms, %2.0f idas e voltas; "
+    std::printf("  %-24s %-15s %5d linhas %3d páginas: leitura %6.1f ms; 1ª página %7.1f ms, %2.0f idas e voltas; "
                 "PDF inteiro %7.1f ms, %2.0f idas e voltas (%lld KB)\n",
-                r.name, which, rows, pages, first.ms, first.trips, whole.ms, whole.trips, qlonglong(pdf.size() / 1024));
+                r.name, which, rows, pages, read.ms, first.ms, first.trips, whole.ms, whole.trips,
+                qlonglong(pdf.size() / 1024));
 }
 
 void run(const char* where, const QString& db, const benchyear::Facts& y)

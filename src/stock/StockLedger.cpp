@@ -90,17 +90,32 @@ QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, con
     // Before the first day: the undated rows alone when no row is older; the rows
     // between the oldest and the first day otherwise.
     const QDate oldest = m_logon.scalar(QStringLiteral("select min(data) from estfic")).toDate();
+    const bool undatedBefore = !oldest.isValid() || oldest >= first;
     const QHash<QString, Movement> before =
-        !oldest.isValid() || oldest >= first
+        undatedBefore
             ? summed(m_logon, QStringLiteral("e.data is null"), {}, Reach::DateIndex, group)
             : summed(m_logon, QStringLiteral("e.data < ? or e.data is null"), {first}, reachFor(oldest, first), group);
     for (auto it = before.begin(); it != before.end(); ++it)
         byCode[it.key()].before = it->stock();
-    if (first <= last) {
-        const QHash<QString, Movement> within =
-            summed(m_logon, QStringLiteral("e.data between ? and ?"), {first, last}, reachFor(first, last), group);
-        for (auto it = within.begin(); it != within.end(); ++it)
-            byCode[it.key()].within = *it;
+    if (first > last)
+        return byCode;
+    const Reach reach = reachFor(first, last);
+    // A long period that holds every dated row (none before it, none after it):
+    // every row less the undated ones, without testing each row's date.
+    const bool whole = reach == Reach::Table && undatedBefore
+                       && m_logon.run(QStringLiteral("select first 1 1 from estfic where data > ?"), {last}).isEmpty();
+    const QHash<QString, Movement> within =
+        whole ? summed(m_logon, QString(), {}, Reach::Table, group)
+              : summed(m_logon, QStringLiteral("e.data between ? and ?"), {first, last}, reach, group);
+    for (auto it = within.begin(); it != within.end(); ++it) {
+        Movement& m = byCode[it.key()].within;
+        m = *it;
+        if (whole) {
+            const Movement undated = before.value(it.key());
+            m.in -= undated.in;
+            m.out -= undated.out;
+            m.rows -= undated.rows;
+        }
     }
     return byCode;
 }

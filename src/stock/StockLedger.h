@@ -88,7 +88,7 @@ public:
     // Every code's rows dated up to the day (and undated), summed. One statement.
     QHash<QString, Movement> movementUpTo(const QDate& day, int group = 0) const;
     // Every code with rows dated within [first, last], or with a stock before the
-    // first day: the stock before it and the rows within it. Three statements.
+    // first day: the stock before it and the rows within it. Four statements at most.
     QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last, int group = 0) const;
 
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.

@@ -112,6 +112,8 @@ TEST_F(StockReportsTest, TheLedgersGroupedSumsAreTheStockOfEachCode)
     EXPECT_EQ(all.value(S("000001")).after(), D("4,5"));
     EXPECT_EQ(all.value(S("000004")).before, D("3"));
     EXPECT_EQ(all.value(S("000004")).after(), D("7"));
+    EXPECT_EQ(all.value(S("000004")).within.rows, 2);   // the undated row is before it
+    EXPECT_EQ(all.value(S("000004")).within.in, D("5"));
     // One group's codes only, with the same sums.
     const QHash<QString, stock::Movement> beers = ledger.movementByCode(1);
     QStringList codes = beers.keys();

@@ -20,16 +20,10 @@ Definition report(const RowSet& empresa, const QString& printed)
     def.pageHeader.height = backOfficeHeader(def, text::title, empresa, printed, QPageSize::A4);
     const double w = def.bodySize().width();
     // The date and time of an event are one text, under "DATA" and "HORA" both.
-    const Column date{0, 45}, time{22, 23}, user{48, 50}, action{100, w - 100};
-    columnTitles(def.columnHeader, 0,
-                 {{{date.x, 20}, QStringLiteral("DATA")}, {time, QStringLiteral("HORA")},
-                  {user, QStringLiteral("OPERADOR")}, {action, QStringLiteral("ACÃO")}},
-                 w);
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("HORA")), date));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("OPERADOR")), user));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ACAO")), action));
+    listColumns(def, {{QStringLiteral("DATA"), QStringLiteral("HORA"), {0, 45}},
+                      {QStringLiteral("OPERADOR"), QStringLiteral("OPERADOR"), {48, 50}},
+                      {QStringLiteral("ACÃO"), QStringLiteral("ACAO"), {100, w - 100}}});
+    def.columnHeader.add(label(22, 1, 23, 5, QStringLiteral("HORA")).bold());
     return def;
 }
 

@@ -53,6 +53,22 @@ void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QS
     band.height = std::max(band.height, top + 7.5);
 }
 
+void listColumns(Definition& def, const std::vector<ListColumn>& columns, double lineHeight)
+{
+    std::vector<std::pair<Column, QString>> titles;
+    def.detail.height = lineHeight;
+    for (const ListColumn& c : columns) {
+        titles.push_back({c.at, c.title});
+        def.detail.add(placed(field(0, 0, 0, 0, c.field).mask(c.mask), c.at, 0, lineHeight));
+    }
+    columnTitles(def.columnHeader, 0, titles, def.bodySize().width());
+}
+
+Item total(const QString& field, const Column& at, const QString& mask, double y)
+{
+    return placed(sum(0, 0, 0, 0, field).mask(mask).bold(), at, y);
+}
+
 void previewOrPrint(const Definition& def, const RowSet& rows, bool preview)
 {
     if (preview) {

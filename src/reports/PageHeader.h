@@ -37,6 +37,17 @@ Item placed(Item item, const Column& column, double y = 0, double height = 5);
 // to hold them.
 void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QString>>& titles, double width);
 
+// A column of a listing: its title over a field of the rows, shown by the number mask.
+struct ListColumn {
+    QString title, field;
+    Column at;
+    QString mask = {};
+};
+// The listing's column titles on every page and its detail line, one field a column.
+void listColumns(Definition& def, const std::vector<ListColumn>& columns, double lineHeight = 5);
+// The sum of a column in bold, placed in its column `y` mm down its band.
+Item total(const QString& field, const Column& at, const QString& mask, double y);
+
 // The report in the preview, or printed at once on the station's printer (the one
 // the last printout chose, the default printer before any). Printing throws
 // std::runtime_error when the printer takes no job.

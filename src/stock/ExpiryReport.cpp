@@ -56,12 +56,12 @@ Definition ExpiryReport::report(const RowSet& empresa, const QString& printed)
     Definition def;
     def.pageHeader.height = backOfficeHeader(def, text::pageTitle, empresa, printed);
     const double w = def.bodySize().width();
-    const Column code{0, 26, true}, name{30, 66}, supplier{98, 50}, validity{150, 20}, stock{172, w - 172, true};
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {name, QStringLiteral("PRODUTO")},
-                  {supplier, QStringLiteral("FORNECEDOR")}, {validity, QStringLiteral("Validade")},
-                  {stock, QStringLiteral("Estoque")}},
-                 w);
+    listColumns(def, {{QStringLiteral("CODIGO"), QStringLiteral("DUPLICATA"), {0, 26, true}},
+                      {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {30, 66}},
+                      {QStringLiteral("FORNECEDOR"), QStringLiteral("FORNECEDOR"), {98, 50}},
+                      {QStringLiteral("Validade"), QStringLiteral("DATA"), {150, 20}},
+                      {QStringLiteral("Estoque"), QStringLiteral("ANTERIOR"), {172, w - 172, true},
+                       QStringLiteral("##,##0.0##")}});
     Group g;
     g.column = QStringLiteral("CLASSE");
     g.header.height = 7;
@@ -69,14 +69,6 @@ Definition ExpiryReport::report(const RowSet& empresa, const QString& printed)
                      return QStringLiteral("CENTRO DE CUSTO : ") + c.value(u"CLASSE").toString();
                  }).bold());
     def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("DUPLICATA")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("FORNECEDOR")), supplier));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("DATA")), validity));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ANTERIOR")).mask(QStringLiteral("##,##0.0##")), stock));
     return def;
 }
 

@@ -59,24 +59,17 @@ Definition MovementCard::report(const RowSet& empresa, const QString& printed, c
     h.add(label(0, top + 5, w, 5, QStringLiteral("Estoque anterior: ") + FormatFloat(quantity, opening)));
     h.height = top + 11;
 
-    const Column date{0, 18, true}, history{22, 108}, in{132, 20, true}, out{154, 20, true}, stock{176, w - 176, true};
-    columnTitles(def.columnHeader, 0,
-                 {{date, QStringLiteral("Data")}, {history, QStringLiteral("Historico")},
-                  {in, QStringLiteral("Entrada")}, {out, QStringLiteral("Saida")}, {stock, QStringLiteral("Estoque")}},
-                 w);
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("DATA")), date));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("HISTORICO")), history));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ENTRADA")).mask(quantity), in));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(quantity), out));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ESTOQUE")).mask(quantity), stock));
-
+    const Column in{132, 20, true}, out{154, 20, true};
+    listColumns(def, {{QStringLiteral("Data"), QStringLiteral("DATA"), {0, 18, true}},
+                      {QStringLiteral("Historico"), QStringLiteral("HISTORICO"), {22, 108}},
+                      {QStringLiteral("Entrada"), QStringLiteral("ENTRADA"), in, quantity},
+                      {QStringLiteral("Saida"), QStringLiteral("SAIDA"), out, quantity},
+                      {QStringLiteral("Estoque"), QStringLiteral("ESTOQUE"), {176, w - 176, true}, quantity}});
     Band& s = def.summary;
     s.height = 9;
     s.add(rule(0, 1, w));
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("ENTRADA")).mask(quantity).bold(), in, 2.5));
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(quantity).bold(), out, 2.5));
+    s.add(total(QStringLiteral("ENTRADA"), in, quantity, 2.5));
+    s.add(total(QStringLiteral("SAIDA"), out, quantity, 2.5));
     return def;
 }
 

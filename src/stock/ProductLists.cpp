@@ -27,35 +27,24 @@ Definition ProductLists::report(Kind kind, const RowSet& empresa, const QString&
 {
     const bool prices = kind == Kind::Prices;
     Definition def;
-    const double top = backOfficeHeader(def, prices ? text::pricesTitle : text::productsTitle, empresa,
-                                        prices ? QString() : printed);
-    def.pageHeader.height = top;
+    def.pageHeader.height = backOfficeHeader(def, prices ? text::pricesTitle : text::productsTitle, empresa,
+                                             prices ? QString() : printed);
     const double w = def.bodySize().width();
-
-    const Column code{0, 30, !prices}, name{34, 110}, unit{146, 18}, value{166, w - 166, true};
-    std::vector<std::pair<Column, QString>> titles{{code, QStringLiteral("CODIGO")}, {name, QStringLiteral("PRODUTO")}};
+    std::vector<ListColumn> columns{{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 30, !prices}},
+                                    {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {34, 110}}};
     if (prices)
-        titles.insert(titles.end(), {{unit, QStringLiteral("Und")}, {value, QStringLiteral("VENDA")}});
+        columns.insert(columns.end(), {{QStringLiteral("Und"), QStringLiteral("UNIDADE"), {146, 18}},
+                                       {QStringLiteral("VENDA"), QStringLiteral("VALOR"), {166, w - 166, true},
+                                        QStringLiteral("0.00")}});
     else
-        titles.push_back({{146, 30}, QStringLiteral("Unidade")});
-    columnTitles(def.columnHeader, 0, titles, w);
+        columns.push_back({QStringLiteral("Unidade"), QStringLiteral("UNIDADE"), {146, 30}});
+    listColumns(def, columns);
 
     Group g;
     g.column = QStringLiteral("CLASSE");
     g.header.height = 7;
-    g.header.add(computed(0, 1, w, 5, [prices](const BandContext& c) {
-        const QString code = formatValue(c.value(u"CLASSE"), QString(), QString());
-        return text::groupCaption + code + (prices ? QStringLiteral("  ") + c.value(u"GRUPO").toString() : QString());
-    }).bold());
+    g.header.add(stockreports::groupHeading(text::groupCaption, w, prices));
     def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("UNIDADE")), prices ? unit : Column{146, 30}));
-    if (prices)
-        d.add(placed(field(0, 0, 0, 0, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")), value));
     return def;
 }
 

@@ -43,51 +43,41 @@ Definition StockBalance::report(const RowSet& empresa, const QString& printed)
 {
     Definition def;
     def.pageHeader.height = backOfficeHeader(def, text::title, empresa, printed);
-    const double w = def.bodySize().width();
-    const Column code{0, 15, true}, name{16, 39}, supplier{56, 22, true}, before{79, 19, true}, in{99, 19, true},
-        out{119, 19, true}, now{139, 19, true}, cost{159, 15, true}, value{175, w - 175, true};
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {name, QStringLiteral("PRODUTO")},
-                  {supplier, QStringLiteral("FORNECEDOR")}, {before, QStringLiteral("ANTERIOR")},
-                  {in, QStringLiteral("ENTRADAS")}, {out, QStringLiteral("SAIDAS")}, {now, QStringLiteral("ATUAL")},
-                  {cost, QStringLiteral("CUSTO")}, {value, QStringLiteral("TOTAL")}},
-                 w);
     def.font.size = 8;
-
+    const double w = def.bodySize().width();
     const QString quantity = QStringLiteral("##,##0.000");
     const QString money = QStringLiteral("##,##0.00");
+    const Column before{79, 19, true}, in{99, 19, true}, out{119, 19, true}, now{139, 19, true}, cost{159, 15, true},
+        value{175, w - 175, true};
+    listColumns(def,
+                {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 15, true}},
+                 {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {16, 39}},
+                 {QStringLiteral("FORNECEDOR"), QStringLiteral("FORNECEDOR"), {56, 22, true}},
+                 {QStringLiteral("ANTERIOR"), QStringLiteral("ANTERIOR"), before, quantity},
+                 {QStringLiteral("ENTRADAS"), QStringLiteral("ENTRADA"), in, quantity},
+                 {QStringLiteral("SAIDAS"), QStringLiteral("SAIDA"), out, quantity},
+                 {QStringLiteral("ATUAL"), QStringLiteral("ATUAL"), now, quantity},
+                 {QStringLiteral("CUSTO"), QStringLiteral("CUSTO"), cost, money},
+                 {QStringLiteral("TOTAL"), QStringLiteral("VALOR"), value, money}},
+                4.5);
+
     Group g;
     g.column = QStringLiteral("CLASSE");
     g.header.height = 7;
-    g.header.add(computed(0, 1, w, 5, [](const BandContext& c) {
-                     return QStringLiteral("CENTRO DE CUSTO : ") + formatValue(c.value(u"CLASSE"), QString(), QString())
-                            + QStringLiteral("  ") + c.value(u"GRUPO").toString();
-                 }).bold());
+    g.header.add(stockreports::groupHeading(QStringLiteral("CENTRO DE CUSTO : "), w));
     g.footer.height = 8;
     g.footer.add(rule(in.x, 0.5, w - in.x));
     g.footer.add(label(before.x, 1.5, before.width, 5, QStringLiteral("TOTAL ")).bold().right());
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("ENTRADAS")).mask(quantity).bold(), in, 1.5));
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("SAIDAS")).mask(quantity).bold(), out, 1.5));
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("VALOR")).mask(money).bold(), value, 1.5));
+    g.footer.add(total(QStringLiteral("ENTRADAS"), in, quantity, 1.5));
+    g.footer.add(total(QStringLiteral("SAIDAS"), out, quantity, 1.5));
+    g.footer.add(total(QStringLiteral("VALOR"), value, money, 1.5));
     def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 4.5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("FORNECEDOR")), supplier, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ANTERIOR")).mask(quantity), before, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ENTRADA")).mask(quantity), in, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(quantity), out, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ATUAL")).mask(quantity), now, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CUSTO")).mask(money), cost, 0, 4.5));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("VALOR")).mask(money), value, 0, 4.5));
 
     Band& s = def.summary;
     s.height = 9;
     s.add(rule(0, 1, w));
     s.add(label(now.x, 2.5, now.width + cost.width, 5, QStringLiteral("TOTAL GERAL")).bold().right());
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("VALOR")).mask(money).bold(), value, 2.5));
+    s.add(total(QStringLiteral("VALOR"), value, money, 2.5));
     return def;
 }
 

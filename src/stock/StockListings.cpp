@@ -30,16 +30,27 @@ double periodLines(Definition& def, const RowSet& empresa, const QString& title,
     return h.height;
 }
 
-// The group of one product: "Produto" and its code.
-Group byProduct(double width)
+// A group per product ("Produto" and its code) with the product's total of a
+// column under a short rule, and the listing's total under a rule with "Total".
+void totals(Definition& def, const QString& column, const Column& at, const QString& mask, const Column& captionAt)
 {
+    const double width = def.bodySize().width();
     Group g;
     g.column = QStringLiteral("CODIGO");
     g.header.height = 6;
     g.header.add(computed(0, 0.5, width, 5, [](const BandContext& c) {
                      return QStringLiteral("Produto ") + c.value(u"CODIGO").toString();
                  }).bold());
-    return g;
+    g.footer.height = 7;
+    g.footer.add(rule(at.x, 0.5, at.width));
+    g.footer.add(total(column, at, mask, 1));
+    def.groups.push_back(std::move(g));
+
+    Band& s = def.summary;
+    s.height = 9;
+    s.add(rule(0, 1, width));
+    s.add(placed(label(0, 0, 0, 0, QStringLiteral("Total")).bold().right(), captionAt, 2.5));
+    s.add(total(column, at, mask, 2.5));
 }
 
 } // namespace
@@ -102,35 +113,16 @@ Definition StockListings::entriesReport(const RowSet& empresa, const QDate& firs
     periodLines(def, empresa, text::entriesTitle, first, last,
                 invoice ? text::invoiceLine + QString::number(invoice) : QString());
     const double w = def.bodySize().width();
-    const Column code{0, 24, true}, date{27, 18}, name{47, 62}, nf{111, 18, true}, quantity{131, 20, true},
-        unit{153, 20, true}, value{175, w - 175, true};
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {date, QStringLiteral("DATA")}, {name, QStringLiteral("PRODUTO")},
-                  {nf, QStringLiteral("NF")}, {quantity, QStringLiteral("Entrada")}, {unit, QStringLiteral("Valor")},
-                  {value, QStringLiteral("Valor")}},
-                 w);
+    const Column unit{153, 20, true}, value{175, w - 175, true};
     const QString money = QStringLiteral("##,##0.00");
-    Group g = byProduct(w);
-    g.footer.height = 7;
-    g.footer.add(rule(value.x, 0.5, value.width));
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money).bold(), value, 1));
-    def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("DATA")), date));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NFISCAL")), nf));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ENTRADA")).mask(QStringLiteral("####0.0##")), quantity));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("VALOR")).mask(QStringLiteral("####0.00")), unit));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money), value));
-
-    Band& s = def.summary;
-    s.height = 9;
-    s.add(rule(0, 1, w));
-    s.add(label(unit.x, 2.5, unit.width, 5, QStringLiteral("Total")).bold().right());
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money).bold(), value, 2.5));
+    listColumns(def, {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 24, true}},
+                      {QStringLiteral("DATA"), QStringLiteral("DATA"), {27, 18}},
+                      {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {47, 62}},
+                      {QStringLiteral("NF"), QStringLiteral("NFISCAL"), {111, 18, true}},
+                      {QStringLiteral("Entrada"), QStringLiteral("ENTRADA"), {131, 20, true}, QStringLiteral("####0.0##")},
+                      {QStringLiteral("Valor"), QStringLiteral("VALOR"), unit, QStringLiteral("####0.00")},
+                      {QStringLiteral("Valor"), QStringLiteral("TOTAL"), value, money}});
+    totals(def, QStringLiteral("TOTAL"), value, money, unit);
     return def;
 }
 
@@ -139,31 +131,14 @@ Definition StockListings::exitsReport(const RowSet& empresa, const QDate& first,
     Definition def;
     periodLines(def, empresa, text::exitsTitle, first, last, QString());
     const double w = def.bodySize().width();
-    const Column code{0, 24, true}, date{27, 18}, name{47, 62}, history{111, 60}, quantity{173, w - 173, true};
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {date, QStringLiteral("DATA")}, {name, QStringLiteral("PRODUTO")},
-                  {history, QStringLiteral("Historico")}, {quantity, QStringLiteral("Saidas")}},
-                 w);
+    const Column history{111, 60}, quantity{173, w - 173, true};
     const QString mask = QStringLiteral("##,##0.0##");
-    Group g = byProduct(w);
-    g.footer.height = 7;
-    g.footer.add(rule(quantity.x, 0.5, quantity.width));
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(mask).bold(), quantity, 1));
-    def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("DATA")), date));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("HISTORICO")), history));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(mask), quantity));
-
-    Band& s = def.summary;
-    s.height = 9;
-    s.add(rule(0, 1, w));
-    s.add(label(history.x, 2.5, history.width, 5, QStringLiteral("Total")).bold().right());
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("SAIDA")).mask(mask).bold(), quantity, 2.5));
+    listColumns(def, {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 24, true}},
+                      {QStringLiteral("DATA"), QStringLiteral("DATA"), {27, 18}},
+                      {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {47, 62}},
+                      {QStringLiteral("Historico"), QStringLiteral("HISTORICO"), history},
+                      {QStringLiteral("Saidas"), QStringLiteral("SAIDA"), quantity, mask}});
+    totals(def, QStringLiteral("SAIDA"), quantity, mask, history);
     return def;
 }
 

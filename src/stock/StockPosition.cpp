@@ -10,19 +10,6 @@ using stockreports::number;
 
 namespace stockposition {
 
-namespace {
-
-// The caption of a group's header: the caption, the code and the group's name.
-Item groupHeading(const QString& caption, double width)
-{
-    return computed(0, 1, width, 5, [caption](const BandContext& c) {
-               return caption + formatValue(c.value(u"CLASSE"), QString(), QString()) + QStringLiteral("  ")
-                      + c.value(u"GRUPO").toString();
-           })
-        .bold();
-}
-
-} // namespace
 
 RowSet MinimumStock::rows(int group) const
 {
@@ -56,32 +43,20 @@ Definition MinimumStock::report(const RowSet& empresa, const QString& printed)
     Definition def;
     def.pageHeader.height = backOfficeHeader(def, text::minimumTitle, empresa, printed);
     const double w = def.bodySize().width();
-    const Column code{0, 20, true}, name{22, 58}, unit{81, 9}, supplier{91, 25, true}, stock{117, 17, true},
-        minimum{135, 17, true}, cost{153, 18, true}, suggestion{172, w - 172, true};
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {name, QStringLiteral("PRODUTO")}, {unit, QStringLiteral("Und")},
-                  {supplier, QStringLiteral("FORNECEDOR")}, {stock, QStringLiteral("ATUAL")},
-                  {minimum, QStringLiteral("MINIMO")}, {cost, QStringLiteral("CUSTO")},
-                  {suggestion, QStringLiteral("SUGESTÃO")}},
-                 w);
-
+    const QString quantity = QStringLiteral("##,##0.0");
+    listColumns(def, {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 20, true}},
+                      {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {22, 58}},
+                      {QStringLiteral("Und"), QStringLiteral("UNIDADE"), {81, 9}},
+                      {QStringLiteral("FORNECEDOR"), QStringLiteral("FORNECEDOR"), {91, 25, true}},
+                      {QStringLiteral("ATUAL"), QStringLiteral("ATUAL"), {117, 17, true}, quantity},
+                      {QStringLiteral("MINIMO"), QStringLiteral("MINIMO"), {135, 17, true}, quantity},
+                      {QStringLiteral("CUSTO"), QStringLiteral("CUSTO"), {153, 18, true}, QStringLiteral("##,##0.00")},
+                      {QStringLiteral("SUGESTÃO"), QStringLiteral("SUGESTAO"), {172, w - 172, true}, quantity}});
     Group g;
     g.column = QStringLiteral("CLASSE");
     g.header.height = 7;
-    g.header.add(groupHeading(QStringLiteral("CENTRO DE CUSTO : "), w));
+    g.header.add(stockreports::groupHeading(QStringLiteral("CENTRO DE CUSTO : "), w));
     def.groups.push_back(std::move(g));
-
-    const QString quantity = QStringLiteral("##,##0.0");
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("UNIDADE")), unit));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("FORNECEDOR")), supplier));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ATUAL")).mask(quantity), stock));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("MINIMO")).mask(quantity), minimum));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CUSTO")).mask(QStringLiteral("##,##0.00")), cost));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("SUGESTAO")).mask(quantity), suggestion));
     return def;
 }
 
@@ -122,42 +97,32 @@ Definition CurrentStock::report(Value value, const RowSet& empresa, const QStrin
     Definition def;
     def.pageHeader.height = backOfficeHeader(def, text::currentTitle, empresa, printed);
     const double w = def.bodySize().width();
-    const Column code{0, 22}, name{24, 78}, supplier{103, 26, true}, stock{130, 20, true}, unit{151, 20, true},
-        total{172, w - 172, true};
     const bool cost = value == Value::Cost;
-    columnTitles(def.columnHeader, 0,
-                 {{code, QStringLiteral("CODIGO")}, {name, QStringLiteral("PRODUTO")},
-                  {supplier, QStringLiteral("FORNECEDOR")}, {stock, QStringLiteral("ATUAL")},
-                  {unit, cost ? QStringLiteral("CUSTO") : QStringLiteral("VENDA")}, {total, QStringLiteral("TOTAL")}},
-                 w);
-
     const QString money = QStringLiteral("##,##0.00");
+    const Column lineTotal{172, w - 172, true};
+    listColumns(def, {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 22}},
+                      {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {24, 78}},
+                      {QStringLiteral("FORNECEDOR"), QStringLiteral("FORNECEDOR"), {103, 26, true}},
+                      {QStringLiteral("ATUAL"), QStringLiteral("ATUAL"), {130, 20, true}, QStringLiteral("####0.###")},
+                      {cost ? QStringLiteral("CUSTO") : QStringLiteral("VENDA"), QStringLiteral("UNITARIO"),
+                       {151, 20, true}, cost ? QStringLiteral("####0.00") : QStringLiteral("###0.00")},
+                      {QStringLiteral("TOTAL"), QStringLiteral("TOTAL"), lineTotal, money}});
+
     Group g;
     g.column = QStringLiteral("CLASSE");
     g.header.height = 7;
-    g.header.add(groupHeading(QStringLiteral("GRUPO/FAMILIA: "), w));
+    g.header.add(stockreports::groupHeading(QStringLiteral("GRUPO/FAMILIA: "), w));
     g.footer.height = 8;
-    g.footer.add(rule(total.x - 30, 0.5, total.width + 30));
-    g.footer.add(label(total.x - 30, 1.5, 28, 5, QStringLiteral("TOTAL ")).bold().right());
-    g.footer.add(placed(sum(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money).bold(), total, 1.5));
+    g.footer.add(rule(lineTotal.x - 30, 0.5, lineTotal.width + 30));
+    g.footer.add(label(lineTotal.x - 30, 1.5, 28, 5, QStringLiteral("TOTAL ")).bold().right());
+    g.footer.add(total(QStringLiteral("TOTAL"), lineTotal, money, 1.5));
     def.groups.push_back(std::move(g));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("CODIGO")), code));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("NOME")), name));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("FORNECEDOR")), supplier));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("ATUAL")).mask(QStringLiteral("####0.###")), stock));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("UNITARIO")).mask(cost ? QStringLiteral("####0.00")
-                                                                         : QStringLiteral("###0.00")),
-                 unit));
-    d.add(placed(field(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money), total));
 
     Band& s = def.summary;
     s.height = 9;
     s.add(rule(0, 1, w));
-    s.add(label(total.x - 40, 2.5, 38, 5, QStringLiteral("TOTAL GERAL")).bold().right());
-    s.add(placed(sum(0, 0, 0, 0, QStringLiteral("TOTAL")).mask(money).bold(), total, 2.5));
+    s.add(label(lineTotal.x - 40, 2.5, 38, 5, QStringLiteral("TOTAL GERAL")).bold().right());
+    s.add(total(QStringLiteral("TOTAL"), lineTotal, money, 2.5));
     return def;
 }
 

@@ -22,6 +22,17 @@ QString groupNameColumn(const QString& as)
         .arg(as);
 }
 
+report::Item groupHeading(const QString& caption, double width, bool named)
+{
+    return report::computed(0, 1, width, 5,
+                            [caption, named](const report::BandContext& c) {
+                                const QString code = report::formatValue(c.value(u"CLASSE"), QString(), QString());
+                                return caption + code
+                                       + (named ? QStringLiteral("  ") + c.value(u"GRUPO").toString() : QString());
+                            })
+        .bold();
+}
+
 RowSet products(TLogon& logon, const QString& columns, int group, const QString& order, const QString& condition)
 {
     QStringList where;

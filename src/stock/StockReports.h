@@ -8,6 +8,7 @@
 // statements does not grow with the number of products.
 #include "core/Decimal.h"
 #include "db/RowSet.h"
+#include "reports/PageReport.h"
 
 #include <QDateTime>
 #include <QString>
@@ -42,6 +43,10 @@ int groupOrAll(const QString& item, int digits);
 // A group's name beside each product, as a column of a products statement: the name
 // of the TIPOS row of the product's CLASSE (its first by ID), empty when none.
 QString groupNameColumn(const QString& as = QStringLiteral("GRUPO"));
+
+// The caption of a group of products: `caption`, the group's code (CLASSE) and,
+// with `named`, its name (GRUPO), in bold across the band.
+report::Item groupHeading(const QString& caption, double width, bool named = true);
 
 // "select <columns> from produtos p where <condition> [and p.classe = ?] order by
 // <order>": the products of one group, or of all (group 0), that meet the condition

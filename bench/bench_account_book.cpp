@@ -9,7 +9,7 @@
 // embedded, and on the test server when SABREL22_TEST_SERVER names one.
 //
 //   QT_QPA_PLATFORM=offscreen bench_account_book
-#include "BenchClock.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "finance/AccountBookReports.h"
@@ -21,35 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Figure {
-    double ms = 0;
-    double trips = 0;
-};
-
-template <class F>
-Figure measure(TLogon& logon, int runs, F&& work)
-{
-    std::vector<double> times;
-    const qint64 trips0 = logon.roundTrips();
-    for (int i = 0; i < runs; ++i) {
-        const double t = monotonicMs();
-        work();
-        times.push_back(monotonicMs() - t);
-    }
-    return Figure{median(times), double(logon.roundTrips() - trips0) / runs};
-}
-
-// The report laid out and its first page drawn in the preview window.
-int firstPageInPreview(const report::Definition& def, const RowSet& rows)
-{
-    const report::Layout layout(def, rows);
-    TFormVisaoRelatorio window(layout, QStringList{});
-    window.resize(1366, 768);
-    window.show();
-    QApplication::processEvents();
-    return window.pageCount();
-}
 
 void run(const char* where, const QString& database, const benchyear::Facts& y)
 {
@@ -65,10 +36,10 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
     const QString accountCaption = QStringLiteral("CONTA : %1").arg(account, 5, 10, QLatin1Char('0'));
 
     int statementRows = 0, statementPages = 0;
-    const Figure statementRead = measure(logon, kRuns, [&] {
+    const Figure statementRead = measure(logon, kRuns, 0, [&] {
         statementRows = reports.statement(account, y.firstDay, y.lastDay).rows.size();
     });
-    const Figure statement = measure(logon, kRuns, [&] {
+    const Figure statement = measure(logon, kRuns, 0, [&] {
         const AccountStatement s = reports.statement(account, y.firstDay, y.lastDay);
         statementPages = firstPageInPreview(
             AccountBookReports::statementReport(company, accountCaption,
@@ -78,17 +49,17 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
     });
 
     int codes = 0;
-    const Figure totalsRead = measure(logon, kRuns, [&] {
+    const Figure totalsRead = measure(logon, kRuns, 0, [&] {
         codes = reports.totalsPerCode(y.firstDay, y.lastDay, true).size();
     });
-    const Figure totals = measure(logon, kRuns, [&] {
+    const Figure totals = measure(logon, kRuns, 0, [&] {
         firstPageInPreview(AccountBookReports::totalsReport(company.name, accountCaption,
                                                             AccountBookReports::totalsPeriod(y.firstDay, y.lastDay)),
                            reports.totalsPerCode(y.firstDay, y.lastDay, true));
     });
 
     int listed = 0;
-    const Figure mainWindow = measure(logon, 3, [&] {
+    const Figure mainWindow = measure(logon, 3, 0, [&] {
         TFormBan w(logon);
         listed = w.listedCount();
     });

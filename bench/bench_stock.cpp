@@ -8,7 +8,7 @@
 // the data layer's round trips.
 //
 //   bench_stock
-#include "BenchClock.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "db/UnitLogon.h"
@@ -28,29 +28,6 @@
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-// Median time (ms) and round trips of one run of `work`, after `warm` unmeasured runs.
-struct Figure {
-    double ms = 0;
-    double trips = 0;
-};
-
-Figure measure(TLogon& l, int runs, int warm, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    qint64 trips = 0;
-    for (int i = 0; i < warm + runs; ++i) {
-        const qint64 rt = l.roundTrips();
-        const double t = nowUs();
-        work();
-        const double us = nowUs() - t;
-        if (i >= warm) {
-            times.push_back(us);
-            trips += l.roundTrips() - rt;
-        }
-    }
-    return {median(times) / 1000.0, double(trips) / runs};
-}
 
 void run(const char* where, const QString& db, const benchyear::Facts& y)
 {

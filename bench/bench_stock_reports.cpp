@@ -10,7 +10,7 @@
 // all of them.
 //
 //   bench_stock_reports
-#include "BenchClock.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "db/UnitLogon.h"
@@ -18,7 +18,6 @@
 #include "platform/StationPaths.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportExport.h"
-#include "reports/UnitVisaoRelatorio.h"
 #include "stock/StockBalance.h"
 #include "stock/StockPosition.h"
 #include "stock/StockReports.h"
@@ -31,39 +30,6 @@
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-struct Figure {
-    double ms = 0;
-    double trips = 0;
-};
-
-Figure measure(TLogon& l, int runs, int warm, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    qint64 trips = 0;
-    for (int i = 0; i < warm + runs; ++i) {
-        const qint64 rt = l.roundTrips();
-        const double t = monotonicMs();
-        work();
-        const double ms = monotonicMs() - t;
-        if (i >= warm) {
-            times.push_back(ms);
-            trips += l.roundTrips() - rt;
-        }
-    }
-    return {median(times), double(trips) / runs};
-}
-
-// The report laid out and its first page drawn in the preview window; its pages.
-int firstPageInPreview(const report::Definition& def, const RowSet& rows)
-{
-    const report::Layout layout(def, rows);
-    TFormVisaoRelatorio window(layout, QStringList{});
-    window.resize(1366, 768);
-    window.show();
-    QApplication::processEvents();
-    return window.pageCount();
-}
 
 struct Report {
     const char* name;

@@ -12,16 +12,12 @@
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "db/UnitLogon.h"
-#include "platform/FirebirdEnv.h"
-#include "platform/StationPaths.h"
 #include "reports/ReportExport.h"
 #include "stock/EntryInvoice.h"
 #include "stock/KitRegister.h"
 #include "stock/StockLedger.h"
 #include "stock/UnitImpPratoQui.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -107,20 +103,5 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", benchyear::copyOfYear(S("stock")), y);
-    const QString server = benchyear::copyOfYearOnServer(S("stock"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    return onTheYear(argc, argv, S("stock"), run);
 }

@@ -14,16 +14,12 @@
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "db/UnitLogon.h"
-#include "platform/FirebirdEnv.h"
-#include "platform/StationPaths.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportExport.h"
 #include "stock/StockBalance.h"
 #include "stock/StockPosition.h"
 #include "stock/StockReports.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -98,20 +94,5 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", benchyear::copyOfYear(S("stock-reports")), y);
-    const QString server = benchyear::copyOfYearOnServer(S("stock-reports"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    return onTheYear(argc, argv, S("stock-reports"), run);
 }

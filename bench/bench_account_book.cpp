@@ -14,8 +14,6 @@
 #include "BenchYear.h"
 #include "finance/AccountBookReports.h"
 #include "finance/UnitPrinCaixa.h"
-#include "platform/FirebirdEnv.h"
-#include "reports/UnitVisaoRelatorio.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -83,18 +81,5 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", y.database, y);
-    const QString server = benchyear::copyOfYearOnServer(QStringLiteral("livro-caixa"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    return onTheYear(argc, argv, QStringLiteral("livro-caixa"), run);
 }

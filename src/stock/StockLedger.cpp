@@ -68,7 +68,8 @@ QHash<QString, Movement> summed(TLogon& logon, const QString& condition, Params 
     QHash<QString, Movement> byCode;
     byCode.reserve(r.size());
     while (r.next())
-        byCode.insert(r.text(u"CODIGO"), {r.decimal(u"EENT"), r.decimal(u"ESAI"), r.integer(u"LINHAS")});
+        if (!r.isNull(u"CODIGO"))   // rows without a code belong to no product
+            byCode.insert(r.text(u"CODIGO"), {r.decimal(u"EENT"), r.decimal(u"ESAI"), r.integer(u"LINHAS")});
     return byCode;
 }
 

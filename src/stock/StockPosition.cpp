@@ -10,7 +10,6 @@ using stockreports::number;
 
 namespace stockposition {
 
-
 RowSet MinimumStock::rows(int group) const
 {
     RowSet read = stockreports::products(

@@ -7,7 +7,6 @@
 #include "stock/StockReports.h"
 #include "ui_StockReportWindow.h"
 
-#include <QApplication>
 
 namespace T = stockreports::text;
 
@@ -122,7 +121,6 @@ void StockReportWindow::chooseStockOnly(bool only) { (only ? ui->stockOnlyRadio 
 void StockReportWindow::chooseRoll(bool roll) { (roll ? ui->rollRadio : ui->pageRadio)->setChecked(true); }
 bool StockReportWindow::printEnabled() const { return ui->printButton->isEnabled(); }
 bool StockReportWindow::waitingShown() const { return !ui->waitingLabel->text().isEmpty(); }
-int StockReportWindow::progress() const { return ui->progressBar->value(); }
 
 QLineEdit* StockReportWindow::codeEdit() const { return ui->codeEdit; }
 QLineEdit* StockReportWindow::nameEdit() const { return ui->nameEdit; }

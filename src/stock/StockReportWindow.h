@@ -65,7 +65,6 @@ public:
     void chooseRoll(bool roll);
     bool printEnabled() const;
     bool waitingShown() const;
-    int progress() const;
 
 public slots:
     void print();   // "&Imprimir"

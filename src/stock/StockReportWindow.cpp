@@ -47,6 +47,7 @@ StockReportWindow::StockReportWindow(TLogon& logon, const Parts& parts, QWidget*
     ui->firstEdit->setToolTip(parts.periodHint);
     ui->lastEdit->setToolTip(parts.periodHint);
     ui->outputGroup->setVisible(parts.output);
+    ui->outputGroup->setTitle(parts.outputCaption);
     ui->valuesGroup->setVisible(!parts.costCaption.isEmpty());
     ui->costRadio->setText(parts.costCaption);
     ui->priceRadio->setText(parts.priceCaption);

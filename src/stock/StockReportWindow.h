@@ -40,6 +40,7 @@ public:
         bool period = false;
         QString periodHint;
         bool output = false;             // "Impressora" / "Video/Impressora"
+        QString outputCaption = QStringLiteral("| Opção |");
         QString costCaption, priceCaption;          // "| Usar valores |"
         QString allCaption, stockOnlyCaption;       // "| Tipo de Relatório |"
         QString layoutCaption, rollCaption, pageCaption;

@@ -18,6 +18,7 @@ StockReportWindow::Parts parts()
     p.period = true;
     p.periodHint = T::periodHint;
     p.output = true;
+    p.outputCaption = QStringLiteral("Opção");
     p.note = T::note;
     p.waiting = true;
     return p;

@@ -1,5 +1,5 @@
 #pragma once
-// What the report benchmarks measure with: the median time of a piece of work
+// What the report benchmarks measure with: the median time of some work
 // with the data layer's round trips it took, a report laid out to its first page
 // drawn in the preview window, and the run on a private copy of the generated year
 // (embedded, then on the test server when there is one).

@@ -18,56 +18,56 @@ const QString kLast = QStringLiteral("last");
 
 } // namespace
 
-StockReportWindow::StockReportWindow(TLogon& logon, const Parts& parts, QWidget* parent)
+StockReportWindow::StockReportWindow(TLogon& logon, const Contents& contents, QWidget* parent)
     : QDialog(parent)
     , ui(new ::Ui::StockReportWindow)
     , m_logon(logon)
-    , m_parts(parts)
+    , m_contents(contents)
 {
     ui->setupUi(this);
-    setObjectName(parts.className);
-    setWindowTitle(parts.caption);
-    ui->headingLabel->setText(parts.heading);
-    ui->captionLabel->setText(parts.label);
-    ui->captionLabel->setVisible(!parts.label.isEmpty());
+    setObjectName(contents.className);
+    setWindowTitle(contents.caption);
+    ui->headingLabel->setText(contents.heading);
+    ui->captionLabel->setText(contents.label);
+    ui->captionLabel->setVisible(!contents.label.isEmpty());
 
-    const auto part = [](QWidget* row, QLabel* caption, const QString& text) {
+    const auto showRow = [](QWidget* row, QLabel* caption, const QString& text) {
         row->setVisible(!text.isEmpty());
         caption->setText(text);
     };
-    part(ui->groupRow, ui->groupCaption, parts.groupCaption);
-    part(ui->dayRow, ui->dayCaption, parts.dayCaption);
-    part(ui->numberRow, ui->numberCaption, parts.numberCaption);
-    ui->numberNote->setText(parts.numberNote);
-    part(ui->productRow, ui->productCaption, parts.productCaption);
-    ui->productNote->setText(parts.productNote);
-    part(ui->codeRow, ui->codeCaption, parts.codeCaption);
-    part(ui->nameRow, ui->nameCaption, parts.nameCaption);
-    ui->periodRow->setVisible(parts.period);
-    ui->firstEdit->setToolTip(parts.periodHint);
-    ui->lastEdit->setToolTip(parts.periodHint);
-    ui->outputGroup->setVisible(parts.output);
-    ui->outputGroup->setTitle(parts.outputCaption);
-    ui->valuesGroup->setVisible(!parts.costCaption.isEmpty());
-    ui->costRadio->setText(parts.costCaption);
-    ui->priceRadio->setText(parts.priceCaption);
-    ui->selectionGroup->setVisible(!parts.allCaption.isEmpty());
-    ui->allRadio->setText(parts.allCaption);
-    ui->stockOnlyRadio->setText(parts.stockOnlyCaption);
-    ui->layoutGroup->setVisible(!parts.layoutCaption.isEmpty());
-    ui->layoutGroup->setTitle(parts.layoutCaption);
-    ui->rollRadio->setText(parts.rollCaption);
-    ui->pageRadio->setText(parts.pageCaption);
-    ui->noteLabel->setText(parts.note);
-    ui->noteLabel->setVisible(!parts.note.isEmpty());
+    showRow(ui->groupRow, ui->groupCaption, contents.groupCaption);
+    showRow(ui->dayRow, ui->dayCaption, contents.dayCaption);
+    showRow(ui->numberRow, ui->numberCaption, contents.numberCaption);
+    ui->numberNote->setText(contents.numberNote);
+    showRow(ui->productRow, ui->productCaption, contents.productCaption);
+    ui->productNote->setText(contents.productNote);
+    showRow(ui->codeRow, ui->codeCaption, contents.codeCaption);
+    showRow(ui->nameRow, ui->nameCaption, contents.nameCaption);
+    ui->periodRow->setVisible(contents.period);
+    ui->firstEdit->setToolTip(contents.periodHint);
+    ui->lastEdit->setToolTip(contents.periodHint);
+    ui->outputGroup->setVisible(contents.output);
+    ui->outputGroup->setTitle(contents.outputCaption);
+    ui->valuesGroup->setVisible(!contents.costCaption.isEmpty());
+    ui->costRadio->setText(contents.costCaption);
+    ui->priceRadio->setText(contents.priceCaption);
+    ui->selectionGroup->setVisible(!contents.allCaption.isEmpty());
+    ui->allRadio->setText(contents.allCaption);
+    ui->stockOnlyRadio->setText(contents.stockOnlyCaption);
+    ui->layoutGroup->setVisible(!contents.layoutCaption.isEmpty());
+    ui->layoutGroup->setTitle(contents.layoutCaption);
+    ui->rollRadio->setText(contents.rollCaption);
+    ui->pageRadio->setText(contents.pageCaption);
+    ui->noteLabel->setText(contents.note);
+    ui->noteLabel->setVisible(!contents.note.isEmpty());
     // The waiting line keeps its place, so the window does not change size.
-    ui->waitingLabel->setVisible(parts.waiting);
-    ui->progressBar->setVisible(parts.progress);
-    ui->returnButton->setText(parts.returnCaption);
+    ui->waitingLabel->setVisible(contents.waiting);
+    ui->progressBar->setVisible(contents.progress);
+    ui->returnButton->setText(contents.returnCaption);
     ui->printButton->setToolTip(T::printHint);
 
-    if (!parts.groupCaption.isEmpty()) {
-        const choices::Style style = parts.groupDigits == 6 ? choices::waiterGroups : choices::stockGroups;
+    if (!contents.groupCaption.isEmpty()) {
+        const choices::Style style = contents.groupDigits == 6 ? choices::waiterGroups : choices::stockGroups;
         stock::attempt([&] { ui->groupCombo->addItems(choices::items(choices::groups(logon), style)); });
         ui->groupCombo->setCurrentIndex(0);
     }
@@ -127,14 +127,14 @@ QLineEdit* StockReportWindow::codeEdit() const { return ui->codeEdit; }
 QLineEdit* StockReportWindow::nameEdit() const { return ui->nameEdit; }
 QPushButton* StockReportWindow::lookupButton() const { return ui->lookupButton; }
 
-bool StockReportWindow::atOnce() const { return m_parts.output && ui->printerRadio->isChecked(); }
+bool StockReportWindow::atOnce() const { return m_contents.output && ui->printerRadio->isChecked(); }
 bool StockReportWindow::cost() const { return ui->costRadio->isChecked(); }
 bool StockReportWindow::stockOnly() const { return ui->stockOnlyRadio->isChecked(); }
 bool StockReportWindow::roll() const { return ui->rollRadio->isChecked(); }
 
 int StockReportWindow::group(bool orAll) const
 {
-    const std::optional<int> code = stockreports::groupOf(groupText(), m_parts.groupDigits);
+    const std::optional<int> code = stockreports::groupOf(groupText(), m_contents.groupDigits);
     if (!code && !orAll)
         throw stock::FieldError(T::badGroup, QString());
     return code.value_or(0);
@@ -171,13 +171,13 @@ void StockReportWindow::print()
 {
     ui->printButton->setEnabled(false);
     setProgress(0);
-    if (m_parts.waiting) {
+    if (m_contents.waiting) {
         ui->waitingLabel->setText(T::waiting);
         ui->waitingLabel->repaint();
     }
     const bool done = stock::attempt([this] { makeReport(); }, stock::focusIn(this));
     ui->waitingLabel->clear();
     ui->printButton->setEnabled(true);
-    if (done && !m_parts.staysOpen)
+    if (done && !m_contents.staysOpen)
         accept();
 }

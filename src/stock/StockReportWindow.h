@@ -4,7 +4,7 @@
 // a product code), its options (print at once or preview, cost or sale values,
 // every product or only those with stock, roll or page), a progress bar,
 // "&Imprimir" and the return button. Each report window (TFormVenda, TFormEstMin,
-// ...) says which parts it shows and what "&Imprimir" does.
+// ...) says which of them it shows and what "&Imprimir" does.
 //
 // A field that cannot be read is said in the message window before anything is
 // read; a database error shows the standard error box; a printer that takes no job
@@ -28,8 +28,8 @@ class TLogon;
 class StockReportWindow : public QDialog {
     Q_OBJECT
 public:
-    // What a report window shows; an empty caption leaves its part out.
-    struct Parts {
+    // What a report window shows; an empty caption leaves that row or option out.
+    struct Contents {
         QString className, caption, heading, label;
         QString groupCaption;
         int groupDigits = 4;             // "0000 - Todos" (4) or "000000-Todos" (6)
@@ -51,7 +51,7 @@ public:
         bool staysOpen = false;          // after the report
     };
 
-    StockReportWindow(TLogon& logon, const Parts& parts, QWidget* parent = nullptr);
+    StockReportWindow(TLogon& logon, const Contents& contents, QWidget* parent = nullptr);
     ~StockReportWindow() override;
 
     // The fields, by role: "day", "first", "last", "number", "product", "code", "name".
@@ -97,5 +97,5 @@ protected:
 private:
     std::unique_ptr<::Ui::StockReportWindow> ui;
     TLogon& m_logon;
-    Parts m_parts;
+    Contents m_contents;
 };

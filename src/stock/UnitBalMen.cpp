@@ -6,10 +6,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = stockbalance::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormBalMen");
     p.caption = T::caption;
     p.heading = T::heading;
@@ -27,7 +27,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormBalMen::TFormBalMen(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -7,10 +7,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = stocklistings::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormEntrada");
     p.caption = T::entriesCaption;
     p.heading = T::entriesHeading;
@@ -23,7 +23,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormEntrada::TFormEntrada(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -6,10 +6,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = stockposition::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormEstMin");
     p.caption = T::minimumCaption;
     p.heading = T::minimumHeading;
@@ -20,7 +20,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormEstMin::TFormEstMin(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -12,10 +12,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = movementcard::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormFicMov2");
     p.caption = T::caption;
     p.heading = T::heading;
@@ -31,7 +31,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormFicMov2::TFormFicMov2(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
     auto* events = new FieldEvents(this);
     events->onLeave(codeEdit(), [this] { codeLeft(); });

@@ -6,10 +6,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = stockposition::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormImpRap");
     p.caption = T::currentCaption;
     p.heading = T::currentHeading;
@@ -26,7 +26,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormImpRap::TFormImpRap(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -6,10 +6,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = productlists::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormListGeral");
     p.caption = T::productsCaption;
     p.heading = T::productsHeading;
@@ -22,7 +22,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormListGeral::TFormListGeral(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -7,10 +7,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = stocklistings::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormRelSai");
     p.caption = T::exitsCaption;
     p.heading = T::exitsHeading;
@@ -26,7 +26,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormRelSai::TFormRelSai(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

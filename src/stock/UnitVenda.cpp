@@ -6,10 +6,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = productlists::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormVenda");
     p.caption = T::pricesCaption;
     p.heading = T::pricesCaption;
@@ -21,7 +21,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormVenda::TFormVenda(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

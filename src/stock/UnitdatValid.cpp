@@ -7,10 +7,10 @@
 
 namespace {
 
-StockReportWindow::Parts parts()
+StockReportWindow::Contents contents()
 {
     namespace T = expiry::text;
-    StockReportWindow::Parts p;
+    StockReportWindow::Contents p;
     p.className = QStringLiteral("TFormDatValid");
     p.caption = T::caption;
     p.heading = T::heading;
@@ -25,7 +25,7 @@ StockReportWindow::Parts parts()
 } // namespace
 
 TFormDatValid::TFormDatValid(TLogon& logon, QWidget* parent)
-    : StockReportWindow(logon, parts(), parent)
+    : StockReportWindow(logon, contents(), parent)
 {
 }
 

@@ -9,30 +9,16 @@
 // embedded, and on the test server when SABREL22_TEST_SERVER names one.
 //
 //   QT_QPA_PLATFORM=offscreen bench_account_book
-#include "BenchClock.h"
-#include "BenchFigure.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "finance/AccountBookReports.h"
 #include "finance/UnitPrinCaixa.h"
-#include "platform/FirebirdEnv.h"
-#include "reports/UnitVisaoRelatorio.h"
 
 #include <QApplication>
 #include <cstdio>
 
 namespace {
-
-// The report laid out and its first page drawn in the preview window.
-int firstPageInPreview(const report::Definition& def, const RowSet& rows)
-{
-    const report::Layout layout(def, rows);
-    TFormVisaoRelatorio window(layout, QStringList{});
-    window.resize(1366, 768);
-    window.show();
-    QApplication::processEvents();
-    return window.pageCount();
-}
 
 void run(const char* where, const QString& database, const benchyear::Facts& y)
 {
@@ -48,10 +34,10 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
     const QString accountCaption = QStringLiteral("CONTA : %1").arg(account, 5, 10, QLatin1Char('0'));
 
     int statementRows = 0, statementPages = 0;
-    const Figure statementRead = measure(logon, kRuns, [&] {
+    const Figure statementRead = measure(logon, kRuns, 0, [&] {
         statementRows = reports.statement(account, y.firstDay, y.lastDay).rows.size();
     });
-    const Figure statement = measure(logon, kRuns, [&] {
+    const Figure statement = measure(logon, kRuns, 0, [&] {
         const AccountStatement s = reports.statement(account, y.firstDay, y.lastDay);
         statementPages = firstPageInPreview(
             AccountBookReports::statementReport(company, accountCaption,
@@ -61,17 +47,17 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
     });
 
     int codes = 0;
-    const Figure totalsRead = measure(logon, kRuns, [&] {
+    const Figure totalsRead = measure(logon, kRuns, 0, [&] {
         codes = reports.totalsPerCode(y.firstDay, y.lastDay, true).size();
     });
-    const Figure totals = measure(logon, kRuns, [&] {
+    const Figure totals = measure(logon, kRuns, 0, [&] {
         firstPageInPreview(AccountBookReports::totalsReport(company.name, accountCaption,
                                                             AccountBookReports::totalsPeriod(y.firstDay, y.lastDay)),
                            reports.totalsPerCode(y.firstDay, y.lastDay, true));
     });
 
     int listed = 0;
-    const Figure mainWindow = measure(logon, 3, [&] {
+    const Figure mainWindow = measure(logon, 3, 0, [&] {
         TFormBan w(logon);
         listed = w.listedCount();
     });
@@ -95,18 +81,5 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", y.database, y);
-    const QString server = benchyear::copyOfYearOnServer(QStringLiteral("livro-caixa"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    return onTheYear(argc, argv, QStringLiteral("livro-caixa"), run);
 }

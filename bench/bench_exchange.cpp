@@ -9,7 +9,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_exchange
 #include "BenchClock.h"
-#include "BenchFigure.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "closing/OutsideErpExport.h"
@@ -41,8 +41,8 @@ void csv(const char* where, const QString& database)
     }
     CsvExport exporter(logon);
     int products = 0, customers = 0;
-    const Figure p = measure(logon, 7, [&] { products = exporter.write(CsvExport::List::Products).lines.size() - 1; });
-    const Figure c = measure(logon, 7, [&] { customers = exporter.write(CsvExport::List::Customers).lines.size() - 1; });
+    const Figure p = measure(logon, 7, 0, [&] { products = exporter.write(CsvExport::List::Products).lines.size() - 1; });
+    const Figure c = measure(logon, 7, 0, [&] { customers = exporter.write(CsvExport::List::Customers).lines.size() - 1; });
     std::printf("%s: uma ida e volta do cliente bruto %.3f ms\n", where, rawRoundTripUs(rawName(database)) / 1000);
     std::printf("  CSV de %d produtos   %6.1f ms  (%.0f idas e voltas)\n", products, p.ms, p.trips);
     std::printf("  CSV de %d clientes    %6.1f ms  (%.0f idas e voltas)\n", customers, c.ms, c.trips);

@@ -8,49 +8,22 @@
 // the data layer's round trips.
 //
 //   bench_stock
-#include "BenchClock.h"
+#include "BenchFigures.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
 #include "db/UnitLogon.h"
-#include "platform/FirebirdEnv.h"
-#include "platform/StationPaths.h"
 #include "reports/ReportExport.h"
 #include "stock/EntryInvoice.h"
 #include "stock/KitRegister.h"
 #include "stock/StockLedger.h"
 #include "stock/UnitImpPratoQui.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-// Median time (ms) and round trips of one run of `work`, after `warm` unmeasured runs.
-struct Figure {
-    double ms = 0;
-    double trips = 0;
-};
-
-Figure measure(TLogon& l, int runs, int warm, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    qint64 trips = 0;
-    for (int i = 0; i < warm + runs; ++i) {
-        const qint64 rt = l.roundTrips();
-        const double t = nowUs();
-        work();
-        const double us = nowUs() - t;
-        if (i >= warm) {
-            times.push_back(us);
-            trips += l.roundTrips() - rt;
-        }
-    }
-    return {median(times) / 1000.0, double(trips) / runs};
-}
 
 void run(const char* where, const QString& db, const benchyear::Facts& y)
 {
@@ -130,20 +103,5 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", benchyear::copyOfYear(S("stock")), y);
-    const QString server = benchyear::copyOfYearOnServer(S("stock"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    return onTheYear(argc, argv, S("stock"), run);
 }

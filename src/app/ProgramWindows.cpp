@@ -1,24 +1,15 @@
 #include "app/ProgramWindows.h"
 #include "cash/GAVTeste1.h"
 #include "cash/UnitAbrFec.h"
-#include "tabs/UnitCliMesa.h"
 #include "cash/UnitComGar.h"
+#include "cash/UnitRelCan.h"
+#include "cash/UnitSangria.h"
+#include "cash/UnitVisComFec.h"
 #include "closing/UnitConsumacao.h"
-#include "sales/UnitEscrever.h"
-#include "tabs/UnitExcCom.h"
-#include "tabs/UnitExcItemCom.h"
 #include "closing/UnitFecCom.h"
 #include "closing/UnitFecSimples.h"
 #include "closing/UnitFechaSim.h"
-#include "tabs/UnitMudMes.h"
-#include "tabs/UnitMudaMesa.h"
-#include "tabs/UnitReabrirCom.h"
 #include "closing/UnitRecDin.h"
-#include "cash/UnitRelCan.h"
-#include "tabs/UnitReserva.h"
-#include "cash/UnitSangria.h"
-#include "cash/UnitVisComFec.h"
-#include "tabs/Unitpagaantes.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "delivery/UnitDelivere.h"
@@ -51,6 +42,7 @@
 #include "finance/UnitFecMes.h"
 #include "finance/UnitFecha.h"
 #include "finance/UnitFicCli.h"
+#include "finance/UnitHistQui.h"
 #include "finance/UnitImp.h"
 #include "finance/UnitImporta.h"
 #include "finance/UnitItensExcluidos.h"
@@ -63,10 +55,12 @@
 #include "finance/UnitRelAniCas.h"
 #include "finance/UnitRelBaixa.h"
 #include "finance/UnitRelBaixaX.h"
+#include "finance/UnitRelCli.h"
 #include "finance/UnitRelCou.h"
 #include "finance/UnitRelDesp.h"
 #include "finance/UnitRelEmi.h"
 #include "finance/UnitRelEmiX.h"
+#include "finance/UnitRelFor.h"
 #include "finance/UnitRelPeriodoX.h"
 #include "finance/UnitRelPorCliX.h"
 #include "finance/UnitRelSaiABC.h"
@@ -97,6 +91,7 @@
 #include "registers/Unitforne.h"
 #include "sales/UnitBalcao.h"
 #include "sales/UnitBuscaVendedor.h"
+#include "sales/UnitEscrever.h"
 #include "sales/UnitFecDiaPag.h"
 #include "sales/UnitFidelidade.h"
 #include "sales/UnitRECUPOM.h"
@@ -106,17 +101,34 @@
 #include "stock/UnitAjuCom.h"
 #include "stock/UnitAltLan.h"
 #include "stock/UnitBalCen.h"
+#include "stock/UnitBalMen.h"
 #include "stock/UnitCardConfig.h"
 #include "stock/UnitCardGrupo.h"
 #include "stock/UnitCardQrCode.h"
 #include "stock/UnitCardapio.h"
 #include "stock/UnitCompras.h"
+#include "stock/UnitEntrada.h"
+#include "stock/UnitEstMin.h"
+#include "stock/UnitFicMov2.h"
+#include "stock/UnitImpRap.h"
 #include "stock/UnitKit.h"
+#include "stock/UnitListGeral.h"
 #include "stock/UnitMovEst.h"
 #include "stock/UnitNFEntrada.h"
+#include "stock/UnitRelSai.h"
 #include "stock/UnitTPagar.h"
+#include "stock/UnitVenda.h"
 #include "stock/UnitVerKits.h"
 #include "stock/UnitVerPedComp.h"
+#include "stock/UnitdatValid.h"
+#include "tabs/UnitCliMesa.h"
+#include "tabs/UnitExcCom.h"
+#include "tabs/UnitExcItemCom.h"
+#include "tabs/UnitMudMes.h"
+#include "tabs/UnitMudaMesa.h"
+#include "tabs/UnitReabrirCom.h"
+#include "tabs/UnitReserva.h"
+#include "tabs/Unitpagaantes.h"
 
 void registerProgramWindows()
 {
@@ -207,6 +219,10 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormMedia"), [] { return std::make_unique<TFormMedia>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormDebCreFunc"), [] { return std::make_unique<TFormDebCreFunc>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormValeFic"), [] { return std::make_unique<TFormValeFic>(*Logon); });
+    // The customer and supplier lists, and the login history (its window is the preview).
+    windows::registerWindow(QStringLiteral("TFormRelCli"), [] { return std::make_unique<TFormRelCli>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelFor"), [] { return std::make_unique<TFormRelFor>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormHistQui"), [] { return std::make_unique<TFormHistQui>(*Logon); });
 
     // Products, stock and purchasing: groups, suppliers and the supplier search, the
     // manual stock movement, the entry invoice and its payable titles (no button
@@ -223,6 +239,18 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormKit"), [] { return std::make_unique<TFormKit>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerKits"), [] { return std::make_unique<TFormVerKits>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormAjuCom"), [] { return std::make_unique<TFormAjuCom>(); });
+    // The stock and product reports: price and product lists, minimum stock, expiry,
+    // the current stock print, the stock balance by period, the entries and exits
+    // listings and the movement card.
+    windows::registerWindow(QStringLiteral("TFormVenda"), [] { return std::make_unique<TFormVenda>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormListGeral"), [] { return std::make_unique<TFormListGeral>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEstMin"), [] { return std::make_unique<TFormEstMin>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormDatValid"), [] { return std::make_unique<TFormDatValid>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormImpRap"), [] { return std::make_unique<TFormImpRap>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormBalMen"), [] { return std::make_unique<TFormBalMen>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormEntrada"), [] { return std::make_unique<TFormEntrada>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormRelSai"), [] { return std::make_unique<TFormRelSai>(*Logon); });
+    windows::registerWindow(QStringLiteral("TFormFicMov2"), [] { return std::make_unique<TFormFicMov2>(*Logon); });
     // Delivery: the desk, its item entry, the areas and delivery men, the customer's
     // data, and the delivery data of a tab that the pre-bill asks.
     windows::registerWindow(QStringLiteral("TFormPedDelivery"), [] { return std::make_unique<TFormPedDelivery>(*Logon); });

@@ -144,6 +144,21 @@ struct Queues::Data {
             fail(msg::cannotPrint(printer, QString::fromUtf8(msg::kStopped)));
     }
 
+    // The queue a job goes to (resolved), refused when there is none or when it
+    // would not print the job now.
+    cups_dest_t* ready(const QString& target) const
+    {
+        if (serverSilent)
+            fail(msg::noAnswer());
+        if (target.isEmpty())
+            fail(QString::fromUtf8(msg::kNoPrinter));
+        cups_dest_t* dest = const_cast<cups_dest_t*>(find(target));
+        if (!dest)
+            fail(msg::cannotPrint(target, QString::fromUtf8(msg::kUnavailable)));
+        requireReady(target, dest);
+        return dest;
+    }
+
     // The server took the connection and then said nothing within the timeout.
     bool timedOut() const { return http && httpError(http) == ETIMEDOUT; }
 
@@ -243,15 +258,8 @@ QString Queues::resolve(const QString& name) const
 void Queues::printTextJob(const QString& printer, const Printout& text, const QByteArray& prefix,
                           const QByteArray& suffix, const QString& title) const
 {
-    if (d->serverSilent)
-        fail(msg::noAnswer());
     const QString target = resolve(printer);
-    if (target.isEmpty())
-        fail(QString::fromUtf8(msg::kNoPrinter));
-    cups_dest_t* dest = const_cast<cups_dest_t*>(d->find(target));
-    if (!dest)
-        fail(msg::cannotPrint(target, QString::fromUtf8(msg::kUnavailable)));
-    d->requireReady(target, dest);
+    cups_dest_t* dest = d->ready(target);
     if (d->isRaw(dest)) {
         d->send(target, title, CUPS_FORMAT_RAW, jobBytes(text, prefix, suffix));
         return;
@@ -259,6 +267,13 @@ void Queues::printTextJob(const QString& printer, const Printout& text, const QB
     // A page printer: the control and end sequences mean nothing to it.
     const QString docName = title.isEmpty() ? QStringLiteral("sabrel22") : title;
     d->send(target, title, CUPS_FORMAT_PDF, pagesDocument(text, target, docName, d->defaultPaper(dest)));
+}
+
+void Queues::printDocument(const QString& printer, const QByteArray& pdf, const QString& title) const
+{
+    const QString target = resolve(printer);
+    d->ready(target);
+    d->send(target, title, CUPS_FORMAT_PDF, pdf);
 }
 
 QStringList installed()
@@ -280,6 +295,11 @@ void printTextJob(const QString& printer, const Printout& text, const QByteArray
                   const QByteArray& suffix, const QString& title)
 {
     Queues().printTextJob(printer, text, prefix, suffix, title);
+}
+
+void printDocument(const QString& printer, const QByteArray& pdf, const QString& title)
+{
+    Queues().printDocument(printer, pdf, title);
 }
 
 QByteArray jobBytes(const Printout& text, const QByteArray& prefix, const QByteArray& suffix)

@@ -44,6 +44,10 @@ public:
     void printTextJob(const QString& printer, const Printout& text,
                       const QByteArray& prefix = QByteArray(), const QByteArray& suffix = QByteArray(),
                       const QString& title = QString()) const;
+    // Prints a document already composed as PDF (a page report) on a printer
+    // matched as resolve() does, as a job named `title`. Throws std::runtime_error
+    // when the job is not taken, as printTextJob() does.
+    void printDocument(const QString& printer, const QByteArray& pdf, const QString& title) const;
 
 private:
     struct Data;
@@ -57,6 +61,7 @@ QString resolve(const QString& name);
 void printTextJob(const QString& printer, const Printout& text,
                   const QByteArray& prefix = QByteArray(), const QByteArray& suffix = QByteArray(),
                   const QString& title = QString());
+void printDocument(const QString& printer, const QByteArray& pdf, const QString& title);
 
 // The bytes of a text job: prefix, each line in Windows-1252 followed by CR LF, suffix.
 QByteArray jobBytes(const Printout& text, const QByteArray& prefix = QByteArray(),

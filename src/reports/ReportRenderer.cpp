@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <stdexcept>
 #include <vector>
@@ -23,7 +22,6 @@ QString cannotStart(const QString& what)
     return QStringLiteral("Não foi possível imprimir o relatório em %1").arg(what);
 }
 const char16_t* const kPdf = u"PDF";
-const char16_t* const kNoPrinter = u"Nenhuma impressora instalada";
 } // namespace msg
 
 [[noreturn]] void fail(const QString& text)
@@ -191,13 +189,9 @@ void printOn(const Layout& layout, QPrinter& printer)
 
 void printOn(const Layout& layout, const QString& printerName)
 {
-    const QString target = printers::resolve(printerName);
-    if (target.isEmpty())
-        fail(QString::fromUtf16(msg::kNoPrinter));
-    QPrinter printer(QPrinterInfo::printerInfo(target), QPrinter::HighResolution);
-    if (!printer.isValid())
-        fail(msg::cannotStart(target));
-    printOn(layout, printer);
+    // Sent as a PDF job through the station's print server, which says when the
+    // queue would not print it (stopped, refusing jobs, not answering).
+    printers::printDocument(printerName, pdfDocument(layout), layout.definition().title);
 }
 
 } // namespace report

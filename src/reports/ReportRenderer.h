@@ -34,8 +34,9 @@ void paintAll(QPagedPaintDevice& device, const Layout& layout, int resolution);
 void writePdf(const Layout& layout, QIODevice& device);
 QByteArray pdfDocument(const Layout& layout);
 
-// Prints on a station printer (a CUPS queue; "" the default printer), as a
-// job named by the report's title. Throws std::runtime_error when it is not taken.
+// Prints on a station printer (a CUPS queue; "" the default printer) as a PDF
+// job named by the report's title. Throws std::runtime_error when it is not taken
+// (no printer, a queue stopped or refusing jobs, a print server that does not answer).
 void printOn(const Layout& layout, const QString& printerName);
 void printOn(const Layout& layout, QPrinter& printer);
 

@@ -5,17 +5,6 @@
 
 namespace ledgeredit {
 
-Period LedgerEdit::period(const QString& from, const QString& to)
-{
-    const std::optional<QDate> f = stock::readDate(from);
-    if (!f)
-        throw stock::FieldError(text::badPeriod, field::from);
-    const std::optional<QDate> t = stock::readDate(to);
-    if (!t)
-        throw stock::FieldError(text::badPeriod, field::to);
-    return {*f, *t};
-}
-
 void LedgerEdit::change(qint64 id, const TypedRow& typed)
 {
     const std::optional<QDate> date = stock::readDate(typed.date);

@@ -6,6 +6,7 @@
 #include "core/Decimal.h"
 #include "db/RowSet.h"
 #include "stock/StockLedger.h"
+#include "stock/StockWindows.h"
 
 #include <QDate>
 #include <QString>
@@ -18,7 +19,6 @@ namespace text {
 inline const QString caption = QStringLiteral("Altera Lançamento");
 inline const QString listCaption = QStringLiteral("Altera Lancamento");
 inline const QString heading = QStringLiteral("Alterar Lançamentos");
-inline const QString badPeriod = QStringLiteral("     Periodo invalido: informe as duas datas (dd/mm/aa)     ");
 inline const QString badDate = QStringLiteral("     Data invalida     ");
 inline const QString badQuantity = QStringLiteral("     Quantidade invalida: %1     ");
 inline const QString rowGone = QStringLiteral("|      Lancamento nao localizado: excluido em outro terminal...      |");
@@ -32,9 +32,7 @@ inline const QString entrada = QStringLiteral("entrada");
 inline const QString saida = QStringLiteral("saida");
 } // namespace field
 
-struct Period {
-    QDate from, to;
-};
+using Period = stock::Period;
 
 struct TypedRow {
     QString date, history, entrada, saida;
@@ -44,8 +42,6 @@ class LedgerEdit {
 public:
     explicit LedgerEdit(TLogon& logon) : m_ledger(logon) {}
 
-    // The period typed; both dates must be read, else stock::FieldError.
-    static Period period(const QString& from, const QString& to);
     RowSet rows(const QString& code, const Period& period) const { return m_ledger.rowsOf(code, period.from, period.to); }
 
     // "&Confirma": the row's new date (required), history and quantities (blank:

@@ -1,6 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "db/UnitLogon.h"
+#include "stock/StockProducts.h"
 
 #include <QStringList>
 
@@ -8,11 +9,116 @@ namespace stock {
 
 Decimal StockLedger::stockOf(const QString& code) const
 {
-    if (code.size() > kCodeLength)
+    if (!storableCode(code))
         return Decimal();   // no row can hold such a code
     RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic where codigo = ?"),
                            {code});
     return r.next() ? r.decimal(u"TENT") - r.decimal(u"TSAI") : Decimal();
+}
+
+Decimal StockLedger::stockBefore(const QString& code, const QDate& day) const
+{
+    if (!storableCode(code))
+        return Decimal();
+    RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic "
+                                          "where codigo = ? and (data < ? or data is null)"),
+                           {code, day});
+    return r.next() ? r.decimal(u"TENT") - r.decimal(u"TSAI") : Decimal();
+}
+
+namespace {
+
+// How the rows of a span are reached: read through the table, or through the index
+// on DATA for a span of a few months at most.
+enum class Reach { Table, DateIndex };
+constexpr qint64 kShortSpanDays = 92;
+
+Reach reachFor(const QDate& from, const QDate& to)
+{
+    return from.isValid() && to.isValid() && from.daysTo(to) <= kShortSpanDays ? Reach::DateIndex : Reach::Table;
+}
+
+// Σ ENTRADA, Σ SAIDA and the rows per code of the rows the condition (on "e")
+// selects; of every code, or of the codes of one product group's products (each
+// code's rows read through the index on CODIGO). Grouped as the column, the
+// optimizer would walk the index on CODIGO and fetch the rows scattered over the
+// whole table in the order of the codes, twice as long as reading the table
+// through and sorting: the table is read in the order it lies, or, for a short
+// span, through the index on DATA (the code then grouped as an expression, which
+// no index serves).
+QHash<QString, Movement> summed(TLogon& logon, const QString& condition, Params params, Reach reach, int group)
+{
+    const QString sums = QStringLiteral("sum(e.entrada) as eent, sum(e.saida) as esai, count(*) as linhas");
+    const QString where = condition.isEmpty() ? QString() : QStringLiteral(" where (%1)").arg(condition);
+    QString sql;
+    if (group != 0) {
+        sql = QStringLiteral("select e.codigo, %1 from (select distinct codigo from produtos where classe = ?) p "
+                             "join estfic e on e.codigo = p.codigo%2 group by e.codigo")
+                  .arg(sums, where);
+        Params withGroup{group};
+        for (int i = 0; i < params.size(); ++i)
+            withGroup.append(params.at(i));
+        params = withGroup;
+    } else if (reach == Reach::Table) {
+        sql = QStringLiteral("select e.codigo, %1 from estfic e%2 group by e.codigo plan sort (e natural)").arg(sums, where);
+    } else {
+        sql = QStringLiteral("select e.codigo || '' as codigo, %1 from estfic e%2 group by 1").arg(sums, where);
+    }
+    RowSet r = logon.run(sql, params);
+    QHash<QString, Movement> byCode;
+    byCode.reserve(r.size());
+    while (r.next())
+        if (!r.isNull(u"CODIGO"))   // rows without a code belong to no product
+            byCode.insert(r.text(u"CODIGO"), {r.decimal(u"EENT"), r.decimal(u"ESAI"), r.integer(u"LINHAS")});
+    return byCode;
+}
+
+} // namespace
+
+QHash<QString, Movement> StockLedger::movementByCode(int group) const
+{
+    return summed(m_logon, QString(), {}, Reach::Table, group);
+}
+
+QHash<QString, Movement> StockLedger::movementUpTo(const QDate& day, int group) const
+{
+    return summed(m_logon, QStringLiteral("e.data <= ? or e.data is null"), {day}, Reach::Table, group);
+}
+
+QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, const QDate& last, int group) const
+{
+    QHash<QString, PeriodMovement> byCode;
+    // Before the first day: the undated rows alone when no row is older; the rows
+    // between the oldest and the first day otherwise.
+    const QDate oldest = m_logon.scalar(QStringLiteral("select min(data) from estfic")).toDate();
+    const bool undatedBefore = !oldest.isValid() || oldest >= first;
+    const QHash<QString, Movement> before =
+        undatedBefore
+            ? summed(m_logon, QStringLiteral("e.data is null"), {}, Reach::DateIndex, group)
+            : summed(m_logon, QStringLiteral("e.data < ? or e.data is null"), {first}, reachFor(oldest, first), group);
+    for (auto it = before.begin(); it != before.end(); ++it)
+        byCode[it.key()].before = it->stock();
+    if (first > last)
+        return byCode;
+    const Reach reach = reachFor(first, last);
+    // A long period that holds every dated row (none before it, none after it):
+    // every row less the undated ones, without testing each row's date.
+    const bool whole = reach == Reach::Table && undatedBefore
+                       && m_logon.run(QStringLiteral("select first 1 1 from estfic where data > ?"), {last}).isEmpty();
+    const QHash<QString, Movement> within =
+        whole ? summed(m_logon, QString(), {}, Reach::Table, group)
+              : summed(m_logon, QStringLiteral("e.data between ? and ?"), {first, last}, reach, group);
+    for (auto it = within.begin(); it != within.end(); ++it) {
+        Movement& m = byCode[it.key()].within;
+        m = *it;
+        if (whole) {
+            const Movement undated = before.value(it.key());
+            m.in -= undated.in;
+            m.out -= undated.out;
+            m.rows -= undated.rows;
+        }
+    }
+    return byCode;
 }
 
 void StockLedger::append(const LedgerRow& row)

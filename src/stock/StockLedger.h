@@ -16,11 +16,17 @@
 // stock is left to average, and the new average is the unit cost.
 //
 // Each call that writes several rows runs as one action, or joins the caller's.
+//
+// The stock reports read the same rule for every product at once, grouped by code
+// in one statement whatever the number of products: the stock now, the stock up to
+// a day, the movement of a period with the stock before it. A row without a date
+// counts as the oldest of its code: in the stock before any day and up to any day.
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -48,6 +54,21 @@ struct ProductEntry {
     std::optional<QDate> expiry;         // VALIDADE, when given
 };
 
+// What a code's rows add up to over a span: Σ ENTRADA, Σ SAIDA and how many rows.
+struct Movement {
+    Decimal in, out;
+    qint64 rows = 0;
+    Decimal stock() const { return in - out; }
+};
+
+// A code's movement over a period: the stock before its first day, and the rows
+// dated within it.
+struct PeriodMovement {
+    Decimal before;
+    Movement within;
+    Decimal after() const { return before + within.stock(); }
+};
+
 class StockLedger {
 public:
     static constexpr int kHistoryLength = 120;   // ESTFIC.HISTORICO
@@ -57,6 +78,18 @@ public:
 
     // Σ ENTRADA − Σ SAIDA of the code's rows; 0 when it has none.
     Decimal stockOf(const QString& code) const;
+    // The code's stock before a day: its rows dated before it and its undated rows.
+    Decimal stockBefore(const QString& code, const QDate& day) const;
+
+    // Every code's rows, summed: its stock is movement.stock(). A code without rows
+    // is absent (its stock is 0). `group`: only the codes of that product group's
+    // products (0: every code). One statement.
+    QHash<QString, Movement> movementByCode(int group = 0) const;
+    // Every code's rows dated up to the day (and undated), summed. One statement.
+    QHash<QString, Movement> movementUpTo(const QDate& day, int group = 0) const;
+    // Every code with rows dated within [first, last], or with a stock before the
+    // first day: the stock before it and the rows within it. Four statements at most.
+    QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last, int group = 0) const;
 
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.
     // Throws DbError.

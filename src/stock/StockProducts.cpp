@@ -2,13 +2,19 @@
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "platform/Win1252.h"
 
 namespace stock {
+
+bool storableCode(const QString& code)
+{
+    return code.size() <= kCodeLength && fitsWin1252(code);
+}
 
 ProductCard readProduct(TLogon& logon, const QString& code)
 {
     ProductCard p;
-    if (code.size() > kCodeLength)
+    if (!storableCode(code))
         return p;
     RowSet r = logon.run(QStringLiteral(
         "select first 1 p.*, (select first 1 f.nome from fornecedor f where f.codigo = p.fornecedor) as NOMEFORNE "

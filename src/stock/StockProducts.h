@@ -19,6 +19,9 @@ struct ProductCard {
 
 // PRODUTOS.CODIGO and ESTFIC.CODIGO hold 14 characters: no product has a longer code.
 constexpr int kCodeLength = 14;
+// A code some product or ledger row could have: at most 14 characters, each one the
+// database stores (an emoji is none).
+bool storableCode(const QString& code);
 
 // The product of a code (as typed, already normalised); found false when none.
 ProductCard readProduct(TLogon& logon, const QString& code);

@@ -32,6 +32,17 @@ bool attempt(const std::function<void()>& work, const std::function<void(const Q
     return done;
 }
 
+Period readPeriod(const QString& from, const QString& to, const QString& fromField, const QString& toField)
+{
+    const std::optional<QDate> f = readDate(from);
+    if (!f)
+        throw FieldError(text::badPeriod, fromField);
+    const std::optional<QDate> t = readDate(to);
+    if (!t)
+        throw FieldError(text::badPeriod, toField);
+    return {*f, *t};
+}
+
 std::optional<Decimal> optionalAmount(const QString& typed, const QString& message, const QString& field)
 {
     if (isBlank(typed))

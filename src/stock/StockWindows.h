@@ -6,6 +6,7 @@
 #include "registers/RegisterCommon.h"
 #include "stock/StockProducts.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -22,6 +23,7 @@ inline const QString title = QStringLiteral("ATENÇÃO");
 inline const QString productNotFound = QStringLiteral("        Produto Nao Localizado          ");
 inline const QString supplierNotFound = QStringLiteral("        Fornecedor não Localizado          ");
 inline const QString askDelete = QStringLiteral("Deseja Excluir Este Registro ?");
+inline const QString badPeriod = QStringLiteral("     Periodo invalido: informe as duas datas (dd/mm/aa)     ");
 } // namespace text
 
 // An entry refused before anything is written: its message is shown ("ATENÇÃO", one
@@ -34,6 +36,14 @@ public:
 private:
     QString m_field;
 };
+
+// A period typed as two dates (dd/mm/yy).
+struct Period {
+    QDate from, to;
+};
+// Both dates must be read, else FieldError(text::badPeriod) naming the field of the
+// one that is not.
+Period readPeriod(const QString& from, const QString& to, const QString& fromField, const QString& toField);
 
 // Runs a write of a stock window: a refusal shows its message and, for a FieldError,
 // hands its field to `focus`; a statement the database refuses shows the

@@ -62,7 +62,7 @@ bool TFormAltLan::confirm()
     if (!codeLeft())
         return false;
     ledgeredit::Period period;
-    if (!stock::attempt([&] { period = ledgeredit::LedgerEdit::period(ui->fromEdit->text(), ui->toEdit->text()); },
+    if (!stock::attempt([&] { period = stock::readPeriod(ui->fromEdit->text(), ui->toEdit->text(), ledgeredit::field::from, ledgeredit::field::to); },
                         stock::focusIn(this)))
         return false;
     TFormAltLan2 rows(m_logon, ui->codeEdit->text(), period, this);

@@ -134,7 +134,7 @@ TEST_F(LedgerEditTest, TheChoiceWindowRefusesUnknownProductsAndBadPeriods)
     choose.field(QStringLiteral("from"))->setText(QStringLiteral("32/01/26"));
     choose.field(QStringLiteral("to"))->setText(QStringLiteral("31/01/26"));
     EXPECT_FALSE(choose.confirm());
-    EXPECT_EQ(d.messageTexts().last(), ledgeredit::text::badPeriod);
+    EXPECT_EQ(d.messageTexts().last(), stock::text::badPeriod);
     EXPECT_TRUE(d.windowsShown.filter(QStringLiteral("TFormAltLan2")).isEmpty());
     // an empty period lists nothing, and deleting then deletes nothing
     choose.field(QStringLiteral("from"))->setText(QStringLiteral("01/01/25"));

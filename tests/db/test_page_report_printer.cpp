@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -54,4 +56,40 @@ TEST(PageReportPrinter, PrintsEveryPageOnACupsQueue)
     EXPECT_EQ(pages[2].last(), "Página 3 de 3");
     EXPECT_TRUE(pages[2].contains("Ação 120 1.200,50"));
     cups.removeQueue("Relatorios");
+}
+
+TEST(PageReportPrinter, AQueueThatWouldNotPrintTheJobIsSaid)
+{
+    TestStation st(false);
+    CupsSandbox& cups = CupsSandbox::instance();
+    if (!cups.available())
+        GTEST_SKIP() << "no CUPS server: " << cups.unavailableReason();
+    const QString pdf = cups.outputFolder() + "/recusado.pdf";
+    const QString error = cups.addPdfQueue("Recusada", pdf);
+    if (!error.isEmpty())
+        GTEST_SKIP() << "no PDF printer queue: " << error.toStdString();
+    Definition def;
+    def.title = QStringLiteral("Relatório recusado");
+    def.detail.height = 5;
+    def.detail.add(field(0, 0, 60, 5, QStringLiteral("NOME")));
+    const RowSet data({"NOME"}, {{QStringLiteral("Ação")}});
+    const Layout layout(def, data);
+    struct Case { const char* label; std::function<QString()> stop; std::function<QString()> restart; };
+    const Case cases[] = {
+        {"refusing jobs", [&] { return cups.rejectJobs("Recusada"); }, [&] { return cups.acceptJobs("Recusada"); }},
+        {"stopped", [&] { return cups.stopQueue("Recusada"); }, [&] { return cups.startQueue("Recusada"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ASSERT_TRUE(c.stop().isEmpty());
+        try {
+            printOn(layout, "Recusada");
+            ADD_FAILURE() << "printed";
+        } catch (const std::runtime_error& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains("Recusada")) << e.what();
+        }
+        EXPECT_EQ(cups.pendingJobs("Recusada"), 0);
+        ASSERT_TRUE(c.restart().isEmpty());
+    }
+    cups.removeQueue("Recusada");
 }

@@ -1,0 +1,6 @@
+#include "finance/UnitRelFor.h"
+
+TFormRelFor::TFormRelFor(TLogon& logon, QWidget* parent)
+    : RegisterListWindow(logon, registerlists::Register::Suppliers, parent)
+{
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The labels a scale prints for a weighed product: a 13-character code read
+// by the item entry windows instead of a product code.
+#include "core/Decimal.h"
+
+#include <QString>
+#include <optional>
+
+struct ScaleLabel {
+    QString code;        // six digits
+    Decimal quantity;    // weight in sale units
+};
+
+// A 13-character code beginning with "2": product code in characters 2 to 7 and
+// the weight in thousandths in 8 to 12. nullopt for any other code; a weight
+// that is not a number gives nullopt too (and the caller reports it).
+std::optional<ScaleLabel> parseScaleLabel(const QString& code);
+// A scale label's weight as the quantity field shows it: "#0.000" padded with
+// blanks to 8 characters ("   1,234").
+QString scaleQuantityText(const Decimal& weight);

@@ -245,12 +245,9 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
                 : QString();
             const QString summary = complementSummary(complementNames).left(28);
             for (int i = 0; i < monitorSlots; ++i) {
-                RowSet row = m_logon.run(QStringLiteral("Insert Into cozinha2 (id,idmesa,grupo,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                                        "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?,?,?) returning id"),
-                                         {r.itemKey, product ? product->classe : 0, historicoTime(now).left(20), mesa.left(15),
-                                          QString::number(waiter), m_cashShift, name.left(120), quantity, summary});
-                if (row.first())
-                    monitorIds.push_back(row.integer(u"ID"));
+                monitorIds.push_back(writeKitchenMonitorRow(
+                    m_logon, {historicoTime(now), mesa, QString::number(waiter), m_cashShift, name, quantity, summary,
+                              r.itemKey, product ? product->classe : 0}));
                 ++r.monitorRows;
             }
         }

@@ -49,7 +49,9 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
         SingleOrders orders(m_logon);
         // The order first: a second station closing it waits here, then finds it gone.
         SingleOrderRow order = orders.holdOrder(orderId);
-        SingleTicketData d = SingleOrderPrintouts(m_logon).read(orderId, deliveryManName);
+        SingleOrderPrintouts printouts(m_logon);
+        printouts.setClock(m_clock);
+        SingleTicketData d = printouts.read(orderId, deliveryManName);
         const Decimal items = d.itemsTotal();
         const Decimal total = items + d.fee();
         if (receivedShort(order.receivedTotal(), total))
@@ -118,7 +120,7 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
         ds.when = d.now;
         ds.cashShift = shift.number;
         ds.phone = phone && *phone > 0 && *phone <= 2147483647 ? *phone : 1;
-        ds.customerName = order.name;
+        ds.customerName = d.customerName();
         ds.payments = payments;
         ds.saleValue = items;
         ds.listFee = d.fee();

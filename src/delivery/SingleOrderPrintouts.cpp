@@ -82,6 +82,12 @@ QString nameOrNothing(const std::optional<DeliveryCustomerData>& c, QString Deli
 
 Decimal SingleTicketData::itemsTotal() const { return SingleOrders::itemsTotal(items); }
 
+QString SingleTicketData::customerName() const
+{
+    const QString name = customer ? TrimText(customer->nome) : QString();
+    return name.isEmpty() ? TrimText(order.name) : name;
+}
+
 bool receivedShort(const Decimal& received, const Decimal& total)
 {
     return !received.isZero() && received.roundTo(2).cents() < total.roundTo(2).cents();
@@ -180,7 +186,7 @@ Printout composeSingleClosingReceipt(const SingleTicketData& d, const QString& s
     companyLines(o, d);
     o << kDash37;
     o << S("Pedido:") + QString::number(d.order.id) + S("  Fone:") + d.order.phone + S(" Cupom:") + saleNumber
-      << S("Cliente:") + d.order.name << dateLine(d.now) << S("                     D E L I V E R Y") << kColumns
+      << S("Cliente:") + d.customerName() << dateLine(d.now) << S("                     D E L I V E R Y") << kColumns
       << kRule37;
     itemLines(o, d);
     o << kRule37;

@@ -41,6 +41,8 @@ struct SingleTicketData {
 
     Decimal itemsTotal() const;
     Decimal fee() const { return areaFee.value_or(Decimal()); }
+    // The customer's name as registered, else as the order keeps it.
+    QString customerName() const;
 };
 
 Printout composeSingleKitchenTicket(const SingleTicketData& d);

@@ -63,4 +63,43 @@ DeliveryPaymentPanel filledPanel(TLogon& l, DeskHandOver& order, const std::vect
     return p;
 }
 
+qint64 singleOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
+                   qint64 area, qint64 manCode)
+{
+    SingleOrders orders(l);
+    const qint64 id = orders.create();
+    DeliveryCustomerData c = orders.customer(phone);
+    c.nome = customer;
+    orders.saveCustomer(c);
+    SingleOrderHeader h;
+    h.phone = QString::number(phone);
+    h.name = customer;
+    h.deliveryMan = manCode;
+    h.area = area;
+    const Decimal fee = area ? decimalOf(l.scalar(S("select TAXA from ENTREGA where ID = ?"), {area})) : Decimal();
+    orders.saveHeader(id, h, fee);
+    for (const OrderItem& i : items) {
+        SingleOrderNewItem n;
+        n.code = i.code;
+        n.name = i.name;
+        n.quantity = i.quantity;
+        n.price = i.price;
+        for (const QString& e : i.complements)
+            n.extras.push_back({true, e, Decimal()});
+        orders.addItem(id, h, n, fee);
+    }
+    return id;
+}
+
+void singleOrderPayments(TLogon& l, qint64 order, const std::vector<std::pair<int, Decimal>>& payments)
+{
+    std::array<Decimal, 3> amounts;
+    std::array<int, 3> methods{1, 2, 3};
+    for (size_t k = 0; k < payments.size() && k < 3; ++k) {
+        methods[k] = payments[k].first;
+        amounts[k] = payments[k].second;
+    }
+    SingleOrders(l).setPayments(order, amounts, methods);
+}
+
 } // namespace seeds

@@ -301,16 +301,24 @@ void TFormCadPedDeli::loadLists()
     registers::attempt([this] {
         m_men = DeliveryMen(m_logon).list(DeliveryMen::Order::ByName);
         m_areas = DeliveryAreas(m_logon).list();
-        m_methods = PaymentMethodStore(m_logon).list();
     });
+    const QVariant man = ui->manBox->currentData(), area = ui->areaBox->currentData();
     ui->manBox->clear();
     ui->manBox->addItem(QString(), qlonglong(0));
     for (const DeliveryMan& m : m_men)
         ui->manBox->addItem(TrimText(m.nome), qlonglong(m.codigo));
+    ui->manBox->setCurrentIndex(std::max(0, ui->manBox->findData(man)));
     ui->areaBox->clear();
     ui->areaBox->addItem(QString(), qlonglong(0));
     for (const DeliveryArea& a : m_areas)
         ui->areaBox->addItem(TrimText(a.bairro) + S("  R$ ") + delivery::amountText(a.taxa), qlonglong(a.id));
+    ui->areaBox->setCurrentIndex(std::max(0, ui->areaBox->findData(area)));
+    loadMethods();
+}
+
+void TFormCadPedDeli::loadMethods()
+{
+    registers::attempt([this] { m_methods = PaymentMethodStore(m_logon).list(); });
     for (int k = 0; k < 3; ++k) {
         QComboBox* box = methodBox(k);
         box->clear();
@@ -748,7 +756,7 @@ void TFormCadPedDeli::deleteItem()
 
 void TFormCadPedDeli::openPayments()
 {
-    loadLists();
+    loadMethods();
     recompute();
     std::array<Decimal, 3> amounts = m_order.received;
     if (amounts[0].isZero() && amounts[1].isZero() && amounts[2].isZero())

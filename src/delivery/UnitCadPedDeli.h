@@ -79,6 +79,7 @@ protected:
 
 private:
     void loadLists();
+    void loadMethods();
     void showOrder();
     void showCustomer(const DeliveryCustomerData& c);
     void clearItem();

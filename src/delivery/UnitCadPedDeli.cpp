@@ -5,6 +5,7 @@
 #include "core/AmountReader.h"
 #include "core/FieldEvents.h"
 #include "core/FormatFloat.h"
+#include "core/GridLook.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -109,14 +110,7 @@ TFormCadPedDeli::TFormCadPedDeli(TLogon& logon, qint64 orderId, QWidget* parent)
     ui->itemGrid->setHorizontalHeaderLabels({S("Codigo"), S("Nome do Produto"), S("Quant."), S("Valor"), S("Total")});
     ui->itemGrid->verticalHeader()->hide();
     ui->itemGrid->verticalHeader()->setDefaultSectionSize(30);
-    QHeaderView* h = ui->itemGrid->horizontalHeader();
-    const QFontMetrics fm(ui->itemGrid->font());
-    const int widths[] = {fm.horizontalAdvance(S("/000000/000000/")), 0, fm.horizontalAdvance(S("0000,000")),
-                          fm.horizontalAdvance(S("00000,00")), fm.horizontalAdvance(S("000000,00"))};
-    for (int c = 0; c < 5; ++c)
-        if (c != 1)
-            h->resizeSection(c, std::max(widths[c], fm.horizontalAdvance(ui->itemGrid->horizontalHeaderItem(c)->text())) + 20);
-    h->setSectionResizeMode(1, QHeaderView::Stretch);
+    grids::fitColumns(*ui->itemGrid, 1);
     ui->extrasGrid->setColumnCount(2);
     ui->extrasGrid->setHorizontalHeaderLabels({S("X"), S("Produto")});
     ui->extrasGrid->verticalHeader()->hide();
@@ -437,6 +431,7 @@ void TFormCadPedDeli::recompute()
         ui->itemGrid->setItem(i, 3, cell(delivery::amountText(it.price), true));
         ui->itemGrid->setItem(i, 4, cell(delivery::amountText(it.total()), true));
     }
+    grids::fitColumns(*ui->itemGrid, 1);
     QString text = single::totalCaption;
     for (int k = 0; k < 3; ++k) {
         if (!(m_order.received[size_t(k)] > Decimal()))
@@ -650,19 +645,16 @@ void TFormCadPedDeli::openExtras()
 
 void TFormCadPedDeli::toggleExtra(int row)
 {
-    if (!m_item || row < 0 || row >= int(m_item->extras.size()))
+    if (!m_item || !m_item->toggleExtra(row))
         return;
-    m_item->extras[size_t(row)].ticked = !m_item->extras[size_t(row)].ticked;
     showExtras();
     ui->extrasGrid->setCurrentCell(row, 1);
 }
 
 void TFormCadPedDeli::addExtra()
 {
-    const QString text = TrimText(ui->extraEdit->text());
-    if (text.isEmpty() || !m_item)
+    if (!m_item || !m_item->addTypedExtra(ui->extraEdit->text(), true))   // typed: chosen
         return;
-    m_item->extras.push_back({true, text.left(35), Decimal()});   // typed: chosen, without a value
     ui->extraEdit->clear();
     showExtras();
 }

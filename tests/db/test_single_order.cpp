@@ -66,32 +66,13 @@ qint64 seedMenu(TLogon& l)
     return area.integer(u"ID");
 }
 
-void openShift(TLogon& l, int number)
-{
-    l.action([&] {
-        l.run(S("update CONTCAIXA set CAIXA = ?"), {number});
-        l.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (GEN_ID(CONTCAIXA,1), ?, ?, 0)"),
-              {number, kNow.date()});
-    });
-}
-
-seeds::OrderItem item(const char* code, const char* name, const char* quantity, const char* price,
-                      QStringList extras = {})
-{
-    seeds::OrderItem i;
-    i.code = S(code);
-    i.name = S(name);
-    i.quantity = D(quantity);
-    i.price = D(price);
-    i.complements = std::move(extras);
-    return i;
-}
-
 // 97,00 of items: a product, a two-flavour item, a composed product, drinks with an extra.
 std::vector<seeds::OrderItem> richOrder()
 {
-    return {item("000012", "CALABRESA", "1", "30"), item("/000012/000034/", "1/2-CALABRESA 1/2-MUSSARELA", "1", "29"),
-            item("K1", "COMBO", "1", "20"), item("000020", "REFRIGERANTE", "3", "6", {S("GELO E LIMAO")})};
+    return {seeds::orderItem("000012", "CALABRESA", "1", "30"),
+            seeds::orderItem("/000012/000034/", "1/2-CALABRESA 1/2-MUSSARELA", "1", "29"),
+            seeds::orderItem("K1", "COMBO", "1", "20"),
+            seeds::orderItem("000020", "REFRIGERANTE", "3", "6", "1", {S("GELO E LIMAO")})};
 }
 
 SingleClosingResult closeIt(TLogon& l, qint64 order)
@@ -128,7 +109,7 @@ protected:
     void SetUp() override
     {
         area = seedMenu(l());
-        openShift(l(), 5);
+        seeds::openShift(l(), 5, kNow.date());
         ctx::station().TerminalNumber = S("03");
     }
     TLogon& l() { return st.logon(); }
@@ -406,7 +387,8 @@ TEST_F(SingleOrderTest, AFeeOfNothingStillWritesTheDeliveryRowAndAReceivableIsDu
 {
     l().run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (GEN_ID(ENTREGA,1), 'RETIRADA', 0)"));
     const qint64 pickUp = integerOf(l().scalar(S("select ID from ENTREGA where BAIRRO = 'RETIRADA'")));
-    const qint64 order = seeds::singleOrder(l(), kPhone, kName, {item("000012", "CALABRESA", "2", "30")}, pickUp, kMan);
+    const qint64 order =
+        seeds::singleOrder(l(), kPhone, kName, {seeds::orderItem("000012", "CALABRESA", "2", "30")}, pickUp, kMan);
     seeds::singleOrderPayments(l(), order, {{5, D("60")}});
     closeIt(l(), order);
     EXPECT_EQ(count(l(), S("select count(*) from SERVICO where TIPO = 9 and VALOR = 0")), 1);
@@ -421,7 +403,7 @@ TEST_F(SingleOrderTest, TheKitchenTicketOnAPortFileByteForByteAndOnTheKitchenMon
 {
     const qint64 order = seeds::singleOrder(
         l(), kPhone, S("MARIA"),
-        {item("000020", "REFRIGERANTE", "2", "6", {S("gelo e limao")}), item("000050", "QUEIJO", "0,5", "40")}, area, kMan);
+        {seeds::orderItem("000020", "REFRIGERANTE", "2", "6", "1", {S("gelo e limao")}), seeds::orderItem("000050", "QUEIJO", "0,5", "40")}, area, kMan);
     const QString port = seeds::portToFile(st, S("LPT2"), S("cozinha.txt"));
     st.writeFile(S("c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT1"), S("LPT2")});
     seeds::setup(st, {{9, S("2")}, {12, S("Visualizar")}, {13, S("Informa porta")}});
@@ -484,7 +466,7 @@ TEST_F(SingleOrderTest, TheDeliveryTicketAndTheReceiptOnPortFilesByteForByte)
     seeds::options(l(), 512 | 128, 0);
     const qint64 order = seeds::singleOrder(
         l(), kPhone, kName,
-        {item("000020", "REFRIGERANTE", "2", "6"), item("000050", "QUEIJO MINAS FRESCAL COM OREGANO E AZEITE DE OLIVA "
+        {seeds::orderItem("000020", "REFRIGERANTE", "2", "6"), seeds::orderItem("000050", "QUEIJO MINAS FRESCAL COM OREGANO E AZEITE DE OLIVA "
                                                             "EXTRA VIRGEM", "0,5", "40")},
         area, kMan);
     l().run(S("update CLIENTES set ENDERECO = 'RUA DAS PALMEIRAS, 120', CENDERECO = 'CENTRO', CIDADE = 'RECIFE', "
@@ -571,7 +553,7 @@ TEST(SingleOrderStations, TwoStationsClosingOneOrderWriteOneSale)
         auto a = attachStation(db, 5);
         auto b = attachStation(db, 5);
         const qint64 area = seedMenu(*a);
-        openShift(*a, 5);
+        seeds::openShift(*a, 5, kNow.date());
         const qint64 order = seeds::singleOrder(*a, kPhone, kName, richOrder(), area, kMan);
         std::thread other;
         QString refusedB;

@@ -10,6 +10,28 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 }
 
+OrderItem orderItem(const char* code, const char* name, const char* quantity, const char* price, const char* kitchen,
+                    QStringList complements)
+{
+    OrderItem i;
+    i.code = S(code);
+    i.name = S(name);
+    i.quantity = *Decimal::parse(S(quantity));
+    i.price = *Decimal::parse(S(price));
+    i.kitchen = S(kitchen);
+    i.complements = std::move(complements);
+    return i;
+}
+
+void openShift(TLogon& l, int number, const QDate& date)
+{
+    l.action([&] {
+        l.run(S("update CONTCAIXA set CAIXA = ?"), {number});
+        l.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (GEN_ID(CONTCAIXA,1), ?, ?, 0)"),
+              {number, date});
+    });
+}
+
 qint64 deliveryOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
                      qint64 area, qint64 man)
 {

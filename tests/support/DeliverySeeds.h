@@ -23,6 +23,12 @@ struct OrderItem {
     QStringList complements;
 };
 
+// An item of an order ("1" its kitchen-printer number; complements: chosen extras).
+OrderItem orderItem(const char* code, const char* name, const char* quantity, const char* price,
+                    const char* kitchen = "1", QStringList complements = {});
+// Cash shift `number` open, dated `date` (CONTCAIXA and its CONTDATA row), on any station.
+void openShift(TLogon& l, int number, const QDate& date);
+
 // An open order of the desk for a telephone; returns its number. area and man are
 // ENTREGA.ID and DELICAD.ID (0: none chosen).
 qint64 deliveryOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,

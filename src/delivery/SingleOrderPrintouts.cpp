@@ -261,10 +261,11 @@ SingleOrderPrintouts::KitchenResult SingleOrderPrintouts::kitchenTicket(qint64 o
         }
         return composeSingleKitchenTicket(d);
     });
+    if (r.items > 0)
+        saveKitchenOrderNumber(int(orderId + 1));   // the counter the sales screen's tickets share
     if (monitor)
         return r;
     if (r.items > 0) {
-        saveKitchenOrderNumber(int(orderId + 1));
         RouteOptions options;
         options.controlByte = true;
         options.portOf = PrinterSlot::Kitchen1;

@@ -542,6 +542,7 @@ void TFormCadPedDeli::codeLeft()
             if (!weight)   // no price to weigh by: the label's amount, once
                 m_item->price = price->amount;
             ui->quantityEdit->setText(weight ? scaleQuantityText(*weight) : S("1"));
+            ui->codeEdit->setText(price->code);
             label = true;
             return;
         }

@@ -106,9 +106,11 @@ TEST(SingleOrderWindow, AnOrderFromTheTelephoneToTheClosing)
     w->deliveryManBox()->setCurrentIndex(1);
     w->areaBox()->setCurrentIndex(1);
 
-    // An item with its extras offered unchosen; one chosen.
-    w->field(F::Code)->setText(S("12"));
-    w->codeLeft();
+    // An item with its extras offered unchosen; one chosen. Typed, and Enter.
+    w->field(F::Code)->setFocus();
+    QTest::keyClicks(w->field(F::Code), S("12"));
+    QTest::keyClick(w->field(F::Code), Qt::Key_Return);
+    EXPECT_TRUE(w->extrasGrid()->hasFocus());
     EXPECT_EQ(w->field(F::Code)->text(), S("000012"));
     EXPECT_EQ(w->field(F::Product)->text(), S("CALABRESA"));
     EXPECT_EQ(w->field(F::Price)->text(), S("30,00"));
@@ -378,6 +380,16 @@ TEST(SingleOrderWindow, HostileValuesAreRefusedOrStoredAsTypedAndNothingIsLost)
     w.field(F::Price)->setText(S("38.5"));
     EXPECT_TRUE(w.confirmItem());
     EXPECT_EQ(count(l, "select count(*) from MESA where NOMEP = 'MUSSARELA D''AGUA' and VALOR = 38.5"), 1);
+
+    // A scale's price label: product 0012 for 15,00, at 30,00 the kilo: half a kilo.
+    w.field(F::Code)->setText(S("2001200015000"));
+    w.codeLeft();
+    EXPECT_EQ(w.field(F::Code)->text(), S("000012"));
+    EXPECT_EQ(w.field(F::Product)->text(), S("CALABRESA"));
+    EXPECT_EQ(w.field(F::Quantity)->text(), S("   0,500"));
+    EXPECT_FALSE(w.extrasPanel()->isVisible()) << "a label brings no extras";
+    EXPECT_TRUE(w.confirmItem());
+    EXPECT_EQ(count(l, "select count(*) from MESA where CODIGO = '000012' and QUANT = 0.5 and VALOR = 30"), 1);
 
     // Amounts of the payment panel.
     w.openPayments();

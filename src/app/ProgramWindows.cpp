@@ -12,6 +12,7 @@
 #include "closing/UnitRecDin.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
+#include "delivery/UnitCadPedDeli.h"
 #include "delivery/UnitDelivere.h"
 #include "delivery/UnitEntCom.h"
 #include "delivery/UnitEntregador.h"
@@ -301,4 +302,7 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormEntCom"), [] { return std::make_unique<TFormEntCom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVenDiaDely"), [] { return std::make_unique<TFormVenDiaDely>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormPCEDelivere"), [] { return std::make_unique<TFormPCEDelivere>(*Logon); });
+    // The single-screen delivery order, which no menu opens: by its class name it
+    // starts a new order.
+    windows::registerWindow(QStringLiteral("TFormCadPedDeli"), [] { return std::make_unique<TFormCadPedDeli>(*Logon); });
 }

@@ -154,11 +154,12 @@ void SaleWriter::writePayments(const Sale& sale)
     const QString n = QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0'));
     const QString name = sale.customerName.left(30);
     const QVariant hora = registers::textOrNull(sale.hora.left(kHoraWidth));
+    const int waiter = sale.paymentsWaiter.value_or(sale.waiter);
     if (sale.advance > Decimal()) {
         m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
                       "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
                     {sale.advanceMethod.left(2) + QLatin1Char('-') + n, sale.customerCode, name, sale.date,
-                     sale.date, sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, sale.advance});
+                     sale.date, waiter, sale.number, sale.cashShift, sale.date, sale.terminal, sale.advance});
     }
     for (const SalePayment& p : sale.payments) {
         if (p.amount.isZero())
@@ -170,13 +171,13 @@ void SaleWriter::writePayments(const Sale& sale)
         if (p.settled) {
             m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,baixa,vendedor,NFiscal,"
                           "Caixa,terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
-                        {dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, sale.waiter,
+                        {dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, waiter,
                          sale.number, sale.cashShift, sale.terminal, p.amount, hora});
         } else {
             m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,"
                           "terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?)"),
                         {dup, sale.customerCode, name, sale.date, sale.dueDate.addDays(sale.receivableDays),
-                         sale.waiter, sale.number, sale.cashShift, sale.terminal, p.amount, hora});
+                         waiter, sale.number, sale.cashShift, sale.terminal, p.amount, hora});
         }
     }
     // Change is money handed back: in cents, and only from one cent.
@@ -185,7 +186,7 @@ void SaleWriter::writePayments(const Sale& sale)
         m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
                       "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
                     {QStringLiteral("01-") + n, sale.customerCode, sale.changeName.left(30), sale.date, sale.date,
-                     sale.waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -change});
+                     waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -change});
     }
 }
 
@@ -218,7 +219,7 @@ void SaleWriter::writeServiceRows(const Sale& sale)
     }
     if (!sale.cover.isZero())
         m_logon.run(withCode, {sale.date, 2, sale.cashShift, sale.cover, QVariant(), sale.number, sale.terminal});
-    if (!sale.deliveryFee.isZero())
+    if (!sale.deliveryFee.isZero() || sale.feeRowAlways)
         m_logon.run(withCode, {sale.date, 9, sale.cashShift, sale.deliveryFee, sale.waiter, sale.number,
                                sale.terminal});
     if (sale.discount.isZero())

@@ -86,6 +86,9 @@ struct Sale {
     bool explodeKits = true;         // false: a kit sold is one row of its own code, like a product
     bool namedStockRows = false;     // plain rows read "Cli:" + customerName (39) and carry the product's
                                      // cost and no PEDIDO; else "Cli: customerText   Valor: price"
+    // Where the single-screen delivery order differs.
+    std::optional<int> paymentsWaiter;   // RECARQ.VENDEDOR, when not the sale's waiter
+    bool feeRowAlways = false;           // the delivery fee's SERVICO row also when the fee is 0
 };
 
 class SaleWriter {

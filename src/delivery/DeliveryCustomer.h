@@ -10,6 +10,8 @@ struct DeliveryCustomerData {
     qint64 codigo = 0;
     QString nome, endereco, bairro, cidade, estado, ref, fax;   // bairro: CENDERECO
     QString fone;
+    std::optional<int> ddd;      // DDD
+    QString cep;
 };
 
 class DeliveryCustomers {
@@ -20,6 +22,9 @@ public:
     // "Confirme": the name and address of every row of that code, the reference
     // cut to 39 characters and the state to 2. Throws DbError.
     void save(const DeliveryCustomerData& data);
+    // The single-screen order's customer: name, address, area code and postcode of
+    // every row of that code, each text cut to its column. Throws DbError.
+    void saveWithAreaCode(const DeliveryCustomerData& data);
 
 private:
     TLogon& m_logon;

@@ -123,39 +123,52 @@ Printout composeInvoiceReceipt(const InvoiceReceiptData& d)
 
 Sale DeliveryInvoicing::saleOf(const DeliverySale& s)
 {
+    const bool desk = s.kind == DeliverySale::Kind::DeskInvoice;
     Sale sale;
+    // What every delivery sale shares.
     sale.number = s.number;
-    sale.numberText = s.numberText;
     sale.date = s.when.date();
-    sale.hora = s.when.toString(S("dd/MM/yy hh:mm:ss"));
     sale.cashShift = s.cashShift;
-    sale.terminal = 1;   // every row of a delivery invoice: station 1
-    sale.waiter = 1;
     sale.customerCode = int(s.phone);
     sale.customerName = s.customerName;
     sale.changeName = s.customerName;
     sale.customerText = QString::number(s.phone);
     sale.payments = s.payments;
-    sale.dueDate = sale.date.addDays(30);
     sale.receivableDays = 0;
     sale.change = Decimal();   // taken off the first method already
     sale.saleType = 3;
     sale.saleCustomer = s.customerName;
-    sale.saleCustomerWidth = 30;
     sale.saleValue = s.saleValue;
     sale.deliveryMan = s.deliveryMan;
     sale.deliveryManFee = s.listFee;
-    sale.freight = s.freight;
-    sale.deliveryFlag = s.delivery ? S("S") : S("N");
     sale.discount = s.discount;
-    sale.discountAsExpense = true;
-    sale.receivableTitles = true;
     sale.loyalty = false;
     for (const HandOverLine& l : s.items)
-        sale.items.push_back(SaleItem{0, l.codigo, l.nome, l.quantidade, l.valor, QString()});
-    sale.explodeKits = false;   // a kit sold is one row of its own; a flavour that is a kit is exploded
-    sale.namedStockRows = true;
+        sale.items.push_back(SaleItem{0, l.codigo, l.nome, l.quantidade, l.valor, desk ? QString() : S("0")});
     sale.deliverySale = true;
+    if (desk) {
+        sale.numberText = s.numberText;
+        sale.hora = s.when.toString(S("dd/MM/yy hh:mm:ss"));
+        sale.terminal = 1;   // every row of a delivery invoice: station 1
+        sale.waiter = 1;
+        sale.dueDate = sale.date.addDays(30);
+        sale.saleCustomerWidth = 30;
+        sale.freight = s.freight;
+        sale.deliveryFlag = s.delivery ? S("S") : S("N");
+        sale.discountAsExpense = true;
+        sale.receivableTitles = true;
+        sale.explodeKits = false;   // a kit sold is one row of its own; a flavour that is a kit is exploded
+        sale.namedStockRows = true;
+    } else {
+        sale.terminal = s.terminal;
+        sale.waiter = s.deliveryMan;
+        sale.paymentsWaiter = 0;
+        sale.dueDate = sale.date;
+        sale.tabNumber = s.number;
+        sale.saleCustomerWidth = 24;
+        sale.deliveryFee = s.listFee;
+        sale.feeRowAlways = true;
+    }
     return sale;
 }
 

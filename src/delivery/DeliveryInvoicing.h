@@ -63,8 +63,24 @@ Printout composeInvoiceReceipt(const InvoiceReceiptData& d);
 struct Sale;
 struct SalePayment;
 
-// What a delivery invoice sells, as its rows carry it.
+// What a delivery sale sells, as its rows carry it: the desk's invoice or the
+// closing of a single-screen order. What they share is filled once (saleOf); where
+// their books differ, `kind` says.
 struct DeliverySale {
+    enum class Kind {
+        // Station 1 and waiter 1 on every row, titles numbered by method "." a
+        // receivable number and due in 30 days, the discount as an expense row, the
+        // fee as freight, a kit sold whole, plain stock rows named after the customer.
+        DeskInvoice,
+        // The station's own number, the delivery man as the sale's waiter and on the
+        // fee's SERVICO row (type 9, written also for a fee of 0), no waiter on the
+        // payments, titles numbered by method "-" the sale number and due on the
+        // day, the sale number as the tab, the customer's name cut to 24, kits
+        // exploded into their components.
+        SingleOrder,
+    };
+    Kind kind = Kind::DeskInvoice;
+    int terminal = 1;            // SingleOrder: the station's number
     qint64 number = 0;           // 50345
     QString numberText;          // "050345"
     QDateTime when;              // the rows' date and time
@@ -74,8 +90,8 @@ struct DeliverySale {
     std::vector<SalePayment> payments;   // the amounts the rows take: the first less the change
     Decimal saleValue;           // the items
     Decimal freight;             // the fee charged (FRETE)
-    Decimal listFee;             // the area's fee (DELYTAXA)
-    int deliveryMan = 0;         // DELICAD.ID (DELYENTREGA)
+    Decimal listFee;             // the area's fee (DELYTAXA; SingleOrder: the fee's SERVICO row too)
+    int deliveryMan = 0;         // DELYENTREGA: DELICAD.ID (SingleOrder: DELICAD.CODIGO)
     Decimal discount;
     std::vector<HandOverLine> items;
     bool delivery = true;        // FATURA.DELIVERY "S"
@@ -98,10 +114,9 @@ public:
     // the cash closed, the order changed meanwhile) or DbError; then nothing is written.
     InvoiceResult invoice(const InvoiceRequest& request);
 
-    // The one sale writer's description of a delivery invoice: station 1, waiter 1,
-    // titles numbered by method "." a receivable number, the discount as an expense
-    // row, the fee as freight, kits whole and flavours split, stock rows named after
-    // the customer with the product's cost.
+    // The one sale writer's description of a delivery sale (see DeliverySale::Kind):
+    // type 3, the customer's telephone as his code on every row, no loyalty points,
+    // flavours split with the delivery's history.
     static Sale saleOf(const DeliverySale& s);
 
     // The receipt question and its printing, after the commit (delivery route:

@@ -44,6 +44,23 @@ Decimal ItemInHand::extrasValue() const
     return sum;
 }
 
+bool ItemInHand::toggleExtra(int row)
+{
+    if (row < 0 || row >= int(extras.size()))
+        return false;
+    extras[size_t(row)].ticked = !extras[size_t(row)].ticked;
+    return true;
+}
+
+bool ItemInHand::addTypedExtra(const QString& text, bool ticked)
+{
+    const QString t = TrimText(text);
+    if (t.isEmpty())
+        return false;
+    extras.push_back({ticked, t, Decimal()});
+    return true;
+}
+
 int DeliveryItemEntry::readItemOptions(TLogon& logon)
 {
     const QVariant v = logon.scalar(S("select first 1 SCC4 from EMPRESA"));

@@ -32,6 +32,10 @@ struct ItemInHand {
     std::vector<ItemExtra> extras;
 
     Decimal extrasValue() const;      // the ticked extras' values
+    // A double click on a row of the extras list: ticked, or no longer.
+    bool toggleExtra(int row);
+    // A text typed by the operator, without a value; false when it is blank.
+    bool addTypedExtra(const QString& text, bool ticked);
 };
 
 class DeliveryItemEntry {

@@ -72,6 +72,32 @@ inline const QString underpaid = QStringLiteral(" Valor inferior ao pedido   ");
 inline const QString fillError = QStringLiteral("|       Houve erro no preenchimento       |");
 } // namespace tab
 
+// The single-screen delivery order.
+namespace single {
+inline const QString windowCaption = QStringLiteral("FormCadPedDeli");
+inline const QString header = QStringLiteral("Pedido de Delivery  N.");
+inline const QString newOrderNumber = QStringLiteral("0000");
+inline const QString cashClosed = QStringLiteral(" Caixa Fechado   ");
+inline const QString informProduct = QStringLiteral(" Informar um Produto   ");
+inline const QString denied = QStringLiteral("       Acesso não autorizado         ");
+inline const QString underpaid = QStringLiteral("     Valor informado inferior a conta   ");
+inline const QString noArea = QStringLiteral(" Obrigatorio escolher uma taxa de entrega  \n\r"
+                                             " se o custo for Zero, cadastre uma taxa com esse custo ");
+inline const QString noMan = QStringLiteral(" Obrigatorio escolher um entregador \n\r"
+                                            " se não tem entregador, cadastre um como Retirada Loja  ");
+inline const QString badPrice = QStringLiteral("|     Valor do produto não é valido     |");
+inline const QString badDdd = QStringLiteral("|     DDD invalido: informe somente numeros     |");
+inline const QString unknownMethod = QStringLiteral("|   Forma de pagamento não cadastrada   |");
+inline const QString totalCaption = QStringLiteral("Total (Pedido/Taxa)");
+inline const QString paymentPanel = QStringLiteral("Informar Valor a Receber para Calcular troco");
+inline const QString change = QStringLiteral("Troco");
+inline const QString missing = QStringLiteral("Falta");
+// STATUS of the order.
+inline const QString ordered = QStringLiteral("PEDIDO");
+inline const QString preparing = QStringLiteral("MONTANDO");
+inline const QString outForDelivery = QStringLiteral("SAIU P/ENTREGA");
+} // namespace single
+
 } // namespace deliverytext
 
 #include <stdexcept>

@@ -248,19 +248,16 @@ void TFormInsItens2::sizeChosen()
 
 void TFormInsItens2::toggleExtra(int row)
 {
-    if (!m_item || row < 0 || row >= int(m_item->extras.size()))
+    if (!m_item || !m_item->toggleExtra(row))
         return;
-    m_item->extras[size_t(row)].ticked = !m_item->extras[size_t(row)].ticked;
     showExtras();
     ui->extrasList->setCurrentCell(row, 1);
 }
 
 void TFormInsItens2::addExtra()
 {
-    const QString text = TrimText(ui->extraEdit->text());
-    if (text.isEmpty() || !m_item)
+    if (!m_item || !m_item->addTypedExtra(ui->extraEdit->text(), false))
         return;
-    m_item->extras.push_back({false, text, Decimal()});
     ui->extraEdit->clear();
     showExtras();
 }

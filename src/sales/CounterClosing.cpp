@@ -12,6 +12,7 @@
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "printing/RoutePrintout.h"
+#include "tabs/KitchenTicket.h"
 
 #include <cmath>
 #include <map>
@@ -292,10 +293,8 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
                     const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
                     const std::optional<Decimal> q =
                         readAmount(blank < 0 ? l.product : l.product.left(blank), AmountRules::quantity());
-                    m_logon.run(S("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                  "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
-                                {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
-                                 q.value_or(l.quantity), l.obs.left(28)});
+                    writeKitchenMonitorRow(m_logon, {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
+                                                     q.value_or(l.quantity), l.obs, std::nullopt, std::nullopt});
                     ++result.monitorRows;
                 }
             } else if (printsSomething(dest)) {

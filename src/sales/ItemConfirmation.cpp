@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString kPedidoFile = QStringLiteral("c:\\Miltrex\\vavoz\\pedido.INI");
-
 QString settingsLine(const char* file, int line)
 {
     try {
@@ -32,18 +30,6 @@ QString settingsLine(const char* file, int line)
 }
 
 } // namespace
-
-std::vector<PrinterSlot> kitchenSlots(int kitchen)
-{
-    switch (kitchen) {
-    case 1: return {PrinterSlot::Kitchen1};
-    case 2: return {PrinterSlot::Kitchen2};
-    case 3: return {PrinterSlot::Kitchen3};
-    case 4: return {PrinterSlot::Kitchen4};
-    case 5: return {PrinterSlot::Kitchen1, PrinterSlot::Kitchen2};
-    default: return {};
-    }
-}
 
 QString confirmMessage(ConfirmResult::Status status)
 {
@@ -58,22 +44,6 @@ QString confirmMessage(ConfirmResult::Status status)
     case S::TabNotFound: return salesmsg::tabNotFound;
     default: return QString();
     }
-}
-
-int nextKitchenOrderNumber()
-{
-    try {
-        if (const std::optional<LineFile> f = LineFile::load(station::path(kPedidoFile)))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(0))))
-                return *n;
-    } catch (const std::exception&) {
-    }
-    return 1;
-}
-
-void saveKitchenOrderNumber(int number)
-{
-    LineFile::save(station::pathForWriting(kPedidoFile), {QString::number(number)});
 }
 
 int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<KitchenClaim>& items,
@@ -97,15 +67,6 @@ QString notPrintedText(const QStringList& kitchens, const QString& why)
         ? QStringLiteral("O pedido da cozinha %1 não foi impresso").arg(kitchens.front())
         : QStringLiteral("Os pedidos das cozinhas %1 não foram impressos").arg(kitchens.join(QStringLiteral(", ")));
     return head + QStringLiteral("; os itens voltaram a ficar pendentes para o pedido da cozinha.\n") + why;
-}
-
-QString complementSummary(const QStringList& complements)
-{
-    QString s = QStringLiteral("(");
-    for (const QString& c : complements)
-        s += TrimText(c.toUpper().left(28)) + u'/';
-    s += u')';
-    return s == QLatin1String("()") ? QString() : s;
 }
 
 QStringList composeKitchenHeader(const TicketData& t, const QString& orderText, int waiterCodeWidth, bool deliveryLine)
@@ -284,12 +245,9 @@ ConfirmResult ItemConfirmation::confirm(const ItemDraft& d)
                 : QString();
             const QString summary = complementSummary(complementNames).left(28);
             for (int i = 0; i < monitorSlots; ++i) {
-                RowSet row = m_logon.run(QStringLiteral("Insert Into cozinha2 (id,idmesa,grupo,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                                        "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?,?,?) returning id"),
-                                         {r.itemKey, product ? product->classe : 0, historicoTime(now).left(20), mesa.left(15),
-                                          QString::number(waiter), m_cashShift, name.left(120), quantity, summary});
-                if (row.first())
-                    monitorIds.push_back(row.integer(u"ID"));
+                monitorIds.push_back(writeKitchenMonitorRow(
+                    m_logon, {historicoTime(now), mesa, QString::number(waiter), m_cashShift, name, quantity, summary,
+                              r.itemKey, product ? product->classe : 0}));
                 ++r.monitorRows;
             }
         }

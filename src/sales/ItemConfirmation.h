@@ -10,6 +10,7 @@
 #include "platform/Printout.h"
 #include "printing/SetComSettings.h"   // PrinterSlot
 #include "sales/ItemEntry.h"
+#include "tabs/KitchenTicket.h"
 
 #include <QDateTime>
 #include <QString>
@@ -66,8 +67,6 @@ QStringList composeKitchenTicket(const TicketData& t);
 // waiterCodeWidth), date and time, "D E L I V E R Y" when asked and the tab key is
 // above 1,000,000, and the column heads.
 QStringList composeKitchenHeader(const TicketData& t, const QString& orderText, int waiterCodeWidth, bool deliveryLine);
-// "(A/B/)" of the complements, empty when there are none.
-QString complementSummary(const QStringList& complements);
 
 class ItemConfirmation {
 public:
@@ -95,11 +94,3 @@ int giveBackToKitchen(TLogon& logon, const QString& tab, const std::vector<Kitch
                       const std::vector<qint64>& monitorRows = {});
 // What the user is told then: the kitchens whose ticket did not print, and why.
 QString notPrintedText(const QStringList& kitchens, const QString& why);
-
-// The printer slots of a kitchen number: 1 to 4 their own, 5 kitchens 1 and 2;
-// none for any other number.
-std::vector<PrinterSlot> kitchenSlots(int kitchen);
-
-// Kitchen order number of this station (pedido.INI line 0): 1 when missing.
-int nextKitchenOrderNumber();
-void saveKitchenOrderNumber(int number);

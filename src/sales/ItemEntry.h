@@ -5,6 +5,7 @@
 
 #include "core/Decimal.h"
 #include "core/uMensagem.h"
+#include "registers/ScaleLabel.h"
 
 #include <QString>
 #include <optional>
@@ -31,15 +32,6 @@ struct ComplementRow {
     qint64 cod = 0;
 };
 
-struct ScaleLabel {
-    QString code;        // six digits
-    Decimal quantity;    // weight in sale units
-};
-
-// A 13-character code beginning with "2": product code in characters 2 to 7 and
-// the weight in thousandths in 8 to 12. nullopt for any other code; a weight
-// that is not a number gives nullopt too (and the caller reports it).
-std::optional<ScaleLabel> parseScaleLabel(const QString& code);
 // What the code field holds once left: accents stripped, a leading "*" removed,
 // a whole number of fewer than six characters with six digits.
 QString normaliseProductCode(const QString& typed);
@@ -48,9 +40,6 @@ Decimal quantityOrOne(const QString& text);
 // What the quantity field keeps when it is left: its text when that is a number
 // above zero (a scale label's weight stays as shown, "   1,234"), else "1".
 QString quantityFieldLeft(const QString& text);
-// A scale label's weight as the quantity field shows it: "#0.000" padded with
-// blanks to 8 characters ("   1,234").
-QString scaleQuantityText(const Decimal& weight);
 
 class ItemEntry {
 public:

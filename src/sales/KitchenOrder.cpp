@@ -40,16 +40,13 @@ QStringList composeKitchenOrder(const TicketData& head, const std::vector<Kitche
 {
     QStringList lines = composeKitchenHeader(head, QString::number(head.orderNumber), 20, true);
     for (const KitchenItem& item : items) {
-        const QString qty = item.quantity.isWhole() ? FormatFloat(u"000", item.quantity)
-                                                    : FormatFloat(u"0.000", item.quantity) + QStringLiteral("Kg");
-        const QString first = qty + u' ' + item.name;
-        lines << first.left(qty.size() + 1 + 37);
         // a long name continues on lines of its own, nothing of it lost
-        for (QString rest = item.name.mid(37); !rest.isEmpty(); rest = rest.mid(37))
-            lines << rest.left(37);
+        const QStringList name = kitchenNameLines(item.name);
+        lines << kitchenQuantityText(item.quantity) + u' ' + name.front();
+        lines << name.mid(1);
         for (const QString& c : item.complements)
             lines << QStringLiteral(" > ") + c.toUpper().left(18);
-        lines << QStringLiteral("- - - - - - - - - - - - - - - - - - -");
+        lines << kKitchenItemRule;
     }
     for (int i = 0; i < feedLines; ++i)
         lines << QStringLiteral(".");
@@ -163,14 +160,10 @@ KitchenOrderResult KitchenOrder::print(const QString& tabField)
             t.printout.lines = composeKitchenOrder(head, t.items, feed);
             t.printSlots = printSlots[kitchen];
             for (int s = 0; s < monitorSlots[kitchen]; ++s)
-                for (const KitchenItem& item : t.items) {
-                    RowSet row = m_logon.run(QStringLiteral("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                                            "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?) returning id"),
-                                             {hora, head.tabKey.left(15), head.waiterCode.left(10), m_cashShift, item.name,
-                                              item.quantity, complementSummary(upper(item.complements)).left(28)});
-                    if (row.first())
-                        t.monitorRows.push_back(row.integer(u"ID"));
-                }
+                for (const KitchenItem& item : t.items)
+                    t.monitorRows.push_back(writeKitchenMonitorRow(
+                        m_logon, {hora, head.tabKey, head.waiterCode, m_cashShift, item.name, item.quantity,
+                                  complementSummary(upper(item.complements)), std::nullopt, std::nullopt}));
             out.push_back(std::move(t));
         }
         return out;

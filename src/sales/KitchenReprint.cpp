@@ -110,11 +110,9 @@ ReprintResult KitchenReprint::print(const QString& tabKey, const std::vector<Rep
                 r.monitorRows += m_logon.action([&] {
                     int n = 0;
                     for (const ReprintRow& row : chosen) {
-                        m_logon.run(QStringLiteral("Insert Into cozinha2 (id,hora,mesa,garcom,caixa,produto,quant,compl) "
-                                                   "values (GEN_ID(COZINHA2,1),?,?,?,?,?,?,?)"),
-                                    {hora, head.tabKey.left(15), head.waiterCode.left(10), m_cashShift,
-                                     QStringLiteral("REIMPRESSAO ") + row.produto, row.quant,
-                                     complementSummary(row.complements).left(28)});
+                        writeKitchenMonitorRow(m_logon, {hora, head.tabKey, head.waiterCode, m_cashShift,
+                                                         QStringLiteral("REIMPRESSAO ") + row.produto, row.quant,
+                                                         complementSummary(row.complements), std::nullopt, std::nullopt});
                         ++n;
                     }
                     return n;

@@ -65,37 +65,15 @@ qint64 seedMenu(TLogon& l)
     return man.integer(u"ID");
 }
 
-void openShift(TLogon& l, int number)
-{
-    l.action([&] {
-        l.run(S("update CONTCAIXA set CAIXA = ?"), {number});
-        l.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (GEN_ID(CONTCAIXA,1), ?, ?, 0)"),
-              {number, kNow.date()});
-    });
-}
-
-seeds::OrderItem item(const char* code, const char* name, const char* quantity, const char* price,
-                      const char* kitchen = "1", QStringList complements = {})
-{
-    seeds::OrderItem i;
-    i.code = S(code);
-    i.name = S(name);
-    i.quantity = D(quantity);
-    i.price = D(price);
-    i.kitchen = S(kitchen);
-    i.complements = std::move(complements);
-    return i;
-}
-
 // The order of the main case: 145,00 of items (a flavour item, a kit, a flavour
 // item with a kit among its flavours) and the area's 5,00.
 std::vector<seeds::OrderItem> richOrder()
 {
-    return {item("000012", "CALABRESA", "1", "30"),
-            item("/000012/000034/", "1/2-CALABRESA 1/2-MUSSARELA", "1", "29"),
-            item("K1", "COMBO", "1", "20", "2"),
-            item("/000034/K1/", "1/2-MUSSARELA 1/2-COMBO", "2", "24"),
-            item("000020", "REFRIGERANTE", "3", "6", "2", {S("GELO E LIMAO")})};
+    return {seeds::orderItem("000012", "CALABRESA", "1", "30"),
+            seeds::orderItem("/000012/000034/", "1/2-CALABRESA 1/2-MUSSARELA", "1", "29"),
+            seeds::orderItem("K1", "COMBO", "1", "20", "2"),
+            seeds::orderItem("/000034/K1/", "1/2-MUSSARELA 1/2-COMBO", "2", "24"),
+            seeds::orderItem("000020", "REFRIGERANTE", "3", "6", "2", {S("GELO E LIMAO")})};
 }
 
 qint64 anOrder(TLogon& l, qint64 man, const std::vector<seeds::OrderItem>& items = richOrder(), qint64 phone = kPhone)
@@ -170,7 +148,7 @@ void onTwoStations(const char* name, const std::function<void(TLogon&, TLogon&, 
         auto a = attachStation(db, 5);
         auto b = attachStation(db, 5);
         const qint64 man = seedMenu(*a);
-        openShift(*a, 5);
+        seeds::openShift(*a, 5, kNow.date());
         test(*a, *b, man);
     }
 }
@@ -180,7 +158,7 @@ protected:
     void SetUp() override
     {
         man = seedMenu(l());
-        openShift(l(), 5);
+        seeds::openShift(l(), 5, kNow.date());
         ctx::op().OperatorName = S("ANA");
     }
     TLogon& l() { return st.logon(); }
@@ -284,8 +262,9 @@ TEST_F(DeliveryBillingTest, AnInvoiceWritesEveryRowOfTheSaleToTheCentAndTakesThe
         EXPECT_EQ(s.decimal(u"SAIDA"), e.out);
         EXPECT_EQ(s.decimal(u"VALOR"), e.value);
         EXPECT_EQ(s.isNull(u"CUSTO"), e.cost.isNull());
-        if (!e.cost.isNull())
+        if (!e.cost.isNull()) {
             EXPECT_EQ(s.decimal(u"CUSTO"), decimalOf(e.cost));
+        }
         EXPECT_EQ(s.isNull(u"NFISCAL"), !e.invoice);
         EXPECT_EQ(s.isNull(u"PEDIDO"), !e.order);
         EXPECT_EQ(s.integer(u"VENDEDOR"), 0);
@@ -468,12 +447,12 @@ TEST_F(DeliveryBillingTest, AStoppedPrinterQueueShowsTheReceiptInThePreviewAndTh
 
 TEST_F(DeliveryBillingTest, ProductionTicketsOnePerKitchenPrinterOnThePortWithTheDrawerAfterEach)
 {
-    const qint64 order = anOrder(l(), man, {item("000012", "CALABRESA", "1,5", "30", "1"),
-                                            item("000034", "PIZZA DE MUSSARELA COM BORDA RECHEADA E OREGANO", "2",
+    const qint64 order = anOrder(l(), man, {seeds::orderItem("000012", "CALABRESA", "1,5", "30", "1"),
+                                            seeds::orderItem("000034", "PIZZA DE MUSSARELA COM BORDA RECHEADA E OREGANO", "2",
                                                  "28", "5", {S("BORDA CATUPIRY")}),
-                                            item("000020", "REFRIGERANTE", "1", "6", ""),
-                                            item("000020", "REFRIGERANTE ZERO", "1", "6", "0"),
-                                            item("000020", "AGUA", "1", "3", "7")});
+                                            seeds::orderItem("000020", "REFRIGERANTE", "1", "6", ""),
+                                            seeds::orderItem("000020", "REFRIGERANTE ZERO", "1", "6", "0"),
+                                            seeds::orderItem("000020", "AGUA", "1", "3", "7")});
     l().run(S("update DELIITEM set OBS = 'SEM CEBOLA' where NOME = 'CALABRESA'"));
     st.writeFile(S("c:\\Miltrex\\vavoz\\fonte.INI"), {S("7"), S("12"), S(""), S(""), S(""), S(""), S(""), S(""),
                                                        S(""), S(""), S(""), S(""), S(""), S(""), S(""), S("2")});
@@ -524,7 +503,7 @@ TEST_F(DeliveryBillingTest, ProductionTicketsOnePerKitchenPrinterOnThePortWithTh
 
 TEST_F(DeliveryBillingTest, TheDeliveryNoteRecordsTheExpectedPaymentAndChange)
 {
-    const qint64 order = anOrder(l(), man, {item("000012", "PIZZA GRANDE DE CALABRESA COM CATUPIRY", "1", "50", "1",
+    const qint64 order = anOrder(l(), man, {seeds::orderItem("000012", "PIZZA GRANDE DE CALABRESA COM CATUPIRY", "1", "50", "1",
                                                  {S("BORDA RECHEADA"), S("OREGANO")})});
     auto panel = [&](const std::vector<std::pair<int, Decimal>>& amounts) {
         DeskHandOver h = seeds::deskHandOver(l(), order);
@@ -601,9 +580,9 @@ TEST(DeliveryBillingStations, TwoStationsInvoicingAcrossTheWrapNeverShareASaleNu
     onTwoStations("delivery-wrap", [](TLogon& a, TLogon& b, qint64 man) {
         std::vector<InvoiceRequest> forA, forB;
         for (int k = 0; k < 4; ++k) {
-            forA.push_back(request(a, anOrder(a, man, {item("000012", "CALABRESA", "1", "30")}, 50000000 + k),
+            forA.push_back(request(a, anOrder(a, man, {seeds::orderItem("000012", "CALABRESA", "1", "30")}, 50000000 + k),
                                    {{1, D("35")}}));
-            forB.push_back(request(b, anOrder(b, man, {item("000012", "CALABRESA", "1", "30")}, 60000000 + k),
+            forB.push_back(request(b, anOrder(b, man, {seeds::orderItem("000012", "CALABRESA", "1", "30")}, 60000000 + k),
                                    {{1, D("35")}}));
         }
         a.run(S("SET GENERATOR TIPBAIXA TO 99998"));

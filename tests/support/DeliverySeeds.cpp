@@ -10,6 +10,28 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 }
 
+OrderItem orderItem(const char* code, const char* name, const char* quantity, const char* price, const char* kitchen,
+                    QStringList complements)
+{
+    OrderItem i;
+    i.code = S(code);
+    i.name = S(name);
+    i.quantity = *Decimal::parse(S(quantity));
+    i.price = *Decimal::parse(S(price));
+    i.kitchen = S(kitchen);
+    i.complements = std::move(complements);
+    return i;
+}
+
+void openShift(TLogon& l, int number, const QDate& date)
+{
+    l.action([&] {
+        l.run(S("update CONTCAIXA set CAIXA = ?"), {number});
+        l.run(S("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (GEN_ID(CONTCAIXA,1), ?, ?, 0)"),
+              {number, date});
+    });
+}
+
 qint64 deliveryOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
                      qint64 area, qint64 man)
 {
@@ -61,6 +83,45 @@ DeliveryPaymentPanel filledPanel(TLogon& l, DeskHandOver& order, const std::vect
     p.discount = discount.isZero() ? QString() : panelText(discount);
     p.totals();
     return p;
+}
+
+qint64 singleOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
+                   qint64 area, qint64 manCode)
+{
+    SingleOrders orders(l);
+    const qint64 id = orders.create();
+    DeliveryCustomerData c = orders.customer(phone);
+    c.nome = customer;
+    orders.saveCustomer(c);
+    SingleOrderHeader h;
+    h.phone = QString::number(phone);
+    h.name = customer;
+    h.deliveryMan = manCode;
+    h.area = area;
+    const Decimal fee = area ? decimalOf(l.scalar(S("select TAXA from ENTREGA where ID = ?"), {area})) : Decimal();
+    orders.saveHeader(id, h, fee);
+    for (const OrderItem& i : items) {
+        SingleOrderNewItem n;
+        n.code = i.code;
+        n.name = i.name;
+        n.quantity = i.quantity;
+        n.price = i.price;
+        for (const QString& e : i.complements)
+            n.extras.push_back({true, e, Decimal()});
+        orders.addItem(id, h, n, fee);
+    }
+    return id;
+}
+
+void singleOrderPayments(TLogon& l, qint64 order, const std::vector<std::pair<int, Decimal>>& payments)
+{
+    std::array<Decimal, 3> amounts;
+    std::array<int, 3> methods{1, 2, 3};
+    for (size_t k = 0; k < payments.size() && k < 3; ++k) {
+        methods[k] = payments[k].first;
+        amounts[k] = payments[k].second;
+    }
+    SingleOrders(l).setPayments(order, amounts, methods);
 }
 
 } // namespace seeds

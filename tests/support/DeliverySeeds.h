@@ -7,6 +7,7 @@
 #include "db/UnitLogon.h"
 #include "delivery/DeskActions.h"
 #include "delivery/DeliveryPaymentPanel.h"
+#include "delivery/SingleOrder.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,12 @@ struct OrderItem {
     QStringList complements;
 };
 
+// An item of an order ("1" its kitchen-printer number; complements: chosen extras).
+OrderItem orderItem(const char* code, const char* name, const char* quantity, const char* price,
+                    const char* kitchen = "1", QStringList complements = {});
+// Cash shift `number` open, dated `date` (CONTCAIXA and its CONTDATA row), on any station.
+void openShift(TLogon& l, int number, const QDate& date);
+
 // An open order of the desk for a telephone; returns its number. area and man are
 // ENTREGA.ID and DELICAD.ID (0: none chosen).
 qint64 deliveryOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
@@ -33,5 +40,13 @@ DeskHandOver deskHandOver(TLogon& l, qint64 orderId);
 // others "0") and the discount; the totals run as leaving the fields runs them.
 DeliveryPaymentPanel filledPanel(TLogon& l, DeskHandOver& order, const std::vector<std::pair<int, Decimal>>& amounts,
                                  const Decimal& discount = Decimal(), const Decimal* fee = nullptr);
+
+// A single-screen order (DELIPED) for a telephone with its customer named, its items
+// (the chosen extras of each as complements), the delivery man's code and the area;
+// returns its number.
+qint64 singleOrder(TLogon& l, qint64 phone, const QString& customer, const std::vector<OrderItem>& items,
+                   qint64 area = 0, qint64 manCode = 0);
+// What the payment panel of that order keeps: up to three amounts and their methods.
+void singleOrderPayments(TLogon& l, qint64 order, const std::vector<std::pair<int, Decimal>>& payments);
 
 } // namespace seeds

@@ -8,7 +8,9 @@
 #include "delivery/DeliveryItemEntry.h"
 #include "delivery/DeliveryPaymentPanel.h"
 #include "delivery/DeliveryOrders.h"
+#include "delivery/SingleOrderPrintouts.h"
 #include "delivery/TabDelivery.h"
+#include "registers/ScaleLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -299,4 +301,31 @@ TEST(DeliveryPanel, SaleNumbersAndLabelsKeepTheirFormat)
     const Printout r = composeInvoiceReceipt(d);
     EXPECT_EQ(r.lines.value(0), QString(40, 'X'));
     EXPECT_EQ(r.lines.value(3), S("        CNPJ 12.345.678/0001-90"));   // 20 - 12 (11,5 halves up)
+}
+
+TEST(SingleOrderRules, PriceLabelsObservationsAndTheShortfallToTheCent)
+{
+    // "2", the product in 2-5, the amount in hundredths in 8-12.
+    const std::optional<PriceLabel> label = parsePriceLabel(QStringLiteral("2001200015000"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->code, QStringLiteral("000012"));
+    EXPECT_EQ(label->amount, Decimal::fromCents(1500));
+    EXPECT_EQ(priceLabelQuantity(label->amount, Decimal(30)), Decimal::fromThousandths(500));
+    EXPECT_EQ(priceLabelQuantity(Decimal::fromCents(1000), Decimal(3)), Decimal::fromThousandths(3333));
+    EXPECT_FALSE(priceLabelQuantity(label->amount, Decimal())) << "no price to weigh by";
+    for (const char* bad : {"200120001500", "3001200015000", "20012000150X0", "2001200-15000"})
+        EXPECT_FALSE(parsePriceLabel(QString::fromUtf8(bad))) << bad;
+
+    // Lines of at most 38, broken between words; a word longer than a line is cut.
+    EXPECT_EQ(wrapWords(QStringLiteral("  TOCAR A CAMPAINHA DUAS VEZES E AGUARDAR NO PORTAO  "), 38),
+              (QStringList{QStringLiteral("TOCAR A CAMPAINHA DUAS VEZES E"), QStringLiteral("AGUARDAR NO PORTAO")}));
+    EXPECT_EQ(wrapWords(QString(45, QLatin1Char('A')) + QStringLiteral(" B"), 38),
+              (QStringList{QString(38, QLatin1Char('A')), QStringLiteral("AAAAAAA B")}));
+    EXPECT_TRUE(wrapWords(QStringLiteral("   "), 38).isEmpty());
+
+    // Received short of the total: compared to the cent; nothing received is no shortfall.
+    EXPECT_TRUE(receivedShort(Decimal::fromCents(4199), Decimal(42)));
+    EXPECT_FALSE(receivedShort(Decimal(42), Decimal(42)));
+    EXPECT_FALSE(receivedShort(Decimal(), Decimal(42)));
+    EXPECT_FALSE(receivedShort(Decimal(50), Decimal(42)));
 }

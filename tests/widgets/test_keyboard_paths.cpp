@@ -1,0 +1,159 @@
+// The windows as a user drives them from the keyboard: real key and focus events
+// to the focused control of a shown, active window (never a handler called
+// directly). Enter on a focused button presses it on every window, and the
+// keyboard path of a data-entry window ends on its confirm button.
+#include "KeyboardUse.h"
+#include "RegisterSeeds.h"
+#include "ScriptedDialogs.h"
+#include "SeedValues.h"
+#include "StockSeeds.h"
+#include "TestStation.h"
+#include "finance/UnitDespesas.h"
+#include "stock/StockLedger.h"
+#include "stock/UnitAltLan2.h"
+#include "stock/UnitMovEst.h"
+#include "core/FieldEvents.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using seeds::D;
+using namespace keyboard;
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+// A small window: a field, two buttons that are not default buttons, the default
+// button and a check box, each counting its presses.
+struct Counted : QDialog {
+    QLineEdit* field = new QLineEdit(this);
+    QPushButton* first = new QPushButton(QStringLiteral("Primeiro"), this);
+    QPushButton* second = new QPushButton(QStringLiteral("Segundo"), this);
+    QPushButton* fallback = new QPushButton(QStringLiteral("Padrao"), this);
+    QCheckBox* box = new QCheckBox(QStringLiteral("Marca"), this);
+    int firstPresses = 0, secondPresses = 0, fallbackPresses = 0;
+    Counted()
+    {
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(first), static_cast<QWidget*>(second),
+                           static_cast<QWidget*>(fallback), static_cast<QWidget*>(box)})
+            layout->addWidget(w);
+        first->setAutoDefault(false);
+        second->setAutoDefault(false);
+        fallback->setDefault(true);
+        connect(first, &QPushButton::clicked, this, [this] { ++firstPresses; });
+        connect(second, &QPushButton::clicked, this, [this] { ++secondPresses; });
+        connect(fallback, &QPushButton::clicked, this, [this] { ++fallbackPresses; });
+    }
+};
+
+} // namespace
+
+TEST(KeyboardPaths, EnterOnAFocusedButtonPressesItOnceAndNothingElse)
+{
+    Counted w;
+    ASSERT_TRUE(showActive(w));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        w.firstPresses = w.secondPresses = w.fallbackPresses = 0;
+        w.second->setFocus(Qt::TabFocusReason);
+        press(key);
+        EXPECT_EQ(w.secondPresses, 1);
+        EXPECT_EQ(w.firstPresses + w.fallbackPresses, 0) << "the window's default button pressed too";
+        // a key held down presses once
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(w.second, &held);
+        EXPECT_EQ(w.secondPresses, 1);
+    }
+    // Enter on a check box does not tick it
+    w.firstPresses = w.secondPresses = w.fallbackPresses = 0;
+    w.box->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(w.box->isChecked());
+    EXPECT_EQ(w.firstPresses + w.secondPresses, 0);
+    // a button whose window gives Enter a meaning of its own keeps it
+    auto* events = new FieldEvents(&w);
+    int moved = 0;
+    events->onEnter(w.first, [&] {
+        ++moved;
+        w.field->setFocus(Qt::TabFocusReason);
+    });
+    w.first->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(moved, 1);
+    EXPECT_EQ(w.firstPresses, 0);
+    EXPECT_EQ(QApplication::focusWidget(), w.field);
+}
+
+// "Movimenta Estoque": from "Produto" to "&Confirme" by Enter alone, and Enter there
+// records the entry.
+TEST(KeyboardPaths, TheStockMovementIsTypedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), S("000001"), S("CERVEJA LATA"), D("8"), D("4"));
+    TFormMovEst w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(QApplication::focusWidget(), w.field(S("code")));
+    typeAndEnter(S("1"));
+    typeAndEnter(S("010326"));   // Data
+    typeAndEnter(S("COMPRA"));   // Historico
+    typeAndEnter(S("1"));        // Cod Movimento: an entry
+    typeAndEnter(S("10"));       // Quantidade
+    for (int field = 0; field < 4; ++field)   // Custo, Venda, Fornecedor, Validade as they are
+        press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+    EXPECT_EQ(stock::StockLedger(st.logon()).stockOf(S("000001")), D("10"));
+    EXPECT_EQ(QApplication::focusWidget(), w.field(S("code")));
+}
+
+// "Alteração de Lançamentos": "&Alterar Lanc.", the five fields by Enter, and Enter
+// on "&Confirma" changes the row.
+TEST(KeyboardPaths, ALedgerRowIsChangedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), S("000001"), S("CERVEJA LATA"), D("8"), D("4"));
+    seeds::addLedgerRow(st.logon(), S("000001"), QDate(2026, 3, 1), D("24"), std::nullopt, S("COMPRA"));
+    TFormAltLan2 w(st.logon(), S("000001"), ledgeredit::Period{QDate(2026, 3, 1), QDate(2026, 3, 30)});
+    ASSERT_TRUE(showActive(w));
+    w.findChild<QPushButton*>(S("changeButton"))->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);   // "&Alterar Lanc." by Enter too
+    ASSERT_TRUE(w.editing());
+    ASSERT_EQ(QApplication::focusWidget(), w.field(S("code")));
+    for (int field = 0; field < 3; ++field)   // Codigo, Data, Historico as they are
+        press(Qt::Key_Return);
+    selectAllAndType(S("30"));   // Entrada
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);       // Saida
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+    EXPECT_FALSE(w.editing());
+    EXPECT_EQ(stock::StockLedger(st.logon()).stockOf(S("000001")), D("30"));
+}
+
+// The account book's codes: "Codigo", "Nome", and Enter on "&Confirmar" saves.
+TEST(KeyboardPaths, AnAccountBookCodeIsTypedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    TFormDespesas w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    w.codeField()->setFocus(Qt::TabFocusReason);
+    typeAndEnter(S("7"));
+    typeAndEnter(S("AGUA"));
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+    EXPECT_EQ(st.count(S("select count(*) from DESPESA where CODIGO = 7 and NOME = 'AGUA'")), 1);
+}

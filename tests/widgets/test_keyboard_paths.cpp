@@ -1,7 +1,8 @@
 // The windows as a user drives them from the keyboard: real key and focus events
 // to the focused control of a shown, active window (never a handler called
 // directly). Enter on a focused button presses it on every window, and the
-// keyboard path of a data-entry window ends on its confirm button.
+// keyboard path of a data-entry window ends on its confirm button; the focused
+// button shows that it has the focus.
 #include "KeyboardUse.h"
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
@@ -9,6 +10,7 @@
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "finance/UnitDespesas.h"
+#include "platform/Style.h"
 #include "stock/StockLedger.h"
 #include "stock/UnitAltLan2.h"
 #include "stock/UnitMovEst.h"
@@ -17,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -90,6 +93,29 @@ TEST(KeyboardPaths, EnterOnAFocusedButtonPressesItOnceAndNothingElse)
     EXPECT_EQ(moved, 1);
     EXPECT_EQ(w.firstPresses, 0);
     EXPECT_EQ(QApplication::focusWidget(), w.field);
+}
+
+TEST(KeyboardPaths, TheFocusedButtonShowsThatItHasTheFocus)
+{
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);
+    {
+        Counted w;
+        ASSERT_TRUE(showActive(w));
+        w.field->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const QSize before = w.first->size();
+        const QImage plain = w.first->grab().toImage();
+        press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.first);
+        QCoreApplication::processEvents();
+        const QImage focused = w.first->grab().toImage();
+        EXPECT_NE(plain, focused) << "the focused button is drawn as the others";
+        // its frame, at the middle of its left edge, is the focus colour
+        EXPECT_EQ(focused.pixelColor(0, focused.height() / 2).name(), QStringLiteral("#d9822b"));
+        EXPECT_EQ(w.first->size(), before) << "the frame moves the button";
+    }
+    qApp->setStyleSheet(sheet);
 }
 
 // "Movimenta Estoque": from "Produto" to "&Confirme" by Enter alone, and Enter there

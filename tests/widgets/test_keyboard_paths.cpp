@@ -11,6 +11,10 @@
 #include "TestStation.h"
 #include "finance/UnitDespesas.h"
 #include "platform/Style.h"
+#include "registers/SupplierRegister.h"
+#include "registers/UnitCliente.h"
+#include "registers/UnitFPaga.h"
+#include "registers/Unitforne.h"
 #include "stock/StockLedger.h"
 #include "stock/UnitAltLan2.h"
 #include "stock/UnitMovEst.h"
@@ -182,4 +186,62 @@ TEST(KeyboardPaths, AnAccountBookCodeIsTypedAndConfirmedByEnterAlone)
     press(Qt::Key_Return);
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
     EXPECT_EQ(st.count(S("select count(*) from DESPESA where CODIGO = 7 and NOME = 'AGUA'")), 1);
+}
+
+// A register's code typed and left by Tab is looked up although the field turns
+// what is typed into capitals as it is typed: the supplier register.
+TEST(KeyboardPaths, ASupplierCodeTypedAndLeftByTabIsLookedUp)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addSupplier(st.logon(), 1, S("PRIMEIRO"));
+    seeds::addSupplier(st.logon(), 2, S("SEGUNDO"));
+    TFormForne w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    // on an existing supplier, another supplier's code shows that supplier
+    w.field("CODIGO")->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("2"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(w.field("NOME")->text(), S("SEGUNDO"));
+    // a new supplier's code is asked for, and Sim leaves it with six digits
+    w.findChild<QPushButton*>(S("newButton"))->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), w.field("CODIGO"));
+    d.answerMessages({S("S")});
+    selectAllAndType(S("7"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(d.messageTexts(), QStringList{supplierText::notFoundRegister});
+    EXPECT_EQ(w.field("CODIGO")->text(), S("000007"));
+}
+
+// The customer register: a code typed over a shown customer moves to that customer.
+TEST(KeyboardPaths, ACustomerCodeTypedAndLeftByTabIsLookedUp)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addCustomer(st.logon(), 3, S("CLIENTE TRES"), S("RUA A"));
+    seeds::addCustomer(st.logon(), 7, S("CLIENTE SETE"), S("RUA B"));
+    TFormCliente w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    w.field("CODIGO")->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("7"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(w.field("NOME")->text(), S("CLIENTE SETE"));
+    EXPECT_EQ(w.field("CODIGO")->text(), S("000007"));
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+}
+
+// The payment methods: a new code typed and left shows with two digits and empties the name.
+TEST(KeyboardPaths, APaymentMethodCodeTypedAndLeftByTabIsLookedUp)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    TFormFPaga w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(w.nameField()->text(), S("Dinheiro"));
+    w.codeField()->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("3"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(w.codeField()->text(), S("03"));
+    EXPECT_TRUE(w.nameField()->text().isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
 #include "core/Globals.h"
+#include "delivery/DeliveryText.h"
 #include "sales/UnitBalcao.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitPrincipal.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -58,7 +60,9 @@ QStringList windowState(quint64 id)
 // What the window manager showed of one window when it opened.
 struct Seen {
     QString window;
+    QString text;   // a message window's text
     quint64 id = 0;
+    QRect frame;
     QList<quint64> stacking;
     quint64 active = 0;
     bool focusInside = false;
@@ -111,7 +115,10 @@ private:
         QTest::qWait(100);
         Seen s;
         s.window = name;
+        if (auto* text = d.findChild<QLabel*>(QStringLiteral("messageText")))
+            s.text = text->text();
         s.id = id;
+        s.frame = d.frameGeometry();
         s.stacking = stacking();
         s.active = activeWindow();
         s.focusInside = QApplication::activeWindow() == &d;
@@ -245,4 +252,36 @@ TEST_F(Desktop, ThePreviewStandsAboveTheSalesScreenAboveTheMainWindow)
         EXPECT_EQ(s.active, s.id) << "the window manager gave the focus elsewhere";
         EXPECT_TRUE(s.focusInside);
     }
+}
+
+// With the cash closed, the delivery desk opened from the sales screen comes on
+// screen, and its message that the cash is closed stands above it.
+TEST_F(Desktop, TheDeliveryDeskShowsAndItsClosedCashMessageStandsAboveIt)
+{
+    Watcher w;
+    w.actions[QStringLiteral("TFormBalcao")] = [&](QDialog& d) {
+        QToolButton* desk = ribbonButton(static_cast<TFormBalcao&>(d).ribbon(), QStringLiteral("Pedido Delivery"));
+        ASSERT_TRUE(desk);
+        desk->click();
+    };
+    click("Vendas Comandas");
+
+    // the last of its kind: the sales screen says the same as it opens
+    const auto find = [&](const QString& window, const QString& text = QString()) -> const Seen* {
+        for (auto s = w.seen.rbegin(); s != w.seen.rend(); ++s)
+            if (s->window == window && (text.isEmpty() || s->text == text))
+                return &*s;
+        return nullptr;
+    };
+    const Seen* desk = find(QStringLiteral("TFormPedDelivery"));
+    const Seen* message = find(QStringLiteral("TFormMensagem"), deliverytext::desk::cashClosed);
+    ASSERT_TRUE(desk) << "the desk never showed";
+    ASSERT_TRUE(message) << "the desk said nothing of the closed cash";
+    EXPECT_EQ(desk->active, desk->id) << "the window manager gave the focus elsewhere";
+    // The message came while the desk was on screen, above it.
+    const Seen& m = *message;
+    const qsizetype at = m.stacking.indexOf(m.id), under = m.stacking.indexOf(desk->id);
+    ASSERT_GE(under, 0) << "the desk was not on screen when its message showed";
+    EXPECT_GT(at, under) << "the message under the desk";
+    EXPECT_EQ(m.active, m.id);
 }

@@ -657,6 +657,13 @@ void CounterPage::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_F7: closeSale(); break;
     case Qt::Key_F9: openPayment(); break;
+    case Qt::Key_Escape:   // the payment panel goes as by "Retornar", the sale stays
+        if (!paymentShown()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        ui->counterReturnButton->click();
+        break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();

@@ -12,6 +12,11 @@
 #include "finance/UnitDespesas.h"
 #include "platform/Style.h"
 #include "registers/SupplierRegister.h"
+#include "sales/CounterPage.h"
+#include "sales/ScalePanel.h"
+#include "sales/UnitBalcao.h"
+#include "shell/RibbonBar.h"
+#include "core/Globals.h"
 #include "registers/UnitCliente.h"
 #include "registers/UnitFPaga.h"
 #include "registers/Unitforne.h"
@@ -22,10 +27,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -244,4 +253,54 @@ TEST(KeyboardPaths, APaymentMethodCodeTypedAndLeftByTabIsLookedUp)
     press(Qt::Key_Tab);
     EXPECT_EQ(w.codeField()->text(), S("03"));
     EXPECT_TRUE(w.nameField()->text().isEmpty());
+}
+
+// Escape on the sales screen closes the panel it is pressed in, never the screen:
+// the scale settings go without being written, the counter payment panel goes
+// back to the sale's items as "Retornar" does, and on the items Escape does nothing.
+TEST(KeyboardPaths, EscapeClosesThePanelItIsPressedInNeverTheSalesScreen)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.openCashShift(9);
+    seeds::addProduct(st.logon(), S("000001"), S("CERVEJA LATA"), D("8"), D("4"));
+    ctx::op().OperatorName = S("CAIXA");
+    ctx::op().LoginRights = 32;
+    TFormBalcao screen(st.logon());
+    QSignalSpy closed(&screen, &QDialog::finished);
+    ASSERT_TRUE(showActive(screen));
+
+    QToolButton* scaleButton = nullptr;
+    for (int t = 0; t < screen.ribbon()->count(); ++t)
+        for (QToolButton* b : screen.ribbon()->buttons(t))
+            if (b->accessibleName() == S("Configura Balança"))
+                scaleButton = b;
+    ASSERT_TRUE(scaleButton);
+    scaleButton->click();
+    ScalePanel* scale = screen.scalePanel();
+    ASSERT_TRUE(scale->isVisible());
+    ASSERT_TRUE(scale->isAncestorOf(QApplication::focusWidget()));
+    const int model = scale->modelBox()->currentIndex();
+    scale->modelBox()->setCurrentIndex(model == 0 ? 1 : 0);
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(scale->isVisible());
+    EXPECT_EQ(scale->modelBox()->currentIndex(), model) << "the panel kept what was not written";
+    EXPECT_TRUE(screen.isVisible());
+
+    // A counter sale in progress.
+    screen.findChild<QTabWidget*>(S("mainPages"))->setCurrentIndex(1);
+    auto* page = screen.findChild<CounterPage*>();
+    ASSERT_TRUE(page);
+    page->findChild<QLineEdit*>(S("counterCodeEdit"))->setFocus(Qt::TabFocusReason);
+    type(S("1"));
+    press(Qt::Key_F4);
+    ASSERT_EQ(page->sale().items().size(), 1u);
+    press(Qt::Key_F9);
+    ASSERT_TRUE(page->paymentShown());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(page->paymentShown());
+    press(Qt::Key_Escape);   // on the items
+    EXPECT_EQ(page->sale().items().size(), 1u);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(closed.count(), 0) << "Escape closed the sales screen";
 }

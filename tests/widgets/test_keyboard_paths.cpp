@@ -9,6 +9,8 @@
 #include "SeedValues.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
+#include "finance/PayablesRegister.h"
+#include "finance/UnitCadDupX.h"
 #include "finance/UnitDespesas.h"
 #include "platform/Style.h"
 #include "registers/SupplierRegister.h"
@@ -303,4 +305,41 @@ TEST(KeyboardPaths, EscapeClosesThePanelItIsPressedInNeverTheSalesScreen)
     EXPECT_EQ(page->sale().items().size(), 1u);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(closed.count(), 0) << "Escape closed the sales screen";
+}
+
+// Payables: Enter from "Duplicata" to "Juros" and on to "F7/Con&firmar", which Enter
+// presses; "&Excluir" comes last and never by Enter after the fields.
+TEST(KeyboardPaths, APayableTitleIsTypedAndConfirmedByEnterAloneAndNothingIsDeleted)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addSupplier(st.logon(), 7, S("FORNECEDOR SETE"));
+    TFormCadDupX w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(QApplication::focusWidget(), w.field(S("Duplicata")));
+    d.answerMessages({S("S")});
+    typeAndEnter(S("NF-1"));       // new: Sim, on to "Codigo"
+    typeAndEnter(S("7"));          // Codigo
+    press(Qt::Key_Return);         // Fornecedor, filled from the code
+    typeAndEnter(S("010324"));     // Emissao
+    typeAndEnter(S("150324"));     // Vencimento
+    press(Qt::Key_Return);         // Baixa
+    typeAndEnter(S("1500.5"));     // Valor
+    typeAndEnter(S("2"));          // Juros
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(d.messageTexts(), QStringList{PayablesText::kNotFoundRegister});
+    EXPECT_FALSE(d.windowsShown.contains(S("TFormAcessos"))) << "a deletion started";
+    const std::optional<PayableTitle> t = PayablesRegister(st.logon()).find(S("NF-1"));
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->valor, D("1500,50"));
+    EXPECT_EQ(t->juros, D("2"));
+    EXPECT_EQ(t->nome, S("FORNECEDOR SETE"));
+    EXPECT_EQ(t->vencimento, QDate(2024, 3, 15));
+    // after the confirm button, the others; "&Excluir" last
+    QStringList after;
+    for (QWidget* next = w.findChild<QWidget*>(S("confirmButton")); after.size() < 4; next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            after << next->objectName();
+    EXPECT_EQ(after, (QStringList{S("confirmButton"), S("settleButton"), S("returnButton"), S("deleteButton")}));
 }

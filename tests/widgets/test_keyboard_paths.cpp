@@ -25,7 +25,9 @@
 #include "stock/StockLedger.h"
 #include "stock/UnitAltLan2.h"
 #include "stock/UnitMovEst.h"
+#include "app/ProgramWindows.h"
 #include "core/FieldEvents.h"
+#include "shell/WindowRegistry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -342,4 +344,46 @@ TEST(KeyboardPaths, APayableTitleIsTypedAndConfirmedByEnterAloneAndNothingIsDele
         if (next->focusPolicy() & Qt::TabFocus)
             after << next->objectName();
     EXPECT_EQ(after, (QStringList{S("confirmButton"), S("settleButton"), S("returnButton"), S("deleteButton")}));
+}
+
+// The customer register: Enter in a field moves to the next and presses no button
+// (the photo button was the window's default, and Enter in any field opened the
+// picture chooser).
+TEST(KeyboardPaths, EnterInARegistersFieldMovesOnAndPressesNoButton)
+{
+    TestStation st;
+    struct Pictures : ScriptedDialogs {
+        int asked = 0;
+        QString openPictureFile() override { ++asked; return QString(); }
+    } d;
+    TFormCliente w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    w.field("NOME")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.field("ENDERECO"));
+    EXPECT_EQ(d.asked, 0) << "Enter opened the picture chooser";
+    EXPECT_TRUE(d.messages.empty() && d.windowsShown.isEmpty());
+}
+
+// No window of the program has a default button, nor a button that makes itself one
+// (a button that never takes the focus, as the touch keypad's, cannot):
+// Enter in a field that does not take it presses nothing, and the button Enter
+// presses is the one that has the focus.
+TEST(KeyboardPaths, NoWindowHasADefaultButton)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    d.answerMessages(QStringList(200, S("N")));
+    registerProgramWindows();
+    QStringList defaults;
+    for (const QString& name : windows::registeredNames()) {
+        std::unique_ptr<QDialog> w = windows::create(name);
+        w->show();
+        QCoreApplication::processEvents();
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (b->isDefault() || (b->autoDefault() && b->focusPolicy() != Qt::NoFocus))
+                defaults << QStringLiteral("%1: %2 \"%3\"").arg(name, b->objectName(), b->text().simplified());
+        w->hide();
+    }
+    EXPECT_TRUE(defaults.isEmpty()) << defaults.join(QLatin1Char('\n')).toStdString();
 }

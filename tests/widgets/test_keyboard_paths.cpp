@@ -9,6 +9,7 @@
 #include "SeedValues.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
+#include "closing/UnitRecDin.h"
 #include "finance/PayablesRegister.h"
 #include "finance/UnitCadDupX.h"
 #include "finance/UnitDespesas.h"
@@ -346,23 +347,32 @@ TEST(KeyboardPaths, APayableTitleIsTypedAndConfirmedByEnterAloneAndNothingIsDele
     EXPECT_EQ(after, (QStringList{S("confirmButton"), S("settleButton"), S("returnButton"), S("deleteButton")}));
 }
 
-// The customer register: Enter in a field moves to the next and presses no button
-// (the photo button was the window's default, and Enter in any field opened the
-// picture chooser).
-TEST(KeyboardPaths, EnterInARegistersFieldMovesOnAndPressesNoButton)
+// Enter in a field moves to the next and presses no button: in the customer
+// register (the photo button was the window's default, and Enter in any field
+// opened the picture chooser) and in the payment's first window (Enter in the tab
+// field confirmed the window at once instead of moving to "&Confirma").
+TEST(KeyboardPaths, EnterInAFieldMovesOnAndPressesNoButton)
 {
     TestStation st;
     struct Pictures : ScriptedDialogs {
         int asked = 0;
         QString openPictureFile() override { ++asked; return QString(); }
     } d;
-    TFormCliente w(st.logon());
-    ASSERT_TRUE(showActive(w));
-    w.field("NOME")->setFocus(Qt::TabFocusReason);
+    TFormCliente customers(st.logon());
+    ASSERT_TRUE(showActive(customers));
+    customers.field("NOME")->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), w.field("ENDERECO"));
+    EXPECT_EQ(QApplication::focusWidget(), customers.field("ENDERECO"));
     EXPECT_EQ(d.asked, 0) << "Enter opened the picture chooser";
     EXPECT_TRUE(d.messages.empty() && d.windowsShown.isEmpty());
+    customers.hide();
+
+    TFormRecDin payment(st.logon());
+    ASSERT_TRUE(showActive(payment));
+    payment.findChild<QLineEdit*>(S("tabEdit"))->setFocus(Qt::TabFocusReason);
+    typeAndEnter(S("12"));
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    EXPECT_TRUE(payment.isVisible()) << "Enter in the tab field confirmed the window";
 }
 
 // No window of the program has a default button, nor a button that makes itself one

@@ -255,7 +255,7 @@ TEST_F(Desktop, ThePreviewStandsAboveTheSalesScreenAboveTheMainWindow)
 }
 
 // With the cash closed, the delivery desk opened from the sales screen comes on
-// screen, and its message that the cash is closed stands above it.
+// screen, and its message that the cash is closed stands above it, centred on it.
 TEST_F(Desktop, TheDeliveryDeskShowsAndItsClosedCashMessageStandsAboveIt)
 {
     Watcher w;
@@ -278,10 +278,12 @@ TEST_F(Desktop, TheDeliveryDeskShowsAndItsClosedCashMessageStandsAboveIt)
     ASSERT_TRUE(desk) << "the desk never showed";
     ASSERT_TRUE(message) << "the desk said nothing of the closed cash";
     EXPECT_EQ(desk->active, desk->id) << "the window manager gave the focus elsewhere";
-    // The message came while the desk was on screen, above it.
+    // The message came while the desk was on screen, above it and centred on it.
     const Seen& m = *message;
     const qsizetype at = m.stacking.indexOf(m.id), under = m.stacking.indexOf(desk->id);
     ASSERT_GE(under, 0) << "the desk was not on screen when its message showed";
     EXPECT_GT(at, under) << "the message under the desk";
     EXPECT_EQ(m.active, m.id);
+    EXPECT_LE((m.frame.center() - desk->frame.center()).manhattanLength(), 2)
+        << "message at " << m.frame.x() << "," << m.frame.y() << ", desk at " << desk->frame.x() << "," << desk->frame.y();
 }

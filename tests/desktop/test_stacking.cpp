@@ -2,10 +2,12 @@
 // every window the program opens stands above the window it was opened from and
 // takes the focus, although the main window stays above the windows of other
 // programs. The window manager's own view is read back: its stacking order and
-// its active window (xprop on the root window).
+// its active window (xprop on the root window), and what it drew of a title bar.
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
+#include "cash/UnitAbrFec.h"
 #include "core/Globals.h"
+#include "platform/Style.h"
 #include "delivery/DeliveryText.h"
 #include "sales/UnitBalcao.h"
 #include "shell/RibbonBar.h"
@@ -18,6 +20,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -286,4 +289,51 @@ TEST_F(Desktop, TheDeliveryDeskShowsAndItsClosedCashMessageStandsAboveIt)
     EXPECT_EQ(m.active, m.id);
     EXPECT_LE((m.frame.center() - desk->frame.center()).manhattanLength(), 2)
         << "message at " << m.frame.x() << "," << m.frame.y() << ", desk at " << desk->frame.x() << "," << desk->frame.y();
+}
+
+namespace {
+
+// The light pixels (the title's letters, white on the bar) of a window's title bar,
+// as the window manager drew it.
+int titleInk(QWidget& w)
+{
+    const QRect f = w.frameGeometry();
+    const QImage bar = QGuiApplication::primaryScreen()->grabWindow(0, f.x(), f.y(), f.width(), f.height() - w.height()).toImage();
+    int ink = 0;
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            ink += qRed(bar.pixel(x, y)) > 235 && qGreen(bar.pixel(x, y)) > 235 && qBlue(bar.pixel(x, y)) > 235;
+    return ink;
+}
+
+} // namespace
+
+// The cash-shift window's long title shows whole in openbox's title bar, with the
+// program's name that follows it: drawn at the window's own width it has as much
+// ink as drawn on a very wide window (openbox elides what does not fit).
+TEST(DesktopTitles, TheCashShiftWindowsTitleShowsWhole)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || rootWindows("_NET_SUPPORTING_WM_CHECK").isEmpty())
+        GTEST_SKIP() << "no X display with a window manager (run_under_openbox.sh starts one)";
+    const QString name = QApplication::applicationDisplayName();
+    QApplication::setApplicationDisplayName(QStringLiteral("Sabrel 22 plus"));   // as the program names itself
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);
+    TestStation st;
+    TFormAbrFec w(st.logon());
+    const auto drawn = [&] {
+        w.show();
+        QTest::qWait(700);
+        const int ink = titleInk(w);
+        w.hide();
+        QTest::qWait(200);
+        return ink;
+    };
+    const int shown = drawn();
+    const int own = w.width();
+    w.setFixedWidth(1200);
+    const int whole = drawn();
+    QApplication::setApplicationDisplayName(name);
+    qApp->setStyleSheet(sheet);
+    EXPECT_GE(shown, whole * 97 / 100) << "the title is cut at " << own << " pixels (" << shown << " of " << whole << ")";
 }

@@ -13,6 +13,7 @@
 #include "finance/PayablesRegister.h"
 #include "finance/UnitCadDupX.h"
 #include "finance/UnitDespesas.h"
+#include "finance/UnitRelDesp.h"
 #include "platform/Style.h"
 #include "registers/SupplierRegister.h"
 #include "sales/CounterPage.h"
@@ -200,6 +201,25 @@ TEST(KeyboardPaths, AnAccountBookCodeIsTypedAndConfirmedByEnterAlone)
     press(Qt::Key_Return);
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
     EXPECT_EQ(st.count(S("select count(*) from DESPESA where CODIGO = 7 and NOME = 'AGUA'")), 1);
+}
+
+// A report window: the two cash numbers by Enter, and Enter on "&Imprimir" prints
+// the roll to the preview.
+TEST(KeyboardPaths, AReportIsAskedForAndPrintedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    TFormRelDesp w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    w.findChild<QLineEdit*>(S("firstShiftEdit"))->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("1"));
+    press(Qt::Key_Return);
+    selectAllAndType(S("2"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("printButton"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisao")});
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 // A register's code typed and left by Tab is looked up although the field turns

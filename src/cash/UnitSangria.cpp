@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "shell/UnSenha.h"
 #include "ui_UnitSangria.h"
 
 namespace T = WithdrawalText;
@@ -20,10 +21,7 @@ TFormSangria::TFormSangria(TLogon& logon, QWidget* parent)
     events->onLeave(ui->kindEdit, [this] { kindLeft(); });
     events->chain({ui->amountEdit, ui->kindEdit, ui->descriptionEdit, ui->confirmButton});
     registers::commaForPointField(ui->amountEdit);
-    connect(ui->descriptionEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t != t.toUpper())
-            ui->descriptionEdit->setText(t.toUpper());
-    });
+    upperCaseWhileTyping(ui->descriptionEdit);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormSangria::confirm);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
     try {

@@ -11,6 +11,7 @@
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "shell/WindowRegistry.h"
+#include "shell/UnSenha.h"
 #include "ui_UnitFecSimples.h"
 
 namespace {
@@ -25,12 +26,8 @@ TFormFecSimples::TFormFecSimples(TLogon& logon, QWidget* parent)
     m_ui->tabCaptionLabel->hide();
     m_ui->tabEdit->setMaxLength(30);
     for (QLineEdit* e : {m_ui->tabEdit, m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit, m_ui->ingredientsSwitchEdit,
-                         m_ui->deliveryFlagEdit}) {
-        connect(e, &QLineEdit::textEdited, e, [e](const QString& t) {
-            if (t != t.toUpper())
-                e->setText(t.toUpper());
-        });
-    }
+                         m_ui->deliveryFlagEdit})
+        upperCaseWhileTyping(e);
     for (QLineEdit* e : {m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit, m_ui->ingredientsSwitchEdit, m_ui->deliveryFlagEdit})
         e->setMaxLength(1);
     enterMovesTo(m_ui->tabEdit, m_ui->personsEdit);

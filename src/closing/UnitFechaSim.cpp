@@ -2,6 +2,7 @@
 
 #include "closing/BillSwitchFiles.h"
 #include "platform/Dialogs.h"
+#include "shell/UnSenha.h"
 #include "ui_UnitFechaSim.h"
 
 TFormFechasim::TFormFechasim(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::TFormFechasim>())
@@ -9,10 +10,7 @@ TFormFechasim::TFormFechasim(QWidget* parent) : QDialog(parent), m_ui(std::make_
     m_ui->setupUi(this);
     setWindowFlag(Qt::FramelessWindowHint);
     m_ui->requiredEdit->setText(billswitch::preBillRequiredText());
-    connect(m_ui->requiredEdit, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (t != t.toUpper())
-            m_ui->requiredEdit->setText(t.toUpper());
-    });
+    upperCaseWhileTyping(m_ui->requiredEdit);
     connect(m_ui->confirmButton, &QPushButton::clicked, this, &TFormFechasim::confirm);
 }
 

@@ -4,6 +4,7 @@
 #include "core/EnterMoves.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "shell/UnSenha.h"
 #include "ui_UnitRecDin.h"
 
 #include <QEvent>
@@ -13,12 +14,8 @@ TFormRecDin::TFormRecDin(TLogon& logon, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    for (QLineEdit* e : {m_ui->tabEdit, m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit}) {
-        connect(e, &QLineEdit::textEdited, e, [e](const QString& t) {
-            if (t != t.toUpper())
-                e->setText(t.toUpper());
-        });
-    }
+    for (QLineEdit* e : {m_ui->tabEdit, m_ui->coverSwitchEdit, m_ui->serviceSwitchEdit})
+        upperCaseWhileTyping(e);
     m_ui->coverSwitchEdit->setMaxLength(1);
     m_ui->serviceSwitchEdit->setMaxLength(1);
     m_ui->tabEdit->setMaxLength(30);

@@ -1,5 +1,7 @@
 #include "core/FieldEvents.h"
 
+#include "core/ButtonEnter.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFocusEvent>
@@ -9,6 +11,8 @@
 void FieldEvents::onEnter(QWidget* field, std::function<void()> handler)
 {
     field->installEventFilter(this);
+    if (qobject_cast<QAbstractButton*>(field))
+        ButtonEnter::keepOwnEnter(field);   // its Enter is this handler, not a press
     m_enter[field] = std::move(handler);
 }
 

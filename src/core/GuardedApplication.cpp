@@ -1,5 +1,6 @@
 #include "core/GuardedApplication.h"
 
+#include "core/ButtonEnter.h"
 #include "platform/Dialogs.h"
 
 #include <QDebug>
@@ -15,7 +16,10 @@ QString interruptedActionText(const std::exception* error)
     return head + QLatin1Char('\n') + QString::fromUtf8(error->what());
 }
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    installEventFilter(new ButtonEnter(this));
+}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -4,6 +4,8 @@
 // statement a window forgot to catch) ends only the handler it came from: the
 // standard error box says what happened and the program goes on, the windows as
 // they were. Without it such an exception would end the program.
+// It also carries the program's one keyboard rule for buttons: Enter on a focused
+// button presses it, on every window (core/ButtonEnter).
 #include <QApplication>
 #include <exception>
 

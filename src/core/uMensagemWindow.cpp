@@ -5,6 +5,14 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
+namespace {
+constexpr int kTextWidth = 411;    // the box of a short message
+constexpr int kWidestText = 860;   // the window stays within a 1024-pixel screen
+constexpr int kTextMargin = 12;    // the wrapping of a line needs a little more than its measure
+} // namespace
+
 QString ShowMessageWindow(const QString& title, const QString& text,
                           const QString& buttons, const QString& kind)
 {
@@ -29,12 +37,18 @@ TFormMensagem::TFormMensagem(const QString& title, const QString& text, const QS
         : QStringLiteral("background:#0066cc;color:white;font-weight:bold;padding:8px;"));
     ui->messageText->setText(text);
 
-    // 21 pixels per line the text takes, the window that plus 150.
+    // The text 411 pixels wide, or as wide as its widest line needs up to about
+    // a hundred characters, so a long message keeps its closing "|" on its line; 21
+    // pixels per line it takes; the window 40 wider and 150 higher.
     QFontMetrics fm(ui->messageText->font());
-    const QRect r = fm.boundingRect(QRect(0, 0, 411, 100000), Qt::AlignHCenter | Qt::TextWordWrap, text);
+    int widest = 0;
+    for (const QString& line : QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const int width = std::clamp(widest + kTextMargin, kTextWidth, kWidestText);
+    const QRect r = fm.boundingRect(QRect(0, 0, width, 100000), Qt::AlignHCenter | Qt::TextWordWrap, text);
     const int lines = qMax(1, (r.height() + fm.lineSpacing() - 1) / fm.lineSpacing());
-    ui->messageText->setFixedSize(411, lines * 21);
-    setFixedSize(451, lines * 21 + 150);
+    ui->messageText->setFixedSize(width, lines * 21);
+    setFixedSize(width + 40, lines * 21 + 150);
 
     const bool single = buttons == QLatin1String("1");
     ui->noButton->setVisible(!single);
@@ -57,4 +71,13 @@ void TFormMensagem::answerNo()
 {
     m_answer = QStringLiteral("N");
     reject();
+}
+
+void TFormMensagem::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the window it stands above (Qt's own placement allows for a frame
+    // this window does not have).
+    if (QWidget* opener = parentWidget())
+        move(opener->window()->frameGeometry().center() - rect().center());
 }

@@ -25,6 +25,9 @@ public:
     // True when the title band is the alert (dark red) one.
     static bool isAlertKind(const QString& kind);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void answerYes();
     void answerNo();

@@ -288,11 +288,7 @@ void DeliveryPanelWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: reject(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Enter acts as Tab; on the print button it presses it.
-        if (focusWidget() == ui->printButton)
-            print();
-        else
-            focusNextChild();
+        focusNextChild();   // Enter acts as Tab (on a button it presses it: core/ButtonEnter)
         return;
     default: QDialog::keyPressEvent(event);
     }

@@ -3,6 +3,7 @@
 
 #include "cash/CashShift.h"
 #include "core/FormatFloat.h"
+#include "core/OnScreen.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
@@ -574,7 +575,7 @@ void TFormPedDelivery::showEvent(QShowEvent* event)
     placePanels();
     if (!m_shownOnce) {
         m_shownOnce = true;
-        deskShown();
+        whenOnScreen(this, [this] { deskShown(); });   // its message stands above the desk
     }
 }
 

@@ -24,7 +24,7 @@ namespace importtext {
 inline const QString attention = QStringLiteral("ATENÇÃO");
 inline const QString linkOff = QStringLiteral(
     "  A ligação com o ERP GDOOR está desligada nesta estação:  \n"
-    "  nada foi importado (estacao.ini, linha 2: SIM liga).  ");
+    "  nada foi importado (SIM na segunda linha de programa/estacao.ini liga).  ");
 // + the code as the ERP holds it
 QString codeNotWhole(const QString& code);
 QString codeTooLong(const QString& code);

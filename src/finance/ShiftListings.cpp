@@ -65,13 +65,24 @@ RowSet ShiftListings::expenses(const QString& first, const QString& last)
 
 Printout ShiftListings::expensesRoll(const RowSet& rows)
 {
-    // The date and the cash number in 15 characters, so the number shows whole.
-    const Lines l = linesOf(rows, u"VALOR", [&](int i, const Decimal& v) {
-        return PadRight(dateAndCash(rows, i), 15) + PadRight(textOf(rows.value(i, u"HISTORICO")), 17) + S(" ")
-               + FormatFloatLeftPadded(S("0.00"), 11, v);
-    });
-    return shiftroll::compose(S("RELATORIO DESPESAS"), 27, S("Data    Caixa  Historico      Valor"), l.lines,
-                              blanks(33) + FormatFloatLeftPadded(S("#,##0.00"), 11, l.total));
+    // 36 columns, as the roll has always had them: the date in 7, the history in 17,
+    // a blank and the amount in 11. The 7 columns cannot hold the cash number beside
+    // the date, so each cash shift's number heads its rows (they come by cash shift)
+    // and the date shows as dd/mm.
+    QStringList lines;
+    Decimal total;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString cash = textOf(rows.value(i, u"CAIXA"));
+        if (i == 0 || cash != textOf(rows.value(i - 1, u"CAIXA")))
+            lines << S("Caixa ") + cash;
+        const Decimal v = amount(rows, i, u"VALOR");
+        total += v;
+        const QDate date = rows.value(i, u"DATA").toDate();
+        lines << PadRight(date.isValid() ? date.toString(QStringLiteral("dd/MM")) : QString(), 7)
+                     + PadRight(textOf(rows.value(i, u"HISTORICO")), 17) + S(" ") + FormatFloatLeftPadded(S("0.00"), 11, v);
+    }
+    return shiftroll::compose(S("RELATORIO DESPESAS"), 27, S("Data    Caixa  Historico      Valor"), lines,
+                              blanks(24) + S(" ") + FormatFloatLeftPadded(S("#,##0.00"), 11, total));
 }
 
 QStringList ShiftListings::waiterItems()

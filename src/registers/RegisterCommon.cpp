@@ -1,5 +1,6 @@
 #include "registers/RegisterCommon.h"
 
+#include "core/FieldText.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/RowSet.h"
@@ -91,24 +92,13 @@ void upperCaseField(QLineEdit* edit)
 void commaForPointField(QLineEdit* edit)
 {
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
-        if (!t.contains(QLatin1Char('.')))
-            return;
-        const int pos = edit->cursorPosition();
-        edit->setText(QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
-        edit->setCursorPosition(pos);
+        retypeText(edit, QString(t).replace(QLatin1Char('.'), QLatin1Char(',')));
     });
 }
 
 void lowerCaseField(QLineEdit* edit)
 {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const QString lower = text.toLower();
-        if (lower != text) {
-            const int pos = edit->cursorPosition();
-            edit->setText(lower);
-            edit->setCursorPosition(pos);
-        }
-    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) { retypeText(edit, text.toLower()); });
 }
 
 QVariant textOrNull(const QString& text)

@@ -103,6 +103,7 @@ bool TFormKitItens::checkComponent(bool tell)
         return false;
     }
     ui->componentNameEdit->setText(p.text(u"NOME"));
+    ui->componentNameEdit->setCursorPosition(0);   // the name from its beginning
     if (TrimText(p.text(u"COMPOSICAO")) == QLatin1String("S")) {
         if (tell)
             ShowMessageWindow(QStringLiteral("ATENÇÃO"), kit::text::kitAsComponent);

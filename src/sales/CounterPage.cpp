@@ -117,6 +117,11 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
             codeLeft();
     });
     connect(ui->counterDiscountEdit, &QLineEdit::editingFinished, this, &CounterPage::proposeAmount);
+    connect(ui->counterMethodCodeEdit, &QLineEdit::editingFinished, this, &CounterPage::methodCodeLeft);
+    connect(ui->counterMethodBox, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < int(m_sale.methods().size()))
+            ui->counterMethodCodeEdit->setText(QString::number(m_sale.methods()[size_t(index)].code));
+    });
     connect(ui->counterCustomerCodeEdit, &QLineEdit::editingFinished, this, &CounterPage::customerLeft);
     connect(ui->counterQueueEdit, &QLineEdit::editingFinished, this, [this] {
         const int q = CounterClosing::queueOf(ui->counterQueueEdit->text());
@@ -399,6 +404,21 @@ void CounterPage::proposeAmount()
     showBalance();
 }
 
+void CounterPage::methodCodeLeft()
+{
+    const std::vector<CounterMethod>& methods = m_sale.methods();
+    const auto code = TextToInt(ui->counterMethodCodeEdit->text().trimmed());
+    int chosen = -1;
+    for (int i = 0; code && i < int(methods.size()); ++i)
+        if (methods[size_t(i)].code == *code)
+            chosen = i;
+    if (chosen >= 0)
+        ui->counterMethodBox->setCurrentIndex(chosen);
+    else if (const int shown = ui->counterMethodBox->currentIndex(); shown >= 0 && shown < int(methods.size()))
+        ui->counterMethodCodeEdit->setText(QString::number(methods[size_t(shown)].code));
+    proposeAmount();
+}
+
 void CounterPage::recordPayment()
 {
     int code = 0;
@@ -624,11 +644,7 @@ bool CounterPage::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == ui->counterDiscountEdit) {
         next = ui->counterMethodCodeEdit;
     } else if (watched == ui->counterMethodCodeEdit) {
-        const auto code = TextToInt(ui->counterMethodCodeEdit->text().trimmed());
-        for (int i = 0; code && i < int(m_sale.methods().size()); ++i)
-            if (m_sale.methods()[size_t(i)].code == *code)
-                ui->counterMethodBox->setCurrentIndex(i);
-        proposeAmount();
+        methodCodeLeft();
         next = ui->counterAmountEdit;
     } else if (watched == ui->counterAmountEdit) {
         recordPayment();
@@ -657,6 +673,13 @@ void CounterPage::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_F7: closeSale(); break;
     case Qt::Key_F9: openPayment(); break;
+    case Qt::Key_Escape:   // the payment panel goes as by "Retornar", the sale stays
+        if (!paymentShown()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        ui->counterReturnButton->click();
+        break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();

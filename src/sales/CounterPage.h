@@ -36,6 +36,9 @@ public slots:
     void closeSale();             // [F7] Confirmar Imprimir
     void percentDiscount();       // %[F8]
     void proposeAmount();
+    // The payment code left (Enter, Tab or the mouse): the list shows the method of
+    // that code, or the code shown becomes the list's method when no method has it.
+    void methodCodeLeft();
     void recordPayment();         // Confirma pagamento
     void customerLeft();
     void searchCustomer();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -101,6 +102,7 @@ QString ScalePanel::handshake() const { return m_handshake->currentText(); }
 void ScalePanel::open()
 {
     show(ScaleSettings::load(settings()));
+    m_opened = settings();
     QFrame::show();
     raise();
     m_model->setFocus();
@@ -116,4 +118,19 @@ void ScalePanel::save()
     show(ScaleSettings::load(settings()));
     hide();
     emit saved();
+}
+
+void ScalePanel::cancel()
+{
+    show(m_opened);
+    hide();
+}
+
+void ScalePanel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }

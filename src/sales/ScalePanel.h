@@ -36,6 +36,10 @@ public:
 public slots:
     void open();   // reads the file into the selectors and shows the panel
     void save();   // "Gravar Configuração": writes the file, reads it back, hides the panel
+    void cancel(); // Escape: hides the panel, the selectors back to what it opened with
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 signals:
     void saved();
@@ -44,4 +48,5 @@ private:
     QComboBox *m_model, *m_port, *m_baud, *m_dataBits, *m_parity, *m_stopBits, *m_handshake;
     QCheckBox* m_monitor;
     QPushButton* m_save;
+    ScaleSettings m_opened;   // what the selectors showed when the panel opened
 };

@@ -883,6 +883,8 @@ void TFormBalcao::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return;   // no default button on this window
+    case Qt::Key_Escape:
+        return;   // the panel it was pressed in closes itself; the screen closes from its ribbon only
     default:
         QDialog::keyPressEvent(event);
     }

@@ -1,4 +1,5 @@
 #include "shell/UnSenha.h"
+#include "core/FieldText.h"
 #include "core/uMensagemWindow.h"
 #include "shell/Startup.h"
 #include "platform/Dialogs.h"
@@ -8,11 +9,7 @@
 
 void upperCaseWhileTyping(QLineEdit* edit)
 {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) {
-        const int pos = edit->cursorPosition();
-        edit->setText(t.toUpper());
-        edit->setCursorPosition(pos);
-    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& t) { retypeText(edit, t.toUpper()); });
 }
 
 TFormProtecao::TFormProtecao(LoginSession& session, QWidget* parent)

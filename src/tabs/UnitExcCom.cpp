@@ -20,7 +20,6 @@ TFormExcCom::TFormExcCom(TLogon& logon, QWidget* parent)
     auto* events = new FieldEvents(this);
     events->onLeave(ui->tabEdit, [this] { tabLeft(); });
     events->chain({ui->tabEdit, ui->reasonEdit, ui->confirmButton});
-    events->onEnter(ui->confirmButton, [this] { confirm(); });
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormExcCom::confirm);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
 }

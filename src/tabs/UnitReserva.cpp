@@ -6,6 +6,7 @@
 #include "tabs/TabVoucher.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
+#include "shell/UnSenha.h"
 #include "ui_UnitReserva.h"
 
 TFormReserva::TFormReserva(TLogon& logon, QWidget* parent)
@@ -17,10 +18,7 @@ TFormReserva::TFormReserva(TLogon& logon, QWidget* parent)
     events->onLeave(ui->tableEdit, [this] { tableLeft(); });
     events->chain({ui->dateEdit, ui->tableEdit, ui->customerEdit, ui->confirmButton});
     for (QLineEdit* e : {ui->tableEdit, ui->customerEdit})
-        connect(e, &QLineEdit::textEdited, this, [e](const QString& t) {
-            if (t != t.toUpper())
-                e->setText(t.toUpper());
-        });
+        upperCaseWhileTyping(e);
     connect(ui->reservationsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { rowChosen(row); });
     connect(ui->newButton, &QPushButton::clicked, this, &TFormReserva::newReservation);
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormReserva::removeCurrent);

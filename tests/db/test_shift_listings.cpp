@@ -29,6 +29,13 @@ QString money(const char* mask, int width, const char* value) { return FormatFlo
 
 
 
+// Every line of a roll within the frame of 38 "=" its columns are printed in.
+void withinTheFrame(const QStringList& roll)
+{
+    for (const QString& line : roll)
+        EXPECT_LE(line.size(), 38) << line.toStdString();
+}
+
 // The roll header every listing shares.
 QStringList head(const char* title, int titleRule)
 {
@@ -51,18 +58,25 @@ TEST_F(ShiftListingsTest, ExpensesByCashShiftAndCostCentreOnTheRollAndOnAPage)
     ShiftListings listings(l());
     const RowSet rows = listings.expenses(S("1"), S("2"));
     ASSERT_EQ(rows.size(), 5);
-    // The date and the cash number in 15 characters: the number shows whole.
-    auto line = [](const char* dateCash, const char* history, const char* value) {
-        return PadRight(S(dateCash), 15) + PadRight(S(history), 17) + S(" ") + money("0.00", 11, value);
+    // 36 columns inside the frame of 38: the date in 7, the history in 17, a blank and
+    // the amount in 11; each cash shift's number heads its rows, whole.
+    auto line = [](const char* date, const char* history, const char* value) {
+        return PadRight(S(date), 7) + PadRight(S(history), 17) + S(" ") + money("0.00", 11, value);
     };
     QStringList expected = head("RELATORIO DESPESAS", 27);
-    expected << rule(38) << S("Data    Caixa  Historico      Valor") << rule(38)
-             << line("14/03/26  1", "Desconto Cupom010001", "2") << line("14/03/26  1", "GELO", "15")
-             << line("14/03/26  1", "CARVAO", "7,5") << line("15/03/26  2", "LIMPEZA", "10")
-             << line("15/03/26  2", "GAS", "40") << rule(38) << QString(33, ' ') + money("#,##0.00", 11, "74,5");
-    EXPECT_EQ(ShiftListings::expensesRoll(rows).lines, expected);
-    EXPECT_EQ(ShiftListings::expensesRoll(listings.expenses(S("12345"), S("12345"))).lines.at(8),
-              line("16/03/26  12345", "UM", "1"));
+    expected << rule(38) << S("Data    Caixa  Historico      Valor") << rule(38) << S("Caixa 1")
+             << S("14/03  Desconto Cupom010        2,00") << line("14/03", "GELO", "15")
+             << line("14/03", "CARVAO", "7,5") << S("Caixa 2") << line("15/03", "LIMPEZA", "10")
+             << line("15/03", "GAS", "40") << rule(38) << QString(25, ' ') + money("#,##0.00", 11, "74,5");
+    const QStringList roll = ShiftListings::expensesRoll(rows).lines;
+    EXPECT_EQ(roll, expected);
+    for (const QString& row : roll.mid(8, 7))
+        if (!row.startsWith(S("Caixa ")))
+            EXPECT_EQ(row.size(), 36) << row.toStdString();
+    EXPECT_EQ(roll.last().size(), 36);
+    withinTheFrame(roll);
+    EXPECT_EQ(ShiftListings::expensesRoll(listings.expenses(S("12345"), S("12345"))).lines.mid(8, 2),
+              (QStringList{S("Caixa 12345"), line("16/03", "UM", "1")}));
 
     // On a page, a group per run of one cost centre in cash-shift order.
     const QStringList page = reportLines(TFormDespQui(l(), S("Caixas de N. 1 a 2")).definition(), rows);
@@ -77,7 +91,7 @@ TEST_F(ShiftListingsTest, ExpensesByCashShiftAndCostCentreOnTheRollAndOnAPage)
     // A range given backwards selects nothing: the headings and a total of 0,00.
     const RowSet none = listings.expenses(S("9"), S("3"));
     EXPECT_EQ(none.size(), 0);
-    EXPECT_EQ(ShiftListings::expensesRoll(none).lines.last(), QString(33, ' ') + money("#,##0.00", 11, "0"));
+    EXPECT_EQ(ShiftListings::expensesRoll(none).lines.last(), QString(25, ' ') + money("#,##0.00", 11, "0"));
     EXPECT_EQ(reportLines(TFormDespQui(l(), S("Caixas de N. 9 a 3")).definition(), none).last(), S("TOTAL GERAL 0,00"));
 }
 
@@ -101,6 +115,9 @@ TEST_F(ShiftListingsTest, AWaitersServiceFeeSaleBySaleAndTheCouvert)
              << row("14/03/26  1", 1, "4") << row("15/03/26  1", 1, "1,5") << row("15/03/26  2", 7, "3") << rule(38)
              << QString(27, ' ') + money("#,##0.00", 11, "8,5");
     EXPECT_EQ(ShiftListings::serviceFeesRoll(fees, S("00004 CARLOS")).lines, expected);
+    // date and cash in 19, the sale in 9, a blank and the fee in 9: the frame's 38
+    EXPECT_EQ(expected.at(9), S("14/03/26  1            00001      4,00"));
+    withinTheFrame(expected);
     const QStringList feePage =
         reportLines(TFormcomissaoQui(l(), S("Caixa do periodo de:1 a 2"), S("00004 CARLOS")).definition(), fees);
     EXPECT_TRUE(feePage.contains(S("CIDADE SAO PAULO - SP"))) << feePage.join('\n').toStdString();
@@ -117,6 +134,8 @@ TEST_F(ShiftListingsTest, AWaitersServiceFeeSaleBySaleAndTheCouvert)
     expected << rule(38) << S("Data       Caixa     Nota      Couver") << rule(38) << row("14/03/26  1", 2, "6")
              << row("15/03/26  2", 8, "4,5") << rule(38) << QString(27, ' ') + money("#,##0.00", 11, "10,5");
     EXPECT_EQ(ShiftListings::couvertRoll(couvert).lines, expected);
+    EXPECT_EQ(expected.at(9), S("15/03/26  2            00008      4,50"));
+    withinTheFrame(expected);
     EXPECT_EQ(linesAfter(reportLines(TFormRelCouQui(l(), S("Caixa do periodo de:1 a 2")).definition(), couvert),
                     S("Caixa do periodo de:1 a 2")),
               (QStringList{S("CAIXA DATA NOTA SERVIÇO TAXA"), S("1 14/03/26 2 COUVER / SHOWS 6,00"),
@@ -140,6 +159,8 @@ TEST_F(ShiftListingsTest, OpeningFloatsAndWithdrawalsAndTopUpsInTwoColumns)
     expected << rule(38) << S("Data       Caixa               Valor") << rule(38) << opening("14/03/26  1", "100")
              << opening("15/03/26  2", "80,5") << rule(38) << QString(27, ' ') + money("#,##0.00", 11, "180,5");
     EXPECT_EQ(ShiftListings::openingsRoll(openings).lines, expected);
+    EXPECT_EQ(expected.at(8), S("14/03/26  1                     100,00"));
+    withinTheFrame(expected);
     EXPECT_EQ(linesAfter(reportLines(TFormListAberQui(l(), S("Caixas de numeros 1 a 7")).definition(), openings),
                     S("Caixas de numeros 1 a 7")),
               (QStringList{S("DATA CAIXA VALOR"), S("14/03/26 1 100,00"), S("15/03/26 2 80,50"), S("180,50")}));
@@ -156,6 +177,8 @@ TEST_F(ShiftListingsTest, OpeningFloatsAndWithdrawalsAndTopUpsInTwoColumns)
              << two("  7", "12,34", "0", "SEM DATA") << rule(38)
              << QString(15, ' ') + money("0.00", 11, "32,34") + S(" ") + money("#,##0.00", 11, "56");
     EXPECT_EQ(ShiftListings::withdrawalsRoll(withdrawals).lines, expected);
+    EXPECT_EQ(expected.at(8), S("14/03/26  1          20,00        0,00"));
+    withinTheFrame(expected);
     EXPECT_EQ(linesAfter(reportLines(TFormListSangQui(l(), S("Caixas de numeros 1 a 7")).definition(), withdrawals),
                     S("Caixas de numeros 1 a 7")),
               (QStringList{S("CAIXA DATA TERMINAL HISTORICO SANGRIA REFORÇO"), S("1 14/03/26 1 BANCO 20,00"),

@@ -2,10 +2,13 @@
 // every window the program opens stands above the window it was opened from and
 // takes the focus, although the main window stays above the windows of other
 // programs. The window manager's own view is read back: its stacking order and
-// its active window (xprop on the root window).
+// its active window (xprop on the root window), and what it drew of a title bar.
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
+#include "cash/UnitAbrFec.h"
 #include "core/Globals.h"
+#include "platform/Style.h"
+#include "delivery/DeliveryText.h"
 #include "sales/UnitBalcao.h"
 #include "shell/RibbonBar.h"
 #include "shell/UnitPrincipal.h"
@@ -13,9 +16,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -58,7 +63,9 @@ QStringList windowState(quint64 id)
 // What the window manager showed of one window when it opened.
 struct Seen {
     QString window;
+    QString text;   // a message window's text
     quint64 id = 0;
+    QRect frame;
     QList<quint64> stacking;
     quint64 active = 0;
     bool focusInside = false;
@@ -111,7 +118,10 @@ private:
         QTest::qWait(100);
         Seen s;
         s.window = name;
+        if (auto* text = d.findChild<QLabel*>(QStringLiteral("messageText")))
+            s.text = text->text();
         s.id = id;
+        s.frame = d.frameGeometry();
         s.stacking = stacking();
         s.active = activeWindow();
         s.focusInside = QApplication::activeWindow() == &d;
@@ -245,4 +255,85 @@ TEST_F(Desktop, ThePreviewStandsAboveTheSalesScreenAboveTheMainWindow)
         EXPECT_EQ(s.active, s.id) << "the window manager gave the focus elsewhere";
         EXPECT_TRUE(s.focusInside);
     }
+}
+
+// With the cash closed, the delivery desk opened from the sales screen comes on
+// screen, and its message that the cash is closed stands above it, centred on it.
+TEST_F(Desktop, TheDeliveryDeskShowsAndItsClosedCashMessageStandsAboveIt)
+{
+    Watcher w;
+    w.actions[QStringLiteral("TFormBalcao")] = [&](QDialog& d) {
+        QToolButton* desk = ribbonButton(static_cast<TFormBalcao&>(d).ribbon(), QStringLiteral("Pedido Delivery"));
+        ASSERT_TRUE(desk);
+        desk->click();
+    };
+    click("Vendas Comandas");
+
+    // the last of its kind: the sales screen says the same as it opens
+    const auto find = [&](const QString& window, const QString& text = QString()) -> const Seen* {
+        for (auto s = w.seen.rbegin(); s != w.seen.rend(); ++s)
+            if (s->window == window && (text.isEmpty() || s->text == text))
+                return &*s;
+        return nullptr;
+    };
+    const Seen* desk = find(QStringLiteral("TFormPedDelivery"));
+    const Seen* message = find(QStringLiteral("TFormMensagem"), deliverytext::desk::cashClosed);
+    ASSERT_TRUE(desk) << "the desk never showed";
+    ASSERT_TRUE(message) << "the desk said nothing of the closed cash";
+    EXPECT_EQ(desk->active, desk->id) << "the window manager gave the focus elsewhere";
+    // The message came while the desk was on screen, above it and centred on it.
+    const Seen& m = *message;
+    const qsizetype at = m.stacking.indexOf(m.id), under = m.stacking.indexOf(desk->id);
+    ASSERT_GE(under, 0) << "the desk was not on screen when its message showed";
+    EXPECT_GT(at, under) << "the message under the desk";
+    EXPECT_EQ(m.active, m.id);
+    EXPECT_LE((m.frame.center() - desk->frame.center()).manhattanLength(), 2)
+        << "message at " << m.frame.x() << "," << m.frame.y() << ", desk at " << desk->frame.x() << "," << desk->frame.y();
+}
+
+namespace {
+
+// The light pixels (the title's letters, white on the bar) of a window's title bar,
+// as the window manager drew it.
+int titleInk(QWidget& w)
+{
+    const QRect f = w.frameGeometry();
+    const QImage bar = QGuiApplication::primaryScreen()->grabWindow(0, f.x(), f.y(), f.width(), f.height() - w.height()).toImage();
+    int ink = 0;
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            ink += qRed(bar.pixel(x, y)) > 235 && qGreen(bar.pixel(x, y)) > 235 && qBlue(bar.pixel(x, y)) > 235;
+    return ink;
+}
+
+} // namespace
+
+// The cash-shift window's long title shows whole in openbox's title bar, with the
+// program's name that follows it: drawn at the window's own width it has as much
+// ink as drawn on a very wide window (openbox elides what does not fit).
+TEST(DesktopTitles, TheCashShiftWindowsTitleShowsWhole)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || rootWindows("_NET_SUPPORTING_WM_CHECK").isEmpty())
+        GTEST_SKIP() << "no X display with a window manager (run_under_openbox.sh starts one)";
+    const QString name = QApplication::applicationDisplayName();
+    QApplication::setApplicationDisplayName(QStringLiteral("Sabrel 22 plus"));   // as the program names itself
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);
+    TestStation st;
+    TFormAbrFec w(st.logon());
+    const auto drawn = [&] {
+        w.show();
+        QTest::qWait(700);
+        const int ink = titleInk(w);
+        w.hide();
+        QTest::qWait(200);
+        return ink;
+    };
+    const int shown = drawn();
+    const int own = w.width();
+    w.setFixedWidth(1200);
+    const int whole = drawn();
+    QApplication::setApplicationDisplayName(name);
+    qApp->setStyleSheet(sheet);
+    EXPECT_GE(shown, whole * 97 / 100) << "the title is cut at " << own << " pixels (" << shown << " of " << whole << ")";
 }

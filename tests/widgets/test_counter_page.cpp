@@ -2,6 +2,7 @@
 // two methods, F7; and what the page refuses.
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
+#include "KeyboardUse.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/Globals.h"
@@ -312,4 +313,47 @@ TEST_F(CounterPageTest, DeletingWithoutAPromptWhenTheOptionSaysSoAndHostilePanel
     EXPECT_EQ(st.count(S("select count(*) from FATURA")), 1);
     EXPECT_EQ(st.count(S("select count(*) from SERVICO")), 0);
     EXPECT_TRUE(script.errors.isEmpty());
+}
+
+// The payment code left by Tab or the mouse is the method booked, as by Enter: the
+// list shows the code's method; a code that no method has shows the list's method
+// again. What the panel shows is what is booked.
+TEST_F(CounterPageTest, APaymentCodeLeftByTabOrTheMouseIsTheMethodBooked)
+{
+    using namespace keyboard;
+    CounterPage page(st.logon());
+    page.resize(1366, 700);
+    ASSERT_TRUE(showActive(page));
+    auto* code = child<QLineEdit>(page, "counterCodeEdit");
+    auto* methodCode = child<QLineEdit>(page, "counterMethodCodeEdit");
+    auto* methods = child<QComboBox>(page, "counterMethodBox");
+    auto* amount = child<QLineEdit>(page, "counterAmountEdit");
+    code->setFocus(Qt::TabFocusReason);
+    type(S("1"));
+    press(Qt::Key_F4);
+    press(Qt::Key_F9);
+    ASSERT_TRUE(page.paymentShown());
+    ASSERT_EQ(methods->currentText(), S("Dinheiro"));
+
+    methodCode->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("2"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(methods->currentText(), S("Cartao"));
+    amount->setFocus(Qt::TabFocusReason);
+    selectAllAndType(S("4"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(page.sale().methods()[0].amount, Decimal());
+    EXPECT_EQ(page.sale().methods()[1].amount, Decimal(4));
+
+    // a code of no method, left by the mouse: the list's method shows and is booked
+    ASSERT_EQ(QApplication::focusWidget(), methodCode);
+    type(S("9"));
+    QTest::mouseClick(amount, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), amount);
+    EXPECT_EQ(methodCode->text(), S("2"));
+    EXPECT_EQ(methods->currentText(), S("Cartao"));
+    selectAllAndType(S("6"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(page.sale().methods()[0].amount, Decimal());
+    EXPECT_EQ(page.sale().methods()[1].amount, Decimal(6));
 }

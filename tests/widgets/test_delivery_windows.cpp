@@ -36,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using seeds::D;
@@ -231,6 +232,32 @@ TEST(DeliveryDesk, AClosedCashRefusesTheKeysUntilRefreshSeesItOpen)
     EXPECT_TRUE(button(desk, "newOrderButton")->isEnabled());
     QTest::keyClick(&desk, Qt::Key_F2);
     EXPECT_TRUE(desk.newOrderPanel()->isVisible());
+}
+
+// The desk says that the cash is closed once it is on screen (said while it is
+// being shown, the message would come before the desk and stand above nothing),
+// and once: showing the desk again says nothing more.
+TEST(DeliveryDesk, TheClosedCashIsSaidOnceTheDeskIsOnScreen)
+{
+    TestStation st;
+    struct Watching : ScriptedDialogs {
+        QWidget* desk = nullptr;
+        std::vector<bool> deskOnScreen;   // at each message
+        QString message(const QString& title, const QString& text, const QString& buttons, const QString& kind) override
+        {
+            deskOnScreen.push_back(desk && desk->windowHandle() && desk->windowHandle()->isExposed());
+            return ScriptedDialogs::message(title, text, buttons, kind);
+        }
+    } script;
+    TFormPedDelivery desk(st.logon());
+    script.desk = &desk;
+    showOn(desk);
+    EXPECT_EQ(script.messageTexts(), QStringList{dt::desk::cashClosed});
+    EXPECT_EQ(script.deskOnScreen, std::vector<bool>{true});
+    EXPECT_FALSE(button(desk, "newOrderButton")->isEnabled());
+    desk.hide();
+    showOn(desk);
+    EXPECT_EQ(script.messages.size(), 1u);
 }
 
 TEST(DeliveryDesk, HostileTelephonesAreRefusedBeforeAnythingIsWritten)

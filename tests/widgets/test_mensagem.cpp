@@ -41,3 +41,40 @@ TEST(MessageWindow, GrowsWithTheText)
     EXPECT_EQ(one.height(), 21 + 150);
     EXPECT_EQ(four.height(), 4 * 21 + 150);
 }
+
+// A long message of the system shows on one line, its closing "|" with it, up to
+// about seventy characters; a short one keeps the 451-pixel window; none is wider
+// than a 1024-pixel screen.
+TEST(MessageWindow, ALongMessageShowsOnOneLineWithinTheScreen)
+{
+    const QString closedCash = QStringLiteral("|       Caixa Fechado...  Favor Abrir primeiro o Caixa.       |");
+    const QString seventy = QStringLiteral("|   Valor informado inferior ao montante da conta, confira o valor   |");
+    ASSERT_GE(seventy.size(), 68);
+    for (const QString& text : {closedCash, seventy}) {
+        SCOPED_TRACE(text.toStdString());
+        TFormMensagem w(QStringLiteral("ATENÇÃO"), text, QStringLiteral("1"), QString());
+        w.show();
+        auto* label = w.findChild<QLabel*>(QStringLiteral("messageText"));
+        EXPECT_EQ(w.height(), 21 + 150) << "more than one line";
+        const QRect drawn = label->fontMetrics().boundingRect(label->contentsRect(), Qt::AlignHCenter | Qt::TextWordWrap, text);
+        EXPECT_LE(drawn.height(), label->fontMetrics().lineSpacing()) << "the label wraps it";
+        EXPECT_LE(w.width(), 1024);
+    }
+    TFormMensagem shortOne(QStringLiteral("A"), QStringLiteral("Ok"), QStringLiteral("1"), QString());
+    EXPECT_EQ(shortOne.width(), 451);
+    TFormMensagem longest(QStringLiteral("A"), QString(400, QLatin1Char('W')).replace(QStringLiteral("WWWWW"), QStringLiteral("WWWW ")),
+                          QStringLiteral("1"), QString());
+    EXPECT_LE(longest.width(), 1024);
+    EXPECT_GT(longest.height(), 2 * 21 + 150);
+}
+
+// The message stands centred on the window it came from.
+TEST(MessageWindow, StandsCentredOnItsOpener)
+{
+    QWidget opener;
+    opener.setGeometry(100, 80, 900, 600);
+    opener.show();
+    TFormMensagem w(QStringLiteral("ATENÇÃO"), QStringLiteral("Texto"), QStringLiteral("1"), QString(), &opener);
+    w.show();
+    EXPECT_EQ(w.frameGeometry().center(), opener.frameGeometry().center());
+}

@@ -9,7 +9,9 @@
 #include "registers/UnitKitItens.h"
 #include "registers/UnitProd.h"
 #include "platform/StationPaths.h"
+#include "platform/Style.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -511,4 +513,34 @@ TEST(ProductRegister, ASaveAnotherStationHoldsUpShowsTheDatabaseMessageAndKeepsT
     // Saved again once the other station let go.
     w.save();
     EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("AGUA TONICA"));
+}
+
+// The component's name shows whole, from its beginning, on a window as it opens:
+// a product name of 30 letters fits the field.
+TEST(KitWindow, TheComponentsNameShowsWhole)
+{
+    const QString sheet = qApp->styleSheet();
+    applyProgramStyle(*qApp);
+    {
+        TestStation st;
+        ScriptedDialogs d;
+        seeds::addProduct(st.logon(), QStringLiteral("000010"), QStringLiteral("COMBO"), Decimal(20), Decimal(), true);
+        seeds::addProduct(st.logon(), QStringLiteral("000001"), QStringLiteral("PICANHA KG"), Decimal(90), Decimal(60));
+        seeds::addProduct(st.logon(), QStringLiteral("000002"), QStringLiteral("FILE MIGNON AO MOLHO MADEIRA G"), Decimal(90), Decimal(60));
+        TFormKitItens w(st.logon());
+        w.setKit(QStringLiteral("000010"), QStringLiteral("COMBO"), QStringLiteral("20,00"));
+        w.show();
+        QCoreApplication::processEvents();
+        QLineEdit* name = edit(w, "componentNameEdit");
+        for (const char* code : {"1", "2"}) {
+            w.newComponent();
+            edit(w, "componentCodeEdit")->setText(QString::fromLatin1(code));
+            ASSERT_TRUE(w.componentLeft());
+            EXPECT_EQ(name->cursorPosition(), 0);
+            const int textRoom = name->width() - 2 * 6;   // the frame and the text margins
+            EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), textRoom) << name->text().toStdString();
+        }
+        EXPECT_LE(w.width(), 1366);
+    }
+    qApp->setStyleSheet(sheet);
 }

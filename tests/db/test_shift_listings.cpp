@@ -70,9 +70,11 @@ TEST_F(ShiftListingsTest, ExpensesByCashShiftAndCostCentreOnTheRollAndOnAPage)
              << line("15/03", "GAS", "40") << rule(38) << QString(25, ' ') + money("#,##0.00", 11, "74,5");
     const QStringList roll = ShiftListings::expensesRoll(rows).lines;
     EXPECT_EQ(roll, expected);
-    for (const QString& row : roll.mid(8, 7))
-        if (!row.startsWith(S("Caixa ")))
+    for (const QString& row : roll.mid(8, 7)) {
+        if (!row.startsWith(S("Caixa "))) {
             EXPECT_EQ(row.size(), 36) << row.toStdString();
+        }
+    }
     EXPECT_EQ(roll.last().size(), 36);
     withinTheFrame(roll);
     EXPECT_EQ(ShiftListings::expensesRoll(listings.expenses(S("12345"), S("12345"))).lines.mid(8, 2),

@@ -23,7 +23,6 @@ struct ClosingSettings {
     static constexpr const char* kSetup = "c:\\Miltrex\\vavoz\\setup.INI";
     static constexpr const char* kMinimum = "c:\\Miltrex\\vavoz\\Consumacao.INI";
     static constexpr const char* kPreBillRequired = "c:\\Miltrex\\vavoz\\fechasim.INI";
-    static constexpr const char* kFont = "c:\\Miltrex\\vavoz\\fonte.INI";
     static constexpr const char* kMessages = "c:\\Miltrex\\vavoz\\MensagemCupom.INI";
 };
 

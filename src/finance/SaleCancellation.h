@@ -5,6 +5,7 @@
 // so the ledger's sums give the stock back), its sale row (FATURA), its service,
 // cover and discount rows (SERVICO) and a delivery invoice's discount row
 // (DESPLOJA); all of it or nothing.
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -28,10 +29,9 @@ inline const QString whichCash = QStringLiteral("| Venda em mais de um caixa: in
 } // namespace cancelmsg
 
 // A cancellation stopped with a message before anything was written.
-class CancelRefused : public std::runtime_error {
+class CancelRefused : public ActionRefused {
 public:
-    explicit CancelRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 struct ClosedSaleRow {

@@ -322,7 +322,7 @@ TEST_F(TabMaintenance, TransferRefusalsWriteNothing)
         try {
             t.move("000012", dest, rows, "");
         } catch (const ActionRefused& e) {
-            return e.text();
+            return e.message();
         }
         return QString();
     };
@@ -605,7 +605,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndCancelled)
         try {
             cancellation.cancel("000001", rows, "ERRO", "GERENTE", when);
         } catch (const ActionRefused& e) {
-            refused = e.text();
+            refused = e.message();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "cancellation: " << e.what();
         }
@@ -634,7 +634,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndMovedToAnotherTab)
         try {
             transfer.move("000001", "000002", rows, "");
         } catch (const ActionRefused& e) {
-            refused = e.text();
+            refused = e.message();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "transfer: " << e.what();
         }

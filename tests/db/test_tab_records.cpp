@@ -44,7 +44,7 @@ QString refusal(const std::function<void()>& f)
     try {
         f();
     } catch (const ActionRefused& e) {
-        return e.text();
+        return e.message();
     }
     return QString();
 }

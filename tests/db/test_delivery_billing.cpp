@@ -284,8 +284,9 @@ TEST_F(DeliveryBillingTest, AnInvoiceWritesEveryRowOfTheSaleToTheCentAndTakesThe
         EXPECT_EQ(s.decimal(u"SAIDA"), e.out);
         EXPECT_EQ(s.decimal(u"VALOR"), e.value);
         EXPECT_EQ(s.isNull(u"CUSTO"), e.cost.isNull());
-        if (!e.cost.isNull())
+        if (!e.cost.isNull()) {
             EXPECT_EQ(s.decimal(u"CUSTO"), decimalOf(e.cost));
+        }
         EXPECT_EQ(s.isNull(u"NFISCAL"), !e.invoice);
         EXPECT_EQ(s.isNull(u"PEDIDO"), !e.order);
         EXPECT_EQ(s.integer(u"VENDEDOR"), 0);

@@ -26,7 +26,6 @@
 namespace {
 
 QString S(const char* text) { return QString::fromUtf8(text); }
-Decimal D(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
 
 class MenuWindows : public ::testing::Test {
 protected:

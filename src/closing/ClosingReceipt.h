@@ -5,14 +5,13 @@
 #include "closing/BillComputation.h"
 #include "closing/SaleWriter.h"
 #include "platform/Printout.h"
+#include "registers/CompanyStore.h"
 #include <QDateTime>
 #include <QStringList>
 #include <map>
 
-struct ClosingReceiptData {
-    // Company and options.
-    QString companyName, companyAddress, companyCity, companyState, cnpj, phone, title;
-    int salesOptions = 0, itemOptions = 0;
+// The company and its options, then what the closing gives.
+struct ClosingReceiptData : ReceiptCompany {
     // The tab and the sale.
     QString tab;
     qint64 saleNumber = 0;
@@ -41,6 +40,9 @@ struct ClosingReceiptData {
 };
 
 namespace receipt {
+// The welcome, the company centred (its address, city and state with SalesOptions
+// 512, its CNPJ with 128 besides), its telephone and a line of dashes.
+QStringList welcome(const ReceiptCompany& company);
 // "Centred": blanks in front so that the trimmed text's middle falls on column 18.
 QString centred(const QString& text);
 // The item lines of a roll printout (merged when asked), and their total.

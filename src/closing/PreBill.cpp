@@ -88,10 +88,8 @@ PreBillOutcome PreBill::run(PreBillFields f, const DeliveryDataAsk& askDeliveryD
             return o;
         }
         const qint64 status = head.integer(u"STATUS");
-        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, SCC4, "
-                                       "SCC5 from EMPRESA"));
-        company.next();
-        const int salesOptions = int(company.integer(u"SCC5")), itemOptions = int(company.integer(u"SCC4"));
+        const ReceiptCompany company = CompanyStore(m_logon).receiptCompany();
+        const int salesOptions = company.salesOptions, itemOptions = company.itemOptions;
         const QDateTime now = m_clock();
         if (storing) {
             if (!delivery && !(salesOptions & 2) && status == 1) {
@@ -142,16 +140,8 @@ PreBillOutcome PreBill::run(PreBillFields f, const DeliveryDataAsk& askDeliveryD
         Printout p;
         p.fontSize = settings.fontSize;
         QStringList& l = p.lines;
-        l << S("      PRE – FECHAMENTO DA CONTA") << S("           Seja Bem Vindo")
-          << receipt::centred(company.text(u"EMPRESA"));
-        if (salesOptions & 512) {
-            l << receipt::centred(company.text(u"ENDERECO"))
-              << receipt::centred(company.text(u"CIDADE") + QLatin1Char(' ') + company.text(u"ESTADO"));
-            if (salesOptions & 128)
-                l << receipt::centred(TrimText(S("CNPJ: ") + company.text(u"CNPJ")));
-        }
-        l << receipt::centred(TrimText(S("Telefone : ") + company.text(u"FAX"))) << kDashes;
-        l << company.text(u"TITULO") + S(".:") + tab;
+        l << S("      PRE – FECHAMENTO DA CONTA") << receipt::welcome(company);
+        l << company.title + S(".:") + tab;
         if (delivery) {
             l << S("Entrega.:") + f.deliveryMan << S("Controle N.:") + f.controlNumber
               << S("Data/Hora da Entrega.:") + now.toString(S("dd/MM/yy")) + QLatin1Char(' ')

@@ -249,20 +249,14 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
         const qint64 number = m_logon.GenId(S("BORDA"), 1);
         const QString numberText = QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
 
-        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, TITULO, SCC5 from EMPRESA"));
-        company.next();
+        const ReceiptCompany company = CompanyStore(m_logon).receiptCompany();
         std::map<int, bool> settled;
         RowSet methods = m_logon.run(S("select CD, BX from FORMAPAGA"));
         while (methods.next())
             settled[int(methods.integer(u"CD"))] = methods.text(u"BX").left(1) == QLatin1String("S");
 
         CounterPrintData d;
-        d.companyName = company.text(u"EMPRESA");
-        d.companyAddress = company.text(u"ENDERECO");
-        d.companyCity = company.text(u"CIDADE");
-        d.companyState = company.text(u"ESTADO");
-        d.title = company.text(u"TITULO");
-        d.salesOptions = int(company.integer(u"SCC5"));
+        static_cast<ReceiptCompany&>(d) = company;
         d.pageCustomer = r.pageCustomer;
         d.saleNumber = numberText;
         d.queueNumber = queue;

@@ -5,6 +5,7 @@
 // so the ledger's sums give the stock back), its sale row (FATURA), its service,
 // cover and discount rows (SERVICO) and a delivery invoice's discount row
 // (DESPLOJA); all of it or nothing.
+#include "cash/ClosedSales.h"
 #include "core/ActionRefused.h"
 #include "core/Decimal.h"
 
@@ -32,15 +33,6 @@ inline const QString whichCash = QStringLiteral("| Venda em mais de um caixa: in
 class CancelRefused : public ActionRefused {
 public:
     using ActionRefused::ActionRefused;
-};
-
-struct ClosedSaleRow {
-    qint64 id = 0, nota = 0;
-    QDate data;
-    QString cliente;
-    Decimal valor;
-    int caixa = 0, terminal = 0;
-    int tipo = 0;          // 1 a tab, 2 a counter sale, 3 a delivery invoice
 };
 
 // The fields as "&Cancelar Venda" finds them.

@@ -1,5 +1,6 @@
 #include "sales/CounterReports.h"
 
+#include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -21,11 +22,8 @@ CompanyHeader CompanyHeader::fromGlobals()
 
 QStringList paymentMethodEntries(TLogon& logon)
 {
-    QStringList out;
-    RowSet rs = logon.run(S("select CD, NOME from FORMAPAGA order by CD"));
-    while (rs.next())
-        out << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + QLatin1Char(' ') + rs.text(u"NOME");
-    return out;
+    return choices::items(choices::coded(logon, S("select CD, NOME from FORMAPAGA order by CD")),
+                          choices::paymentMethods);
 }
 
 Printout composePaymentMethodReport(TLogon& logon, int cashShift, const QString& methodEntry,

@@ -34,7 +34,6 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 bool bitSet(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
 QString total12(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, v); }
-QString amount(const Decimal& v) { return FormatFloat(u"0.00", v); }
 
 const char* kTicks = "geratiks.ini";
 
@@ -102,7 +101,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         const CounterMethod& m = m_sale.methods()[size_t(row)];
         ui->counterMethodCodeEdit->setText(QString::number(m.code));
         ui->counterMethodBox->setCurrentIndex(row);
-        ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
+        ui->counterAmountEdit->setText(amountText(m_sale.purchase() - m_sale.paid()));
         ui->counterAmountEdit->setFocus();
     });
     connect(ui->counterTicketsBox, &QCheckBox::toggled, this, [](bool on) {
@@ -136,7 +135,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterQueueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
     connect(ui->counterSizeBox, &QComboBox::activated, this, [this] {
         if (const auto price = CounterEntry::sizePrice(m_code, ui->counterSizeBox->currentText()))
-            ui->counterPriceEdit->setText(amount(*price));
+            ui->counterPriceEdit->setText(amountText(*price));
     });
     try {
         ui->counterSizeBox->addItems(CounterEntry(m_logon).sizeEntries());
@@ -351,9 +350,9 @@ void CounterPage::showPayments()
         const CounterMethod& m = methods[size_t(r)];
         ui->counterPaymentGrid->setItem(r, 0, new QTableWidgetItem(QString::number(m.code)));
         ui->counterPaymentGrid->setItem(r, 1, new QTableWidgetItem(m.name));
-        ui->counterPaymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amount(m.amount)));
+        ui->counterPaymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amountText(m.amount)));
     }
-    ui->counterReceivedLabel->setText(amount(m_sale.paid()));
+    ui->counterReceivedLabel->setText(amountText(m_sale.paid()));
 }
 
 void CounterPage::showBalance()
@@ -373,7 +372,7 @@ void CounterPage::openPayment()
     ui->counterCustomerCodeEdit->setText(S("1"));
     ui->counterMethodBox->setCurrentIndex(0);
     ui->counterPurchaseLabel->setText(total12(m_sale.purchase()).trimmed());
-    ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
+    ui->counterAmountEdit->setText(amountText(m_sale.purchase() - m_sale.paid()));
     ui->counterMethodCodeEdit->setText(S("01"));
     if (!bitSet(ctx::op().LoginRights, 32)) {
         message(countermsg::functionDenied());
@@ -388,14 +387,14 @@ void CounterPage::percentDiscount()
 {
     const auto p = readAmount(ui->counterPercentEdit->text(), AmountRules::percent());
     if (p && !p->isNegative())
-        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.purchase(), *p)));
+        ui->counterDiscountEdit->setText(amountText(discountFromPercent(m_sale.purchase(), *p)));
     proposeAmount();
 }
 
 void CounterPage::proposeAmount()
 {
     const Decimal discount = CounterClosing::discountOf(ui->counterDiscountEdit->text());
-    ui->counterAmountEdit->setText(amount(m_sale.purchase() - discount - m_sale.paid()));
+    ui->counterAmountEdit->setText(amountText(m_sale.purchase() - discount - m_sale.paid()));
     showBalance();
 }
 
@@ -558,7 +557,7 @@ void CounterPage::touchComplement(const TouchButton& b)
     ui->counterComplementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
                                                : text + QLatin1Char('/') + b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
     const Decimal value = readAmount(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
-    ui->counterComplementValueLabel->setText(amount(value));
+    ui->counterComplementValueLabel->setText(amountText(value));
 }
 
 void CounterPage::showItemEntry(bool shown)

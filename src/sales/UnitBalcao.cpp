@@ -1,4 +1,5 @@
 #include "sales/UnitBalcao.h"
+#include "core/AmountReader.h"
 #include "tabs/TabKey.h"
 #include "ui_UnitBalcao.h"
 
@@ -63,7 +64,6 @@ void setFree(QToolButton* b)
     b->setStyleSheet(QString::fromLatin1(kFreeStyle));
 }
 
-QString money(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
 } // namespace
 
@@ -319,13 +319,13 @@ void TFormBalcao::reloadItems()
     ui->itemList->setRowCount(int(s.lines.size()));
     for (int r = 0; r < int(s.lines.size()); ++r) {
         const TabItemLine& l = s.lines[size_t(r)];
-        const QString cells[] = {l.codigo, l.vend, l.nomep, FormatFloat(u"0.###", l.qtde), money(l.total())};
+        const QString cells[] = {l.codigo, l.vend, l.nomep, FormatFloat(u"0.###", l.qtde), amountText(l.total())};
         for (int c = 0; c < 5; ++c)
             ui->itemList->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     ui->waiterLabel->setText(s.waiterText);
     ui->timesLabel->setText(s.timesText);
-    ui->advanceLabel->setText(money(s.advance));
+    ui->advanceLabel->setText(amountText(s.advance));
     ui->dueLabel->setText(FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, s.due));
     if (TrimText(ui->tabNumberEdit->text()) == QLatin1String("0"))
         ui->tabNumberEdit->clear();
@@ -632,7 +632,7 @@ void TFormBalcao::showComplements()
         ui->complementsGrid->setItem(r, 1, new QTableWidgetItem(c.produto));
         total += c.valor;
     }
-    ui->complementTotalLabel->setText(QStringLiteral("Complemento R$ ") + money(total));
+    ui->complementTotalLabel->setText(QStringLiteral("Complemento R$ ") + amountText(total));
     placeComplements();
 }
 

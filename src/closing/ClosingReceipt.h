@@ -3,6 +3,7 @@
 // inside the closing, before its commit, and printed on the closing printer's
 // slot after it.
 #include "closing/BillComputation.h"
+#include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "platform/Printout.h"
 #include "registers/CompanyStore.h"
@@ -10,8 +11,8 @@
 #include <QStringList>
 #include <map>
 
-// The company and its options, then what the closing gives.
-struct ClosingReceiptData : ReceiptCompany {
+// The company and its options, the settings printed, then what the closing gives.
+struct ClosingReceiptData : ReceiptCompany, ReceiptSettings {
     // The tab and the sale.
     QString tab;
     qint64 saleNumber = 0;
@@ -27,16 +28,9 @@ struct ClosingReceiptData : ReceiptCompany {
     // Items and the bill.
     std::vector<SaleItem> items;
     std::map<QString, QString> productNames;   // code -> PRODUTOS.NOME
-    Decimal minimumConsumption;
     Bill bill;
     QString advanceCaption;        // CABMESA.PAGAMENTOANTI
     std::vector<SalePayment> payments;
-    // Settings.
-    QString serviceCaption, coverCaption;   // setup.INI lines 0 and 22
-    int feedLines = 7;                      // setup.INI line 9
-    int fontSize = 7;                       // fonte.INI line 0
-    QStringList messageLines;               // MensagemCupom.INI lines 0-4
-    bool hasMessageFile = false;
 };
 
 namespace receipt {

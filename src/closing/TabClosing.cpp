@@ -167,6 +167,7 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
     const DavKey dav = DavKey::of(held.tab);
     ClosingReceiptData d;
     static_cast<ReceiptCompany&>(d) = CompanyStore(logon).receiptCompany();
+    static_cast<ReceiptSettings&>(d) = settings;
     d.tab = held.tab;
     d.saleNumber = sale.number;
     d.joinedTabs = r.joinedTabs.mid(1);
@@ -194,16 +195,9 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
         while (rs.next())
             d.productNames.emplace(rs.text(u"CODIGO"), rs.text(u"NOME"));
     });
-    d.minimumConsumption = settings.minimumConsumption;
     d.bill = bill;
     d.advanceCaption = head.text(u"PAGAMENTOANTI");
     d.payments = r.payments;
-    d.serviceCaption = settings.serviceCaption;
-    d.coverCaption = settings.coverCaption;
-    d.feedLines = settings.feedLines;
-    d.fontSize = settings.fontSize;
-    d.messageLines = settings.messageLines;
-    d.hasMessageFile = settings.hasMessageFile;
     return d;
 }
 

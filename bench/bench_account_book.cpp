@@ -9,6 +9,7 @@
 // embedded, and on the test server when SABREL22_TEST_SERVER names one.
 //
 //   QT_QPA_PLATFORM=offscreen bench_account_book
+#include "BenchMain.h"
 #include "BenchClock.h"
 #include "BenchFigure.h"
 #include "BenchRawClient.h"
@@ -95,18 +96,10 @@ void run(const char* where, const QString& database, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", y.database, y);
-    const QString server = benchyear::copyOfYearOnServer(QStringLiteral("livro-caixa"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+    return benchMain(argc, argv, BenchApp::Windows, [](const QString&) {
+        const benchyear::Facts& y = benchyear::year();
+        onYearDatabases(y.database, QStringLiteral("livro-caixa"),
+                        [&](const char* where, const QString& db) { run(where, db, y); });
         return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    });
 }

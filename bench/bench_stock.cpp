@@ -8,6 +8,7 @@
 // the data layer's round trips.
 //
 //   bench_stock
+#include "BenchMain.h"
 #include "BenchClock.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
@@ -130,20 +131,10 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    const benchyear::Facts& y = benchyear::year();
-    run("embutido", benchyear::copyOfYear(S("stock")), y);
-    const QString server = benchyear::copyOfYearOnServer(S("stock"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+    return benchMain(argc, argv, BenchApp::Windows, [](const QString&) {
+        const benchyear::Facts& y = benchyear::year();
+        onYearDatabases(benchyear::copyOfYear(S("stock")), S("stock"),
+                        [&](const char* where, const QString& db) { run(where, db, y); });
         return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
+    });
 }

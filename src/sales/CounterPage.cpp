@@ -46,6 +46,17 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterPaymentPanel->hide();
     ui->counterSizeBox->hide();
     ui->counterSizeCaption->hide();
+    setUpGrids();
+    placePaymentPanel();
+    connectButtons();
+    connectFields();
+    restoreStationChoices();
+    loadChoices();
+    showItems();
+}
+
+void CounterPage::setUpGrids()
+{
     ui->counterItemGrid->setColumnCount(5);
     ui->counterItemGrid->setHorizontalHeaderLabels({S("Nome"), S("Quant"), S("Valor"), S("Total"), S("Complemento")});
     ui->counterItemGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,14 +68,18 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterPaymentGrid->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
     grids::fitColumns(*ui->counterPaymentGrid, 1);
     grids::keepRows(*ui->counterPaymentGrid);
-    // While it is open the payment panel stands where the product buttons are,
-    // so the page keeps its height.
+}
+
+// While it is open the payment panel stands where the product buttons are, so the
+// page keeps its height; beside the items it fits a 1024-pixel screen: its longer
+// captions take two lines. The price field follows SalesOptions 4; the fields'
+// keys come here.
+void CounterPage::placePaymentPanel()
+{
     ui->counterEntryLayout->removeWidget(ui->counterPaymentPanel);
     ui->counterPageLayout->addWidget(ui->counterPaymentPanel);
     ui->counterPaymentPanel->installEventFilter(this);
     ui->counterEntryPanel->setMaximumWidth(640);   // room for every caption
-    // Beside the items, the payment panel fits a 1024-pixel screen: its longer
-    // captions take two lines.
     ui->counterMethodBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ui->counterMethodBox->setMinimumContentsLength(12);
     for (QLabel* caption : {ui->counterQueueCaption, ui->counterPurchaseCaption, ui->counterMethodCaption,
@@ -81,7 +96,10 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
                        static_cast<QWidget*>(ui->counterPageCustomerEdit), static_cast<QWidget*>(ui->counterQueueEdit),
                        static_cast<QWidget*>(ui->counterPercentEdit), static_cast<QWidget*>(ui->counterItemGrid)})
         w->installEventFilter(this);
+}
 
+void CounterPage::connectButtons()
+{
     connect(ui->counterConfirmButton, &QPushButton::clicked, this, &CounterPage::confirmItem);
     connect(ui->counterDeleteButton, &QPushButton::clicked, this, &CounterPage::deleteItem);
     connect(ui->counterCloseSaleButton, &QPushButton::clicked, this, &CounterPage::openPayment);
@@ -94,6 +112,12 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         ui->counterPaymentPanel->hide();
         ui->counterCodeEdit->setFocus();
     });
+}
+
+// The grids' clicks, the tickets switch, and the fields left: the code, the
+// discount, the customer and the queue number.
+void CounterPage::connectFields()
+{
     connect(ui->counterItemGrid, &QTableWidget::cellClicked, this, [this](int row, int) { m_sale.select(row); });
     connect(ui->counterPaymentGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row < 0 || row >= int(m_sale.methods().size()))
@@ -126,13 +150,22 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
             dialogs().errorBox(QString::fromUtf8(e.what()));
         }
     });
+}
 
+// The tickets switch and the next queue number as the station left them.
+void CounterPage::restoreStationChoices()
+{
     {
         const auto ticks = LineFile::load(station::path(QString::fromLatin1(kTicks)));
         const QSignalBlocker quiet(ui->counterTicketsBox);
         ui->counterTicketsBox->setChecked(ticks && ticks->line(0) == QLatin1String("S"));
     }
     ui->counterQueueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
+}
+
+// The sizes, the payment methods and the product groups' buttons.
+void CounterPage::loadChoices()
+{
     connect(ui->counterSizeBox, &QComboBox::activated, this, [this] {
         if (const auto price = CounterEntry::sizePrice(m_code, ui->counterSizeBox->currentText()))
             ui->counterPriceEdit->setText(amountText(*price));
@@ -155,7 +188,6 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
-    showItems();
 }
 
 CounterPage::~CounterPage() = default;

@@ -8,7 +8,7 @@
 inline void seedSaleCatalogue(TLogon& logon, int kits)
 {
     logon.action([&] {
-        logon.run(QStringLiteral("insert into CONTCAIXA (CAIXA) values (3)"));
+        logon.run(QStringLiteral("update CONTCAIXA set CAIXA = 3"));   // the installation's one row
         logon.run(QStringLiteral("insert into CONTDATA (ID, CAIXA, DATA, ABERTURA) values (1, 3, CURRENT_DATE, 0)"));
         logon.run(QStringLiteral("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (2, 'Cartao', 'S', 2, 'N')"));
         for (int i = 1; i <= 20; ++i)

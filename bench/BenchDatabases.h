@@ -11,6 +11,12 @@
 #include <cstdio>
 #include <functional>
 
+// The line a benchmark prints in place of the server's figures.
+inline void sayNoServer()
+{
+    std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+}
+
 // run(where, databaseName) is called once per database.
 inline void onEachDatabase(const QString& localPath, const std::function<void(const char*, const QString&)>& run)
 {
@@ -20,7 +26,7 @@ inline void onEachDatabase(const QString& localPath, const std::function<void(co
 
     const QString server = qEnvironmentVariable("SABREL22_TEST_SERVER");
     if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+        sayNoServer();
         return;
     }
     const QString dir = qEnvironmentVariable("SABREL22_TEST_SERVER_DIR", QStringLiteral("/tmp"));

@@ -1041,6 +1041,15 @@ void YearWriter::finish()
 // The tables the year fills by the thousand: their indexes are rebuilt once at the end.
 const char* const kBigTables[] = {"ESTFIC", "FATURA", "RECARQ", "SERVICO", "DESPLOJA", "CAIXA", "PAGARQ"};
 
+// The big tables' indexes that are not unique, off while the year is written and on again after it.
+void switchBigIndexes(TLogon& logon, const char* state)
+{
+    for (const schema::Index& i : schema::indexes())
+        for (const char* t : kBigTables)
+            if (!i.unique && std::strcmp(i.table, t) == 0)
+                logon.run(QStringLiteral("ALTER INDEX %1 %2").arg(QLatin1String(i.name), QLatin1String(state)));
+}
+
 QString yearDir()
 {
     const QString env = qEnvironmentVariable("SABREL22_BENCH_YEAR_DIR");
@@ -1248,10 +1257,7 @@ Facts make(const QString& path)
         TLogon logon;
         if (!logon.connectTo(path))
             throw DbError(logon.lastError());
-        for (const schema::Index& i : schema::indexes())
-            for (const char* t : kBigTables)
-                if (!i.unique && std::strcmp(i.table, t) == 0)
-                    logon.run(QStringLiteral("ALTER INDEX %1 INACTIVE").arg(QLatin1String(i.name)));
+        switchBigIndexes(logon, "INACTIVE");
     }
     {
         TLogon logon;
@@ -1273,10 +1279,7 @@ Facts make(const QString& path)
         TLogon logon;
         if (!logon.connectTo(path))
             throw DbError(logon.lastError());
-        for (const schema::Index& i : schema::indexes())
-            for (const char* t : kBigTables)
-                if (!i.unique && std::strcmp(i.table, t) == 0)
-                    logon.run(QStringLiteral("ALTER INDEX %1 ACTIVE").arg(QLatin1String(i.name)));
+        switchBigIndexes(logon, "ACTIVE");
         // Selectivities as a database that grew to this size has them.
         for (const schema::Index& i : schema::indexes())
             logon.run(QStringLiteral("SET STATISTICS INDEX %1").arg(QLatin1String(i.name)));

@@ -10,6 +10,7 @@
 // grow with the number of sales.
 //
 //   bench_cash_office
+#include "BenchMain.h"
 #include "BenchClock.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
@@ -115,36 +116,15 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
                 raw, busy.trips * raw / 1000.0);
 }
 
-int runAll()
-{
-    const benchyear::Facts& y = benchyear::year();
-    std::printf("Ano de movimento: %s, %lld vendas, %lld linhas de estoque\n", qPrintable(y.database), y.counts.sales,
-                y.counts.ledger);
-    run("embutido", y.database, y);
-    const QString server = benchyear::copyOfYearOnServer(S("caixa"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    ctx::station().TerminalNumber = S("01");
-    ctx::company().CompanyName = S("EMPRESA DO ANO");
-    try {
-        return runAll();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "erro: %s\n", e.what());
-        return 1;
-    }
+    return benchMain(argc, argv, BenchApp::Console, [](const QString&) {
+        const benchyear::Facts& y = benchyear::year();
+        std::printf("Ano de movimento: %s, %lld vendas, %lld linhas de estoque\n", qPrintable(y.database),
+                    y.counts.sales, y.counts.ledger);
+        onYearDatabases(y.database, S("caixa"), [&](const char* where, const QString& db) { run(where, db, y); });
+        return 0;
+    });
 }

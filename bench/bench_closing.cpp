@@ -7,6 +7,7 @@
 // without the action journal, in turn, for what the journal costs.
 //
 //   bench_closing
+#include "BenchMain.h"
 #include "BenchCatalogue.h"
 #include "BenchRawClient.h"
 #include "BenchDatabases.h"
@@ -135,11 +136,9 @@ void run(const char* where, const QString& db)
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    ctx::station().TerminalNumber = S("01");
-    onEachDatabase(dir.filePath(QStringLiteral("bench.fdb")), [](const char* where, const QString& db) { run(where, db); });
-    return 0;
+    return benchMain(argc, argv, BenchApp::Console, [](const QString& root) {
+        onEachDatabase(QDir(root).filePath(QStringLiteral("bench.fdb")),
+                       [](const char* where, const QString& db) { run(where, db); });
+        return 0;
+    });
 }

@@ -6,6 +6,7 @@
 // data layer's round trips per closing.
 //
 //   bench_counter
+#include "BenchMain.h"
 #include "BenchDatabases.h"
 #include "BenchCatalogue.h"
 #include "BenchRawClient.h"
@@ -108,23 +109,20 @@ void run(const char* where, const QString& db, const QString& port)
 
 int main(int argc, char* argv[])
 {
-    prepareFirebirdEnvironment();
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    ctx::station().TerminalNumber = S("01");
-    const QString port = dir.filePath(QStringLiteral("cupom.txt"));
-    {
-        QFile create(port);
-        create.open(QIODevice::WriteOnly);
-    }
-    QStringList setup;
-    for (int i = 0; i < 23; ++i)
-        setup << (i == 6 ? S("S") : i == 15 ? S("Informa porta") : QString());
-    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
-    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT5")});
-    LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
-    onEachDatabase(dir.filePath(QStringLiteral("bench.fdb")),
-                   [&](const char* where, const QString& db) { run(where, db, port); });
-    return 0;
+    return benchMain(argc, argv, BenchApp::Console, [](const QString& root) {
+        const QString port = QDir(root).filePath(QStringLiteral("cupom.txt"));
+        {
+            QFile create(port);
+            create.open(QIODevice::WriteOnly);
+        }
+        QStringList setup;
+        for (int i = 0; i < 23; ++i)
+            setup << (i == 6 ? S("S") : i == 15 ? S("Informa porta") : QString());
+        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
+        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT1"), S("LPT5")});
+        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
+        onEachDatabase(QDir(root).filePath(QStringLiteral("bench.fdb")),
+                       [&](const char* where, const QString& db) { run(where, db, port); });
+        return 0;
+    });
 }

@@ -8,6 +8,7 @@
 // embedded, and on the test server when SABREL22_TEST_SERVER names one.
 //
 //   QT_QPA_PLATFORM=offscreen bench_exchange
+#include "BenchMain.h"
 #include "BenchClock.h"
 #include "BenchFigures.h"
 #include "BenchRawClient.h"
@@ -105,25 +106,21 @@ void import(const char* where, const QString& database)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir root;
-    station::setRoot(root.path());
-    const benchyear::Facts& y = benchyear::year();
-    std::printf("ano gerado: %lld produtos, %lld clientes\n", y.counts.products, y.counts.customers);
+    return benchMain(argc, argv, BenchApp::Windows, [](const QString&) {
+        const benchyear::Facts& y = benchyear::year();
+        std::printf("ano gerado: %lld produtos, %lld clientes\n", y.counts.products, y.counts.customers);
 
-    csv("embutido", y.database);
-    import("embutido", benchyear::copyOfYear(QStringLiteral("importacao")));
+        csv("embutido", y.database);
+        import("embutido", benchyear::copyOfYear(QStringLiteral("importacao")));
 
-    const QString server = benchyear::copyOfYearOnServer(QStringLiteral("troca"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
+        const QString server = benchyear::copyOfYearOnServer(QStringLiteral("troca"));
+        if (server.isEmpty()) {
+            sayNoServer();
+            return 0;
+        }
+        csv("servidor local", server);
+        import("servidor local", server);
+        benchyear::removeServerCopy(server);
         return 0;
-    }
-    csv("servidor local", server);
-    import("servidor local", server);
-    benchyear::removeServerCopy(server);
-    return 0;
+    });
 }

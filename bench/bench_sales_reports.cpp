@@ -8,6 +8,7 @@
 // not grow with the number of rows. Median of the runs after two that prepare.
 //
 //   QT_QPA_PLATFORM=offscreen bench_sales_reports
+#include "BenchMain.h"
 #include "BenchClock.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
@@ -141,38 +142,15 @@ void run(const char* where, const QString& db, const benchyear::Facts& y)
     std::printf("  uma ida e volta crua (SELECT preparado): %6.1f µs\n", raw);
 }
 
-int runAll()
-{
-    const benchyear::Facts& y = benchyear::year();
-    std::printf("Ano de movimento: %s, %lld vendas, %lld linhas de estoque, %lld recebimentos\n", qPrintable(y.database),
-                y.counts.sales, y.counts.ledger, y.counts.payments);
-    run("embutido", y.database, y);
-    const QString server = benchyear::copyOfYearOnServer(S("relatorios"));
-    if (server.isEmpty()) {
-        std::printf("servidor: sem servidor (defina SABREL22_TEST_SERVER e SABREL22_TEST_SERVER_DIR)\n");
-        return 0;
-    }
-    run("servidor local", server, y);
-    benchyear::removeServerCopy(server);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareFirebirdEnvironment();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    station::setRoot(dir.path());
-    ctx::station().TerminalNumber = S("01");
-    ctx::company().CompanyName = S("EMPRESA DO ANO");
-    try {
-        return runAll();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "erro: %s\n", e.what());
-        return 1;
-    }
+    return benchMain(argc, argv, BenchApp::Windows, [](const QString&) {
+        const benchyear::Facts& y = benchyear::year();
+        std::printf("Ano de movimento: %s, %lld vendas, %lld linhas de estoque, %lld recebimentos\n",
+                    qPrintable(y.database), y.counts.sales, y.counts.ledger, y.counts.payments);
+        onYearDatabases(y.database, S("relatorios"), [&](const char* where, const QString& db) { run(where, db, y); });
+        return 0;
+    });
 }

@@ -12,19 +12,6 @@ constexpr int kDefaultFeedLines = 7;
 constexpr int kFeedLine = 9;
 } // namespace
 
-int fontSize()
-{
-    try {
-        const auto file = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kFontFile)));
-        if (!file)
-            return kDefaultFontSize;
-        const std::optional<int> size = SetComSettings::wholeNumber(file->line(0));
-        return size && *size > 0 ? *size : kDefaultFontSize;
-    } catch (const std::runtime_error&) {
-        return kDefaultFontSize;
-    }
-}
-
 int cupomFontSize()
 {
     try {
@@ -39,7 +26,7 @@ int cupomFontSize()
 Printout newPrintout()
 {
     Printout p;
-    p.fontSize = fontSize();
+    p.fontSize = SetComSettings::receiptFontSize();
     return p;
 }
 

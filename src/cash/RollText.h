@@ -8,14 +8,11 @@
 
 namespace roll {
 
-// fonte.INI line 0: the font size of receipts and reports; 7 when the file or
-// the line is missing or not a whole number above 0.
-int fontSize();
 // "C:\Miltrex\Trezo\Cupom.INI" line 10: the font size of the receipts shown in
 // the preview (reprinted receipts, staff vouchers); 7 when the file, the line or
 // the number is missing.
 int cupomFontSize();
-// A Printout at that size.
+// A Printout at the receipt font size (SetComSettings::receiptFontSize).
 Printout newPrintout();
 // setup.INI as it is now (empty when missing).
 LineFile setup();

@@ -3,25 +3,19 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
 
 TFormComGarQui::TFormComGarQui(TLogon& logon, const QString& periodCaption, const QString& percentText)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
     const std::optional<Decimal> percent = CommissionReport::percent(percentText);
     const QString percentLabel = FormatFloatLeftPadded(QStringLiteral("#0.0"), 5, percent.value_or(Decimal()));
 
-    m_def.title = QStringLiteral("RELATÓRIO DE VENDA - COMISSÃO SOBRE VENDAS");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 56;
-    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    addCaptionedLines(h, 10, companyLines(empresa));
+    Band& h = titledForm(m_def, {.title = QStringLiteral("RELATÓRIO DE VENDA - COMISSÃO SOBRE VENDAS"),
+                                 .headerHeight = 56, .firstPageOnly = true});
+    companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 38, 195, 6, periodCaption));
     h.add(rule(0, 46, 195));
     h.add(label(0, 47, 25, 6, QStringLiteral("CAIXA")).bold());

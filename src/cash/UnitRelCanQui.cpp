@@ -1,21 +1,16 @@
 #include "cash/UnitRelCanQui.h"
 
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
 
 TFormRelCanQui::TFormRelCanQui(TLogon& logon)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = QStringLiteral("Relatório de Itens Cancelados");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 7;
-
-    m_def.pageHeader.height = 38;
-    m_def.pageHeaderOn = Where::FirstPage;
-    m_def.pageHeader.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    addCaptionedLines(m_def.pageHeader, 10, companyLines(empresa));
+    Band& h = titledForm(m_def, {.title = QStringLiteral("Relatório de Itens Cancelados"), .fontSize = 7,
+                                 .headerHeight = 38, .firstPageOnly = true});
+    companyBlock(h, 10, companyRow(logon));
 
     m_def.columnHeader.height = 7;
     m_def.columnHeader.add(label(0, 0, 12, 6, QStringLiteral("CAIXA")).bold());

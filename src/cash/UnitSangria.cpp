@@ -48,7 +48,7 @@ void TFormSangria::confirm()
     try {
         record = Withdrawal(m_logon).record(r);
     } catch (const ActionRefused& e) {
-        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.message(), QStringLiteral("1"));
         return;
     } catch (const DbError& e) {
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.isCharacterSetError() ? e.message() : T::kFillError, QStringLiteral("1"));

@@ -84,19 +84,25 @@ QStringList receipt::itemLines(const std::vector<SaleItem>& items, const std::ma
     return out;
 }
 
+QStringList receipt::welcome(const ReceiptCompany& c)
+{
+    QStringList l;
+    l << S("           Seja Bem Vindo") << receipt::centred(c.companyName);
+    if (bit(c.salesOptions, 512)) {
+        l << receipt::centred(c.companyAddress) << receipt::centred(c.companyCity + QLatin1Char(' ') + c.companyState);
+        if (bit(c.salesOptions, 128))
+            l << receipt::centred(TrimText(S("CNPJ: ") + c.cnpj));
+    }
+    l << receipt::centred(TrimText(S("Telefone : ") + c.phone)) << kDashes;
+    return l;
+}
+
 Printout composeClosingReceipt(const ClosingReceiptData& d)
 {
     Printout pr;
     pr.fontSize = d.fontSize;
     QStringList& l = pr.lines;
-    l << S("        FECHAMENTO DA CONTA") << S("******* Documento nao fiscal ********")
-      << S("           Seja Bem Vindo") << receipt::centred(d.companyName);
-    if (bit(d.salesOptions, 512)) {
-        l << receipt::centred(d.companyAddress) << receipt::centred(d.companyCity + QLatin1Char(' ') + d.companyState);
-        if (bit(d.salesOptions, 128))
-            l << receipt::centred(TrimText(S("CNPJ: ") + d.cnpj));
-    }
-    l << receipt::centred(TrimText(S("Telefone : ") + d.phone)) << kDashes;
+    l << S("        FECHAMENTO DA CONTA") << S("******* Documento nao fiscal ********") << receipt::welcome(d);
     l << d.title + S(".:") + d.tab + S(" Cupom:") + QStringLiteral("%1").arg(d.saleNumber, 6, 10, QLatin1Char('0'));
     for (const QString& t : d.joinedTabs)
         l << S("Com/Mesa..:") + t;

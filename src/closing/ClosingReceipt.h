@@ -3,16 +3,16 @@
 // inside the closing, before its commit, and printed on the closing printer's
 // slot after it.
 #include "closing/BillComputation.h"
+#include "closing/ClosingSettings.h"
 #include "closing/SaleWriter.h"
 #include "platform/Printout.h"
+#include "registers/CompanyStore.h"
 #include <QDateTime>
 #include <QStringList>
 #include <map>
 
-struct ClosingReceiptData {
-    // Company and options.
-    QString companyName, companyAddress, companyCity, companyState, cnpj, phone, title;
-    int salesOptions = 0, itemOptions = 0;
+// The company and its options, the settings printed, then what the closing gives.
+struct ClosingReceiptData : ReceiptCompany, ReceiptSettings {
     // The tab and the sale.
     QString tab;
     qint64 saleNumber = 0;
@@ -28,19 +28,15 @@ struct ClosingReceiptData {
     // Items and the bill.
     std::vector<SaleItem> items;
     std::map<QString, QString> productNames;   // code -> PRODUTOS.NOME
-    Decimal minimumConsumption;
     Bill bill;
     QString advanceCaption;        // CABMESA.PAGAMENTOANTI
     std::vector<SalePayment> payments;
-    // Settings.
-    QString serviceCaption, coverCaption;   // setup.INI lines 0 and 22
-    int feedLines = 7;                      // setup.INI line 9
-    int fontSize = 7;                       // fonte.INI line 0
-    QStringList messageLines;               // MensagemCupom.INI lines 0-4
-    bool hasMessageFile = false;
 };
 
 namespace receipt {
+// The welcome, the company centred (its address, city and state with SalesOptions
+// 512, its CNPJ with 128 besides), its telephone and a line of dashes.
+QStringList welcome(const ReceiptCompany& company);
 // "Centred": blanks in front so that the trimmed text's middle falls on column 18.
 QString centred(const QString& text);
 // The item lines of a roll printout (merged when asked), and their total.

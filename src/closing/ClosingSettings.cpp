@@ -52,8 +52,7 @@ ClosingSettings ClosingSettings::load()
         s.feedLines = whole(f->line(9), 7);
         s.coverCaption = f->line(22);
     }
-    if (const auto f = loadFile(kFont))
-        s.fontSize = whole(f->line(0), 7);
+    s.fontSize = SetComSettings::receiptFontSize();
     if (const auto f = loadFile(kMessages)) {
         s.hasMessageFile = true;
         for (int i = 0; i < 5; ++i)

@@ -35,11 +35,6 @@ bool isItemRefusal(const DbError& e)
 
 } // namespace
 
-ErpExportRefused::ErpExportRefused(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
 namespace erpText {
 
 QString davNumber(qint64 dav)

@@ -34,6 +34,7 @@
 // document instead of writing a second one. A document number drawn from
 // GEN_DAVSID by a closing that did not go through is used up, like the sale number.
 
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"
 
@@ -72,10 +73,9 @@ struct ErpBill {
 
 // The closing refused by the export with a message of its own (message window,
 // "ATENÇÃO"), not a database error.
-class ErpExportRefused : public std::runtime_error {
+class ErpExportRefused : public ActionRefused {
 public:
-    explicit ErpExportRefused(const QString& message);
-    QString message() const { return QString::fromUtf8(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 // The messages of the export, in one place.

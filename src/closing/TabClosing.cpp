@@ -163,21 +163,11 @@ Sale saleOf(const HeldTab& held, const ClosingRequest& r, const Bill& bill, cons
 ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRequest& r, const Sale& sale,
                              const Bill& bill, const ClosingSettings& settings, const QDateTime& now)
 {
-    RowSet company = logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, "
-                                 "SCC4, SCC5 from EMPRESA"));
-    company.next();
     const RowSet& head = held.head;
     const DavKey dav = DavKey::of(held.tab);
     ClosingReceiptData d;
-    d.companyName = company.text(u"EMPRESA");
-    d.companyAddress = company.text(u"ENDERECO");
-    d.companyCity = company.text(u"CIDADE");
-    d.companyState = company.text(u"ESTADO");
-    d.cnpj = company.text(u"CNPJ");
-    d.phone = company.text(u"FAX");
-    d.title = company.text(u"TITULO");
-    d.salesOptions = int(company.integer(u"SCC5"));
-    d.itemOptions = int(company.integer(u"SCC4"));
+    static_cast<ReceiptCompany&>(d) = CompanyStore(logon).receiptCompany();
+    static_cast<ReceiptSettings&>(d) = settings;
     d.tab = held.tab;
     d.saleNumber = sale.number;
     d.joinedTabs = r.joinedTabs.mid(1);
@@ -205,16 +195,9 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
         while (rs.next())
             d.productNames.emplace(rs.text(u"CODIGO"), rs.text(u"NOME"));
     });
-    d.minimumConsumption = settings.minimumConsumption;
     d.bill = bill;
     d.advanceCaption = head.text(u"PAGAMENTOANTI");
     d.payments = r.payments;
-    d.serviceCaption = settings.serviceCaption;
-    d.coverCaption = settings.coverCaption;
-    d.feedLines = settings.feedLines;
-    d.fontSize = settings.fontSize;
-    d.messageLines = settings.messageLines;
-    d.hasMessageFile = settings.hasMessageFile;
     return d;
 }
 

@@ -3,6 +3,7 @@
 // tab, computes its bill again from what the database holds, draws the sale
 // number, composes the receipt, writes every row of the sale and deletes the tab;
 // all of it or nothing. The receipt is printed after the commit.
+#include "core/ActionRefused.h"
 #include "closing/BillComputation.h"
 #include "closing/ClosingReceipt.h"
 #include "closing/SaleWriter.h"
@@ -36,10 +37,9 @@ struct ClosingRequest {
 };
 
 // A closing that stops with one of the window's messages; nothing was written.
-class ClosingRefused : public std::runtime_error {
+class ClosingRefused : public ActionRefused {
 public:
-    explicit ClosingRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 struct ClosingResult {

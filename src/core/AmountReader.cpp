@@ -1,4 +1,5 @@
 #include "core/AmountReader.h"
+#include "core/FormatFloat.h"
 
 #include <QList>
 #include <algorithm>
@@ -120,4 +121,14 @@ std::optional<Decimal> readAmount(QStringView text, const AmountRules& rules)
 AmountProblem amountProblem(QStringView text, const AmountRules& rules)
 {
     return read(text, rules).problem;
+}
+
+QString amountText(const Decimal& amount)
+{
+    return FormatFloat(u"0.00", amount);
+}
+
+QString quantityText(const Decimal& quantity)
+{
+    return FormatFloat(u"0.###", quantity);
 }

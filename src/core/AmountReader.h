@@ -28,6 +28,7 @@
 // number, negative, too large), amountProblem() tells.
 #include "core/Decimal.h"
 
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -70,3 +71,9 @@ enum class AmountProblem {
 std::optional<Decimal> readAmount(QStringView text, const AmountRules& rules = AmountRules::money());
 // Why readAmount refuses a text (None when it reads it).
 AmountProblem amountProblem(QStringView text, const AmountRules& rules = AmountRules::money());
+
+// And the one way back, as a field or a grid shows a number: an amount with two
+// decimals and the decimal comma, no thousands point ("1500,00", "12,50"); a
+// quantity with up to three decimals ("2,5", "10").
+QString amountText(const Decimal& amount);
+QString quantityText(const Decimal& quantity);

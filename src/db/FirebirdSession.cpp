@@ -515,6 +515,194 @@ QString FirebirdSession::plan(const QString& sql)
     }
 }
 
+namespace {
+
+// Blobs opened while a statement runs; released when it fails midway.
+using OpenBlobs = std::vector<IBlob*>;
+
+// A long text written as a blob in segments of 32 KiB; its id.
+ISC_QUAD writeBlob(IAttachment* attachment, ThrowStatusWrapper& st, ITransaction* tx, const QByteArray& b,
+                   OpenBlobs& openBlobs)
+{
+    ISC_QUAD id;
+    IBlob* blob = attachment->createBlob(&st, tx, &id, 0, nullptr);
+    openBlobs.push_back(blob);
+    for (int pos = 0; pos < b.size(); pos += 32768)
+        blob->putSegment(&st, unsigned(std::min<int>(32768, b.size() - pos)), b.constData() + pos);
+    blob->close(&st);
+    openBlobs.pop_back();
+    return id;
+}
+
+QByteArray readBlob(IAttachment* attachment, ThrowStatusWrapper& st, ITransaction* tx, ISC_QUAD id,
+                    OpenBlobs& openBlobs)
+{
+    IBlob* blob = attachment->openBlob(&st, tx, &id, 0, nullptr);
+    openBlobs.push_back(blob);
+    QByteArray data;
+    char chunk[32768];
+    for (;;) {
+        unsigned got = 0;
+        const int r = blob->getSegment(&st, sizeof chunk, chunk, &got);
+        if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT)
+            data.append(chunk, int(got));
+        else
+            break;
+    }
+    blob->close(&st);
+    openBlobs.pop_back();
+    return data;
+}
+
+// One parameter into the input message, in its column's own type; a value that
+// does not fit is refused with DbError.
+void bindParam(IAttachment* attachment, ThrowStatusWrapper& st, ITransaction* tx, int i, const Field& f,
+               const QVariant& v, unsigned char* in, OpenBlobs& openBlobs)
+{
+    short* nullFlag = reinterpret_cast<short*>(in + f.nullOffset);
+    unsigned char* at = in + f.offset;
+    if (v.isNull() || !v.isValid()) {
+        *nullFlag = -1;
+        return;
+    }
+    *nullFlag = 0;
+    switch (f.type) {
+    case SQL_VARYING: {
+        const QByteArray b = textBytesFor(i, f, v);
+        if (unsigned(b.size()) > f.length)
+            badValue(i, f, v, QStringLiteral("texto longo demais"));
+        const quint16 len = quint16(b.size());
+        std::memcpy(at, &len, 2);
+        std::memcpy(at + 2, b.constData(), size_t(b.size()));
+        break;
+    }
+    case SQL_TEXT: {
+        const QByteArray b = textBytesFor(i, f, v);
+        if (unsigned(b.size()) > f.length)
+            badValue(i, f, v, QStringLiteral("texto longo demais"));
+        std::memset(at, ' ', f.length);
+        std::memcpy(at, b.constData(), size_t(b.size()));
+        break;
+    }
+    case SQL_SHORT: case SQL_LONG: case SQL_INT64:
+        putScaled(i, f, v, at);
+        break;
+    case SQL_FLOAT: {
+        const QByteArray t = numberFor(i, f, v).toString().toLatin1();
+        const float x = std::strtof(t.constData(), nullptr);
+        std::memcpy(at, &x, sizeof x);
+        break;
+    }
+    case SQL_DOUBLE: case SQL_D_FLOAT: {
+        const QByteArray t = numberFor(i, f, v).toString().toLatin1();
+        const double x = std::strtod(t.constData(), nullptr);
+        std::memcpy(at, &x, sizeof x);
+        break;
+    }
+    case SQL_TYPE_DATE: {
+        const ISC_DATE d = iscDate(dateFor(i, f, v));
+        std::memcpy(at, &d, sizeof d);
+        break;
+    }
+    case SQL_TYPE_TIME: {
+        QTime t = v.typeId() == QMetaType::QDateTime ? v.toDateTime().time() : v.toTime();
+        if (v.typeId() == QMetaType::QString)
+            t = QTime::fromString(v.toString().trimmed(), Qt::ISODate);
+        if (!t.isValid())
+            badValue(i, f, v);
+        const ISC_TIME x = iscTime(t);
+        std::memcpy(at, &x, sizeof x);
+        break;
+    }
+    case SQL_TIMESTAMP: {
+        QDateTime dt;
+        if (v.typeId() == QMetaType::QDateTime)
+            dt = v.toDateTime();
+        else if (v.typeId() == QMetaType::QDate)
+            dt = v.toDate().startOfDay();
+        else if (v.typeId() == QMetaType::QString)
+            dt = QDateTime::fromString(v.toString().trimmed(), Qt::ISODate);
+        if (!dt.isValid())
+            badValue(i, f, v);
+        ISC_TIMESTAMP ts{iscDate(dt.date()), iscTime(dt.time())};
+        std::memcpy(at, &ts, sizeof ts);
+        break;
+    }
+    case SQL_BOOLEAN: {
+        if (v.typeId() != QMetaType::Bool)
+            badValue(i, f, v);
+        const unsigned char b = v.toBool() ? 1 : 0;
+        *at = b;
+        break;
+    }
+    case SQL_BLOB: {
+        const ISC_QUAD id = writeBlob(attachment, st, tx, textBytesFor(i, f, v), openBlobs);
+        std::memcpy(at, &id, sizeof id);
+        break;
+    }
+    default:
+        badValue(i, f, v, QStringLiteral("tipo não suportado"));
+    }
+}
+
+// One column of the output message as the program reads it: texts, exact numbers
+// (Decimal when scaled), dates, times, booleans and blobs; NULL as an invalid QVariant.
+QVariant columnValue(IAttachment* attachment, ThrowStatusWrapper& st, ITransaction* tx, const Field& f,
+                     const unsigned char* out, OpenBlobs& openBlobs)
+{
+    if (*reinterpret_cast<const short*>(out + f.nullOffset) != 0)
+        return QVariant();
+    const unsigned char* at = out + f.offset;
+    switch (f.type) {
+    case SQL_VARYING: {
+        quint16 len;
+        std::memcpy(&len, at, 2);
+        const char* s = reinterpret_cast<const char*>(at + 2);
+        return f.charSet == 1 ? QVariant(QByteArray(s, len)) : QVariant(QString::fromUtf8(s, len));
+    }
+    case SQL_TEXT: {
+        const char* s = reinterpret_cast<const char*>(at);
+        if (f.charSet == 1)
+            return QByteArray(s, int(f.length));
+        int len = int(f.length);
+        while (len > 0 && s[len - 1] == ' ')
+            --len;
+        return QString::fromUtf8(s, len);
+    }
+    case SQL_SHORT: case SQL_LONG: case SQL_INT64: {
+        qint64 x = 0;
+        if (f.type == SQL_SHORT) { qint16 y; std::memcpy(&y, at, 2); x = y; }
+        else if (f.type == SQL_LONG) { qint32 y; std::memcpy(&y, at, 4); x = y; }
+        else std::memcpy(&x, at, 8);
+        if (f.scale == 0)
+            return qlonglong(x);
+        const int places = -f.scale;
+        const Decimal d = places <= Decimal::kScale
+            ? Decimal::fromRaw(x * pow10(Decimal::kScale - places))
+            : *Decimal::parseSql(QStringLiteral("%1e-%2").arg(x).arg(places));
+        return QVariant::fromValue(d);
+    }
+    case SQL_FLOAT: { float y; std::memcpy(&y, at, 4); return QVariant::fromValue(shortestDecimal(y)); }
+    case SQL_DOUBLE: case SQL_D_FLOAT: { double y; std::memcpy(&y, at, 8); return QVariant::fromValue(shortestDecimal(y)); }
+    case SQL_TYPE_DATE: { ISC_DATE d; std::memcpy(&d, at, sizeof d); return qDate(d); }
+    case SQL_TYPE_TIME: { ISC_TIME t; std::memcpy(&t, at, sizeof t); return qTime(t); }
+    case SQL_TIMESTAMP: {
+        ISC_TIMESTAMP ts; std::memcpy(&ts, at, sizeof ts);
+        return QDateTime(qDate(ts.timestamp_date), qTime(ts.timestamp_time));
+    }
+    case SQL_BOOLEAN: return bool(*at);
+    case SQL_BLOB: {
+        ISC_QUAD id; std::memcpy(&id, at, sizeof id);
+        const QByteArray data = readBlob(attachment, st, tx, id, openBlobs);
+        return f.subType == 1 ? QVariant(QString::fromUtf8(data)) : QVariant(data);
+    }
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
 RowSet FirebirdSession::execute(const std::shared_ptr<Prepared>& prepared, const QString& sql, const Params& params,
                                 ITransaction* tx, bool countRows)
 {
@@ -524,185 +712,18 @@ RowSet FirebirdSession::execute(const std::shared_ptr<Prepared>& prepared, const
         throw DbError(QStringLiteral("O comando espera %1 valores e recebeu %2.").arg(p.inFields.size()).arg(params.size()));
 
     ThrowStatusWrapper st(master()->getStatus());
-    std::vector<IBlob*> openBlobs;
+    OpenBlobs openBlobs;
     try {
-        unsigned char* in = p.inBuffer.data();
-        for (int i = 0; i < params.size(); ++i) {
-            const Field& f = p.inFields[size_t(i)];
-            const QVariant& v = params.at(i);
-            short* nullFlag = reinterpret_cast<short*>(in + f.nullOffset);
-            unsigned char* at = in + f.offset;
-            if (v.isNull() || !v.isValid()) {
-                *nullFlag = -1;
-                continue;
-            }
-            *nullFlag = 0;
-            switch (f.type) {
-            case SQL_VARYING: {
-                const QByteArray b = textBytesFor(i, f, v);
-                if (unsigned(b.size()) > f.length)
-                    badValue(i, f, v, QStringLiteral("texto longo demais"));
-                const quint16 len = quint16(b.size());
-                std::memcpy(at, &len, 2);
-                std::memcpy(at + 2, b.constData(), size_t(b.size()));
-                break;
-            }
-            case SQL_TEXT: {
-                const QByteArray b = textBytesFor(i, f, v);
-                if (unsigned(b.size()) > f.length)
-                    badValue(i, f, v, QStringLiteral("texto longo demais"));
-                std::memset(at, ' ', f.length);
-                std::memcpy(at, b.constData(), size_t(b.size()));
-                break;
-            }
-            case SQL_SHORT: case SQL_LONG: case SQL_INT64:
-                putScaled(i, f, v, at);
-                break;
-            case SQL_FLOAT: {
-                const QByteArray t = numberFor(i, f, v).toString().toLatin1();
-                const float x = std::strtof(t.constData(), nullptr);
-                std::memcpy(at, &x, sizeof x);
-                break;
-            }
-            case SQL_DOUBLE: case SQL_D_FLOAT: {
-                const QByteArray t = numberFor(i, f, v).toString().toLatin1();
-                const double x = std::strtod(t.constData(), nullptr);
-                std::memcpy(at, &x, sizeof x);
-                break;
-            }
-            case SQL_TYPE_DATE: {
-                const ISC_DATE d = iscDate(dateFor(i, f, v));
-                std::memcpy(at, &d, sizeof d);
-                break;
-            }
-            case SQL_TYPE_TIME: {
-                QTime t = v.typeId() == QMetaType::QDateTime ? v.toDateTime().time() : v.toTime();
-                if (v.typeId() == QMetaType::QString)
-                    t = QTime::fromString(v.toString().trimmed(), Qt::ISODate);
-                if (!t.isValid())
-                    badValue(i, f, v);
-                const ISC_TIME x = iscTime(t);
-                std::memcpy(at, &x, sizeof x);
-                break;
-            }
-            case SQL_TIMESTAMP: {
-                QDateTime dt;
-                if (v.typeId() == QMetaType::QDateTime)
-                    dt = v.toDateTime();
-                else if (v.typeId() == QMetaType::QDate)
-                    dt = v.toDate().startOfDay();
-                else if (v.typeId() == QMetaType::QString)
-                    dt = QDateTime::fromString(v.toString().trimmed(), Qt::ISODate);
-                if (!dt.isValid())
-                    badValue(i, f, v);
-                ISC_TIMESTAMP ts{iscDate(dt.date()), iscTime(dt.time())};
-                std::memcpy(at, &ts, sizeof ts);
-                break;
-            }
-            case SQL_BOOLEAN: {
-                if (v.typeId() != QMetaType::Bool)
-                    badValue(i, f, v);
-                const unsigned char b = v.toBool() ? 1 : 0;
-                *at = b;
-                break;
-            }
-            case SQL_BLOB: {
-                const QByteArray b = textBytesFor(i, f, v);
-                ISC_QUAD id;
-                IBlob* blob = m_attachment->createBlob(&st, tx, &id, 0, nullptr);
-                openBlobs.push_back(blob);
-                for (int pos = 0; pos < b.size(); pos += 32768)
-                    blob->putSegment(&st, unsigned(std::min<int>(32768, b.size() - pos)), b.constData() + pos);
-                blob->close(&st);
-                openBlobs.pop_back();
-                std::memcpy(at, &id, sizeof id);
-                break;
-            }
-            default:
-                badValue(i, f, v, QStringLiteral("tipo não suportado"));
-            }
-        }
+        for (int i = 0; i < params.size(); ++i)
+            bindParam(m_attachment, st, tx, i, p.inFields[size_t(i)], params.at(i), p.inBuffer.data(), openBlobs);
 
         std::vector<QVariantList> rows;
         qint64 affected = 0;
         auto readRow = [&](const unsigned char* out) {
             QVariantList row;
             row.reserve(int(p.outFields.size()));
-            for (const Field& f : p.outFields) {
-                if (*reinterpret_cast<const short*>(out + f.nullOffset) != 0) {
-                    row << QVariant();
-                    continue;
-                }
-                const unsigned char* at = out + f.offset;
-                switch (f.type) {
-                case SQL_VARYING: {
-                    quint16 len;
-                    std::memcpy(&len, at, 2);
-                    const char* s = reinterpret_cast<const char*>(at + 2);
-                    row << (f.charSet == 1 ? QVariant(QByteArray(s, len)) : QVariant(QString::fromUtf8(s, len)));
-                    break;
-                }
-                case SQL_TEXT: {
-                    const char* s = reinterpret_cast<const char*>(at);
-                    if (f.charSet == 1) {
-                        row << QByteArray(s, int(f.length));
-                    } else {
-                        int len = int(f.length);
-                        while (len > 0 && s[len - 1] == ' ')
-                            --len;
-                        row << QString::fromUtf8(s, len);
-                    }
-                    break;
-                }
-                case SQL_SHORT: case SQL_LONG: case SQL_INT64: {
-                    qint64 x = 0;
-                    if (f.type == SQL_SHORT) { qint16 y; std::memcpy(&y, at, 2); x = y; }
-                    else if (f.type == SQL_LONG) { qint32 y; std::memcpy(&y, at, 4); x = y; }
-                    else std::memcpy(&x, at, 8);
-                    if (f.scale == 0) {
-                        row << qlonglong(x);
-                    } else {
-                        const int places = -f.scale;
-                        const Decimal d = places <= Decimal::kScale
-                            ? Decimal::fromRaw(x * pow10(Decimal::kScale - places))
-                            : *Decimal::parseSql(QStringLiteral("%1e-%2").arg(x).arg(places));
-                        row << QVariant::fromValue(d);
-                    }
-                    break;
-                }
-                case SQL_FLOAT: { float y; std::memcpy(&y, at, 4); row << QVariant::fromValue(shortestDecimal(y)); break; }
-                case SQL_DOUBLE: case SQL_D_FLOAT: { double y; std::memcpy(&y, at, 8); row << QVariant::fromValue(shortestDecimal(y)); break; }
-                case SQL_TYPE_DATE: { ISC_DATE d; std::memcpy(&d, at, sizeof d); row << qDate(d); break; }
-                case SQL_TYPE_TIME: { ISC_TIME t; std::memcpy(&t, at, sizeof t); row << qTime(t); break; }
-                case SQL_TIMESTAMP: {
-                    ISC_TIMESTAMP ts; std::memcpy(&ts, at, sizeof ts);
-                    row << QDateTime(qDate(ts.timestamp_date), qTime(ts.timestamp_time));
-                    break;
-                }
-                case SQL_BOOLEAN: row << bool(*at); break;
-                case SQL_BLOB: {
-                    ISC_QUAD id; std::memcpy(&id, at, sizeof id);
-                    IBlob* blob = m_attachment->openBlob(&st, tx, &id, 0, nullptr);
-                    openBlobs.push_back(blob);
-                    QByteArray data;
-                    char chunk[32768];
-                    for (;;) {
-                        unsigned got = 0;
-                        const int r = blob->getSegment(&st, sizeof chunk, chunk, &got);
-                        if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT)
-                            data.append(chunk, int(got));
-                        else
-                            break;
-                    }
-                    blob->close(&st);
-                    openBlobs.pop_back();
-                    row << (f.subType == 1 ? QVariant(QString::fromUtf8(data)) : QVariant(data));
-                    break;
-                }
-                default:
-                    row << QVariant();
-                }
-            }
+            for (const Field& f : p.outFields)
+                row << columnValue(m_attachment, st, tx, f, out, openBlobs);
             rows.push_back(std::move(row));
         };
 

@@ -15,7 +15,6 @@ std::optional<Decimal> readAmount(const QString& text)
     return d ? std::optional<Decimal>(d->roundTo(3)) : std::nullopt;
 }
 
-QString amountText(const Decimal& amount) { return FormatFloat(u"0.00", amount); }
 
 
 } // namespace delivery

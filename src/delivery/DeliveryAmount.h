@@ -1,6 +1,7 @@
 #pragma once
 // Amounts and quantities as the delivery windows read and show them: a decimal
 // comma, a typed point turned into a comma, two decimals shown.
+#include "core/AmountReader.h"
 #include "core/Decimal.h"
 
 #include <QString>
@@ -14,6 +15,6 @@ namespace delivery {
 // for the database's amount columns (NUMERIC(15,3)).
 std::optional<Decimal> readAmount(const QString& text);
 // An amount shown with two decimals and the comma ("12,50").
-QString amountText(const Decimal& amount);
+using ::amountText;
 
 } // namespace delivery

@@ -1,6 +1,7 @@
 #pragma once
 // The delivery windows' own texts, in one place: messages, captions and the
 // fixed texts their lists and labels show.
+#include "core/ActionRefused.h"
 #include <QString>
 
 namespace deliverytext {
@@ -104,8 +105,7 @@ inline const QString outForDelivery = QStringLiteral("SAIU P/ENTREGA");
 
 // An action of the delivery windows refused with one of the texts above; nothing
 // was written.
-class DeliveryRefused : public std::runtime_error {
+class DeliveryRefused : public ActionRefused {
 public:
-    explicit DeliveryRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };

@@ -1,5 +1,6 @@
 #include "delivery/TabDelivery.h"
 
+#include "registers/ReportChoices.h"
 #include "closing/ClosingSettings.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -28,11 +29,8 @@ void saveLine(const char* windowsName, const QString& line)
 
 QStringList TabDelivery::deliveryMen()
 {
-    QStringList list;
-    RowSet rs = m_logon.run(S("select CODIGO, NOME from DELICAD order by CODIGO, ID"));
-    while (rs.next())
-        list << FormatFloat(u"00000", Decimal(rs.integer(u"CODIGO"))) + S(" - ") + rs.text(u"NOME");
-    return list;
+    return choices::items(choices::coded(m_logon, S("select CODIGO, NOME from DELICAD order by CODIGO, ID")),
+                          {5, S(" - "), QString()});
 }
 
 QStringList TabDelivery::areas()
@@ -46,11 +44,8 @@ QStringList TabDelivery::areas()
 
 QStringList TabDelivery::paymentMethods()
 {
-    QStringList list;
-    RowSet rs = m_logon.run(S("select CD, NOME from FORMAPAGA order by CD, ID"));
-    while (rs.next())
-        list << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + S("-") + rs.text(u"NOME");
-    return list;
+    return choices::items(choices::coded(m_logon, S("select CD, NOME from FORMAPAGA order by CD, ID")),
+                          {2, S("-"), QString()});
 }
 
 std::optional<Decimal> TabDelivery::feeOf(const QString& areaText)

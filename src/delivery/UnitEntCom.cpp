@@ -1,7 +1,7 @@
 #include "delivery/UnitEntCom.h"
 #include "ui_UnitEntCom.h"
 
-#include "cash/RollText.h"
+#include "printing/SetComSettings.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"
@@ -66,7 +66,7 @@ void TFormEntCom::confirm()
                 .preview(rows);
             return;
         }
-        DeliveryReports::sendRoll(DeliveryReports::commissionRoll(company, chosen.nome, rows, roll::fontSize()),
+        DeliveryReports::sendRoll(DeliveryReports::commissionRoll(company, chosen.nome, rows, SetComSettings::receiptFontSize()),
                                   ui->printRadio->isChecked());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());

@@ -4,6 +4,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
@@ -16,17 +17,9 @@ QString fee12(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral("#
 
 TFormEntComQ::TFormEntComQ(TLogon& logon, const QString& rangeCaption, const QString& manCaption)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = QStringLiteral("Relatorio de Comissão de Entrega");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-    m_def.printWhenEmpty = true;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 64;
-    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    companyBlock(h, 10, empresa);
+    Band& h = titledForm(m_def, {.title = QStringLiteral("Relatorio de Comissão de Entrega"), .headerHeight = 64,
+                                 .firstPageOnly = true});
+    companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 38, 30, 6, QStringLiteral("PERIODO DE")).bold());
     h.add(label(32, 38, 160, 6, rangeCaption));
     h.add(label(0, 45, 195, 6, manCaption));

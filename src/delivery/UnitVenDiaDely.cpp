@@ -1,7 +1,7 @@
 #include "delivery/UnitVenDiaDely.h"
 #include "ui_UnitVenDiaDely.h"
 
-#include "cash/RollText.h"
+#include "printing/SetComSettings.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"
@@ -50,7 +50,7 @@ void TFormVenDiaDely::print()
             return;
         }
         DeliveryReports::sendRoll(
-            DeliveryReports::salesRoll(reports.company(), shift, reports.shiftDate(shift), rows, roll::fontSize()),
+            DeliveryReports::salesRoll(reports.company(), shift, reports.shiftDate(shift), rows, SetComSettings::receiptFontSize()),
             ui->printRadio->isChecked());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());

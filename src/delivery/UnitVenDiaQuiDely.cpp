@@ -4,6 +4,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
@@ -16,17 +17,9 @@ QString money10(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral(
 
 TFormVenDiaQuiDely::TFormVenDiaQuiDely(TLogon& logon, const QString& cashCaption)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = QStringLiteral("RELATÓRIO DE VENDA  - DELIVERY");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-    m_def.printWhenEmpty = true;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 56;
-    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    companyBlock(h, 10, empresa);
+    Band& h = titledForm(m_def, {.title = QStringLiteral("RELATÓRIO DE VENDA  - DELIVERY"), .headerHeight = 56,
+                                 .firstPageOnly = true});
+    companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 38, 195, 6, cashCaption));
     h.add(rule(0, 46, 195));
     h.add(label(0, 47, 22, 6, QStringLiteral("NOTA")).bold());

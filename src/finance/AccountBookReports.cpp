@@ -1,5 +1,6 @@
 #include "finance/AccountBookReports.h"
 
+#include "reports/ReportForm.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
 #include "registers/RegisterCommon.h"
@@ -85,13 +86,8 @@ Definition AccountBookReports::statementReport(const CompanyBlock& company, cons
 {
     const QString mask = QStringLiteral("0.00");
     Definition def;
-    def.title = QStringLiteral("Extrato do Caixa");
-    def.paper = QPageSize::A4;
-    def.font.size = 8;
-
-    Band& h = def.pageHeader;
-    h.height = 50;
-    h.add(label(0, 0, 190, 8, def.title).withFont(12, true).center());
+    Band& h = titledForm(def, {.title = QStringLiteral("Extrato do Caixa"), .paper = QPageSize::A4, .fontSize = 8,
+                               .headerHeight = 50});
     h.add(label(0, 10, 22, 5, QStringLiteral("EMPRESA")).bold());
     h.add(label(23, 10, 120, 5, company.name));
     h.add(label(0, 15, 22, 5, QStringLiteral("ENDEREÇO")).bold());
@@ -143,13 +139,7 @@ Definition AccountBookReports::totalsReport(const QString& companyName, const QS
 {
     const QString mask = QStringLiteral("#,##0.00");
     Definition def;
-    def.title = QStringLiteral("CAIXA/RAZAO - Por Codigo Desp/Créditos");
-    def.paper = QPageSize::Letter;
-    def.font.size = 9;
-
-    Band& h = def.pageHeader;
-    h.height = 36;
-    h.add(label(0, 0, 195, 8, def.title).withFont(12, true).center());
+    Band& h = titledForm(def, {.title = QStringLiteral("CAIXA/RAZAO - Por Codigo Desp/Créditos"), .headerHeight = 36});
     h.add(label(0, 10, 25, 5, QStringLiteral("EMPRESA")).bold());
     h.add(label(26, 10, 169, 5, companyName));
     h.add(label(0, 16, 195, 5, accountCaption));

@@ -1,5 +1,6 @@
 #include "finance/BillingByPeriod.h"
 
+#include "registers/ReportChoices.h"
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -20,9 +21,8 @@ const QString kGap = S("             ");
 QStringList BillingByPeriod::methodItems()
 {
     QStringList items{allMethods()};
-    RowSet rs = m_logon.run(S("select cd, nome from FormaPaga order by cd"));
-    while (rs.next())
-        items << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + QLatin1Char(' ') + rs.text(u"NOME");
+    items << choices::items(choices::coded(m_logon, S("select cd, nome from FormaPaga order by cd")),
+                            choices::paymentMethods);
     return items;
 }
 

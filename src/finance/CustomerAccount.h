@@ -3,6 +3,7 @@
 // debits and payments received on account (RECARQ, see Receivables.h), the
 // release of a sale's service-fee rows to the open shift, the payment receipt and
 // the deletion of one entry.
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 #include "finance/Receivables.h"
 #include "platform/Printout.h"
@@ -29,10 +30,9 @@ inline const QString saleNotInformed = QStringLiteral("NAO INFORMADO");
 } // namespace accountmsg
 
 // A confirmation stopped with one of the window's messages; nothing was written.
-class AccountRefused : public std::runtime_error {
+class AccountRefused : public ActionRefused {
 public:
-    explicit AccountRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 struct AccountCustomer {

@@ -1,5 +1,6 @@
 #include "finance/CustomerReports.h"
 
+#include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -57,11 +58,8 @@ RowSet CustomerReports::statement(const AccountCustomer& customer)
 
 QStringList CustomerReports::methodItems()
 {
-    QStringList items{S("00 Todos ")};
-    RowSet rs = m_logon.run(S("select cd, nome from formapaga order by cd, id"));
-    while (rs.next())
-        items << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + S(" ") + rs.text(u"NOME");
-    return items;
+    return choices::items(choices::coded(m_logon, S("select cd, nome from formapaga order by cd, id")),
+                          {2, S(" "), S("Todos ")});
 }
 
 QString CustomerReports::period(const QString& firstDay, const QString& lastDay)

@@ -1,5 +1,6 @@
 #include "finance/DailyExpenses.h"
 
+#include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -13,11 +14,9 @@ constexpr int kHistoryWidth = 40;   // DESPLOJA.HISTORICO
 
 QStringList DailyExpenses::costCentreItems()
 {
-    QStringList items;
-    RowSet rs = m_logon.run(QStringLiteral("Select codigo, nome from Centrocusto order by codigo"));
-    while (rs.next())
-        items << FormatFloat(u"000", Decimal(rs.integer(u"CODIGO"))) + QStringLiteral("  ") + rs.text(u"NOME");
-    return items;
+    return choices::items(choices::coded(m_logon, QStringLiteral("Select codigo, nome from Centrocusto "
+                                                                 "order by codigo")),
+                          {3, QStringLiteral("  "), QString()});
 }
 
 std::optional<int> DailyExpenses::costCentreCode(const QString& item)

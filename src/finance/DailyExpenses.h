@@ -2,6 +2,7 @@
 // The small expenses paid out of the cash drawer during the open cash shift: the
 // DESPLOJA rows of that shift (delivery discounts included), written, altered and
 // deleted by "Despesas Diarias", and the voucher of one expense.
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -21,10 +22,9 @@ inline const QString invalidTerminal = QStringLiteral("  Numero do Terminal Inva
 } // namespace expensesmsg
 
 // A confirmation that stops with one of the window's messages; nothing was written.
-class ExpenseRefused : public std::runtime_error {
+class ExpenseRefused : public ActionRefused {
 public:
-    explicit ExpenseRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 struct ExpenseRow {

@@ -1,5 +1,6 @@
 #include "finance/PayablesListing.h"
 
+#include "reports/ReportForm.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
@@ -75,13 +76,7 @@ Definition PayablesListing::report(PayablesListingKind kind, const QString& peri
     const PayablesListingTexts& t = payablesListingTexts(kind);
     const QString money = QStringLiteral("#,##0.00");
     Definition def;
-    def.title = u8(t.reportTitle);
-    def.paper = QPageSize::Letter;
-    def.font.size = 8;
-
-    Band& h = def.pageHeader;
-    h.height = 24;
-    h.add(label(0, 0, 195, 8, def.title).withFont(12, true).center());
+    Band& h = titledForm(def, {.title = u8(t.reportTitle), .fontSize = 8, .headerHeight = 24});
     h.add(label(0, 10, 25, 5, QStringLiteral("EMPRESA")).bold());
     h.add(label(26, 10, 169, 5, companyCaption));
     h.add(label(0, 16, 25, 5, QStringLiteral("PERIODO")).bold());

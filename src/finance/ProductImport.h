@@ -4,6 +4,7 @@
 // (code with six digits at least, name cut to 39 characters, unit to 2, group 1,
 // sale and cost price rounded to the cent); a code it has gets only its name and
 // sale price again. The whole import is one action: every product or none.
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"
 
@@ -14,10 +15,9 @@
 
 // The import refused before anything was written, with the message for the
 // message window ("ATENÇÃO").
-class ImportRefused : public std::runtime_error {
+class ImportRefused : public ActionRefused {
 public:
-    explicit ImportRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromUtf8(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 namespace importtext {

@@ -1,6 +1,7 @@
 #include "finance/ReportPage.h"
 
 #include "db/UnitLogon.h"
+#include "reports/ReportForm.h"
 #include "reports/ReportRenderer.h"
 #include "reports/UnitVisaoRelatorio.h"
 
@@ -10,7 +11,7 @@ namespace reportpage {
 
 RowSet company(TLogon& logon)
 {
-    return logon.run(QStringLiteral("Select * from empresa"));
+    return companyRow(logon);
 }
 
 std::vector<Captioned> companyWithCityState(const RowSet& empresa)

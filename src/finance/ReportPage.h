@@ -14,7 +14,7 @@ class TLogon;
 
 namespace reportpage {
 
-// "Select * from empresa".
+// "Select * from empresa" (report::companyRow).
 RowSet company(TLogon& logon);
 
 // "CIDADE" with the city followed by " - " and the state, in place of two lines.

@@ -14,20 +14,6 @@ QString S(const char* s) { return QString::fromUtf8(s); }
 constexpr int kCupomWidth = 30;     // EXCLUIDOS.CUPOM
 constexpr int kUserWidth = 20;      // EXCLUIDOS.USUARIO
 
-ClosedSaleRow saleOf(const RowSet& rs)
-{
-    ClosedSaleRow s;
-    s.id = rs.integer(u"ID");
-    s.nota = rs.integer(u"NOTA");
-    s.data = rs.date(u"DATA");
-    s.cliente = rs.text(u"CLIENTE");
-    s.valor = rs.decimal(u"VALOR");
-    s.caixa = int(rs.integer(u"CAIXA"));
-    s.terminal = int(rs.integer(u"TERMINAL"));
-    s.tipo = int(rs.integer(u"TIPO"));
-    return s;
-}
-
 const QString kSaleColumns = S("id, nota, data, cliente, valor, caixa, terminal, tipo");
 
 } // namespace
@@ -38,7 +24,7 @@ std::vector<ClosedSaleRow> SaleCancellation::latest(bool byDate)
     RowSet rs = m_logon.run(S("Select first 100 ") + kSaleColumns
                             + (byDate ? S(" From fatura order by data desc, id desc") : S(" From fatura order by nota desc")));
     while (rs.next())
-        list.push_back(saleOf(rs));
+        list.push_back(closedSaleOf(rs));
     return list;
 }
 
@@ -117,7 +103,7 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
     RowSet rs = m_logon.run(S("select ") + kSaleColumns + S(" from fatura where nota = ? and terminal = ? order by id"),
                             {nota, *terminal});
     while (rs.next())
-        found.push_back(saleOf(rs));
+        found.push_back(closedSaleOf(rs));
     const bool several = found.size() > 1;
     if (several) {
         const std::optional<int> cash = shiftfields::wholeNumber(r.cash);
@@ -137,7 +123,7 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
         RowSet held = m_logon.run(S("select ") + kSaleColumns + S(" from fatura where id = ? with lock"), {sale.id});
         if (!held.next())
             throw CancelRefused(cancelmsg::notFound);
-        sale = saleOf(held);
+        sale = closedSaleOf(held);
         const QString cash = several ? S(" and caixa = ?") : QString();
         Params p{sale.nota, sale.terminal};
         if (several)

@@ -5,6 +5,8 @@
 // so the ledger's sums give the stock back), its sale row (FATURA), its service,
 // cover and discount rows (SERVICO) and a delivery invoice's discount row
 // (DESPLOJA); all of it or nothing.
+#include "cash/ClosedSales.h"
+#include "core/ActionRefused.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -28,19 +30,9 @@ inline const QString whichCash = QStringLiteral("| Venda em mais de um caixa: in
 } // namespace cancelmsg
 
 // A cancellation stopped with a message before anything was written.
-class CancelRefused : public std::runtime_error {
+class CancelRefused : public ActionRefused {
 public:
-    explicit CancelRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
-};
-
-struct ClosedSaleRow {
-    qint64 id = 0, nota = 0;
-    QDate data;
-    QString cliente;
-    Decimal valor;
-    int caixa = 0, terminal = 0;
-    int tipo = 0;          // 1 a tab, 2 a counter sale, 3 a delivery invoice
+    using ActionRefused::ActionRefused;
 };
 
 // The fields as "&Cancelar Venda" finds them.

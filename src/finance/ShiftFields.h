@@ -1,16 +1,16 @@
 #pragma once
 // The cash-number and station fields of the cash-shift windows: read as the
 // reports need them, with the message each shows when the text is no number.
+#include "core/ActionRefused.h"
 #include <QString>
 #include <optional>
 #include <stdexcept>
 
 // A report that cannot be made from its fields as typed: the message to show;
 // nothing was read.
-class ShiftFieldRefused : public std::runtime_error {
+class ShiftFieldRefused : public ActionRefused {
 public:
-    explicit ShiftFieldRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 namespace shiftfields {

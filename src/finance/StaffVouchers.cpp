@@ -1,5 +1,6 @@
 #include "finance/StaffVouchers.h"
 
+#include "reports/ReportForm.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -166,12 +167,7 @@ Definition StaffVouchers::statementPage(const QString& company, const QString& e
                                         const Decimal& opening, const QDateTime& printedAt)
 {
     Definition def;
-    def.title = QStringLiteral("Ficha de Controle de Funcionário");
-    def.paper = QPageSize::Letter;
-    def.font.size = 9;
-    Band& h = def.pageHeader;
-    h.height = 36;
-    h.add(label(0, 0, 195, 8, def.title).withFont(12, true).center());
+    Band& h = titledForm(def, {.title = QStringLiteral("Ficha de Controle de Funcionário"), .headerHeight = 36});
     h.add(label(0, 10, 25, 5, QStringLiteral("EMPRESA")).bold());
     h.add(label(26, 10, 110, 5, company));
     h.add(label(140, 10, 12, 5, QStringLiteral("DATA")).bold());

@@ -37,11 +37,6 @@ std::optional<Decimal> amount(const QString& text)
     return readAmount(text, AmountRules::column().asStrToFloat().pointAsComma().notNegative().atMostDecimals(2));
 }
 
-QString amountText(const Decimal& value)
-{
-    return FormatFloat(u"0.00", value);
-}
-
 Date date(const QString& text)
 {
     QString t = text;

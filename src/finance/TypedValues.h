@@ -3,6 +3,7 @@
 // entry fields: amounts of money and dates as typed, and the field set-up that
 // goes with them.
 
+#include "core/AmountReader.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -19,7 +20,7 @@ namespace typed {
 // included.
 std::optional<Decimal> amount(const QString& text);
 // An amount as a money field shows it: "1500,00" (no thousands point).
-QString amountText(const Decimal& value);
+using ::amountText;
 
 // A date typed in a dd/mm/yy field ("05/03/24"; a four-digit year is read too).
 struct Date {

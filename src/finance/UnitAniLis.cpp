@@ -1,6 +1,7 @@
 #include "finance/UnitAniLis.h"
 
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 #include <QDateTime>
@@ -9,15 +10,8 @@ using namespace report;
 
 TFormListAni::TFormListAni(TLogon& logon, Anniversaries::Kind kind, const QString& period)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = Anniversaries::title(kind);
-    m_def.paper = QPageSize::A4;
-    m_def.font.size = 9;
-
-    Band& h = m_def.pageHeader;
-    h.height = 50;
-    h.add(label(0, 0, 190, 8, m_def.title).withFont(12, true).center());
-    addCaptionedLines(h, 10, companyLines(empresa));
+    Band& h = titledForm(m_def, {.title = Anniversaries::title(kind), .paper = QPageSize::A4, .headerHeight = 50});
+    companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 37, 110, 5, period).bold());
     h.add(label(110, 37, 80, 5, QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"))).right());
     h.add(rule(0, 43, 190));

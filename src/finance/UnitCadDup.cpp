@@ -1,4 +1,5 @@
 #include "finance/UnitCadDup.h"
+#include "core/AmountReader.h"
 #include "ui_UnitCadDup.h"
 
 #include "core/FormatFloat.h"
@@ -24,7 +25,6 @@ const QStringList kTitles = {QStringLiteral("Cod Lanc"), QStringLiteral("Titulo"
                              QStringLiteral("Crédito"), QStringLiteral("Saldo")};
 
 QString dateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("dd/MM/yy")) : QString(); }
-QString money(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
 } // namespace
 
@@ -120,7 +120,7 @@ void TFormCadDup::showAccount()
     std::vector<QStringList> rows;
     for (const AccountLine& l : m_lines)
         rows.push_back({QString::number(l.entry), l.title, dateText(l.date), l.history, dateText(l.due),
-                        money(l.debit), money(l.credit), money(l.balance)});
+                        amountText(l.debit), amountText(l.credit), amountText(l.balance)});
     gridrows::show(*ui->accountGrid, kTitles, rows, {0, 5, 6, 7});
     ui->accountGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->accountGrid->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);

@@ -1,13 +1,14 @@
 #include "finance/UnitRecQui.h"
 
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
 
 TFormRecQui::TFormRecQui(TLogon& logon, const ExpenseVoucher& v, const QDate& today)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
+    const RowSet empresa = companyRow(logon);
     auto company = [&](const char* column) { return companyValue(empresa, column); };
     m_def.title = QStringLiteral("COMPROVANTE DE DESPESAS");
     m_def.paper = QPageSize::Letter;

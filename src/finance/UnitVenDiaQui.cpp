@@ -1,28 +1,17 @@
 #include "finance/UnitVenDiaQui.h"
 
 #include "reports/CompanyBlock.h"
+#include "finance/ReportPage.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 using namespace report;
 
 TFormVenDiaQui::TFormVenDiaQui(TLogon& logon, const QString& caption)
 {
-    const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = QStringLiteral("RELATÓRIO DE VENDA");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-    m_def.printWhenEmpty = true;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 50;
-    h.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
-    addCaptionedLines(h, 10,
-                      {{QStringLiteral("EMPRESA"), companyValue(empresa, "EMPRESA")},
-                       {QStringLiteral("ENDEREÇO"), companyValue(empresa, "ENDERECO")},
-                       {QStringLiteral("CIDADE"),
-                        companyValue(empresa, "CIDADE") + QStringLiteral(" - ") + companyValue(empresa, "ESTADO")},
-                       {QStringLiteral("CNPJ"), companyValue(empresa, "CNPJ")}});
+    Band& h = titledForm(m_def, {.title = QStringLiteral("RELATÓRIO DE VENDA"), .headerHeight = 50,
+                                 .firstPageOnly = true});
+    addCaptionedLines(h, 10, reportpage::companyWithCityState(companyRow(logon)));
     h.add(label(0, 32, 195, 6, caption));
     h.add(rule(0, 40, 195));
     h.add(label(0, 41, 20, 6, QStringLiteral("NOTA")).bold());

@@ -233,5 +233,14 @@ int numberAt(const char* file, int line, int fallback)
 } // namespace
 
 int SetComSettings::feedLines() { return std::max(0, numberAt(kSetupFile, 9, 7)); }
-int SetComSettings::receiptFontSize() { return numberAt(kFontFile, 0, 7); }
-int SetComSettings::kitchenFontSize() { return numberAt(kFontFile, 1, 14); }
+namespace {
+// A font size of fonte.INI: a size below 1 cannot be printed.
+int fontSizeAt(int line, int fallback)
+{
+    const int size = numberAt(SetComSettings::kFontFile, line, fallback);
+    return size > 0 ? size : fallback;
+}
+} // namespace
+
+int SetComSettings::receiptFontSize() { return fontSizeAt(0, 7); }
+int SetComSettings::kitchenFontSize() { return fontSizeAt(1, 14); }

@@ -79,7 +79,10 @@ public:
 
     // Read at each printout, as every settings file is: the paper feed after a
     // ticket (setup.INI line 9, default 7, never below 0) and the font sizes of
-    // fonte.INI (line 0 receipts, default 7; line 1 kitchen tickets, default 14).
+    // fonte.INI (line 0 receipts, pre-bills, vouchers and reports, default 7; line 1
+    // kitchen tickets, default 14). The one reader of a font size: the line as a
+    // whole number above 0; the default when the file, the line or such a number
+    // is missing or the file cannot be read.
     static int feedLines();
     static int receiptFontSize();
     static int kitchenFontSize();

@@ -35,22 +35,11 @@ QString cannotWrite(const QString& file)
 }
 } // namespace msg
 
-constexpr int kDefaultFontSize = 7;
 const QString kFontFamily = QStringLiteral("Lucida Console");
 
 [[noreturn]] void fail(const QString& text)
 {
     throw std::runtime_error(text.toStdString());
-}
-
-// The receipt font size of the station: fonte.INI line 0.
-int stationFontSize()
-{
-    const auto file = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kFontFile)));
-    if (!file)
-        return kDefaultFontSize;
-    const std::optional<int> size = SetComSettings::wholeNumber(file->line(0));
-    return size && *size > 0 ? *size : kDefaultFontSize;
 }
 
 // The conference printer destination: setup.INI line 12.
@@ -84,7 +73,7 @@ TFormVisao::TFormVisao(const QStringList& installedPrinters, QWidget* parent)
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     ui->printerCombo->addItems(installedPrinters);
-    int fontSize = kDefaultFontSize;
+    const int fontSize = SetComSettings::receiptFontSize();
     try {
         const QString wanted = conferencePrinter();
         if (!SetComSettings::trimmed(wanted).isEmpty()) {
@@ -92,7 +81,6 @@ TFormVisao::TFormVisao(const QStringList& installedPrinters, QWidget* parent)
             if (exact >= 0)
                 ui->printerCombo->setCurrentIndex(exact);
         }
-        fontSize = stationFontSize();
     } catch (const std::runtime_error& e) {
         dialogs().errorBox(QString::fromUtf8(e.what()));
     }

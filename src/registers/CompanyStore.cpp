@@ -19,6 +19,24 @@ CompanyRow CompanyStore::load()
     return r;
 }
 
+ReceiptCompany CompanyStore::receiptCompany()
+{
+    RowSet row = m_logon.run(QStringLiteral("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, CNPJ, FAX, TITULO, "
+                                            "SCC4, SCC5 from EMPRESA"));
+    row.next();
+    ReceiptCompany c;
+    c.companyName = row.text(u"EMPRESA");
+    c.companyAddress = row.text(u"ENDERECO");
+    c.companyCity = row.text(u"CIDADE");
+    c.companyState = row.text(u"ESTADO");
+    c.cnpj = row.text(u"CNPJ");
+    c.phone = row.text(u"FAX");
+    c.title = row.text(u"TITULO");
+    c.salesOptions = int(row.integer(u"SCC5"));
+    c.itemOptions = int(row.integer(u"SCC4"));
+    return c;
+}
+
 void CompanyStore::save(const QString& cnpj, const QString& iestadual, const QString& fax)
 {
     m_logon.run(QStringLiteral("update EMPRESA set CNPJ = ?, IESTADUAL = ?, FAX = ?"), {cnpj, iestadual, fax});

@@ -116,11 +116,6 @@ Decimal amountFrom(const QVariant& value)
     return value.isNull() ? Decimal() : decimalOf(value);
 }
 
-QString amountText(const Decimal& amount)
-{
-    return FormatFloat(u"0.00", amount);
-}
-
 QString dateText(const QDate& date)
 {
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();

@@ -5,6 +5,7 @@
 
 #include "db/DbError.h"
 #include "db/UnitLogon.h"
+#include "core/AmountReader.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -63,7 +64,7 @@ QVariant dateOrNull(const QDate& date);
 // An amount read from the database (NUMERIC and the older FLOAT columns); NULL is 0.
 Decimal amountFrom(const QVariant& value);
 // An amount as a field shows it ("1500,00").
-QString amountText(const Decimal& amount);
+using ::amountText;
 // A date as a field shows it ("05/03/2024"); empty for none.
 QString dateText(const QDate& date);
 

@@ -5,18 +5,14 @@
 
 namespace choices {
 
-namespace {
-
-std::vector<Coded> read(TLogon& logon, const QString& sql)
+std::vector<Coded> coded(TLogon& logon, const QString& sql)
 {
     std::vector<Coded> list;
     RowSet rs = logon.run(sql);
     while (rs.next())
-        list.push_back({rs.integer(u"CODIGO"), rs.text(u"NOME")});
+        list.push_back({integerOf(rs.value(0)), textOf(rs.value(1))});
     return list;
 }
-
-} // namespace
 
 QStringList items(const std::vector<Coded>& rows, const Style& style)
 {
@@ -45,13 +41,13 @@ std::optional<int> codeOf(const QString& item, int digits)
 
 std::vector<Coded> groups(TLogon& logon, Order order)
 {
-    return read(logon, order == Order::Code ? QStringLiteral("select codigo, nome from tipos order by codigo, id")
+    return coded(logon, order == Order::Code ? QStringLiteral("select codigo, nome from tipos order by codigo, id")
                                             : QStringLiteral("select codigo, nome from tipos order by nome, codigo"));
 }
 
 std::vector<Coded> waiters(TLogon& logon, Order order)
 {
-    return read(logon, order == Order::Code ? QStringLiteral("select codigo, nome from vendedor order by codigo, id")
+    return coded(logon, order == Order::Code ? QStringLiteral("select codigo, nome from vendedor order by codigo, id")
                                             : QStringLiteral("select codigo, nome from vendedor order by nome, codigo"));
 }
 

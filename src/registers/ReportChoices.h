@@ -7,6 +7,7 @@
 //   the stock and product reports' groups   "0000 - Todos", "0007 - BEBIDAS"   (groupItems)
 //   the waiter reports' groups              "000000-Todos", "000007-BEBIDAS"
 //   waiter lists                            "00000 TODOS", "00004 CARLOS"
+//   payment methods, delivery men, cost centres  "01 Dinheiro", "00003 - JOSE", "007  GAS"
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,11 @@ inline const Style stockGroups{4, QStringLiteral(" - "), QStringLiteral("Todos")
 // The group choice of the waiter reports (commission, sales per waiter).
 inline const Style waiterGroups{6, QStringLiteral("-"), QStringLiteral("Todos")};
 
+// A payment method choice, "01 Dinheiro".
+inline const Style paymentMethods{2, QStringLiteral(" "), QString()};
+
+// The code and the name of each row of a statement that selects them first and second.
+std::vector<Coded> coded(TLogon& logon, const QString& sql);
 // The items: the one for all first (code 0, when the style has it), then one per row.
 QStringList items(const std::vector<Coded>& rows, const Style& style);
 // The code an item stands for: its first `digits` characters as a whole number

@@ -9,11 +9,6 @@
 
 namespace report {
 
-RowSet companyRow(TLogon& logon)
-{
-    return logon.run(QStringLiteral("Select * from empresa"));
-}
-
 double backOfficeHeader(Definition& def, const QString& title, const RowSet& empresa, const QString& printed,
                         QPageSize::PageSizeId paper)
 {

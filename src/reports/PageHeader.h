@@ -5,6 +5,7 @@
 // window offers between the preview and printing at once.
 #include "reports/CompanyBlock.h"
 #include "reports/PageReport.h"
+#include "reports/ReportForm.h"
 
 #include <QSizeF>
 #include <QString>
@@ -14,9 +15,6 @@
 class TLogon;
 
 namespace report {
-
-// The single company row, "Select * from empresa".
-RowSet companyRow(TLogon& logon);
 
 // Portrait on `paper`, 9 points: the title in bold, "EMPRESA" .. "CNPJ" under it
 // and, when `printed` is given, "DATA" with it; the page number at the top right.

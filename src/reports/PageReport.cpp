@@ -281,119 +281,162 @@ QString Layout::itemText(const Item& item, int placedIndex, bool forSpreadsheet)
     return QString();
 }
 
-void Layout::build()
-{
-    // Every column a sum item names, and the ones computed items ask for.
-    auto collect = [this](const Band& b) {
-        for (const Item& i : b.items)
-            if (i.kind == Item::Kind::Sum && sumSlot(i.column) < 0)
-                m_sumColumns << i.column;
-    };
-    for (const Group& g : m_def.groups)
-        collect(g.footer);
-    collect(m_def.summary);
-    // Computed items may sum any numeric column of the rows.
-    for (const QString& c : m_rows.columns())
-        if (sumSlot(c) < 0)
-            m_sumColumns << c;
-    for (const QString& c : m_sumColumns)
-        m_sumRowColumn.push_back(m_rows.columnIndex(c));
+class Layout::Builder {
+public:
+    explicit Builder(Layout& layout)
+        : L(layout), def(layout.m_def), rows(layout.m_rows), levels(int(def.groups.size())),
+          bodyHeight(def.bodySize().height()), footerReserve(def.pageFooter.present() ? def.pageFooter.height : 0)
+    {
+    }
 
-    const size_t slotCount = size_t(m_sumColumns.size());
-    const int levels = int(m_def.groups.size());
-    auto groupSums = std::vector<std::vector<Decimal>>(size_t(levels), std::vector<Decimal>(slotCount));
-    auto total = std::vector<Decimal>(slotCount);
-    std::vector<int> keyColumn;
-    for (const Group& g : m_def.groups)
-        keyColumn.push_back(m_rows.columnIndex(g.column));
-
-    const double bodyHeight = m_def.bodySize().height();
-    const double footerReserve = m_def.pageFooter.present() ? m_def.pageFooter.height : 0;
-    double y = 0;
-    double bodyStart = 0;   // where the page's own bands begin, below its headers
-
-    auto place = [&](BandKind kind, int group, int row, double height, int sums = -1) {
-        m_placed.push_back(Placed{kind, group, row, y, sums});
-        y += height;
-    };
-    auto startPage = [&] {
-        const int nextRow = m_pages.empty() ? -1 : m_pages.back().lastRow;
-        m_pages.push_back(Page{int(m_placed.size()), 0, -1, nextRow});
-        y = 0;
-        const bool first = m_pages.size() == 1;
-        if (m_def.pageHeader.present() && (m_def.pageHeaderOn != Where::FirstPage || first))
-            place(BandKind::PageHeader, -1, -1, m_def.pageHeader.height);
-        if (m_def.columnHeader.present())
-            place(BandKind::ColumnHeader, -1, -1, m_def.columnHeader.height);
-        bodyStart = y;
-    };
-    auto endPage = [&](bool last) {
-        if (m_def.pageFooter.present() && (m_def.pageFooterOn == Where::EveryPage || last)) {
-            y = bodyHeight - m_def.pageFooter.height;
-            place(BandKind::PageFooter, -1, -1, m_def.pageFooter.height);
+    void run()
+    {
+        collectSumColumns();
+        prepareSums();
+        const int n = rows.size();
+        startPage();
+        if (n == 0 && !def.printWhenEmpty) {
+            endPage(true);
+            return;
         }
-        m_pages.back().count = int(m_placed.size()) - m_pages.back().first;
-    };
+        for (int r = 0; r < n; ++r) {
+            const int changed = r > 0 ? closeChangedGroups(r) : 0;
+            openGroups(changed, r);
+            placeDetail(r);
+            addToSums(rows.row(r));
+        }
+        if (n > 0)
+            for (int g = levels - 1; g >= 0; --g)
+                closeGroup(g, n - 1);
+        placeSummary(n);
+        endPage(true);
+    }
+
+private:
+    // Every column a sum item names, and the ones computed items ask for: computed
+    // items may sum any numeric column of the rows.
+    void collectSumColumns()
+    {
+        auto collect = [this](const Band& b) {
+            for (const Item& i : b.items)
+                if (i.kind == Item::Kind::Sum && L.sumSlot(i.column) < 0)
+                    L.m_sumColumns << i.column;
+        };
+        for (const Group& g : def.groups)
+            collect(g.footer);
+        collect(def.summary);
+        for (const QString& c : rows.columns())
+            if (L.sumSlot(c) < 0)
+                L.m_sumColumns << c;
+        for (const QString& c : L.m_sumColumns)
+            L.m_sumRowColumn.push_back(rows.columnIndex(c));
+    }
+
+    void prepareSums()
+    {
+        slotCount = size_t(L.m_sumColumns.size());
+        groupSums = std::vector<std::vector<Decimal>>(size_t(levels), std::vector<Decimal>(slotCount));
+        total = std::vector<Decimal>(slotCount);
+        for (const Group& g : def.groups)
+            keyColumn.push_back(rows.columnIndex(g.column));
+    }
+
+    void place(BandKind kind, int group, int row, double height, int sums = -1)
+    {
+        L.m_placed.push_back(Placed{kind, group, row, y, sums});
+        y += height;
+    }
+
+    void startPage()
+    {
+        const int nextRow = L.m_pages.empty() ? -1 : L.m_pages.back().lastRow;
+        L.m_pages.push_back(Page{int(L.m_placed.size()), 0, -1, nextRow});
+        y = 0;
+        const bool first = L.m_pages.size() == 1;
+        if (def.pageHeader.present() && (def.pageHeaderOn != Where::FirstPage || first))
+            place(BandKind::PageHeader, -1, -1, def.pageHeader.height);
+        if (def.columnHeader.present())
+            place(BandKind::ColumnHeader, -1, -1, def.columnHeader.height);
+        bodyStart = y;
+    }
+
+    void endPage(bool last)
+    {
+        if (def.pageFooter.present() && (def.pageFooterOn == Where::EveryPage || last)) {
+            y = bodyHeight - def.pageFooter.height;
+            place(BandKind::PageFooter, -1, -1, def.pageFooter.height);
+        }
+        L.m_pages.back().count = int(L.m_placed.size()) - L.m_pages.back().first;
+    }
+
     // A band that does not fit below what the page holds goes to the next page;
     // one taller than an empty page is printed where it is.
-    auto makeRoom = [&](double height) {
+    void makeRoom(double height)
+    {
         if (y + height > bodyHeight - footerReserve + kEpsilon && y > bodyStart + kEpsilon) {
             endPage(false);
             startPage();
         }
-    };
-
-    const int n = m_rows.size();
-    startPage();
-    if (n == 0 && !m_def.printWhenEmpty) {
-        endPage(true);
-        return;
     }
 
-    auto closeGroup = [&](int g, int lastRow) {
-        const Band& footer = m_def.groups[size_t(g)].footer;
+    void closeGroup(int g, int lastRow)
+    {
+        const Band& footer = def.groups[size_t(g)].footer;
         if (!footer.present())
             return;
         makeRoom(footer.height);
-        m_snapshots.push_back(groupSums[size_t(g)]);
-        place(BandKind::GroupFooter, g, lastRow, footer.height, int(m_snapshots.size()) - 1);
-    };
+        L.m_snapshots.push_back(groupSums[size_t(g)]);
+        place(BandKind::GroupFooter, g, lastRow, footer.height, int(L.m_snapshots.size()) - 1);
+    }
 
-    for (int r = 0; r < n; ++r) {
-        const QVariantList& row = m_rows.row(r);
-        int changed = 0;
-        if (r > 0) {
-            const QVariantList& previous = m_rows.row(r - 1);
-            changed = levels;
-            for (int g = 0; g < levels; ++g) {
-                const int c = keyColumn[size_t(g)];
-                if (c >= 0 && !sameKey(row.at(c), previous.at(c))) {
-                    changed = g;
-                    break;
-                }
+    // The outermost group whose key changed from the previous row (levels: none);
+    // that group and those inside it are closed.
+    int closeChangedGroups(int r)
+    {
+        const QVariantList& row = rows.row(r);
+        const QVariantList& previous = rows.row(r - 1);
+        int changed = levels;
+        for (int g = 0; g < levels; ++g) {
+            const int c = keyColumn[size_t(g)];
+            if (c >= 0 && !sameKey(row.at(c), previous.at(c))) {
+                changed = g;
+                break;
             }
-            for (int g = levels - 1; g >= changed; --g)
-                closeGroup(g, r - 1);
         }
-        for (int g = changed; g < levels; ++g) {
+        for (int g = levels - 1; g >= changed; --g)
+            closeGroup(g, r - 1);
+        return changed;
+    }
+
+    // The groups from `from` inwards start again at row r; a group header is kept with its first row.
+    void openGroups(int from, int r)
+    {
+        for (int g = from; g < levels; ++g) {
             std::fill(groupSums[size_t(g)].begin(), groupSums[size_t(g)].end(), Decimal());
-            const Band& header = m_def.groups[size_t(g)].header;
+            const Band& header = def.groups[size_t(g)].header;
             if (header.present()) {
-                // A group header is kept with its first row.
-                makeRoom(header.height + m_def.detail.height);
+                makeRoom(header.height + def.detail.height);
                 place(BandKind::GroupHeader, g, r, header.height);
             }
         }
-        if (m_def.detail.present()) {
-            makeRoom(m_def.detail.height);
-            place(BandKind::Detail, -1, r, m_def.detail.height);
+    }
+
+    void placeDetail(int r)
+    {
+        if (def.detail.present()) {
+            makeRoom(def.detail.height);
+            place(BandKind::Detail, -1, r, def.detail.height);
         }
-        Page& current = m_pages.back();
+        Page& current = L.m_pages.back();
         if (current.firstRow < 0)
             current.firstRow = r;
         current.lastRow = r;
+    }
+
+    void addToSums(const QVariantList& row)
+    {
         for (size_t s = 0; s < slotCount; ++s) {
-            const int c = m_sumRowColumn[s];
+            const int c = L.m_sumRowColumn[s];
             if (c < 0)
                 continue;
             const Decimal v = addable(row.at(c));
@@ -402,15 +445,33 @@ void Layout::build()
                 groupSums[size_t(g)][s] += v;
         }
     }
-    if (n > 0)
-        for (int g = levels - 1; g >= 0; --g)
-            closeGroup(g, n - 1);
-    if (m_def.summary.present()) {
-        makeRoom(m_def.summary.height);
-        m_snapshots.push_back(total);
-        place(BandKind::Summary, -1, n > 0 ? n - 1 : -1, m_def.summary.height, int(m_snapshots.size()) - 1);
+
+    void placeSummary(int n)
+    {
+        if (def.summary.present()) {
+            makeRoom(def.summary.height);
+            L.m_snapshots.push_back(total);
+            place(BandKind::Summary, -1, n > 0 ? n - 1 : -1, def.summary.height, int(L.m_snapshots.size()) - 1);
+        }
     }
-    endPage(true);
+
+    Layout& L;
+    const Definition& def;
+    const RowSet& rows;
+    const int levels;
+    const double bodyHeight;
+    const double footerReserve;
+    size_t slotCount = 0;
+    std::vector<std::vector<Decimal>> groupSums;
+    std::vector<Decimal> total;
+    std::vector<int> keyColumn;
+    double y = 0;
+    double bodyStart = 0;   // where the page's own bands begin, below its headers
+};
+
+void Layout::build()
+{
+    Builder(*this).run();
 }
 
 } // namespace report

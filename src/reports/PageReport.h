@@ -204,6 +204,7 @@ public:
     int rowColumn(QStringView column) const;   // index in rows(), -1 when absent
 
 private:
+    class Builder;   // places the bands on pages, row by row
     void build();
     int sumSlot(QStringView column) const;
 

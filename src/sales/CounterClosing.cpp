@@ -214,139 +214,191 @@ void CounterClosing::check(const CounterSale& sale, const Decimal& discount)
         throw ClosingRefused(countermsg::underpaid());
 }
 
+namespace {
+
+// What the request and the station's files say, read once before the action.
+struct Prepared {
+    int terminal = 1;
+    int customer = 1;
+    int queue = 0;
+    Decimal purchase;
+    CounterBalance balance;
+    int feedLines = 7;
+    int fontSize = 7;
+    bool printReceipt = false;       // setup.INI line 6 "S"
+    std::map<int, QString> destination;   // kitchens 1 to 4
+    QString footer1, footer2;        // setup.INI lines 10 and 11
+};
+
+Prepared prepare(const CounterClosingRequest& r, const Decimal& discount)
+{
+    const CounterSale& cs = *r.sale;
+    Prepared p;
+    p.terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
+    p.customer = [&] {
+        const auto k = TextToInt(r.customerCode.trimmed());
+        return k && *k > 0 ? *k : 1;
+    }();
+    p.queue = CounterClosing::queueOf(r.queueNumber);
+    p.purchase = cs.purchase();
+    p.balance = counterBalance(p.purchase, cs.paid().roundTo(2), discount);
+    p.feedLines = SetComSettings::feedLines();
+    p.fontSize = SetComSettings::receiptFontSize();
+    p.printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");
+    for (int k = 1; k <= 4; ++k)
+        p.destination[k] = SlotDestination(slotOf(k));
+    p.footer1 = settingsLine(ClosingSettings::kSetup, 10);
+    p.footer2 = settingsLine(ClosingSettings::kSetup, 11);
+    return p;
+}
+
+// The open cash shift and its own date, held until the commit (no station closes
+// the shift while this sale goes into it), and the sale's number.
+struct HeldSale {
+    int cash = 0;
+    QDate date;
+    qint64 number = 0;
+};
+
+HeldSale holdShiftAndNumber(TLogon& logon)
+{
+    const cashshift::HeldShift shift = cashshift::holdOpenShift(logon);
+    if (shift.number == 0)
+        throw ClosingRefused(countermsg::cashClosed());
+    HeldSale h;
+    h.cash = shift.number;
+    h.date = shift.date.isValid() ? shift.date : QDate::currentDate();
+    h.number = logon.GenId(S("BORDA"), 1);
+    return h;
+}
+
+// Which payment methods are settled at once (FORMAPAGA.BX "S").
+std::map<int, bool> settledMethods(TLogon& logon)
+{
+    std::map<int, bool> settled;
+    RowSet methods = logon.run(S("select CD, BX from FORMAPAGA"));
+    while (methods.next())
+        settled[int(methods.integer(u"CD"))] = methods.text(u"BX").left(1) == QLatin1String("S");
+    return settled;
+}
+
+// Kitchen tickets per kitchen 1 to 5 (kitchen 5 on kitchen 1's slot and again on
+// kitchen 2's); kitchen-monitor rows for a kitchen shown on the monitor.
+void kitchenTickets(TLogon& logon, const CounterSale& cs, const CounterPrintData& d,
+                    const std::map<int, QString>& destination, int cash, CounterClosingResult& result)
+{
+    const QString hora = d.now.toString(QStringLiteral("dd/MM/yy hh:mm:ss")).left(20);
+    for (int k = 1; k <= 5; ++k) {
+        std::vector<CounterKitchenLine> lines;
+        for (const CounterKitchenLine& l : cs.kitchenLines())
+            if (l.kitchen == QString::number(k))
+                lines.push_back(l);
+        if (lines.empty())
+            continue;
+        const QString dest = destination.at(k == 5 ? 1 : k);
+        const Printout ticket = composeCounterKitchenTicket(d, lines);
+        if (dest == kMonitor) {
+            for (const CounterKitchenLine& l : lines) {
+                const int blank = l.product.indexOf(QLatin1Char(' '));
+                const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
+                const std::optional<Decimal> q =
+                    readAmount(blank < 0 ? l.product : l.product.left(blank), AmountRules::quantity());
+                writeKitchenMonitorRow(logon, {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
+                                               q.value_or(l.quantity), l.obs, std::nullopt, std::nullopt});
+                ++result.monitorRows;
+            }
+        } else if (printsSomething(dest)) {
+            result.kitchenJobs.push_back({ticket, slotOf(k), false, false});
+        }
+        if (k == 5) {
+            const QString second = destination.at(2);
+            if (printsSomething(second) && second != kMonitor)
+                result.kitchenJobs.push_back({ticket, PrinterSlot::Kitchen2, true, false});
+        }
+    }
+}
+
+// The sale the one sale writer records: the counter's items and methods, its
+// discount and change, and the counter's flags.
+Sale saleOf(const CounterClosingRequest& r, const Prepared& p, const HeldSale& held,
+            const std::map<int, bool>& settled, const Decimal& discount)
+{
+    const CounterSale& cs = *r.sale;
+    Sale sale;
+    sale.number = held.number;
+    sale.date = held.date;
+    sale.cashShift = held.cash;
+    sale.terminal = p.terminal;
+    sale.waiter = 0;
+    sale.customerCode = p.customer;
+    sale.customerName = r.customerName;
+    sale.changeName = r.customerName;
+    sale.customerText = QString::number(p.customer);
+    for (const CounterMethod& m : cs.methods()) {
+        if (m.amount.isZero())
+            continue;
+        const auto s = settled.find(m.code);
+        sale.payments.push_back(SalePayment{m.code, m.name, m.amount, s == settled.end() || s->second, false});
+    }
+    sale.dueDate = held.date;
+    sale.receivableDays = 0;
+    sale.change = p.balance.word == QLatin1String("Troco") ? p.balance.amount : Decimal();
+    sale.saleType = 2;
+    sale.counterSale = true;
+    sale.saleCustomer = r.customerName;
+    sale.saleValue = p.purchase;
+    sale.discount = discount;
+    for (const CounterItem& i : cs.items())
+        sale.items.push_back(SaleItem{0, i.code, i.name, i.quantity, i.price, QString()});
+    // The counter's flavour rows read "#DELIvery " and the item's name, as a delivery sale's do;
+    // its plain rows "Cli: " and the customer (the flag the counter leaves at "S").
+    sale.davFlag = QStringLiteral("S");
+    sale.deliverySale = true;
+    sale.loyalty = false;
+    sale.serviceRowsFirst = true;
+    return sale;
+}
+
+} // namespace
+
 CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
 {
     const CounterSale& cs = *r.sale;
     const Decimal discount = discountOf(r.discount);
     check(cs, discount);
-
-    // What the station's files say, read once before the action.
-    const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
-    const int customer = [&] {
-        const auto k = TextToInt(r.customerCode.trimmed());
-        return k && *k > 0 ? *k : 1;
-    }();
-    const int queue = queueOf(r.queueNumber);
-    const Decimal purchase = cs.purchase();
-    const CounterBalance balance = counterBalance(purchase, cs.paid().roundTo(2), discount);
-    const int feedLines = SetComSettings::feedLines();
-    const int fontSize = SetComSettings::receiptFontSize();
-    const bool printReceipt = settingsLine(ClosingSettings::kSetup, 6) == QLatin1String("S");
-    std::map<int, QString> destination;
-    for (int k = 1; k <= 4; ++k)
-        destination[k] = SlotDestination(slotOf(k));
-    const QString footer1 = settingsLine(ClosingSettings::kSetup, 10);
-    const QString footer2 = settingsLine(ClosingSettings::kSetup, 11);
+    const Prepared p = prepare(r, discount);
 
     return m_logon.action([&] {
         CounterClosingResult result;
-        // The open cash shift and its own date, held until the commit (no station
-        // closes the shift while this sale goes into it), and the sale number.
-        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
-        if (shift.number == 0)
-            throw ClosingRefused(countermsg::cashClosed());
-        const int cash = shift.number;
-        const QDate date = shift.date.isValid() ? shift.date : QDate::currentDate();
-        const qint64 number = m_logon.GenId(S("BORDA"), 1);
-        const QString numberText = QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
-
-        RowSet company = m_logon.run(S("select first 1 EMPRESA, ENDERECO, CIDADE, ESTADO, TITULO, SCC5 from EMPRESA"));
-        company.next();
-        std::map<int, bool> settled;
-        RowSet methods = m_logon.run(S("select CD, BX from FORMAPAGA"));
-        while (methods.next())
-            settled[int(methods.integer(u"CD"))] = methods.text(u"BX").left(1) == QLatin1String("S");
+        const HeldSale held = holdShiftAndNumber(m_logon);
+        const ReceiptCompany company = CompanyStore(m_logon).receiptCompany();
+        const std::map<int, bool> settled = settledMethods(m_logon);
 
         CounterPrintData d;
-        d.companyName = company.text(u"EMPRESA");
-        d.companyAddress = company.text(u"ENDERECO");
-        d.companyCity = company.text(u"CIDADE");
-        d.companyState = company.text(u"ESTADO");
-        d.title = company.text(u"TITULO");
-        d.salesOptions = int(company.integer(u"SCC5"));
+        static_cast<ReceiptCompany&>(d) = company;
         d.pageCustomer = r.pageCustomer;
-        d.saleNumber = numberText;
-        d.queueNumber = queue;
+        d.saleNumber = QStringLiteral("%1").arg(held.number, 6, 10, QLatin1Char('0'));
+        d.queueNumber = p.queue;
         d.now = m_clock();
         d.discount = discount;
-        d.balance = balance;
+        d.balance = p.balance;
         d.methods = cs.methods();
-        d.footer1 = footer1;
-        d.footer2 = footer2;
-        d.feedLines = feedLines;
-        d.fontSize = fontSize;
+        d.footer1 = p.footer1;
+        d.footer2 = p.footer2;
+        d.feedLines = p.feedLines;
+        d.fontSize = p.fontSize;
 
-        // Kitchen tickets per kitchen 1 to 5; kitchen-monitor rows for a kitchen shown on the monitor.
-        const QString hora = d.now.toString(QStringLiteral("dd/MM/yy hh:mm:ss")).left(20);
-        for (int k = 1; k <= 5; ++k) {
-            std::vector<CounterKitchenLine> lines;
-            for (const CounterKitchenLine& l : cs.kitchenLines())
-                if (l.kitchen == QString::number(k))
-                    lines.push_back(l);
-            if (lines.empty())
-                continue;
-            const QString dest = destination[k == 5 ? 1 : k];
-            const Printout ticket = composeCounterKitchenTicket(d, lines);
-            if (dest == kMonitor) {
-                for (const CounterKitchenLine& l : lines) {
-                    const int blank = l.product.indexOf(QLatin1Char(' '));
-                    const QString name = blank < 0 ? QString() : l.product.mid(blank + 1, blank + 29).trimmed();
-                    const std::optional<Decimal> q =
-                        readAmount(blank < 0 ? l.product : l.product.left(blank), AmountRules::quantity());
-                    writeKitchenMonitorRow(m_logon, {hora, QStringLiteral("Balcao"), QStringLiteral("0"), cash, name,
-                                                     q.value_or(l.quantity), l.obs, std::nullopt, std::nullopt});
-                    ++result.monitorRows;
-                }
-            } else if (printsSomething(dest)) {
-                result.kitchenJobs.push_back({ticket, slotOf(k), false, false});
-            }
-            if (k == 5) {
-                const QString second = destination[2];
-                if (printsSomething(second) && second != kMonitor)
-                    result.kitchenJobs.push_back({ticket, PrinterSlot::Kitchen2, true, false});
-            }
-        }
+        kitchenTickets(m_logon, cs, d, p.destination, held.cash, result);
         result.receipt = composeCounterReceipt(d, cs.items());
-        result.printReceipt = printReceipt;
+        result.printReceipt = p.printReceipt;
 
-        Sale sale;
-        sale.number = number;
-        sale.date = date;
-        sale.cashShift = cash;
-        sale.terminal = terminal;
-        sale.waiter = 0;
-        sale.customerCode = customer;
-        sale.customerName = r.customerName;
-        sale.changeName = r.customerName;
-        sale.customerText = QString::number(customer);
-        for (const CounterMethod& m : cs.methods()) {
-            if (m.amount.isZero())
-                continue;
-            const auto s = settled.find(m.code);
-            sale.payments.push_back(SalePayment{m.code, m.name, m.amount, s == settled.end() || s->second, false});
-        }
-        sale.dueDate = date;
-        sale.receivableDays = 0;
-        sale.change = balance.word == QLatin1String("Troco") ? balance.amount : Decimal();
-        sale.saleType = 2;
-        sale.counterSale = true;
-        sale.saleCustomer = r.customerName;
-        sale.saleValue = purchase;
-        sale.discount = discount;
-        for (const CounterItem& i : cs.items())
-            sale.items.push_back(SaleItem{0, i.code, i.name, i.quantity, i.price, QString()});
-        // The counter's flavour rows read "#DELIvery " and the item's name, as a delivery sale's do;
-        // its plain rows "Cli: " and the customer (the flag the counter leaves at "S").
-        sale.davFlag = QStringLiteral("S");
-        sale.deliverySale = true;
-        sale.loyalty = false;
-        sale.serviceRowsFirst = true;
+        const Sale sale = saleOf(r, p, held, settled, discount);
         SaleWriter(m_logon).write(sale);
 
-        result.saleNumber = number;
-        result.cashShift = cash;
-        result.date = date;
-        result.queueNumber = queue;
+        result.saleNumber = held.number;
+        result.cashShift = held.cash;
+        result.date = held.date;
+        result.queueNumber = p.queue;
         result.discount = discount;
         result.change = sale.change;
         return result;

@@ -8,6 +8,7 @@
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 #include "printing/SetComSettings.h"
+#include "registers/CompanyStore.h"
 #include "sales/CounterSale.h"
 
 #include <QDateTime>
@@ -77,9 +78,8 @@ struct CounterClosingResult {
 };
 
 // What the receipt and the kitchen tickets are made of (composed without a database).
-struct CounterPrintData {
-    QString companyName, companyAddress, companyCity, companyState, title;
-    int salesOptions = 0;
+// The company and its options, then the sale's.
+struct CounterPrintData : ReceiptCompany {
     QString pageCustomer;
     QString saleNumber;        // "000123"
     int queueNumber = 0;

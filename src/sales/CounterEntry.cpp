@@ -22,7 +22,6 @@ QString padded(const QString& code)
     return t;
 }
 
-QString priceText(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
 } // namespace
 
@@ -37,7 +36,7 @@ std::optional<CounterCode> CounterEntry::product(const QString& code, bool promo
     c.kind = CounterCode::Kind::Found;
     c.code = p->codigo;
     c.name = p->nome.left(30);
-    c.price = priceText(p->price(promotion));
+    c.price = amountText(p->price(promotion));
     c.kitchen = p->clas.isEmpty() ? QStringLiteral("0") : p->clas;
     c.hasSizes = p->hasSizes;
     if (c.hasSizes) {
@@ -62,7 +61,7 @@ std::optional<CounterCode> CounterEntry::kit(const QString& code)
     c.kind = CounterCode::Kind::Found;
     c.code = QStringLiteral("*") + rs.text(u"CODIGO").trimmed();
     c.name = rs.text(u"NOME").left(30);
-    c.price = priceText(rs.decimal(u"VALOT"));
+    c.price = amountText(rs.decimal(u"VALOT"));
     const auto k = TextToInt(rs.text(u"IMPFISCAL").trimmed());
     c.kitchen = k && *k >= 0 && *k <= 5 ? QString::number(*k) : QStringLiteral("0");
     return c;
@@ -135,7 +134,7 @@ CounterCode CounterEntry::handle(const QString& typed, bool promotion)
         }
         out.kind = CounterCode::Kind::Found;
         out.code = working;
-        out.price = priceText(flavourItemPrice(prices, (m_itemOptions & 64) != 0));
+        out.price = amountText(flavourItemPrice(prices, (m_itemOptions & 64) != 0));
         out.kitchen = kitchen;
         return out;
     }

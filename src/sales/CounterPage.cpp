@@ -34,7 +34,6 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 bool bitSet(int mask, int bit) { return RightsBitSet(mask, bit) == QLatin1String("S"); }
 QString total12(const Decimal& v) { return FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, v); }
-QString amount(const Decimal& v) { return FormatFloat(u"0.00", v); }
 
 const char* kTicks = "geratiks.ini";
 
@@ -47,6 +46,17 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterPaymentPanel->hide();
     ui->counterSizeBox->hide();
     ui->counterSizeCaption->hide();
+    setUpGrids();
+    placePaymentPanel();
+    connectButtons();
+    connectFields();
+    restoreStationChoices();
+    loadChoices();
+    showItems();
+}
+
+void CounterPage::setUpGrids()
+{
     ui->counterItemGrid->setColumnCount(5);
     ui->counterItemGrid->setHorizontalHeaderLabels({S("Nome"), S("Quant"), S("Valor"), S("Total"), S("Complemento")});
     ui->counterItemGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -58,14 +68,18 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     ui->counterPaymentGrid->setHorizontalHeaderLabels({S("Cod"), S("Forma Pagamento"), S("Vlr Recebido")});
     grids::fitColumns(*ui->counterPaymentGrid, 1);
     grids::keepRows(*ui->counterPaymentGrid);
-    // While it is open the payment panel stands where the product buttons are,
-    // so the page keeps its height.
+}
+
+// While it is open the payment panel stands where the product buttons are, so the
+// page keeps its height; beside the items it fits a 1024-pixel screen: its longer
+// captions take two lines. The price field follows SalesOptions 4; the fields'
+// keys come here.
+void CounterPage::placePaymentPanel()
+{
     ui->counterEntryLayout->removeWidget(ui->counterPaymentPanel);
     ui->counterPageLayout->addWidget(ui->counterPaymentPanel);
     ui->counterPaymentPanel->installEventFilter(this);
     ui->counterEntryPanel->setMaximumWidth(640);   // room for every caption
-    // Beside the items, the payment panel fits a 1024-pixel screen: its longer
-    // captions take two lines.
     ui->counterMethodBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ui->counterMethodBox->setMinimumContentsLength(12);
     for (QLabel* caption : {ui->counterQueueCaption, ui->counterPurchaseCaption, ui->counterMethodCaption,
@@ -82,7 +96,10 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
                        static_cast<QWidget*>(ui->counterPageCustomerEdit), static_cast<QWidget*>(ui->counterQueueEdit),
                        static_cast<QWidget*>(ui->counterPercentEdit), static_cast<QWidget*>(ui->counterItemGrid)})
         w->installEventFilter(this);
+}
 
+void CounterPage::connectButtons()
+{
     connect(ui->counterConfirmButton, &QPushButton::clicked, this, &CounterPage::confirmItem);
     connect(ui->counterDeleteButton, &QPushButton::clicked, this, &CounterPage::deleteItem);
     connect(ui->counterCloseSaleButton, &QPushButton::clicked, this, &CounterPage::openPayment);
@@ -95,6 +112,12 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         ui->counterPaymentPanel->hide();
         ui->counterCodeEdit->setFocus();
     });
+}
+
+// The grids' clicks, the tickets switch, and the fields left: the code, the
+// discount, the customer and the queue number.
+void CounterPage::connectFields()
+{
     connect(ui->counterItemGrid, &QTableWidget::cellClicked, this, [this](int row, int) { m_sale.select(row); });
     connect(ui->counterPaymentGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row < 0 || row >= int(m_sale.methods().size()))
@@ -102,7 +125,7 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
         const CounterMethod& m = m_sale.methods()[size_t(row)];
         ui->counterMethodCodeEdit->setText(QString::number(m.code));
         ui->counterMethodBox->setCurrentIndex(row);
-        ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
+        ui->counterAmountEdit->setText(amountText(m_sale.purchase() - m_sale.paid()));
         ui->counterAmountEdit->setFocus();
     });
     connect(ui->counterTicketsBox, &QCheckBox::toggled, this, [](bool on) {
@@ -132,16 +155,25 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
             dialogs().errorBox(QString::fromUtf8(e.what()));
         }
     });
+}
 
+// The tickets switch and the next queue number as the station left them.
+void CounterPage::restoreStationChoices()
+{
     {
         const auto ticks = LineFile::load(station::path(QString::fromLatin1(kTicks)));
         const QSignalBlocker quiet(ui->counterTicketsBox);
         ui->counterTicketsBox->setChecked(ticks && ticks->line(0) == QLatin1String("S"));
     }
     ui->counterQueueEdit->setText(QString::number(counterfiles::queueNumber() + 1));
+}
+
+// The sizes, the payment methods and the product groups' buttons.
+void CounterPage::loadChoices()
+{
     connect(ui->counterSizeBox, &QComboBox::activated, this, [this] {
         if (const auto price = CounterEntry::sizePrice(m_code, ui->counterSizeBox->currentText()))
-            ui->counterPriceEdit->setText(amount(*price));
+            ui->counterPriceEdit->setText(amountText(*price));
     });
     try {
         ui->counterSizeBox->addItems(CounterEntry(m_logon).sizeEntries());
@@ -161,7 +193,6 @@ CounterPage::CounterPage(TLogon& logon, QWidget* parent)
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
-    showItems();
 }
 
 CounterPage::~CounterPage() = default;
@@ -356,9 +387,9 @@ void CounterPage::showPayments()
         const CounterMethod& m = methods[size_t(r)];
         ui->counterPaymentGrid->setItem(r, 0, new QTableWidgetItem(QString::number(m.code)));
         ui->counterPaymentGrid->setItem(r, 1, new QTableWidgetItem(m.name));
-        ui->counterPaymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amount(m.amount)));
+        ui->counterPaymentGrid->setItem(r, 2, new QTableWidgetItem(m.amount.isZero() ? QString() : amountText(m.amount)));
     }
-    ui->counterReceivedLabel->setText(amount(m_sale.paid()));
+    ui->counterReceivedLabel->setText(amountText(m_sale.paid()));
 }
 
 void CounterPage::showBalance()
@@ -378,7 +409,7 @@ void CounterPage::openPayment()
     ui->counterCustomerCodeEdit->setText(S("1"));
     ui->counterMethodBox->setCurrentIndex(0);
     ui->counterPurchaseLabel->setText(total12(m_sale.purchase()).trimmed());
-    ui->counterAmountEdit->setText(amount(m_sale.purchase() - m_sale.paid()));
+    ui->counterAmountEdit->setText(amountText(m_sale.purchase() - m_sale.paid()));
     ui->counterMethodCodeEdit->setText(S("01"));
     if (!bitSet(ctx::op().LoginRights, 32)) {
         message(countermsg::functionDenied());
@@ -393,14 +424,14 @@ void CounterPage::percentDiscount()
 {
     const auto p = readAmount(ui->counterPercentEdit->text(), AmountRules::percent());
     if (p && !p->isNegative())
-        ui->counterDiscountEdit->setText(amount(discountFromPercent(m_sale.purchase(), *p)));
+        ui->counterDiscountEdit->setText(amountText(discountFromPercent(m_sale.purchase(), *p)));
     proposeAmount();
 }
 
 void CounterPage::proposeAmount()
 {
     const Decimal discount = CounterClosing::discountOf(ui->counterDiscountEdit->text());
-    ui->counterAmountEdit->setText(amount(m_sale.purchase() - discount - m_sale.paid()));
+    ui->counterAmountEdit->setText(amountText(m_sale.purchase() - discount - m_sale.paid()));
     showBalance();
 }
 
@@ -578,7 +609,7 @@ void CounterPage::touchComplement(const TouchButton& b)
     ui->counterComplementEdit->setText(text.isEmpty() ? b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' '))
                                                : text + QLatin1Char('/') + b.caption.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
     const Decimal value = readAmount(ui->counterComplementValueLabel->text()).value_or(Decimal()) + b.value;
-    ui->counterComplementValueLabel->setText(amount(value));
+    ui->counterComplementValueLabel->setText(amountText(value));
 }
 
 void CounterPage::showItemEntry(bool shown)

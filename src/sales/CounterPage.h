@@ -51,6 +51,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The steps of building the page, in order.
+    void setUpGrids();
+    void placePaymentPanel();
+    void connectButtons();
+    void connectFields();
+    void restoreStationChoices();
+    void loadChoices();
     // While paying, the item entry and the product buttons give their room to the
     // payment panel; the items and the total stay in view.
     void showItemEntry(bool shown);

@@ -1,5 +1,6 @@
 #include "sales/CounterReports.h"
 
+#include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -21,11 +22,8 @@ CompanyHeader CompanyHeader::fromGlobals()
 
 QStringList paymentMethodEntries(TLogon& logon)
 {
-    QStringList out;
-    RowSet rs = logon.run(S("select CD, NOME from FORMAPAGA order by CD"));
-    while (rs.next())
-        out << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + QLatin1Char(' ') + rs.text(u"NOME");
-    return out;
+    return choices::items(choices::coded(logon, S("select CD, NOME from FORMAPAGA order by CD")),
+                          choices::paymentMethods);
 }
 
 Printout composePaymentMethodReport(TLogon& logon, int cashShift, const QString& methodEntry,
@@ -111,19 +109,19 @@ void redeemLoyalty(TLogon& logon, const LoyaltyCustomer& c)
     logon.run(S("update CLIENTES set FIDELIDADE = coalesce(FIDELIDADE, 0) - ? where CODIGO = ?"), {c.points, c.code});
 }
 
-std::vector<ReprintSale> closedSales(TLogon& logon, bool all)
+std::vector<ClosedSaleRow> closedSales(TLogon& logon, bool all)
 {
-    std::vector<ReprintSale> out;
-    RowSet rs = logon.run(all ? S("select ID, NOTA, DATA, CLIENTE, VALOR, CAIXA, TERMINAL from FATURA order by ID desc")
-                              : S("select first 50 ID, NOTA, DATA, CLIENTE, VALOR, CAIXA, TERMINAL from FATURA "
+    std::vector<ClosedSaleRow> out;
+    RowSet rs = logon.run(all ? S("select ID, NOTA, DATA, CLIENTE, VALOR, CAIXA, TERMINAL, TIPO from FATURA "
+                                  "order by ID desc")
+                              : S("select first 50 ID, NOTA, DATA, CLIENTE, VALOR, CAIXA, TERMINAL, TIPO from FATURA "
                                   "order by ID desc"));
     while (rs.next())
-        out.push_back({rs.integer(u"ID"), rs.integer(u"NOTA"), rs.value(u"DATA").toDate(), rs.text(u"CLIENTE"),
-                       rs.decimal(u"VALOR"), int(rs.integer(u"CAIXA")), int(rs.integer(u"TERMINAL"))});
+        out.push_back(closedSaleOf(rs));
     return out;
 }
 
-Printout composeReprintedReceipt(TLogon& logon, const ReprintSale& sale, const CompanyHeader& company, int fontSize,
+Printout composeReprintedReceipt(TLogon& logon, const ClosedSaleRow& sale, const CompanyHeader& company, int fontSize,
                                  const QStringList& messageLines)
 {
     Printout p;
@@ -132,13 +130,13 @@ Printout composeReprintedReceipt(TLogon& logon, const ReprintSale& sale, const C
     const QString rule = QString(33, QLatin1Char('=')), dash = QString(33, QLatin1Char('-'));
     o << company.name.trimmed().left(38) << company.address.trimmed()
       << (company.city + S("  -  ") + company.state).trimmed() << S("CNPJ ") + company.cnpj
-      << sale.customer.left(36) << S("Term:") + QString::number(sale.terminal) + S(" ") + QString::number(sale.nota)
-      << sale.date.toString(S("dd/MM/yy")) << rule << S("Descricao") << S(" Vend    Qtdes   Valor     Total") << rule;
+      << sale.cliente.left(36) << S("Term:") + QString::number(sale.terminal) + S(" ") + QString::number(sale.nota)
+      << sale.data.toString(S("dd/MM/yy")) << rule << S("Descricao") << S(" Vend    Qtdes   Valor     Total") << rule;
     Decimal sum;
     RowSet rs = logon.run(S("select e.VENDEDOR, e.SAIDA, e.VALOR, (select first 1 p.NOME from PRODUTOS p "
                             "where p.CODIGO = e.CODIGO) as NOME from ESTFIC e "
                             "where e.TERMINAL = ? and e.CAIXA = ? and e.NFISCAL = ? order by e.ID"),
-                          {sale.terminal, sale.cashShift, sale.nota});
+                          {sale.terminal, sale.caixa, sale.nota});
     while (rs.next()) {
         const Decimal out = rs.decimal(u"SAIDA"), value = rs.decimal(u"VALOR");
         sum += out * value;
@@ -147,8 +145,8 @@ Printout composeReprintedReceipt(TLogon& logon, const ReprintSale& sale, const C
                 + num("0.00", 7, value) + S("= ") + num("####0.00", 11, value * out);
     }
     o << dash << PadRight(S("Total"), 21) + num("###0.00", 12, sum)
-      << PadRight(S("Servico/Couver"), 21) + num("###0.00", 12, sale.value - sum)
-      << PadRight(S("Total"), 21) + num("###0.00", 12, sale.value) << dash << QString();
+      << PadRight(S("Servico/Couver"), 21) + num("###0.00", 12, sale.valor - sum)
+      << PadRight(S("Total"), 21) + num("###0.00", 12, sale.valor) << dash << QString();
     for (int i = 0; i < 4 && i < messageLines.size(); ++i)
         if (!messageLines[i].trimmed().isEmpty())
             o << messageLines[i];

@@ -3,6 +3,7 @@
 // payment method ("Fechamento p/tipo Pagamento"), the loyalty voucher and its
 // redemption, and the receipt rebuilt from a sale's FATURA and ESTFIC rows.
 // Composed here without a window; the windows show and route them.
+#include "cash/ClosedSales.h"
 #include "core/Decimal.h"
 #include "platform/Printout.h"
 
@@ -41,15 +42,8 @@ Printout composeLoyaltyVoucher(const QString& companyName, const LoyaltyCustomer
 void redeemLoyalty(TLogon& logon, const LoyaltyCustomer& c);
 
 // ---- Receipt reprint --------------------------------------------------------
-struct ReprintSale {
-    qint64 id = 0, nota = 0;
-    QDate date;
-    QString customer;
-    Decimal value;
-    int cashShift = 0, terminal = 0;
-};
 // The closed sales, newest first: the last 50 or all of them.
-std::vector<ReprintSale> closedSales(TLogon& logon, bool all);
+std::vector<ClosedSaleRow> closedSales(TLogon& logon, bool all);
 // The receipt of a sale from its stock-out rows (same station, cash shift and number).
-Printout composeReprintedReceipt(TLogon& logon, const ReprintSale& sale, const CompanyHeader& company,
+Printout composeReprintedReceipt(TLogon& logon, const ClosedSaleRow& sale, const CompanyHeader& company,
                                  int fontSize, const QStringList& messageLines);

@@ -58,7 +58,13 @@ protected:
 
 private:
     struct Ticket;
-    std::vector<Ticket> claim(const QString& key, int firstOrderNumber);
+    struct Plan;
+    // Where each kitchen's ticket goes, the tickets' look, the first order number, now.
+    static Plan plan();
+    // Inside the action: the tab held, its pending items claimed, a ticket per kitchen.
+    std::vector<Ticket> claim(const QString& key, const Plan& plan);
+    // After the commit: the tickets sent; the items of one that did not print go back.
+    void sendAll(const QString& key, const std::vector<Ticket>& tickets, int firstOrderNumber, KitchenOrderResult& r);
 
     TLogon& m_logon;
     int m_cashShift;

@@ -1,5 +1,7 @@
 #pragma once
 // The sales screen's messages, in one place, exactly as the stations know them.
+#include "tabs/TabKey.h"
+
 #include <QString>
 
 namespace salesmsg {
@@ -22,7 +24,7 @@ inline const QString productNotFound = QStringLiteral("               Produto n�
 inline const QString tabClosed = QStringLiteral("|           Comanda Fechada           |");
 inline const QString tabClosedReopen = QStringLiteral("|           Comanda Fechada           |")
     + QStringLiteral("\r") + QStringLiteral("|   Reabrir para novos lançamentos    |");
-inline const QString tabNotFound = QStringLiteral("|     Comanda não Localizada      |");
+inline const QString tabNotFound = tabs::tabNotFound();
 inline const QString waiterCodeNotFound = QStringLiteral(" Garcom não Localizado.. ");
 inline const QString accessDenied = QStringLiteral("       Acesso não autorizado         ");     // R1
 inline const QString accessDenied2 = QStringLiteral("|    Acesso não autorizado...     |");      // R2

@@ -92,13 +92,7 @@ TabSummary TabView::load(const QString& key)
     std::vector<TabItemRow> rows;
     while (rs.next()) {
         TabItemRow r;
-        r.id = rs.integer(u"ID");
-        r.codigo = rs.text(u"CODIGO");
-        r.nomep = rs.text(u"NOMEP");
-        r.mesa = rs.text(u"MESA");
-        r.vend = rs.integer(u"VEND");
-        r.quant = rs.decimal(u"QUANT");
-        r.valor = rs.decimal(u"VALOR");
+        static_cast<tabs::TabItem&>(r) = tabs::tabItemOf(rs);
         r.juntar = TrimText(rs.text(u"JUNTAR"));
         rows.push_back(r);
     }

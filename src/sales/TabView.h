@@ -3,6 +3,7 @@
 // of the selected tab, joining like items, with its waiter, times and amount due.
 
 #include "core/Decimal.h"
+#include "tabs/TabItem.h"
 
 #include <QString>
 #include <vector>
@@ -28,12 +29,8 @@ struct TabItemLine {
     Decimal total() const { return qtde * valor; }
 };
 
-struct TabItemRow {      // one MESA row as read
-    qint64 id = 0;
-    QString codigo, nomep, mesa;
-    qint64 vend = 0;
-    Decimal quant, valor;
-    QString juntar;      // the product's JUNTAR ("" when none)
+struct TabItemRow : tabs::TabItem {   // one MESA row as read
+    QString juntar;                    // the product's JUNTAR ("" when none)
 };
 
 // Joins the rows as the list shows them. forceJoin: SalesOptions bit 2048;

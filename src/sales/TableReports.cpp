@@ -37,17 +37,6 @@ QString FormatReportItemLine(const QString& name, const QString& quantity, const
     return (room > 0 ? PadRight(TrimText(name), 34).left(room) : QString()) + QStringLiteral("  ") + tail;
 }
 
-int TableReports::fontSize()
-{
-    try {
-        if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kFontFile))))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(0))))
-                return *n;
-    } catch (const std::exception&) {
-    }
-    return 7;
-}
-
 QStringList TableReports::header(const QString& companyName, const QString& cashLabel)
 {
     return {QStringLiteral("RELATORIO VENDA MESAS ABERTAS/FECHADAS"), QString(38, u'='), companyName, cashLabel,
@@ -95,7 +84,7 @@ PositionList TableReports::openTabs()
 Printout TableReports::openAndClosed(int cashShift, const QString& companyName, const QString& cashLabel)
 {
     Printout p;
-    p.fontSize = fontSize();
+    p.fontSize = SetComSettings::receiptFontSize();
     Decimal closed(0), open(0);
     p.lines = header(companyName, cashLabel);
     p.lines << QStringLiteral("              FECHADAS");
@@ -110,7 +99,7 @@ Printout TableReports::openAndClosed(int cashShift, const QString& companyName, 
 Printout TableReports::openOnly(const QString& companyName, const QString& cashLabel)
 {
     Printout p;
-    p.fontSize = fontSize();
+    p.fontSize = SetComSettings::receiptFontSize();
     Decimal open(0);
     p.lines = header(companyName, cashLabel);
     p.lines << QStringLiteral("              ABERTAS");

@@ -48,7 +48,6 @@ private:
     QStringList section(const PositionList& list, Decimal* total);
     PositionList closedSales(int cashShift);
     PositionList openTabs();
-    int fontSize();
 
     TLogon& m_logon;
 };

@@ -1,4 +1,5 @@
 #include "sales/UnitBalcao.h"
+#include "core/AmountReader.h"
 #include "tabs/TabKey.h"
 #include "ui_UnitBalcao.h"
 
@@ -63,7 +64,6 @@ void setFree(QToolButton* b)
     b->setStyleSheet(QString::fromLatin1(kFreeStyle));
 }
 
-QString money(const Decimal& d) { return FormatFloat(u"0.00", d); }
 
 } // namespace
 
@@ -72,16 +72,46 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormBalcao"));
-    // The counter sale lives on its own page.
+    placeCounterPage();
+    setUpEntryFields();
+    setUpItemList();
+    setUpEntryPanel();
+    setUpComplements();
+    connectEntry();
+    connectPages();
+    buildRibbon();
+    m_keypad = new TouchKeypad(this);
+    m_keypad->hide();
+    loadSalesOptions();
+    fitTouchPage();
+    buildTouchPage();
+    setUpTabService();
+    ui->innerPages->setCurrentIndex(0);
+    refreshTableButtons();
+    ui->productNameLabel->setText(salesmsg::productName);
+    ui->tabNumberEdit->setFocus();
+}
+
+// The counter sale lives on its own page; the window opens maximized.
+void TFormBalcao::placeCounterPage()
+{
     ui->counterNote->hide();
-    ui->counterLayout->addWidget(new CounterPage(logon, ui->counterPage));
+    ui->counterLayout->addWidget(new CounterPage(m_logon, ui->counterPage));
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFormBalcao::setUpEntryFields()
+{
     ui->confirmButton->setText(QStringLiteral("[F2] Confirma\nIncluir Pedido"));
     ui->sizeBox->hide();
     upperCaseWhileTyping(ui->tabNumberEdit);
     upperCaseWhileTyping(ui->productCodeEdit);
     ui->quantityEdit->setText(QStringLiteral("1"));
     ui->kitchenEdit->setText(QStringLiteral("0"));
+}
+
+void TFormBalcao::setUpItemList()
+{
     ui->itemList->setColumnCount(5);
     ui->itemList->setHorizontalHeaderLabels({QStringLiteral("CODIGO"), QStringLiteral("VEND"), QStringLiteral("NOMEP"),
                                              QStringLiteral("QTDE"), QStringLiteral("TOTAL")});
@@ -91,6 +121,10 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->itemList->setStyleSheet(QStringLiteral("QTableWidget { background: silver; }"));
     grids::fitColumns(*ui->itemList, 2);
     grids::keepRows(*ui->itemList);
+}
+
+void TFormBalcao::setUpEntryPanel()
+{
     ui->entryPanel->setMinimumWidth(540);   // the item names show whole, also at 1024 pixels
     ui->entryPanel->setMaximumWidth(620);
     // The waiter and the times of the tab take a second line rather than lose a word.
@@ -100,13 +134,18 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->innerPages->setStyleSheet(QStringLiteral("QTabBar::tab { font: bold 11pt 'Arial'; padding: 6px 8px; }"));
     ui->searchButton->setMinimumWidth(0);
     ui->priceEdit->setPlaceholderText(QStringLiteral("Valor"));
+}
+
+// The complements of the item being entered float over the item list while there
+// are any: the tab's items keep the room the rest of the time. A double click
+// strikes one out or back in.
+void TFormBalcao::setUpComplements()
+{
     ui->addComplementButton->setText(QStringLiteral("+"));
     ui->addComplementButton->setToolTip(QStringLiteral("Incluir Complementos"));
     ui->complementsGrid->setColumnCount(2);
     ui->complementsGrid->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Produto")});
     grids::fitColumns(*ui->complementsGrid, 1);
-    // The complements of the item being entered float over the item list while
-    // there are any: the tab's items keep the room the rest of the time.
     ui->leftLayout->removeWidget(ui->complementsGrid);
     ui->complementsGrid->setMaximumHeight(QWIDGETSIZE_MAX);
     ui->complementsGrid->hide();
@@ -120,7 +159,12 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         f = f == QLatin1String("X") ? QString() : QStringLiteral("X");
         showComplements();
     });
+}
 
+// The entry fields' keys, the confirmation, the waiter search, the quantity's
+// plus and minus, a typed complement and the promotion switch (supervisor's).
+void TFormBalcao::connectEntry()
+{
     for (QWidget* field : {static_cast<QWidget*>(ui->tabNumberEdit), static_cast<QWidget*>(ui->waiterEdit),
                            static_cast<QWidget*>(ui->productCodeEdit), static_cast<QWidget*>(ui->quantityEdit),
                            static_cast<QWidget*>(ui->kitchenEdit), static_cast<QWidget*>(ui->priceEdit),
@@ -158,6 +202,11 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         ui->promotionBox->setChecked(false);
         message(salesmsg::accessDenied);
     });
+}
+
+// The pages (the tab buttons only on the tab page) and the tab's buttons.
+void TFormBalcao::connectPages()
+{
     connect(ui->innerPages, &QTabWidget::currentChanged, this, [this] { refreshTableButtons(); });
     connect(ui->mainPages, &QTabWidget::currentChanged, this, [this](int page) {
         const bool tabs = page == 0;
@@ -173,10 +222,12 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     connect(ui->preBillButton, &QPushButton::clicked, this, &TFormBalcao::preBill);
     connect(ui->paymentButton, &QPushButton::clicked, this, &TFormBalcao::payTab);
     connect(ui->deleteItemButton, &QPushButton::clicked, this, &TFormBalcao::cancelItems);
+}
 
-    buildRibbon();
-    m_keypad = new TouchKeypad(this);
-    m_keypad->hide();
+// The sales options and the cash shift; the touch area's width; the price field
+// (SalesOptions 4) and the hidden waiter field (SalesOptions 1).
+void TFormBalcao::loadSalesOptions()
+{
     try {
         SalesSetup setup(m_logon);
         m_tableWord = setup.loadOptions();
@@ -192,8 +243,12 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         ui->waiterEdit->setEchoMode(QLineEdit::Password);
         ui->waiterEdit->setEnabled(false);
     }
+}
+
+// tela.INI line 0 other than "S" widens the touch page's table panel.
+void TFormBalcao::fitTouchPage()
+{
     try {
-        // tela.INI line 0 other than "S" widens the touch page's table panel
         const std::optional<LineFile> tela = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\tela.INI"));
         if (tela && tela->line(0) != QLatin1String("S")) {
             ui->sideTablesArea->setMinimumWidth(298);
@@ -201,6 +256,11 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
         }
     } catch (const std::exception&) {
     }
+}
+
+// The touch page: its table buttons, its group buttons, the search and the scrolling areas.
+void TFormBalcao::buildTouchPage()
+{
     buildTableButtons();
     try {
         buildGroupButtons();
@@ -211,11 +271,6 @@ TFormBalcao::TFormBalcao(TLogon& logon, QWidget* parent)
     ui->searchEdit->installEventFilter(this);
     for (QScrollArea* a : {ui->categoriesArea, ui->productsArea, ui->complementButtonsArea})
         a->viewport()->installEventFilter(this);
-    setUpTabService();
-    ui->innerPages->setCurrentIndex(0);
-    refreshTableButtons();
-    ui->productNameLabel->setText(salesmsg::productName);
-    ui->tabNumberEdit->setFocus();
 }
 
 TFormBalcao::~TFormBalcao() = default;
@@ -319,13 +374,13 @@ void TFormBalcao::reloadItems()
     ui->itemList->setRowCount(int(s.lines.size()));
     for (int r = 0; r < int(s.lines.size()); ++r) {
         const TabItemLine& l = s.lines[size_t(r)];
-        const QString cells[] = {l.codigo, l.vend, l.nomep, FormatFloat(u"0.###", l.qtde), money(l.total())};
+        const QString cells[] = {l.codigo, l.vend, l.nomep, FormatFloat(u"0.###", l.qtde), amountText(l.total())};
         for (int c = 0; c < 5; ++c)
             ui->itemList->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     ui->waiterLabel->setText(s.waiterText);
     ui->timesLabel->setText(s.timesText);
-    ui->advanceLabel->setText(money(s.advance));
+    ui->advanceLabel->setText(amountText(s.advance));
     ui->dueLabel->setText(FormatFloatLeftPadded(QStringLiteral("##0.00"), 12, s.due));
     if (TrimText(ui->tabNumberEdit->text()) == QLatin1String("0"))
         ui->tabNumberEdit->clear();
@@ -632,7 +687,7 @@ void TFormBalcao::showComplements()
         ui->complementsGrid->setItem(r, 1, new QTableWidgetItem(c.produto));
         total += c.valor;
     }
-    ui->complementTotalLabel->setText(QStringLiteral("Complemento R$ ") + money(total));
+    ui->complementTotalLabel->setText(QStringLiteral("Complemento R$ ") + amountText(total));
     placeComplements();
 }
 

@@ -83,6 +83,17 @@ public:
     QString customerText() const;
 
 private:
+    // The steps of building the window, in order.
+    void placeCounterPage();
+    void setUpEntryFields();
+    void setUpItemList();
+    void setUpEntryPanel();
+    void setUpComplements();
+    void connectEntry();
+    void connectPages();
+    void loadSalesOptions();
+    void fitTouchPage();
+    void buildTouchPage();
     void setUpTabService();
     bool tabServiceAction(const salesribbon::Button& button);   // ribbon buttons of the tab service
     void priceFlavours();

@@ -1,10 +1,10 @@
 #include "sales/UnitFecDiaPag.h"
 #include "ui_UnitFecDiaPag.h"
 
-#include "closing/ClosingSettings.h"
 #include "core/uMensagem.h"
 #include "db/DbError.h"
 #include "platform/Dialogs.h"
+#include "printing/SetComSettings.h"
 #include "printing/RoutePrintout.h"
 #include "registers/Lookups.h"
 #include "sales/CounterReports.h"
@@ -44,9 +44,8 @@ void TFormFecDiaPag::printReport()
         return;
     }
     try {
-        const auto font = TextToInt(settingsLine(ClosingSettings::kFont, 0));
         const Printout report = composePaymentMethodReport(m_logon, *shift, ui->methodBox->currentText(),
-                                                           CompanyHeader::fromGlobals(), font ? *font : 7);
+                                                           CompanyHeader::fromGlobals(), SetComSettings::receiptFontSize());
         if (ui->previewBox->isChecked())
             RoutePreviewOnly(report);
         else

@@ -1,10 +1,10 @@
 #include "sales/UnitFidelidade.h"
 #include "ui_UnitFidelidade.h"
 
-#include "closing/ClosingSettings.h"
 #include "core/uMensagem.h"
 #include "db/DbError.h"
 #include "platform/Dialogs.h"
+#include "printing/SetComSettings.h"
 #include "printing/RoutePrintout.h"
 #include "registers/Lookups.h"
 #include "sales/CounterClosing.h"
@@ -50,9 +50,8 @@ void TFormFidelidade::redeem()
         return;
     }
     try {
-        const auto font = TextToInt(settingsLine(ClosingSettings::kFont, 0));
         RoutePreviewOnly(composeLoyaltyVoucher(CompanyHeader::fromGlobals().name, *m_customer, QDate::currentDate(),
-                                               font ? *font : 7));
+                                               SetComSettings::receiptFontSize()));
         redeemLoyalty(m_logon, *m_customer);
         showCustomer(m_customer->code);
     } catch (const DbError& e) {

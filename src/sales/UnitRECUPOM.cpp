@@ -42,9 +42,9 @@ void TFormReCupom::reload()
     }
     ui->salesGrid->setRowCount(int(m_sales.size()));
     for (int r = 0; r < int(m_sales.size()); ++r) {
-        const ReprintSale& s = m_sales[size_t(r)];
-        const QStringList cells{QString::number(s.terminal), QString::number(s.cashShift), QString::number(s.nota),
-                                s.customer, FormatFloat(u"0.00", s.value)};
+        const ClosedSaleRow& s = m_sales[size_t(r)];
+        const QStringList cells{QString::number(s.terminal), QString::number(s.caixa), QString::number(s.nota),
+                                s.cliente, FormatFloat(u"0.00", s.valor)};
         for (int c = 0; c < cells.size(); ++c)
             ui->salesGrid->setItem(r, c, new QTableWidgetItem(cells[c]));
     }

@@ -28,5 +28,5 @@ protected:
 private:
     std::unique_ptr<Ui::TFormReCupom> ui;
     TLogon& m_logon;
-    std::vector<ReprintSale> m_sales;
+    std::vector<ClosedSaleRow> m_sales;
 };

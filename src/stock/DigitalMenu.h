@@ -5,6 +5,7 @@
 // (JPEG files of fixed sizes in the web server's image folder). The pages themselves
 // are the web server's; this program only prepares what they read.
 
+#include "core/ActionRefused.h"
 #include "db/UnitLogon.h"
 
 #include <QImage>
@@ -14,10 +15,9 @@
 
 // A menu change refused before anything was written, with the message for the
 // message window ("ATENÇÃO").
-class MenuRefused : public std::runtime_error {
+class MenuRefused : public ActionRefused {
 public:
-    explicit MenuRefused(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromUtf8(what()); }
+    using ActionRefused::ActionRefused;
 };
 
 namespace menutext {

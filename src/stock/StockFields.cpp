@@ -51,15 +51,6 @@ QString dateText(const QDate& date)
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yy")) : QString();
 }
 
-QString moneyText(const Decimal& value)
-{
-    return FormatFloat(u"0.00", value);
-}
-
-QString quantityText(const Decimal& value)
-{
-    return FormatFloat(u"0.###", value);
-}
 
 
 } // namespace stock

@@ -2,6 +2,7 @@
 // How the stock windows read what is typed and show it back: the one reader of
 // amounts and quantities, dates typed dd/mm/yy, and their texts.
 
+#include "core/AmountReader.h"
 #include "core/Decimal.h"
 
 #include <QDate>
@@ -29,9 +30,9 @@ bool isBlankDate(const QString& text);
 QString dateText(const QDate& date);   // "05/03/24"; empty for none
 
 // Money as the fields show it, "0.00" with the decimal comma: "6,00".
-QString moneyText(const Decimal& value);
+inline QString moneyText(const Decimal& value) { return amountText(value); }
 // A quantity as the fields show it: up to three decimals, "2,5", "10".
-QString quantityText(const Decimal& value);
+using ::quantityText;
 
 
 } // namespace stock

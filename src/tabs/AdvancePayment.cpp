@@ -1,5 +1,6 @@
 #include "tabs/AdvancePayment.h"
 
+#include "registers/ReportChoices.h"
 #include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -11,11 +12,8 @@ namespace T = AdvancePaymentText;
 
 QStringList AdvancePayment::paymentMethods()
 {
-    QStringList out;
-    RowSet rs = m_logon.run(QStringLiteral("select CD, NOME from FormaPaga"));
-    while (rs.next())
-        out << FormatFloat(u"00", Decimal(rs.integer(u"CD"))) + QLatin1Char(' ') + rs.text(u"NOME");
-    return out;
+    return choices::items(choices::coded(m_logon, QStringLiteral("select CD, NOME from FormaPaga")),
+                          choices::paymentMethods);
 }
 
 std::optional<Decimal> AdvancePayment::paidSoFar(const QString& tab)

@@ -13,16 +13,12 @@ bool ItemTransfer::load(const QString& origin, std::vector<TransferRow>& rows)
     rows.clear();
     if (!tabs::tabExists(m_logon, origin))
         return false;
-    RowSet rs = m_logon.run(QStringLiteral("select ID, CODIGO, QUANT, VALOR, NOMEP, VEND from mesa where mesa = ? order by ID"),
+    RowSet rs = m_logon.run(QStringLiteral("select ID, CODIGO, QUANT, VALOR, NOMEP, VEND, MESA from mesa where mesa = ? "
+                                           "order by ID"),
                             {origin});
     while (rs.next()) {
         TransferRow r;
-        r.id = rs.integer(u"ID");
-        r.codigo = rs.text(u"CODIGO");
-        r.quant = rs.decimal(u"QUANT");
-        r.valor = rs.decimal(u"VALOR");
-        r.nomep = rs.text(u"NOMEP");
-        r.vend = rs.integer(u"VEND");
+        static_cast<tabs::TabItem&>(r) = tabs::tabItemOf(rs);
         rows.push_back(r);
     }
     return true;

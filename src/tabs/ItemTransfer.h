@@ -5,6 +5,7 @@
 // destination; all rows in one action, the "TROCA DE MESA" voucher composed inside.
 #include "core/Decimal.h"
 #include "platform/Printout.h"
+#include "tabs/TabItem.h"
 
 #include <QString>
 #include <vector>
@@ -25,11 +26,8 @@ inline const QString kNegative = QStringLiteral("   Quantidade  negativa nao per
 inline const QString kPrintQuestion = QStringLiteral("Deseja imprimir comprovante ?");
 }
 
-struct TransferRow {
-    QString codigo, nomep;
-    Decimal quant, valor;   // quantity when loaded, unit price
-    qint64 vend = 0, id = 0;
-    Decimal tq;             // quantity to move, 0 = none
+struct TransferRow : tabs::TabItem {   // its quantity as loaded
+    Decimal tq;                         // quantity to move, 0 = none
 };
 
 class ItemTransfer {

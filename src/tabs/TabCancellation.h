@@ -3,6 +3,7 @@
 // tab's kitchen-monitor rows, its CABMESA and MESA rows, all in one action; the
 // voucher is composed inside and printed by the caller after the commit.
 #include "platform/Printout.h"
+#include "tabs/TabKey.h"
 
 #include <QDateTime>
 #include <QString>
@@ -11,7 +12,7 @@
 class TLogon;
 
 namespace TabCancellationText {
-inline const QString kNotFound = QStringLiteral("|     Comanda não Localizada      |");
+inline const QString kNotFound = tabs::tabNotFound();
 inline const QString kPrintQuestion = QStringLiteral("Deseja imprimir comprovante ?");
 inline const QString kPrintFailed = QStringLiteral("Comanda excluída; o comprovante não foi impresso: ");
 }

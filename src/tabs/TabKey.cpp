@@ -4,6 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
+#include "registers/RegisterRules.h"
 
 namespace tabs {
 
@@ -20,10 +21,8 @@ QString readTabKey(const QString& typed, const TabKeyRules& rules)
         return rules.emptyIsZero ? QStringLiteral("0") : QString();
     if (rules.upperCase)
         t = TrimText(t.toUpper());
-    if (!rules.padShortOnly || t.size() < 6) {
-        if (const std::optional<int> n = TextToInt(t))
-            t = FormatFloat(u"000000", Decimal(*n));
-    }
+    if (!rules.padShortOnly || t.size() < 6)
+        t = registers::sixDigitCode(t);
     if (rules.plainKey) {
         if (t.startsWith(QLatin1String("(F)")))
             t = TrimText(t.mid(3, 10));

@@ -6,22 +6,11 @@
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
+#include "printing/SetComSettings.h"
 
 #include <ibase.h>
 
 namespace tabs {
-
-int receiptFontSize()
-{
-    try {
-        if (auto f = LineFile::load(station::path(u"c:\\Miltrex\\vavoz\\fonte.INI"))) {
-            if (const auto n = TextToInt(f->line(0)))
-                return *n;
-        }
-    } catch (...) {
-    }
-    return 7;
-}
 
 QString dashes38()
 {
@@ -32,7 +21,7 @@ Printout voucherHead(const QString& title)
 {
     const ctx::Company& c = ctx::company();
     Printout p;
-    p.fontSize = receiptFontSize();
+    p.fontSize = SetComSettings::receiptFontSize();
     p.lines << title << c.CompanyName << c.CompanyAddress
             << c.CompanyCity + QStringLiteral("  -  ") + c.CompanyState << dashes38();
     return p;

@@ -16,11 +16,8 @@
 
 namespace tabs {
 
-// Font size of receipts and vouchers: fonte.INI line 0, 7 when missing or not a number.
-int receiptFontSize();
-
 // The vouchers' common head: title, company name, address, city "  -  " state,
-// 38 dashes; at the receipt font size.
+// 38 dashes; at the receipt font size (SetComSettings::receiptFontSize).
 Printout voucherHead(const QString& title);
 QString dashes38();
 

@@ -114,7 +114,7 @@ void TFormExcItemCom::confirm()
         voucher = ItemCancellation(m_logon).cancel(ui->tableLabel->text(), m_rows, ui->reasonEdit->text(),
                                                    ctx::op().AuthoriserName, QDateTime::currentDateTime());
     } catch (const ActionRefused& e) {
-        say(e.text());
+        say(e.message());
         setTable(ui->tableLabel->text());   // the quantities as they are now
         return;
     } catch (const DbError& e) {

@@ -113,8 +113,8 @@ void TFormMudMes::transfer()
                                              ui->reasonEdit->text());
     } catch (const ActionRefused& e) {
         ui->transferButton->setEnabled(true);
-        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.text(), QStringLiteral("1"));
-        if (e.text() == T::kAbove)
+        ShowMessageWindow(QStringLiteral("ATENÇÃO"), e.message(), QStringLiteral("1"));
+        if (e.message() == T::kAbove)
             loadOrigin();   // the quantities as they are now
         return;
     } catch (const DbError& e) {

@@ -83,7 +83,7 @@ void TFormPagaantes::confirm()
         r = AdvancePayment(m_logon).confirm(tab, ui->methodCombo->currentText(), ui->amountEdit->text(),
                                             QDate::currentDate());
     } catch (const ActionRefused& e) {
-        say(e.text());
+        say(e.message());
         ui->tabEdit->setFocus();
         return;
     } catch (const DbError& e) {

@@ -47,15 +47,10 @@ protected:
     }
     ClosingRequest request() const
     {
-        ClosingRequest r;
-        r.tab = kTab;
-        r.joinedTabs = {kTab};
+        ClosingRequest r =
+            seeds::consumerClosing(kTab, {SalePayment{1, S("Dinheiro"), D("50"), true, false}}, QDate::currentDate());
         r.persons = 2;
         r.servicePercent = D("10");
-        r.payments = {SalePayment{1, S("Dinheiro"), D("50"), true, false}};
-        r.customerName = S("CLIENTE CONSUMIDOR");
-        r.tabCaption = kTab + S(" - CLIENTE CONSUMIDOR");
-        r.dueDate = QDate::currentDate();
         return r;
     }
     QByteArray printed() const

@@ -91,7 +91,7 @@ TEST_F(CounterToolsTest, ReceiptRebuiltFromTheSaleRows)
 {
     sell({{"000001", "2"}}, "20", "0");
     sell({{"000002", "3"}}, "15", "0");
-    const std::vector<ReprintSale> sales = closedSales(l(), false);
+    const std::vector<ClosedSaleRow> sales = closedSales(l(), false);
     ASSERT_EQ(sales.size(), 2u);
     EXPECT_GT(sales[0].id, sales[1].id);   // newest first
     const QStringList r = composeReprintedReceipt(l(), sales[1], {S("BAR"), S("RUA"), S("SP"), S("SP"), S("123")}, 7,

@@ -160,7 +160,7 @@ TEST_F(CupsPrinting, ReceiptPrinterGetsExactBytes)
         options.endOfReceipt = c.endOfReceipt;
         options.trailer = c.trailer;
         options.trimKeywords = c.trimKeywords;
-        EXPECT_EQ(RoutePrintout(receipt(), c.slot, options), RouteResult::Printer);
+        EXPECT_EQ(RoutePrintout(sampleReceipt(), c.slot, options), RouteResult::Printer);
         const std::optional<QByteArray> job = s_receiptPrinter->nextJob();
         ASSERT_TRUE(job) << "nothing reached the receipt printer";
         EXPECT_EQ(job->toHex(' '), (c.before + kReceiptBytes + c.after).toHex(' '));
@@ -172,7 +172,7 @@ TEST_F(CupsPrinting, ReceiptPrinterGetsExactBytes)
 TEST_F(CupsPrinting, DeliveryOnReceiptPrinterHasControlByteOnly)
 {
     writeSetup({{12, "termica"}, {8, "1"}, {16, "S"}});
-    EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Printer);
+    EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), RouteResult::Printer);
     const std::optional<QByteArray> job = s_receiptPrinter->nextJob();
     ASSERT_TRUE(job);
     EXPECT_EQ(job->toHex(' '), (QByteArray("\x0F\r\n") + kReceiptBytes).toHex(' '));
@@ -183,14 +183,14 @@ TEST_F(CupsPrinting, QueueThatRefusesJobs)
 {
     writeSetup({{15, "Recusa"}, {12, "Recusa"}});
     try {
-        RoutePrintout(receipt(), PrinterSlot::Closing);
+        RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
         ADD_FAILURE() << "no exception";
     } catch (const std::runtime_error& e) {
         EXPECT_TRUE(S(e.what()).contains("Recusa")) << e.what();
     }
     EXPECT_TRUE(m_ui.messages.empty());
 
-    EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
+    EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), RouteResult::Previewed);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
     EXPECT_EQ(m_ui.windowsShown, QStringList{"TFormVisao"});
 }
@@ -212,12 +212,12 @@ TEST_F(CupsPrinting, QueueThatWouldNotPrintIsReported)
         writeSetup({{15, S(c.queue)}, {12, S(c.queue)}});
         const QString printer = printers::resolve(S(c.queue));
         try {
-            RoutePrintout(receipt(), PrinterSlot::Closing);
+            RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
             ADD_FAILURE() << "counted as printed";
         } catch (const std::runtime_error& e) {
             EXPECT_EQ(S(e.what()), S("Não foi possível imprimir na impressora %1: %2").arg(printer, S(c.why)));
         }
-        EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
+        EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), RouteResult::Previewed);
         EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
         EXPECT_EQ(m_ui.windowsShown, QStringList{"TFormVisao"});
         EXPECT_EQ(CupsSandbox::instance().pendingJobs(printer), 0);
@@ -238,12 +238,12 @@ TEST_F(CupsPrinting, ServerThatStopsAnsweringIsReported)
     }
     std::string outcome;
     try {
-        RoutePrintout(receipt(), PrinterSlot::Closing);
+        RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
         outcome = "counted as printed";
     } catch (const std::runtime_error& e) {
         outcome = e.what();
     }
-    const RouteResult delivery = RouteDeliveryPrintout(receipt());
+    const RouteResult delivery = RouteDeliveryPrintout(sampleReceipt());
     cups.resumeServer();
     ports::setStallTimeout(std::chrono::milliseconds(0));
 
@@ -251,7 +251,7 @@ TEST_F(CupsPrinting, ServerThatStopsAnsweringIsReported)
     EXPECT_EQ(delivery, RouteResult::Previewed);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
 
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Printer);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Closing), RouteResult::Printer);
     const std::optional<QByteArray> job = s_receiptPrinter->nextJob();
     ASSERT_TRUE(job);
     EXPECT_EQ(*job, kReceiptBytes);
@@ -272,7 +272,7 @@ TEST_F(CupsPrinting, PrinterListIsReadOncePerPrintout)
             continue;
         writeSetup({{15, S(c.value)}});
         const int before = cups.requestsLogged("CUPS-Get-Printers");
-        EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Printer);
+        EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Closing), RouteResult::Printer);
         EXPECT_EQ(cups.requestsLogged("CUPS-Get-Printers") - before, 1);
     }
 }
@@ -283,7 +283,7 @@ TEST_F(CupsPrinting, PagePrinterPrintsTheLines)
     writeSetup({{12, "ESCRITORIO"}, {8, "1"}, {16, "S"}});
     RouteOptions options;
     options.controlByte = options.endOfReceipt = options.trailer = true;
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference, options), RouteResult::Printer);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Conference, options), RouteResult::Printer);
     const QString text = printedText();
     // pdftotext does not keep runs of blanks: compare with single blanks.
     const QString words = text.simplified();
@@ -321,7 +321,7 @@ TEST_F(CupsPrinting, LegacyPagePrintingUsesTheCurrentPrinter)
     requirePdfPrinter();
     // A route selects the page printer; the legacy page code prints there later.
     writeSetup({{12, "escritorio"}, {15, "10"}});
-    RoutePrintout(receipt(), PrinterSlot::Conference);
+    RoutePrintout(sampleReceipt(), PrinterSlot::Conference);
     ASSERT_TRUE(CupsSandbox::instance().waitUntilIdle());
     QFile::remove(s_pdfPath);
 

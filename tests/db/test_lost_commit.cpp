@@ -245,15 +245,8 @@ TEST_F(LostCommitTest, AClosedTabIsOneSaleAndItsReceiptPrints)
         seeds::addItem(*direct, S(tab), S("000001"), S("CERVEJA"), D("3"), D("10"), 4);
     }
     auto request = [](const char* tab) {
-        ClosingRequest r;
-        r.tab = S(tab);
-        r.joinedTabs = {r.tab};
-        r.persons = 1;
-        r.payments = {SalePayment{1, S("Dinheiro"), D("30"), true, false}};
-        r.customerName = S("CLIENTE CONSUMIDOR");
-        r.tabCaption = r.tab + S(" - CLIENTE CONSUMIDOR");
-        r.dueDate = QDate::currentDate();
-        return r;
+        return seeds::consumerClosing(S(tab), {SalePayment{1, S("Dinheiro"), D("30"), true, false}},
+                                      QDate::currentDate());
     };
 
     // The cashier's closing was saved though its reply was lost: the receipt prints.

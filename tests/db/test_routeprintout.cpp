@@ -194,10 +194,10 @@ TEST_F(RoutePrintoutTest, EachSlotWritesItsPortWithoutControlByteOrTrailer)
 
         RouteOptions all;
         all.controlByte = all.endOfReceipt = all.trailer = true;
-        EXPECT_EQ(RoutePrintout(receipt(), c.slot, all), RouteResult::Port);
+        EXPECT_EQ(RoutePrintout(sampleReceipt(), c.slot, all), RouteResult::Port);
         RouteOptions plain;
         plain.controlByte = plain.trailer = true;
-        EXPECT_EQ(RoutePrintout(receipt(), c.slot, plain), RouteResult::Port);
+        EXPECT_EQ(RoutePrintout(sampleReceipt(), c.slot, plain), RouteResult::Port);
 
         for (int i = 0; i < portNames.size(); ++i)
             EXPECT_EQ(written(portNames[i]), i == c.portLine ? kReceiptBytes + kEndOfReceipt + kReceiptBytes : QByteArray())
@@ -212,18 +212,18 @@ TEST_F(RoutePrintoutTest, PortNameComesFromPortsFileOrIsLpt1)
     pointPort("LPT1");
     pointPort("LPT2");
     writeSetup({{15, "Informa porta"}});
-    RoutePrintout(receipt(), PrinterSlot::Closing);
+    RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
     EXPECT_EQ(written("LPT1"), kReceiptBytes) << "no portas.INI: LPT1";
 
     writePorts({"LPT1", "lpt2:"});
-    RoutePrintout(receipt(), PrinterSlot::Closing);
+    RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
     EXPECT_EQ(written("LPT2"), kReceiptBytes);
     EXPECT_EQ(written("LPT1"), kReceiptBytes) << "unchanged";
 
     // A ports file without the slot's line names no device.
     writePorts({"LPT1"});
     try {
-        RoutePrintout(receipt(), PrinterSlot::Closing);
+        RoutePrintout(sampleReceipt(), PrinterSlot::Closing);
         ADD_FAILURE() << "no exception";
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(S(e.what()), S("Nenhuma porta informada em portas.INI para a impressora de fechamento"));
@@ -239,7 +239,7 @@ TEST_F(RoutePrintoutTest, SerialLineReceivesExactBytes)
     writePorts({"LPT1", "COM5"});
     RouteOptions options;
     options.controlByte = options.endOfReceipt = true;
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing, options), RouteResult::Port);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Closing, options), RouteResult::Port);
     const QByteArray expected = kReceiptBytes + kEndOfReceipt;
     EXPECT_EQ(line.received(expected.size()), expected);
 }
@@ -255,7 +255,7 @@ TEST_F(RoutePrintoutTest, SerialLineKeepsItsFlowControl)
     pointPort("COM1", line.path());
     writeSetup({{12, "Informa porta"}});
     writePorts({"COM1"});
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference), RouteResult::Port);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Conference), RouteResult::Port);
     EXPECT_EQ(line.received(kReceiptBytes.size()), kReceiptBytes);
     const termios after = line.settings();
     EXPECT_FALSE(after.c_oflag & OPOST);
@@ -305,7 +305,7 @@ TEST_F(StalledDevice, RouteRaisesItsMessage)
     struct Case { const char* what; bool pause; Printout text; };
     const Case cases[] = {
         {"nobody reads the line", false, longReport()},
-        {"the printer paused the line", true, receipt()},
+        {"the printer paused the line", true, sampleReceipt()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -323,7 +323,7 @@ TEST_F(StalledDevice, RouteRaisesItsMessage)
         m_line.discard();   // the printer takes the line again
     }
     // The line is usable again: the next receipt arrives whole.
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Closing), RouteResult::Port);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Closing), RouteResult::Port);
     EXPECT_EQ(m_line.received(kReceiptBytes.size()), kReceiptBytes);
     EXPECT_TRUE(m_ui.messages.empty());
     EXPECT_EQ(previews(), 0);
@@ -333,7 +333,7 @@ TEST_F(StalledDevice, DeliveryFallsBackToPreview)
 {
     ASSERT_TRUE(m_line.pause());
     writeSetup({{12, "Informa porta"}});
-    EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Previewed);
+    EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), RouteResult::Previewed);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S(" Impressora nao localizada  ")});
     EXPECT_EQ(previews(), 1);
 }
@@ -384,7 +384,7 @@ TEST_F(RoutePrintoutTest, PortThatCannotBeUsedRaises)
     };
     for (const Case& c : cases) {
         try {
-            RoutePrintout(receipt(), c.slot);
+            RoutePrintout(sampleReceipt(), c.slot);
             ADD_FAILURE() << "no exception for " << c.message.toStdString();
         } catch (const std::runtime_error& e) {
             EXPECT_TRUE(S(e.what()).startsWith(c.message)) << e.what();
@@ -433,7 +433,7 @@ TEST_F(RoutePrintoutTest, DestinationKeywords)
         pointPort("LPT1");
         writeSetup({{13, S(c.value)}});
         const int before = previews();
-        EXPECT_EQ(routeOutcome(receipt(), PrinterSlot::Kitchen1, c.options), c.outcome);
+        EXPECT_EQ(routeOutcome(sampleReceipt(), PrinterSlot::Kitchen1, c.options), c.outcome);
         EXPECT_EQ(previews() - before, c.outcome == Outcome::Preview ? 1 : 0);
         EXPECT_EQ(written("LPT1"), c.outcome == Outcome::Port ? kReceiptBytes : QByteArray());
     }
@@ -442,7 +442,7 @@ TEST_F(RoutePrintoutTest, DestinationKeywords)
 
 TEST_F(RoutePrintoutTest, MissingSetupFileMeansDefaultPrinter)
 {
-    EXPECT_EQ(routeOutcome(receipt(), PrinterSlot::Closing, {}), Outcome::NoPrinter);
+    EXPECT_EQ(routeOutcome(sampleReceipt(), PrinterSlot::Closing, {}), Outcome::NoPrinter);
 }
 
 TEST_F(RoutePrintoutTest, SettingsAreReadAtEachPrintout)
@@ -450,11 +450,11 @@ TEST_F(RoutePrintoutTest, SettingsAreReadAtEachPrintout)
     pointPort("LPT1");
     pointPort("LPT2");
     writeSetup({{12, "Visualizar"}});
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference), RouteResult::Previewed);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Conference), RouteResult::Previewed);
     writeSetup({{12, "Informa porta"}});
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference), RouteResult::Port);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Conference), RouteResult::Port);
     writePorts({"LPT2"});
-    EXPECT_EQ(RoutePrintout(receipt(), PrinterSlot::Conference), RouteResult::Port);
+    EXPECT_EQ(RoutePrintout(sampleReceipt(), PrinterSlot::Conference), RouteResult::Port);
     EXPECT_EQ(written("LPT1"), kReceiptBytes);
     EXPECT_EQ(written("LPT2"), kReceiptBytes);
 }
@@ -521,7 +521,7 @@ TEST_F(RoutePrintoutTest, DeliveryOnPortEndsWithDrawerJob)
 {
     pointPort("LPT1");
     writeSetup({{12, "Informa porta"}, {8, "1"}, {16, "S"}});   // no portas.INI
-    EXPECT_EQ(RouteDeliveryPrintout(receipt()), RouteResult::Port);
+    EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), RouteResult::Port);
     EXPECT_EQ(written("LPT1"), kReceiptBytes + kDrawer);
     EXPECT_TRUE(m_ui.messages.empty());
     EXPECT_EQ(previews(), 0);
@@ -543,7 +543,7 @@ TEST_F(RoutePrintoutTest, DeliveryFailuresFallBackToPreview)
         m_ui.messages.clear();
         m_ui.windowsShown.clear();
         writeSetup({{12, S(c.value)}});
-        EXPECT_EQ(RouteDeliveryPrintout(receipt()), c.result);
+        EXPECT_EQ(RouteDeliveryPrintout(sampleReceipt()), c.result);
         if (c.message) {
             ASSERT_EQ(m_ui.messages.size(), 1u);
             EXPECT_EQ(m_ui.messages[0].title, S("ATENÇÃO"));
@@ -634,14 +634,14 @@ TEST_F(RoutePrintoutTest, LegacyFailures)
     // An S code whose port is missing: the writer's one message, nothing else.
     pointPort("COM5", m_devices.filePath("sem-porta"));
     writeSetup({{15, "7"}});
-    EXPECT_EQ(RouteLegacyPrintout(receipt(), PrinterSlot::Closing, false, false, false), RouteResult::NotPrinted);
+    EXPECT_EQ(RouteLegacyPrintout(sampleReceipt(), PrinterSlot::Closing, false, false, false), RouteResult::NotPrinted);
     EXPECT_EQ(m_ui.messageTexts(), QStringList{S("    Erro ao tentar imprimir     ")});
     EXPECT_EQ(previews(), 0);
 
     // Page printing with no printer: the preview instead, silently.
     m_ui.messages.clear();
     writeSetup({{15, "11"}});
-    EXPECT_EQ(RouteLegacyPrintout(receipt(), PrinterSlot::Closing, false, false, true), RouteResult::Previewed);
+    EXPECT_EQ(RouteLegacyPrintout(sampleReceipt(), PrinterSlot::Closing, false, false, true), RouteResult::Previewed);
     EXPECT_TRUE(m_ui.messages.empty());
     EXPECT_EQ(previews(), 1);
 }
@@ -650,7 +650,7 @@ TEST_F(RoutePrintoutTest, PreviewOnly)
 {
     pointPort("LPT1");
     writeSetup({{12, "Informa porta"}, {15, "Informa porta"}});
-    RoutePreviewOnly(receipt());
+    RoutePreviewOnly(sampleReceipt());
     EXPECT_EQ(previews(), 1);
     EXPECT_EQ(written("LPT1"), QByteArray());
 }

@@ -30,15 +30,7 @@ SalePayment pay(int code, const char* name, const char* amount, bool settled = t
 
 ClosingRequest request(std::vector<SalePayment> payments, const QString& tab = kTab)
 {
-    ClosingRequest r;
-    r.tab = tab;
-    r.joinedTabs = {tab};
-    r.persons = 1;
-    r.payments = std::move(payments);
-    r.customerName = S("CLIENTE CONSUMIDOR");
-    r.tabCaption = tab + S(" - CLIENTE CONSUMIDOR");
-    r.dueDate = QDate(2026, 3, 10);
-    return r;
+    return seeds::consumerClosing(tab, std::move(payments), QDate(2026, 3, 10));
 }
 
 class TabClosingTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // Tab maintenance on a real database: cancelling tabs and items (LOG rows,
 // kitchen-monitor rows), moving and joining tabs, moving items between tabs,
 // and the vouchers as the closing printer's port receives them.
+#include "ReportReading.h"
 #include "TabSeeds.h"
 #include "SalesSeeds.h"
 #include "TestStation.h"
@@ -40,16 +41,8 @@ protected:
     int count(const char* sql, const QString& p) { return seeds::count(db(), QString::fromLatin1(sql), p); }
 
     // The closing printer writes to a file standing for LPT1; what it received.
-    QString closingPrinterToFile()
-    {
-        seeds::setup(st, {{15, QStringLiteral("Informa porta")}});
-        return seeds::portToFile(st, QStringLiteral("LPT1"), QStringLiteral("lpt1.out"));
-    }
-    static QByteArray readAll(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QString closingPrinterToFile() { return seeds::closingPrinterToFile(st); }
+    static QByteArray readAll(const QString& file) { return bytesOf(file); }
 
     TestStation st;
     const QDateTime when{QDate(2026, 3, 5), QTime(21, 7, 9)};
@@ -322,7 +315,7 @@ TEST_F(TabMaintenance, TransferRefusalsWriteNothing)
         try {
             t.move("000012", dest, rows, "");
         } catch (const ActionRefused& e) {
-            return e.text();
+            return e.message();
         }
         return QString();
     };
@@ -605,7 +598,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndCancelled)
         try {
             cancellation.cancel("000001", rows, "ERRO", "GERENTE", when);
         } catch (const ActionRefused& e) {
-            refused = e.text();
+            refused = e.message();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "cancellation: " << e.what();
         }
@@ -634,7 +627,7 @@ TEST_F(TabMaintenance, AnItemIsNeverBothSoldAndMovedToAnotherTab)
         try {
             transfer.move("000001", "000002", rows, "");
         } catch (const ActionRefused& e) {
-            refused = e.text();
+            refused = e.message();
         } catch (const std::exception& e) {
             ADD_FAILURE() << "transfer: " << e.what();
         }

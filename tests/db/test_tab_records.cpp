@@ -1,5 +1,6 @@
 // Advance payments, withdrawals and top-ups, reopening, persons per table and
 // reservations on a real database, with their printouts read back from a port.
+#include "ReportReading.h"
 #include "TabSeeds.h"
 #include "tabs/TabKey.h"
 #include "SalesSeeds.h"
@@ -26,16 +27,8 @@ protected:
         ctx::station().CondensedOnCode = QString(QChar(0x12));
     }
     TLogon& db() { return st.logon(); }
-    QString closingPrinterToFile()
-    {
-        seeds::setup(st, {{15, QStringLiteral("Informa porta")}});
-        return seeds::portToFile(st, QStringLiteral("LPT1"), QStringLiteral("lpt1.out"));
-    }
-    static QByteArray readAll(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QString closingPrinterToFile() { return seeds::closingPrinterToFile(st); }
+    static QByteArray readAll(const QString& file) { return bytesOf(file); }
     TestStation st;
 };
 
@@ -44,7 +37,7 @@ QString refusal(const std::function<void()>& f)
     try {
         f();
     } catch (const ActionRefused& e) {
-        return e.text();
+        return e.message();
     }
     return QString();
 }

@@ -71,7 +71,11 @@ void setShiftCompany(TestStation& st)
     setCompany(st, S("BAR DO ZE"), S("RUA DAS FLORES, 10"), S("SAO PAULO"), S("SP"), S("12.345.678/0001-90"));
 }
 
-ShiftOfSales sellAShift(TestStation& st)
+namespace {
+
+// The groups, products (a kit, two flavours), methods, customer, waiter and the
+// chief who opens the shift.
+void seedShiftRegisters(TestStation& st)
 {
     TLogon& l = st.logon();
     ctx::station().TerminalNumber = S("01");
@@ -94,46 +98,46 @@ ShiftOfSales sellAShift(TestStation& st)
     addCustomer(l, 35, S("JOAO DA SILVA"), S("RUA B, 20"), S("1155556666"));
     addWaiter(l, 4, S("CARLOS"));
     st.addUser(S("CHEFE"), S("1"), S("S"), 65535 - 256 - 32768);
+}
 
-    ShiftOfSales r;
-    if (CashShift(l).open(QDate(2026, 3, 14), D("100"), S("ANA"), S("CHEFE"), &r.cash) != CashShift::Result::Done)
-        throw std::runtime_error("the cash shift did not open");
+SalePayment pay(int code, const char* name, const char* amount, bool settled = true)
+{
+    return SalePayment{code, S(name), D(amount), settled, false};
+}
 
-    auto pay = [](int code, const char* name, const char* amount, bool settled = true) {
-        return SalePayment{code, S(name), D(amount), settled, false};
-    };
-    auto tabRequest = [](const QString& tab, std::vector<SalePayment> payments) {
-        ClosingRequest q;
-        q.tab = tab;
-        q.joinedTabs = {tab};
-        q.persons = 1;
-        q.payments = std::move(payments);
-        q.customerName = S("CLIENTE CONSUMIDOR");
-        q.tabCaption = tab + S(" - CLIENTE CONSUMIDOR");
-        q.dueDate = QDate(2026, 3, 14);
-        return q;
-    };
-
+// Tab 000010: beer and pastel in cash, with the service charge.
+qint64 closeTabA(TLogon& l)
+{
     openTab(l, S("000010"), 4);
     addItem(l, S("000010"), S("000001"), S("CERVEJA"), D("3"), D("10"), 4);
     addItem(l, S("000010"), S("000002"), S("PASTEL"), D("2"), D("5"), 4);
-    ClosingRequest a = tabRequest(S("000010"), {pay(1, "Dinheiro", "50")});
+    ClosingRequest a = consumerClosing(S("000010"), {pay(1, "Dinheiro", "50")}, QDate(2026, 3, 14));
     a.servicePercent = D("10");
-    r.tabA = TabClosing(l).close(a).saleNumber;
+    return TabClosing(l).close(a).saleNumber;
+}
 
+// Tab 000011 of JOAO: a kit, a two-flavour pizza and beer, by card and on account,
+// with cover for two and a discount.
+qint64 closeTabB(TLogon& l)
+{
     openTab(l, S("000011"), 4, 35);
     addItem(l, S("000011"), S("K1"), S("COMBO"), D("1"), D("20"), 4);
     addItem(l, S("000011"), S("/000012/000034/"), S("PIZZA CALABRESA/MUSSARELA"), D("1"), D("30"), 4);
     addItem(l, S("000011"), S("000001"), S("CERVEJA"), D("2"), D("10"), 4);
-    ClosingRequest b = tabRequest(S("000011"), {pay(2, "Cartao", "40"), pay(5, "Fiado", "30,5", false)});
+    ClosingRequest b = consumerClosing(S("000011"), {pay(2, "Cartao", "40"), pay(5, "Fiado", "30,5", false)},
+                                       QDate(2026, 3, 14));
     b.customerField = S("35");
     b.customerName = S("JOAO DA SILVA");
     b.tabCaption = S("000011 - JOAO DA SILVA");
     b.persons = 2;
     b.coverPerPerson = D("3");
     b.discount = D("5,5");
-    r.tabB = TabClosing(l).close(b).saleNumber;
+    return TabClosing(l).close(b).saleNumber;
+}
 
+// A counter sale of beer and pastel, in cash and by card, with a discount.
+qint64 sellAtTheCounter(TLogon& l)
+{
     CounterSale counter;
     counter.setMethods({{1, S("Dinheiro"), S("S"), {}}, {2, S("Cartao"), S("S"), {}}, {5, S("Fiado"), S("N"), {}}});
     for (const auto& [code, name, price, quantity] :
@@ -154,8 +158,12 @@ ShiftOfSales sellAShift(TestStation& st)
     c.customerCode = S("1");
     c.customerName = S("CLIENTE CONSUMIDOR");
     c.queueNumber = S("0");
-    r.counter = CounterClosing(l).close(c).saleNumber;
+    return CounterClosing(l).close(c).saleNumber;
+}
 
+// A delivery of two pizzas with its fee and a discount, in cash.
+qint64 deliverTwoPizzas(TLogon& l)
+{
     DeliveryInvoice d;
     d.date = QDate(2026, 3, 14);
     d.items = {{S("000012"), S("CALABRESA"), D("1"), D("30")},
@@ -164,13 +172,17 @@ ShiftOfSales sellAShift(TestStation& st)
     d.fee = D("5");
     d.deliveryMan = 3;
     d.discount = D("2");
-    r.delivery = invoiceDelivery(l, d);
+    return invoiceDelivery(l, d);
+}
 
+// A withdrawal of 20 to the bank and a top-up of 50 for change.
+void withdrawAndTopUp(TLogon& l, int cash)
+{
     Withdrawal w(l);
     for (const auto& [amount, kind, text] : std::vector<std::tuple<const char*, const char*, const char*>>{
              {"20", "1", "BANCO"}, {"50", "2", "TROCO"}}) {
         WithdrawalRequest q;
-        q.cashShift = r.cash;
+        q.cashShift = cash;
         q.amount = S(amount);
         q.kind = S(kind);
         q.description = S(text);
@@ -179,14 +191,21 @@ ShiftOfSales sellAShift(TestStation& st)
         q.when = QDateTime(QDate(2026, 3, 14), QTime(18, 0));
         w.record(q);
     }
+}
 
+void spendOnIce(TLogon& l, int cash)
+{
     ExpenseInput e;
     e.history = S("gelo");
     e.amount = S("15");
     e.terminal = S("01");
     e.today = QDate(2026, 3, 14);
-    DailyExpenses(l).confirm(r.cash, e);
+    DailyExpenses(l).confirm(cash, e);
+}
 
+// JOAO pays 30 of his account.
+void joaoPaysHisAccount(TLogon& l)
+{
     AccountEntry p;
     p.code = S("35");
     p.sale = QString();
@@ -196,7 +215,11 @@ ShiftOfSales sellAShift(TestStation& st)
     p.amount = S("30");
     p.date = QDate(2026, 3, 14);
     CustomerAccount(l).record(p);
+}
 
+// Tab 000099 with a beer, cancelled by the chief.
+void cancelATab(TLogon& l)
+{
     openTab(l, S("000099"), 4);
     addItem(l, S("000099"), S("000001"), S("CERVEJA"), D("1"), D("10"), 4);
     TabCancellationRequest x;
@@ -207,6 +230,25 @@ ShiftOfSales sellAShift(TestStation& st)
     x.when = QDateTime(QDate(2026, 3, 14), QTime(21, 0));
     if (!TabCancellation(l).cancel(x))
         throw std::runtime_error("the tab was not cancelled");
+}
+
+} // namespace
+
+ShiftOfSales sellAShift(TestStation& st)
+{
+    TLogon& l = st.logon();
+    seedShiftRegisters(st);
+    ShiftOfSales r;
+    if (CashShift(l).open(QDate(2026, 3, 14), D("100"), S("ANA"), S("CHEFE"), &r.cash) != CashShift::Result::Done)
+        throw std::runtime_error("the cash shift did not open");
+    r.tabA = closeTabA(l);
+    r.tabB = closeTabB(l);
+    r.counter = sellAtTheCounter(l);
+    r.delivery = deliverTwoPizzas(l);
+    withdrawAndTopUp(l, r.cash);
+    spendOnIce(l, r.cash);
+    joaoPaysHisAccount(l);
+    cancelATab(l);
     return r;
 }
 

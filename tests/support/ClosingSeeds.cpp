@@ -45,4 +45,17 @@ void addWaiter(TLogon& l, int code, const QString& name)
     l.run(QStringLiteral("INSERT INTO VENDEDOR (CODIGO, NOME) VALUES (?, ?)"), {code, name});
 }
 
+ClosingRequest consumerClosing(const QString& tab, std::vector<SalePayment> payments, const QDate& dueDate)
+{
+    ClosingRequest r;
+    r.tab = tab;
+    r.joinedTabs = {tab};
+    r.persons = 1;
+    r.payments = std::move(payments);
+    r.customerName = QStringLiteral("CLIENTE CONSUMIDOR");
+    r.tabCaption = tab + QStringLiteral(" - CLIENTE CONSUMIDOR");
+    r.dueDate = dueDate;
+    return r;
+}
+
 } // namespace seeds

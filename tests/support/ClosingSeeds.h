@@ -3,6 +3,7 @@
 // seeded by SQL the way the sales screen and the registers write them.
 #include "RegisterSeeds.h"
 #include "SeedValues.h"
+#include "closing/TabClosing.h"
 #include "core/Decimal.h"
 #include "db/UnitLogon.h"
 #include <QString>
@@ -21,5 +22,8 @@ void addKitComponent(TLogon& l, const QString& kit, const QString& component, co
 // A customer as a sale sees it: blocked or not, loyalty points.
 void addSaleCustomer(TLogon& l, int code, const QString& name, const QString& blocked = "N", double points = 0);
 void addWaiter(TLogon& l, int code, const QString& name);
+
+// The closing of one tab by the walk-in consumer, one person, paid with `payments`.
+ClosingRequest consumerClosing(const QString& tab, std::vector<SalePayment> payments, const QDate& dueDate);
 
 } // namespace seeds

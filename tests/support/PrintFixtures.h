@@ -18,7 +18,7 @@ inline QByteArray crlf(std::initializer_list<QByteArray> lines)
 
 inline const QByteArray kEndOfReceipt("\x1B\x76\x64\r\n", 5);
 
-inline Printout receipt()
+inline Printout sampleReceipt()
 {
     Printout p;
     p.lines = QStringList{S("CUPOM 000123"), S("Pão de queijo      R$ 5,00"), S("Ação €"), QString()};

@@ -57,4 +57,10 @@ QString portToFile(TestStation& st, const QString& port, const QString& fileName
     return path;
 }
 
+QString closingPrinterToFile(TestStation& st)
+{
+    setup(st, {{15, QStringLiteral("Informa porta")}});
+    return portToFile(st, QStringLiteral("LPT1"), QStringLiteral("lpt1.out"));
+}
+
 } // namespace seeds

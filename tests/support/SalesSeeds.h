@@ -31,5 +31,8 @@ void options(TLogon& logon, int salesOptions, int itemOptions, const QString& ti
 void setup(TestStation& st, const std::map<int, QString>& lines);
 // Points a port name (LPT1...) at a file of the station and gives the file's path.
 QString portToFile(TestStation& st, const QString& port, const QString& fileName);
+// The closing printer asks for its port, LPT1, which writes to the station's file
+// lpt1.out; gives the file's path.
+QString closingPrinterToFile(TestStation& st);
 
 } // namespace seeds

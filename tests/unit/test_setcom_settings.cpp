@@ -96,6 +96,39 @@ TEST_F(SetComFiles, FontSizesLoadAsWholeNumbersOrSeven)
     }
 }
 
+// What every printout reads of fonte.INI: the one reader of a font size, with
+// each line's own default.
+TEST_F(SetComFiles, PrintoutsReadTheFontSizeAsAWholeNumberAboveZero)
+{
+    struct Case {
+        std::optional<QStringList> file;
+        int receipt, kitchen;
+    };
+    const Case cases[] = {
+        {std::nullopt, 7, 14},
+        {QStringList{"16", "26"}, 16, 26},
+        {QStringList{" 9 ", "12 "}, 9, 12},
+        {QStringList{"0", "-3"}, 7, 14},       // no size below 1 can be printed
+        {QStringList{"doze", "9,5"}, 7, 14},
+        {QStringList{"1e20", "99999999999"}, 7, 14},
+        {QStringList{"8"}, 8, 14},             // short file
+        {QStringList{}, 7, 14},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(station::path(kFont));
+        if (c.file)
+            write(kFont, *c.file);
+        const std::string file = c.file.value_or(QStringList{"<none>"}).join('|').toStdString();
+        EXPECT_EQ(SetComSettings::receiptFontSize(), c.receipt) << file;
+        EXPECT_EQ(SetComSettings::kitchenFontSize(), c.kitchen) << file;
+    }
+    // A fonte.INI that cannot be read (a folder by that name) reads as the defaults.
+    QFile::remove(station::path(kFont));
+    ASSERT_TRUE(QDir().mkpath(vavoz() + QStringLiteral("/fonte.INI")));
+    EXPECT_EQ(SetComSettings::receiptFontSize(), 7);
+    EXPECT_EQ(SetComSettings::kitchenFontSize(), 14);
+}
+
 TEST_F(SetComFiles, TwentyLineSetupGetsTheNewLinesDefaults)
 {
     const QStringList old = setupOf({"Servico", "12,5", "8,00", "N", "S", "N", "S", "15", "2", "9", "Valeu",

@@ -1,4 +1,5 @@
 // The cash-shift window as a supervisor uses it: typed values, messages, rows.
+#include "WidgetSteps.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "cash/CashShift.h"
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 QPushButton* button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QString::fromLatin1(name)); }
 }
 

@@ -2,6 +2,7 @@
 // screen without scrolling the window, buttons are finger-sized, and the sales
 // ribbon takes its pictures from the one table of every ribbon. With
 // SABREL22_SCREENSHOTS naming a folder, the screen is saved there as a picture.
+#include "ProgramStyle.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -22,8 +23,7 @@
 
 TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs script;
     st.openCashShift(1);
@@ -67,13 +67,11 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
             w.grab().save(dir + QStringLiteral("/balcao-touch-1366x768.png"));
         }
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);   // the program's icon theme
+    const ProgramStyle style;   // the program's icon theme
     const std::vector<ribbon::Picture>& all = ribbon::allPictures();
     for (const salesribbon::Button& b : salesribbon::buttons()) {
         EXPECT_NE(b.picture, ribbon::Picture::None) << b.caption;
@@ -82,5 +80,4 @@ TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
     }
     EXPECT_EQ(salesribbon::tabs(), QStringList({QStringLiteral("Comandas"), QStringLiteral("Caixa"),
                                                 QStringLiteral("Cardapio"), QStringLiteral("Configuração")}));
-    qApp->setStyleSheet(sheet);
 }

@@ -1,5 +1,6 @@
 // The sales screen as a waiter uses it: opening a table, the waiter, an item with
 // its complements, the confirmation and its kitchen ticket; hostile values.
+#include "WidgetSteps.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -21,29 +22,8 @@
 
 namespace {
 
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
-void showActive(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-}
 
-void type(QLineEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii)
-        QTest::keyClicks(field, text);
-    else
-        field->insert(text);   // what an on-screen keyboard or a paste puts there
-    QTest::keyClick(field, Qt::Key_Return);
-}
 
 struct Screen {
     TestStation st;

@@ -1,6 +1,7 @@
 // The cash office's windows as a user drives them: every window whole on a
 // 1366 x 768 screen in the states its buttons reach; hostile values typed in each
 // entry window; the ribbons' rights and the sales screen's lock of the cash report.
+#include "ProgramStyle.h"
 #include "CashOfficeSeeds.h"
 #include "LoginFixtures.h"
 #include "RegisterSeeds.h"
@@ -73,8 +74,7 @@ protected:
 
 TEST_F(CashOfficeWindows, EveryWindowFitsA1366By768ScreenInEveryState)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     {
         TFormFecha w(l());
         checkFits(w, S("TFormFecha"));
@@ -131,7 +131,6 @@ TEST_F(CashOfficeWindows, EveryWindowFitsA1366By768ScreenInEveryState)
         EXPECT_FALSE(w.cashOpen());
         checkFits(w, S("TFormCadDup-caixa-fechado"));
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST_F(CashOfficeWindows, ExpensesWindowTakesOnlyAmountsAndKeepsOneRowPerConfirmation)

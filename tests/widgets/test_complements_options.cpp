@@ -1,4 +1,5 @@
 // Complements and the system options on a real database.
+#include "WidgetSteps.h"
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -18,12 +19,6 @@
 
 namespace {
 
-QLineEdit* edit(QWidget& w, const char* name)
-{
-    auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name));
-    EXPECT_NE(e, nullptr) << name;
-    return e;
-}
 
 void fill(TFormComplemento& w, const QString& code, const QString& name, int groupIndex, const QString& value)
 {

@@ -3,6 +3,7 @@
 // delivery note and the order leaving for delivery, F5's tickets in the preview,
 // the delivery reports on the roll and on A4 (read back with pdftotext), the
 // settlement window, and one table of hostile values per entry window.
+#include "WidgetSteps.h"
 #include "DeliverySeeds.h"
 #include "LoginFixtures.h"
 #include "PreviewCapture.h"
@@ -41,11 +42,6 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 qint64 count(TLogon& l, const char* sql, const Params& p = {}) { return integerOf(l.scalar(S(sql), p)); }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 void showOn(QWidget& w)
 {

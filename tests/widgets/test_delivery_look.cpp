@@ -3,6 +3,8 @@
 // desk's ribbon takes its pictures from the one table of every ribbon. With
 // SABREL22_SCREENSHOTS naming a folder, the desk and the item window are saved
 // there as pictures.
+#include "ProgramStyle.h"
+#include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -47,16 +49,11 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-void settle()
-{
-    for (int i = 0; i < 4; ++i)
-        QCoreApplication::processEvents();
-}
 
 // Every visible caption, box and button inside the window and shown whole.
 void checkWhole(QWidget& w, const std::string& state)
 {
-    settle();
+    settle(4);
     EXPECT_LE(w.width(), 1366) << state;
     EXPECT_LE(w.height(), 768) << state;
     for (QWidget* c : w.findChildren<QWidget*>()) {
@@ -96,7 +93,7 @@ void show(QWidget& w, int width, int height)
     w.setWindowState(Qt::WindowNoState);
     w.resize(width, height);
     w.show();
-    settle();
+    settle(4);
 }
 
 // A busy night: groups, products, thirty open orders, delivery men and areas.
@@ -143,8 +140,7 @@ void busyNight(TestStation& st)
 
 TEST(DeliveryLook, TheDeskAndItsPanelsFitA1366x768Screen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs script;
     busyNight(st);
@@ -178,7 +174,7 @@ TEST(DeliveryLook, TheDeskAndItsPanelsFitA1366x768Screen)
         EXPECT_EQ(items.productButtons().size(), 25u);   // the group's 24 and the sized one
         items.codeField()->setText(S("300"));
         items.codeLeft();
-        settle();
+        settle(4);
         EXPECT_TRUE(items.sizeBox()->isVisible());
         checkWhole(items, "items with sizes");
         for (QToolButton* b : items.groupButtons()) {
@@ -193,13 +189,11 @@ TEST(DeliveryLook, TheDeskAndItsPanelsFitA1366x768Screen)
         save(screen, "delivery-items-1366x768.png");
         items.hide();
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST(DeliveryLook, TheRegistersCustomerAndTabWindowsFitA1366x768Screen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs script;
     busyNight(st);
@@ -233,13 +227,11 @@ TEST(DeliveryLook, TheRegistersCustomerAndTabWindowsFitA1366x768Screen)
         checkWhole(w, "tab delivery");
         save(w.grab(), "delivery-tab-data.png");
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST(DeliveryLook, ThePaymentPanelTheReportsAndTheSettlementFitA1366x768Screen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs script;
     busyNight(st);
@@ -295,13 +287,11 @@ TEST(DeliveryLook, ThePaymentPanelTheReportsAndTheSettlementFitA1366x768Screen)
         checkWhole(w, "settlement");
         save(w.grab(), "delivery-settlement.png");
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST(DeliveryLook, TheDesksRibbonPicturesComeFromTheSharedTable)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs script;
     TFormPedDelivery desk(st.logon());
@@ -310,5 +300,4 @@ TEST(DeliveryLook, TheDesksRibbonPicturesComeFromTheSharedTable)
     for (QToolButton* b : buttons)
         EXPECT_FALSE(b->icon().isNull()) << b->text().toStdString();
     EXPECT_EQ(desk.ribbon()->tabText(0), S("Delivery"));
-    qApp->setStyleSheet(sheet);
 }

@@ -4,6 +4,7 @@
 // sizes, fractions and pictures from real JPEG files, the registers, the customer
 // windows, the delivery data of a tab asked by the pre-bill by class name, and one
 // table of hostile values per entry window.
+#include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -47,11 +48,6 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 qint64 count(TLogon& l, const char* sql, const Params& p = {}) { return integerOf(l.scalar(S(sql), p)); }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 void showOn(QWidget& w, int width = 1366, int height = 768)
 {

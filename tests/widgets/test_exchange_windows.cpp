@@ -2,6 +2,7 @@
 // anniversary list and the deleted-items log as a user drives them: their messages
 // in order, hostile values typed in each entry window, every window whole on a
 // 1366 x 768 screen, and the main ribbon's rights in front of the import.
+#include "ProgramStyle.h"
 #include "LoginFixtures.h"
 #include "OutsideErpSeeds.h"
 #include "PreviewCapture.h"
@@ -314,8 +315,7 @@ TEST_F(ExchangeWindows, TheDeletedItemsLogShowsEveryColumnNewestFirst)
 
 TEST_F(ExchangeWindows, EveryWindowFitsA1366By768ScreenInEveryState)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     const QSize screen(1366, 768);
     auto check = [&](QDialog&& w, const char* name) { checkWholeAndSave(w, S(name), screen); };
     check(TFormExpExcel(st.logon()), "TFormExpExcel");
@@ -329,5 +329,4 @@ TEST_F(ExchangeWindows, EveryWindowFitsA1366By768ScreenInEveryState)
         w.chooseFilter(filter);
         checkWholeAndSave(w, QStringLiteral("TFormMalaDir-%1").arg(filter), screen);
     }
-    qApp->setStyleSheet(sheet);
 }

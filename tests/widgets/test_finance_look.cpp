@@ -1,6 +1,7 @@
 // What a user sees of the payables, the account book and the staff vouchers: on a
 // 1366 x 768 screen every window fits, in each state its buttons reach, and every
 // caption and button shows whole (SABREL22_SCREENSHOTS saves them as pictures).
+#include "ProgramStyle.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "WindowLook.h"
@@ -27,8 +28,7 @@
 
 TEST(FinanceLook, EveryWindowShowsWholeOnA1366By768Screen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     const QSize screen(1366, 768);
     TestStation st;
     ScriptedDialogs d;
@@ -59,5 +59,4 @@ TEST(FinanceLook, EveryWindowShowsWholeOnA1366By768Screen)
     check(TFormMedia(st.logon()), "TFormMedia");
     check(TFormDebCreFunc(st.logon()), "TFormDebCreFunc");
     check(TFormValeFic(st.logon()), "TFormValeFic");
-    qApp->setStyleSheet(sheet);
 }

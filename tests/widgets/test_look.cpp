@@ -2,6 +2,7 @@
 // tabs that stay put, captions and texts that are not cut, and Qt's own words in
 // Portuguese. With SABREL22_SCREENSHOTS naming a folder, the windows seen here
 // are also saved there as pictures.
+#include "WidgetSteps.h"
 #include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -54,11 +55,6 @@ void saveScreenshot(QWidget& w, const QString& name)
     w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 QScrollArea* rowOf(QToolButton* button)
 {

@@ -2,6 +2,7 @@
 // them: groups and products turned on and off, descriptions, pictures, the menu's
 // options, the table card; hostile values typed in each entry window; every window
 // whole on a 1366 x 768 screen; the sales screen's four buttons open them.
+#include "ProgramStyle.h"
 #include "LoginFixtures.h"
 #include "PreviewCapture.h"
 #include "ScriptedDialogs.h"
@@ -26,7 +27,6 @@
 namespace {
 
 QString S(const char* text) { return QString::fromUtf8(text); }
-Decimal D(const char* text) { return *Decimal::parse(QString::fromUtf8(text)); }
 
 class MenuWindows : public ::testing::Test {
 protected:
@@ -293,8 +293,7 @@ TEST_F(MenuWindows, TheOutflowReportOnceAValidPeriodIsGiven)
 
 TEST_F(MenuWindows, EveryWindowFitsA1366By768ScreenInEveryState)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     const QSize screen(1366, 768);
     {
         TFormCardGrupo w(st.logon());
@@ -319,5 +318,4 @@ TEST_F(MenuWindows, EveryWindowFitsA1366By768ScreenInEveryState)
         TFormBalCen w(st.logon());
         checkWholeAndSave(w, S("TFormBalCen"), screen);
     }
-    qApp->setStyleSheet(sheet);
 }

@@ -1,5 +1,6 @@
 // The product register on a real database: codes, the first save and its initial
 // stock, refusals that keep the user's edits, pictures, delete, hostile input.
+#include "WidgetSteps.h"
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -24,12 +25,6 @@
 
 namespace {
 
-QLineEdit* edit(QWidget& w, const char* name)
-{
-    auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name));
-    EXPECT_NE(e, nullptr) << name;
-    return e;
-}
 
 // Types a code and leaves the box, as a user does.
 void enterCode(TFormProd& w, const QString& code)

@@ -1,6 +1,7 @@
 // What a user sees of the registers: on a 1024 x 768 screen every caption, button
 // and box shows whole. With SABREL22_SCREENSHOTS naming a folder, the windows are
 // also saved there as pictures.
+#include "ProgramStyle.h"
 #include "ScriptedDialogs.h"
 #include "WindowLook.h"
 #include "TestStation.h"
@@ -22,8 +23,7 @@
 
 TEST(RegisterLook, EveryRegisterShowsWholeOnA1024By768Screen)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs d;
     {
@@ -58,5 +58,4 @@ TEST(RegisterLook, EveryRegisterShowsWholeOnA1024By768Screen)
         TFormLimpa w(st.logon());
         checkWholeAndSave(w, QStringLiteral("TFormLimpa"));
     }
-    qApp->setStyleSheet(sheet);
 }

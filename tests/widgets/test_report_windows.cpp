@@ -2,6 +2,7 @@
 // drives them: each opens from its main-ribbon button behind its rights rule, fits
 // a 1366 x 768 screen, and answers hostile values typed or chosen in its fields
 // with a message, never a database error.
+#include "ProgramStyle.h"
 #include "CashOfficeSeeds.h"
 #include "LoginFixtures.h"
 #include "RegisterSeeds.h"
@@ -134,8 +135,7 @@ TEST_F(ReportWindows, EachMainRibbonButtonOpensItsReportBehindItsRule)
 
 TEST_F(ReportWindows, EveryReportWindowFitsA1366By768ScreenInEveryState)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     l().run(S("update clientes set nome = 'UM NOME DE CLIENTE BEM COMPRIDO DE 40 L' where codigo = 35"));
     {
         TFormApura w(l());
@@ -211,7 +211,6 @@ TEST_F(ReportWindows, EveryReportWindowFitsA1366By768ScreenInEveryState)
         EXPECT_EQ(w.customerLabel(), S("Cliente: UM NOME DE CLIENTE BEM COMPRIDO DE 40 L"));
         checkFits(w, S("TFormDeb"));
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST_F(ReportWindows, CashRangeWindowsAnswerHostileNumbersWithAMessage)

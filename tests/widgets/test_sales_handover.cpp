@@ -1,6 +1,7 @@
 // The sales screen hands a tab to the bill windows (F5, F9), to tab upkeep (the
 // ribbon and "Excluir Item") and to the shift reports and the drawer test; what it
 // shows once they close.
+#include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -33,7 +34,6 @@ using seeds::D;
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 QString labelOf(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 const QString kTab = QStringLiteral("000007");
 

@@ -2,6 +2,7 @@
 // ribbon opens each through the window registry, each fits a 1366 x 768 screen in
 // every state its buttons reach, the printouts read back from their PDF, and each
 // entry window refuses hostile values with its message and writes nothing.
+#include "ProgramStyle.h"
 #include "LoginFixtures.h"
 #include "RegisterSeeds.h"
 #include "ReportReading.h"
@@ -131,8 +132,7 @@ TEST(StockWindows, TheRibbonOpensEachWindowAndTheTitlesWindowHasNoButton)
 
 TEST(StockWindows, EveryWindowFitsA1366By768ScreenInEveryState)
 {
-    const QString sheet = qApp->styleSheet();
-    applyProgramStyle(*qApp);
+    const ProgramStyle style;
     TestStation st;
     ScriptedDialogs d;
     seedCatalogue(st);
@@ -200,7 +200,6 @@ TEST(StockWindows, EveryWindowFitsA1366By768ScreenInEveryState)
         TFormAjuCom help;
         fits(help, QStringLiteral("TFormAjuCom"));
     }
-    qApp->setStyleSheet(sheet);
 }
 
 TEST(StockWindows, TheMovementWindowShowsTheProductItsStockAndTheMarkedUpPrice)

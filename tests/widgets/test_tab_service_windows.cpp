@@ -3,6 +3,7 @@
 // kitchen-monitor page, the reprint window, the table report's gates, and the
 // scale read from a pseudo-terminal where a small simulator answers as a Toledo
 // or Filizola scale does (weights, unstable and overload answers, silence).
+#include "WidgetSteps.h"
 #include "QtPrinters.h"
 #include "app/ProgramWindows.h"
 #include "SalesSeeds.h"
@@ -44,23 +45,8 @@
 namespace {
 
 Decimal money(std::int64_t cents) { return Decimal::fromCents(cents); }
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
-void showActive(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-}
 
-void type(QLineEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-}
 
 void supervisor(ScriptedDialogs& d, const char* user)
 {

@@ -1,6 +1,7 @@
 // One tab from the first key to the receipt, as a new cashier goes through it on
 // the sales screen: the cash shift opened from the ribbon, table 7 opened, a waiter
 // and an item confirmed, the pre-bill (F5), the payment (F9) in cash and F11.
+#include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -32,15 +33,6 @@
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
-
-void type(QLineEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-}
 
 QToolButton* ribbonButton(TFormBalcao& w, const QString& caption)
 {

@@ -2,6 +2,7 @@
 // letters in numbers, 1e20, negatives, over-long text and characters the
 // database cannot store. The user gets the window's message and nothing is lost
 // or half-written. Also the rights gates of the sales ribbon's buttons.
+#include "WidgetSteps.h"
 #include "ScriptedDialogs.h"
 #include "TabSeeds.h"
 #include "TestStation.h"
@@ -42,13 +43,6 @@ const QString kEmoji = U("CAF\xC3\x89 \xF0\x9F\x98\x80");
 const QString kQuote = QStringLiteral("D'AGUA'; DROP TABLE MESA; --");
 const QString kSql = QStringLiteral("1' OR '1'='1");
 
-QLineEdit* edit(QWidget& w, const char* name)
-{
-    auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name));
-    if (!e)
-        ADD_FAILURE() << "no field " << name;
-    return e;
-}
 
 int rows(TestStation& st, const char* sql)
 {

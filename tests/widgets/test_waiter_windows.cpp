@@ -1,4 +1,5 @@
 // The waiter password window and the salesperson search, alone and from the sales screen.
+#include "WidgetSteps.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -17,7 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QLineEdit* edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 }
 
 TEST(WaiterWindows, PasswordWindowGivesTheCodeOnlyForTheRightPassword)

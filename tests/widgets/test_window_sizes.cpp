@@ -4,6 +4,7 @@
 // no caption cut, grids that show their titles and the names they list, and at
 // least three rows. The walk takes whatever is registered, so each new window is
 // held to it as it is registered.
+#include "WidgetSteps.h"
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -39,11 +40,6 @@ namespace {
 // borders of 1 (its _NET_FRAME_EXTENTS).
 constexpr QSize kFrame(2, 25);
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 bool framed(const QWidget& w)
 {

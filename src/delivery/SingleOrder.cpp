@@ -135,6 +135,11 @@ DeliveryCustomerData SingleOrders::customer(qint64 phone)
         // and address come from the screen.
         if (std::optional<DeliveryCustomerData> c = customers.read(phone))
             return *c;
+        // CLIENTES has no unique code: stations registering one telephone at once
+        // take turns on GERAID's row, and the second, run again, finds the first's.
+        m_logon.run(S("SELECT ID FROM GERAID WITH LOCK"));
+        if (std::optional<DeliveryCustomerData> c = customers.read(phone))
+            return *c;
         m_logon.run(S("insert into CLIENTES (ID, CODIGO) values (GEN_ID(CLIENTE,1), ?)"), {phone});
         return *customers.read(phone);
     });

@@ -545,6 +545,23 @@ TEST(SingleOrderStations, TwoStationsStartingOrdersAtOnceNeverShareOne)
     }
 }
 
+TEST(SingleOrderStations, TwoStationsRegisteringOneNewTelephoneMakeOneCustomer)
+{
+    TestStation st;
+    for (const QString& db : twoStationDatabases(st, S("single-order-customer"))) {
+        SCOPED_TRACE(db.toStdString());
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
+        auto take = [](TLogon& l) {
+            SingleOrders orders(l);
+            for (qint64 phone = 40000001; phone <= 40000030; ++phone)
+                orders.customer(phone);
+        };
+        atOnce([&] { take(*a); }, [&] { take(*b); });
+        EXPECT_EQ(count(*a, S("select count(*) from CLIENTES where CODIGO between 40000001 and 40000030")), 30);
+    }
+}
+
 TEST(SingleOrderStations, TwoStationsClosingOneOrderWriteOneSale)
 {
     TestStation st;

@@ -68,6 +68,11 @@ void seedInstallation(TLogon& logon, const Company& company)
     });
 }
 
+void takeTurnCreating(TLogon& logon)
+{
+    logon.run(QStringLiteral("SELECT ID FROM GERAID WITH LOCK"));
+}
+
 bool ensureCashShiftRow(TLogon& logon)
 {
     if (integerOf(logon.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA"))) > 0)
@@ -76,7 +81,7 @@ bool ensureCashShiftRow(TLogon& logon)
         // Nothing to lock in an empty table: GERAID's one row stands in for it, so
         // of stations finding it empty at once, one writes the row and the others,
         // run again once it committed, find it.
-        logon.run(QStringLiteral("SELECT ID FROM GERAID WITH LOCK"));
+        takeTurnCreating(logon);
         if (integerOf(logon.scalar(QStringLiteral("SELECT COUNT(*) FROM CONTCAIXA"))) > 0)
             return false;
         logon.run(QStringLiteral("INSERT INTO CONTCAIXA (CAIXA, NUMEDADOR) VALUES (0, 0)"));

@@ -40,6 +40,12 @@ void seedInstallation(TLogon& logon, const Company& company = {});
 // when it wrote the row.
 bool ensureCashShiftRow(TLogon& logon);
 
+// Inside an action that creates a row whose code has no unique key (CONTCAIXA's
+// row, a customer by telephone, an account number, an account-book code): holds
+// GERAID's one row, so stations creating at once take turns and the later one, run
+// again once the first committed, finds its row.
+void takeTurnCreating(TLogon& logon);
+
 // All of the above: a new installation's database. Throws DbError.
 void createInstallation(const QString& databaseName, const Company& company = {});
 

@@ -2,6 +2,7 @@
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
+#include "db/NewDatabase.h"
 #include "db/SqlBatches.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryOrders.h"
@@ -136,8 +137,8 @@ DeliveryCustomerData SingleOrders::customer(qint64 phone)
         if (std::optional<DeliveryCustomerData> c = customers.read(phone))
             return *c;
         // CLIENTES has no unique code: stations registering one telephone at once
-        // take turns on GERAID's row, and the second, run again, finds the first's.
-        m_logon.run(S("SELECT ID FROM GERAID WITH LOCK"));
+        // take turns, and the second finds the first's.
+        newdb::takeTurnCreating(m_logon);
         if (std::optional<DeliveryCustomerData> c = customers.read(phone))
             return *c;
         m_logon.run(S("insert into CLIENTES (ID, CODIGO) values (GEN_ID(CLIENTE,1), ?)"), {phone});

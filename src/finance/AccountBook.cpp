@@ -1,6 +1,7 @@
 #include "finance/AccountBook.h"
 
 #include "core/uMensagem.h"
+#include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
 #include "finance/TypedValues.h"
 #include "registers/RegisterCommon.h"
@@ -74,6 +75,7 @@ std::vector<qint64> AccountBook::saveAccounts(const std::vector<AccountChange>& 
                 continue;
             }
             qint64 number = c.number > 0 ? c.number : 1;
+            newdb::takeTurnCreating(m_logon); // CONTA has no unique number
             if (integerOf(m_logon.scalar(QStringLiteral("select count(*) from CONTA where CONTA = ?"), {number})) > 0)
                 number = nextAccountNumber();
             m_logon.run(QStringLiteral("insert into CONTA (ID, CONTA, NOME) values (GEN_ID(CONTA,1), ?, ?)"),
@@ -181,6 +183,7 @@ qint64 AccountBook::confirmCode(const QString& code, const QString& name)
     if (!c || name.size() > kNameLength)
         throw EntryError(T::kCodeFillError);
     m_logon.action([&] {
+        newdb::takeTurnCreating(m_logon); // DESPESA has no unique code
         if (integerOf(m_logon.scalar(QStringLiteral("select count(*) from DESPESA where CODIGO = ?"), {*c})) == 0)
             m_logon.run(QStringLiteral("insert into despesa (id,codigo) values (GEN_ID(OUTROS,1),?)"), {*c});
         m_logon.exec(QStringLiteral("update despesa set nome = ? where codigo = ?"), {name, *c});

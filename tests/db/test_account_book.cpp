@@ -2,6 +2,7 @@
 // statement's opening and running balance, and the totals per code, exact to the
 // cent and computed without writing anything.
 #include "SeedValues.h"
+#include "StationPair.h"
 #include "TestStation.h"
 #include "finance/AccountBook.h"
 #include "finance/AccountBookReports.h"
@@ -274,4 +275,30 @@ TEST_F(AccountBookTest, AccountsAreNumberedFromTheHighestAndSavedTogether)
     EXPECT_TRUE(book.deleteAccount(all[1].id));
     EXPECT_FALSE(book.deleteAccount(0));
     EXPECT_EQ(book.accounts().size(), 3u);
+}
+
+TEST_F(AccountBookTest, TwoStationsCreatingTheSameAccountOrCodeAtOnceMakeOneEach)
+{
+    for (const QString& db : twoStationDatabases(st, S("account-book-create"))) {
+        SCOPED_TRACE(db.toStdString());
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
+        std::vector<qint64> numbersA, numbersB;
+        auto create = [](TLogon& l, std::vector<qint64>& numbers) {
+            AccountBook book(l);
+            for (int k = 1; k <= 20; ++k) {
+                numbers.push_back(book.saveAccounts({{0, k, S("CONTA")}}).front());
+                book.confirmCode(QString::number(k), S("CODIGO"));
+            }
+        };
+        atOnce([&] { create(*a, numbersA); }, [&] { create(*b, numbersB); });
+        QSet<qint64> numbers;
+        for (qint64 n : numbersA)
+            numbers.insert(n);
+        for (qint64 n : numbersB)
+            numbers.insert(n);
+        EXPECT_EQ(numbers.size(), 40);
+        EXPECT_EQ(integerOf(a->scalar(S("select count(distinct CONTA) from CONTA"))), 40);
+        EXPECT_EQ(integerOf(a->scalar(S("select count(*) from DESPESA"))), 20);
+    }
 }

@@ -22,6 +22,8 @@ public:
     registers::Rows firstByCode();
     registers::Rows find(const QString& code);    // the product, or no row
     void insertNew(const QString& code);
+    // The product's stock: Σ ENTRADA − Σ SAIDA of its ledger rows (the one reader of
+    // it, for the register and the stock ledger alike).
     Decimal stock(const QString& code);
     bool hasStockRows(const QString& code);
     // The product's UPDATE and the five size labels, as one action; false when no

@@ -1,6 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "db/UnitLogon.h"
+#include "registers/ProductStore.h"
 #include "stock/StockProducts.h"
 
 #include <QStringList>
@@ -11,9 +12,7 @@ Decimal StockLedger::stockOf(const QString& code) const
 {
     if (!storableCode(code))
         return Decimal();   // no row can hold such a code
-    RowSet r = m_logon.run(QStringLiteral("select SUM(entrada) as tent, SUM(saida) as tsai from estfic where codigo = ?"),
-                           {code});
-    return r.next() ? r.decimal(u"TENT") - r.decimal(u"TSAI") : Decimal();
+    return ProductStore(m_logon).stock(code);
 }
 
 Decimal StockLedger::stockBefore(const QString& code, const QDate& day) const

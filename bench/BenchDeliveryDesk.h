@@ -1,6 +1,8 @@
 #pragma once
-// What the delivery benchmarks share: the desk's delivery man 1 ("ENTREGADOR 1")
-// and area 1 ("CENTRO", fee 5), and the receipts written to a port file.
+// What the delivery benchmarks share: the sale catalogue with one kit and the
+// desk's delivery man 1 ("ENTREGADOR 1") and area 1 ("CENTRO", fee 5), and the
+// receipts written to a port file.
+#include "BenchCatalogue.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
@@ -11,6 +13,7 @@
 
 inline void seedDeliveryDesk(TLogon& logon)
 {
+    seedSaleCatalogue(logon, 1);
     logon.action([&] {
         logon.run(QStringLiteral("insert into DELICAD (ID, CODIGO, NOME) values (1, 1, 'ENTREGADOR 1')"));
         logon.run(QStringLiteral("insert into ENTREGA (ID, BAIRRO, TAXA) values (1, 'CENTRO', 5)"));

@@ -8,7 +8,6 @@
 //    invoicing): to its first page in the preview, and as roll text
 //
 //   bench_delivery_billing
-#include "BenchCatalogue.h"
 #include "BenchClock.h"
 #include "BenchDeliveryDesk.h"
 #include "BenchOffscreen.h"
@@ -86,7 +85,6 @@ void run(const char* where, const QString& db, const QString& root)
     TLogon logon;
     if (!connected(logon, db))
         return;
-    seedSaleCatalogue(logon, 1);
     seedDeliveryDesk(logon);
     const std::vector<PanelMethod> methods = DeliveryPaymentPanel::readMethods(logon);
 

@@ -6,7 +6,6 @@
 // one raw round trip of Firebird's object interface measured in the same run.
 //
 //   bench_single_order
-#include "BenchCatalogue.h"
 #include "BenchClock.h"
 #include "BenchDeliveryDesk.h"
 #include "BenchOffscreen.h"
@@ -61,7 +60,6 @@ void run(const char* where, const QString& db, const QString& root)
     TLogon logon;
     if (!connected(logon, db))
         return;
-    seedSaleCatalogue(logon, 1);
     seedDeliveryDesk(logon);
     logon.action([&] {
         logon.run(S("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (3, 'Vale', 'S', 3, 'N')"));

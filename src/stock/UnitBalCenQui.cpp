@@ -1,6 +1,7 @@
 #include "stock/UnitBalCenQui.h"
 
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 #include <QDateTime>
@@ -27,14 +28,12 @@ TFormBalCenQui::TFormBalCenQui(TLogon& logon, const QString& period, const QStri
     h.add(label(40, 46, 155, 5, costCentre));
 
     Band& c = m_def.columnHeader;
-    c.height = 7;
-    c.add(rule(0, 0, 195));
-    c.add(label(0, 1, 24, 5, QStringLiteral("CODIGO")).bold().right());
-    c.add(label(28, 1, 80, 5, QStringLiteral("PRODUTO")).bold());
-    c.add(label(110, 1, 26, 5, QStringLiteral("SAIDAS")).bold().right());
-    c.add(label(138, 1, 26, 5, QStringLiteral("CUSTO")).bold().right());
-    c.add(label(166, 1, 29, 5, QStringLiteral("TOTAL")).bold().right());
-    c.add(rule(0, 6.5, 195));
+    columnTitles(c, 0,
+                 {{{0, 24, true}, QStringLiteral("CODIGO")}, {{28, 80}, QStringLiteral("PRODUTO")},
+                  {{110, 26, true}, QStringLiteral("SAIDAS")}, {{138, 26, true}, QStringLiteral("CUSTO")},
+                  {{166, 29, true}, QStringLiteral("TOTAL")}},
+                 195);
+    c.height = 7;   // the listing starts half a millimetre under the rule
 
     Group g;
     g.column = QStringLiteral("CLASSE");

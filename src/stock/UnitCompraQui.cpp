@@ -4,6 +4,7 @@
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
 #include "reports/PageHeader.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 #include "stock/StockFields.h"
 
@@ -24,14 +25,8 @@ TFormCompraQui::TFormCompraQui(TLogon& logon, const purchase::Order& order, cons
     const qint64 supplierCode = TextToInt(order.supplier).value_or(0);
     const RowSet supplier = logon.run(QStringLiteral("select first 1 * from fornecedor where codigo = ?"), {supplierCode});
 
-    m_def.title = QStringLiteral("PEDIDO DE COMPRAS");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 85;
-    h.add(label(0, 0, 195, 9, m_def.title).withFont(14, true).center());
+    Band& h = titledForm(m_def, {.title = QStringLiteral("PEDIDO DE COMPRAS"), .headerHeight = 85,
+                                 .firstPageOnly = true, .titleSize = 14, .titleHeight = 9});
     companyBlock(h, 11, empresa);
     h.add(label(0, 36, 28, 5, QStringLiteral("INSC ESTADUAL")).bold());
     h.add(label(30, 36, 100, 5, valueOf(empresa, "IESTADUAL")));

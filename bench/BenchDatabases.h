@@ -3,6 +3,7 @@
 // when SABREL22_TEST_SERVER names one, a new one on that server (in
 // SABREL22_TEST_SERVER_DIR), removed afterwards.
 #include "db/NewDatabase.h"
+#include "db/UnitLogon.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,15 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <functional>
+
+// The benchmark's attachment to `db`; false, with the reason printed, when it fails.
+inline bool connected(TLogon& logon, const QString& db)
+{
+    if (logon.connectTo(db))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    return false;
+}
 
 // The line a benchmark prints in place of the server's figures.
 inline void sayNoServer()

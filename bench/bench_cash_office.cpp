@@ -60,10 +60,8 @@ Figure measure(TLogon& logon, int runs, const std::function<int()>& work)
 void run(const char* where, const QString& db, const benchyear::Facts& y)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
     const QString terminal = QString::number(y.terminal);
     CashMovementOptions full;
     full.complete = true;

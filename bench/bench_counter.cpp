@@ -64,10 +64,8 @@ CounterSale counterSale()
 void run(const char* where, const QString& db, const QString& port)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
     seedSaleCatalogue(logon, 1);
 
     const int closings = 25;

@@ -160,10 +160,8 @@ struct Raw {
 void run(const char* where, const QString& db)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
     logon.action([&] {
         for (int i = 0; i < 1000; ++i)
             logon.run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, VALOR) VALUES (?, ?, ?, ?)"),

@@ -67,10 +67,8 @@ void seed(TLogon& logon)
 void run(const char* where, const QString& db)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
     seed(logon);
     const double rawUs = rawRoundTripUs(db.toLocal8Bit());
     std::vector<double> layer;

@@ -8,8 +8,8 @@
 //    invoicing): to its first page in the preview, and as roll text
 //
 //   bench_delivery_billing
-#include "BenchCatalogue.h"
 #include "BenchClock.h"
+#include "BenchDeliveryDesk.h"
 #include "BenchOffscreen.h"
 #include "BenchRawClient.h"
 #include "core/Globals.h"
@@ -19,7 +19,6 @@
 #include "delivery/DeliveryReports.h"
 #include "delivery/DeliveryText.h"
 #include "delivery/UnitVenDiaQuiDely.h"
-#include "platform/LineFile.h"
 #include "printing/RawPrinterPort.h"
 #include "reports/PageReport.h"
 #include "reports/UnitVisaoRelatorio.h"
@@ -84,16 +83,9 @@ InvoiceRequest requestFor(TLogon& logon, const std::vector<PanelMethod>& methods
 void run(const char* where, const QString& db, const QString& root)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
-    seedSaleCatalogue(logon, 1);
-    logon.action([&] {
-        logon.run(S("update CONTCAIXA set CAIXA = 3"));
-        logon.run(S("insert into DELICAD (ID, CODIGO, NOME) values (1, 1, 'ENTREGADOR 1')"));
-        logon.run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (1, 'CENTRO', 5)"));
-    });
+    seedDeliveryDesk(logon);
     const std::vector<PanelMethod> methods = DeliveryPaymentPanel::readMethods(logon);
 
     // A shift of 500 deliveries, through the invoicing itself.
@@ -181,14 +173,7 @@ int main(int argc, char* argv[])
 {
     return runOffscreen(argc, argv, S("bench.fdb"), [](const char* where, const QString& db, const QString& root) {
         ctx::op().OperatorName = S("CAIXA");
-        const QString port = QDir(root).filePath(S("cupom.txt"));
-        QFile(port).open(QIODevice::WriteOnly | QIODevice::Truncate);
-        QStringList setup;
-        for (int i = 0; i < 23; ++i)
-            setup << (i == 12 ? S("Informa porta") : QString());
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT5")});
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
+        receiptsOnPortFile(root, 12, 1);
         run(where, db, root);
     });
 }

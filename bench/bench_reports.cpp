@@ -11,6 +11,7 @@
 // Each time is the median of several runs.
 //
 //   QT_QPA_PLATFORM=offscreen bench_reports
+#include "BenchDatabases.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
 #include "platform/FirebirdEnv.h"
@@ -135,10 +136,8 @@ int main(int argc, char* argv[])
     const QString db = dir.filePath(QStringLiteral("bench-reports.fdb"));
     newdb::createInstallation(db);
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return 1;
-    }
     constexpr int kRows = 10000;
     logon.action([&] {
         for (int i = 0; i < kRows; ++i)

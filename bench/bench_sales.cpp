@@ -56,10 +56,8 @@ void seed(TLogon& logon)
 void run(const char* where, const QString& db, const QString& root)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
     Logon = &logon;
     seed(logon);
 

@@ -6,15 +6,14 @@
 // one raw round trip of Firebird's object interface measured in the same run.
 //
 //   bench_single_order
-#include "BenchCatalogue.h"
 #include "BenchClock.h"
+#include "BenchDeliveryDesk.h"
 #include "BenchOffscreen.h"
 #include "BenchRawClient.h"
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
 #include "delivery/SingleOrder.h"
 #include "delivery/SingleOrderClosing.h"
-#include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "printing/RawPrinterPort.h"
 
@@ -59,16 +58,11 @@ qint64 putOrder(TLogon& logon, qint64 phone)
 void run(const char* where, const QString& db, const QString& root)
 {
     TLogon logon;
-    if (!logon.connectTo(db)) {
-        std::fprintf(stderr, "%s\n", qPrintable(logon.lastError()));
+    if (!connected(logon, db))
         return;
-    }
-    seedSaleCatalogue(logon, 1);
+    seedDeliveryDesk(logon);
     logon.action([&] {
-        logon.run(S("update CONTCAIXA set CAIXA = 3"));
         logon.run(S("insert into FORMAPAGA (ID, NOME, BX, CD, DAV) values (3, 'Vale', 'S', 3, 'N')"));
-        logon.run(S("insert into DELICAD (ID, CODIGO, NOME) values (1, 1, 'ENTREGADOR 1')"));
-        logon.run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (1, 'CENTRO', 5)"));
     });
 
     const int closings = 25;
@@ -110,14 +104,7 @@ int main(int argc, char* argv[])
 {
     return runOffscreen(argc, argv, S("bench.fdb"), [](const char* where, const QString& db, const QString& root) {
         ctx::station().TerminalNumber = S("01");
-        const QString port = QDir(root).filePath(S("cupom.txt"));
-        QFile(port).open(QIODevice::WriteOnly | QIODevice::Truncate);
-        QStringList setup;
-        for (int i = 0; i < 23; ++i)
-            setup << (i == 15 ? S("Informa porta") : QString());
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\setup.INI"), setup);
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\portas.INI"), {S("LPT5"), S("LPT5")});
-        LineFile::save(station::pathForWriting(u"c:\\Miltrex\\vavoz\\dispositivos.INI"), {S("LPT5=") + port});
+        receiptsOnPortFile(root, 15, 2);
         run(where, db, root);
     });
 }

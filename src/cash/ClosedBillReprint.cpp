@@ -6,6 +6,7 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Printout.h"
 #include "printing/RoutePrintout.h"
 
 #include <map>
@@ -151,8 +152,7 @@ ClosedBillReprint::Result ClosedBillReprint::compose(const QString& saleNumberTe
     if (!TrimText(setup.line(kFooterLine2)).isEmpty())
         p.lines << setup.line(kFooterLine2);
     p.lines << kRule;
-    for (int i = roll::feedLines(setup); i > 0; --i)
-        p.lines << QStringLiteral(".");
+    feedPaper(p.lines, roll::feedLines(setup));
     result.printout = p;
     return result;
 }

@@ -3,6 +3,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
@@ -17,22 +18,18 @@ TFormComGarQui::TFormComGarQui(TLogon& logon, const QString& periodCaption, cons
                                  .headerHeight = 56, .firstPageOnly = true});
     companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 38, 195, 6, periodCaption));
-    h.add(rule(0, 46, 195));
-    h.add(label(0, 47, 25, 6, QStringLiteral("CAIXA")).bold());
-    h.add(label(30, 47, 30, 6, QStringLiteral("DATA")).bold());
-    h.add(label(70, 47, 30, 6, QStringLiteral("VALOR")).bold().right());
-    h.add(rule(0, 54, 195));
-
-    m_def.detail.height = 5;
-    m_def.detail.add(field(0, 0, 25, 5, QStringLiteral("CAIXA")));
-    m_def.detail.add(field(30, 0, 30, 5, QStringLiteral("DATA")));
-    m_def.detail.add(field(70, 0, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right());
+    const Column value{70, 30, true};
+    titledColumns(m_def, h, 46,
+                  {{QStringLiteral("CAIXA"), QStringLiteral("CAIXA"), {0, 25}},
+                   {QStringLiteral("DATA"), QStringLiteral("DATA"), {30, 30}},
+                   {QStringLiteral("VALOR"), QStringLiteral("VALOR"), value, QStringLiteral("0.00")}},
+                  195, {6, 8});
 
     Band& s = m_def.summary;
     s.height = 14;
     s.add(rule(0, 1, 100));
     s.add(label(30, 2, 30, 5, QStringLiteral("Total")).bold());
-    s.add(sum(70, 2, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right().bold());
+    s.add(total(QStringLiteral("VALOR"), value, QStringLiteral("0.00"), 2));
     s.add(label(30, 8, 22, 5, QStringLiteral("Comissão")).bold());
     s.add(label(52, 8, 12, 5, percentLabel.trimmed()).right());
     s.add(label(64, 8, 5, 5, QStringLiteral("%")));

@@ -2,6 +2,7 @@
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
+#include "platform/Printout.h"
 
 #include <algorithm>
 
@@ -179,7 +180,6 @@ Printout composeClosingReceipt(const ClosingReceiptData& d)
                 l << m;
         l << kDashes;
     }
-    for (int i = 0; i < d.feedLines; ++i)
-        l << S(".");
+    feedPaper(l, d.feedLines);
     return pr;
 }

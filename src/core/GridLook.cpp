@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <QTableWidgetItem>
 
 namespace grids {
 
@@ -30,6 +31,14 @@ int heightFor(const QTableView& grid, int rows)
 void keepRows(QTableView& grid, int rows)
 {
     grid.setMinimumHeight(heightFor(grid, rows));
+}
+
+QTableWidgetItem* cell(const QString& text, bool number)
+{
+    auto* c = new QTableWidgetItem(text);
+    if (number)
+        c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return c;
 }
 
 } // namespace grids

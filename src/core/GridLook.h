@@ -2,7 +2,9 @@
 // How every grid of the program gives its contents the room: titles and values
 // whole, the name column taking what is left, and a few rows always in view.
 
+class QString;
 class QTableView;
+class QTableWidgetItem;
 
 namespace grids {
 
@@ -16,5 +18,8 @@ int heightFor(const QTableView& grid, int rows);
 
 // The grid never shrinks below its titles and `rows` rows.
 void keepRows(QTableView& grid, int rows = 3);
+
+// A cell of that text; a number (`number`) stands on the right.
+QTableWidgetItem* cell(const QString& text, bool number = false);
 
 } // namespace grids

@@ -5,6 +5,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryText.h"
+#include "platform/Printout.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
 
@@ -77,8 +78,7 @@ Printout composeProductionTicket(const ProductionTicketData& d)
     }
     o << kRule37;
     o << S("              Qtd Total ") + FormatFloatLeftPadded(S("0"), 11, total);
-    for (int k = 0; k < d.feedLines; ++k)
-        o << S(".");
+    feedPaper(o, d.feedLines);
     return p;
 }
 

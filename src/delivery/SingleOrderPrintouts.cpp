@@ -7,6 +7,7 @@
 #include "db/Historico.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryText.h"
+#include "platform/Printout.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
 #include "tabs/KitchenTicket.h"
@@ -138,8 +139,7 @@ Printout composeSingleKitchenTicket(const SingleTicketData& d)
                 o << S(" +") + e.toUpper().left(37);
         o << kKitchenItemRule;
     }
-    for (int k = 0; k < d.feedLines; ++k)
-        o << S(".");
+    feedPaper(o, d.feedLines);
     return p;
 }
 
@@ -195,8 +195,7 @@ Printout composeSingleClosingReceipt(const SingleTicketData& d, const QString& s
         o << FormatItemLine(S("Tx de Entrega"), money12(d.fee()));
     paymentLines(o, d);
     o << kDash37;
-    for (int k = 0; k < d.feedLines; ++k)
-        o << S(".");
+    feedPaper(o, d.feedLines);
     return p;
 }
 

@@ -13,10 +13,10 @@
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
+#include "delivery/ItemEntryWindow.h"
 #include "delivery/SingleOrderClosing.h"
 #include "delivery/SingleOrderPrintouts.h"
 #include "platform/Dialogs.h"
-#include "registers/Fracao.h"
 #include "registers/Lookups.h"
 #include "registers/RegisterCommon.h"
 #include "registers/ScaleLabel.h"
@@ -35,13 +35,7 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-QTableWidgetItem* cell(const QString& text, bool number = false)
-{
-    auto* c = new QTableWidgetItem(text);
-    if (number)
-        c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return c;
-}
+using grids::cell;
 
 // The option words of the company row (0 when there is none).
 std::pair<int, int> optionWords(TLogon& logon)
@@ -547,23 +541,16 @@ void TFormCadPedDeli::codeLeft()
             return;
         }
         if (code == QLatin1String("/")) {
-            ctx::lookup().LookupCode.clear();
-            ctx::lookup().ProductLookupCode.clear();
-            TFormFracao fractions(m_logon);
-            dialogs().exec(fractions);
-            code = TrimText(ctx::lookup().LookupCode);
-            description = TrimText(ctx::lookup().ProductLookupCode);
-            if (!code.startsWith(u'/'))
-                code = DeliveryItemEntry::normaliseCode(code);
+            const FractionsChoice chosen = chooseFractions(m_logon);
+            code = DeliveryItemEntry::normaliseCode(chosen.code);   // a flavour list stays as it is
+            description = chosen.description;
             ui->codeEdit->setText(code);
             if (code.isEmpty())
                 return;
         }
         if (code.startsWith(u'/')) {
             const DeliveryItemEntry::Loaded l = m_entry.flavours(code, ui->sizeBox->currentText());
-            for (const QString& m : l.messages)
-                say(m);
-            m_item = l.item;
+            m_item = withMessagesShown(l);
             if (!description.isEmpty())
                 m_item->name = description;
             // the extras of the first flavour: its group's complements, its accompaniments

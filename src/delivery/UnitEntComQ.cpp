@@ -4,6 +4,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
@@ -23,22 +24,17 @@ TFormEntComQ::TFormEntComQ(TLogon& logon, const QString& rangeCaption, const QSt
     h.add(label(0, 38, 30, 6, QStringLiteral("PERIODO DE")).bold());
     h.add(label(32, 38, 160, 6, rangeCaption));
     h.add(label(0, 45, 195, 6, manCaption));
-    h.add(rule(0, 54, 195));
-    h.add(label(0, 55, 25, 6, QStringLiteral("CODIGO")).bold());
-    h.add(label(28, 55, 25, 6, QStringLiteral("DATA")).bold());
-    h.add(label(56, 55, 35, 6, QStringLiteral("Nota")).bold());
-    h.add(label(94, 55, 25, 6, QStringLiteral("Caixa")).bold());
-    h.add(label(140, 55, 55, 6, QStringLiteral("Total Comissão")).bold().right());
-    h.add(rule(0, 62, 195));
-
-    m_def.detail.height = 5;
-    m_def.detail.add(field(0, 0, 25, 5, QStringLiteral("Codigo")));
-    m_def.detail.add(field(28, 0, 25, 5, QStringLiteral("data")));
-    m_def.detail.add(field(56, 0, 35, 5, QStringLiteral("Nota")));
-    m_def.detail.add(field(94, 0, 25, 5, QStringLiteral("Caixa")));
-    m_def.detail.add(computed(140, 0, 55, 5, [](const BandContext& c) {
+    const Column fee{140, 55, true};
+    titledColumns(m_def, h, 54,
+                  {{QStringLiteral("CODIGO"), QStringLiteral("Codigo"), {0, 25}},
+                   {QStringLiteral("DATA"), QStringLiteral("data"), {28, 25}},
+                   {QStringLiteral("Nota"), QStringLiteral("Nota"), {56, 35}},
+                   {QStringLiteral("Caixa"), QStringLiteral("Caixa"), {94, 25}},
+                   {QStringLiteral("Total Comissão"), QString(), fee}},
+                  195, {6, 8});
+    m_def.detail.add(placed(computed(0, 0, 0, 0, [](const BandContext& c) {
         return fee12(decimalOf(c.value(u"Valor")));
-    }).right());
+    }), fee));
 
     Band& s = m_def.summary;
     s.height = 10;

@@ -2,14 +2,13 @@
 #include "ui_UnitInsItens2.h"
 
 #include "core/FormatFloat.h"
-#include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
+#include "delivery/ItemEntryWindow.h"
 #include "platform/Dialogs.h"
-#include "registers/Fracao.h"
 #include "registers/Lookups.h"
 #include "registers/RegisterCommon.h"
 #include "registers/TouchButtons.h"
@@ -158,15 +157,10 @@ void TFormInsItens2::codeLeft()
     try {
         if (code == QLatin1String("/")) {
             // the fractions window gives the flavour list and its description
-            ctx::lookup().LookupCode.clear();
-            ctx::lookup().ProductLookupCode.clear();
-            TFormFracao fractions(m_logon);
-            dialogs().exec(fractions);
-            code = TrimText(ctx::lookup().LookupCode);
-            if (!code.startsWith(u'/'))
-                code = DeliveryItemEntry::normaliseCode(code);
+            const FractionsChoice chosen = chooseFractions(m_logon);
+            code = DeliveryItemEntry::normaliseCode(chosen.code);   // a flavour list stays as it is
             ui->codeEdit->setText(code);
-            ui->nameLabel->setText(TrimText(ctx::lookup().ProductLookupCode));
+            ui->nameLabel->setText(chosen.description);
             if (code.isEmpty()) {
                 ui->codeEdit->setFocus();
                 return;
@@ -174,9 +168,7 @@ void TFormInsItens2::codeLeft()
         }
         if (code.startsWith(u'/')) {
             const DeliveryItemEntry::Loaded l = m_entry.flavours(code, ui->sizeBox->currentText());
-            for (const QString& m : l.messages)
-                say(m);
-            m_item = l.item;
+            m_item = withMessagesShown(l);
             showItem();
             if (l.showSizes) {
                 ui->sizeCaption->show();

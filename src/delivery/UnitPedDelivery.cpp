@@ -3,6 +3,7 @@
 
 #include "cash/CashShift.h"
 #include "core/FormatFloat.h"
+#include "core/GridLook.h"
 #include "core/OnScreen.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -32,13 +33,7 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-QTableWidgetItem* cell(const QString& text, bool number = false)
-{
-    auto* c = new QTableWidgetItem(text);
-    if (number)
-        c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return c;
-}
+using grids::cell;
 
 // Columns as wide as their title or the widest text they hold (`samples`), one
 // column stretching over the rest. Widths are set once: measuring every cell of a

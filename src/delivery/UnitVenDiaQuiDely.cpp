@@ -4,6 +4,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
@@ -21,26 +22,23 @@ TFormVenDiaQuiDely::TFormVenDiaQuiDely(TLogon& logon, const QString& cashCaption
                                  .firstPageOnly = true});
     companyBlock(h, 10, companyRow(logon));
     h.add(label(0, 38, 195, 6, cashCaption));
-    h.add(rule(0, 46, 195));
-    h.add(label(0, 47, 22, 6, QStringLiteral("NOTA")).bold());
-    h.add(label(24, 47, 20, 6, QStringLiteral("DATA")).bold());
-    h.add(label(46, 47, 62, 6, QStringLiteral("CLIENTE")).bold());
-    h.add(label(110, 47, 25, 6, QStringLiteral("VALOR")).bold().right());
-    h.add(label(140, 47, 30, 6, QStringLiteral("ENTREGADOR")).bold());
-    h.add(label(172, 47, 23, 6, QStringLiteral("TAXA")).bold().right());
-    h.add(rule(0, 54, 195));
+    const Column note{0, 22}, date{24, 20}, customer{46, 62}, value{110, 25, true}, man{140, 30}, fee{172, 23, true};
+    columnTitles(h, 46,
+                 {{note, QStringLiteral("NOTA")}, {date, QStringLiteral("DATA")}, {customer, QStringLiteral("CLIENTE")},
+                  {value, QStringLiteral("VALOR")}, {man, QStringLiteral("ENTREGADOR")}, {fee, QStringLiteral("TAXA")}},
+                 195, {6, 8});
 
     m_def.detail.height = 5;
-    m_def.detail.add(field(0, 0, 22, 5, QStringLiteral("NOTA")));
-    m_def.detail.add(field(24, 0, 20, 5, QStringLiteral("DATA")));
-    m_def.detail.add(field(46, 0, 62, 5, QStringLiteral("CLIENTE")));
-    m_def.detail.add(computed(110, 0, 25, 5, [](const BandContext& c) {
+    m_def.detail.add(placed(field(0, 0, 0, 0, QStringLiteral("NOTA")), note));
+    m_def.detail.add(placed(field(0, 0, 0, 0, QStringLiteral("DATA")), date));
+    m_def.detail.add(placed(field(0, 0, 0, 0, QStringLiteral("CLIENTE")), customer));
+    m_def.detail.add(placed(computed(0, 0, 0, 0, [](const BandContext& c) {
         return money10(decimalOf(c.value(u"VALOR"))).trimmed();
-    }).right());
-    m_def.detail.add(field(140, 0, 30, 5, QStringLiteral("ENTREGADOR")));
-    m_def.detail.add(computed(172, 0, 23, 5, [](const BandContext& c) {
+    }), value));
+    m_def.detail.add(placed(field(0, 0, 0, 0, QStringLiteral("ENTREGADOR")), man));
+    m_def.detail.add(placed(computed(0, 0, 0, 0, [](const BandContext& c) {
         return money10(decimalOf(c.value(u"TAXA"))).trimmed();
-    }).right());
+    }), fee));
 
     Band& s = m_def.summary;
     s.height = 10;

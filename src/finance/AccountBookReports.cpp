@@ -1,5 +1,6 @@
 #include "finance/AccountBookReports.h"
 
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
@@ -103,14 +104,11 @@ Definition AccountBookReports::statementReport(const CompanyBlock& company, cons
     h.add(pageNumber(140, 15, 50, 5).right());
     h.add(label(0, 31, 190, 5, periodCaption));
     h.add(label(0, 36, 190, 5, accountCaption));
-    h.add(rule(0, 42, 190));
-    h.add(label(0, 43, 18, 5, QStringLiteral("Data")).bold());
-    h.add(label(19, 43, 16, 5, QStringLiteral("Cod Desp.")).bold());
-    h.add(label(36, 43, 70, 5, QStringLiteral("Histórico")).bold());
-    h.add(label(107, 43, 26, 5, QStringLiteral("Crédito")).bold().right());
-    h.add(label(134, 43, 26, 5, QStringLiteral("Débito")).bold().right());
-    h.add(label(161, 43, 29, 5, QStringLiteral("Saldo")).bold().right());
-    h.add(rule(0, 48.5, 190));
+    columnTitles(h, 42,
+                 {{{0, 18}, QStringLiteral("Data")}, {{19, 16}, QStringLiteral("Cod Desp.")},
+                  {{36, 70}, QStringLiteral("Histórico")}, {{107, 26, true}, QStringLiteral("Crédito")},
+                  {{134, 26, true}, QStringLiteral("Débito")}, {{161, 29, true}, QStringLiteral("Saldo")}},
+                 190);
 
     Band& d = def.detail;
     d.height = 4.5;

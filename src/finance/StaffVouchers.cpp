@@ -1,5 +1,6 @@
 #include "finance/StaffVouchers.h"
 
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -174,21 +175,14 @@ Definition StaffVouchers::statementPage(const QString& company, const QString& e
     h.add(label(152, 10, 43, 5, printedAt.toString(QStringLiteral("dd/MM/yy hh:mm:ss"))));
     h.add(label(0, 16, 25, 5, QStringLiteral("Funcionario")).bold());
     h.add(label(26, 16, 169, 5, employeeCaption));
-    h.add(rule(0, 28, 195));
-    h.add(label(0, 29, 20, 5, QStringLiteral("Data")).bold());
-    h.add(label(22, 29, 90, 5, QStringLiteral("Historico")).bold());
-    h.add(label(113, 29, 26, 5, QStringLiteral("Débito")).bold().right());
-    h.add(label(141, 29, 26, 5, QStringLiteral("Crédito")).bold().right());
-    h.add(label(169, 29, 26, 5, QStringLiteral("Saldo")).bold().right());
-    h.add(rule(0, 34.5, 195));
-
-    Band& d = def.detail;
-    d.height = 5;
-    d.add(field(0, 0, 20, 5, QStringLiteral("DATA")));
-    d.add(field(22, 0, 90, 5, QStringLiteral("HIST")));
-    d.add(field(113, 0, 26, 5, QStringLiteral("DEBITO")).mask(QStringLiteral("##0.00")).right());
-    d.add(field(141, 0, 26, 5, QStringLiteral("CREDITO")).mask(QStringLiteral("##0.00")).right());
-    d.add(field(169, 0, 26, 5, QStringLiteral("SALDO")).mask(QStringLiteral("##0.00")).right());
+    const QString money = QStringLiteral("##0.00");
+    titledColumns(def, h, 28,
+                  {{QStringLiteral("Data"), QStringLiteral("DATA"), {0, 20}},
+                   {QStringLiteral("Historico"), QStringLiteral("HIST"), {22, 90}},
+                   {QStringLiteral("Débito"), QStringLiteral("DEBITO"), {113, 26, true}, money},
+                   {QStringLiteral("Crédito"), QStringLiteral("CREDITO"), {141, 26, true}, money},
+                   {QStringLiteral("Saldo"), QStringLiteral("SALDO"), {169, 26, true}, money}},
+                  195, {});
 
     Band& s = def.summary;
     s.height = 9;

@@ -10,14 +10,9 @@ TFormRecQui::TFormRecQui(TLogon& logon, const ExpenseVoucher& v, const QDate& to
 {
     const RowSet empresa = companyRow(logon);
     auto company = [&](const char* column) { return companyValue(empresa, column); };
-    m_def.title = QStringLiteral("COMPROVANTE DE DESPESAS");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 10;
+    Band& h = titledForm(m_def, {.title = QStringLiteral("COMPROVANTE DE DESPESAS"), .fontSize = 10,
+                                 .headerHeight = 120, .titleSize = 14, .titleHeight = 9});
     m_def.printWhenEmpty = true;
-
-    Band& h = m_def.pageHeader;
-    h.height = 120;
-    h.add(label(0, 0, 195, 9, m_def.title).withFont(14, true).center());
     h.add(label(0, 14, 28, 6, QStringLiteral("EMPRESA")).bold());
     h.add(label(30, 14, 120, 6, company("EMPRESA")));
     h.add(label(150, 14, 45, 6, today.toString(QStringLiteral("dd/MM/yyyy"))).right());

@@ -2,6 +2,7 @@
 
 #include "reports/CompanyBlock.h"
 #include "finance/ReportPage.h"
+#include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 
@@ -13,26 +14,20 @@ TFormVenDiaQui::TFormVenDiaQui(TLogon& logon, const QString& caption)
                                  .firstPageOnly = true});
     addCaptionedLines(h, 10, reportpage::companyWithCityState(companyRow(logon)));
     h.add(label(0, 32, 195, 6, caption));
-    h.add(rule(0, 40, 195));
-    h.add(label(0, 41, 20, 6, QStringLiteral("NOTA")).bold());
-    h.add(label(22, 41, 22, 6, QStringLiteral("DATA")).bold());
-    h.add(label(46, 41, 90, 6, QStringLiteral("CLIENTE")).bold());
-    h.add(label(138, 41, 25, 6, QStringLiteral("VENDEDOR")).bold());
-    h.add(label(165, 41, 30, 6, QStringLiteral("VALOR")).bold().right());
-    h.add(rule(0, 48, 195));
-
-    m_def.detail.height = 5;
-    m_def.detail.add(field(0, 0, 20, 5, QStringLiteral("NOTA")));
-    m_def.detail.add(field(22, 0, 22, 5, QStringLiteral("DATA")));
-    m_def.detail.add(field(46, 0, 90, 5, QStringLiteral("CLIENTE")));
-    m_def.detail.add(field(138, 0, 25, 5, QStringLiteral("VENDEDOR")));
-    m_def.detail.add(field(165, 0, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right());
+    const Column value{165, 30, true};
+    titledColumns(m_def, h, 40,
+                  {{QStringLiteral("NOTA"), QStringLiteral("NOTA"), {0, 20}},
+                   {QStringLiteral("DATA"), QStringLiteral("DATA"), {22, 22}},
+                   {QStringLiteral("CLIENTE"), QStringLiteral("CLIENTE"), {46, 90}},
+                   {QStringLiteral("VENDEDOR"), QStringLiteral("VENDEDOR"), {138, 25}},
+                   {QStringLiteral("VALOR"), QStringLiteral("VALOR"), value, QStringLiteral("0.00")}},
+                  195, {6, 8});
 
     Band& s = m_def.summary;
     s.height = 10;
     s.add(rule(0, 1, 195));
     s.add(label(138, 2, 25, 5, QStringLiteral("Total")).bold());
-    s.add(sum(165, 2, 30, 5, QStringLiteral("VALOR")).mask(QStringLiteral("0.00")).right().bold());
+    s.add(total(QStringLiteral("VALOR"), value, QStringLiteral("0.00"), 2));
 }
 
 void TFormVenDiaQui::preview(const RowSet& sales) const

@@ -8,3 +8,10 @@ struct Printout {
     int fontSize = 7;                                  // points
     QString fontFamily = QStringLiteral("Lucida Console");
 };
+
+// The paper fed at the end of a roll printout: `count` lines of a dot.
+inline void feedPaper(QStringList& lines, int count)
+{
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral(".");
+}

@@ -12,6 +12,15 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+FractionsChoice chooseFractions(TLogon& logon)
+{
+    ctx::lookup().LookupCode.clear();
+    ctx::lookup().ProductLookupCode.clear();
+    TFormFracao fractions(logon);
+    dialogs().exec(fractions);
+    return {TrimText(ctx::lookup().LookupCode), TrimText(ctx::lookup().ProductLookupCode)};
+}
+
 TFormFracao::TFormFracao(TLogon& logon, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<::Ui::TFormFracao>()), m_logon(logon)
 {

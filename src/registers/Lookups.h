@@ -20,6 +20,14 @@ QString chooseSupplier(TLogon& logon);
 // The supplier search by letters of the name: the code of the list's current row
 // however the window was closed; "0" when the list was empty.
 QString findSupplier(TLogon& logon);
+// The fractions window: what it leaves in LookupCode (a flavour list "/12/15/", or
+// the code typed in its first box) and in ProductLookupCode (the list's
+// description), trimmed; both empty when it was closed without a choice.
+struct FractionsChoice {
+    QString code;
+    QString description;
+};
+FractionsChoice chooseFractions(TLogon& logon);
 // The chosen cash-shift number; 0 when none was chosen (the picker's label read
 // the way its openers read it: its first five characters, 0 when not a number).
 int chooseCashShift(TLogon& logon);

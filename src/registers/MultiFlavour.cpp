@@ -127,71 +127,76 @@ std::optional<KitRow> MultiFlavour::kit(const QString& code)
                   rs.integer(u"CLASSE"), rs.decimal(u"VALOT")};
 }
 
-FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry,
-                                      int kitPositions)
+namespace {
+
+// Prices every filled position of the code field with priceOf(r, k, code) (a flavour
+// with no row adds its message and no price), then the item from those prices.
+template <class PriceOf>
+FlavourPrice priceFlavours(const QString& codeField, bool highest, PriceOf priceOf)
 {
     FlavourPrice r;
     std::array<Decimal, 4> prices{Decimal(0), Decimal(0), Decimal(0), Decimal(0)};
     const std::array<QString, 4> codes = splitFlavours(codeField);
-    for (int k = 0; k < 4; ++k) {
-        const QString& code = codes[size_t(k)];
-        if (code.isEmpty())
-            continue;
+    for (int k = 0; k < 4; ++k)
+        if (!codes[size_t(k)].isEmpty())
+            prices[size_t(k)] = priceOf(r, k, codes[size_t(k)]);
+    r.price = flavourItemPrice(prices, highest);
+    return r;
+}
+
+// The product of a flavour, its kitchen taken as the item's; none: its message.
+std::optional<SizedProduct> flavourProduct(MultiFlavour& flavours, const QString& code, FlavourPrice& r)
+{
+    std::optional<SizedProduct> p = flavours.product(code);
+    if (!p)
+        r.notFound << flavourmsg::codeNotFound(code);
+    else
+        r.kitchen = p->clas;
+    return p;
+}
+
+} // namespace
+
+FlavourPrice MultiFlavour::entryPrice(const QString& codeField, bool sizesVisible, const QString& sizeEntry,
+                                      int kitPositions)
+{
+    return priceFlavours(codeField, highest(), [&](FlavourPrice& r, int k, const QString& code) {
         if (k < kitPositions && code.startsWith(u'*')) {
             const std::optional<KitRow> found = kit(code.mid(1));
             if (!found) {
                 r.notFound << flavourmsg::kitNotFound(code);
-                continue;
+                return Decimal(0);
             }
             r.kitchen = found->impfiscal;
             r.names << found->nome.left(35);
-            prices[size_t(k)] = found->valot;
-            continue;
+            return found->valot;
         }
-        const std::optional<SizedProduct> p = product(code);
-        if (!p) {
-            r.notFound << flavourmsg::codeNotFound(code);
-            continue;
-        }
-        r.kitchen = p->clas;
+        const std::optional<SizedProduct> p = flavourProduct(*this, code, r);
+        if (!p)
+            return Decimal(0);
         r.names << p->nome.left(35);
         if (p->hasSizes()) {
             sizesVisible = r.showSizes = true;
             if (k != 1)
                 r.focusSizes = true;
         }
-        Decimal price = p->valor;
         if (sizesVisible)
             if (const std::optional<Decimal> sized = p->sizePrice(sizeEntry))
-                price = *sized;
-        prices[size_t(k)] = price;
-    }
-    r.price = flavourItemPrice(prices, highest());
-    return r;
+                return *sized;
+        return p->valor;
+    });
 }
 
 FlavourPrice MultiFlavour::sizePrice(const QString& codeField, const QString& sizeEntry)
 {
-    FlavourPrice r;
-    std::array<Decimal, 4> prices{Decimal(0), Decimal(0), Decimal(0), Decimal(0)};
-    const std::array<QString, 4> codes = splitFlavours(codeField);
-    for (int k = 0; k < 4; ++k) {
-        const QString& code = codes[size_t(k)];
-        if (code.isEmpty())
-            continue;
-        const std::optional<SizedProduct> p = product(code);
-        if (!p) {
-            r.notFound << flavourmsg::codeNotFound(code);
-            continue;
-        }
-        r.kitchen = p->clas;
+    return priceFlavours(codeField, highest(), [&](FlavourPrice& r, int k, const QString& code) {
+        const std::optional<SizedProduct> p = flavourProduct(*this, code, r);
+        if (!p)
+            return Decimal(0);
         if (p->hasSizes())
             r.showSizes = true;
-        Decimal price = k == 0 ? p->valor : Decimal(0);
         if (const std::optional<Decimal> sized = p->sizePrice(sizeEntry))
-            price = *sized;
-        prices[size_t(k)] = price;
-    }
-    r.price = flavourItemPrice(prices, highest());
-    return r;
+            return *sized;
+        return k == 0 ? p->valor : Decimal(0);
+    });
 }

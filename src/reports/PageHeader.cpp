@@ -39,24 +39,32 @@ Item placed(Item item, const Column& column, double y, double height)
     return item;
 }
 
-void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QString>>& titles, double width)
+void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QString>>& titles, double width,
+                  TitleRow row)
 {
     band.add(rule(0, top, width));
     for (const auto& [column, text] : titles)
-        band.add(placed(label(0, 0, 0, 0, text).bold(), column, top + 1));
-    band.add(rule(0, top + 6.5, width));
-    band.height = std::max(band.height, top + 7.5);
+        band.add(placed(label(0, 0, 0, 0, text).bold(), column, top + 1, row.height));
+    band.add(rule(0, top + row.ruleBelow, width));
+    band.height = std::max(band.height, top + row.ruleBelow + 1);
 }
 
-void listColumns(Definition& def, const std::vector<ListColumn>& columns, double lineHeight)
+void titledColumns(Definition& def, Band& band, double top, const std::vector<ListColumn>& columns, double width,
+                   TitleRow row, double lineHeight)
 {
     std::vector<std::pair<Column, QString>> titles;
     def.detail.height = lineHeight;
     for (const ListColumn& c : columns) {
         titles.push_back({c.at, c.title});
-        def.detail.add(placed(field(0, 0, 0, 0, c.field).mask(c.mask), c.at, 0, lineHeight));
+        if (!c.field.isEmpty())
+            def.detail.add(placed(field(0, 0, 0, 0, c.field).mask(c.mask), c.at, 0, lineHeight));
     }
-    columnTitles(def.columnHeader, 0, titles, def.bodySize().width());
+    columnTitles(band, top, titles, width, row);
+}
+
+void listColumns(Definition& def, const std::vector<ListColumn>& columns, double lineHeight)
+{
+    titledColumns(def, def.columnHeader, 0, columns, def.bodySize().width(), {}, lineHeight);
 }
 
 Item total(const QString& field, const Column& at, const QString& mask, double y)

@@ -31,9 +31,16 @@ struct Column {
 // An item placed in a column (a field, a sum, a label), aligned as the column is.
 Item placed(Item item, const Column& column, double y = 0, double height = 5);
 
+// How a row of column titles stands: the titles' height and how far below the
+// rule over them the rule under them lies (mm).
+struct TitleRow {
+    double height = 5;
+    double ruleBelow = 6.5;
+};
 // Column titles in bold between two rules, from `top` of the band; the band grows
 // to hold them.
-void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QString>>& titles, double width);
+void columnTitles(Band& band, double top, const std::vector<std::pair<Column, QString>>& titles, double width,
+                  TitleRow row = {});
 
 // A column of a listing: its title over a field of the rows, shown by the number mask.
 struct ListColumn {
@@ -43,6 +50,11 @@ struct ListColumn {
 };
 // The listing's column titles on every page and its detail line, one field a column.
 void listColumns(Definition& def, const std::vector<ListColumn>& columns, double lineHeight = 5);
+// The same with the titles on `band` (the page header of a report that shows them
+// on its first page only) from `top`, between rules `width` long, standing as `row`
+// says; a column without a field has its title only, its value left to the caller.
+void titledColumns(Definition& def, Band& band, double top, const std::vector<ListColumn>& columns, double width,
+                   TitleRow row, double lineHeight = 5);
 // The sum of a column in bold, placed in its column `y` mm down its band.
 Item total(const QString& field, const Column& at, const QString& mask, double y);
 

@@ -16,7 +16,9 @@ Band& titledForm(Definition& def, const Form& form)
     Band& h = def.pageHeader;
     h.height = form.headerHeight;
     // The body's width in whole millimetres: 195 on Letter, 190 on A4.
-    h.add(label(0, 0, std::floor(def.bodySize().width()), 8, def.title).withFont(12, true).center());
+    h.add(label(0, 0, std::floor(def.bodySize().width()), form.titleHeight, def.title)
+              .withFont(form.titleSize, true)
+              .center());
     return h;
 }
 

@@ -22,6 +22,8 @@ struct Form {
     double fontSize = 9;           // the body's, in points
     double headerHeight = 0;       // mm
     bool firstPageOnly = false;    // the page header on the first page only
+    double titleSize = 12;         // the title's, in points
+    double titleHeight = 8;        // the title's line, mm
 };
 
 // Sets the definition up as the form says and gives its page header.

@@ -10,6 +10,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
+#include "platform/Printout.h"
 #include "platform/StationPaths.h"
 #include "printing/RoutePrintout.h"
 #include "tabs/KitchenTicket.h"
@@ -47,12 +48,6 @@ void pieces37(QStringList& out, const QString& text)
         out << text.mid(36, 37);
     if (text.size() > 74)
         out << text.mid(73, 37);
-}
-
-void feed(QStringList& out, int n)
-{
-    for (int i = 0; i < n; ++i)
-        out << QStringLiteral(".");
 }
 
 PrinterSlot slotOf(int kitchen)
@@ -130,7 +125,7 @@ Printout composeCounterKitchenTicket(const CounterPrintData& d, const std::vecto
         o << QString();
     }
     o << kDash36;
-    feed(o, d.feedLines);
+    feedPaper(o, d.feedLines);
     return p;
 }
 
@@ -187,7 +182,7 @@ Printout composeCounterReceipt(const CounterPrintData& d, const std::vector<Coun
     if (!d.footer2.trimmed().isEmpty())
         o << d.footer2;
     o << kDash36;
-    feed(o, d.feedLines);
+    feedPaper(o, d.feedLines);
     return p;
 }
 

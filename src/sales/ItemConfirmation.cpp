@@ -1,5 +1,6 @@
 #include "sales/ItemConfirmation.h"
 
+#include "platform/Printout.h"
 #include "tabs/TabKey.h"
 #include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
@@ -98,8 +99,7 @@ QStringList composeKitchenTicket(const TicketData& t)
     for (const QString& c : t.complements)
         lines << QStringLiteral(" > ") + c.toUpper().left(18);
     lines << QString() << QString(37, u'-');
-    for (int i = 0; i < t.feedLines; ++i)
-        lines << QStringLiteral(".");
+    feedPaper(lines, t.feedLines);
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "sales/KitchenOrder.h"
 
 #include "db/SqlBatches.h"
+#include "platform/Printout.h"
 #include "tabs/TabVoucher.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -48,8 +49,7 @@ QStringList composeKitchenOrder(const TicketData& head, const std::vector<Kitche
             lines << QStringLiteral(" > ") + c.toUpper().left(18);
         lines << kKitchenItemRule;
     }
-    for (int i = 0; i < feedLines; ++i)
-        lines << QStringLiteral(".");
+    feedPaper(lines, feedLines);
     return lines;
 }
 

@@ -5,6 +5,7 @@
 #include "db/Historico.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
+#include "platform/Printout.h"
 #include "platform/Win1252.h"
 #include "platform/StationPaths.h"
 #include "printing/RoutePrintout.h"
@@ -30,8 +31,7 @@ QStringList composeKitchenReprint(const TicketData& head, const std::vector<Repr
             lines << QStringLiteral(" > ") + c.toUpper().left(18);
         lines << QStringLiteral("- - - - - - - - - - - - - - - - - - -");
     }
-    for (int i = 0; i < feedLines; ++i)
-        lines << QStringLiteral(".");
+    feedPaper(lines, feedLines);
     return lines;
 }
 

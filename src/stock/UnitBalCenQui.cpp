@@ -1,6 +1,7 @@
 #include "stock/UnitBalCenQui.h"
 
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
 #include "reports/UnitVisaoRelatorio.h"
 
 #include <QDateTime>
@@ -26,15 +27,16 @@ TFormBalCenQui::TFormBalCenQui(TLogon& logon, const QString& period, const QStri
     h.add(label(0, 46, 38, 5, QStringLiteral("CENTRO DE CUSTO")).bold());
     h.add(label(40, 46, 155, 5, costCentre));
 
-    Band& c = m_def.columnHeader;
-    c.height = 7;
-    c.add(rule(0, 0, 195));
-    c.add(label(0, 1, 24, 5, QStringLiteral("CODIGO")).bold().right());
-    c.add(label(28, 1, 80, 5, QStringLiteral("PRODUTO")).bold());
-    c.add(label(110, 1, 26, 5, QStringLiteral("SAIDAS")).bold().right());
-    c.add(label(138, 1, 26, 5, QStringLiteral("CUSTO")).bold().right());
-    c.add(label(166, 1, 29, 5, QStringLiteral("TOTAL")).bold().right());
-    c.add(rule(0, 6.5, 195));
+    const QString quantity = QStringLiteral("##,##0.0"), money = QStringLiteral("##,##0.00");
+    const Column exits{110, 26, true}, total{166, 29, true};
+    titledColumns(m_def, m_def.columnHeader, 0,
+                  {{QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), {0, 24, true}},
+                   {QStringLiteral("PRODUTO"), QStringLiteral("NOME"), {28, 80}},
+                   {QStringLiteral("SAIDAS"), QStringLiteral("SAIDA"), exits, quantity},
+                   {QStringLiteral("CUSTO"), QStringLiteral("CUSTO"), {138, 26, true}, money},
+                   {QStringLiteral("TOTAL"), QStringLiteral("TOTAL"), total, money}},
+                  195, {});
+    m_def.columnHeader.height = 7;   // the listing starts half a millimetre under the rule
 
     Group g;
     g.column = QStringLiteral("CLASSE");
@@ -45,23 +47,15 @@ TFormBalCenQui::TFormBalCenQui(TLogon& logon, const QString& period, const QStri
     g.footer.height = 7;
     g.footer.add(rule(120, 0.5, 75));
     g.footer.add(label(120, 1.5, 40, 5, QStringLiteral("TOTAL GERAL")).bold());
-    g.footer.add(sum(166, 1.5, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right().bold());
+    g.footer.add(report::total(QStringLiteral("TOTAL"), total, money, 1.5));
     m_def.groups.push_back(std::move(g));
-
-    Band& d = m_def.detail;
-    d.height = 5;
-    d.add(field(0, 0, 24, 5, QStringLiteral("CODIGO")).right());
-    d.add(field(28, 0, 80, 5, QStringLiteral("NOME")));
-    d.add(field(110, 0, 26, 5, QStringLiteral("SAIDA")).mask(QStringLiteral("##,##0.0")).right());
-    d.add(field(138, 0, 26, 5, QStringLiteral("CUSTO")).mask(QStringLiteral("##,##0.00")).right());
-    d.add(field(166, 0, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right());
 
     Band& s = m_def.summary;
     s.height = 9;
     s.add(rule(0, 1, 195));
     s.add(label(80, 2.5, 28, 5, QStringLiteral("TOTAL ")).bold());
-    s.add(sum(110, 2.5, 26, 5, QStringLiteral("SAIDA")).mask(QStringLiteral("##,##0.0")).right().bold());
-    s.add(sum(166, 2.5, 29, 5, QStringLiteral("TOTAL")).mask(QStringLiteral("##,##0.00")).right().bold());
+    s.add(report::total(QStringLiteral("SAIDA"), exits, quantity, 2.5));
+    s.add(report::total(QStringLiteral("TOTAL"), total, money, 2.5));
 }
 
 void TFormBalCenQui::preview(const RowSet& lines) const

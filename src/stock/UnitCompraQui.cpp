@@ -3,6 +3,8 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/PageHeader.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 #include "stock/StockFields.h"
 
@@ -23,14 +25,8 @@ TFormCompraQui::TFormCompraQui(TLogon& logon, const purchase::Order& order, cons
     const qint64 supplierCode = TextToInt(order.supplier).value_or(0);
     const RowSet supplier = logon.run(QStringLiteral("select first 1 * from fornecedor where codigo = ?"), {supplierCode});
 
-    m_def.title = QStringLiteral("PEDIDO DE COMPRAS");
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 85;
-    h.add(label(0, 0, 195, 9, m_def.title).withFont(14, true).center());
+    Band& h = titledForm(m_def, {.title = QStringLiteral("PEDIDO DE COMPRAS"), .headerHeight = 85,
+                                 .firstPageOnly = true, .titleSize = 14, .titleHeight = 9});
     companyBlock(h, 11, empresa);
     h.add(label(0, 36, 28, 5, QStringLiteral("INSC ESTADUAL")).bold());
     h.add(label(30, 36, 100, 5, valueOf(empresa, "IESTADUAL")));
@@ -55,14 +51,11 @@ TFormCompraQui::TFormCompraQui(TLogon& logon, const purchase::Order& order, cons
     h.add(label(140, 65, 55, 5, order.term));
     h.add(label(0, 70, 15, 5, QStringLiteral("OBS")).bold());
     h.add(label(15, 70, 180, 5, order.observation));
-    h.add(rule(0, 76, 195));
-    h.add(label(0, 77, 30, 6, QStringLiteral("CODIGO")).bold());
-    h.add(label(32, 77, 80, 6, QStringLiteral("PRODUTO")).bold());
-    h.add(label(112, 77, 22, 6, QStringLiteral("Quant")).bold().right());
-    h.add(label(136, 77, 25, 6, QStringLiteral("CUSTO")).bold().right());
-    h.add(label(163, 77, 15, 6, QStringLiteral("ICMS")).bold().right());
-    h.add(label(180, 77, 15, 6, QStringLiteral("IPI")).bold().right());
-    h.add(rule(0, 83.5, 195));
+    columnTitles(h, 76,
+                 {{{0, 30}, QStringLiteral("CODIGO")}, {{32, 80}, QStringLiteral("PRODUTO")},
+                  {{112, 22, true}, QStringLiteral("Quant")}, {{136, 25, true}, QStringLiteral("CUSTO")},
+                  {{163, 15, true}, QStringLiteral("ICMS")}, {{180, 15, true}, QStringLiteral("IPI")}},
+                 195, {6, 7.5});
 
     Band& d = m_def.detail;
     d.height = 5;

@@ -2,6 +2,7 @@
 
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 #include "stock/KitRegister.h"
 
@@ -10,13 +11,7 @@ using namespace report;
 TFormImpKits::TFormImpKits(TLogon& logon)
 {
     const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = kits::text::listTitle;
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-
-    m_def.pageHeader.height = 40;
-    m_def.pageHeaderOn = Where::FirstPage;
-    m_def.pageHeader.add(label(0, 0, 195, 8, m_def.title).withFont(12, true).center());
+    titledForm(m_def, {.title = kits::text::listTitle, .headerHeight = 40, .firstPageOnly = true});
     companyBlock(m_def.pageHeader, 10, empresa);
 
     m_def.columnHeader.height = 8;

@@ -4,6 +4,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/CompanyBlock.h"
+#include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"
 #include "stock/KitRegister.h"
 
@@ -14,14 +15,8 @@ using namespace report;
 TFormImpPratoQui::TFormImpPratoQui(TLogon& logon, const QString& product, const Decimal& price)
 {
     const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    m_def.title = kits::text::sheetTitle;
-    m_def.paper = QPageSize::Letter;
-    m_def.font.size = 9;
-
-    Band& h = m_def.pageHeader;
-    m_def.pageHeaderOn = Where::FirstPage;
-    h.height = 50;
-    h.add(label(0, 0, 195, 9, m_def.title).withFont(14, true).center());
+    Band& h = titledForm(m_def, {.title = kits::text::sheetTitle, .headerHeight = 50, .firstPageOnly = true,
+                                 .titleSize = 14, .titleHeight = 9});
     companyBlock(h, 12, empresa);
     h.add(label(140, 12, 15, 5, QStringLiteral("DATA")).bold());
     h.add(label(155, 12, 40, 5, QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"))));

@@ -4,6 +4,7 @@
 
 #include "core/FieldEvents.h"
 #include "tabs/TabVoucher.h"
+#include "tabs/UpkeepPrompts.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
@@ -80,12 +81,7 @@ void TFormMudMes::destinationLeft()
                 dest = QStringLiteral("0");
                 ui->destinationEdit->setText(dest);
             }
-            if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), check, QStringLiteral("2")) == QLatin1String("S")) {
-                tabs::openTab(m_logon, dest, QDateTime::currentDateTime());
-            } else {
-                ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotOpened, QStringLiteral("1"));
-                ui->destinationEdit->setFocus();
-            }
+            tabs::offerToOpenTab(m_logon, dest, ui->destinationEdit, check, T::kNotOpened);
         }
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
@@ -122,12 +118,7 @@ void TFormMudMes::transfer()
         dialogs().errorBox(e.message());
         return;
     }
-    if (!voucher.lines.isEmpty() && ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
-        try {
-            RoutePrintout(voucher, PrinterSlot::Closing);
-        } catch (const std::exception& e) {
-            dialogs().errorBox(QString::fromUtf8(e.what()));
-        }
-    }
+    if (!voucher.lines.isEmpty())
+        tabs::offerVoucher(voucher, T::kPrintQuestion);
     accept();
 }

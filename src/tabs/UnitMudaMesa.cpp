@@ -5,6 +5,7 @@
 #include "core/FieldEvents.h"
 #include "tabs/TabVoucher.h"
 #include "tabs/TableMove.h"
+#include "tabs/UpkeepPrompts.h"
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"
@@ -80,12 +81,7 @@ void TFormMudaMesa::destinationLeft()
     try {
         if (tabs::tabExists(m_logon, dest))
             return;
-        if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kOpenQuestion, QStringLiteral("2")) == QLatin1String("S")) {
-            tabs::openTab(m_logon, dest, QDateTime::currentDateTime());
-        } else {
-            ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNotOpened, QStringLiteral("1"));
-            ui->destinationEdit->setFocus();
-        }
+        tabs::offerToOpenTab(m_logon, dest, ui->destinationEdit, T::kOpenQuestion, T::kNotOpened);
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }
@@ -114,12 +110,6 @@ void TFormMudaMesa::confirm()
         ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kNoDestination, QStringLiteral("1"));
         return;
     }
-    if (ShowMessageWindow(QStringLiteral("ATENÇÃO"), T::kPrintQuestion, QStringLiteral("2")) == QLatin1String("S")) {
-        try {
-            RoutePrintout(r.voucher, PrinterSlot::Closing);
-        } catch (const std::exception& e) {
-            dialogs().errorBox(QString::fromUtf8(e.what()));
-        }
-    }
+    tabs::offerVoucher(r.voucher, T::kPrintQuestion);
     accept();
 }

@@ -1,10 +1,29 @@
 #include "WindowChecks.h"
+#include "LoginFixtures.h"
+#include "shell/RibbonBar.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QToolButton>
 #include <gtest/gtest.h>
+
+bool madeBySupervisor(ScriptedDialogs& d, TPrincipal& w)
+{
+    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
+    return w.FormCreate();
+}
+
+QToolButton* ribbonButton(RibbonBar& bar, const QString& caption)
+{
+    for (int t = 0; t < bar.count(); ++t)
+        for (QToolButton* b : bar.buttons(t))
+            if (b->accessibleName() == caption || b->text() == caption)
+                return b;
+    return nullptr;
+}
 
 void showsWhole(QDialog& w, QSize screen, const QString& name, const QStringList& pictureBoxes)
 {

@@ -8,6 +8,17 @@
 #include <QSize>
 #include <QStringList>
 
+class QToolButton;
+class RibbonBar;
+
+// The main window made after the supervisor logged in ("SUPERVISOR", "1234") and
+// answered his prompt alike; false when it was not made.
+bool madeBySupervisor(ScriptedDialogs& d, TPrincipal& w);
+
+// The ribbon's button of that caption (its accessible name or its text) on any
+// tab; nullptr when there is none.
+QToolButton* ribbonButton(RibbonBar& bar, const QString& caption);
+
 // Clicks a ribbon button and tells whether the window it opened is a Window.
 template <class Window>
 bool opensItself(ScriptedDialogs& d, TPrincipal& w, const char* tab, const char* caption, const char* className)

@@ -1,6 +1,7 @@
 // The five settings files of the tab and printer settings: defaults, loading
 // rules, field checks and the order of saving.
 #include "QtPrinters.h"
+#include "SetComFiles.h"
 #include "printing/SetComSettings.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
@@ -14,11 +15,7 @@
 
 namespace {
 
-const QString kSetup = QString::fromLatin1(SetComSettings::kSetupFile);
-const QString kPorts = QString::fromLatin1(SetComSettings::kPortsFile);
-const QString kFont = QString::fromLatin1(SetComSettings::kFontFile);
-const QString kJoin = QString::fromLatin1(SetComSettings::kJoinFile);
-const QString kMessage = QString::fromLatin1(SetComSettings::kMessageFile);
+using namespace setcomfiles;
 
 class SetComFiles : public ::testing::Test {
 protected:

@@ -67,6 +67,19 @@ void capture(ScriptedDialogs& script, Shown& shown)
     });
 }
 
+// The seeded sales, with the previews of the window's printouts captured.
+class CommissionReportWindow : public ::testing::Test {
+protected:
+    CommissionReportWindow()
+    {
+        seedSales(st);
+        capture(script, shown);
+    }
+    TestStation st;
+    ScriptedDialogs script;
+    Shown shown;
+};
+
 } // namespace
 
 TEST(CommissionReport, ListsWaitersAndGroupsInCodeOrder)
@@ -85,13 +98,8 @@ TEST(CommissionReport, ListsWaitersAndGroupsInCodeOrder)
     }
 }
 
-TEST(CommissionReport, RollReceiptSumsTheWaitersSalesShiftByShift)
+TEST_F(CommissionReportWindow, RollReceiptSumsTheWaitersSalesShiftByShift)
 {
-    TestStation st;
-    seedSales(st);
-    ScriptedDialogs script;
-    Shown shown;
-    capture(script, shown);
     TFormComGar w(st.logon());
     w.setRange("10", "11");
     w.setPercent("10");
@@ -112,13 +120,8 @@ TEST(CommissionReport, RollReceiptSumsTheWaitersSalesShiftByShift)
     EXPECT_TRUE(w.findChild<QPushButton*>("printButton")->isEnabled());
 }
 
-TEST(CommissionReport, OneGroupOnly)
+TEST_F(CommissionReportWindow, OneGroupOnly)
 {
-    TestStation st;
-    seedSales(st);
-    ScriptedDialogs script;
-    Shown shown;
-    capture(script, shown);
     TFormComGar w(st.logon());
     w.setRange("10", "12");
     w.chooseGroup(1);   // 000003-BEBIDAS
@@ -129,14 +132,9 @@ TEST(CommissionReport, OneGroupOnly)
     EXPECT_TRUE(shown.roll.contains(QString(22, ' ') + QString("60,00").rightJustified(11)));
 }
 
-TEST(CommissionReport, BothPathsComputeWithThePercentageAsTyped)
+TEST_F(CommissionReportWindow, BothPathsComputeWithThePercentageAsTyped)
 {
-    TestStation st;
-    seedSales(st);
     // 109,90 at 2,75 % = 3,02 (at 2,8 % it would be 3,08).
-    ScriptedDialogs script;
-    Shown shown;
-    capture(script, shown);
     TFormComGar w(st.logon());
     w.setRange("10", "11");
     w.setPercent("2,75");

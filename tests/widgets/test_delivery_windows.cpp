@@ -10,6 +10,7 @@
 #include "ScriptedDialogs.h"
 #include "TabServiceSeeds.h"
 #include "TestStation.h"
+#include "WindowAnswers.h"
 #include "app/ProgramWindows.h"
 #include "closing/UnitFecSimples.h"
 #include "core/Globals.h"
@@ -390,15 +391,7 @@ TEST(DeliveryItemWindow, FractionsSizesAndHostileValues)
     EXPECT_EQ(decimalOf(l.scalar(S("select VALOR from DELIITEM where CODIGO = '000030'"))), D("42,5"));   // with its group's border
 
     // "/": the fractions window gives the flavour list
-    script.onWindow(S("TFormFracao"), [](QDialog& d) {
-        auto& f = static_cast<TFormFracao&>(d);
-        f.codeBox(0)->setText(S("12"));
-        f.codeBoxLeft(0);
-        f.codeBox(1)->setText(S("15"));
-        f.codeBoxLeft(1);
-        f.confirm();
-        return int(QDialog::Accepted);
-    });
+    answerFractions(script, {S("12"), S("15")});
     w.codeField()->setText(S("/"));
     w.codeLeft();
     EXPECT_EQ(w.codeField()->text(), S("/12/15/"));

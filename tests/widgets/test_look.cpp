@@ -6,6 +6,7 @@
 #include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/Program.h"
 #include "core/uMensagemWindow.h"
 #include "platform/Style.h"
@@ -77,6 +78,15 @@ bool wholeInView(QToolButton* button, QWidget& window)
     return rowInWindow(button, window).contains(r);
 }
 
+// The main window shown on a 1024x768 screen; its ribbon.
+RibbonBar* shownAt1024(TPrincipal& w)
+{
+    w.resize(1024, 768);
+    w.show();
+    settle();
+    return w.findChild<RibbonBar*>(QStringLiteral("ribbonTabs"));
+}
+
 void click(QAbstractButton* b)
 {
     QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
@@ -107,10 +117,8 @@ TEST_F(Look, EveryRibbonButtonCanBeBroughtIntoViewAndClicked)
         TestStation st;
         ScriptedDialogs d;
         st.setCompanyName(QStringLiteral("CANTINA DO PORTO"));
-        answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-        answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
         TPrincipal w(st.logon());
-        ASSERT_TRUE(w.FormCreate());
+        ASSERT_TRUE(madeBySupervisor(d, w));
         w.FormShow();
         ASSERT_LE(w.minimumSizeHint().width(), screen.width());
         ASSERT_LE(w.minimumSizeHint().height(), screen.height());
@@ -175,10 +183,7 @@ TEST_F(Look, WheelMovesARowThatDoesNotFit)
 {
     TestStation st(false);
     TPrincipal w(st.logon());
-    w.resize(1024, 768);
-    w.show();
-    settle();
-    auto* bar = w.findChild<RibbonBar*>(QStringLiteral("ribbonTabs"));
+    RibbonBar* bar = shownAt1024(w);
     const int reports = ribbon::tabs().indexOf(QStringLiteral("Relatórios 1"));
     bar->setCurrentIndex(reports);
     settle();
@@ -212,10 +217,7 @@ TEST_F(Look, RibbonCaptionsAreNotCut)
 {
     TestStation st(false);
     TPrincipal w(st.logon());
-    w.resize(1024, 768);
-    w.show();
-    settle();
-    auto* bar = w.findChild<RibbonBar*>(QStringLiteral("ribbonTabs"));
+    RibbonBar* bar = shownAt1024(w);
     for (int t = 0; t < bar->count(); ++t) {
         bar->setCurrentIndex(t);
         settle();
@@ -237,10 +239,7 @@ TEST_F(Look, TabsStayPutWhenChosen)
 {
     TestStation st(false);
     TPrincipal w(st.logon());
-    w.resize(1024, 768);
-    w.show();
-    settle();
-    auto* bar = w.findChild<RibbonBar*>(QStringLiteral("ribbonTabs"));
+    RibbonBar* bar = shownAt1024(w);
     QTabBar* tabs = bar->tabBar();
     bar->setCurrentIndex(0);
     settle();

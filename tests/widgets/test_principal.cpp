@@ -3,6 +3,8 @@
 #include "LoginFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowAnswers.h"
+#include "WindowChecks.h"
 #include "core/Globals.h"
 #include "shell/Ribbon.h"
 #include "shell/UnSenha.h"
@@ -168,10 +170,8 @@ TEST(Ribbon, SmallJobsOfTheConfigurationTab)
 {
     TestStation st;
     ScriptedDialogs d;
-    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
-    ASSERT_TRUE(w.FormCreate());
+    ASSERT_TRUE(madeBySupervisor(d, w));
 
     d.answerInputBox(QStringLiteral("7"));
     w.clickButton(QStringLiteral("Configuração"), QStringLiteral("Configura terminal de Rede"));
@@ -190,11 +190,7 @@ TEST(Ribbon, SmallJobsOfTheConfigurationTab)
     // An unreadable picture shows the error and leaves templogo.ini as it was.
     st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\templogo.ini"), {QStringLiteral("antigo.png")});
     const QString broken = st.root() + QStringLiteral("/quebrada.png");
-    QFile f(broken);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a picture");
-    f.close();
-    d.answerFileDialog(broken);
+    ASSERT_NO_FATAL_FAILURE(answerWithBrokenPicture(d, broken));
     w.clickButton(QStringLiteral("Configuração"), QStringLiteral("Altera Imagem Central do Sistema"));
     EXPECT_EQ(d.errors.size(), 1);
     EXPECT_EQ(st.readFile(QStringLiteral("c:\\Miltrex\\vavoz\\templogo.ini")), QStringList{QStringLiteral("antigo.png")});

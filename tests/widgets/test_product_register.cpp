@@ -4,6 +4,7 @@
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowAnswers.h"
 #include "registers/ProductRules.h"
 #include "registers/PickList.h"
 #include "registers/RegisterSql.h"
@@ -235,11 +236,7 @@ TEST(ProductRegister, PictureIsReplacedOnlyByOneThatLoaded)
     }
     // A file that is no picture leaves the one there in place.
     const QString broken = st.root() + QStringLiteral("/quebrada.png");
-    QFile f(broken);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a picture");
-    f.close();
-    d.answerFileDialog(broken);
+    ASSERT_NO_FATAL_FAILURE(answerWithBrokenPicture(d, broken));
     w.changePicture();
     EXPECT_EQ(d.errors.size(), 1);
     EXPECT_EQ(QImage(target).size(), QSize(30, 47));

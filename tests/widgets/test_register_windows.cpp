@@ -28,10 +28,8 @@ TEST(RegisterWindows, TheRibbonOpensEachRegisterItself)
     TestStation st;
     ScriptedDialogs d;
     registerProgramWindows();
-    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
-    ASSERT_TRUE(w.FormCreate());
+    ASSERT_TRUE(madeBySupervisor(d, w));
     EXPECT_TRUE(opensItself<TFormCliente>(d, w, "Cadastros", "Cadastro Clientes", "TFormCliente"));
     EXPECT_TRUE(opensItself<TFormEmpresa>(d, w, "Cadastros", "Cadastro da empresa", "TFormEmpresa"));
     EXPECT_TRUE(opensItself<TFormManSen>(d, w, "Cadastros", "Manutenção de Senhas", "TFormManSen"));

@@ -1,11 +1,13 @@
 // The sales screen hands a tab to the bill windows (F5, F9), to tab upkeep (the
 // ribbon and "Excluir Item") and to the shift reports and the drawer test; what it
 // shows once they close.
+#include "LoginFixtures.h"
 #include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "closing/UnitFecCom.h"
 #include "tabs/UnitMudMes.h"
@@ -36,15 +38,6 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 QString labelOf(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 const QString kTab = QStringLiteral("000007");
-
-QToolButton* ribbonButton(TFormBalcao& w, const QString& caption)
-{
-    for (int t = 0; t < w.ribbon()->count(); ++t)
-        for (QToolButton* b : w.ribbon()->buttons(t))
-            if (b->accessibleName() == caption || b->text() == caption)
-                return b;
-    return nullptr;
-}
 
 // An open cash shift, waiter 4 and tab 000007 of customer 35 with one item.
 struct Station {
@@ -192,7 +185,7 @@ TEST(SalesHandOver, TabUpkeepFromTheRibbonGetsTheTableFieldAndTheScreenShowsTheR
     edit(w, "tabNumberEdit")->setText(kTab);
     w.reloadItems();
     ASSERT_EQ(w.itemLines(), 1);
-    ribbonButton(w, S("Transferência Produtos"))->click();
+    ribbonButton(*w.ribbon(), S("Transferência Produtos"))->click();
     EXPECT_EQ(s.script.windowsShown, QStringList{S("TFormMudMes")});
     EXPECT_EQ(origin, kTab);
     EXPECT_FALSE(s.script.windowsShown.contains(S("TFormAcessos")));
@@ -211,7 +204,7 @@ TEST(SalesHandOver, TabUpkeepFromTheRibbonGetsTheTableFieldAndTheScreenShowsTheR
         });
         s.script.onWindow(S("TFormExcCom"), [](QDialog&) { return int(QDialog::Rejected); });
         edit(w, "tabNumberEdit")->setText(kTab);
-        ribbonButton(w, S("Excluir Comanda"))->click();
+        ribbonButton(*w.ribbon(), S("Excluir Comanda"))->click();
     }
     EXPECT_EQ(s.script.messageTexts(), QStringList{S("       Acesso não autorizado         ")});
     EXPECT_EQ(s.script.windowsShown.count(S("TFormExcCom")), 1);
@@ -224,13 +217,7 @@ TEST(SalesHandOver, ExcluirItemAsksForASupervisorUnlessTheOptionSaysNot)
     for (const Case& c : cases) {
         Station s(0, 0, c.itemOptions);
         s.st.addUser(S("CHEFE"), S("1"), S("S"), 128);
-        s.script.onWindow(S("TFormAcessos"), [](QDialog& d) {
-            auto& p = static_cast<TFormAcessos&>(d);
-            p.setName(S("CHEFE"));
-            p.setPassword(S("1"));
-            p.confirm();
-            return d.result();
-        });
+        answerSupervisorPrompt(s.script, S("CHEFE"), S("1"));
         s.script.onWindow(S("TFormExcItemCom"), [](QDialog&) { return int(QDialog::Rejected); });
         TFormBalcao w(s.st.logon());
         edit(w, "tabNumberEdit")->setText(kTab);
@@ -254,7 +241,7 @@ TEST(SalesHandOver, ShiftReportsOpenFromTheRibbonAndTheDrawerTestFromNoButton)
         ctx::op().OperatorIsMaster = S(c.master);
         s.script.onWindow(S(c.window ? c.window : "none"), [](QDialog&) { return int(QDialog::Rejected); });
         TFormBalcao w(s.st.logon());
-        QToolButton* b = ribbonButton(w, S(c.caption));
+        QToolButton* b = ribbonButton(*w.ribbon(), S(c.caption));
         ASSERT_TRUE(b) << c.caption;
         b->click();
         EXPECT_EQ(s.script.windowsShown, c.window ? QStringList{S(c.window)} : QStringList()) << c.caption;
@@ -269,7 +256,7 @@ TEST(SalesHandOver, ShiftReportsOpenFromTheRibbonAndTheDrawerTestFromNoButton)
         EXPECT_STRNE(b.opens, "TForm1") << b.caption;
     Station s;
     TFormBalcao w(s.st.logon());
-    EXPECT_EQ(ribbonButton(w, S("Teste da Gaveta")), nullptr);
+    EXPECT_EQ(ribbonButton(*w.ribbon(), S("Teste da Gaveta")), nullptr);
 }
 
 TEST(SalesHandOver, OpeningAReservedTableAsksAndTakesOnlyTheDaysReservation)

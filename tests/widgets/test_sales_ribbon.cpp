@@ -3,6 +3,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "cash/UnitAbrFec.h"
 #include "core/Globals.h"
@@ -34,15 +35,6 @@ void promptAnswers(ScriptedDialogs& d, const char* user)
         p.confirm();
         return w.result();
     });
-}
-
-QToolButton* ribbonButton(TFormBalcao& w, const QString& caption)
-{
-    for (int t = 0; t < w.ribbon()->count(); ++t)
-        for (QToolButton* b : w.ribbon()->buttons(t))
-            if (b->accessibleName() == caption || b->text() == caption)
-                return b;
-    return nullptr;
 }
 
 } // namespace
@@ -145,7 +137,7 @@ TEST(SalesRibbon, OpeningTheCashFromTheScreenShowsItOpen)
     ctx::op().OperatorName = QStringLiteral("MARIA");
     TFormBalcao screen(st.logon());
     EXPECT_EQ(screen.cashStateText(), salesmsg::cashClosedLabel);
-    QToolButton* button = ribbonButton(screen, QStringLiteral("Abrir/Fechar Mov. do Caixa"));
+    QToolButton* button = ribbonButton(*screen.ribbon(), QStringLiteral("Abrir/Fechar Mov. do Caixa"));
     ASSERT_TRUE(button);
     button->click();
     EXPECT_EQ(screen.cashStateText(), salesmsg::cashOpenLabel);
@@ -172,7 +164,7 @@ TEST(SalesRibbon, ButtonsTheScreenAnswersOpenNoPlaceholder)
         const QString opens = QString::fromLatin1(b.opens);
         if (!opens.startsWith(QLatin1Char('@')) || opens == QLatin1String("@close"))
             continue;
-        QToolButton* button = ribbonButton(screen, QString::fromUtf8(b.caption));
+        QToolButton* button = ribbonButton(*screen.ribbon(), QString::fromUtf8(b.caption));
         ASSERT_TRUE(button) << b.caption;
         script.windowsShown.clear();
         button->setEnabled(true);
@@ -185,7 +177,7 @@ TEST(SalesRibbon, ButtonsTheScreenAnswersOpenNoPlaceholder)
     ASSERT_TRUE(scale);
     scale->hide();
     script.windowsShown.clear();
-    ribbonButton(screen, QStringLiteral("Configura Balança"))->click();
+    ribbonButton(*screen.ribbon(), QStringLiteral("Configura Balança"))->click();
     EXPECT_TRUE(scale->isVisible());
     EXPECT_TRUE(script.windowsShown.isEmpty()) << script.windowsShown.join(',').toStdString();
 }

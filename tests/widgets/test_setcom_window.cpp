@@ -1,6 +1,7 @@
 // "Setup da na comanda" on a station: what it shows, how its fields react to the
 // keyboard and what "Confirmar" leaves in the five files.
 #include "ScriptedDialogs.h"
+#include "SetComFiles.h"
 #include "TestStation.h"
 #include "printing/UnitSetCom.h"
 
@@ -21,11 +22,8 @@
 
 namespace {
 
-const QString kSetup = QString::fromLatin1(SetComSettings::kSetupFile);
-const QString kPorts = QString::fromLatin1(SetComSettings::kPortsFile);
-const QString kFont = QString::fromLatin1(SetComSettings::kFontFile);
-const QString kJoin = QString::fromLatin1(SetComSettings::kJoinFile);
-const QString kMessage = QString::fromLatin1(SetComSettings::kMessageFile);
+using namespace setcomfiles;
+
 const QStringList kPrinters = {"Termica Caixa", "Laser Escritorio"};
 
 template <class W>

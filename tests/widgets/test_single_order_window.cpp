@@ -8,6 +8,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowAnswers.h"
 #include "app/ProgramWindows.h"
 #include "core/Globals.h"
 #include "db/DbError.h"
@@ -132,15 +133,7 @@ TEST(SingleOrderWindow, AnOrderFromTheTelephoneToTheClosing)
     EXPECT_EQ(count(l, "select count(*) from CLIENTES where CODIGO = 33334444 and DDD = 81"), 1);
 
     // A fraction of two flavours, at their average.
-    script.onWindow(S("TFormFracao"), [](QDialog& d) {
-        auto& f = static_cast<TFormFracao&>(d);
-        f.codeBox(0)->setText(S("12"));
-        f.codeBoxLeft(0);
-        f.codeBox(1)->setText(S("15"));
-        f.codeBoxLeft(1);
-        f.confirm();
-        return int(QDialog::Accepted);
-    });
+    answerFractions(script, {S("12"), S("15")});
     w->field(F::Code)->setText(S("/"));
     w->codeLeft();
     EXPECT_EQ(w->field(F::Code)->text(), S("/12/15/"));

@@ -105,10 +105,8 @@ TEST(StockWindows, TheRibbonOpensEachWindowAndTheTitlesWindowHasNoButton)
     TestStation st;
     ScriptedDialogs d;
     registerProgramWindows();
-    answerLogin(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
-    answerSupervisorPrompt(d, QStringLiteral("SUPERVISOR"), QStringLiteral("1234"));
     TPrincipal w(st.logon());
-    ASSERT_TRUE(w.FormCreate());
+    ASSERT_TRUE(madeBySupervisor(d, w));
     EXPECT_TRUE(opensItself<TFormMovEst>(d, w, "Principal", "Movimenta Estoque (Ent/Sai)", "TFormMovEst"));
     EXPECT_TRUE(opensItself<TFormMovEst>(d, w, "Estoque", "Mov Estoque (Ent/Sai)", "TFormMovEst"));
     EXPECT_TRUE(opensItself<TFormCompras>(d, w, "Estoque", "Controle de Compras", "TFormCompras"));

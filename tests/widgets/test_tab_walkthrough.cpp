@@ -1,11 +1,13 @@
 // One tab from the first key to the receipt, as a new cashier goes through it on
 // the sales screen: the cash shift opened from the ribbon, table 7 opened, a waiter
 // and an item confirmed, the pre-bill (F5), the payment (F9) in cash and F11.
+#include "LoginFixtures.h"
 #include "WidgetSteps.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "app/ProgramWindows.h"
 #include "cash/UnitAbrFec.h"
 #include "closing/UnitFecCom.h"
@@ -33,15 +35,6 @@
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-QToolButton* ribbonButton(TFormBalcao& w, const QString& caption)
-{
-    for (int t = 0; t < w.ribbon()->count(); ++t)
-        for (QToolButton* b : w.ribbon()->buttons(t))
-            if (b->accessibleName() == caption || b->text() == caption)
-                return b;
-    return nullptr;
-}
 
 QByteArray bytesOf(const QString& path)
 {
@@ -73,13 +66,7 @@ TEST(TabWalkthrough, OpenTheCashOpenTable7TakeAnItemPreBillPayInCashAndClose)
     ctx::op().OperatorIsMaster = S("S");
     ctx::op().LoginRights = 16 | 32 | 8192;
 
-    script.onWindow(S("TFormAcessos"), [](QDialog& d) {
-        auto& p = static_cast<TFormAcessos&>(d);
-        p.setName(S("CHEFE"));
-        p.setPassword(S("1"));
-        p.confirm();
-        return d.result();
-    });
+    answerSupervisorPrompt(script, S("CHEFE"), S("1"));
     script.onWindow(S("TFormAbrFec"), [](QDialog& d) {
         auto& w = static_cast<TFormAbrFec&>(d);
         w.prepareOpening();
@@ -109,7 +96,7 @@ TEST(TabWalkthrough, OpenTheCashOpenTable7TakeAnItemPreBillPayInCashAndClose)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
 
     // the cash shift, from the ribbon
-    ribbonButton(w, S("Abrir/Fechar Mov. do Caixa"))->click();
+    ribbonButton(*w.ribbon(), S("Abrir/Fechar Mov. do Caixa"))->click();
     ASSERT_EQ(w.cashStateText(), salesmsg::cashOpenLabel);
 
     // table 7, waiter 3, two PICANHA, F2

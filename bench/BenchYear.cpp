@@ -67,6 +67,7 @@ constexpr int kFirstWeighed = 201, kWeighed = 5;          // 000201..000205, sol
 constexpr int kFirstKit = 19801, kKits = 200;             // 019801..020000
 constexpr int kFirstBarcode = 15001, kBarcodes = 500;     // drinks with 13-digit codes
 constexpr int kMenu = 600;                                // the products most tabs take from
+constexpr int kOrdinaryProduct = 10002;                   // 010002, a plain product off the menu
 constexpr int kBeer = 1;                                  // 000001, in about a third of the sales
 constexpr int kBeerGroup = 1;
 constexpr int kPizzaGroup = 11, kWeighedGroup = 20, kKitGroup = 21, kIngredientGroup = 40;
@@ -1180,7 +1181,8 @@ const std::pair<const char*, int Facts::*> kWholeFacts[] = {
     {"waiter", &Facts::waiter}, {"supplier", &Facts::supplier},
 };
 const std::pair<const char*, qint64 Facts::*> kBigFacts[] = {
-    {"productRows", &Facts::productRows}, {"accountLines", &Facts::accountLines},
+    {"productRows", &Facts::productRows}, {"ordinaryProductRows", &Facts::ordinaryProductRows},
+    {"accountLines", &Facts::accountLines},
     {"bookAccountEntries", &Facts::bookAccountEntries}, {"makeRoundTrips", &Facts::makeRoundTrips},
 };
 const std::pair<const char*, QDate Facts::*> kDayFacts[] = {
@@ -1188,7 +1190,8 @@ const std::pair<const char*, QDate Facts::*> kDayFacts[] = {
     {"monthFirstDay", &Facts::monthFirstDay}, {"monthLastDay", &Facts::monthLastDay},
 };
 const std::pair<const char*, QString Facts::*> kTextFacts[] = {
-    {"productWithManyRows", &Facts::productWithManyRows}, {"kit", &Facts::kit},
+    {"productWithManyRows", &Facts::productWithManyRows}, {"ordinaryProduct", &Facts::ordinaryProduct},
+    {"kit", &Facts::kit},
 };
 
 QJsonObject toJson(const Facts& f, const QString& stampText)
@@ -1254,6 +1257,8 @@ Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
         f.productWithManyRows = top.text(u"CODIGO");
         f.productRows = top.integer(u"N");
     }
+    f.ordinaryProduct = code6(kOrdinaryProduct);
+    f.ordinaryProductRows = count(l, "select count(*) from ESTFIC where CODIGO = ?", {f.ordinaryProduct});
     f.kit = code6(kFirstKit);
     f.group = kBeerGroup;
     f.accountCustomer = kAccountCustomer;

@@ -66,6 +66,8 @@ struct Facts {
     QDate monthFirstDay, monthLastDay;
     QString productWithManyRows;     // PRODUTOS.CODIGO with the most ESTFIC rows
     qint64 productRows = 0;          // its ESTFIC rows
+    QString ordinaryProduct;         // a product off the menu, sold now and then
+    qint64 ordinaryProductRows = 0;  // its ESTFIC rows
     QString kit;                     // a kit sold all year (PRODUTOS.CODIGO, COMPOSICAO 'S')
     int group = 0;                   // TIPOS.CODIGO of a busy group (the beers)
     int accountCustomer = 0;         // CLIENTES.CODIGO with 5,000 account lines in RECARQ

@@ -190,8 +190,9 @@ int run(QCoreApplication& app)
                 qPrintable(y.busiestDay.toString(S("dd/MM/yyyy"))), y.busiestSales);
     std::printf("  um mês: caixas %d a %d (%s a %s)\n", y.monthFirstShift, y.monthLastShift,
                 qPrintable(y.monthFirstDay.toString(S("dd/MM/yyyy"))), qPrintable(y.monthLastDay.toString(S("dd/MM/yyyy"))));
-    std::printf("  produto com mais linhas no estoque: %s (%lld linhas); um kit: %s; grupo %d; fornecedor %d\n",
-                qPrintable(y.productWithManyRows), y.productRows, qPrintable(y.kit), y.group, y.supplier);
+    std::printf("  produto com mais linhas no estoque: %s (%lld linhas); um produto comum: %s (%lld linhas)\n",
+                qPrintable(y.productWithManyRows), y.productRows, qPrintable(y.ordinaryProduct), y.ordinaryProductRows);
+    std::printf("  um kit: %s; grupo %d; fornecedor %d\n", qPrintable(y.kit), y.group, y.supplier);
     std::printf("  cliente com conta: %d (%lld lançamentos); conta bancária %d (%lld lançamentos); garçom %d\n",
                 y.accountCustomer, y.accountLines, y.bookAccount, y.bookAccountEntries, y.waiter);
     std::printf("  TIPOS %lld  PRODUTOS %lld (kits %lld, KITPROD %lld)  FORNECEDOR %lld  CLIENTES %lld  VENDEDOR %lld\n",

@@ -1273,27 +1273,38 @@ Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
     return f;
 }
 
+void connect(TLogon& logon, const QString& path)
+{
+    if (!logon.connectTo(path))
+        throw DbError(logon.lastError());
+}
+
+// The big tables' own indexes, off while the year is written and rebuilt after it.
+void setBigIndexes(TLogon& logon, bool active)
+{
+    for (const schema::Index& i : schema::indexes())
+        for (const char* t : kBigTables)
+            if (!i.unique && std::strcmp(i.table, t) == 0)
+                logon.run(QStringLiteral("ALTER INDEX %1 %2")
+                              .arg(QLatin1String(i.name), active ? QStringLiteral("ACTIVE") : QStringLiteral("INACTIVE")));
+}
+
 Facts make(const QString& path)
 {
     const double started = monotonicMs();
     QFile::remove(path);
     newdb::createInstallation(path);
     rawAttach(path, false, false);   // the year is written once; its commits need not wait for the disk
+    {
+        TLogon logon;
+        connect(logon, path);
+        setBigIndexes(logon, false);
+    }
     qint64 trips = 0;
     std::vector<Shift> shifts;
     {
         TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
-        for (const schema::Index& i : schema::indexes())
-            for (const char* t : kBigTables)
-                if (!i.unique && std::strcmp(i.table, t) == 0)
-                    logon.run(QStringLiteral("ALTER INDEX %1 INACTIVE").arg(QLatin1String(i.name)));
-    }
-    {
-        TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
+        connect(logon, path);
         YearWriter w(logon);
         w.registers();
         for (const Shift& s : w.shifts()) {
@@ -1308,12 +1319,8 @@ Facts make(const QString& path)
     Facts f;
     {
         TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
-        for (const schema::Index& i : schema::indexes())
-            for (const char* t : kBigTables)
-                if (!i.unique && std::strcmp(i.table, t) == 0)
-                    logon.run(QStringLiteral("ALTER INDEX %1 ACTIVE").arg(QLatin1String(i.name)));
+        connect(logon, path);
+        setBigIndexes(logon, true);
         // Selectivities as a database that grew to this size has them.
         for (const schema::Index& i : schema::indexes())
             logon.run(QStringLiteral("SET STATISTICS INDEX %1").arg(QLatin1String(i.name)));

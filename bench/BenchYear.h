@@ -14,11 +14,9 @@
 // build/bench/year/ (or $SABREL22_BENCH_YEAR_DIR) beside a stamp of the generator,
 // the sale writer and the schema: when any of them changes, the next call makes it
 // again. The embedded engine lets one process open a file: two benchmarks reading
-// the year at once each take a copy.
+// the year at once each take a copy. Every bench/bench_*.cpp links it.
 #include <QDate>
 #include <QString>
-#include <utility>
-#include <vector>
 
 namespace benchyear {
 

@@ -48,7 +48,9 @@ namespace {
 QString S(const char* s) { return QString::fromUtf8(s); }
 Decimal money(qint64 cents) { return Decimal::fromCents(cents); }
 Decimal quantity(qint64 thousandths) { return Decimal::fromThousandths(thousandths); }
-QString code6(qint64 n) { return QStringLiteral("%1").arg(n, 6, 10, QLatin1Char('0')); }
+QString pad(qint64 n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')); }
+QString code6(qint64 n) { return pad(n, 6); }
+QString phone(qint64 n, int digits) { return S("(19) ") + pad(n, digits); }
 
 // ---- What the year holds ------------------------------------------------------
 
@@ -67,7 +69,8 @@ constexpr int kFirstWeighed = 201, kWeighed = 5;          // 000201..000205, sol
 constexpr int kFirstKit = 19801, kKits = 200;             // 019801..020000
 constexpr int kFirstBarcode = 15001, kBarcodes = 500;     // drinks with 13-digit codes
 constexpr int kMenu = 600;                                // the products most tabs take from
-constexpr int kBeer = 1;                                  // 000001, in a fifth of the sales
+constexpr int kOrdinaryProduct = 10002;                   // 010002, a plain product off the menu
+constexpr int kBeer = 1;                                  // 000001, in about a third of the sales
 constexpr int kBeerGroup = 1;
 constexpr int kPizzaGroup = 11, kWeighedGroup = 20, kKitGroup = 21, kIngredientGroup = 40;
 
@@ -418,6 +421,8 @@ private:
     void tabSale(const Shift& s, int customer, bool onAccount);
     void counterSale(const Shift& s);
     void deliveryInvoice(const Shift& s);
+    void cashDrawer(const Shift& s);
+    void monthlyBills(const Shift& s);
     void stockMovements(const Shift& s);
     void entryInvoices(const Shift& s);
     void payable(const QString& title, int supplier, const QDate& issue, const QDate& due, const Decimal& value);
@@ -484,8 +489,8 @@ void YearWriter::registers()
             m_logon.run(S("insert into FORNECEDOR (CODIGO, NOME, ENDERECO, CIDADE, ESTADO, FONE, CNPJ, CONTATO) "
                           "values (?, ?, ?, ?, ?, ?, ?, ?)"),
                         {k, supplierName(k).left(40), QStringLiteral("%1 %2").arg(S(kStreets[k % 8])).arg(k * 11),
-                         S("CAMPINAS"), S("SP"), QStringLiteral("(19) 3%1").arg(k * 4271 % 10000000, 7, 10, QLatin1Char('0')),
-                         QStringLiteral("%1.%2/0001-%3").arg(10 + k).arg(k * 379 % 1000, 3, 10, QLatin1Char('0')).arg(k % 100, 2, 10, QLatin1Char('0')),
+                         S("CAMPINAS"), S("SP"), phone(30000000 + k * 4271 % 10000000, 8),
+                         QStringLiteral("%1.%2/0001-%3").arg(10 + k).arg(pad(k * 379 % 1000, 3), pad(k % 100, 2)),
                          personName(k * 3).left(40)});
         for (const Method& m : kMethods)
             if (m.code != kCash)
@@ -498,12 +503,12 @@ void YearWriter::registers()
             m_logon.run(S("insert into VENDEDOR (ID, CODIGO, NOME, ENDERECO, CIDADE, ESTADO, FONE, ADMISSAO, CARGO, "
                           "ATENDE) values (1, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                         {k, waiterName(k), QStringLiteral("%1 %2").arg(S(kStreets[k % 8])).arg(k * 7), S("CAMPINAS"),
-                         S("SP"), QStringLiteral("(19) 9%1").arg(k * 7717 % 100000000, 8, 10, QLatin1Char('0')),
+                         S("SP"), phone(900000000 + k * 7717 % 100000000, 9),
                          QDate(2020, 1, 1).addDays(k * 37),
                          k <= kServingWaiters ? S("GARCOM") : (k <= 25 ? S("CAIXA") : S("COZINHA")), S("S")});
         for (int k = 1; k <= kDeliveryMen; ++k)
             m_logon.run(S("insert into DELICAD (ID, CODIGO, NOME, FONE) values (?, ?, ?, ?)"),
-                        {k, k, personName(k * 29).left(40), QStringLiteral("(19) 98%1").arg(k * 1234567 % 10000000, 7, 10, QLatin1Char('0'))});
+                        {k, k, personName(k * 29).left(40), phone(980000000 + k * 1234567 % 10000000, 9)});
         for (int k = 1; k <= kAreas; ++k)
             m_logon.run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (?, ?, ?)"),
                         {k, S(kAreaNames[k - 1]), money(400 + k * 100)});
@@ -514,14 +519,13 @@ void YearWriter::registers()
                           "EMAIL, CPF, NASC, LIMITE, FIDELIDADE) "
                           "values (GEN_ID(CLIENTE,1), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                         {key, customerName(key), QStringLiteral("%1 %2").arg(S(kStreets[code % 8])).arg(code % 2000 + 1),
-                         S("CAMPINAS"), S("SP"), QStringLiteral("13%1-000").arg(code % 1000, 3, 10, QLatin1Char('0')),
-                         delivery ? QString::number(key) : QStringLiteral("(19) 9%1").arg(code * 7717 % 100000000, 8, 10, QLatin1Char('0')),
-                         S(kAreaNames[code % kAreas]),
-                         QStringLiteral("cliente%1@exemplo.com.br").arg(code),
-                         QStringLiteral("%1.%2.%3-%4").arg(100 + code % 900).arg(code * 7 % 1000, 3, 10, QLatin1Char('0'))
-                             .arg(code * 13 % 1000, 3, 10, QLatin1Char('0')).arg(code % 100, 2, 10, QLatin1Char('0')),
-                         QDate(1960, 1, 1).addDays(code * 97 % 15000), code == kAccountCustomer ? money(5000000) : money(50000),
-                         Decimal()});
+                         S("CAMPINAS"), S("SP"), QStringLiteral("13%1-000").arg(pad(code % 1000, 3)),
+                         delivery ? QString::number(key) : phone(900000000 + code * 7717 % 100000000, 9),
+                         S(kAreaNames[code % kAreas]), QStringLiteral("cliente%1@exemplo.com.br").arg(code),
+                         QStringLiteral("%1.%2.%3-%4").arg(100 + code % 900).arg(pad(code * 7 % 1000, 3),
+                                                                              pad(code * 13 % 1000, 3), pad(code % 100, 2)),
+                         QDate(1960, 1, 1).addDays(code * 97 % 15000),
+                         code == kAccountCustomer ? money(5000000) : money(50000), Decimal()});
         }
     });
 
@@ -931,7 +935,7 @@ void YearWriter::bookEntries(const Shift& s)
             value = money(20000001);   // 200.000,01: above what a FLOAT holds to the cent
         m_logon.run(S("insert into caixa (id,data,historico,debito,credito,desp,conta) "
                       "values (GEN_ID(CAIXA,1),?,?,?,?,?,?)"),
-                    {s.date, (QString::fromUtf8(kBookCodeNames[code - 1]) + QStringLiteral(" %1").arg(d.between(1, 999))).left(30),
+                    {s.date, QStringLiteral("%1 %2").arg(S(kBookCodeNames[code - 1])).arg(d.between(1, 999)).left(30),
                      credit ? Decimal() : value, credit ? value : Decimal(), code, account});
     };
     for (int k = 0; k < s.bookEntries; ++k)
@@ -958,6 +962,39 @@ void YearWriter::login(const QDate& day, const QTime& at, const QString& who, co
 {
     m_logon.run(S("insert into HISTORICO (id,hora,operador,acao) values (GEN_ID(HISTORICO,1),?,?,?)"),
                 {QDateTime(day, at).toString(QStringLiteral("dd/MM/yy hh:mm:ss")), who, what});
+}
+
+// The drawer's withdrawals and top-ups, and the day's expenses paid out of it.
+void YearWriter::cashDrawer(const Shift& s)
+{
+    Dice& d = m_dice;
+    auto withdrawal = [&](const Decimal& value, const char* kind, const char* history) {
+        m_logon.run(S("insert into Sangria (id,caixa,terminal,valor,dc,historico) "
+                      "values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
+                    {s.number, kMainTerminal, value, S(kind), S(history)});
+    };
+    static const char* const withdrawals[] = {"SANGRIA", "DEPOSITO BANCO", "PAGTO FORNECEDOR"};
+    const int count = d.between(1, 3);
+    for (int k = 0; k < count; ++k)
+        withdrawal(money(d.between(2, 20) * 5000), "1", withdrawals[k]);
+    if (d.perMille(200))
+        withdrawal(money(d.between(1, 4) * 5000), "2", "REFORCO DE TROCO");
+    const int expenses = d.between(2, 6);
+    for (int k = 0; k < expenses; ++k) {
+        const ExpenseDef& e = kExpenses[d.below(int(std::size(kExpenses)))];
+        m_logon.run(S("insert into desploja (ID,DATA,CAIXA,TERMINAL,HISTORICO,VALOR,CCUSTO) "
+                      "values (GEN_ID(DESPESAS,1),?,?,?,?,?,?)"),
+                    {s.date, s.number, kMainTerminal, S(e.history), d.cents(e.lowCents, e.highCents), e.costCentre});
+    }
+}
+
+// The month's fixed bills, registered on the 5th and due on the 10th.
+void YearWriter::monthlyBills(const Shift& s)
+{
+    static const char* const bills[] = {"ALUGUEL", "ENERGIA", "AGUA", "TELEFONE", "CONTADOR"};
+    for (int k = 0; k < 5; ++k)
+        payable(QStringLiteral("%1/%2").arg(S(bills[k]), s.date.toString(QStringLiteral("MMyy"))), kSuppliers - k,
+                s.date, s.date.addDays(5), m_dice.cents(20000, k == 0 ? 900000 : 250000));
 }
 
 void YearWriter::shift(const Shift& s)
@@ -990,32 +1027,13 @@ void YearWriter::shift(const Shift& s)
                 deliveryInvoice(s);
         }
 
-        const int withdrawals = d.between(1, 3);
-        for (int k = 0; k < withdrawals; ++k)
-            m_logon.run(S("insert into Sangria (id,caixa,terminal,valor,dc,historico) values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
-                        {s.number, kMainTerminal, money(d.between(2, 20) * 5000), S("1"),
-                         S(k == 0 ? "SANGRIA" : (k == 1 ? "DEPOSITO BANCO" : "PAGTO FORNECEDOR"))});
-        if (d.perMille(200))
-            m_logon.run(S("insert into Sangria (id,caixa,terminal,valor,dc,historico) values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
-                        {s.number, kMainTerminal, money(d.between(1, 4) * 5000), S("2"), S("REFORCO DE TROCO")});
-        const int expenses = d.between(2, 6);
-        for (int k = 0; k < expenses; ++k) {
-            const ExpenseDef& e = kExpenses[d.below(int(std::size(kExpenses)))];
-            m_logon.run(S("insert into desploja (ID,DATA,CAIXA,TERMINAL,HISTORICO,VALOR,CCUSTO) "
-                          "values (GEN_ID(DESPESAS,1),?,?,?,?,?,?)"),
-                        {s.date, s.number, kMainTerminal, S(e.history), d.cents(e.lowCents, e.highCents), e.costCentre});
-        }
+        cashDrawer(s);
         stockMovements(s);
         entryInvoices(s);
         accountLines(s);
         bookEntries(s);
-        if (s.date.day() == 5) {
-            // the month's fixed bills
-            static const char* const bills[] = {"ALUGUEL", "ENERGIA", "AGUA", "TELEFONE", "CONTADOR"};
-            for (int k = 0; k < 5; ++k)
-                payable(QStringLiteral("%1/%2").arg(S(bills[k]).left(8)).arg(s.date.toString(QStringLiteral("MMyy"))),
-                        kSuppliers - k, s.date, s.date.addDays(5), d.cents(20000, k == 0 ? 900000 : 250000));
-        }
+        if (s.date.day() == 5)
+            monthlyBills(s);
         const int logins = d.between(1, 4);
         for (int k = 0; k < logins; ++k)
             login(s.date, QTime(11 + k * 3, d.below(60)), waiterName(d.between(1, kWaiters)).left(20), S("Entrou Programa"));
@@ -1040,15 +1058,6 @@ void YearWriter::finish()
 
 // The tables the year fills by the thousand: their indexes are rebuilt once at the end.
 const char* const kBigTables[] = {"ESTFIC", "FATURA", "RECARQ", "SERVICO", "DESPLOJA", "CAIXA", "PAGARQ"};
-
-// The big tables' indexes that are not unique, off while the year is written and on again after it.
-void switchBigIndexes(TLogon& logon, const char* state)
-{
-    for (const schema::Index& i : schema::indexes())
-        for (const char* t : kBigTables)
-            if (!i.unique && std::strcmp(i.table, t) == 0)
-                logon.run(QStringLiteral("ALTER INDEX %1 %2").arg(QLatin1String(i.name), QLatin1String(state)));
-}
 
 QString yearDir()
 {
@@ -1157,7 +1166,8 @@ const std::pair<const char*, int Facts::*> kWholeFacts[] = {
     {"waiter", &Facts::waiter}, {"supplier", &Facts::supplier},
 };
 const std::pair<const char*, qint64 Facts::*> kBigFacts[] = {
-    {"productRows", &Facts::productRows}, {"accountLines", &Facts::accountLines},
+    {"productRows", &Facts::productRows}, {"ordinaryProductRows", &Facts::ordinaryProductRows},
+    {"accountLines", &Facts::accountLines},
     {"bookAccountEntries", &Facts::bookAccountEntries}, {"makeRoundTrips", &Facts::makeRoundTrips},
 };
 const std::pair<const char*, QDate Facts::*> kDayFacts[] = {
@@ -1165,7 +1175,8 @@ const std::pair<const char*, QDate Facts::*> kDayFacts[] = {
     {"monthFirstDay", &Facts::monthFirstDay}, {"monthLastDay", &Facts::monthLastDay},
 };
 const std::pair<const char*, QString Facts::*> kTextFacts[] = {
-    {"productWithManyRows", &Facts::productWithManyRows}, {"kit", &Facts::kit},
+    {"productWithManyRows", &Facts::productWithManyRows}, {"ordinaryProduct", &Facts::ordinaryProduct},
+    {"kit", &Facts::kit},
 };
 
 QJsonObject toJson(const Facts& f, const QString& stampText)
@@ -1231,6 +1242,8 @@ Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
         f.productWithManyRows = top.text(u"CODIGO");
         f.productRows = top.integer(u"N");
     }
+    f.ordinaryProduct = code6(kOrdinaryProduct);
+    f.ordinaryProductRows = count(l, "select count(*) from ESTFIC where CODIGO = ?", {f.ordinaryProduct});
     f.kit = code6(kFirstKit);
     f.group = kBeerGroup;
     f.accountCustomer = kAccountCustomer;
@@ -1245,24 +1258,38 @@ Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
     return f;
 }
 
+void connect(TLogon& logon, const QString& path)
+{
+    if (!logon.connectTo(path))
+        throw DbError(logon.lastError());
+}
+
+// The big tables' own indexes, off while the year is written and rebuilt after it.
+void setBigIndexes(TLogon& logon, bool active)
+{
+    for (const schema::Index& i : schema::indexes())
+        for (const char* t : kBigTables)
+            if (!i.unique && std::strcmp(i.table, t) == 0)
+                logon.run(QStringLiteral("ALTER INDEX %1 %2")
+                              .arg(QLatin1String(i.name), active ? QStringLiteral("ACTIVE") : QStringLiteral("INACTIVE")));
+}
+
 Facts make(const QString& path)
 {
     const double started = monotonicMs();
     QFile::remove(path);
     newdb::createInstallation(path);
     rawAttach(path, false, false);   // the year is written once; its commits need not wait for the disk
+    {
+        TLogon logon;
+        connect(logon, path);
+        setBigIndexes(logon, false);
+    }
     qint64 trips = 0;
     std::vector<Shift> shifts;
     {
         TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
-        switchBigIndexes(logon, "INACTIVE");
-    }
-    {
-        TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
+        connect(logon, path);
         YearWriter w(logon);
         w.registers();
         for (const Shift& s : w.shifts()) {
@@ -1277,9 +1304,8 @@ Facts make(const QString& path)
     Facts f;
     {
         TLogon logon;
-        if (!logon.connectTo(path))
-            throw DbError(logon.lastError());
-        switchBigIndexes(logon, "ACTIVE");
+        connect(logon, path);
+        setBigIndexes(logon, true);
         // Selectivities as a database that grew to this size has them.
         for (const schema::Index& i : schema::indexes())
             logon.run(QStringLiteral("SET STATISTICS INDEX %1").arg(QLatin1String(i.name)));

@@ -14,11 +14,9 @@
 // build/bench/year/ (or $SABREL22_BENCH_YEAR_DIR) beside a stamp of the generator,
 // the sale writer and the schema: when any of them changes, the next call makes it
 // again. The embedded engine lets one process open a file: two benchmarks reading
-// the year at once each take a copy.
+// the year at once each take a copy. Every bench/bench_*.cpp links it.
 #include <QDate>
 #include <QString>
-#include <utility>
-#include <vector>
 
 namespace benchyear {
 
@@ -66,6 +64,8 @@ struct Facts {
     QDate monthFirstDay, monthLastDay;
     QString productWithManyRows;     // PRODUTOS.CODIGO with the most ESTFIC rows
     qint64 productRows = 0;          // its ESTFIC rows
+    QString ordinaryProduct;         // a product off the menu, sold now and then
+    qint64 ordinaryProductRows = 0;  // its ESTFIC rows
     QString kit;                     // a kit sold all year (PRODUTOS.CODIGO, COMPOSICAO 'S')
     int group = 0;                   // TIPOS.CODIGO of a busy group (the beers)
     int accountCustomer = 0;         // CLIENTES.CODIGO with 5,000 account lines in RECARQ

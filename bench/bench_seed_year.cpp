@@ -23,6 +23,7 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 QByteArray money(const Decimal& d) { return FormatFloat(u"#,##0.00", d).toUtf8(); }
+QByteArray quantity(const Decimal& d) { return FormatFloat(u"#,##0.###", d).toUtf8(); }
 
 // What one sale's rows say about it.
 struct SaleBooks {
@@ -190,8 +191,9 @@ int run(QCoreApplication& app)
                 qPrintable(y.busiestDay.toString(S("dd/MM/yyyy"))), y.busiestSales);
     std::printf("  um mês: caixas %d a %d (%s a %s)\n", y.monthFirstShift, y.monthLastShift,
                 qPrintable(y.monthFirstDay.toString(S("dd/MM/yyyy"))), qPrintable(y.monthLastDay.toString(S("dd/MM/yyyy"))));
-    std::printf("  produto com mais linhas no estoque: %s (%lld linhas); um kit: %s; grupo %d; fornecedor %d\n",
-                qPrintable(y.productWithManyRows), y.productRows, qPrintable(y.kit), y.group, y.supplier);
+    std::printf("  produto com mais linhas no estoque: %s (%lld linhas); um produto comum: %s (%lld linhas)\n",
+                qPrintable(y.productWithManyRows), y.productRows, qPrintable(y.ordinaryProduct), y.ordinaryProductRows);
+    std::printf("  um kit: %s; grupo %d; fornecedor %d\n", qPrintable(y.kit), y.group, y.supplier);
     std::printf("  cliente com conta: %d (%lld lançamentos); conta bancária %d (%lld lançamentos); garçom %d\n",
                 y.accountCustomer, y.accountLines, y.bookAccount, y.bookAccountEntries, y.waiter);
     std::printf("  TIPOS %lld  PRODUTOS %lld (kits %lld, KITPROD %lld)  FORNECEDOR %lld  CLIENTES %lld  VENDEDOR %lld\n",
@@ -239,8 +241,8 @@ int run(QCoreApplication& app)
                              {y.productWithManyRows});
     stock.next();
     std::printf("  estoque de %s: entradas %s − saídas %s = %s (%lld linhas)\n", qPrintable(y.productWithManyRows),
-                stock.decimal(u"E").toString().toUtf8().constData(), stock.decimal(u"S").toString().toUtf8().constData(),
-                (stock.decimal(u"E") - stock.decimal(u"S")).toString().toUtf8().constData(), stock.integer(u"N"));
+                quantity(stock.decimal(u"E")).constData(), quantity(stock.decimal(u"S")).constData(),
+                quantity(stock.decimal(u"E") - stock.decimal(u"S")).constData(), stock.integer(u"N"));
     RowSet account = logon.run(S("select sum(case when BAIXA is null then VALOR else 0 end) as D, "
                                  "sum(case when BAIXA is not null then VALOR else 0 end) as C, count(*) as N "
                                  "from RECARQ where CODIGO = ? and (BAIXA is null or DUPLICATA is null)"),

@@ -885,5 +885,15 @@ void TFormCadPedDeli::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return;   // Enter moves between fields, never closes the window
+    if (event->key() == Qt::Key_Escape) {
+        // Esc closes the panel it is pressed in and never the order: "Sair" leaves it
+        if (ui->paymentPanel->isVisible()) {
+            ui->paymentPanel->hide();   // the payments as they were
+            ui->codeEdit->setFocus(Qt::OtherFocusReason);
+        } else if (ui->extrasPanel->isVisible()) {
+            extrasDone();   // the extras as ticked so far
+        }
+        return;
+    }
     QDialog::keyPressEvent(event);
 }

@@ -1,0 +1,69 @@
+// The back office's entry windows as a new user drives them from the keyboard:
+// real key and focus events to the focused control of a shown, active window. Enter
+// moves along the fields and ends on the window's confirm button, which Enter
+// presses; what is typed and left by Enter is looked up once.
+#include "CashOfficeSeeds.h"
+#include "KeyboardUse.h"
+#include "RegisterSeeds.h"
+#include "ScriptedDialogs.h"
+#include "SeedValues.h"
+#include "TestStation.h"
+#include "finance/CustomerAccount.h"
+#include "finance/UnitCadDup.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using seeds::D;
+using namespace keyboard;
+
+namespace {
+
+QString S(const char* s) { return QString::fromUtf8(s); }
+
+} // namespace
+
+// "Controle C. Receber": the customer's code, the date, "Cupom/Serv", "Historico",
+// "D/C", "LV" and "Valor" by Enter alone, and Enter on "F7/Con&firmar" records the
+// debit; after it the date takes the focus and Enter goes on from there. An unknown
+// code left by Enter is said once.
+TEST(UserPaths, ACustomerAccountEntryIsTypedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::sellAShift(st);
+    TFormCadDup w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("codeEdit"));
+
+    typeAndEnter(S("777"));
+    EXPECT_EQ(d.messageTexts(), QStringList{accountmsg::customerNotFound}) << "said once";
+    EXPECT_EQ(focusedName(), S("codeEdit"));
+    d.messages.clear();
+
+    selectAllAndType(S("35"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("dateEdit"));
+    EXPECT_EQ(w.customerName(), S("JOAO DA SILVA"));
+    const int lines = w.lineCount();
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("saleEdit"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("historyEdit"));
+    typeAndEnter(S("vale"));
+    EXPECT_EQ(focusedName(), S("kindCombo"));
+    press(Qt::Key_Up);   // "D"
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("releaseEdit"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("amountEdit"));
+    typeAndEnter(S("12,50"));
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+    EXPECT_EQ(st.count(S("select count(*) from RECARQ where CODIGO = 35 and VALOR = 12.5 and NOME = 'VALE'")), 1);
+    EXPECT_EQ(w.lineCount(), lines + 1);
+    EXPECT_EQ(focusedName(), S("dateEdit"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("saleEdit")) << "the next entry goes on from the date";
+}

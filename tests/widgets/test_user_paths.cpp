@@ -7,9 +7,13 @@
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "SeedValues.h"
+#include "StockSeeds.h"
 #include "TestStation.h"
 #include "finance/CustomerAccount.h"
 #include "finance/UnitCadDup.h"
+#include "registers/PickList.h"
+#include "stock/UnitAltLan.h"
+#include "stock/UnitAltLan2.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -66,4 +70,31 @@ TEST(UserPaths, ACustomerAccountEntryIsTypedAndConfirmedByEnterAlone)
     EXPECT_EQ(focusedName(), S("dateEdit"));
     press(Qt::Key_Return);
     EXPECT_EQ(focusedName(), S("saleEdit")) << "the next entry goes on from the date";
+}
+
+// "Alterar Lançamento": the product's code, the two dates of the period by Enter,
+// and Enter on "&Confirma" lists the product's rows of the period.
+TEST(UserPaths, ALedgerPeriodIsTypedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), S("000001"), S("CERVEJA LATA"), D("8"), D("4"));
+    seeds::addLedgerRow(st.logon(), S("000001"), QDate(2026, 3, 1), D("24"), std::nullopt, S("COMPRA"));
+    int listed = -1;
+    d.onWindow(S("TFormAltLan2"), [&listed](QDialog& w) {
+        listed = static_cast<TFormAltLan2&>(w).rowList()->count();
+        return int(QDialog::Rejected);
+    });
+    TFormAltLan w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("codeEdit"));
+    typeAndEnter(S("1"));
+    EXPECT_EQ(focusedName(), S("fromEdit"));
+    typeAndEnter(S("010326"));
+    EXPECT_EQ(focusedName(), S("toEdit"));
+    typeAndEnter(S("300326"));
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+    EXPECT_EQ(listed, 1) << "Enter on \"&Confirma\" lists the period's rows";
 }

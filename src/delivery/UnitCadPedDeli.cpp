@@ -7,6 +7,7 @@
 #include "core/FormatFloat.h"
 #include "core/GridLook.h"
 #include "core/Globals.h"
+#include "core/OnScreen.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
@@ -265,7 +266,7 @@ void TFormCadPedDeli::showEvent(QShowEvent* event)
     m_closing = false;
     if (!m_started) {
         m_started = true;
-        windowShown();
+        whenOnScreen(this, [this] { windowShown(); });   // a refusal it says stands above the order
     }
 }
 

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using seeds::D;
@@ -457,4 +458,28 @@ TEST(SingleOrderWindow, EscapeClosesThePanelItIsPressedInNeverTheOrder)
     EXPECT_TRUE(w.isVisible()) << "Esc closed the order with an item typed and not confirmed";
     EXPECT_EQ(w.field(F::Code)->text(), S("000012"));
     EXPECT_TRUE(script.messages.empty()) << script.messageTexts().join('|').toStdString();
+}
+
+// An order that cannot be resumed is said once the window is on screen, so the
+// message stands above it; then the window closes.
+TEST(SingleOrderWindow, AnOrderThatIsGoneIsSaidOnceTheWindowIsOnScreen)
+{
+    TestStation st;
+    struct Watching : ScriptedDialogs {
+        QWidget* order = nullptr;
+        std::vector<bool> orderOnScreen;   // at each message
+        QString message(const QString& title, const QString& text, const QString& buttons, const QString& kind) override
+        {
+            orderOnScreen.push_back(order && order->windowHandle() && order->windowHandle()->isExposed());
+            return ScriptedDialogs::message(title, text, buttons, kind);
+        }
+    } script;
+    seedMenu(st);
+    TFormCadPedDeli gone(st.logon(), 999999);
+    script.order = &gone;
+    showOn(gone);
+    settle();
+    EXPECT_EQ(script.messageTexts(), QStringList{dt::desk::orderGone});
+    EXPECT_EQ(script.orderOnScreen, std::vector<bool>{true});
+    EXPECT_FALSE(gone.isVisible());
 }

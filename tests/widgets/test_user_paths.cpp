@@ -9,6 +9,8 @@
 #include "SeedValues.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
+#include "delivery/DeliveryCustomer.h"
+#include "delivery/UnitVerCliente.h"
 #include "finance/CustomerAccount.h"
 #include "finance/UnitCadDup.h"
 #include "registers/PickList.h"
@@ -16,6 +18,7 @@
 #include "stock/UnitAltLan2.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using seeds::D;
@@ -97,4 +100,32 @@ TEST(UserPaths, ALedgerPeriodIsTypedAndConfirmedByEnterAlone)
     press(Qt::Key_Return);
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
     EXPECT_EQ(listed, 1) << "Enter on \"&Confirma\" lists the period's rows";
+}
+
+// "Dados do Cliente" while a delivery order is taken: the name and address typed
+// stay through an Esc (only "Confirme" saves and the close box leaves), and Enter
+// goes from field to field to "Confirme", which Enter presses.
+TEST(UserPaths, EscapeDropsNothingTypedInTheDeliveryCustomersData)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.logon().run(S("insert into CLIENTES (ID, CODIGO) values (GEN_ID(CLIENTE,1), 33334444)"));
+    TFormVerCliente w(st.logon());
+    w.setCustomer(*DeliveryCustomers(st.logon()).read(33334444));
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(QApplication::focusWidget(), w.field(TFormVerCliente::Name));
+    typeAndEnter(S("maria das dores"));
+    type(S("rua a, 10"));
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible()) << "Esc closed the window and dropped the name and address typed";
+    EXPECT_EQ(w.field(TFormVerCliente::Address)->text(), S("RUA A, 10"));
+    for (int field = 0; field < 5; ++field)   // Endereco, Bairro, Cidade, Estado, P. Referencia
+        press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("noteEdit"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(st.count(S("select count(*) from CLIENTES where CODIGO = 33334444 and NOME = 'MARIA DAS DORES' "
+                         "and ENDERECO = 'RUA A, 10'")), 1);
 }

@@ -16,6 +16,8 @@
 #include "registers/PickList.h"
 #include "stock/UnitAltLan.h"
 #include "stock/UnitAltLan2.h"
+#include "stock/UnitBalMen.h"
+#include "stock/UnitEstMin.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -128,4 +130,28 @@ TEST(UserPaths, EscapeDropsNothingTypedInTheDeliveryCustomersData)
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(st.count(S("select count(*) from CLIENTES where CODIGO = 33334444 and NOME = 'MARIA DAS DORES' "
                          "and ENDERECO = 'RUA A, 10'")), 1);
+}
+
+// A stock report whose only choice is the group ("Rel Estoque Minimo"): Enter in the
+// group list moves to "&Imprimir", which Enter presses; with a period too ("Balancete
+// Mensal") the group's Enter goes on to the period.
+TEST(UserPaths, AGroupReportIsAskedForAndPrintedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    d.onWindow(S("TFormVisaoRelatorio"), [](QDialog&) { return int(QDialog::Accepted); });
+    TFormEstMin w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("groupCombo"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("printButton"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisaoRelatorio")});
+
+    TFormBalMen balance(st.logon());
+    ASSERT_TRUE(showActive(balance));
+    EXPECT_EQ(focusedName(), S("firstEdit")) << "the period takes the focus first, as before";
+    balance.findChild<QWidget*>(S("groupCombo"))->setFocus(Qt::BacktabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("firstEdit"));
 }

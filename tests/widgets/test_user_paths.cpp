@@ -13,6 +13,7 @@
 #include "delivery/UnitVerCliente.h"
 #include "finance/CustomerAccount.h"
 #include "finance/UnitCadDup.h"
+#include "finance/UnitMalaDir.h"
 #include "registers/PickList.h"
 #include "stock/UnitAltLan.h"
 #include "stock/UnitAltLan2.h"
@@ -154,4 +155,29 @@ TEST(UserPaths, AGroupReportIsAskedForAndPrintedByEnterAlone)
     balance.findChild<QWidget*>(S("groupCombo"))->setFocus(Qt::BacktabFocusReason);
     press(Qt::Key_Return);
     EXPECT_EQ(focusedName(), S("firstEdit"));
+}
+
+// The mailing labels: Enter goes from the two sizes to the filter, and from the
+// filter to "Confirmar" for all customers, or to the filter's value, then to
+// "Confirmar".
+TEST(UserPaths, TheMailingLabelsAreAskedForByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    TFormMalaDir w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("heightEdit"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    ASSERT_EQ(focusedName(), S("filterCombo"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("confirmButton")) << "all customers: Enter goes to \"Confirmar\"";
+    w.findChild<QWidget*>(S("filterCombo"))->setFocus(Qt::BacktabFocusReason);
+    press(Qt::Key_Down);   // "01 - Filtrar por aniversario"
+    w.findChild<QWidget*>(S("filterCombo"))->setFocus(Qt::BacktabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("filterValueEdit"));
+    EXPECT_TRUE(w.filterValueShown());
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("confirmButton"));
 }

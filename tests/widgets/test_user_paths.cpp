@@ -19,6 +19,7 @@
 #include "stock/UnitAltLan2.h"
 #include "stock/UnitBalMen.h"
 #include "stock/UnitEstMin.h"
+#include "stock/UnitNFEntrada.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -180,4 +181,34 @@ TEST(UserPaths, TheMailingLabelsAreAskedForByEnterAlone)
     EXPECT_TRUE(w.filterValueShown());
     press(Qt::Key_Return);
     EXPECT_EQ(focusedName(), S("confirmButton"));
+}
+
+// "Entrada N. Fiscais": the items typed are kept in the window until they are
+// processed; Esc with items listed closes nothing, and the keyboard goes on.
+TEST(UserPaths, EscapeDropsNoItemOfAnEntryInvoiceInProgress)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addProduct(st.logon(), S("000001"), S("CERVEJA LATA"), D("8"), D("4"));
+    TFormNFEntrada w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    w.field(S("product"))->setFocus(Qt::TabFocusReason);
+    typeAndEnter(S("1"));
+    EXPECT_EQ(focusedName(), S("quantityEdit"));
+    typeAndEnter(S("24"));
+    press(Qt::Key_Return);   // the cost as the product has it
+    press(Qt::Key_Return);   // the price
+    ASSERT_EQ(focusedName(), S("confirmButton"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(w.itemList()->count(), 1);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible()) << "Esc closed the invoice and dropped its items";
+    EXPECT_EQ(w.itemList()->count(), 1);
+
+    // With nothing listed Esc closes it, as it did.
+    TFormNFEntrada empty(st.logon());
+    ASSERT_TRUE(showActive(empty));
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(empty.isVisible());
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
 }

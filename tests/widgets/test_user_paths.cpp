@@ -13,6 +13,8 @@
 #include "delivery/UnitVerCliente.h"
 #include "finance/CustomerAccount.h"
 #include "finance/UnitCadDup.h"
+#include "finance/StaffVouchers.h"
+#include "finance/UnitDebCreFunc.h"
 #include "finance/UnitMalaDir.h"
 #include "registers/PickList.h"
 #include "stock/UnitAltLan.h"
@@ -211,4 +213,31 @@ TEST(UserPaths, EscapeDropsNoItemOfAnEntryInvoiceInProgress)
     press(Qt::Key_Escape);
     EXPECT_FALSE(empty.isVisible());
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+}
+
+// "Controle de vales": the employee, the date, the history, the amount and the
+// movement by Enter alone, and Enter on "Confirmar" records the voucher.
+TEST(UserPaths, AStaffVoucherIsTypedAndConfirmedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addStaff(st.logon(), 5, S("ANA"));
+    TFormDebCreFunc w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("staffCombo"));
+    press(Qt::Key_Down);   // ANA
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("dateEdit"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("historyEdit"));
+    typeAndEnter(S("vale"));
+    EXPECT_EQ(focusedName(), S("amountEdit"));
+    typeAndEnter(S("15,50"));
+    EXPECT_EQ(focusedName(), S("movementCombo"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("confirmButton"));
+    d.answerMessages({S("N")});
+    press(Qt::Key_Return);
+    EXPECT_EQ(d.messageTexts(), QStringList{StaffVoucherText::kPrintAsk});
+    EXPECT_EQ(st.count(S("select count(*) from VALES where CODIGO = 5 and HISTORICO = 'VALE' and DEBITO = 15.5")), 1);
 }

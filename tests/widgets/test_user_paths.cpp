@@ -10,6 +10,8 @@
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "delivery/DeliveryCustomer.h"
+#include "delivery/UnitEntCom.h"
+#include "delivery/UnitVenDiaDely.h"
 #include "delivery/UnitVerCliente.h"
 #include "finance/CustomerAccount.h"
 #include "finance/UnitCadDup.h"
@@ -240,4 +242,34 @@ TEST(UserPaths, AStaffVoucherIsTypedAndConfirmedByEnterAlone)
     press(Qt::Key_Return);
     EXPECT_EQ(d.messageTexts(), QStringList{StaffVoucherText::kPrintAsk});
     EXPECT_EQ(st.count(S("select count(*) from VALES where CODIGO = 5 and HISTORICO = 'VALE' and DEBITO = 15.5")), 1);
+}
+
+// The delivery desk's two reports: Enter goes through their lists to the button that
+// prints, which Enter presses.
+TEST(UserPaths, TheDeliveryReportsAreAskedForAndPrintedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    st.openCashShift(3);
+    st.logon().run(S("insert into DELICAD (ID, CODIGO, NOME) values (GEN_ID(DELICAD,1), 3, 'JOAO')"));
+
+    TFormVenDiaDely sales(st.logon());
+    ASSERT_TRUE(showActive(sales));
+    ASSERT_EQ(focusedName(), S("shiftCombo"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("printButton"));
+    press(Qt::Key_Return);
+    EXPECT_FALSE(d.windowsShown.isEmpty()) << "Enter on \"Imprimir\" shows the report";
+
+    d.windowsShown.clear();
+    TFormEntCom commission(st.logon());
+    ASSERT_TRUE(showActive(commission));
+    ASSERT_EQ(focusedName(), S("manCombo"));
+    for (const char* next : {"firstShiftCombo", "lastShiftCombo", "confirmButton"}) {
+        press(Qt::Key_Return);
+        EXPECT_EQ(focusedName(), S(next));
+    }
+    press(Qt::Key_Return);
+    EXPECT_FALSE(d.windowsShown.isEmpty()) << "Enter on \"&Confirmar\" shows the report";
+    EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
 }

@@ -18,6 +18,7 @@
 #include "finance/StaffVouchers.h"
 #include "finance/UnitDebCreFunc.h"
 #include "finance/UnitMalaDir.h"
+#include "finance/UnitRelEmiX.h"
 #include "registers/PickList.h"
 #include "stock/UnitAltLan.h"
 #include "stock/UnitAltLan2.h"
@@ -272,4 +273,24 @@ TEST(UserPaths, TheDeliveryReportsAreAskedForAndPrintedByEnterAlone)
     press(Qt::Key_Return);
     EXPECT_FALSE(d.windowsShown.isEmpty()) << "Enter on \"&Confirmar\" shows the report";
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
+}
+
+// A payables listing ("Titulos Emitidos"): the supplier, the two dates of the period
+// by Enter, and Enter on "&Imprimir" shows the listing.
+TEST(UserPaths, APayablesListingIsAskedForAndPrintedByEnterAlone)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    d.onWindow(S("TFormVisaoRelatorio"), [](QDialog&) { return int(QDialog::Accepted); });
+    TFormRelEmiX w(st.logon());
+    ASSERT_TRUE(showActive(w));
+    ASSERT_EQ(focusedName(), S("supplierEdit"));
+    typeAndEnter(S("0"));
+    EXPECT_EQ(focusedName(), S("startDate"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("endDate"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), S("printButton"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisaoRelatorio")});
 }

@@ -9,6 +9,7 @@
 #include "SeedValues.h"
 #include "StockSeeds.h"
 #include "TestStation.h"
+#include "app/ProgramWindows.h"
 #include "delivery/DeliveryCustomer.h"
 #include "delivery/UnitEntCom.h"
 #include "delivery/UnitVenDiaDely.h"
@@ -20,6 +21,7 @@
 #include "finance/UnitMalaDir.h"
 #include "finance/UnitRelEmiX.h"
 #include "registers/PickList.h"
+#include "shell/WindowRegistry.h"
 #include "stock/UnitAltLan.h"
 #include "stock/UnitAltLan2.h"
 #include "stock/UnitBalMen.h"
@@ -293,4 +295,32 @@ TEST(UserPaths, APayablesListingIsAskedForAndPrintedByEnterAlone)
     EXPECT_EQ(focusedName(), S("printButton"));
     press(Qt::Key_Return);
     EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisaoRelatorio")});
+}
+
+// The back office's report windows of lists and dates: from the first field, Enter
+// goes field by field to the button that runs the report.
+TEST(UserPaths, ReportWindowsOfListsAndDatesGoToTheirButtonByEnter)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seeds::addStaff(st.logon(), 5, S("ANA"));
+    registerProgramWindows();
+    const std::pair<const char*, QStringList> cases[] = {
+        {"TFormValeFic", {S("staffCombo"), S("startDate"), S("printButton")}},
+        {"TFormVendGarcom", {S("waiterCombo"), S("groupCombo"), S("firstShiftCombo"), S("lastShiftCombo"), S("printButton")}},
+        {"TFormImp", {S("accountCombo"), S("startDate"), S("endDate"), S("printButton")}},
+        {"TFormMedia", {S("startDate"), S("endDate"), S("generateButton")}},
+    };
+    for (const auto& [name, path] : cases) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QDialog> w = windows::create(S(name));
+        ASSERT_TRUE(w);
+        ASSERT_TRUE(showActive(*w));
+        EXPECT_EQ(focusedName(), path.first());
+        for (int i = 1; i < path.size(); ++i) {
+            press(Qt::Key_Return);
+            EXPECT_EQ(focusedName(), path[i]);
+        }
+        w->hide();
+    }
 }

@@ -5,6 +5,7 @@
 // and deleting an item under the supervisor's rights; one table of hostile values.
 #include "ClosingSeeds.h"
 #include "KeyboardUse.h"
+#include "MessagesOnScreen.h"
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 using seeds::D;
@@ -465,21 +465,13 @@ TEST(SingleOrderWindow, EscapeClosesThePanelItIsPressedInNeverTheOrder)
 TEST(SingleOrderWindow, AnOrderThatIsGoneIsSaidOnceTheWindowIsOnScreen)
 {
     TestStation st;
-    struct Watching : ScriptedDialogs {
-        QWidget* order = nullptr;
-        std::vector<bool> orderOnScreen;   // at each message
-        QString message(const QString& title, const QString& text, const QString& buttons, const QString& kind) override
-        {
-            orderOnScreen.push_back(order && order->windowHandle() && order->windowHandle()->isExposed());
-            return ScriptedDialogs::message(title, text, buttons, kind);
-        }
-    } script;
+    MessagesOnScreen script;
     seedMenu(st);
     TFormCadPedDeli gone(st.logon(), 999999);
-    script.order = &gone;
+    script.window = &gone;
     showOn(gone);
     settle();
     EXPECT_EQ(script.messageTexts(), QStringList{dt::desk::orderGone});
-    EXPECT_EQ(script.orderOnScreen, std::vector<bool>{true});
+    EXPECT_EQ(script.windowOnScreen, std::vector<bool>{true});
     EXPECT_FALSE(gone.isVisible());
 }

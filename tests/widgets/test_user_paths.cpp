@@ -39,6 +39,15 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
+// Enter, once per name, moves the focus to each of the named controls in turn.
+void enterGoesThrough(const QStringList& names)
+{
+    for (const QString& name : names) {
+        press(Qt::Key_Return);
+        EXPECT_EQ(focusedName(), name);
+    }
+}
+
 } // namespace
 
 // "Controle C. Receber": the customer's code, the date, "Cupom/Serv", "Historico",
@@ -152,8 +161,7 @@ TEST(UserPaths, AGroupReportIsAskedForAndPrintedByEnterAlone)
     TFormEstMin w(st.logon());
     ASSERT_TRUE(showActive(w));
     ASSERT_EQ(focusedName(), S("groupCombo"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("printButton"));
+    enterGoesThrough({S("printButton")});
     press(Qt::Key_Return);
     EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisaoRelatorio")});
 
@@ -231,16 +239,11 @@ TEST(UserPaths, AStaffVoucherIsTypedAndConfirmedByEnterAlone)
     ASSERT_TRUE(showActive(w));
     ASSERT_EQ(focusedName(), S("staffCombo"));
     press(Qt::Key_Down);   // ANA
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("dateEdit"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("historyEdit"));
-    typeAndEnter(S("vale"));
-    EXPECT_EQ(focusedName(), S("amountEdit"));
-    typeAndEnter(S("15,50"));
-    EXPECT_EQ(focusedName(), S("movementCombo"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("confirmButton"));
+    enterGoesThrough({S("dateEdit"), S("historyEdit")});
+    type(S("vale"));
+    enterGoesThrough({S("amountEdit")});
+    type(S("15,50"));
+    enterGoesThrough({S("movementCombo"), S("confirmButton")});
     d.answerMessages({S("N")});
     press(Qt::Key_Return);
     EXPECT_EQ(d.messageTexts(), QStringList{StaffVoucherText::kPrintAsk});
@@ -259,8 +262,7 @@ TEST(UserPaths, TheDeliveryReportsAreAskedForAndPrintedByEnterAlone)
     TFormVenDiaDely sales(st.logon());
     ASSERT_TRUE(showActive(sales));
     ASSERT_EQ(focusedName(), S("shiftCombo"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("printButton"));
+    enterGoesThrough({S("printButton")});
     press(Qt::Key_Return);
     EXPECT_FALSE(d.windowsShown.isEmpty()) << "Enter on \"Imprimir\" shows the report";
 
@@ -268,10 +270,7 @@ TEST(UserPaths, TheDeliveryReportsAreAskedForAndPrintedByEnterAlone)
     TFormEntCom commission(st.logon());
     ASSERT_TRUE(showActive(commission));
     ASSERT_EQ(focusedName(), S("manCombo"));
-    for (const char* next : {"firstShiftCombo", "lastShiftCombo", "confirmButton"}) {
-        press(Qt::Key_Return);
-        EXPECT_EQ(focusedName(), S(next));
-    }
+    enterGoesThrough({S("firstShiftCombo"), S("lastShiftCombo"), S("confirmButton")});
     press(Qt::Key_Return);
     EXPECT_FALSE(d.windowsShown.isEmpty()) << "Enter on \"&Confirmar\" shows the report";
     EXPECT_TRUE(d.messages.empty()) << d.messageTexts().join(S("|")).toStdString();
@@ -287,12 +286,8 @@ TEST(UserPaths, APayablesListingIsAskedForAndPrintedByEnterAlone)
     TFormRelEmiX w(st.logon());
     ASSERT_TRUE(showActive(w));
     ASSERT_EQ(focusedName(), S("supplierEdit"));
-    typeAndEnter(S("0"));
-    EXPECT_EQ(focusedName(), S("startDate"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("endDate"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(focusedName(), S("printButton"));
+    type(S("0"));
+    enterGoesThrough({S("startDate"), S("endDate"), S("printButton")});
     press(Qt::Key_Return);
     EXPECT_EQ(d.windowsShown, QStringList{S("TFormVisaoRelatorio")});
 }
@@ -317,10 +312,7 @@ TEST(UserPaths, ReportWindowsOfListsAndDatesGoToTheirButtonByEnter)
         ASSERT_TRUE(w);
         ASSERT_TRUE(showActive(*w));
         EXPECT_EQ(focusedName(), path.first());
-        for (int i = 1; i < path.size(); ++i) {
-            press(Qt::Key_Return);
-            EXPECT_EQ(focusedName(), path[i]);
-        }
+        enterGoesThrough(path.mid(1));
         w->hide();
     }
 }

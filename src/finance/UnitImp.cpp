@@ -24,7 +24,8 @@ TFormImp::TFormImp(TLogon& logon, QWidget* parent)
     ui->accountCombo->setCurrentIndex(ui->accountCombo->count() > 0 ? 0 : -1);
     connect(ui->printButton, &QPushButton::clicked, this, &TFormImp::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
-    (new FieldEvents(this))->chain({ui->accountCombo, ui->startDate, ui->endDate, ui->printButton});   // Enter moves on to the button that runs it
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->accountCombo, ui->startDate, ui->endDate, ui->printButton});
 }
 
 TFormImp::~TFormImp() = default;

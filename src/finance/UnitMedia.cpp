@@ -17,7 +17,8 @@ TFormMedia::TFormMedia(TLogon& logon, const QString& accountCaption, QWidget* pa
     setPeriod(QDate(today.year(), today.month(), 1), today);
     connect(ui->generateButton, &QPushButton::clicked, this, &TFormMedia::generate);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
-    (new FieldEvents(this))->chain({ui->startDate, ui->endDate, ui->generateButton});   // Enter moves on to the button that runs it
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->startDate, ui->endDate, ui->generateButton});
 }
 
 TFormMedia::TFormMedia(TLogon& logon, QWidget* parent)

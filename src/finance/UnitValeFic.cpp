@@ -20,7 +20,8 @@ TFormValeFic::TFormValeFic(TLogon& logon, QWidget* parent)
     setStart(QDate::currentDate().addDays(-30));
     connect(ui->printButton, &QPushButton::clicked, this, &TFormValeFic::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
-    (new FieldEvents(this))->chain({ui->staffCombo, ui->startDate, ui->printButton});   // Enter moves on to the button that runs it
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->staffCombo, ui->startDate, ui->printButton});
 }
 
 TFormValeFic::~TFormValeFic() = default;

@@ -7,6 +7,7 @@
 #include "core/FormatFloat.h"
 #include "core/GridLook.h"
 #include "core/Globals.h"
+#include "core/OnScreen.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
@@ -259,7 +260,7 @@ void TFormCadPedDeli::showEvent(QShowEvent* event)
     m_closing = false;
     if (!m_started) {
         m_started = true;
-        windowShown();
+        whenOnScreen(this, [this] { windowShown(); });   // a refusal it says stands above the order
     }
 }
 
@@ -872,5 +873,15 @@ void TFormCadPedDeli::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return;   // Enter moves between fields, never closes the window
+    if (event->key() == Qt::Key_Escape) {
+        // Esc closes the panel it is pressed in and never the order: "Sair" leaves it
+        if (ui->paymentPanel->isVisible()) {
+            ui->paymentPanel->hide();   // the payments as they were
+            ui->codeEdit->setFocus(Qt::OtherFocusReason);
+        } else if (ui->extrasPanel->isVisible()) {
+            extrasDone();   // the extras as ticked so far
+        }
+        return;
+    }
     QDialog::keyPressEvent(event);
 }

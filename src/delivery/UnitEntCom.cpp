@@ -2,6 +2,7 @@
 #include "ui_UnitEntCom.h"
 
 #include "printing/SetComSettings.h"
+#include "core/FieldEvents.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"
@@ -15,6 +16,8 @@ TFormEntCom::TFormEntCom(TLogon& logon, QWidget* parent)
     setObjectName(QStringLiteral("TFormEntCom"));
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormEntCom::confirm);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter goes through the three lists to "&Confirmar"
+    (new FieldEvents(this))->chain({ui->manCombo, ui->firstShiftCombo, ui->lastShiftCombo, ui->confirmButton});
     try {
         DeliveryReports reports(logon);
         m_men = reports.deliveryMen();

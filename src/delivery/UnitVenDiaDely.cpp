@@ -2,6 +2,7 @@
 #include "ui_UnitVenDiaDely.h"
 
 #include "printing/SetComSettings.h"
+#include "core/FieldEvents.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "delivery/DeliveryText.h"
@@ -16,6 +17,7 @@ TFormVenDiaDely::TFormVenDiaDely(TLogon& logon, QWidget* parent)
     ui->printButton->setToolTip(QString(deliverytext::reports::printHint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     connect(ui->printButton, &QPushButton::clicked, this, &TFormVenDiaDely::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    (new FieldEvents(this))->chain({ui->shiftCombo, ui->printButton});   // Enter in the shift: to "Imprimir"
     try {
         m_shifts = DeliveryReports(logon).lastShifts();
     } catch (const DbError& e) {

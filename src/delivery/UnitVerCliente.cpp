@@ -78,3 +78,10 @@ bool TFormVerCliente::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void TFormVerCliente::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;   // the name and address typed are not dropped by a key: "Confirme" saves, the close box leaves
+    QDialog::keyPressEvent(event);
+}

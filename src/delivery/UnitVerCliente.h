@@ -1,7 +1,7 @@
 #pragma once
 // "Dados do Cliente" (CLIENTE DELIVERY): the name and address of a delivery
 // customer, checked and corrected while his order is taken. Closing it by the
-// close box saves nothing.
+// close box saves nothing; Esc does not close it (what was typed stays).
 #include "delivery/DeliveryCustomer.h"
 
 #include <QDialog>
@@ -26,6 +26,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<::Ui::TFormVerCliente> ui;

@@ -1,5 +1,6 @@
 #include "finance/PayablesListingWindow.h"
 
+#include "core/FieldEvents.h"
 #include "core/Globals.h"
 #include "finance/PayablesSupplierSearch.h"
 #include "platform/Dialogs.h"
@@ -35,6 +36,8 @@ PayablesListingWindow::PayablesListingWindow(TLogon& logon, PayablesListingKind 
     const QDate today = QDate::currentDate();
     setPeriod(QDate(today.year(), today.month(), 1), today);
     ui->supplierEdit->installEventFilter(this);
+    // Enter goes from the period's dates to "&Imprimir", which Enter presses
+    (new FieldEvents(this))->chain({ui->startDate, ui->endDate, ui->printButton});
 
     connect(ui->printButton, &QPushButton::clicked, this, &PayablesListingWindow::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "finance/UnitCadDup.h"
 #include "core/AmountReader.h"
+#include "core/FieldEvents.h"
 #include "ui_UnitCadDup.h"
 
 #include "core/FormatFloat.h"
@@ -53,6 +54,10 @@ TFormCadDup::TFormCadDup(TLogon& logon, QWidget* parent)
     connect(ui->codeEdit, &QLineEdit::textEdited, this, [this] { ui->nameLabel->setText(QStringLiteral("Cliente")); });
     connect(ui->saleEdit, &QLineEdit::returnPressed, ui->historyEdit, qOverload<>(&QWidget::setFocus));
     connect(ui->historyEdit, &QLineEdit::returnPressed, ui->kindCombo, qOverload<>(&QWidget::setFocus));
+    // the date picker and "D/C" have no Enter of their own: it moves on as in the fields
+    auto* events = new FieldEvents(this);
+    events->chain({ui->dateEdit, ui->saleEdit});
+    events->chain({ui->kindCombo, ui->releaseEdit});
     connect(ui->releaseEdit, &QLineEdit::returnPressed, ui->amountEdit, qOverload<>(&QWidget::setFocus));
     connect(ui->amountEdit, &QLineEdit::returnPressed, ui->confirmButton, qOverload<>(&QWidget::setFocus));
     connect(ui->accountGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { pickLine(row); });

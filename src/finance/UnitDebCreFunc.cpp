@@ -1,6 +1,7 @@
 #include "finance/UnitDebCreFunc.h"
 
 #include "cash/RollText.h"
+#include "core/FieldEvents.h"
 #include "core/Globals.h"
 #include "core/uMensagemWindow.h"
 #include "finance/StaffPicker.h"
@@ -32,6 +33,10 @@ TFormDebCreFunc::TFormDebCreFunc(TLogon& logon, QWidget* parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,12}([,.][0-9]{0,2})?")), this));
     connect(ui->historyEdit, &QLineEdit::returnPressed, this, [this] { ui->amountEdit->setFocus(); });
     connect(ui->amountEdit, &QLineEdit::returnPressed, this, [this] { ui->movementCombo->setFocus(); });
+    // The employee, the date and the movement have no Enter of their own: it moves on to "Confirmar"
+    auto* events = new FieldEvents(this);
+    events->chain({ui->staffCombo, ui->dateEdit, ui->historyEdit});
+    events->chain({ui->movementCombo, ui->confirmButton});
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormDebCreFunc::confirm);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
 }

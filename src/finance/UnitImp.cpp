@@ -1,5 +1,6 @@
 #include "finance/UnitImp.h"
 
+#include "core/FieldEvents.h"
 #include "core/uMensagemWindow.h"
 #include "finance/AccountBook.h"
 #include "finance/AccountBookReports.h"
@@ -23,6 +24,8 @@ TFormImp::TFormImp(TLogon& logon, QWidget* parent)
     ui->accountCombo->setCurrentIndex(ui->accountCombo->count() > 0 ? 0 : -1);
     connect(ui->printButton, &QPushButton::clicked, this, &TFormImp::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->accountCombo, ui->startDate, ui->endDate, ui->printButton});
 }
 
 TFormImp::~TFormImp() = default;

@@ -1,6 +1,7 @@
 #include "finance/UnitMalaDir.h"
 #include "ui_UnitMalaDir.h"
 
+#include "core/FieldEvents.h"
 #include "db/DbError.h"
 #include "finance/BarcodeLabels.h"
 #include "finance/UnitMalaDirQui.h"
@@ -18,6 +19,8 @@ TFormMalaDir::TFormMalaDir(TLogon& logon, QWidget* parent)
     ui->filterValueLabel->hide();
     ui->filterValueEdit->hide();
     connect(ui->filterCombo, &QComboBox::activated, this, &TFormMalaDir::filterChosen);
+    // Enter in the filter: to the filter's value, or to "Confirmar" for all customers
+    (new FieldEvents(this))->onEnter(ui->filterCombo, [this] { filterChosen(ui->filterCombo->currentIndex()); });
     connect(ui->filterValueEdit, &QLineEdit::returnPressed, ui->confirmButton, qOverload<>(&QWidget::setFocus));
     connect(ui->heightEdit, &QLineEdit::returnPressed, ui->marginEdit, qOverload<>(&QWidget::setFocus));
     connect(ui->marginEdit, &QLineEdit::returnPressed, ui->filterCombo, qOverload<>(&QWidget::setFocus));

@@ -1,5 +1,6 @@
 #include "finance/UnitMedia.h"
 
+#include "core/FieldEvents.h"
 #include "finance/AccountBookReports.h"
 #include "registers/RegisterCommon.h"
 #include "reports/UnitVisaoRelatorio.h"
@@ -16,6 +17,8 @@ TFormMedia::TFormMedia(TLogon& logon, const QString& accountCaption, QWidget* pa
     setPeriod(QDate(today.year(), today.month(), 1), today);
     connect(ui->generateButton, &QPushButton::clicked, this, &TFormMedia::generate);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->startDate, ui->endDate, ui->generateButton});
 }
 
 TFormMedia::TFormMedia(TLogon& logon, QWidget* parent)

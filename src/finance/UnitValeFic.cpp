@@ -1,6 +1,7 @@
 #include "finance/UnitValeFic.h"
 
 #include "cash/RollText.h"
+#include "core/FieldEvents.h"
 #include "core/Globals.h"
 #include "finance/StaffPicker.h"
 #include "finance/StaffVouchers.h"
@@ -19,6 +20,8 @@ TFormValeFic::TFormValeFic(TLogon& logon, QWidget* parent)
     setStart(QDate::currentDate().addDays(-30));
     connect(ui->printButton, &QPushButton::clicked, this, &TFormValeFic::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))->chain({ui->staffCombo, ui->startDate, ui->printButton});
 }
 
 TFormValeFic::~TFormValeFic() = default;

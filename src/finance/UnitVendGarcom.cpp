@@ -1,6 +1,7 @@
 #include "finance/UnitVendGarcom.h"
 #include "ui_UnitVendGarcom.h"
 
+#include "core/FieldEvents.h"
 #include "finance/ReportFields.h"
 #include "finance/ReportWindow.h"
 #include "printing/RoutePrintout.h"
@@ -18,6 +19,9 @@ TFormVendGarcom::TFormVendGarcom(TLogon& logon, QWidget* parent)
     setObjectName(QStringLiteral("TFormVendGarcom"));
     connect(ui->printButton, &QPushButton::clicked, this, &TFormVendGarcom::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter moves on to the button that runs the report
+    (new FieldEvents(this))
+        ->chain({ui->waiterCombo, ui->groupCombo, ui->firstShiftCombo, ui->lastShiftCombo, ui->printButton});
     reportwindow::run([&] {
         m_waiters = choices::waiters(logon, choices::Order::Name);
         m_groups = choices::groups(logon, choices::Order::Name);

@@ -86,6 +86,11 @@ StockReportWindow::StockReportWindow(TLogon& logon, const Contents& contents, QW
         QWidget* next = i + 1 < order.size() ? order[i + 1] : static_cast<QWidget*>(ui->printButton);
         events->onEnter(order[i], [next] { next->setFocus(Qt::TabFocusReason); });
     }
+    // The group list heads the path; the focus still starts on the first field.
+    if (!ui->groupRow->isHidden()) {
+        QWidget* next = order.isEmpty() ? static_cast<QWidget*>(ui->printButton) : order.first();
+        events->onEnter(ui->groupCombo, [next] { next->setFocus(Qt::TabFocusReason); });
+    }
     connect(ui->printButton, &QPushButton::clicked, this, &StockReportWindow::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
     if (!order.isEmpty())

@@ -25,7 +25,7 @@ TFormAltLan::TFormAltLan(TLogon& logon, QWidget* parent)
     upperCaseWhileTyping(ui->codeEdit);
     auto* events = new FieldEvents(this);
     events->onLeave(ui->codeEdit, [this] { codeLeft(); });
-    events->chain({ui->codeEdit, ui->fromEdit, ui->toEdit});
+    events->chain({ui->codeEdit, ui->fromEdit, ui->toEdit, ui->confirmButton});
     connect(ui->findButton, &QPushButton::clicked, this, &TFormAltLan::lookUp);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormAltLan::confirm);
     connect(ui->leaveButton, &QPushButton::clicked, this, &QDialog::accept);

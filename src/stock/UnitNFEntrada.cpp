@@ -17,6 +17,8 @@
 #include "stock/UnitVerPedComp.h"
 #include "ui_UnitNFEntrada.h"
 
+#include <QKeyEvent>
+
 namespace T = invoice::text;
 
 TFormNFEntrada::TFormNFEntrada(TLogon& logon, QWidget* parent)
@@ -211,4 +213,11 @@ void TFormNFEntrada::openTitles()
 {
     TFormTPagar titles(m_logon, m_invoice.titles(), this);
     dialogs().exec(titles);
+}
+
+void TFormNFEntrada::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !m_invoice.items().empty())
+        return;   // the items typed stay until "&Processar entrada" or "&Retornar"
+    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // ".: Entrada N. Fiscais :.": a supplier's invoice with several items into stock
-// (the rules in EntryInvoice). Opened from the manual stock movement.
+// (the rules in EntryInvoice). Opened from the manual stock movement. Esc does
+// not close it while it lists items not processed yet.
 #include "stock/EntryInvoice.h"
 
 #include <QDialog>
@@ -39,6 +40,9 @@ public slots:
     bool importOrder();       // "Importar Pedido"
     bool process();           // "&Processar entrada"
     void openTitles();        // "Lanc C. Pagar" (hidden)
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void refreshItems();

@@ -6,6 +6,7 @@
 // table of hostile values per entry window.
 #include "WidgetSteps.h"
 #include "ClosingSeeds.h"
+#include "MessagesOnScreen.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TabServiceSeeds.h"
@@ -237,20 +238,12 @@ TEST(DeliveryDesk, AClosedCashRefusesTheKeysUntilRefreshSeesItOpen)
 TEST(DeliveryDesk, TheClosedCashIsSaidOnceTheDeskIsOnScreen)
 {
     TestStation st;
-    struct Watching : ScriptedDialogs {
-        QWidget* desk = nullptr;
-        std::vector<bool> deskOnScreen;   // at each message
-        QString message(const QString& title, const QString& text, const QString& buttons, const QString& kind) override
-        {
-            deskOnScreen.push_back(desk && desk->windowHandle() && desk->windowHandle()->isExposed());
-            return ScriptedDialogs::message(title, text, buttons, kind);
-        }
-    } script;
+    MessagesOnScreen script;
     TFormPedDelivery desk(st.logon());
-    script.desk = &desk;
+    script.window = &desk;
     showOn(desk);
     EXPECT_EQ(script.messageTexts(), QStringList{dt::desk::cashClosed});
-    EXPECT_EQ(script.deskOnScreen, std::vector<bool>{true});
+    EXPECT_EQ(script.windowOnScreen, std::vector<bool>{true});
     EXPECT_FALSE(button(desk, "newOrderButton")->isEnabled());
     desk.hide();
     showOn(desk);

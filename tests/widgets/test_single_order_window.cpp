@@ -4,6 +4,8 @@
 // monitor page, the payments, the delivery ticket, the closing); resuming an order
 // and deleting an item under the supervisor's rights; one table of hostile values.
 #include "ClosingSeeds.h"
+#include "KeyboardUse.h"
+#include "MessagesOnScreen.h"
 #include "RegisterSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -393,4 +395,76 @@ TEST(SingleOrderWindow, HostileValuesAreRefusedOrStoredAsTypedAndNothingIsLost)
         EXPECT_EQ(script.messageTexts(), QStringList{dt::panel::invalidAmount}) << a;
     }
     EXPECT_EQ(count(l, "select count(*) from DELIPED where RECEBIDO is not null and RECEBIDO <> 0"), 0);
+}
+
+// Esc, from the keyboard: in the payment panel it closes the panel and the payments
+// stay as they were; in the extras panel it closes the panel with the extras as
+// ticked; on the order itself it closes nothing ("Sair" leaves): the item typed and
+// not confirmed yet stays on the screen.
+TEST(SingleOrderWindow, EscapeClosesThePanelItIsPressedInNeverTheOrder)
+{
+    TestStation st;
+    ScriptedDialogs script;
+    TLogon& l = st.logon();
+    seedMenu(st);
+    TFormCadPedDeli w(l);
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1364, 743);
+    ASSERT_TRUE(keyboard::showActive(w));
+    settle();
+    ASSERT_EQ(keyboard::focusedName(), S("phoneEdit"));
+    keyboard::type(S("33334444"));
+    keyboard::press(Qt::Key_Tab);
+    w.field(F::Code)->setFocus();
+    keyboard::type(S("15"));
+    ASSERT_TRUE(w.confirmItem());
+
+    // The payment panel: an amount typed, then Esc.
+    w.openPayments();
+    ASSERT_TRUE(w.paymentPanel()->isVisible());
+    keyboard::press(Qt::Key_Tab);
+    ASSERT_EQ(keyboard::focusedName(), S("amount1Edit"));
+    keyboard::selectAllAndType(S("100"));
+    keyboard::press(Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(w.isVisible()) << "Esc in the payment panel closed the order";
+    EXPECT_FALSE(w.paymentPanel()->isVisible());
+    EXPECT_EQ(keyboard::focusedName(), S("codeEdit"));
+    EXPECT_EQ(count(l, "select count(*) from DELIPED where RECEBIDO is not null and RECEBIDO <> 0"), 0);
+
+    // The extras panel: opened by the code's Enter, an extra ticked, then Esc.
+    keyboard::typeAndEnter(S("12"));
+    ASSERT_TRUE(w.extrasPanel()->isVisible());
+    ASSERT_EQ(keyboard::focusedName(), S("extrasGrid"));
+    w.toggleExtra(0);
+    keyboard::press(Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(w.isVisible()) << "Esc in the extras panel closed the order";
+    EXPECT_FALSE(w.extrasPanel()->isVisible());
+    EXPECT_EQ(keyboard::focusedName(), S("quantityEdit"));
+    ASSERT_TRUE(w.item());
+    EXPECT_TRUE(w.item()->extras[0].ticked) << "the extra ticked stays chosen";
+
+    // On the order: the item typed stays, nothing closes.
+    keyboard::press(Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(w.isVisible()) << "Esc closed the order with an item typed and not confirmed";
+    EXPECT_EQ(w.field(F::Code)->text(), S("000012"));
+    EXPECT_TRUE(script.messages.empty()) << script.messageTexts().join('|').toStdString();
+}
+
+// An order that cannot be resumed is said once the window is on screen, so the
+// message stands above it; then the window closes.
+TEST(SingleOrderWindow, AnOrderThatIsGoneIsSaidOnceTheWindowIsOnScreen)
+{
+    TestStation st;
+    MessagesOnScreen script;
+    seedMenu(st);
+    TFormCadPedDeli gone(st.logon(), 999999);
+    script.window = &gone;
+    showOn(gone);
+    settle();
+    EXPECT_EQ(script.messageTexts(), QStringList{dt::desk::orderGone});
+    EXPECT_EQ(script.windowOnScreen, std::vector<bool>{true});
+    EXPECT_FALSE(gone.isVisible());
 }

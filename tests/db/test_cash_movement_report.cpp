@@ -2,6 +2,7 @@
 // line by line, every section; the figures another station under the same shift
 // shares; unknown payment methods; the output routes; and round trips that do not
 // grow with the number of sales.
+#include "DeviceBytes.h"
 #include "CashOfficeSeeds.h"
 #include "CupsSandbox.h"
 #include "ReportReading.h"
@@ -261,9 +262,7 @@ TEST_F(CashMovementReportTest, RoundTripsDoNotGrowWithTheNumberOfSales)
 TEST_F(CashMovementReportTest, TheTextGoesWhereTheClosingPrintersDestinationSays)
 {
     const Printout text = report();
-    QByteArray expected;
-    for (const QString& line : text.lines)
-        expected += toWin1252(line) + "\r\n";
+    const QByteArray expected = deviceBytes(text.lines);
 
     // A port: the lines as they are, without control byte or trailer.
     const QString port = seeds::portToFile(st, S("LPT2"), S("lpt2.txt"));

@@ -2,6 +2,7 @@
 // accounts (debits, payments on account, the service-fee release, deletion), on a
 // real database, with the refusals that write nothing and another station closing
 // the shift in between.
+#include "DeviceBytes.h"
 #include "CashOfficeSeeds.h"
 #include "ClosingSeeds.h"
 #include "ReportReading.h"
@@ -262,10 +263,7 @@ TEST(CustomerAccountRecords, TheReceiptTakesTheLegacyRouteOfTheConferencePrinter
     const QString port = seeds::portToFile(st, S("LPT2"), S("recibo.txt"));
     seeds::setup(st, {{12, S("2")}, {7, S("15")}});
     CustomerAccount::printReceipt(receipt);
-    QByteArray bytes("\x0F\r\n");
-    for (const QString& line : expected)
-        bytes += toWin1252(line) + "\r\n";
-    EXPECT_EQ(bytesOf(port), bytes);
+    EXPECT_EQ(bytesOf(port), QByteArray("\x0F\r\n") + deviceBytes(expected));
     // The printer name the settings window writes shows the preview; "10" prints nothing.
     seeds::setup(st, {{12, S("Termica")}});
     CustomerAccount::printReceipt(receipt);

@@ -1,5 +1,6 @@
 // The closing receipt, read back byte for byte from the file a port points at;
 // a closing that fails prints nothing.
+#include "DeviceBytes.h"
 #include "ClosingSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -112,10 +113,7 @@ TEST_F(ClosingReceiptTest, ReceiptOnThePortByteForByte)
         S("."),
         S("."),
     };
-    QByteArray expected;
-    for (const QString& line : lines)
-        expected += toWin1252(line) + "\r\n";
-    expected += QByteArray("\x1b\x76\x64\r\n");
+    const QByteArray expected = deviceBytes(lines) + QByteArray("\x1b\x76\x64\r\n");
     EXPECT_EQ(printed(), expected);
 }
 

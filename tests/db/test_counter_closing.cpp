@@ -2,6 +2,7 @@
 // the flavours through the one sale writer, the kitchen tickets and the receipt
 // read back from port files byte for byte, the kitchen monitor, and a failure in
 // the middle that writes nothing and lets the next F7 write exactly one sale.
+#include "DeviceBytes.h"
 #include "ClosingSeeds.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
@@ -272,12 +273,7 @@ TEST_F(CounterClosingTest, KitchenTicketsPerKitchenAndTheReceiptOnPortsByteForBy
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     };
-    auto bytes = [](const Printout& p) {
-        QByteArray b;
-        for (const QString& line : p.lines)
-            b += toWin1252(line) + "\r\n";
-        return b;
-    };
+    auto bytes = [](const Printout& p) { return deviceBytes(p.lines); };
     const QByteArray k1 = read("k1.txt");
     EXPECT_EQ(k1, bytes(r.kitchenJobs[0].text));
     EXPECT_TRUE(k1.contains("2 CERVEJA")) << k1.toStdString();

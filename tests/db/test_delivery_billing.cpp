@@ -3,6 +3,7 @@
 // desk, the invoice counter across its wrap, two stations invoicing one order and
 // across the wrap, the closed cash, a failure in the middle, an order changed
 // meanwhile, and the printouts read back from port files byte for byte.
+#include "DeviceBytes.h"
 #include "ClosingSeeds.h"
 #include "CupsSandbox.h"
 #include "DeliverySeeds.h"
@@ -109,13 +110,7 @@ qint64 saleRows(TLogon& l)
         + count(l, S("select count(*) from SERVICO"));
 }
 
-QByteArray bytes(const Printout& p)
-{
-    QByteArray b;
-    for (const QString& line : p.lines)
-        b += toWin1252(line) + "\r\n";
-    return b;
-}
+QByteArray bytes(const Printout& p) { return deviceBytes(p.lines); }
 
 const QByteArray kDrawer("\x1B\x76\x8C\r\n", 5);
 

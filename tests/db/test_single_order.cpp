@@ -4,6 +4,7 @@
 // through the one sale writer, its refusals and a failure injected half-way
 // (nothing written), two stations closing one order, and the kitchen ticket, the
 // delivery ticket and the receipt read back from port files byte for byte.
+#include "DeviceBytes.h"
 #include "ClosingSeeds.h"
 #include "DeliverySeeds.h"
 #include "PrintFixtures.h"
@@ -89,13 +90,7 @@ qint64 saleRows(TLogon& l)
         + count(l, S("select count(*) from DELIFIC"));
 }
 
-QByteArray bytes(const Printout& p)
-{
-    QByteArray b;
-    for (const QString& line : p.lines)
-        b += toWin1252(line) + "\r\n";
-    return b;
-}
+QByteArray bytes(const Printout& p) { return deviceBytes(p.lines); }
 
 QByteArray fileBytes(const QString& path)
 {
@@ -413,14 +408,12 @@ TEST_F(SingleOrderTest, TheKitchenTicketOnAPortFileByteForByteAndOnTheKitchenMon
     EXPECT_TRUE(k.printed);
     EXPECT_EQ(k.items, 2);
     const QString rule = S("- - - - - - - - - - - - - - - - - - -");
-    QByteArray expected;
-    for (const QString& line :
+    const QByteArray expected = deviceBytes(
          {S("*******  Controle Cozinha  ********"), S("             BAR DO ZE"), QString(37, '-'),
           S("PEDIDO       :") + QString::number(order), S("Telefone    .:33334444"), S("MARIA"),
           S("14/03/26  -  20:15:00"), S("                    D E L I V E R Y"), QString(37, '='),
           S("QTD  COD  DESCRICAO   "), QString(37, '='), S("002 000020"), S("REFRIGERANTE"), S(" +GELO E LIMAO"), rule,
-          S("0,500Kg 000050"), S("QUEIJO"), rule, S("."), S(".")})
-        expected += toWin1252(line) + "\r\n";
+          S("0,500Kg 000050"), S("QUEIJO"), rule, S("."), S(".")});
     EXPECT_EQ(fileBytes(port), expected);
     EXPECT_EQ(st.readFile(S("c:\\Miltrex\\vavoz\\pedido.INI")).value(0), QString::number(order + 1));
     EXPECT_EQ(SingleOrders(l()).read(order)->status, S("MONTANDO"));

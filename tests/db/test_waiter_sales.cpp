@@ -2,6 +2,7 @@
 // one waiter and group as a centred 36-column text, and the sales of one waiter per
 // day, shift and price routed by the closing printer's destination (a port file
 // byte for byte, a CUPS queue with the control byte, the preview, nothing).
+#include "DeviceBytes.h"
 #include "CashOfficeSeeds.h"
 #include "SoldShiftTest.h"
 #include "CupsSandbox.h"
@@ -135,10 +136,7 @@ TEST_F(WaiterSalesTest, SalesPerWaiterGoWhereTheClosingPrinterSays)
     seeds::setup(st, {{15, S("Informa porta")}, {8, S("1")}, {16, S("S")}});
     w.confirm();
     ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join('\n').toStdString();
-    QByteArray expected;
-    for (const QString& line : text.lines)
-        expected += toWin1252(line) + "\r\n";
-    EXPECT_EQ(bytesOf(port), expected);
+    EXPECT_EQ(bytesOf(port), deviceBytes(text.lines));
     EXPECT_TRUE(w.confirmEnabled());
 
     // "Nao Imprimir": nothing; "Visualizar", or the box ticked: the preview.

@@ -30,10 +30,14 @@ void FieldEvents::onArrive(QWidget* field, std::function<void()> handler)
 
 void FieldEvents::chain(std::initializer_list<QWidget*> fields)
 {
-    const std::vector<QWidget*> v(fields);
-    for (size_t i = 0; i + 1 < v.size(); ++i) {
-        QWidget* next = v[i + 1];
-        onEnter(v[i], [next] { next->setFocus(Qt::TabFocusReason); });
+    chain(std::vector<QWidget*>(fields));
+}
+
+void FieldEvents::chain(const std::vector<QWidget*>& fields)
+{
+    for (size_t i = 0; i + 1 < fields.size(); ++i) {
+        QWidget* next = fields[i + 1];
+        onEnter(fields[i], [next] { next->setFocus(Qt::TabFocusReason); });
     }
 }
 

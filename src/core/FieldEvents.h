@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QWidget;
 
@@ -16,6 +17,7 @@ public:
     void onArrive(QWidget* field, std::function<void()> handler);
     // Enter moves the focus along the fields in order (the last one's Enter goes to `last`).
     void chain(std::initializer_list<QWidget*> fields);
+    void chain(const std::vector<QWidget*>& fields);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

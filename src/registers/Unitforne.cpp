@@ -18,7 +18,7 @@ TFormForne::TFormForne(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     auto* events = new FieldEvents(this);
-    QList<QWidget*> order;
+    std::vector<QWidget*> order;
     for (const auto& f : SupplierRegister::fields()) {
         auto* edit = findChild<QLineEdit*>(QString::fromLatin1(f.column).toLower() + QStringLiteral("Edit"));
         m_fields.insert(QLatin1String(f.column), edit);
@@ -27,14 +27,11 @@ TFormForne::TFormForne(TLogon& logon, QWidget* parent)
             registers::lowerCaseField(edit);
         else
             registers::upperCaseField(edit);
-        order << edit;
+        order.push_back(edit);
     }
     field("CODIGO")->setMaxLength(11);
     // Enter acts as Tab along the fields; Enter in "Contato" saves.
-    for (int i = 0; i + 1 < order.size(); ++i) {
-        QWidget* next = order[i + 1];
-        events->onEnter(order[i], [next] { next->setFocus(Qt::TabFocusReason); });
-    }
+    events->chain(order);
     events->onEnter(field("CONTATO"), [this] { saveSupplier(); });
     events->onLeave(field("CODIGO"), [this] {
         if (field("CODIGO")->isModified())

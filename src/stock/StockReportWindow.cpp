@@ -75,26 +75,22 @@ StockReportWindow::StockReportWindow(TLogon& logon, const Contents& contents, QW
     ui->dayEdit->setText(stock::dateText(today));
     setPeriod(QDate(today.year(), today.month(), 1), today);
 
-    // Enter moves on through the fields shown, then to "&Imprimir".
-    auto* events = new FieldEvents(this);
-    QList<QWidget*> order;
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->numberEdit, ui->productEdit, ui->codeEdit, ui->dayEdit,
-                                                      ui->firstEdit, ui->lastEdit})
+    // Enter moves on from the group list through the fields shown, then to
+    // "&Imprimir"; the focus starts on the first field after the group list.
+    std::vector<QWidget*> path;
+    if (!ui->groupRow->isHidden())
+        path.push_back(ui->groupCombo);
+    const size_t firstField = path.size();
+    for (QWidget* w : {ui->numberEdit, ui->productEdit, ui->codeEdit, ui->dayEdit, ui->firstEdit, ui->lastEdit})
         if (!w->parentWidget()->isHidden())
-            order << w;
-    for (int i = 0; i < order.size(); ++i) {
-        QWidget* next = i + 1 < order.size() ? order[i + 1] : static_cast<QWidget*>(ui->printButton);
-        events->onEnter(order[i], [next] { next->setFocus(Qt::TabFocusReason); });
-    }
-    // The group list heads the path; the focus still starts on the first field.
-    if (!ui->groupRow->isHidden()) {
-        QWidget* next = order.isEmpty() ? static_cast<QWidget*>(ui->printButton) : order.first();
-        events->onEnter(ui->groupCombo, [next] { next->setFocus(Qt::TabFocusReason); });
-    }
+            path.push_back(w);
+    const bool anyField = path.size() > firstField;
+    path.push_back(ui->printButton);
+    (new FieldEvents(this))->chain(path);
     connect(ui->printButton, &QPushButton::clicked, this, &StockReportWindow::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
-    if (!order.isEmpty())
-        order.first()->setFocus();
+    if (anyField)
+        path[firstField]->setFocus();
 }
 
 StockReportWindow::~StockReportWindow() = default;

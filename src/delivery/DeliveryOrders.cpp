@@ -168,6 +168,17 @@ Decimal DeliveryOrders::writeTotal(qint64 orderId)
     return total;
 }
 
+Decimal DeliveryOrders::followItems(const DeskOrder& order, const std::vector<DeskItem>& items)
+{
+    Decimal itemsTotal;
+    for (const DeskItem& i : items)
+        itemsTotal += i.quant * i.valor;
+    const Decimal total = (itemsTotal + order.taxa).roundTo(2);
+    if (total == order.valor)
+        return total;
+    return m_logon.action([&] { return writeTotal(order.id); });
+}
+
 void DeliveryOrders::deleteItem(qint64 orderId, qint64 itemId)
 {
     m_logon.action([&] {

@@ -91,6 +91,10 @@ public:
     // The items' quantity x price plus the area's fee, to the cent, written into
     // VALOR when it differs. Runs inside the caller's action (or alone).
     Decimal writeTotal(qint64 orderId);
+    // The shown order's total as its items and fee give it, to the cent; when the
+    // order holds another figure (another station's change, or an older station's),
+    // it is written in an action of its own. Throws DbError.
+    Decimal followItems(const DeskOrder& order, const std::vector<DeskItem>& items);
 
     // The list the delivery note and the invoicing take: one line per item, then,
     // when the order has an area, "Taxa de Entrega" with the delivery man's id as

@@ -265,15 +265,10 @@ void TFormPedDelivery::showRow(int row)
     m_shown = m_orders[size_t(row)];
     try {
         m_items = m_store.items(m_shown->id);
-        Decimal itemsTotal;
-        for (const DeskItem& i : m_items)
-            itemsTotal += i.quant * i.valor;
-        const Decimal total = (itemsTotal + m_shown->taxa).roundTo(2);
+        const Decimal total = m_store.followItems(*m_shown, m_items);
         if (total != m_shown->valor) {
-            // another station's change, or an older station's figure: the order's total follows its items
-            const qint64 id = m_shown->id;
-            m_shown->valor = m_logon.action([&] { return m_store.writeTotal(id); });
-            m_orders[size_t(row)].valor = m_shown->valor;
+            m_shown->valor = total;
+            m_orders[size_t(row)].valor = total;
             ui->orderGrid->setItem(row, 6, cell(delivery::amountText(m_shown->valor), true));
         }
     } catch (const DbError& e) {

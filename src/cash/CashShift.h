@@ -41,15 +41,33 @@ std::optional<Decimal> parseOpeningFloat(const QString& text);
 // The number shown beside "Movimento de Caixa N.": seven digits, empty when closed.
 QString shiftNumberText(int number);
 
-// The open shift as a closing files its sale under it: read inside the closing's
-// action with its CONTCAIXA row held until the commit, so that no station closes
-// the shift while a sale goes into it (the shift's closing waits for the sale).
-// Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
+// The open shift as an action that writes under it reads it: a sale, a payment on
+// account, an expense, a withdrawal. Read inside the action with the CONTCAIXA row
+// held until the commit, so that no station closes the shift between the check and
+// the write (the shift's closing waits for the write, or the write finds the shift
+// closed). Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
+// The one reader of the open shift for a write: every writer goes through it.
 struct HeldShift {
     int number = 0;
     QDate date;
 };
 HeldShift holdOpenShift(TLogon& logon);
+
+// The same for a write that belongs to an open shift: refused, with the window's
+// own message and as the window's own kind of refusal, when the cash is closed, or,
+// when the window works on the shift it opened with (`windowShift`), when that
+// shift is no longer the open one (closed by another station, or closed and another
+// one opened). Must run inside the action; nothing is written when it refuses.
+//
+//   const HeldShift shift = cashshift::holdOpenShift<ExpenseRefused>(logon, msg, cash);
+template <class Refusal>
+HeldShift holdOpenShift(TLogon& logon, const QString& closedMessage, std::optional<int> windowShift = std::nullopt)
+{
+    const HeldShift shift = holdOpenShift(logon);
+    if (shift.number == 0 || (windowShift && *windowShift != shift.number))
+        throw Refusal(closedMessage);
+    return shift;
+}
 
 } // namespace cashshift
 

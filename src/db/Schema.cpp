@@ -522,6 +522,11 @@ const std::vector<Index>& indexes()
         {"IX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO"},
         {"IX_PRODUTOS_NOME", "PRODUTOS", "NOME"},
         {"IX_PRODUTOS_CODBARRA", "PRODUTOS", "CODBARRA"},
+        // one product (or kit) per code, one delivery man per code: a register's new
+        // record is only inserted (NewRecord); a database that already holds two rows
+        // under one code gets the key when they are gone
+        {"UX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO", true},
+        {"UX_DELICAD_CODIGO", "DELICAD", "CODIGO", true},
         {"IX_KITPROD_CODIGO", "KITPROD", "CODIGO"},
         {"IX_KITMASTER_CODIGO", "KITMASTER", "CODIGO"},
         {"IX_CLIENTES_CODIGO", "CLIENTES", "CODIGO"},

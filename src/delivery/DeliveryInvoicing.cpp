@@ -198,9 +198,8 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         // then finds it gone and writes nothing.
         if (m_logon.exec(S("delete from DELIVERE where ID = ?"), {r.orderId}) != 1)
             throw DeliveryRefused(deliverytext::panel::alreadyInvoiced);
-        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
-        if (shift.number == 0)
-            throw DeliveryRefused(deliverytext::desk::cashClosed);
+        const cashshift::HeldShift shift =
+            cashshift::holdOpenShift<DeliveryRefused>(m_logon, deliverytext::desk::cashClosed);
         const std::vector<HandOverLine> items = storedItems(m_logon, r.orderId);
         if (!sameItems(items, r.lines))
             throw DeliveryRefused(deliverytext::panel::orderChanged);

@@ -76,6 +76,7 @@ void TFormEntregador::showRow(int row)
     if (row < 0 || row >= int(m_list.size()))
         return;
     const DeliveryMan& m = m_list[size_t(row)];
+    m_new = false;
     ui->codeEdit->setText(FormatFloat(u"000000", Decimal(m.codigo)));
     ui->nameEdit->setText(m.nome);
     ui->addressEdit->setText(m.endereco);
@@ -91,6 +92,7 @@ void TFormEntregador::newMan()
     qint64 next = 1;
     registers::attempt([&] { next = m_store.nextCode(); });
     ui->codeEdit->setText(FormatFloat(u"000000", Decimal(next)));
+    m_new = true;
     ui->nameEdit->setFocus();
 }
 
@@ -104,9 +106,9 @@ bool TFormEntregador::saveMan()
     bool saved = false;
     if (!registers::attempt([&] {
             saved = m_store.save(ui->codeEdit->text(), ui->nameEdit->text(), ui->addressEdit->text(),
-                                 ui->cityEdit->text(), ui->stateEdit->text(), ui->phoneEdit->text());
+                                 ui->cityEdit->text(), ui->stateEdit->text(), ui->phoneEdit->text(), m_new);
         }))
-        return false;   // the fields keep what was typed
+        return false;   // the fields keep what was typed (and a new one stays new)
     reloadList(code);
     return saved;
 }

@@ -32,4 +32,5 @@ private:
     std::unique_ptr<::Ui::TFormEntregador> ui;
     DeliveryMen m_store;
     std::vector<DeliveryMan> m_list;
+    bool m_new = false;   // "&Novo" pressed: the entry is a new delivery man until saved or left
 };

@@ -114,6 +114,8 @@ void TFormDesp::removeCurrent()
         m_expenses.remove(m_cash, id);
         if (id == m_id)
             m_id = 0;
+    } catch (const ExpenseRefused& e) {
+        ShowMessageWindow(expensesmsg::title, e.message());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }

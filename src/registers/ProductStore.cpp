@@ -1,5 +1,7 @@
 #include "registers/ProductStore.h"
 
+#include "db/NewRecord.h"
+
 registers::Rows ProductStore::list()
 {
     return registers::run(m_logon, QStringLiteral("select codigo,nome,valor from produtos order by codigo"));
@@ -42,9 +44,11 @@ registers::Rows ProductStore::find(const QString& code)
     return registers::run(m_logon, QStringLiteral("select first 1 * from produtos where codigo = ?"), {code});
 }
 
-void ProductStore::insertNew(const QString& code)
+bool ProductStore::insertNew(const QString& code)
 {
-    registers::run(m_logon, QStringLiteral("insert into produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'N')"), {code});
+    return newrecord::insert(m_logon, {"PRODUTOS", "CODIGO", code},
+                             QStringLiteral("insert into produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'N')"),
+                             {code});
 }
 
 Decimal ProductStore::stock(const QString& code)

@@ -21,7 +21,9 @@ public:
     registers::Rows firstByName();
     registers::Rows firstByCode();
     registers::Rows find(const QString& code);    // the product, or no row
-    void insertNew(const QString& code);
+    // The new product's row (its code only); false, with nothing written, when
+    // another station registered the code meanwhile: a new product is only inserted.
+    [[nodiscard]] bool insertNew(const QString& code);
     // The product's stock: Σ ENTRADA − Σ SAIDA of its ledger rows (the one reader of
     // it, for the register and the stock ledger alike).
     Decimal stock(const QString& code);

@@ -257,9 +257,7 @@ struct HeldSale {
 
 HeldSale holdShiftAndNumber(TLogon& logon)
 {
-    const cashshift::HeldShift shift = cashshift::holdOpenShift(logon);
-    if (shift.number == 0)
-        throw ClosingRefused(countermsg::cashClosed());
+    const cashshift::HeldShift shift = cashshift::holdOpenShift<ClosingRefused>(logon, countermsg::cashClosed());
     HeldSale h;
     h.cash = shift.number;
     h.date = shift.date.isValid() ? shift.date : QDate::currentDate();

@@ -90,7 +90,7 @@ std::vector<Table> buildTables()
         c("PIZ4", "VARCHAR(12)"), c("PIZ5", "VARCHAR(12)"), c("PIZ6", "VARCHAR(12)"),
         c("CARDAPIO", INT), c("IP", "VARCHAR(30)"), c("WIFI", "VARCHAR(20)"),
         c("SENHA", "VARCHAR(20)"), c("USARBALANCA", "VARCHAR(1)"), c("CONFIGBALANCA", INT),
-        c("TITULO", "VARCHAR(12)"), c("CONTABIL", FLT),
+        c("TITULO", "VARCHAR(12)"), amount("CONTABIL"),
     }));
 
     v.push_back(installed("MILTREX", {

@@ -153,14 +153,14 @@ void TFormMovEst::kindLeft()
 void TFormMovEst::costLeft()
 {
     if (const std::optional<Decimal> price = stock::markedUp(ui->costEdit->text(), ui->percentEdit->text())) {
-        ui->priceEdit->setText(stock::moneyText(*price));
-        ui->bookValueEdit->setText(stock::moneyText(*price));
+        ui->priceEdit->setText(stock::markedUpText(*price));
+        ui->bookValueEdit->setText(stock::markedUpText(*price));
     }
 }
 
 void TFormMovEst::percentLeft()
 {
-    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); });
+    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); }, stock::focusIn(this));
 }
 
 void TFormMovEst::supplierLeft()

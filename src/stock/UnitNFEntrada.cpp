@@ -96,7 +96,7 @@ void TFormNFEntrada::numberArrived()
 
 void TFormNFEntrada::percentLeft()
 {
-    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); });
+    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); }, stock::focusIn(this));
 }
 
 void TFormNFEntrada::supplierLeft()
@@ -132,8 +132,8 @@ bool TFormNFEntrada::productLeft()
 void TFormNFEntrada::costLeft()
 {
     if (const std::optional<Decimal> price = stock::markedUp(ui->costEdit->text(), ui->percentEdit->text())) {
-        ui->priceEdit->setText(stock::moneyText(*price));
-        ui->bookValueEdit->setText(stock::moneyText(*price));
+        ui->priceEdit->setText(stock::markedUpText(*price));
+        ui->bookValueEdit->setText(stock::markedUpText(*price));
     }
 }
 
@@ -148,7 +148,7 @@ void TFormNFEntrada::refreshItems()
                                  std::move(rows)));
     if (ui->itemList->count() > 0)
         ui->itemList->setCurrentRowIndex(ui->itemList->count() - 1);
-    ui->totalLabel->setText(invoice::EntryInvoice::totalText(m_invoice.totalCost()).trimmed());
+    ui->totalLabel->setText(invoice::EntryInvoice::totalText(m_invoice.totalCost()));
 }
 
 bool TFormNFEntrada::confirmItem()

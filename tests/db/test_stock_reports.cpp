@@ -226,7 +226,9 @@ TEST_F(StockReportsTest, TheCurrentStockPrintClearsTheStoredColumnsAndTotalsTheV
     })) << price.join('\n').toStdString();
 
     // At cost, only what has stock: the stock exactly 0 leaves, 0,04 stays; the unit
-    // value is the cost to the cent (5,555 is 5,56) and the line its multiple.
+    // value is printed to the cent (5,555 is 5,56) and the line is the stock at the
+    // cost as kept, as the stock balance values it (7 × 5,555 = 38,885: 38,89; it was
+    // 7 × 5,56 = 38,92, a stock valued above what it cost).
     const QStringList cost = lines(CurrentStock::report(Value::Cost, empresa, kPrinted), current.rows(0, Value::Cost, true));
     const QStringList expected{
         S("CODIGO PRODUTO FORNECEDOR ATUAL CUSTO TOTAL"),
@@ -242,12 +244,12 @@ TEST_F(StockReportsTest, TheCurrentStockPrintClearsTheStoredColumnsAndTotalsTheV
         S("000010 X-BURGUER -2 0,00 0,00"),
         S("TOTAL 63,00"),
         S("GRUPO/FAMILIA: 12 PORÇÕES"),
-        S("000004 BATATA FRITA 7 5,56 38,92"),
-        S("TOTAL 38,92"),
+        S("000004 BATATA FRITA 7 5,56 38,89"),
+        S("TOTAL 38,89"),
         S("GRUPO/FAMILIA: 99"),
         S("000006 GRUPO FANTASMA 0,04 5,00 0,20"),
         S("TOTAL 0,20"),
-        S("TOTAL GERAL 113,12"),
+        S("TOTAL GERAL 113,09"),
     };
     EXPECT_EQ(body(cost), expected) << cost.join('\n').toStdString();
     EXPECT_EQ(column(current.rows(7, Value::Cost, true), "CODIGO"), S("000003 000010"));

@@ -417,6 +417,27 @@ TEST(Schema, DdlTexts)
     EXPECT_TRUE(createTriggerSql(*produtos).isEmpty());
 }
 
+// A unit cost keeps six places (an order's cost with its IPI: 0,99 × 1,07 = 1,0593);
+// older databases keep three, and the upgrade gives them the six in place.
+TEST(Schema, UnitCostsKeepSixPlaces)
+{
+    int finer = 0;
+    for (const Table& t : tables())
+        for (const Column& c : t.columns)
+            if (isFinerUnitCost(c))
+                ++finer;
+    EXPECT_EQ(finer, 3);
+    for (const auto& [table, column] : {std::pair{"PRODUTOS", "CUSTO"}, {"PRODUTOS", "MEDIO"}, {"ESTFIC", "VALOR"}}) {
+        SCOPED_TRACE(std::string(table) + "." + column);
+        const Column* col = columnOf(table, column);
+        ASSERT_NE(col, nullptr);
+        EXPECT_STREQ(col->type, "NUMERIC(18,6)");
+        EXPECT_STREQ(col->olderType, "NUMERIC(15,3)");
+        EXPECT_TRUE(isFinerUnitCost(*col));
+        EXPECT_FALSE(isExactNumber(*col));   // never FLOAT: nothing to convert
+    }
+}
+
 // Every column that holds an amount or a quantity is exact, and older databases
 // hold it as FLOAT until the upgrade converts it; what is neither stays FLOAT.
 TEST(Schema, AmountsAndQuantitiesAreExact)

@@ -10,8 +10,9 @@ namespace {
 // DDL types. DECIMAL columns get three decimals: quantities from scale labels
 // carry three, and every number written into SQL text has three. Amounts and
 // quantities that older databases hold as FLOAT are exact here (AMT, QTY: money to
-// the cent, quantities to the gram); FLT stays for what is neither (a percentage,
-// loyalty points).
+// the cent, quantities to the gram), and so is the markup percentage the stock
+// windows keep (two places, as the percentage reader takes it); FLT stays for
+// loyalty points. Unit costs keep six places (unitCost), where older databases kept three.
 constexpr const char* INT = "INTEGER";
 constexpr const char* FLT = kFloatType;
 constexpr const char* DEC = "NUMERIC(15,3)";
@@ -32,6 +33,11 @@ Column amount(const char* name)
 Column quantity(const char* name)
 {
     return Column{name, kQuantityType, false, FLT};
+}
+
+Column unitCost(const char* name)
+{
+    return Column{name, kUnitCostType, false, DEC};
 }
 
 Column id()
@@ -90,7 +96,7 @@ std::vector<Table> buildTables()
         c("PIZ4", "VARCHAR(12)"), c("PIZ5", "VARCHAR(12)"), c("PIZ6", "VARCHAR(12)"),
         c("CARDAPIO", INT), c("IP", "VARCHAR(30)"), c("WIFI", "VARCHAR(20)"),
         c("SENHA", "VARCHAR(20)"), c("USARBALANCA", "VARCHAR(1)"), c("CONFIGBALANCA", INT),
-        c("TITULO", "VARCHAR(12)"), c("CONTABIL", FLT),
+        c("TITULO", "VARCHAR(12)"), amount("CONTABIL"),
     }));
 
     v.push_back(installed("MILTREX", {
@@ -290,8 +296,8 @@ std::vector<Table> buildTables()
     v.push_back(installed("PRODUTOS", {
         id(), c("CODIGO", "VARCHAR(14)"), c("NOME", "VARCHAR(40)"), c("PESO", DEC),
         c("CUBAGEM", DEC), c("IPI", DEC), c("CLAS", "VARCHAR(4)"), c("CLASSE", INT),
-        c("VALOR", DEC), c("UNIDADE", "VARCHAR(2)"), c("ESTGERAL", DEC), c("CUSTO", DEC),
-        c("MEDIO", DEC), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
+        c("VALOR", DEC), c("UNIDADE", "VARCHAR(2)"), c("ESTGERAL", DEC), unitCost("CUSTO"),
+        unitCost("MEDIO"), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
         c("IMPFISCAL", "VARCHAR(4)"), c("TIPO", "VARCHAR(1)"), c("LOCACAO", "VARCHAR(5)"),
         c("MEMO", "VARCHAR(60)"), c("VALIDADE", DAT), c("ESTOQUE", DEC), c("ENTRADA", DEC),
         c("SAIDA", DEC), c("CONTROLE", DEC), amount("VFAMILIA"), amount("VGRANDE"),
@@ -347,7 +353,7 @@ std::vector<Table> buildTables()
     v.push_back(fillTrigger(installed("ESTFIC", {
         id(), c("CODIGO", "VARCHAR(14)"), c("DATA", DAT),
         c("HISTORICO", "VARCHAR(120)", "VARCHAR(40)"), c("ENTRADA", DEC), c("SAIDA", DEC),
-        c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), c("VALOR", DEC),
+        c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), unitCost("VALOR"),
         c("CLIENTE", INT), c("CCUSTO", INT), c("CAIXA", INT), c("VEND", INT),
         c("TERMINAL", INT), amount("CUSTO"), c("PET", "VARCHAR(10)"),
     }), "ESTFIC_BI", "ESTFIC"));
@@ -600,6 +606,11 @@ QString addPrimaryKeySql(const Table& t)
 bool isExactNumber(const Column& c)
 {
     return std::strcmp(c.type, kAmountType) == 0 || std::strcmp(c.type, kQuantityType) == 0;
+}
+
+bool isFinerUnitCost(const Column& c)
+{
+    return std::strcmp(c.type, kUnitCostType) == 0 && c.olderType && std::strcmp(c.olderType, DEC) == 0;
 }
 
 QString createTriggerSql(const Table& t)

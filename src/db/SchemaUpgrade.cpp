@@ -92,12 +92,12 @@ void SchemaUpgrade::readCatalogue()
     m_indexes.clear();
     RowSet q = m_logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH, f.RDB$FIELD_TYPE, "
-        "r.RDB$FIELD_POSITION "
+        "r.RDB$FIELD_POSITION, f.RDB$FIELD_SCALE "
         "FROM RDB$RELATION_FIELDS r LEFT JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
         "WHERE COALESCE(r.RDB$SYSTEM_FLAG, 0) = 0"));
     while (q.next())
         m_columns[q.value(0).toString()][q.value(1).toString()] =
-            ColumnInfo{q.value(2).toInt(), q.value(3).toInt(), q.value(4).toInt()};
+            ColumnInfo{q.value(2).toInt(), q.value(3).toInt(), q.value(4).toInt(), q.value(5).toInt()};
     q = m_logon.run(QStringLiteral(
         "SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
     while (q.next())
@@ -246,6 +246,7 @@ void SchemaUpgrade::applySteps()
     createUpgradeTable("DIARIOACOES");
     createUpgradeTable("DELIFIC");
     makeAmountsExact();
+    refineUnitCosts();
     addIndexes();
     newdb::ensureCashShiftRow(m_logon);
 }
@@ -345,6 +346,30 @@ void SchemaUpgrade::makeExact(const QString& t, const QString& c, const char* ex
         m_executed << sql;
     } catch (const DbError&) {
         // the column keeps its place at the end: every reader finds it by name
+    }
+}
+
+void SchemaUpgrade::refineUnitCosts()
+{
+    // A NUMERIC(15,3) takes six places in place (its twelve whole digits stay): the
+    // database changes the column's type only, and reads the rows written before
+    // with their three places.
+    const int places = -6;
+    for (const schema::Table& def : schema::tables()) {
+        const QString t = QString::fromLatin1(def.name);
+        for (const schema::Column& col : def.columns) {
+            const QString c = QString::fromLatin1(col.name);
+            const ColumnInfo* now = columnInfo(t, c);
+            if (!schema::isFinerUnitCost(col) || !now || now->type != kInt64 || now->scale <= places)
+                continue;
+            try {
+                ddl(QStringLiteral("ALTER TABLE %1 ALTER %2 TYPE %3").arg(t, c, QString::fromLatin1(col.type)),
+                    [&] { const ColumnInfo* i = columnInfo(t, c); return i && i->scale <= places; });
+                m_columns[t][c].scale = places;
+            } catch (const DbError&) {
+                // the column keeps its three places until the next start
+            }
+        }
     }
 }
 

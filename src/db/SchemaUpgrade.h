@@ -6,8 +6,8 @@
 // and their order are those the stations have always run: clean-up, the item-key
 // table, the widenings, the delivery tables, the added columns, the later tables;
 // then the data layer's action journal, the amounts and quantities older databases
-// hold as FLOAT made exact, the indexes the lookups need, and the closed cash-shift
-// row a database must hold. Columns whose table did not exist yet, and widenings of
+// hold as FLOAT made exact, the unit costs they hold with three places given six,
+// the indexes the lookups need, and the closed cash-shift row a database must hold. Columns whose table did not exist yet, and widenings of
 // tables created on the way, are finished in the same start.
 
 #include <QString>
@@ -60,6 +60,7 @@ private:
         int length = 0;                 // RDB$FIELD_LENGTH
         int type = 0;                   // RDB$FIELD_TYPE (10 FLOAT, 27 DOUBLE PRECISION, ...)
         int position = 0;               // RDB$FIELD_POSITION
+        int scale = 0;                  // RDB$FIELD_SCALE (-3 for a NUMERIC(15,3))
     };
     bool hasTable(const QString& t) const { return m_columns.count(t) != 0; }
     bool hasColumn(const QString& t, const QString& c) const;
@@ -73,6 +74,7 @@ private:
     void makeAmountsExact();            // FLOAT amounts and quantities to NUMERIC
     bool needsExact(const QString& table, const schema::Column& column) const;
     void makeExact(const QString& table, const QString& column, const char* exactType);
+    void refineUnitCosts();             // NUMERIC(15,3) unit costs to NUMERIC(18,6), in place
     void addIndexes();                  // last: indexes missing on tables that have their columns
     // Runs one DDL statement; when it fails, re-reads the catalogue and counts the
     // statement as done if another station has just made the same object.

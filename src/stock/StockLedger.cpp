@@ -145,7 +145,10 @@ void StockLedger::append(const LedgerRow& row)
     };
     quantity("entrada", row.entrada);
     quantity("saida", row.saida);
-    money("valor", row.valor);
+    if (row.valor) {
+        columns << QStringLiteral("valor");
+        params.append(unitCostOf(*row.valor));
+    }
     money("custo", row.custo);
     number("nfiscal", row.nfiscal);
     number("pedido", row.pedido);
@@ -167,8 +170,8 @@ std::optional<Decimal> StockLedger::averageCost(const Decimal& stockBefore, cons
     if (after.isZero())
         return std::nullopt;
     if (stockBefore <= Decimal(0))
-        return moneyOf(unitCost);
-    return moneyOf((stockBefore * average + quantity * unitCost) / after);
+        return unitCostOf(unitCost);
+    return unitCostOf((stockBefore * average + quantity * unitCost) / after);
 }
 
 bool StockLedger::receive(const LedgerRow& row, const ProductEntry& product)
@@ -182,7 +185,7 @@ bool StockLedger::receive(const LedgerRow& row, const ProductEntry& product)
         found = true;
         const Decimal before = stockOf(row.code);
         append(row);
-        const Decimal cost = product.unitCost ? moneyOf(*product.unitCost) : p.decimal(u"CUSTO");
+        const Decimal cost = product.unitCost ? unitCostOf(*product.unitCost) : p.decimal(u"CUSTO");
         const std::optional<Decimal> average =
             averageCost(before, p.decimal(u"MEDIO"), quantityOf(row.entrada.value_or(Decimal())), cost);
         if (!average)

@@ -11,9 +11,12 @@
 //
 // An entry of stock (receive) also recomputes the product's average cost:
 //   new average = (S × old average + Q × unit cost) / (S + Q)
-// with S the stock before the entry and Q the quantity, rounded to the cent. When
-// S + Q is 0 the product is left as it was. When S is 0 or less nothing of the old
-// stock is left to average, and the new average is the unit cost.
+// with S the stock before the entry and Q the quantity. When S + Q is 0 the product
+// is left as it was. When S is 0 or less nothing of the old stock is left to
+// average, and the new average is the unit cost. Unit costs and the average keep
+// the places they need (unitCostOf: an order's cost with its IPI, 0,99 × 1,07 =
+// 1,0593), so the stock valued at them is what the goods cost (1.000 × 1,0593 =
+// 1.059,30, not 1.060,00).
 //
 // Each call that writes several rows runs as one action, or joins the caller's.
 //
@@ -40,7 +43,7 @@ struct LedgerRow {
     QDate date;
     QString history;
     std::optional<Decimal> entrada, saida;
-    std::optional<Decimal> valor;     // unit value: sale price, or unit cost of an invoice
+    std::optional<Decimal> valor;     // unit value: sale price, or unit cost of an entry (every place kept)
     std::optional<Decimal> custo;     // unit cost (some sale rows)
     std::optional<qint64> nfiscal, pedido, vendedor, cliente, caixa, terminal;
 };
@@ -126,5 +129,8 @@ private:
 // A quantity as the ledger keeps it (thousandths) and money as it keeps it (cents).
 inline Decimal quantityOf(const Decimal& d) { return d.roundTo(3); }
 inline Decimal moneyOf(const Decimal& d) { return d.roundTo(2); }
+// A unit cost as the ledger (VALOR) and the product (CUSTO, MEDIO) keep it: six places.
+inline constexpr int kUnitCostPlaces = 6;
+inline Decimal unitCostOf(const Decimal& d) { return d.roundTo(kUnitCostPlaces); }
 
 } // namespace stock

@@ -373,7 +373,7 @@ TEST(Schema, ColumnsAddedByTheUpgradeExistWithTheirType)
     {"MESA", "IMPRESSORA", "VARCHAR(1)"}, {"FATURA", "TIPO", "INTEGER"},
     {"FATURA", "DELIVERY", "VARCHAR(1)"}, {"DELIVERE", "TROCO", "NUMERIC(18,2)"},
     {"DELIVERE", "PAGAMENTO", "VARCHAR(40)"}, {"CLIENTES", "FIDELIDADE", "float"},
-    {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"}, {"EMPRESA", "CONTABIL", "float"},
+    {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"}, {"EMPRESA", "CONTABIL", "NUMERIC(18,2)"},
     {"PRODUTOS", "DATAENTRADA", "DATE"}, {"PRODUTOS", "DATASAIDA", "DATE"},
     };
     ASSERT_EQ(std::size(cases), 72u);
@@ -417,6 +417,27 @@ TEST(Schema, DdlTexts)
     EXPECT_TRUE(createTriggerSql(*produtos).isEmpty());
 }
 
+// A unit cost keeps six places (an order's cost with its IPI: 0,99 × 1,07 = 1,0593);
+// older databases keep three, and the upgrade gives them the six in place.
+TEST(Schema, UnitCostsKeepSixPlaces)
+{
+    int finer = 0;
+    for (const Table& t : tables())
+        for (const Column& c : t.columns)
+            if (isFinerUnitCost(c))
+                ++finer;
+    EXPECT_EQ(finer, 3);
+    for (const auto& [table, column] : {std::pair{"PRODUTOS", "CUSTO"}, {"PRODUTOS", "MEDIO"}, {"ESTFIC", "VALOR"}}) {
+        SCOPED_TRACE(std::string(table) + "." + column);
+        const Column* col = columnOf(table, column);
+        ASSERT_NE(col, nullptr);
+        EXPECT_STREQ(col->type, "NUMERIC(18,6)");
+        EXPECT_STREQ(col->olderType, "NUMERIC(15,3)");
+        EXPECT_TRUE(isFinerUnitCost(*col));
+        EXPECT_FALSE(isExactNumber(*col));   // never FLOAT: nothing to convert
+    }
+}
+
 // Every column that holds an amount or a quantity is exact, and older databases
 // hold it as FLOAT until the upgrade converts it; what is neither stays FLOAT.
 TEST(Schema, AmountsAndQuantitiesAreExact)
@@ -438,8 +459,10 @@ TEST(Schema, AmountsAndQuantitiesAreExact)
         {"ESTFIC", "CUSTO", "NUMERIC(18,2)"},      {"CAIXA", "DEBITO", "NUMERIC(18,2)"},
         {"CAIXA", "CREDITO", "NUMERIC(18,2)"},     {"DESPESA", "VALOR", "NUMERIC(18,2)"},
         {"EXCLUIDOS", "VALOR", "NUMERIC(18,2)"},
-        // neither money nor a quantity: a percentage, loyalty points with their fractions
-        {"EMPRESA", "CONTABIL", "FLOAT"},          {"CLIENTES", "FIDELIDADE", "FLOAT"},
+        // the stock windows' markup percentage, kept exactly with its two places
+        {"EMPRESA", "CONTABIL", "NUMERIC(18,2)"},
+        // neither money nor a quantity: loyalty points with their fractions
+        {"CLIENTES", "FIDELIDADE", "FLOAT"},
     };
     int floatBefore = 0, stillFloat = 0;
     for (const Table& t : tables()) {
@@ -450,8 +473,8 @@ TEST(Schema, AmountsAndQuantitiesAreExact)
                 ++stillFloat;
         }
     }
-    EXPECT_EQ(floatBefore, int(std::size(cases)) - 2);
-    EXPECT_EQ(stillFloat, 2);
+    EXPECT_EQ(floatBefore, int(std::size(cases)) - 1);
+    EXPECT_EQ(stillFloat, 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + "." + c.column);
         const Column* col = columnOf(c.table, c.column);

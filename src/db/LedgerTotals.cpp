@@ -46,6 +46,14 @@ const QString kKept = S(
     "UNION ALL SELECT CODIGO, MES, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO, RETIRADA FROM ESTMESNOVO) "
     "GROUP BY CODIGO, MES");
 
+// The same per year, as kept (the year in MES).
+const QString kKeptYears = S(
+    "SELECT CODIGO, MES, SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA, SUM(LINHAS) AS LINHAS, SUM(VENDAS) AS VENDAS, "
+    "SUM(VALORSAIDA) AS VALORSAIDA, MIN(PRIMEIRO) AS PRIMEIRO, MAX(RETIRADA) AS RETIRADA FROM ("
+    "SELECT CODIGO, ANO AS MES, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO, 0 AS RETIRADA FROM ESTANO "
+    "UNION ALL SELECT CODIGO, MES / 100, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO, RETIRADA "
+    "FROM ESTMESNOVO) GROUP BY CODIGO, MES");
+
 const QString kWaitingByMonth = S(
     "SELECT CODIGO, MES, SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA, SUM(LINHAS) AS LINHAS, SUM(VENDAS) AS VENDAS, "
     "SUM(VALORSAIDA) AS VALORSAIDA, MIN(PRIMEIRO) AS PRIMEIRO, MAX(RETIRADA) AS RETIRADA "
@@ -139,6 +147,18 @@ qint64 fold(TLogon& logon)
                     "VALUES (d.CODIGO, d.MES, d.ENTRADA, d.SAIDA, d.LINHAS, d.VENDAS, d.VALORSAIDA, "
                     "IIF(d.RETIRADA = 1, %2, d.PRIMEIRO))")
                       .arg(kWaitingByMonth, firstExitSql(S("d.CODIGO"), S("d.MES"))));
+        // A year's first exit is its months' first, read again from them.
+        const QString yearFirst = S("(SELECT MIN(m.PRIMEIRO) FROM ESTMES m WHERE m.CODIGO = d.CODIGO "
+                                    "AND m.MES BETWEEN d.ANO * 100 AND d.ANO * 100 + 12)");
+        logon.run(S("MERGE INTO ESTANO t USING (SELECT CODIGO, MES / 100 AS ANO, SUM(ENTRADA) AS ENTRADA, "
+                    "SUM(SAIDA) AS SAIDA, SUM(LINHAS) AS LINHAS, SUM(VENDAS) AS VENDAS, SUM(VALORSAIDA) AS VALORSAIDA "
+                    "FROM ESTMESNOVO GROUP BY CODIGO, MES / 100) d ON t.CODIGO = d.CODIGO AND t.ANO = d.ANO "
+                    "WHEN MATCHED THEN UPDATE SET ENTRADA = t.ENTRADA + d.ENTRADA, SAIDA = t.SAIDA + d.SAIDA, "
+                    "LINHAS = t.LINHAS + d.LINHAS, VENDAS = t.VENDAS + d.VENDAS, "
+                    "VALORSAIDA = t.VALORSAIDA + d.VALORSAIDA, PRIMEIRO = %1 "
+                    "WHEN NOT MATCHED THEN INSERT (CODIGO, ANO, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO) "
+                    "VALUES (d.CODIGO, d.ANO, d.ENTRADA, d.SAIDA, d.LINHAS, d.VENDAS, d.VALORSAIDA, %1)")
+                      .arg(yearFirst));
         logon.run(S("MERGE INTO ESTAGORA t USING (SELECT CODIGO, SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA, "
                     "SUM(LINHAS) AS LINHAS FROM ESTMESNOVO GROUP BY CODIGO) d ON t.CODIGO = d.CODIGO "
                     "WHEN MATCHED THEN UPDATE SET ENTRADA = t.ENTRADA + d.ENTRADA, SAIDA = t.SAIDA + d.SAIDA, "
@@ -168,8 +188,12 @@ void rebuildInAction(TLogon& logon)
 {
     logon.run(S("DELETE FROM ESTMESNOVO"));
     logon.run(S("DELETE FROM ESTMES"));
+    logon.run(S("DELETE FROM ESTANO"));
     logon.run(S("DELETE FROM ESTAGORA"));
     logon.run(S("INSERT INTO ESTMES (CODIGO, MES, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO) ") + kFromRows);
+    logon.run(S("INSERT INTO ESTANO (CODIGO, ANO, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, PRIMEIRO) "
+                "SELECT CODIGO, MES / 100, SUM(ENTRADA), SUM(SAIDA), SUM(LINHAS), SUM(VENDAS), SUM(VALORSAIDA), "
+                "MIN(PRIMEIRO) FROM ESTMES GROUP BY CODIGO, MES / 100"));
     logon.run(S("INSERT INTO ESTAGORA (CODIGO, ENTRADA, SAIDA, LINHAS) "
                 "SELECT CODIGO, SUM(ENTRADA), SUM(SAIDA), SUM(LINHAS) FROM ESTMES GROUP BY CODIGO"));
 }
@@ -218,6 +242,27 @@ std::vector<Difference> compare(TLogon& logon)
                     ++differs(k->first.first).months;
                 ++k;
                 ++w;
+            }
+        }
+        // The years as kept against the rows' months added up per year.
+        const ByMonth keptYears = read(logon, kKeptYears);
+        ByMonth rowYears;
+        for (const auto& [key, t] : rows)
+            add(rowYears[{key.first, key.second / 100}], t);
+        auto ky = keptYears.cbegin();
+        auto ry = rowYears.cbegin();
+        while (ky != keptYears.cend() || ry != rowYears.cend()) {
+            if (ry == rowYears.cend() || (ky != keptYears.cend() && ky->first < ry->first)) {
+                ++differs(ky->first.first).months;
+                ++ky;
+            } else if (ky == keptYears.cend() || ry->first < ky->first) {
+                ++differs(ry->first.first).months;
+                ++ry;
+            } else {
+                if (!(ky->second == ry->second))
+                    ++differs(ky->first.first).months;
+                ++ky;
+                ++ry;
             }
         }
         for (const auto& [key, t] : rows) {

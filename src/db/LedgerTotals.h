@@ -12,8 +12,8 @@
 //
 // Those lines are folded, in one short action that sees one snapshot of the
 // database, into the kept totals: ESTMES per product and month (Σ ENTRADA, Σ SAIDA,
-// the rows, the rows with an exit, Σ SAIDA × VALOR and the first day with an exit)
-// and ESTAGORA per product (Σ ENTRADA, Σ SAIDA, the rows): the fold adds exactly the
+// the rows, the rows with an exit, Σ SAIDA × VALOR and the first day with an exit),
+// ESTANO the same per product and calendar year, and ESTAGORA per product (Σ ENTRADA, Σ SAIDA, the rows): the fold adds exactly the
 // lines it sees and deletes exactly those, while the stations go on appending. It
 // runs at start, when the cash shift is closed, and when a report finds many lines
 // waiting. A reader adds the lines still waiting to the kept totals, reading both in
@@ -58,7 +58,7 @@ struct Difference {
     QString code;
     QString name;          // the product's name (empty when no product has the code)
     Decimal keptStock, rowsStock;   // Σ ENTRADA − Σ SAIDA as kept and from the rows
-    int months = 0;        // months whose totals differed
+    int months = 0;        // months (and years) whose totals differed
 };
 // The products whose kept totals (folded and waiting) differ from their rows.
 std::vector<Difference> differences(TLogon& logon);

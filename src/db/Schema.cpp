@@ -354,7 +354,8 @@ std::vector<Table> buildTables()
 
     // Totals kept beside the stock ledger (db/LedgerTotals.h), created whole by the
     // start-up upgrade when missing and filled from the ledger's rows: per product
-    // and month (MES = year × 100 + month, 0 for rows without a date), per product,
+    // and month (MES = year × 100 + month, 0 for rows without a date), per product and
+    // year, per product,
     // and the lines the ledger's trigger appends until they are folded into them.
     {
         const char* const sum = "NUMERIC(18,3)";
@@ -364,6 +365,12 @@ std::vector<Table> buildTables()
                            c("ENTRADA", sum), c("SAIDA", sum), c("LINHAS", INT), c("VENDAS", INT),
                            c("VALORSAIDA", value), c("PRIMEIRO", DAT)},
                           0, "CODIGO, MES", nullptr, TriggerKind::None, nullptr, nullptr});
+        // the same per product and calendar year (ANO = MES / 100): a year's reports read 12 times fewer rows
+        v.push_back(Table{"ESTANO", Origin::Added,
+                          {Column{"CODIGO", "VARCHAR(14)", true, nullptr}, Column{"ANO", INT, true, nullptr},
+                           c("ENTRADA", sum), c("SAIDA", sum), c("LINHAS", INT), c("VENDAS", INT),
+                           c("VALORSAIDA", value), c("PRIMEIRO", DAT)},
+                          0, "CODIGO, ANO", nullptr, TriggerKind::None, nullptr, nullptr});
         v.push_back(Table{"ESTAGORA", Origin::Added,
                           {Column{"CODIGO", "VARCHAR(14)", true, nullptr}, c("ENTRADA", sum), c("SAIDA", sum),
                            c("LINHAS", INT)},
@@ -598,6 +605,7 @@ const std::vector<Index>& indexes()
         // a product's lines waiting to be folded
         {"IX_ESTMES_MES", "ESTMES", "MES"},
         {"IX_ESTMES_MES_DESC", "ESTMES", "MES", false, true},
+        {"IX_ESTANO_ANO", "ESTANO", "ANO"},
         {"IX_ESTMESNOVO_CODIGO", "ESTMESNOVO", "CODIGO"},
     };
     return all;

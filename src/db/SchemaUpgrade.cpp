@@ -364,7 +364,7 @@ QString SchemaUpgrade::exactValueSql(const QString& c, bool doublePrecision, con
 
 void SchemaUpgrade::keepLedgerTotals()
 {
-    for (const char* t : {"ESTMES", "ESTAGORA", "ESTMESNOVO"})
+    for (const char* t : {"ESTMES", "ESTANO", "ESTAGORA", "ESTMESNOVO"})
         createUpgradeTable(t);
     bool added = false;
     for (const schema::Trigger& t : schema::triggers()) {

@@ -111,26 +111,74 @@ QHash<QString, Movement> keptNow(TLogon& logon, int group)
         p));
 }
 
+// The kept totals of the months [from, to] (month 0: the rows without a date), as
+// the parts of one UNION: the calendar years wholly inside from ESTANO, the other
+// months from ESTMES, and the lines waiting of those months; each part selects
+// `columns` of "t" (ESTANO and ESTMES give 0 as RETIRADA), of every code or of one
+// product group's.
+struct KeptParts {
+    QStringList parts;
+    Params params;
+};
+
+KeptParts keptParts(int from, int to, const QString& columns, int group)
+{
+    KeptParts k;
+    if (from > to)
+        return k;
+    const QString kept = QString(columns).replace(QStringLiteral("t.retirada"), QStringLiteral("0 as retirada"));
+    const auto part = [&](const char* table, const char* key, int low, int high, const QString& cols) {
+        k.parts << QStringLiteral("select %1 from %2 t where t.%3 between ? and ?%4")
+                       .arg(cols, QLatin1String(table), QLatin1String(key), inGroup(group));
+        k.params.append(low);
+        k.params.append(high);
+        if (group != 0)
+            k.params.append(group);
+    };
+    part("estmesnovo", "mes", from, to, columns);
+    int first = from;
+    if (first == 0) {
+        part("estmes", "mes", 0, 0, kept);
+        first = 1;
+    }
+    if (first > to)
+        return k;
+    int fy = first / 100, fm = first % 100;
+    const int ty = to / 100, tm = to % 100;
+    if (fy == 0) {   // month 0 stood for every month before the first real one
+        fy = 1;
+        fm = 1;
+    }
+    if (fy == ty && !(fm == 1 && tm == 12)) {
+        part("estmes", "mes", fy * 100 + fm, to, kept);
+        return k;
+    }
+    int yearFrom = fy, yearTo = ty;
+    if (fm != 1) {
+        part("estmes", "mes", fy * 100 + fm, fy * 100 + 12, kept);
+        yearFrom = fy + 1;
+    }
+    if (tm != 12) {
+        part("estmes", "mes", ty * 100 + 1, to, kept);
+        yearTo = ty - 1;
+    }
+    if (yearFrom <= yearTo)
+        part("estano", "ano", yearFrom, yearTo, kept);
+    return k;
+}
+
 // Every code's movement over the months [from, to] (month 0: the rows without a
-// date), from the kept totals: ESTMES and the lines waiting.
+// date), from the kept totals.
 QHash<QString, Movement> keptMonths(TLogon& logon, int from, int to, int group)
 {
-    if (from > to)
+    const KeptParts k = keptParts(from, to, QStringLiteral("t.codigo, t.entrada, t.saida, t.linhas"), group);
+    if (k.parts.isEmpty())
         return {};
-    Params p{from, to};
-    if (group != 0)
-        p.append(group);
-    p.append(from);
-    p.append(to);
-    if (group != 0)
-        p.append(group);
     return summedRows(logon.run(
-        QStringLiteral("select codigo, sum(entrada) as eent, sum(saida) as esai, sum(linhas) as linhas from ("
-                       "select t.codigo, t.entrada, t.saida, t.linhas from estmes t where t.mes between ? and ?%1 "
-                       "union all select t.codigo, t.entrada, t.saida, t.linhas from estmesnovo t "
-                       "where t.mes between ? and ?%1) group by codigo")
-            .arg(inGroup(group)),
-        p));
+        QStringLiteral("select codigo, sum(entrada) as eent, sum(saida) as esai, sum(linhas) as linhas from (%1) "
+                       "group by codigo")
+            .arg(k.parts.join(QStringLiteral(" union all "))),
+        k.params));
 }
 
 // Every code's rows dated within [first, last] (a part of a month), summed; read
@@ -263,15 +311,13 @@ QHash<QString, Exits> StockLedger::exitsOver(const QDate& first, const QDate& la
         const Split s = split(first, last);
         QHash<QString, Exits> byCode;
         if (s.fromMonth <= s.toMonth) {
-            const Params months{s.fromMonth, s.toMonth};
+            const KeptParts k = keptParts(
+                s.fromMonth, s.toMonth, QStringLiteral("t.codigo, t.saida, t.valorsaida, t.vendas, t.primeiro, t.retirada"), 0);
             RowSet kept = m_logon.run(
                 QStringLiteral("select codigo, sum(saida) as quan, sum(valorsaida) as total, sum(vendas) as vendas, "
-                               "min(primeiro) as data, max(retirada) as retirada from ("
-                               "select codigo, saida, valorsaida, vendas, primeiro, 0 as retirada from estmes "
-                               "where mes between ? and ? union all "
-                               "select codigo, saida, valorsaida, vendas, primeiro, retirada from estmesnovo "
-                               "where mes between ? and ?) group by codigo"),
-                {s.fromMonth, s.toMonth, s.fromMonth, s.toMonth});
+                               "min(primeiro) as data, max(retirada) as retirada from (%1) group by codigo")
+                    .arg(k.parts.join(QStringLiteral(" union all "))),
+                k.params);
             addExits(byCode, RowSet(kept));
             // A month that lost a row with an exit since the last fold: its first
             // exit read again from the code's rows.

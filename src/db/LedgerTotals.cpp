@@ -147,9 +147,10 @@ qint64 fold(TLogon& logon)
                     "VALUES (d.CODIGO, d.MES, d.ENTRADA, d.SAIDA, d.LINHAS, d.VENDAS, d.VALORSAIDA, "
                     "IIF(d.RETIRADA = 1, %2, d.PRIMEIRO))")
                       .arg(kWaitingByMonth, firstExitSql(S("d.CODIGO"), S("d.MES"))));
-        // A year's first exit is its months' first, read again from them.
+        // A year's first exit is its months' first, read again from them (through the key on
+        // CODIGO: the index on MES alone would walk every product's months).
         const QString yearFirst = S("(SELECT MIN(m.PRIMEIRO) FROM ESTMES m WHERE m.CODIGO = d.CODIGO "
-                                    "AND m.MES BETWEEN d.ANO * 100 AND d.ANO * 100 + 12)");
+                                    "AND m.MES + 0 BETWEEN d.ANO * 100 AND d.ANO * 100 + 12)");
         logon.run(S("MERGE INTO ESTANO t USING (SELECT CODIGO, MES / 100 AS ANO, SUM(ENTRADA) AS ENTRADA, "
                     "SUM(SAIDA) AS SAIDA, SUM(LINHAS) AS LINHAS, SUM(VENDAS) AS VENDAS, SUM(VALORSAIDA) AS VALORSAIDA "
                     "FROM ESTMESNOVO GROUP BY CODIGO, MES / 100) d ON t.CODIGO = d.CODIGO AND t.ANO = d.ANO "
@@ -228,43 +229,31 @@ std::vector<Difference> compare(TLogon& logon)
             d.code = code;
             return d;
         };
-        auto k = kept.begin();
-        auto w = rows.begin();
-        while (k != kept.end() || w != rows.end()) {
-            if (w == rows.end() || (k != kept.end() && k->first < w->first)) {
-                ++differs(k->first.first).months;
-                ++k;
-            } else if (k == kept.end() || w->first < k->first) {
-                ++differs(w->first.first).months;
-                ++w;
-            } else {
-                if (!(k->second == w->second))
+        // Each period (a month, or a year) whose kept totals differ from its rows'.
+        const auto compareEach = [&](const ByMonth& asKept, const ByMonth& fromRows) {
+            auto k = asKept.cbegin();
+            auto w = fromRows.cbegin();
+            while (k != asKept.cend() || w != fromRows.cend()) {
+                if (w == fromRows.cend() || (k != asKept.cend() && k->first < w->first)) {
                     ++differs(k->first.first).months;
-                ++k;
-                ++w;
+                    ++k;
+                } else if (k == asKept.cend() || w->first < k->first) {
+                    ++differs(w->first.first).months;
+                    ++w;
+                } else {
+                    if (!(k->second == w->second))
+                        ++differs(k->first.first).months;
+                    ++k;
+                    ++w;
+                }
             }
-        }
+        };
+        compareEach(kept, rows);
         // The years as kept against the rows' months added up per year.
-        const ByMonth keptYears = read(logon, kKeptYears);
         ByMonth rowYears;
         for (const auto& [key, t] : rows)
             add(rowYears[{key.first, key.second / 100}], t);
-        auto ky = keptYears.cbegin();
-        auto ry = rowYears.cbegin();
-        while (ky != keptYears.cend() || ry != rowYears.cend()) {
-            if (ry == rowYears.cend() || (ky != keptYears.cend() && ky->first < ry->first)) {
-                ++differs(ky->first.first).months;
-                ++ky;
-            } else if (ky == keptYears.cend() || ry->first < ky->first) {
-                ++differs(ry->first.first).months;
-                ++ry;
-            } else {
-                if (!(ky->second == ry->second))
-                    ++differs(ky->first.first).months;
-                ++ky;
-                ++ry;
-            }
-        }
+        compareEach(read(logon, kKeptYears), rowYears);
         for (const auto& [key, t] : rows) {
             MonthTotals& n = rowsNow[key.first];
             n.in += t.in;
@@ -317,16 +306,17 @@ Decimal stockOf(TLogon& logon, const QString& code)
         // Held, the product's kept row cannot take a fold's lines before this action
         // ends; a product without one has had no fold since its rows began, and its
         // rows are read themselves.
-        RowSet kept = logon.run(S("SELECT ENTRADA, SAIDA FROM ESTAGORA WHERE CODIGO = ? WITH LOCK"), {code});
+        RowSet kept = logon.run(S("SELECT t.ENTRADA, t.SAIDA, "
+                                  "(SELECT SUM(n.ENTRADA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) AS NENT, "
+                                  "(SELECT SUM(n.SAIDA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) AS NSAI "
+                                  "FROM ESTAGORA t WHERE t.CODIGO = ? WITH LOCK"),
+                                {code});
         if (!kept.next()) {
             RowSet r = logon.run(S("SELECT SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA FROM ESTFIC WHERE CODIGO = ?"),
                                  {code});
             return r.next() ? r.decimal(u"ENTRADA") - r.decimal(u"SAIDA") : Decimal();
         }
-        const Decimal folded = kept.decimal(u"ENTRADA") - kept.decimal(u"SAIDA");
-        RowSet w = logon.run(S("SELECT SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA FROM ESTMESNOVO WHERE CODIGO = ?"),
-                             {code});
-        return w.next() ? folded + w.decimal(u"ENTRADA") - w.decimal(u"SAIDA") : folded;
+        return kept.decimal(u"ENTRADA") - kept.decimal(u"SAIDA") + kept.decimal(u"NENT") - kept.decimal(u"NSAI");
     }
     return logon.snapshotRead([&] {
         RowSet r = logon.run(S("SELECT SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA FROM ("

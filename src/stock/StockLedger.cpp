@@ -211,28 +211,38 @@ std::pair<int, int> monthsKept(TLogon& logon)
 
 // Every code's rows dated up to the day (and undated), summed: from the start of the
 // ledger, or from now backwards, whichever crosses fewer months.
-QHash<QString, Movement> upTo(TLogon& logon, const QDate& day, int group)
+// True when the rows up to the day are read in fewer months backwards from now
+// (the kept figure of now less what came after) than from the oldest month.
+bool fromNow(TLogon& logon, const QDate& day)
 {
     const int month = ledgertotals::monthOf(day);
     const auto [oldest, newestKept] = monthsKept(logon);
-    const QDate monthEnd = lastDayOf(month);
     const int newest = std::max(newestKept, month);
     const auto monthsBetween = [](int a, int b) { return (b / 100 - a / 100) * 12 + (b % 100 - a % 100); };
-    const bool fromNow = oldest != 0 && monthsBetween(month, newest) < monthsBetween(oldest, month);
-    if (!fromNow) {
-        if (day == monthEnd)
+    return oldest != 0 && monthsBetween(month, newest) < monthsBetween(oldest, month);
+}
+
+// Every code's rows dated after the day, summed.
+QHash<QString, Movement> after(TLogon& logon, const QDate& day, int group)
+{
+    const int month = ledgertotals::monthOf(day);
+    QHash<QString, Movement> byCode = keptMonths(logon, monthAfter(month), 999912, group);
+    add(byCode, rowsWithin(logon, day.addDays(1), lastDayOf(month), group));
+    return byCode;
+}
+
+QHash<QString, Movement> upTo(TLogon& logon, const QDate& day, int group)
+{
+    const int month = ledgertotals::monthOf(day);
+    if (!fromNow(logon, day)) {
+        if (day == lastDayOf(month))
             return withRows(keptMonths(logon, 0, month, group));
         QHash<QString, Movement> byCode = keptMonths(logon, 0, monthBefore(month), group);
         add(byCode, rowsWithin(logon, ledgertotals::firstDayOf(month), day, group));
         return withRows(byCode);
     }
     QHash<QString, Movement> byCode = keptNow(logon, group);
-    if (day == monthEnd) {
-        add(byCode, keptMonths(logon, monthAfter(month), 999912, group), -1);
-    } else {
-        add(byCode, keptMonths(logon, month, 999912, group), -1);
-        add(byCode, rowsWithin(logon, ledgertotals::firstDayOf(month), day, group));
-    }
+    add(byCode, after(logon, day, group), -1);
     return withRows(byCode);
 }
 
@@ -348,11 +358,20 @@ QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, con
     ledgertotals::foldWhenMany(m_logon);
     return m_logon.snapshotRead([&] {
         QHash<QString, PeriodMovement> byCode;
-        // Before the first day: the rows dated before it and the undated ones.
-        const QHash<QString, Movement> before = upTo(m_logon, first.addDays(-1), group);
+        const QHash<QString, Movement> inside = within(m_logon, first, last, group);
+        // Before the first day: the rows dated before it and the undated ones; near
+        // now, the kept figure of now less the period and what came after it.
+        QHash<QString, Movement> before;
+        if (first <= last && fromNow(m_logon, first.addDays(-1))) {
+            before = keptNow(m_logon, group);
+            add(before, inside, -1);
+            add(before, after(m_logon, last, group), -1);
+            before = withRows(before);
+        } else {
+            before = upTo(m_logon, first.addDays(-1), group);
+        }
         for (auto it = before.begin(); it != before.end(); ++it)
             byCode[it.key()].before = it->stock();
-        const QHash<QString, Movement> inside = within(m_logon, first, last, group);
         for (auto it = inside.begin(); it != inside.end(); ++it)
             byCode[it.key()].within = *it;
         return byCode;

@@ -1,4 +1,5 @@
 #include "cash/CashShift.h"
+#include "db/LedgerTotals.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -84,7 +85,7 @@ CashShift::Result CashShift::open(const QDate& date, const Decimal& openingFloat
 
 CashShift::Result CashShift::close(const QString& authoriser)
 {
-    return m_logon.action([&] {
+    const Result result = m_logon.action([&] {
         RowSet row = m_logon.run(QStringLiteral("select id, caixa from contcaixa order by id with lock"));
         if (!row.first() || row.integer(u"CAIXA") == 0)
             return Result::AlreadyClosed;
@@ -92,6 +93,10 @@ CashShift::Result CashShift::close(const QString& authoriser)
         writeHistorico(m_logon, authoriser, cashshift::fechouCaixa);
         return Result::Done;
     });
+    // The day's stock lines go into the kept totals, in an action of their own.
+    if (result == Result::Done)
+        ledgertotals::foldWhenMany(m_logon, 0);
+    return result;
 }
 
 CashShift::Result CashShift::reopen(int number, const QString& authoriser)

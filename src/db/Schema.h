@@ -92,11 +92,21 @@ struct Index {
     const char* table;
     const char* columns;            // "CODIGO" or "CODIGO, DATA"
     bool unique = false;            // a unique key: the start-up upgrade adds it once the rows allow
+    bool descending = false;        // for the newest value of a column (MAX)
 };
 // Every index, in a stable order; new databases get them and the start-up upgrade
 // adds those missing.
 const std::vector<Index>& indexes();
 QString createIndexSql(const Index& i);
+
+// The triggers beyond the insert triggers that draw IDs: those that keep the totals
+// beside the stock ledger (db/LedgerTotals.h).
+struct Trigger {
+    const char* name;
+    const char* table;
+    QString sql;                    // CREATE TRIGGER text
+};
+const std::vector<Trigger>& triggers();
 
 // Rows a new installation must hold (GERAID's single row etc.) are seeded by NewDatabase.
 

@@ -1,5 +1,6 @@
 #include "db/SchemaUpgrade.h"
 #include "db/NewDatabase.h"
+#include "db/LedgerTotals.h"
 #include "db/Schema.h"
 #include "db/UnitLogon.h"
 
@@ -247,6 +248,7 @@ void SchemaUpgrade::applySteps()
     createUpgradeTable("DELIFIC");
     makeAmountsExact();
     refineUnitCosts();
+    keepLedgerTotals();
     addIndexes();
     newdb::ensureCashShiftRow(m_logon);
 }
@@ -384,6 +386,31 @@ QString SchemaUpgrade::exactValueSql(const QString& c, bool doublePrecision, con
                           "ELSE CAST(%1 AS %3) END").arg(c, binary, type);
 }
 
+
+void SchemaUpgrade::keepLedgerTotals()
+{
+    for (const char* t : {"ESTMES", "ESTANO", "ESTAGORA", "ESTMESNOVO"})
+        createUpgradeTable(t);
+    bool added = false;
+    for (const schema::Trigger& t : schema::triggers()) {
+        const QString name = QString::fromLatin1(t.name);
+        if (m_triggers.count(name))
+            continue;
+        ddl(t.sql, [&] { return m_triggers.count(name) != 0; });
+        m_triggers.insert(name);
+        added = true;
+    }
+    if (!added)
+        return;
+    // From the trigger on, every writer appends its lines; the fill sees one snapshot
+    // of the rows and drops the lines of that snapshot, so no row counts twice.
+    const QString what = QStringLiteral("Preparando os totais do estoque a partir do movimento (uma vez só)...");
+    if (m_progress)
+        m_progress(what, 0);
+    ledgertotals::rebuild(m_logon);
+    if (m_progress)
+        m_progress(what, 100);
+}
 
 void SchemaUpgrade::addIndexes()
 {

@@ -20,10 +20,12 @@
 //
 // Each call that writes several rows runs as one action, or joins the caller's.
 //
-// The stock reports read the same rule for every product at once, grouped by code
-// in one statement whatever the number of products: the stock now, the stock up to
-// a day, the movement of a period with the stock before it. A row without a date
-// counts as the oldest of its code: in the stock before any day and up to any day.
+// The stock reports read the same rule for every product at once: the stock now, the
+// stock up to a day, the movement of a period with the stock before it, what left
+// stock over a period. They read the totals kept per product and month beside the
+// ledger (db/LedgerTotals.h) and, of a month a period cuts, its days from the rows:
+// a few statements whatever the number of products or of years. A row without a
+// date counts as the oldest of its code: in the stock before any day and up to any day.
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
@@ -64,6 +66,14 @@ struct Movement {
     Decimal stock() const { return in - out; }
 };
 
+// What left stock of a code over a period: its rows with an exit (SAIDA not 0),
+// Σ SAIDA and Σ SAIDA × VALOR of them, and the earliest day among them.
+struct Exits {
+    Decimal quantity, value;
+    qint64 rows = 0;
+    QDate first;
+};
+
 // A code's movement over a period: the stock before its first day, and the rows
 // dated within it.
 struct PeriodMovement {
@@ -93,6 +103,10 @@ public:
     // Every code with rows dated within [first, last], or with a stock before the
     // first day: the stock before it and the rows within it. Four statements at most.
     QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last, int group = 0) const;
+
+    // Every code with rows with an exit dated within [first, last]: what they add up
+    // to. A few statements whatever the span.
+    QHash<QString, Exits> exitsOver(const QDate& first, const QDate& last) const;
 
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.
     // Throws DbError.

@@ -6,6 +6,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "platform/Style.h"
 #include "sales/SalesRibbon.h"
 #include "sales/UnitBalcao.h"
@@ -14,7 +15,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -80,4 +83,50 @@ TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
     }
     EXPECT_EQ(salesribbon::tabs(), QStringList({QStringLiteral("Comandas"), QStringLiteral("Caixa"),
                                                 QStringLiteral("Cardapio"), QStringLiteral("Configuração")}));
+}
+
+// "Numeração Pedido Cozinha" shows its panel over the sales screen, on a 1366x768
+// screen: the heading, the two notes, the number and "Fechar" show whole, in the
+// program's look (SABREL22_SCREENSHOTS saves the screen with the panel over it).
+TEST(BalcaoLook, TheKitchenNumberPanelShowsWholeOverTheScreen)
+{
+    const ProgramStyle style;
+    TestStation st;
+    ScriptedDialogs script;
+    st.openCashShift(1);
+    TFormBalcao w(st.logon());
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1366, 768);
+    w.show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    bool seen = false;
+    script.onWindow(QStringLiteral("KitchenNumberPanel"), [&](QDialog& panel) {
+        seen = true;
+        panel.setParent(&w, panel.windowFlags());   // over the screen, as the program shows it
+        showsWhole(panel, QSize(1366, 768), QStringLiteral("pedido-cozinha"));
+        for (const char* name : {"heading", "noteTitle", "note", "numberCaption"}) {
+            auto* l = panel.findChild<QLabel*>(QString::fromLatin1(name));
+            EXPECT_TRUE(l && !l->text().isEmpty()) << name;
+        }
+        EXPECT_GE(panel.findChild<QWidget*>(QStringLiteral("closeButton"))->height(), 44);
+        const QString dir = qEnvironmentVariable("SABREL22_SCREENSHOTS");
+        if (!dir.isEmpty()) {
+            panel.show();
+            panel.move(w.mapToGlobal(w.rect().center()) - panel.rect().center());
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+            QImage screen = w.grab().toImage();
+            QPainter paint(&screen);
+            paint.drawPixmap(w.mapFromGlobal(panel.mapToGlobal(QPoint(0, 0))), panel.grab());
+            paint.end();
+            screen.save(dir + QStringLiteral("/balcao-pedido-cozinha-1366x768.png"));
+            panel.hide();
+        }
+        return int(QDialog::Rejected);
+    });
+    salesribbon::Context context;
+    context.logon = &st.logon();
+    salesribbon::run(QStringLiteral("Numeração Pedido Cozinha"), context);
+    EXPECT_TRUE(seen);
 }

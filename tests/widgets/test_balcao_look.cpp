@@ -24,6 +24,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// The sales screen shown on a 1366x768 touch screen.
+void showOnTouchScreen(TFormBalcao& w)
+{
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1366, 768);
+    w.show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
 TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
 {
     const ProgramStyle style;
@@ -37,11 +51,7 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
                        {QStringLiteral("%1").arg(t, 6, 10, QLatin1Char('0')), t % 7 == 0 ? 1 : 0});
     {
         TFormBalcao w(st.logon());
-        w.setWindowState(Qt::WindowNoState);
-        w.resize(1366, 768);
-        w.show();
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        showOnTouchScreen(w);
         EXPECT_LE(w.height(), 768);
         EXPECT_LE(w.width(), 1366);
         for (const char* name : {"tabNumberEdit", "waiterEdit", "productCodeEdit", "quantityEdit", "kitchenEdit",
@@ -95,11 +105,7 @@ TEST(BalcaoLook, TheKitchenNumberPanelShowsWholeOverTheScreen)
     ScriptedDialogs script;
     st.openCashShift(1);
     TFormBalcao w(st.logon());
-    w.setWindowState(Qt::WindowNoState);
-    w.resize(1366, 768);
-    w.show();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    showOnTouchScreen(w);
     bool seen = false;
     script.onWindow(QStringLiteral("KitchenNumberPanel"), [&](QDialog& panel) {
         seen = true;

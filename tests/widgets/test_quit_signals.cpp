@@ -124,6 +124,19 @@ public:
         return clock.elapsed();
     }
 
+    // Sends the signal: the program ends with status 0 within the limit.
+    void expectEndsOn(int signal)
+    {
+        const qint64 ms = endWith(signal);
+        if (ms < 0) {
+            ADD_FAILURE() << "the program did not end";
+            return;
+        }
+        EXPECT_LT(ms, kExitLimitMs);
+        EXPECT_TRUE(endedNormally()) << output();
+        EXPECT_EQ(exitCode(), 0) << output();
+    }
+
     bool endedNormally() const { return m_process.exitStatus() == QProcess::NormalExit; }
     int exitCode() const { return m_process.exitCode(); }
     std::string output() const { return m_output.toStdString(); }
@@ -167,11 +180,7 @@ TEST(QuitSignals, EachSignalEndsTheProgramAtItsMainWindowAsItsExitDoes)
         {
             Program program(station, kLogin);
             ASSERT_TRUE(program.says("Teclas digitadas.")) << program.output();
-            const qint64 ms = program.endWith(signal);
-            ASSERT_GE(ms, 0) << "the program did not end";
-            EXPECT_LT(ms, kExitLimitMs);
-            EXPECT_TRUE(program.endedNormally()) << program.output();
-            EXPECT_EQ(program.exitCode(), 0) << program.output();
+            program.expectEndsOn(signal);
         }
         expectSound(station);
         station.read([](TLogon& l) {
@@ -192,10 +201,7 @@ TEST(QuitSignals, TheLoginWindowClosesAndTheProgramEnds)
     Station station;
     Program program(station, QString());
     ASSERT_TRUE(program.says("Teclas digitadas.")) << program.output();
-    const qint64 ms = program.endWith(SIGTERM);
-    ASSERT_GE(ms, 0) << "the program did not end";
-    EXPECT_LT(ms, kExitLimitMs);
-    EXPECT_EQ(program.exitCode(), 0) << program.output();
+    program.expectEndsOn(SIGTERM);
     expectSound(station);
 }
 
@@ -221,10 +227,7 @@ TEST(QuitSignals, ASaleBeingWrittenIsWrittenWholeThenTheProgramEnds)
         Program program(station, S("CAIXA{Enter}1{Enter}5{Enter}{F9}{Enter}{Enter}{Enter}{Enter}{Enter}{Enter}"
                                    "{Espera}{F11}"));
         ASSERT_TRUE(program.says("Gravação em andamento.")) << program.output();
-        const qint64 ms = program.endWith(SIGTERM);
-        ASSERT_GE(ms, 0) << "the program did not end";
-        EXPECT_LT(ms, kExitLimitMs);
-        EXPECT_EQ(program.exitCode(), 0) << program.output();
+        program.expectEndsOn(SIGTERM);
     }
     expectSound(station);
     station.read([](TLogon& l) {

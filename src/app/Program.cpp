@@ -57,7 +57,7 @@ private:
 // With SABREL22_TECLAS set (tests of the whole program), the keys it names are
 // typed, one by one, into the control that has the focus in the window on top, from
 // the moment the login window shows: letters as they are, {Enter}, {Tab}, {Esc} and
-// {F1} to {F12} by name. {Espera} makes the next write that starts wait a second
+// {F1} to {F12} by name. {Espera} makes the next write that starts wait half a second
 // before its commit, once it has said "Gravação em andamento." on the standard
 // output, so that a test can act while a sale is being written. When the last key
 // has gone the program says "Teclas digitadas.".
@@ -83,7 +83,7 @@ public:
             return;
         m_waitAtNextWrite = false;
         say("Gravação em andamento.");
-        QThread::msleep(1000);
+        QThread::msleep(500);
     }
 
 private:

@@ -77,6 +77,18 @@ public:
 
     // CAIXA of CONTCAIXA; 0 when closed or when there is no row yet.
     int openNumber();
+    // The shift a report of "the day" proposes: the open one; with the cash closed,
+    // the last one opened (the one the day's closing closed); 0 when none ever opened.
+    int currentOrLastNumber();
+
+    // A shift's opening (its first CONTDATA row). nullopt: the number is no shift,
+    // 0 or one never opened (every opening writes its row).
+    struct Opening {
+        QDate date;
+        Decimal openingFloat;
+        QString operatorName;
+    };
+    std::optional<Opening> opening(int number);
     // DATA of the CONTDATA row of that shift as dd/mm/yy; empty when there is none.
     QString dateOf(int number);
     // Rows of CABMESA: open tables and tabs of every station.

@@ -29,8 +29,7 @@ TFormDesp::TFormDesp(TLogon& logon, QWidget* parent)
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormDesp::confirm);
     registers::upperCaseField(ui->historyEdit);
     registers::commaForPointField(ui->amountEdit);
-    connect(ui->historyEdit, &QLineEdit::returnPressed, ui->amountEdit, qOverload<>(&QWidget::setFocus));
-    connect(ui->amountEdit, &QLineEdit::returnPressed, ui->costCentreCombo, qOverload<>(&QWidget::setFocus));
+    // Enter moves from field to field and reaches "&Confirmar" (the window's order: core/EnterMoves).
 
     m_today = QDate::currentDate().toString(QStringLiteral("dd/MM/yy"));
     ui->todayLabel->setText(QStringLiteral("Hoje é ") + m_today);

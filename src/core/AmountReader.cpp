@@ -132,3 +132,8 @@ QString quantityText(const Decimal& quantity)
 {
     return FormatFloat(u"0.###", quantity);
 }
+
+QString unitCostText(const Decimal& cost)
+{
+    return FormatFloat(u"0.00####", cost);
+}

@@ -77,3 +77,6 @@ AmountProblem amountProblem(QStringView text, const AmountRules& rules = AmountR
 // quantity with up to three decimals ("2,5", "10").
 QString amountText(const Decimal& amount);
 QString quantityText(const Decimal& quantity);
+// A unit cost as kept (NUMERIC(18,6)): two decimals at least, and the places it
+// has beyond them ("1,0593", "2,50"), so showing and saving it back keeps it.
+QString unitCostText(const Decimal& cost);

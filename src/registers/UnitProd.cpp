@@ -2,6 +2,7 @@
 #include "registers/RegisterCommon.h"
 #include "registers/RegisterRules.h"
 #include "registers/UnitKitItens.h"
+#include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -180,7 +181,9 @@ void TFormProd::showProduct(registers::Rows product)
     selectIn(ui->groupCombo, product.value(u"CLASSE"));
     selectIn(ui->supplierCombo, product.value(u"FORNECEDOR"));
     ui->minimumEdit->setText(product.isNull(u"MINIMO") ? QString() : FormatFloat(u"0.###", product.decimal(u"MINIMO")));
-    ui->costEdit->setText(money(product, u"CUSTO"));
+    // The cost keeps the places an entry invoice gave it (1,0593): cut to two
+    // decimals here, saving the product would change its cost.
+    ui->costEdit->setText(product.value(u"CUSTO").isNull() ? QString() : unitCostText(product.decimal(u"CUSTO")));
     ui->priceEdit->setText(money(product, u"VALOR"));
     ui->promotionEdit->setText(money(product, u"CUBAGEM"));
     ui->kitchenEdit->setText(product.text(u"CLAS"));

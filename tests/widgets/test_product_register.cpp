@@ -140,6 +140,28 @@ TEST(ProductRegister, NewProposesTheNextCodeOrNothing)
     EXPECT_EQ(edit(w, "codeEdit")->text(), QString());
 }
 
+TEST(ProductRegister, ACostWithMorePlacesShowsAndSavesWhole)
+{
+    // An entry invoice keeps a unit cost to the places it needs (1.000 x 0,99 with
+    // 7 % IPI: 1,0593). Opening the product and saving its name keeps that cost.
+    TestStation st;
+    ScriptedDialogs d;
+    st.addProduct(QStringLiteral("000001"), QStringLiteral("CERVEJA"), Decimal(5));
+    registers::run(st.logon(), QStringLiteral("UPDATE PRODUTOS SET CUSTO = 1.0593 WHERE CODIGO = '000001'"));
+    st.addProduct(QStringLiteral("000002"), QStringLiteral("AGUA"), Decimal(3));
+    registers::run(st.logon(), QStringLiteral("UPDATE PRODUTOS SET CUSTO = 2.5 WHERE CODIGO = '000002'"));
+    TFormProd w(st.logon());
+    enterCode(w, QStringLiteral("1"));
+    EXPECT_EQ(edit(w, "costEdit")->text(), QStringLiteral("1,0593"));
+    typeInto(w, "nameEdit", QStringLiteral("CERVEJA LATA"));
+    w.save();
+    EXPECT_TRUE(d.errors.isEmpty()) << d.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(productValue(st, "NOME", QStringLiteral("000001")), QStringLiteral("CERVEJA LATA"));
+    EXPECT_EQ(productValue(st, "CUSTO", QStringLiteral("000001")), QStringLiteral("1.0593"));
+    enterCode(w, QStringLiteral("2"));
+    EXPECT_EQ(edit(w, "costEdit")->text(), QStringLiteral("2,50"));
+}
+
 TEST(ProductRegister, ARefusedSaveShowsTheDatabaseMessageAndKeepsTheEdits)
 {
     TestStation st;

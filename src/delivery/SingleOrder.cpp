@@ -60,10 +60,7 @@ std::optional<QString> SingleOrders::phoneText(const QString& typed)
 
 Decimal SingleOrders::itemsTotal(const std::vector<SingleOrderItem>& items)
 {
-    Decimal sum;
-    for (const SingleOrderItem& i : items)
-        sum += i.total();
-    return sum.roundTo(2);
+    return linesTotal(items, [](const SingleOrderItem& i) { return i.total(); });
 }
 
 QTime SingleOrders::creationTime(const QDateTime& now)

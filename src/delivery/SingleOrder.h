@@ -10,6 +10,7 @@
 // and an order another station closed meanwhile is refused
 // (deliverytext::desk::orderGone) rather than written into.
 #include "core/Decimal.h"
+#include "core/LineAmount.h"
 #include "delivery/DeliveryCustomer.h"
 #include "delivery/DeliveryItemEntry.h"
 
@@ -43,7 +44,7 @@ struct SingleOrderItem {
     qint64 id = 0;
     QString code, name;
     Decimal quantity, price;
-    Decimal total() const { return quantity * price; }
+    Decimal total() const { return lineAmount(quantity, price); }   // to the cent, as printed
 };
 
 // What the screen holds of the order: written back before each step that needs it.
@@ -74,7 +75,7 @@ public:
     // The telephone typed: digits only, within the customer code, above 0, written
     // with at least six digits ("012345"); nullopt for anything else.
     static std::optional<QString> phoneText(const QString& typed);
-    // The items' quantity x price to the cent.
+    // The sum of the items' amounts as printed (each quantity x price to the cent).
     static Decimal itemsTotal(const std::vector<SingleOrderItem>& items);
     // The time of creation as HORA keeps it (to the second).
     static QTime creationTime(const QDateTime& now);

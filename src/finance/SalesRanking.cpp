@@ -1,5 +1,6 @@
 #include "finance/SalesRanking.h"
 
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
 #include "registers/ReportChoices.h"
@@ -70,9 +71,10 @@ RowSet SalesRanking::rows(const std::vector<RankingLine>& lines)
     std::vector<QVariantList> rows;
     rows.reserve(lines.size());
     for (const RankingLine& l : lines) {
-        const Decimal average = l.quantity.isZero() ? Decimal() : l.total / l.quantity;
+        const Decimal total = lineAmount(l.total);
+        const Decimal average = l.quantity.isZero() ? Decimal() : total / l.quantity;
         rows.push_back({l.code, l.date, l.name, QVariant::fromValue(l.quantity), QVariant::fromValue(average),
-                        QVariant::fromValue(l.total)});
+                        QVariant::fromValue(total)});
     }
     return RowSet({S("CODIGO"), S("DATA"), S("NOME"), S("QUAN"), S("MEDIO"), S("TOTAL")}, std::move(rows));
 }

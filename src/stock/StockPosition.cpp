@@ -1,5 +1,6 @@
 #include "stock/StockPosition.h"
 
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "reports/PageHeader.h"
 #include "stock/StockLedger.h"
@@ -86,7 +87,7 @@ RowSet CurrentStock::rows(int group, Value value, bool onlyWithStock) const
             continue;
         const Decimal unit = unitValue(read.decimal(value == Value::Cost ? u"CUSTO" : u"VALOR"));
         rows.add({code, read.value(u"NOME"), read.value(u"CLASSE"), read.value(u"GRUPO"), read.value(u"FORNECEDOR"),
-                  number(stock), number(unit), number(stock * unit)});
+                  number(stock), number(unit), number(lineAmount(stock, unit))});
     }
     return rows.take();
 }

@@ -394,6 +394,32 @@ TEST_F(SingleOrderTest, AFeeOfNothingStillWritesTheDeliveryRowAndAReceivableIsDu
     EXPECT_EQ(p.decimal(u"VALOR"), D("60"));
 }
 
+TEST_F(SingleOrderTest, WeighedItemsAreChargedTheTotalTheirReceiptPrints)
+{
+    l().run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (GEN_ID(ENTREGA,1), 'RETIRADA', 0)"));
+    const qint64 pickUp = integerOf(l().scalar(S("select ID from ENTREGA where BAIRRO = 'RETIRADA'")));
+    const qint64 order = seeds::singleOrder(l(), kPhone, kName,
+                                            {seeds::orderItem("000012", "PICANHA KG", "0,437", "59,9"),
+                                             seeds::orderItem("000012", "PICANHA KG", "0,613", "59,9"),
+                                             seeds::orderItem("000034", "MEIA PORCAO", "0,5", "25,99")},
+                                            pickUp, kMan);
+    // The whole total received in cash.
+    seeds::singleOrderPayments(l(), order, {{1, D("75,9")}});
+    const SingleClosingResult r = closeIt(l(), order);
+    EXPECT_EQ(r.itemsTotal, D("75,9"));
+    const QStringList& t = r.receipt.lines;
+    for (const char* amount : {"26,18", "36,72", "13,00"})
+        EXPECT_EQ(t.filter(QRegularExpression(S(" ") + S(amount) + S("$"))).size(), 1) << amount;
+    EXPECT_TRUE(t.contains(FormatItemLine(S("Total"), S("    75,90")))) << t.join('\n').toStdString();
+    EXPECT_TRUE(t.contains(FormatItemLine(S("Recebido"), S("75,90"))));
+    EXPECT_TRUE(t.filter(S("Troco")).isEmpty());
+    // What is charged and booked is what the receipt prints.
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from FATURA"))), D("75,9"));
+    EXPECT_EQ(count(l(), S("select count(*) from RECARQ")), 1);
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from RECARQ"))), D("75,9"));
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALORENTREGA from DELIFIC"))), D("75,9"));
+}
+
 TEST_F(SingleOrderTest, TheKitchenTicketOnAPortFileByteForByteAndOnTheKitchenMonitor)
 {
     const qint64 order = seeds::singleOrder(

@@ -132,9 +132,10 @@ std::vector<Printout> DeliveryPrintouts::productionTickets(qint64 orderId)
     return m_logon.action([&] {
         const qint64 phone = heldPhone(m_logon, orderId);
         const QString pedido = QString::number(orderId);
-        // Items without a kitchen-printer number print on the first.
-        m_logon.run(S("update DELIITEM set IMPRESSORA = '1' where PEDIDO = ? "
-                      "and (IMPRESSORA is null or IMPRESSORA = '0' or IMPRESSORA = '')"), {pedido});
+        // Items without a kitchen-printer number print on the first: those of every
+        // order on the desk take "1", not only this order's.
+        m_logon.run(S("update DELIITEM set IMPRESSORA = '1' "
+                      "where IMPRESSORA is null or IMPRESSORA = '0' or IMPRESSORA = ''"));
         ProductionTicketData base;
         base.orderId = orderId;
         base.now = now;

@@ -496,6 +496,29 @@ TEST_F(DeliveryBillingTest, ProductionTicketsOnePerKitchenPrinterOnThePortWithTh
     EXPECT_THROW(printouts.productionTickets(empty), DeliveryRefused);
 }
 
+TEST_F(DeliveryBillingTest, ProductionTicketsGiveTheFirstKitchenPrinterToTheItemsOfEveryOrder)
+{
+    const qint64 shown = anOrder(l(), man, {seeds::orderItem("000012", "CALABRESA", "1", "30", ""),
+                                            seeds::orderItem("000020", "REFRIGERANTE", "1", "6", "0")});
+    const qint64 other = anOrder(l(), man, {seeds::orderItem("000012", "CALABRESA", "1", "30", ""),
+                                            seeds::orderItem("000020", "REFRIGERANTE", "1", "6", "0"),
+                                            seeds::orderItem("000034", "MUSSARELA", "1", "28", "3")},
+                                 44445555);
+    DeliveryPrintouts printouts(l());
+    printouts.setClock([] { return kNow; });
+    EXPECT_EQ(printouts.productionTickets(shown).size(), 1u);
+    auto printer = [&](qint64 order, const char* number) {
+        return count(l(), S("select count(*) from DELIITEM where PEDIDO = ? and IMPRESSORA = ?"),
+                     {QString::number(order), S(number)});
+    };
+    EXPECT_EQ(printer(shown, "1"), 2);
+    EXPECT_EQ(printer(other, "1"), 2) << "the other order's items without a number take the first too";
+    EXPECT_EQ(printer(other, "3"), 1);
+    EXPECT_EQ(count(l(), S("select count(*) from DELIITEM where IMPRESSORA = '' or IMPRESSORA = '0'")), 0);
+    // Only the shown order is in production.
+    EXPECT_TRUE(l().scalar(S("select STATUS from DELIVERE where ID = ?"), {other}).isNull());
+}
+
 TEST_F(DeliveryBillingTest, WeighedItemsAreChargedTheTotalTheirReceiptPrints)
 {
     seeds::addProduct(l(), S("000060"), S("PICANHA KG"), D("59,9"), D("30"));

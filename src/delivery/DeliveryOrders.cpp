@@ -9,7 +9,9 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-// The order list with the chosen area and delivery man.
+// The order list with the chosen area and delivery man. The desk's orders are the
+// rows with a telephone: the rows of a tab's delivery data have none, and stay for
+// the settlement with the delivery man.
 const char* kOrderSelect =
     "select d.ID, d.CODIGO, d.FONE, d.CLIENTE, d.DATA, d.HORA, d.VALOR, d.TROCO, d.STATUS, d.PAGAMENTO, "
     "d.MOTOBOY, d.ENTREGA, e.BAIRRO, e.TAXA, m.NOME "
@@ -67,15 +69,10 @@ std::optional<qint64> DeliveryOrders::readPhone(const QString& typed)
     return n;
 }
 
-void DeliveryOrders::dropTabRows()
-{
-    m_logon.run(S("delete from DELIVERE where FONE is null"));
-}
-
 std::vector<DeskOrder> DeliveryOrders::orders(Order order)
 {
     std::vector<DeskOrder> v;
-    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect)
+    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.FONE is not null ")
                             + (order == Order::ByTime ? S("order by d.HORA, d.ID") : S("order by d.ID")));
     v.reserve(size_t(rs.size()));
     while (rs.next())
@@ -85,7 +82,7 @@ std::vector<DeskOrder> DeliveryOrders::orders(Order order)
 
 std::optional<DeskOrder> DeliveryOrders::order(qint64 id)
 {
-    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.ID = ?"), {id});
+    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.ID = ? and d.FONE is not null"), {id});
     if (!rs.next())
         return std::nullopt;
     return orderOf(rs);

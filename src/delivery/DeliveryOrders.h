@@ -59,9 +59,9 @@ public:
     // code's range and above 0; nullopt for anything else.
     static std::optional<qint64> readPhone(const QString& typed);
 
-    // Opening the desk: the rows of a tab's delivery data (they have no FONE) go.
-    void dropTabRows();
-    // The open orders by number, or by the time they were started.
+    // The open orders by number, or by the time they were started: the rows with a
+    // telephone (FONE). The rows of a tab's delivery data have none: the desk
+    // neither shows nor deletes them.
     enum class Order { ByNumber, ByTime };
     std::vector<DeskOrder> orders(Order order = Order::ByNumber);
     std::optional<DeskOrder> order(qint64 id);

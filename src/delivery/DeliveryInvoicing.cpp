@@ -8,6 +8,7 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/UnitLogon.h"
+#include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
@@ -224,9 +225,17 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         ds.cashShift = shift.number;
         ds.phone = phone;
         ds.customerName = r.customerName;
+        // The change is paid out of the first method: the booked payments add up to
+        // what the sale is charged, the items less the discount plus the fee.
+        std::vector<Decimal> handedOver;
+        for (int i = 0; i < int(panel.methods.size()); ++i)
+            handedOver.push_back(panel.amount(i));
+        const std::optional<std::vector<Decimal>> booked =
+            delivery::bookedAmounts(panel.subtotalAmount() - panel.discountAmount(), handedOver);
+        if (!booked)
+            throw DeliveryRefused(deliverytext::panel::changeAboveCash);
         for (int i = 0; i < int(panel.methods.size()); ++i) {
-            // The change is paid out of the first method.
-            const Decimal amount = i == 0 ? panel.amount(0) - panel.balanceAmount() : panel.amount(i);
+            const Decimal amount = (*booked)[size_t(i)];
             if (!(amount > Decimal()))
                 continue;
             const PanelMethod& m = panel.methods[size_t(i)];

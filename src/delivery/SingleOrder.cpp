@@ -63,6 +63,14 @@ Decimal SingleOrders::itemsTotal(const std::vector<SingleOrderItem>& items)
     return linesTotal(items, [](const SingleOrderItem& i) { return i.total(); });
 }
 
+Decimal SingleOrders::secondAmount(const Decimal& total, const std::optional<Decimal>& first, const Decimal& third)
+{
+    if (!first)
+        return total;
+    const Decimal rest = total - *first - third;
+    return rest > Decimal() ? rest : Decimal();
+}
+
 QTime SingleOrders::creationTime(const QDateTime& now)
 {
     const QTime t = now.time();

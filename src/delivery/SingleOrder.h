@@ -77,6 +77,11 @@ public:
     static std::optional<QString> phoneText(const QString& typed);
     // The sum of the items' amounts as printed (each quantity x price to the cent).
     static Decimal itemsTotal(const std::vector<SingleOrderItem>& items);
+    // Leaving the first amount of the payment panel: the second becomes what the
+    // first and the third leave of the total, 0 when they leave nothing, so that
+    // the whole total typed into the first after a split takes the split's second
+    // amount away; a first amount that is no number leaves the whole total.
+    static Decimal secondAmount(const Decimal& total, const std::optional<Decimal>& first, const Decimal& third);
     // The time of creation as HORA keeps it (to the second).
     static QTime creationTime(const QDateTime& now);
 

@@ -71,10 +71,10 @@ RowSet SalesRanking::rows(const std::vector<RankingLine>& lines)
     std::vector<QVariantList> rows;
     rows.reserve(lines.size());
     for (const RankingLine& l : lines) {
-        const Decimal total = lineAmount(l.total);
-        const Decimal average = l.quantity.isZero() ? Decimal() : total / l.quantity;
+        // The average is the unit value sold (9,99 for half a kit at 9,99, whose line prints 5,00).
+        const Decimal average = l.quantity.isZero() ? Decimal() : l.total / l.quantity;
         rows.push_back({l.code, l.date, l.name, QVariant::fromValue(l.quantity), QVariant::fromValue(average),
-                        QVariant::fromValue(total)});
+                        QVariant::fromValue(lineAmount(l.total))});
     }
     return RowSet({S("CODIGO"), S("DATA"), S("NOME"), S("QUAN"), S("MEDIO"), S("TOTAL")}, std::move(rows));
 }

@@ -1,5 +1,6 @@
 #include "stock/PurchaseOrders.h"
 
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "registers/LookupStore.h"
@@ -33,7 +34,7 @@ QVariant textOrNull(const QString& typed)
 
 Decimal Item::total() const
 {
-    return quantity * cost;
+    return lineAmount(quantity, cost);
 }
 
 qint64 PurchaseOrders::firstNumber()

@@ -54,7 +54,7 @@ struct Item {
     QString code, name;
     Decimal quantity, cost;
     qint64 icms = 0, ipi = 0;
-    Decimal total() const;   // quantity × cost
+    Decimal total() const;   // quantity × cost, to the cent as shown (the "Pedido" adds these)
 };
 
 // "Pedido" (Σ totals), "IPI" (Σ IPI / 100 × total of the items with IPI) and "Total".

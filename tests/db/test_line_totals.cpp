@@ -24,7 +24,9 @@
 #include "reports/PageReport.h"
 #include "sales/CounterClosing.h"
 #include "sales/CounterSale.h"
+#include "stock/PurchaseOrders.h"
 #include "stock/StockPosition.h"
+#include "tabs/ItemTransfer.h"
 
 #include <gtest/gtest.h>
 
@@ -237,6 +239,27 @@ TEST_P(LineTotals, EveryPrintoutAndScreenAddsTheAmountsItPrints)
     expectRoll("tab: closing receipt", composeClosingReceipt(tab).lines);
     EXPECT_EQ(counter.purchase(), expectedTotal());
     expectRoll("counter: receipt", composeCounterReceipt(CounterPrintData{}, counter.items()).lines);
+
+    // The voucher of items moved from one tab to another, and a purchase order's lines
+    // and its "Pedido".
+    std::vector<TransferRow> moved;
+    std::vector<purchase::Item> ordered;
+    for (size_t k = 0; k < c.lines.size(); ++k) {
+        TransferRow r;
+        r.codigo = codeOf(k);
+        r.nomep = nameOf(k);
+        r.quant = r.tq = D(c.lines[k].quantity);
+        r.valor = D(c.lines[k].price);
+        moved.push_back(r);
+        purchase::Item i;
+        i.code = codeOf(k);
+        i.quantity = D(c.lines[k].quantity);
+        i.cost = D(c.lines[k].price);
+        EXPECT_EQ(i.total(), amounts[k]) << "purchase order line";
+        ordered.push_back(i);
+    }
+    expectRoll("tab transfer voucher", ItemTransfer::composeVoucher(S("12"), S("13"), moved, S("troca")).lines);
+    EXPECT_EQ(purchase::PurchaseOrders::totals(ordered).order, expectedTotal()) << "purchase order";
 
     // On a database: what a tab is charged, the current stock print, the result
     // report, the best-selling list and the waiter's sales. Each item: a product of

@@ -3,6 +3,7 @@
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "platform/Dialogs.h"
@@ -118,20 +119,19 @@ ClosedBillReprint::Result ClosedBillReprint::compose(const QString& saleNumberTe
                        "(select first 1 p.NOME from PRODUTOS p where p.CODIGO = e.CODIGO) as PRODUTO "
                        "from ESTFIC e where e.NFISCAL = ? and e.DATA = ? and e.NFISCAL <> 0 order by e.ID"),
         {*number, date});
-    Decimal total;
+    LineTotal total;
     while (items.next()) {
         const QString code = TrimText(items.text(u"CODIGO"));
         const QString name = items.text(u"CODIGO").isEmpty() ? items.text(u"HISTORICO") : items.text(u"PRODUTO");
         const Decimal price = items.decimal(u"VALOR");
         const Decimal quantity = items.decimal(u"SAIDA");
-        const Decimal lineTotal = quantity * price;
         p.lines << FormatQuantityPriceLine(code + QLatin1Char(' ') + name,
                                            FormatFloatLeftPadded(QStringLiteral("####0.00"), 8, price),
                                            FormatFloat(QString(), quantity),
-                                           FormatFloatLeftPadded(QStringLiteral("####0.00"), 9, lineTotal));
-        total += lineTotal;
+                                           FormatFloatLeftPadded(QStringLiteral("####0.00"), 9,
+                                                                 total.add(quantity, price)));
     }
-    p.lines << kDoubleRule << amountLine(QStringLiteral("Total"), total);
+    p.lines << kDoubleRule << amountLine(QStringLiteral("Total"), total.value());
 
     RowSet payments = m_logon.run(
         QStringLiteral("select dup.valor,dup.duplicata,fm.nome  from recarq dup left join formapaga fm on "

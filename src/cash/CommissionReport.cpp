@@ -4,6 +4,7 @@
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "registers/ReportChoices.h"
 
@@ -56,8 +57,10 @@ std::vector<ShiftSales> CommissionReport::shifts(const QString& firstShift, cons
         s.valor += rs.decimal(u"SAIDA") * rs.decimal(u"VALOR");
     }
     std::vector<ShiftSales> list;
-    for (const auto& [caixa, s] : byShift)
+    for (auto& [caixa, s] : byShift) {
+        s.valor = lineAmount(s.valor);   // a shift's line to the cent: the totals add it as printed
         list.push_back(s);
+    }
     return list;
 }
 

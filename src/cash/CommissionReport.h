@@ -15,7 +15,7 @@
 struct ShiftSales {
     QDate data;        // date of the last stock-out row read for the shift
     qint64 caixa = 0;
-    Decimal valor;     // sum of SAIDA x VALOR
+    Decimal valor;     // sum of SAIDA x VALOR, to the cent as printed
 };
 
 class CommissionReport {

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct BillInputs {
-    Decimal itemsTotal;                   // sum of QUANT x VALOR of the tab's items
+    Decimal itemsTotal;                   // the tab's items: QUANT x VALOR each to the cent, added
     Decimal minimumConsumption;           // Consumacao.INI line 0 (0 = none)
     Decimal servicePercent;               // "Tx Serv %"
     std::optional<Decimal> serviceValue;  // "Vlr Serviço" when the cashier typed one

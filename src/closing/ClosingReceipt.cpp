@@ -1,6 +1,7 @@
 #include "closing/ClosingReceipt.h"
 
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "platform/Printout.h"
 
@@ -40,21 +41,25 @@ QString receipt::columnHeader(int salesOptions, int itemOptions)
 QStringList receipt::itemLines(const std::vector<SaleItem>& items, const std::map<QString, QString>& names,
                                int salesOptions, int itemOptions, bool mergeAllowed, Decimal* total)
 {
-    struct Line { QString key; SaleItem item; };
+    // A merged line's amount is the sum of its items' amounts, each to the cent: the
+    // receipt's total is what the items are charged, merged or not.
+    struct Line { QString key; SaleItem item; Decimal amount; };
     std::vector<Line> lines;
     for (const SaleItem& i : items) {
         const bool merge = mergeAllowed && i.quantity.isWhole() && bit(salesOptions, 2048);
         const QString key = (merge ? QStringLiteral("S") : QStringLiteral("N")) + i.code.trimmed()
             + QLatin1Char(' ') + i.description.trimmed() + QLatin1Char(' ') + FormatFloat(u"0.00", i.price);
         auto found = std::find_if(lines.begin(), lines.end(), [&](const Line& l) { return l.key == key; });
-        if (merge && found != lines.end())
+        if (merge && found != lines.end()) {
             found->item.quantity += i.quantity;
-        else
-            lines.push_back({key, i});
+            found->amount += lineAmount(i.quantity, i.price);
+        } else {
+            lines.push_back({key, i, lineAmount(i.quantity, i.price)});
+        }
     }
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.item.id < b.item.id; });
     QStringList out;
-    Decimal sum;
+    LineTotal sum;
     for (const Line& l : lines) {
         const SaleItem& i = l.item;
         const QString code = i.code.trimmed();
@@ -72,16 +77,14 @@ QStringList receipt::itemLines(const std::vector<SaleItem>& items, const std::ma
             const QString name = n == names.end() ? QString() : n->second;
             description = bit(salesOptions, 256) ? code + QLatin1Char(' ') + name : name;
         }
-        const Decimal lineTotal = i.quantity * i.price;
         const QString q = FormatFloat(u"0.###", i.quantity);
         const QString p = amount(i.price, "####0.00", 8);
-        const QString t = amount(lineTotal, "####0.00", 9);
+        const QString t = amount(sum.add(l.amount), "####0.00", 9);
         out << (bit(itemOptions, 512) ? FormatQuantityItemLine2(description, q, p, t)
                                       : FormatQuantityItemLine(description, q, p, t));
-        sum += lineTotal;
     }
     if (total)
-        *total = sum;
+        *total = sum.value();
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include "closing/PaymentFirstStep.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
@@ -94,12 +95,10 @@ struct TabItems {
     std::vector<SaleItem> items;
     bool remote = false;   // a kitchen 8 or 9 order (palms, remote stations)
     int firstWaiter = 0;
+    // The items' amounts as printed (each to the cent), added.
     Decimal value() const
     {
-        Decimal v;
-        for (const SaleItem& i : items)
-            v += i.quantity * i.price;
-        return v;
+        return linesTotal(items, [](const SaleItem& i) { return i.quantity * i.price; });
     }
 };
 

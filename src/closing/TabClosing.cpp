@@ -7,6 +7,7 @@
 #include "closing/PaymentFirstStep.h"
 #include "db/SqlBatches.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "printing/RoutePrintout.h"
@@ -62,7 +63,7 @@ struct HeldTab {
     QString tab;
     RowSet head;
     std::vector<SaleItem> items;
-    Decimal itemsTotal;
+    Decimal itemsTotal;   // the items' amounts as printed, added
 };
 
 HeldTab holdTab(TLogon& logon, const QString& tab)
@@ -75,12 +76,14 @@ HeldTab holdTab(TLogon& logon, const QString& tab)
         throw ClosingRefused(closingmsg::tabNotFound());
     RowSet rows = logon.run(S("select ID, CODIGO, NOMEP, QUANT, VALOR, VEND from MESA where MESA = ? "
                               "order by ID"), {tab});
+    LineTotal total;
     while (rows.next()) {
         SaleItem i{rows.integer(u"ID"), rows.text(u"CODIGO"), rows.text(u"NOMEP"), rows.decimal(u"QUANT"),
                    rows.decimal(u"VALOR"), rows.isNull(u"VEND") ? QString() : rows.text(u"VEND")};
-        t.itemsTotal += i.quantity * i.price;
+        total.add(i.quantity, i.price);
         t.items.push_back(std::move(i));
     }
+    t.itemsTotal = total.value();
     return t;
 }
 
@@ -228,7 +231,11 @@ TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
     t.couver = head.text(u"COUVER");
     t.delivery = head.decimal(u"DELIVERY");
     t.status = int(head.integer(u"STATUS"));
-    t.itemsTotal = decimalOf(logon.scalar(S("select coalesce(sum(QUANT * VALOR), 0) from MESA where MESA = ?"), {tab}));
+    LineTotal items;
+    RowSet rows = logon.run(S("select QUANT, VALOR from MESA where MESA = ?"), {tab});
+    while (rows.next())
+        items.add(rows.decimal(u"QUANT"), rows.decimal(u"VALOR"));
+    t.itemsTotal = items.value();
     if (!t.customer.isEmpty())
         t.customerName = logon.scalar(S("select first 1 NOME from CLIENTES where CODIGO = ?"),
                                       {int(head.integer(u"CLIENTE"))}).toString();

@@ -61,7 +61,7 @@ struct TabSnapshot {
     QString taxa, couver;      // "N" = not charged
     Decimal delivery;          // DELIVERY
     int status = 0;
-    Decimal itemsTotal;        // sum of QUANT x VALOR
+    Decimal itemsTotal;        // sum of the items' QUANT x VALOR, each to the cent
     static TabSnapshot read(TLogon& logon, const QString& tab);
 };
 

@@ -243,6 +243,9 @@ std::vector<Table> buildTables()
         c("MOTOBOY", DEC), c("CLIENTE", "VARCHAR(40)"), c("FONE", "VARCHAR(20)"),
         c("STATUS", "VARCHAR(15)"), c("ENTREGA", INT), amount("TROCO"),
         c("PAGAMENTO", "VARCHAR(40)"),
+        // the delivery data of a tab: the ID of the tab's CABMESA row (one row per
+        // tab, rewritten when the data are confirmed again); empty on the desk's orders
+        c("IDCABMESA", INT),
     }));
 
     {
@@ -610,6 +613,8 @@ const std::vector<Index>& indexes()
         // one desk order per telephone: two stations starting an order for one
         // number share it (rows of a tab's delivery data have no FONE)
         {"UX_DELIVERE_FONE", "DELIVERE", "FONE", true},
+        // one row of delivery data per tab
+        {"UX_DELIVERE_IDCABMESA", "DELIVERE", "IDCABMESA", true},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},
         {"IX_ACOMPDELI_IDMESA", "ACOMPDELI", "IDMESA"},
         // the totals kept beside the stock ledger: a span of months, the newest month,

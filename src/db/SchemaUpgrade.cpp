@@ -69,6 +69,8 @@ const std::vector<SchemaUpgrade::ColumnRef>& SchemaUpgrade::addedColumns()
         // The delivery complements table is first created with five columns; the
         // delivery desk writes these three too.
         {"ACOMPDELI", "COD"}, {"ACOMPDELI", "PRODUTOS2"}, {"ACOMPDELI", "VALOR"},
+        // The delivery data of a tab keep one row per tab, found by the tab's row.
+        {"DELIVERE", "IDCABMESA"},
     };
     return list;
 }

@@ -4,9 +4,11 @@
 #include "closing/SaleWriter.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/UnitLogon.h"
+#include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
 #include "printing/RoutePrintout.h"
 #include "printing/SetComSettings.h"
@@ -90,22 +92,21 @@ Printout composeInvoiceReceipt(const InvoiceReceiptData& d)
     if (!d.message.trimmed().isEmpty())
         o << S("Observacao:") << d.message;
     o << kRule39 << S("Descricao") << S(" Qtdes         Valor           Total") << kRule39;
-    Decimal total, count;
+    LineTotal total;
+    Decimal count;
     for (const HandOverLine& l : d.lines) {
         if (l.nome == deliverytext::desk::feeLine)
             continue;
         if (l.codigo.startsWith(S("DEV#")))
             o << S("*** Devolução de Mercadoria ***");
         o << (l.codigo.trimmed() + QLatin1Char(' ') + l.nome).left(38);
-        const Decimal lineTotal = (l.quantidade * l.valor).roundTo(2);
         o << FormatFloatLeftPadded(S("####0.0##"), 11, l.quantidade) + S("x ")
                  + FormatFloatLeftPadded(S("0.00#"), 11, l.valor) + S("= ")
-                 + FormatFloatLeftPadded(S("##,##0.00"), 12, lineTotal);
-        total += lineTotal;
+                 + FormatFloatLeftPadded(S("##,##0.00"), 12, total.add(l.quantidade, l.valor));
         count += l.quantidade;
     }
     o << kDash39;
-    o << PadRight(S("Total"), 26) + money12(total);
+    o << PadRight(S("Total"), 26) + money12(total.value());
     o << S("Itens.:") + FormatFloat(u"###0", count);
     if (!d.discount.isZero())
         o << PadRight(S("DESCONTO"), 26) + money12(d.discount);
@@ -203,6 +204,12 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         const std::vector<HandOverLine> items = storedItems(m_logon, r.orderId);
         if (!sameItems(items, r.lines))
             throw DeliveryRefused(deliverytext::panel::orderChanged);
+        // The sale is charged the receipt's Total: the sum of its lines as printed.
+        // The panel's payments were counted on its own sale value: when that is not
+        // the same sum, they no longer pay this order.
+        const Decimal itemsTotal = linesTotal(items, [](const HandOverLine& l) { return l.quantidade * l.valor; });
+        if (itemsTotal != panel.saleValueAmount())
+            throw DeliveryRefused(deliverytext::panel::orderChanged);
 
         const QDateTime now = m_clock();
         const QString numberText = saleNumberText(shift.number, counter);
@@ -217,16 +224,24 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         ds.cashShift = shift.number;
         ds.phone = phone;
         ds.customerName = r.customerName;
+        // The change is paid out of the first method: the booked payments add up to
+        // what the sale is charged, the items less the discount plus the fee.
+        std::vector<Decimal> handedOver;
+        for (int i = 0; i < int(panel.methods.size()); ++i)
+            handedOver.push_back(panel.amount(i));
+        const std::optional<std::vector<Decimal>> booked =
+            delivery::bookedAmounts(panel.subtotalAmount() - panel.discountAmount(), handedOver);
+        if (!booked)
+            throw DeliveryRefused(deliverytext::panel::changeAboveCash);
         for (int i = 0; i < int(panel.methods.size()); ++i) {
-            // The change is paid out of the first method.
-            const Decimal amount = i == 0 ? panel.amount(0) - panel.balanceAmount() : panel.amount(i);
+            const Decimal amount = (*booked)[size_t(i)];
             if (!(amount > Decimal()))
                 continue;
             const PanelMethod& m = panel.methods[size_t(i)];
             ds.payments.push_back(SalePayment{m.code, m.name, amount, m.settled(), false});
             result.creditSale = result.creditSale || !m.settled();
         }
-        ds.saleValue = panel.saleValueAmount();
+        ds.saleValue = itemsTotal;
         ds.freight = panel.feeAmount();
         ds.listFee = panel.deliveryFee;
         ds.deliveryMan = panel.deliveryManCode.toInt();

@@ -9,7 +9,9 @@ namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
 
-// The order list with the chosen area and delivery man.
+// The order list with the chosen area and delivery man. The desk's orders are the
+// rows with a telephone: the rows of a tab's delivery data have none, and stay for
+// the settlement with the delivery man.
 const char* kOrderSelect =
     "select d.ID, d.CODIGO, d.FONE, d.CLIENTE, d.DATA, d.HORA, d.VALOR, d.TROCO, d.STATUS, d.PAGAMENTO, "
     "d.MOTOBOY, d.ENTREGA, e.BAIRRO, e.TAXA, m.NOME "
@@ -67,15 +69,10 @@ std::optional<qint64> DeliveryOrders::readPhone(const QString& typed)
     return n;
 }
 
-void DeliveryOrders::dropTabRows()
-{
-    m_logon.run(S("delete from DELIVERE where FONE is null"));
-}
-
 std::vector<DeskOrder> DeliveryOrders::orders(Order order)
 {
     std::vector<DeskOrder> v;
-    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect)
+    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.FONE is not null ")
                             + (order == Order::ByTime ? S("order by d.HORA, d.ID") : S("order by d.ID")));
     v.reserve(size_t(rs.size()));
     while (rs.next())
@@ -85,7 +82,7 @@ std::vector<DeskOrder> DeliveryOrders::orders(Order order)
 
 std::optional<DeskOrder> DeliveryOrders::order(qint64 id)
 {
-    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.ID = ?"), {id});
+    RowSet rs = m_logon.run(QString::fromUtf8(kOrderSelect) + S("where d.ID = ? and d.FONE is not null"), {id});
     if (!rs.next())
         return std::nullopt;
     return orderOf(rs);
@@ -154,28 +151,44 @@ void DeliveryOrders::holdOrder(qint64 orderId)
         throw DeliveryRefused(deliverytext::desk::orderGone);
 }
 
+Decimal DeliveryOrders::total(const std::vector<DeskItem>& items, const Decimal& fee)
+{
+    return linesTotal(items, [](const DeskItem& i) { return i.total(); }) + lineAmount(fee);
+}
+
 Decimal DeliveryOrders::writeTotal(qint64 orderId)
 {
-    RowSet rs = m_logon.run(S("select d.VALOR, e.TAXA, "
-                              "(select sum(i.QUANT * i.VALOR) from DELIITEM i where i.PEDIDO = ?) as ITENS "
-                              "from DELIVERE d left join ENTREGA e on e.ID = d.ENTREGA where d.ID = ?"),
+    // The order, its area's fee and its items in one statement: one row per item
+    // (one row with no item for an order without any).
+    RowSet rs = m_logon.run(S("select d.VALOR, e.TAXA, i.QUANT, i.VALOR as PRECO from DELIVERE d "
+                              "left join ENTREGA e on e.ID = d.ENTREGA left join DELIITEM i on i.PEDIDO = ? "
+                              "where d.ID = ?"),
                             {QString::number(orderId), orderId});
     if (!rs.next())
         return Decimal();
-    const Decimal total = (rs.decimal(u"ITENS") + rs.decimal(u"TAXA")).roundTo(2);
-    if (rs.isNull(u"VALOR") || rs.decimal(u"VALOR") != total)
-        m_logon.run(S("update DELIVERE set VALOR = ? where ID = ?"), {total, orderId});
-    return total;
+    const bool stored = !rs.isNull(u"VALOR");
+    const Decimal valor = rs.decimal(u"VALOR");
+    const Decimal fee = rs.decimal(u"TAXA");
+    std::vector<DeskItem> items;
+    do {
+        if (!rs.isNull(u"QUANT") || !rs.isNull(u"PRECO")) {
+            DeskItem i;
+            i.quant = rs.decimal(u"QUANT");
+            i.valor = rs.decimal(u"PRECO");
+            items.push_back(i);
+        }
+    } while (rs.next());
+    const Decimal sum = total(items, fee);
+    if (!stored || valor != sum)
+        m_logon.run(S("update DELIVERE set VALOR = ? where ID = ?"), {sum, orderId});
+    return sum;
 }
 
 Decimal DeliveryOrders::followItems(const DeskOrder& order, const std::vector<DeskItem>& items)
 {
-    Decimal itemsTotal;
-    for (const DeskItem& i : items)
-        itemsTotal += i.quant * i.valor;
-    const Decimal total = (itemsTotal + order.taxa).roundTo(2);
-    if (total == order.valor)
-        return total;
+    const Decimal sum = total(items, order.taxa);
+    if (sum == order.valor)
+        return sum;
     return m_logon.action([&] { return writeTotal(order.id); });
 }
 

@@ -8,6 +8,7 @@
 // stations working on one order take turns, and an order another station deleted
 // meanwhile is refused (deliverytext::desk::orderGone) rather than written into.
 #include "core/Decimal.h"
+#include "core/LineAmount.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -38,7 +39,7 @@ struct DeskItem {
     qint64 id = 0;
     QString codigo, nome, obs, impressora;
     Decimal quant, valor;
-    Decimal total() const { return (quant * valor).roundTo(2); }
+    Decimal total() const { return lineAmount(quant, valor); }   // to the cent, as printed
 };
 
 // One line of the hand-over list (the items, then the delivery fee).
@@ -58,9 +59,9 @@ public:
     // code's range and above 0; nullopt for anything else.
     static std::optional<qint64> readPhone(const QString& typed);
 
-    // Opening the desk: the rows of a tab's delivery data (they have no FONE) go.
-    void dropTabRows();
-    // The open orders by number, or by the time they were started.
+    // The open orders by number, or by the time they were started: the rows with a
+    // telephone (FONE). The rows of a tab's delivery data have none: the desk
+    // neither shows nor deletes them.
     enum class Order { ByNumber, ByTime };
     std::vector<DeskOrder> orders(Order order = Order::ByNumber);
     std::optional<DeskOrder> order(qint64 id);
@@ -88,12 +89,16 @@ public:
 
     // Holds the order's row for the running action; refused when it is gone.
     void holdOrder(qint64 orderId);
-    // The items' quantity x price plus the area's fee, to the cent, written into
-    // VALOR when it differs. Runs inside the caller's action (or alone).
+    // The order's total: the sum of its items' amounts as printed (each quantity x
+    // price to the cent) plus the area's fee, the same sum the single-screen order,
+    // the delivery note and the invoice take.
+    static Decimal total(const std::vector<DeskItem>& items, const Decimal& fee);
+    // The total of what the database holds now, written into VALOR when it differs.
+    // Runs inside the caller's action (or alone).
     Decimal writeTotal(qint64 orderId);
-    // The shown order's total as its items and fee give it, to the cent; when the
-    // order holds another figure (another station's change, or an older station's),
-    // it is written in an action of its own. Throws DbError.
+    // The shown order's total as its items and fee give it; when the order holds
+    // another figure (another station's change, or an older station's), it is
+    // written in an action of its own. Throws DbError.
     Decimal followItems(const DeskOrder& order, const std::vector<DeskItem>& items);
 
     // The list the delivery note and the invoicing take: one line per item, then,

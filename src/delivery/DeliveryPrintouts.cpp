@@ -2,6 +2,7 @@
 
 #include "closing/ClosingSettings.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryText.h"
@@ -96,7 +97,7 @@ Printout composeDeliveryNote(const DeliveryNoteData& d)
       << S(":") + c.endereco << S(":") + c.bairro << S(":") + c.cidade + S(" - ") + c.estado << S(":") + c.fax
       << S("Referenc:") + c.ref;
     o << kRule37 << S("PRODUTO") << S("CODIGO            QTD  VALOR  TOTAL") << kRule37;
-    Decimal total;
+    LineTotal total;
     for (const NoteItem& n : d.items) {
         const DeskItem& i = n.item;
         o << i.nome.left(37);
@@ -104,15 +105,13 @@ Printout composeDeliveryNote(const DeliveryNoteData& d)
             o << S("     ") + i.nome.mid(37, 32);
         if (!i.obs.trimmed().isEmpty())
             o << i.obs.left(37);
-        const Decimal lineTotal = (i.quant * i.valor).roundTo(2);
         o << FormatQuantityItemLine(i.codigo, FormatFloat(u"0.###", i.quant), moneyText("####0.00", 8, i.valor),
-                                    moneyText("####0.00", 9, lineTotal));
+                                    moneyText("####0.00", 9, total.add(i.quant, i.valor)));
         for (const QString& c : n.complements)
             o << S("   ") + c.left(37);
-        total += lineTotal;
     }
     o << kRule37;
-    o << FormatItemLine(S("Total"), moneyText("#0.00", 11, total));
+    o << FormatItemLine(S("Total"), moneyText("#0.00", 11, total.value()));
     if (!d.fee.isZero())
         o << PadRight(S("TAXA DE ENTREGA"), 26) + moneyText("#,##0.00", 12, d.fee);
     for (const auto& [caption, amount] : d.methods)
@@ -133,9 +132,10 @@ std::vector<Printout> DeliveryPrintouts::productionTickets(qint64 orderId)
     return m_logon.action([&] {
         const qint64 phone = heldPhone(m_logon, orderId);
         const QString pedido = QString::number(orderId);
-        // Items without a kitchen-printer number print on the first.
-        m_logon.run(S("update DELIITEM set IMPRESSORA = '1' where PEDIDO = ? "
-                      "and (IMPRESSORA is null or IMPRESSORA = '0' or IMPRESSORA = '')"), {pedido});
+        // Items without a kitchen-printer number print on the first: those of every
+        // order on the desk take "1", not only this order's.
+        m_logon.run(S("update DELIITEM set IMPRESSORA = '1' "
+                      "where IMPRESSORA is null or IMPRESSORA = '0' or IMPRESSORA = ''"));
         ProductionTicketData base;
         base.orderId = orderId;
         base.now = now;

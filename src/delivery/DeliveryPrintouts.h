@@ -70,9 +70,10 @@ public:
     explicit DeliveryPrintouts(TLogon& logon) : m_logon(logon) {}
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
-    // F5: items without a kitchen-printer number take "1"; one ticket per number
-    // 1 to 5 in use, in that order; the order's STATUS becomes "PRUDUCAO" (also
-    // when it has no item). Throws DeliveryRefused when the order is gone, DbError.
+    // F5: items without a kitchen-printer number take "1", those of every order
+    // on the desk; one ticket per number 1 to 5 in use, in that order; the order's
+    // STATUS becomes "PRUDUCAO" (also when it has no item). Throws DeliveryRefused
+    // when the order is gone, DbError.
     std::vector<Printout> productionTickets(qint64 orderId);
 
     // F6 "(F3) Imprimir": the panel's checks, then the note composed and the

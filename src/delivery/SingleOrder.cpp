@@ -60,10 +60,15 @@ std::optional<QString> SingleOrders::phoneText(const QString& typed)
 
 Decimal SingleOrders::itemsTotal(const std::vector<SingleOrderItem>& items)
 {
-    Decimal sum;
-    for (const SingleOrderItem& i : items)
-        sum += i.total();
-    return sum.roundTo(2);
+    return linesTotal(items, [](const SingleOrderItem& i) { return i.total(); });
+}
+
+Decimal SingleOrders::secondAmount(const Decimal& total, const std::optional<Decimal>& first, const Decimal& third)
+{
+    if (!first)
+        return total;
+    const Decimal rest = total - *first - third;
+    return rest > Decimal() ? rest : Decimal();
 }
 
 QTime SingleOrders::creationTime(const QDateTime& now)

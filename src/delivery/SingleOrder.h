@@ -10,6 +10,7 @@
 // and an order another station closed meanwhile is refused
 // (deliverytext::desk::orderGone) rather than written into.
 #include "core/Decimal.h"
+#include "core/LineAmount.h"
 #include "delivery/DeliveryCustomer.h"
 #include "delivery/DeliveryItemEntry.h"
 
@@ -43,7 +44,7 @@ struct SingleOrderItem {
     qint64 id = 0;
     QString code, name;
     Decimal quantity, price;
-    Decimal total() const { return quantity * price; }
+    Decimal total() const { return lineAmount(quantity, price); }   // to the cent, as printed
 };
 
 // What the screen holds of the order: written back before each step that needs it.
@@ -74,8 +75,13 @@ public:
     // The telephone typed: digits only, within the customer code, above 0, written
     // with at least six digits ("012345"); nullopt for anything else.
     static std::optional<QString> phoneText(const QString& typed);
-    // The items' quantity x price to the cent.
+    // The sum of the items' amounts as printed (each quantity x price to the cent).
     static Decimal itemsTotal(const std::vector<SingleOrderItem>& items);
+    // Leaving the first amount of the payment panel: the second becomes what the
+    // first and the third leave of the total, 0 when they leave nothing, so that
+    // the whole total typed into the first after a split takes the split's second
+    // amount away; a first amount that is no number leaves the whole total.
+    static Decimal secondAmount(const Decimal& total, const std::optional<Decimal>& first, const Decimal& third);
     // The time of creation as HORA keeps it (to the second).
     static QTime creationTime(const QDateTime& now);
 

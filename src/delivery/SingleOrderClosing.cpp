@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
+#include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryInvoicing.h"
 #include "delivery/DeliveryText.h"
 #include "delivery/SingleOrder.h"
@@ -65,12 +66,11 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
             throw DeliveryRefused(st::noArea);
         if (order.deliveryMan == 0)
             throw DeliveryRefused(st::noMan);
-        // The change is paid out of the first amount: the first payment takes the
-        // total less the other two, never below nothing.
-        const Decimal first = total - order.received[1] - order.received[2];
-        if (order.received[0] > Decimal() && first < Decimal())
-            throw DeliveryRefused(deliverytext::panel::changeAboveCash);
-        if (order.received[0].isZero() && order.receivedTotal() > total)
+        // The change is paid out of the first amount: the booked payments add up to
+        // the total, and the change is never more than the first amount.
+        const std::optional<std::vector<Decimal>> booked =
+            delivery::bookedAmounts(total, {order.received.begin(), order.received.end()});
+        if (!booked)
             throw DeliveryRefused(deliverytext::panel::changeAboveCash);
 
         std::vector<SalePayment> payments;
@@ -82,8 +82,7 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
             RowSet m = m_logon.run(S("select first 1 NOME, BX from FORMAPAGA where CD = ? order by ID"), {code});
             if (!m.next())
                 throw DeliveryRefused(st::unknownMethod);
-            const Decimal amount = k == 0 ? first : order.received[size_t(k)];
-            payments.push_back(SalePayment{code, TrimText(m.text(u"NOME")), amount,
+            payments.push_back(SalePayment{code, TrimText(m.text(u"NOME")), (*booked)[size_t(k)],
                                            TrimText(m.text(u"BX")) == QLatin1String("S"), false});
             d.payments.push_back({TrimText(m.text(u"NOME")), order.received[size_t(k)]});
         }

@@ -103,11 +103,20 @@ void TabDelivery::confirm(const Confirmation& c, const QDate& today)
     const Decimal amount = delivery::readAmount(c.amountText).value_or(Decimal());
     const QString tab = c.tab.trimmed().isEmpty() ? S("0") : c.tab.trimmed();
     m_logon.action([&] {
-        if (!m_logon.run(S("select ID from CABMESA where MESA = ? with lock"), {tab}).first())
+        // The tab's row, held: a second station confirming the same tab waits here,
+        // then finds this one's delivery row and changes it.
+        RowSet held = m_logon.run(S("select ID from CABMESA where MESA = ? with lock"), {tab});
+        if (!held.next())
             throw DeliveryRefused(deliverytext::tab::fillError);
-        m_logon.run(S("insert into DELIVERE (ID, CODIGO, HORA, DATA, VALOR, MOTOBOY, CLIENTE) "
-                      "values (GEN_ID(DELIVERE,1), ?, ?, ?, ?, ?, ?)"),
-                    {*man, c.timeText.left(8), today, c.orderValue, c.orderValue + *fee, c.customerText.left(38)});
+        const qint64 tabRow = held.integer(u"ID");
+        // One delivery to settle per tab: confirming again changes it.
+        const Params values{*man, c.timeText.left(8), today, c.orderValue, c.orderValue + *fee,
+                            c.customerText.left(38), tabRow};
+        if (m_logon.exec(S("update DELIVERE set CODIGO = ?, HORA = ?, DATA = ?, VALOR = ?, MOTOBOY = ?, CLIENTE = ? "
+                           "where IDCABMESA = ? and FONE is null"), values) == 0)
+            m_logon.run(S("insert into DELIVERE (ID, CODIGO, HORA, DATA, VALOR, MOTOBOY, CLIENTE, IDCABMESA) "
+                          "values (GEN_ID(DELIVERE,1), ?, ?, ?, ?, ?, ?, ?)"),
+                        values);
         m_logon.run(S("update CABMESA set PAGADELIVARY = ?, VALORDELIVERY = ?, VENDEDOR = ?, DELIVERY = ? "
                       "where MESA = ?"),
                     {c.paymentText.left(20), amount, *man, *fee, tab});

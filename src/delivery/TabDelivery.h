@@ -2,8 +2,10 @@
 // The delivery data of a tab without its window: the three lists it offers (delivery
 // men, areas with their fee, payment methods), reading a fee and a delivery man's
 // code back from a list text (the lists can be typed into), the station's delivery
-// control number, and the confirmation: one DELIVERE row and the tab's delivery
-// columns written as one action, the station's two files rewritten after it.
+// control number, and the confirmation: the tab's one DELIVERE row (found by the
+// tab's CABMESA row, written the first time, changed when confirmed again) and the
+// tab's delivery columns written as one action, the station's two files rewritten
+// after it.
 #include "core/Decimal.h"
 
 #include <QDate>

@@ -780,13 +780,10 @@ void TFormCadPedDeli::amountLeft(int k)
 {
     QLineEdit* fields[] = {ui->amount1Edit, ui->amount2Edit, ui->amount3Edit};
     if (k == 0 && !TrimText(fields[0]->text()).isEmpty()) {
-        // what the first amount leaves of the total goes to the second
+        // what the first amount leaves of the total goes to the second, nothing when it leaves nothing
         const Decimal total = SingleOrders::itemsTotal(m_items) + areaFee();
-        const std::optional<Decimal> first = amountOf(fields[0]->text());
         const Decimal third = amountOf(fields[2]->text()).value_or(Decimal());
-        const Decimal rest = first ? total - *first - third : total;
-        if (rest > Decimal())
-            fields[1]->setText(delivery::amountText(rest));
+        fields[1]->setText(delivery::amountText(SingleOrders::secondAmount(total, amountOf(fields[0]->text()), third)));
     }
     if (const std::optional<std::array<Decimal, 3>> a = typedAmounts())
         showChange(*a);

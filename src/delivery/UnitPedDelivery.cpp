@@ -110,11 +110,6 @@ TFormPedDelivery::TFormPedDelivery(TLogon& logon, std::unique_ptr<DeskActions> a
     connect(ui->areaList, &QTableWidget::cellClicked, this, &TFormPedDelivery::areaChosen);
 
     clearLabels();
-    try {
-        m_store.dropTabRows();
-    } catch (const DbError& e) {
-        dialogs().errorBox(e.message());
-    }
     reload(std::nullopt);
     setWindowState(Qt::WindowMaximized);   // once everything is in place: the layout sizes it whole
 }

@@ -2,6 +2,7 @@
 
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/ShiftFields.h"
@@ -44,7 +45,7 @@ Printout AnalyticClosing::compose(const QString& cashText, const QString& termin
         const Decimal quantity = rs.decimal(u"SAIDA"), price = rs.decimal(u"VALOR");
         items[rs.integer(u"NFISCAL")] << FormatKitchenLine(rs.text(u"PNOME"), FormatFloat(u"0.######", quantity),
                                                            FormatFloat(u"####0.00", price),
-                                                           FormatFloat(u"####0.00", quantity * price));
+                                                           FormatFloat(u"####0.00", lineAmount(quantity, price)));
     }
     std::map<int, QString> methods;
     rs = m_logon.run(S("select cd, nome from FormaPaga order by id"));

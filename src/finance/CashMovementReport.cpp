@@ -5,6 +5,7 @@
 #include "db/SqlBatches.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/UnitLogon.h"
@@ -335,7 +336,7 @@ QStringList productLines(const CashMovementFigures& f, const CashMovementOptions
           << S(" ");
     };
     for (const CashProductLine& line : f.products) {
-        const Decimal amount = line.quantity * line.price;
+        const Decimal amount = lineAmount(line.quantity, line.price);
         if (options.complete) {
             if (line.group != group) {
                 if (!groupTotal.isZero()) {
@@ -348,8 +349,8 @@ QStringList productLines(const CashMovementFigures& f, const CashMovementOptions
             }
             t << productLine(line, amount, options.twoLines);
         }
-        productsTotal += amount.roundTo(2);
-        groupTotal += amount.roundTo(2);
+        productsTotal += amount;
+        groupTotal += amount;
     }
     if (!groupTotal.isZero())
         subTotal();

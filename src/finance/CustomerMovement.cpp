@@ -1,5 +1,6 @@
 #include "finance/CustomerMovement.h"
 
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
@@ -75,9 +76,12 @@ std::vector<MovementLine> CustomerMovement::lines(const QString& customerText, i
     for (size_t i : order)
         sorted.push_back(std::move(out[i]));
     out = std::move(sorted);
-    if (!filter.analytic)
-        for (MovementLine& l : out)
+    // Each line's amount to the cent, as it is printed and as the report's total adds it.
+    for (MovementLine& l : out) {
+        l.amount = lineAmount(l.amount);
+        if (!filter.analytic)
             l.unitValue = l.quantity.isZero() ? Decimal() : l.amount / l.quantity;
+    }
     return out;
 }
 

@@ -40,6 +40,7 @@ public:
     // não Localizado" otherwise) in shifts first..last, by date. In the synthetic
     // list a product's line adds up its rows (amount = Σ quantity × unit value, unit
     // value = amount / quantity) and takes the place and cash shift of its last row.
+    // Every line's amount is to the cent, as printed.
     std::vector<MovementLine> lines(const QString& customerText, int firstShift, int lastShift,
                                     const MovementFilter& filter);
 

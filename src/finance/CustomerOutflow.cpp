@@ -1,6 +1,7 @@
 #include "finance/CustomerOutflow.h"
 
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
 
@@ -67,7 +68,7 @@ RowSet CustomerOutflow::rows(const QString& customerItem, const QString& firstDa
         const Decimal unit = rs.decimal(QString::fromLatin1(value).toUpper());
         rows.push_back({rs.value(u"DATA"), rs.text(u"CODIGO"), rs.text(u"UNIDADE"), rs.text(u"NOME"),
                         rs.text(u"LOCACAO"), rs.text(u"HISTORICO").left(kHistoryWidth), QVariant::fromValue(out),
-                        QVariant::fromValue(unit), QVariant::fromValue(out * unit)});
+                        QVariant::fromValue(unit), QVariant::fromValue(lineAmount(out, unit))});
     }
     return RowSet({S("DATA"), S("CODIGO"), S("UNIDADE"), S("NOME"), S("LOCACAO"), S("HISTORICO"), S("SAIDA"),
                    S("CUSTO"), S("TOTAL")},

@@ -2,6 +2,7 @@
 
 #include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
@@ -111,7 +112,7 @@ CustomerSalesReport CustomerReports::sales(const QString& customerText, const QS
         const Decimal quantity = products.decimal(u"SAIDA"), price = products.decimal(u"VALOR");
         rows.push_back({QString::number(sale), dateOrNull(head == heads.end() ? QDate() : head->second.issued),
                         head == heads.end() ? QString() : head->second.name, products.text(u"CODIGO"),
-                        products.text(u"NOME"), money(price), money(quantity), money(quantity * price)});
+                        products.text(u"NOME"), money(price), money(quantity), money(lineAmount(quantity, price))});
     }
     // Sales by their number as text ("100" before "99"), each sale's products as written.
     std::stable_sort(rows.begin(), rows.end(),

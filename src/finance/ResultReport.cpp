@@ -1,5 +1,6 @@
 #include "finance/ResultReport.h"
 
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
 #include "registers/ReportChoices.h"
@@ -74,10 +75,11 @@ RowSet ResultReport::rows(const std::vector<ResultLine>& lines)
     std::vector<QVariantList> rows;
     rows.reserve(lines.size());
     for (const ResultLine& l : lines) {
-        const Decimal cost = l.quantity * l.unitCost;
-        const Decimal result = l.sale.roundTo(2) - cost.roundTo(2);
+        const Decimal cost = lineAmount(l.quantity, l.unitCost);
+        const Decimal sale = lineAmount(l.sale);
+        const Decimal result = sale - cost;
         rows.push_back({QVariant(), l.code, l.name, QVariant::fromValue(l.quantity), QVariant::fromValue(cost),
-                        QVariant::fromValue(l.sale), QVariant::fromValue(result), l.group});
+                        QVariant::fromValue(sale), QVariant::fromValue(result), l.group});
     }
     return RowSet({S("DATA"), S("CODIGO"), S("NOME"), S("QUANT"), S("CUSTO"), S("VENDA"), S("APURADO"), S("CLASSE")},
                   std::move(rows));

@@ -35,8 +35,9 @@ public:
     std::vector<ResultLine> lines(const QString& firstText, const QString& lastText, int waiter);
 
     // As the report form prints them: CODIGO, NOME (25 characters), QUANT, CUSTO
-    // (quantity x unit cost), VENDA, APURADO (the sale minus the cost, each to the
-    // cent as printed), CLASSE, DATA (empty).
+    // (quantity x unit cost) and VENDA, each to the cent as printed, APURADO (the
+    // sale minus the cost), CLASSE, DATA (empty); the group's and the report's totals
+    // add these.
     static RowSet rows(const std::vector<ResultLine>& lines);
 
 private:

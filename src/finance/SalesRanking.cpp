@@ -1,5 +1,6 @@
 #include "finance/SalesRanking.h"
 
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
 #include "registers/ReportChoices.h"
@@ -124,9 +125,10 @@ RowSet SalesRanking::rows(const std::vector<RankingLine>& lines)
     std::vector<QVariantList> rows;
     rows.reserve(lines.size());
     for (const RankingLine& l : lines) {
+        // The average is the unit value sold (9,99 for half a kit at 9,99, whose line prints 5,00).
         const Decimal average = l.quantity.isZero() ? Decimal() : l.total / l.quantity;
         rows.push_back({l.code, l.date, l.name, QVariant::fromValue(l.quantity), QVariant::fromValue(average),
-                        QVariant::fromValue(l.total)});
+                        QVariant::fromValue(lineAmount(l.total))});
     }
     return RowSet({S("CODIGO"), S("DATA"), S("NOME"), S("QUAN"), S("MEDIO"), S("TOTAL")}, std::move(rows));
 }

@@ -39,7 +39,9 @@ public:
     // COMPOSICAO is "S", by code) and the rows written without a code (by history).
     std::vector<RankingLine> kits(const QString& firstDay, const QString& lastDay);
 
-    // CODIGO, DATA, NOME, QUAN, MEDIO (total / quantity, 0 for a quantity of 0), TOTAL.
+    // CODIGO, DATA, NOME, QUAN, MEDIO (the exact total / quantity, 0 for a quantity
+    // of 0), TOTAL (the line's total to the cent, as printed and as the report's
+    // total adds it).
     static RowSet rows(const std::vector<RankingLine>& lines);
 
     // The reports' period lines.

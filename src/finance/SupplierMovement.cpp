@@ -1,5 +1,6 @@
 #include "finance/SupplierMovement.h"
 
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
@@ -42,7 +43,7 @@ RowSet SupplierMovement::rows(const QString& supplierItem, const QString& firstD
         const Decimal in = rs.decimal(u"TENT"), out = rs.decimal(u"TSAI"), cost = rs.decimal(u"CUSTO");
         rows.push_back({rs.text(u"CODIGO"), forn, TrimText(rs.text(u"NOME")).left(kProductText), rs.text(u"UNIDADE"),
                         QVariant::fromValue(in), QVariant::fromValue(out), QVariant::fromValue(cost),
-                        QVariant::fromValue(cost * in), QString()});
+                        QVariant::fromValue(lineAmount(in, cost)), QString()});
     }
     return RowSet({S("CODIGO"), S("FORN"), S("NOME"), S("UNIDADE"), S("ENTRADA"), S("SAIDA"), S("CUSTO"), S("TOTAL"),
                    S("GRUPO")},

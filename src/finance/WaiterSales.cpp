@@ -3,6 +3,7 @@
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
@@ -62,15 +63,14 @@ Printout WaiterSales::productsPerWaiter(const ProductsPerWaiter& q)
             << S("Periodo de ") + q.firstDate.trimmed() + S(" a ") + q.lastDate.trimmed()
             << S("Garcom : ") + q.waiterName + S("   ") + q.groupName << dashes()
             << S("Produto                  Qtd/Total") << dashes();
-    Decimal total;
+    LineTotal total;
     while (rs.next()) {
         const Decimal quantity = rs.decimal(u"SOMA");
-        const Decimal amount = quantity * rs.decimal(u"VALOR");
-        total += amount;
+        const Decimal amount = total.add(quantity, rs.decimal(u"VALOR"));
         p.lines << nameAndFigures(rs.text(u"NOME"), FormatFloat(u"0.###", quantity) + S("  ")
                                                         + FormatFloatLeftPadded(S("0.00"), 10, amount));
     }
-    p.lines << dashes() << nameAndFigures(S("Total"), S("   ") + FormatFloat(u"0.00", total));
+    p.lines << dashes() << nameAndFigures(S("Total"), S("   ") + FormatFloat(u"0.00", total.value()));
     for (int i = 0; i < 5; ++i)
         p.lines << QString();
     return p;
@@ -131,19 +131,18 @@ Printout WaiterSales::salesPerWaiter(const SalesPerWaiter& q)
             << S("Caixas de ") + QString::number(first) + S(" a ") + QString::number(last)
             << S("Emitido em :") + q.today.toString(S("dd/MM/yy")) << dashes()
             << S("Produtos               Qtd   Total") << dashes();
-    Decimal total;
+    LineTotal total;
     while (rs.next()) {
         if (group != 0 && (rs.isNull(u"CLASSE") || rs.integer(u"CLASSE") != group))
             continue;
         const Decimal quantity = rs.decimal(u"SAI");
-        const Decimal amount = quantity * rs.decimal(u"VALOR");
-        total += amount;
+        const Decimal amount = total.add(quantity, rs.decimal(u"VALOR"));
         p.lines << S("Cx:") + rs.date(u"DATA").toString(S("dd/MM/yy")) + S(" / ") + rs.text(u"CAIXA") + S(" Cod:")
                        + rs.text(u"CODIGO")
                 << PadRight(rs.text(u"NOME"), 18) + FormatFloatLeftPadded(S("0.0##"), 8, quantity)
                        + FormatFloatLeftPadded(S("0.00"), 8, amount)
                 << S("  ");
     }
-    p.lines << dashes() << PadRight(S("Total"), 25) + FormatFloatLeftPadded(S("#,##0.00"), 9, total) << QString();
+    p.lines << dashes() << PadRight(S("Total"), 25) + FormatFloatLeftPadded(S("#,##0.00"), 9, total.value()) << QString();
     return p;
 }

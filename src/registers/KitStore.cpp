@@ -1,10 +1,12 @@
 #include "registers/KitStore.h"
 
+#include "core/LineAmount.h"
+
 Decimal kit::lineCost(const QVariant& quantity, const QVariant& componentCost)
 {
     if (componentCost.isNull() || quantity.isNull())
         return Decimal();
-    return (decimalOf(quantity) * decimalOf(componentCost)).roundTo(2);
+    return lineAmount(decimalOf(quantity), decimalOf(componentCost));
 }
 
 Decimal kit::cost(const registers::Rows& components)

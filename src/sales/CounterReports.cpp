@@ -3,6 +3,7 @@
 #include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
@@ -60,17 +61,17 @@ Printout composePaymentMethodReport(TLogon& logon, int cashShift, const QString&
         else
             o << PadRight(number, 8) + S(" ") + PadRight(dayText, 12);
         o << QString(38, QLatin1Char('-'));
-        Decimal sum;
+        LineTotal sum;
         RowSet items = logon.run(S("select e.SAIDA, e.VALOR, p.NOME from ESTFIC e left join PRODUTOS p "
                                    "on e.CODIGO = p.CODIGO where e.NFISCAL = ? order by e.ID"), {sale});
         while (items.next()) {
             const Decimal out = items.decimal(u"SAIDA"), value = items.decimal(u"VALOR");
-            sum += out * value;
+            sum.add(out, value);
             o << S("  ") + PadRight(items.text(u"NOME"), 14) + S(" ") + num("0.#", 8, out) + S("  ")
                     + num("0.00", 8, value);
         }
         o << QString(28, QLatin1Char(' ')) + QString(10, QLatin1Char('-'));
-        o << PadRight(S("  "), 26) + S(" ") + num("0.00", 8, sum);
+        o << PadRight(S("  "), 26) + S(" ") + num("0.00", 8, sum.value());
         o << QString() << QString();
     }
     o << rule;
@@ -132,18 +133,18 @@ Printout composeReprintedReceipt(TLogon& logon, const ClosedSaleRow& sale, const
       << (company.city + S("  -  ") + company.state).trimmed() << S("CNPJ ") + company.cnpj
       << sale.cliente.left(36) << S("Term:") + QString::number(sale.terminal) + S(" ") + QString::number(sale.nota)
       << sale.data.toString(S("dd/MM/yy")) << rule << S("Descricao") << S(" Vend    Qtdes   Valor     Total") << rule;
-    Decimal sum;
+    LineTotal items;
     RowSet rs = logon.run(S("select e.VENDEDOR, e.SAIDA, e.VALOR, (select first 1 p.NOME from PRODUTOS p "
                             "where p.CODIGO = e.CODIGO) as NOME from ESTFIC e "
                             "where e.TERMINAL = ? and e.CAIXA = ? and e.NFISCAL = ? order by e.ID"),
                           {sale.terminal, sale.caixa, sale.nota});
     while (rs.next()) {
         const Decimal out = rs.decimal(u"SAIDA"), value = rs.decimal(u"VALOR");
-        sum += out * value;
         o << rs.text(u"NOME").left(32);
         o << num("000", 3, Decimal(rs.integer(u"VENDEDOR"))) + S("  ") + num("####0.###", 6, out) + S("x ")
-                + num("0.00", 7, value) + S("= ") + num("####0.00", 11, value * out);
+                + num("0.00", 7, value) + S("= ") + num("####0.00", 11, items.add(out, value));
     }
+    const Decimal sum = items.value();
     o << dash << PadRight(S("Total"), 21) + num("###0.00", 12, sum)
       << PadRight(S("Servico/Couver"), 21) + num("###0.00", 12, sale.valor - sum)
       << PadRight(S("Total"), 21) + num("###0.00", 12, sale.valor) << dash << QString();

@@ -71,10 +71,7 @@ bool CounterSale::removeCurrent()
 
 Decimal CounterSale::total() const
 {
-    Decimal t;
-    for (const CounterItem& i : m_items)
-        t += i.total();
-    return t;
+    return linesTotal(m_items, [](const CounterItem& i) { return i.total(); });
 }
 
 void CounterSale::addKitchenLine(CounterKitchenLine line)

@@ -4,6 +4,7 @@
 // list (TabRecebe), the counter scale label and the payment panel's sums.
 // Nothing here touches the database or a window.
 #include "core/Decimal.h"
+#include "core/LineAmount.h"
 
 #include <QString>
 #include <optional>
@@ -17,7 +18,7 @@ struct CounterItem {
     QString name;          // NomeP
     QString kitchen = QStringLiteral("0");
     QString complement;
-    Decimal total() const { return quantity * price; }
+    Decimal total() const { return lineAmount(quantity, price); }   // to the cent, as printed
 };
 
 struct CounterKitchenLine {
@@ -66,12 +67,11 @@ public:
     void select(int row);
     // Deletes the current row and its first matching kitchen line; false when empty.
     bool removeCurrent();
-    // The items' quantities times their prices, exact (a weighed item gives
-    // thousandths of a cent).
+    // The items' amounts as printed (each quantity times price to the cent), added.
     Decimal total() const;
-    // What the customer is charged: the total rounded to cents once, as the total
-    // on screen shows it. Balances, the sale row and the change start from it.
-    Decimal purchase() const { return total().roundTo(2); }
+    // What the customer is charged: the total as the screen and the receipt show
+    // it. Balances, the sale row and the change start from it.
+    Decimal purchase() const { return total(); }
     bool empty() const { return m_items.empty(); }
 
     // Kitchen lines, the newest first.

@@ -1,6 +1,7 @@
 #include "sales/TabView.h"
 
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "sales/TabOpening.h"
@@ -40,6 +41,7 @@ std::vector<TabItemLine> joinTabItems(const std::vector<TabItemRow>& rows, bool 
         }
         if (same) {
             same->qtde += r.quant;
+            same->amount += lineAmount(r.quant, r.valor);
             continue;
         }
         TabItemLine l;
@@ -49,6 +51,7 @@ std::vector<TabItemLine> joinTabItems(const std::vector<TabItemRow>& rows, bool 
         l.mesa = r.mesa;
         l.valor = r.valor;
         l.qtde = r.quant;
+        l.amount = lineAmount(r.quant, r.valor);
         l.index = key.left(60);
         l.id = r.id;
         lines.push_back(l);

@@ -26,7 +26,8 @@ struct TabItemLine {
     QString codigo, nomep, vend, mesa, index;
     Decimal qtde, valor;
     qint64 id = 0;
-    Decimal total() const { return qtde * valor; }
+    Decimal amount;   // the joined rows' amounts, each to the cent, added
+    Decimal total() const { return amount; }
 };
 
 struct TabItemRow : tabs::TabItem {   // one MESA row as read

@@ -2,6 +2,7 @@
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "platform/LineFile.h"
@@ -46,16 +47,15 @@ QStringList TableReports::header(const QString& companyName, const QString& cash
 QStringList TableReports::section(const PositionList& list, Decimal* total)
 {
     QStringList lines;
-    Decimal sum(0);
+    LineTotal sum;
     for (const PositionLine& l : list.lines()) {
-        const Decimal amount = l.quant * l.valor;
-        sum += amount;
+        const Decimal amount = sum.add(l.quant, l.valor);
         lines << FormatReportItemLine(l.nome, FormatFloat(u"0.######", l.quant), FormatFloat(u"0.00", l.valor),
                                       FormatFloat(u"0.00", amount));
     }
     lines << FormatItemLine(QString(), QStringLiteral("------------"));
-    lines << FormatItemLine(QString(), FormatFloatLeftPadded(QStringLiteral("######0.00"), 12, sum));
-    *total += sum;
+    lines << FormatItemLine(QString(), FormatFloatLeftPadded(QStringLiteral("######0.00"), 12, sum.value()));
+    *total += sum.value();
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "stock/CostCentreOutflow.h"
 
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ RowSet CostCentreOutflow::lines(const QDate& first, const QDate& last, const QSt
     while (read.next()) {
         const Decimal outflow = read.decimal(u"SAIDA");
         const QVariant cost = read.value(u"CUSTO");
-        const Decimal total = outflow * (cost.isNull() ? Decimal(0) : decimalOf(cost));
+        const Decimal total = lineAmount(outflow, cost.isNull() ? Decimal(0) : decimalOf(cost));
         const bool known = read.integer(u"CADASTRADO") > 0;
         lines.push_back({{read.value(u"CODIGO"), known ? read.value(u"NOME") : QVariant(outflowtext::noProduct),
                           QVariant::fromValue(outflow), cost, QVariant::fromValue(total), read.value(u"CLASSE")},

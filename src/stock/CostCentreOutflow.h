@@ -34,7 +34,7 @@ public:
 
     // The lines of the period (both days included) for the cost centre of the list
     // text: CODIGO, NOME, SAIDA (the product's outflows added up), CUSTO (the
-    // product's cost; empty when the product has none), TOTAL (outflow times cost)
+    // product's cost; empty when the product has none), TOTAL (outflow times cost, to the cent)
     // and CLASSE (its group). Groups follow one another by code; within a group the
     // products keep the order in which the ledger first met them. A ledger row
     // with no outflow still makes its product's line.

@@ -1,5 +1,6 @@
 #include "stock/PurchaseOrders.h"
 
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "registers/LookupStore.h"
@@ -48,7 +49,7 @@ Item itemOf(const RowSet& r, const QString& name)
 
 Decimal Item::total() const
 {
-    return quantity * cost;
+    return lineAmount(quantity, cost);
 }
 
 Decimal Item::costWithIpi() const

@@ -62,7 +62,7 @@ struct Item {
     QString code, name;
     Decimal quantity, cost;
     qint64 icms = 0, ipi = 0;
-    Decimal total() const;   // quantity × cost
+    Decimal total() const;   // quantity × cost, to the cent as shown (the "Pedido" adds these)
     // Cost × (IPI / 100 + 1), every place kept: 0,99 with IPI 7 % is 1,0593.
     Decimal costWithIpi() const;
 };

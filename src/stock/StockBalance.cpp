@@ -1,5 +1,6 @@
 #include "stock/StockBalance.h"
 
+#include "core/LineAmount.h"
 #include "reports/PageHeader.h"
 #include "stock/StockLedger.h"
 #include "stock/StockReports.h"
@@ -33,7 +34,7 @@ RowSet StockBalance::rows(int group, const QDate& first, const QDate& last) cons
         rows.add({read.value(u"CODIGO"), read.text(u"NOME").left(25).trimmed(), read.value(u"CLASSE"),
                   read.value(u"GRUPO"), read.value(u"FORNECEDOR"), number(m.before), number(m.within.in),
                   number(m.within.out), number(m.after()), kit ? QVariant() : number(cost),
-                  kit ? QVariant() : number(m.after() * cost), number(kit ? Decimal() : m.within.in),
+                  kit ? QVariant() : number(lineAmount(m.after(), cost)), number(kit ? Decimal() : m.within.in),
                   number(kit ? Decimal() : m.within.out)});
     }
     return rows.take();

@@ -35,7 +35,8 @@ public:
     explicit StockBalance(TLogon& logon) : m_logon(logon) {}
 
     // CODIGO, NOME (cut to 25), CLASSE, GRUPO, FORNECEDOR, ANTERIOR, ENTRADA, SAIDA,
-    // ATUAL, CUSTO and VALOR (empty for a kit), and what the group totals add:
+    // ATUAL, CUSTO and VALOR (ATUAL × CUSTO to the cent; empty for a kit), and what
+    // the group totals add besides VALOR:
     // ENTRADAS, SAIDAS (0 for a kit).
     RowSet rows(int group, const QDate& first, const QDate& last) const;
     static report::Definition report(const RowSet& empresa, const QString& printed);

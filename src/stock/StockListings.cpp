@@ -1,5 +1,6 @@
 #include "stock/StockListings.h"
 
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "reports/PageHeader.h"
@@ -77,7 +78,8 @@ RowSet StockListings::entries(const EntriesRequest& request) const
     while (read.next())
         rows.add({read.value(u"CODIGO"), read.value(u"DATA"), read.text(u"NOME").left(25), read.value(u"NFISCAL"),
                   read.value(u"ENTRADA"), read.value(u"VALOR"),
-                  read.isNull(u"VALOR") ? QVariant() : number(read.decimal(u"ENTRADA") * read.decimal(u"VALOR"))});
+                  read.isNull(u"VALOR") ? QVariant()
+                                         : number(lineAmount(read.decimal(u"ENTRADA"), read.decimal(u"VALOR")))});
     return rows.take();
 }
 

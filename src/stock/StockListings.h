@@ -49,7 +49,7 @@ public:
     explicit StockListings(TLogon& logon) : m_logon(logon) {}
 
     // CODIGO, DATA, NOME (cut to 25; empty when no product has the code), NFISCAL,
-    // ENTRADA, VALOR, TOTAL (ENTRADA × VALOR).
+    // ENTRADA, VALOR, TOTAL (ENTRADA × VALOR to the cent, as printed and added).
     RowSet entries(const EntriesRequest& request) const;
     // CODIGO, DATA, NOME, HISTORICO (cut to 30), SAIDA.
     RowSet exits(const ExitsRequest& request) const;

@@ -1,5 +1,6 @@
 #include "stock/StockPosition.h"
 
+#include "core/LineAmount.h"
 #include "db/UnitLogon.h"
 #include "reports/PageHeader.h"
 #include "stock/StockLedger.h"
@@ -87,7 +88,7 @@ RowSet CurrentStock::rows(int group, Value value, bool onlyWithStock) const
         // the unit printed to the cent, the stock valued at the unit cost kept (1.000 × 1,0593 = 1.059,30)
         const Decimal unit = read.decimal(value == Value::Cost ? u"CUSTO" : u"VALOR");
         rows.add({code, read.value(u"NOME"), read.value(u"CLASSE"), read.value(u"GRUPO"), read.value(u"FORNECEDOR"),
-                  number(stock), number(unitValue(unit)), number(stock * unit)});
+                  number(stock), number(unitValue(unit)), number(lineAmount(stock, unit))});
     }
     return rows.take();
 }

@@ -3,6 +3,7 @@
 #include "tabs/TabVoucher.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
+#include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
@@ -91,16 +92,15 @@ Printout ItemTransfer::composeVoucher(const QString& origin, const QString& dest
     p.lines << QStringLiteral("Mesa :") + origin << QStringLiteral("Garcom :") + waiter << QStringLiteral("Observacao:")
             << QLatin1Char(' ') + reason << tabs::dashes38()
             << QStringLiteral("****  Transferido da MESA :") + destination + QStringLiteral("****");
-    Decimal total;
+    LineTotal total;
     for (const TransferRow& r : rows) {
         if (!(r.tq > Decimal()))
             continue;
-        const Decimal line = r.tq * r.valor;
-        total += line;
+        const Decimal line = total.add(r.tq, r.valor);
         p.lines << FormatFloat(u"0.###", r.tq) + QLatin1Char(' ') + PadRight(r.nomep, 19) + QLatin1Char(' ')
                        + FormatFloatLeftPadded(QStringLiteral("0.00"), 7, r.valor) + QLatin1Char(' ')
                        + FormatFloatLeftPadded(QStringLiteral("0.00"), 7, line);
     }
-    p.lines << tabs::dashes38() << PadRight(QStringLiteral("Total"), 28) + FormatFloatLeftPadded(QStringLiteral("0.00"), 9, total);
+    p.lines << tabs::dashes38() << PadRight(QStringLiteral("Total"), 28) + FormatFloatLeftPadded(QStringLiteral("0.00"), 9, total.value());
     return p;
 }

@@ -496,6 +496,52 @@ TEST_F(DeliveryBillingTest, ProductionTicketsOnePerKitchenPrinterOnThePortWithTh
     EXPECT_THROW(printouts.productionTickets(empty), DeliveryRefused);
 }
 
+TEST_F(DeliveryBillingTest, ProductionTicketsGiveTheFirstKitchenPrinterToTheItemsOfEveryOrder)
+{
+    const qint64 shown = anOrder(l(), man, {seeds::orderItem("000012", "CALABRESA", "1", "30", ""),
+                                            seeds::orderItem("000020", "REFRIGERANTE", "1", "6", "0")});
+    const qint64 other = anOrder(l(), man, {seeds::orderItem("000012", "CALABRESA", "1", "30", ""),
+                                            seeds::orderItem("000020", "REFRIGERANTE", "1", "6", "0"),
+                                            seeds::orderItem("000034", "MUSSARELA", "1", "28", "3")},
+                                 44445555);
+    DeliveryPrintouts printouts(l());
+    printouts.setClock([] { return kNow; });
+    EXPECT_EQ(printouts.productionTickets(shown).size(), 1u);
+    auto printer = [&](qint64 order, const char* number) {
+        return count(l(), S("select count(*) from DELIITEM where PEDIDO = ? and IMPRESSORA = ?"),
+                     {QString::number(order), S(number)});
+    };
+    EXPECT_EQ(printer(shown, "1"), 2);
+    EXPECT_EQ(printer(other, "1"), 2) << "the other order's items without a number take the first too";
+    EXPECT_EQ(printer(other, "3"), 1);
+    EXPECT_EQ(count(l(), S("select count(*) from DELIITEM where IMPRESSORA = '' or IMPRESSORA = '0'")), 0);
+    // Only the shown order is in production.
+    EXPECT_TRUE(l().scalar(S("select STATUS from DELIVERE where ID = ?"), {other}).isNull());
+}
+
+TEST_F(DeliveryBillingTest, WeighedItemsAreChargedTheTotalTheirReceiptPrints)
+{
+    seeds::addProduct(l(), S("000060"), S("PICANHA KG"), D("59,9"), D("30"));
+    seeds::addProduct(l(), S("000061"), S("MEIA PORCAO"), D("25,99"), D("10"));
+    const qint64 order = anOrder(l(), man, {seeds::orderItem("000060", "PICANHA KG", "0,437", "59,9"),
+                                            seeds::orderItem("000060", "PICANHA KG", "0,613", "59,9"),
+                                            seeds::orderItem("000061", "MEIA PORCAO", "0,5", "25,99")});
+    // The desk's total: 26,18 + 36,72 + 13,00 and the area's 5,00, as the single-screen order prices them.
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from DELIVERE where ID = ?"), {order})), D("80,9"));
+    const InvoiceResult r = invoice(l(), request(l(), order, {{1, D("100")}}));
+    const QStringList& t = r.receipt.lines;
+    for (const char* amount : {"26,18", "36,72", "13,00"})
+        EXPECT_EQ(t.filter(QRegularExpression(S("= +") + S(amount) + S("$"))).size(), 1) << amount << "\n"
+                                                                                        << t.join('\n').toStdString();
+    EXPECT_TRUE(t.contains(line26(S("Total"), "75,90"))) << t.join('\n').toStdString();
+    EXPECT_TRUE(t.contains(line26(S("TAXA DE ENTREGA"), "5,00")));
+    EXPECT_TRUE(t.contains(line26(S("TROCO"), "19,10")));
+    // The sale is charged what the receipt prints, and the payment booked is that and the fee.
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from FATURA"))), D("75,9"));
+    EXPECT_EQ(decimalOf(l().scalar(S("select FRETE from FATURA"))), D("5"));
+    EXPECT_EQ(decimalOf(l().scalar(S("select sum(VALOR) from RECARQ"))), D("80,9"));
+}
+
 TEST_F(DeliveryBillingTest, TheDeliveryNoteRecordsTheExpectedPaymentAndChange)
 {
     const qint64 order = anOrder(l(), man, {seeds::orderItem("000012", "PIZZA GRANDE DE CALABRESA COM CATUPIRY", "1", "50", "1",

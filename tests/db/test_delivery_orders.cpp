@@ -75,16 +75,19 @@ TEST(DeliveryOrders, ANewTelephoneGetsACustomerAndAnOrderAKnownOneItsOpenOrder)
     EXPECT_EQ(list[1].fone, S("991234567"));
 }
 
-TEST(DeliveryOrders, OpeningTheDeskDropsTheRowsOfATabsDeliveryData)
+TEST(DeliveryOrders, TheDeskListsOnlyItsOrdersAndKeepsTheRowsOfATabsDeliveryData)
 {
     TestStation st;
     TLogon& l = st.logon();
     l.run(S("insert into DELIVERE (ID, CODIGO, VALOR, MOTOBOY, CLIENTE) values (GEN_ID(DELIVERE,1), 3, 20, 25, 'X')"));
+    const qint64 tabRow = count(l, S("select max(ID) from DELIVERE"));
     DeliveryOrders desk(l);
-    desk.start(33334444);
-    desk.dropTabRows();
-    EXPECT_EQ(count(l, S("select count(*) from DELIVERE")), 1);
-    EXPECT_EQ(count(l, S("select count(*) from DELIVERE where FONE = '33334444'")), 1);
+    const qint64 order = desk.start(33334444).orderId;
+    const std::vector<DeskOrder> list = desk.orders(DeliveryOrders::Order::ByTime);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].id, order);
+    EXPECT_FALSE(desk.order(tabRow));
+    EXPECT_EQ(count(l, S("select count(*) from DELIVERE")), 2);
 }
 
 TEST(DeliveryOrders, TheTotalFollowsItemsAreaAndDeletions)

@@ -394,6 +394,70 @@ TEST_F(SingleOrderTest, AFeeOfNothingStillWritesTheDeliveryRowAndAReceivableIsDu
     EXPECT_EQ(p.decimal(u"VALOR"), D("60"));
 }
 
+TEST_F(SingleOrderTest, WeighedItemsAreChargedTheTotalTheirReceiptPrints)
+{
+    l().run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (GEN_ID(ENTREGA,1), 'RETIRADA', 0)"));
+    const qint64 pickUp = integerOf(l().scalar(S("select ID from ENTREGA where BAIRRO = 'RETIRADA'")));
+    const qint64 order = seeds::singleOrder(l(), kPhone, kName,
+                                            {seeds::orderItem("000012", "PICANHA KG", "0,437", "59,9"),
+                                             seeds::orderItem("000012", "PICANHA KG", "0,613", "59,9"),
+                                             seeds::orderItem("000034", "MEIA PORCAO", "0,5", "25,99")},
+                                            pickUp, kMan);
+    // The whole total received in cash.
+    seeds::singleOrderPayments(l(), order, {{1, D("75,9")}});
+    const SingleClosingResult r = closeIt(l(), order);
+    EXPECT_EQ(r.itemsTotal, D("75,9"));
+    const QStringList& t = r.receipt.lines;
+    for (const char* amount : {"26,18", "36,72", "13,00"})
+        EXPECT_EQ(t.filter(QRegularExpression(S(" ") + S(amount) + S("$"))).size(), 1) << amount;
+    EXPECT_TRUE(t.contains(FormatItemLine(S("Total"), S("    75,90")))) << t.join('\n').toStdString();
+    EXPECT_TRUE(t.contains(FormatItemLine(S("Recebido"), S("75,90"))));
+    EXPECT_TRUE(t.filter(S("Troco")).isEmpty());
+    // What is charged and booked is what the receipt prints.
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from FATURA"))), D("75,9"));
+    EXPECT_EQ(count(l(), S("select count(*) from RECARQ")), 1);
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALOR from RECARQ"))), D("75,9"));
+    EXPECT_EQ(decimalOf(l().scalar(S("select VALORENTREGA from DELIFIC"))), D("75,9"));
+}
+
+TEST_F(SingleOrderTest, WhatIsHandedOverBeyondTheTotalIsChangeNeverABookedAmount)
+{
+    // 102,00 due. Each case: the amounts handed over with methods 1, 2, 5 and what is booked.
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, Decimal>> handed;
+        std::vector<std::pair<QString, Decimal>> booked;   // by DUPLICATA's method
+    };
+    const Case cases[] = {
+        {"exactly, in two", {{1, D("72")}, {2, D("30")}}, {{S("01"), D("72")}, {S("02"), D("30")}}},
+        {"cash beyond the card", {{1, D("100")}, {2, D("30")}}, {{S("01"), D("72")}, {S("02"), D("30")}}},
+        {"all in cash with a note of 150", {{1, D("150")}}, {{S("01"), D("102")}}},
+        {"three ways, change out of the first", {{1, D("50")}, {2, D("40")}, {5, D("20")}},
+         {{S("01"), D("42")}, {S("02"), D("40")}, {S("05"), D("20")}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const qint64 order = anOrder();
+        seeds::singleOrderPayments(l(), order, c.handed);
+        const SingleClosingResult r = closeIt(l(), order);
+        RowSet p = l().run(S("select DUPLICATA, VALOR from RECARQ where NFISCAL = ? order by ID"), {r.saleNumber});
+        std::vector<std::pair<QString, Decimal>> booked;
+        Decimal sum;
+        while (p.next()) {
+            booked.push_back({p.text(u"DUPLICATA").left(2), p.decimal(u"VALOR")});
+            sum += p.decimal(u"VALOR");
+        }
+        EXPECT_EQ(booked, c.booked);
+        EXPECT_EQ(sum, r.itemsTotal + r.fee);
+    }
+    // More change than the first amount holds: refused, nothing written.
+    const qint64 order = anOrder();
+    seeds::singleOrderPayments(l(), order, {{1, D("10")}, {2, D("110")}});
+    const qint64 before = saleRows(l());
+    EXPECT_THROW(closeIt(l(), order), DeliveryRefused);
+    EXPECT_EQ(saleRows(l()), before);
+}
+
 TEST_F(SingleOrderTest, TheKitchenTicketOnAPortFileByteForByteAndOnTheKitchenMonitor)
 {
     const qint64 order = seeds::singleOrder(

@@ -1,13 +1,18 @@
 // The delivery data of a tab on a real database: the lists it offers, the station's
 // control number, the DELIVERE row and the tab's delivery columns written as one
-// action (the settings files only after it), and those data reaching the tab's
-// closing: the sale row's delivery man and fee and the delivery-fee service row.
+// action (the settings files only after it), one row per tab however often and from
+// however many stations it is confirmed, kept by the delivery desk, and those data
+// reaching the tab's closing: the sale row's delivery man and fee and the
+// delivery-fee service row.
 #include "ClosingSeeds.h"
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
+#include "StationPair.h"
 #include "TestStation.h"
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
+#include "delivery/DeliveryOrders.h"
+#include "delivery/DeliverySettlement.h"
 #include "delivery/DeliveryText.h"
 #include "delivery/TabDelivery.h"
 
@@ -22,19 +27,24 @@ const QString kTab = QStringLiteral("1000001");
 const char* kControl = "c:\\Miltrex\\Vavoz\\contdeli.INI";
 const char* kFee = "c:\\Miltrex\\Vavoz\\Entregador.INI";
 
+// The delivery tab with its customer and item, two delivery men, an area, a card.
+void seedTab(TLogon& l)
+{
+    seeds::addSaleCustomer(l, 50, S("ANA ENTREGA"));
+    seeds::openTab(l, kTab, 4, 50);
+    seeds::addItem(l, kTab, S("000001"), S("PIZZA"), D("2"), D("10"), 4);
+    l.run(S("insert into DELICAD (ID, CODIGO, NOME) values (GEN_ID(DELICAD,1), 3, 'JOAO')"));
+    l.run(S("insert into DELICAD (ID, CODIGO, NOME) values (GEN_ID(DELICAD,1), 1, 'PEDRO')"));
+    l.run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (1, 'CENTRO', 5)"));
+    seeds::addPaymentMethod(l, 2, S("CARTAO CREDITO PARC."));
+}
+
 class TabDeliveryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TLogon& l = st.logon();
         st.openCashShift(7);
-        seeds::addSaleCustomer(l, 50, S("ANA ENTREGA"));
-        seeds::openTab(l, kTab, 4, 50);
-        seeds::addItem(l, kTab, S("000001"), S("PIZZA"), D("2"), D("10"), 4);
-        l.run(S("insert into DELICAD (ID, CODIGO, NOME) values (GEN_ID(DELICAD,1), 3, 'JOAO')"));
-        l.run(S("insert into DELICAD (ID, CODIGO, NOME) values (GEN_ID(DELICAD,1), 1, 'PEDRO')"));
-        l.run(S("insert into ENTREGA (ID, BAIRRO, TAXA) values (1, 'CENTRO', 5)"));
-        seeds::addPaymentMethod(l, 2, S("CARTAO CREDITO PARC."));
+        seedTab(st.logon());
     }
     TabDelivery::Confirmation confirmation(const char* area, const char* amount)
     {
@@ -181,4 +191,53 @@ TEST_F(TabDeliveryTest, TheDeliveryDataReachTheTabsClosing)
     EXPECT_EQ(s.integer(u"CODIGO"), 3);   // the delivery man, the tab's waiter now
     EXPECT_EQ(s.integer(u"CONTROLE"), done.saleNumber);
     EXPECT_EQ(st.count(S("select count(*) from CABMESA")), 0);
+}
+
+TEST_F(TabDeliveryTest, ConfirmingAgainChangesTheTabsOneDeliveryAlsoFromTwoStationsAtOnce)
+{
+    for (const QString& db : twoStationDatabases(st, S("tab-delivery-again"))) {
+        SCOPED_TRACE(db.toStdString());
+        auto a = attachStation(db, 5);
+        auto b = attachStation(db, 5);
+        if (db != st.databasePath())
+            seedTab(*a);
+        const qint64 tabRow = integerOf(a->scalar(S("select ID from CABMESA where MESA = ?"), {kTab}));
+        auto deliveries = [&] { return integerOf(a->scalar(S("select count(*) from DELIVERE where FONE is null"))); };
+
+        TabDelivery(*a).confirm(confirmation("CENTRO  R$ 5,00", "30"));
+        TabDelivery::Confirmation pickUp = confirmation("Retira Balcao   ", "20");
+        pickUp.manText = S("00001 - PEDRO");
+        pickUp.timeText = S("21:00");
+        TabDelivery(*b).confirm(pickUp);   // the pre-bill asked again, on another station
+        EXPECT_EQ(deliveries(), 1);
+        RowSet o = a->run(S("select CODIGO, HORA, VALOR, MOTOBOY, IDCABMESA from DELIVERE"));
+        ASSERT_TRUE(o.next());
+        EXPECT_EQ(o.integer(u"CODIGO"), 1);
+        EXPECT_EQ(o.text(u"HORA"), S("21:00"));
+        EXPECT_EQ(o.decimal(u"VALOR"), D("20"));
+        EXPECT_EQ(o.decimal(u"MOTOBOY"), D("20"));   // no fee at the counter
+        EXPECT_EQ(o.integer(u"IDCABMESA"), tabRow);
+
+        // Both at once: one row still, and it is the one whose tab columns stayed.
+        for (int round = 0; round < 3; ++round) {
+            atOnce([&] { TabDelivery(*a).confirm(confirmation("CENTRO  R$ 5,00", "30")); },
+                   [&] { TabDelivery(*b).confirm(pickUp); });
+            EXPECT_EQ(deliveries(), 1);
+            RowSet row = a->run(S("select d.CODIGO, d.MOTOBOY, d.VALOR, m.DELYENTREGA, m.DELYTAXA from DELIVERE d "
+                                  "join CABMESA m on m.ID = d.IDCABMESA"));
+            ASSERT_TRUE(row.next());
+            EXPECT_EQ(row.integer(u"CODIGO"), row.integer(u"DELYENTREGA"));
+            EXPECT_EQ(row.decimal(u"MOTOBOY"), row.decimal(u"VALOR") + row.decimal(u"DELYTAXA"));
+        }
+
+        // The delivery desk lists only its own orders and deletes nothing; the
+        // delivery stays to be settled with the delivery man.
+        DeliveryOrders desk(*a);
+        desk.start(33334444);
+        const std::vector<DeskOrder> orders = desk.orders();
+        ASSERT_EQ(orders.size(), 1u);
+        EXPECT_EQ(orders[0].fone, S("33334444"));
+        EXPECT_EQ(deliveries(), 1);
+        ASSERT_EQ(DeliverySettlement(*b).pending().size(), 1u);
+    }
 }

@@ -112,13 +112,15 @@ TEST(WaiterProductsText, CentredLinesTakeHalfTheirLengthFrom18Blanks)
 
 TEST(ResultReportRows, TheResultIsTheDifferenceOfTheFiguresAsPrinted)
 {
-    // 3 x 1,005 cost 3,015 prints 3,02 (half away from zero); the sale 10,004 prints 10,00.
+    // 3 x 1,005 cost 3,015 is 3,02 (half away from zero); the sale 10,004 is 10,00:
+    // the rows hold the figures as printed, which the group totals add.
     const std::vector<ResultLine> lines{{S("000001"), S("CERVEJA"), S("1"), D("3"), D("1,005"), D("10,004")},
                                         {S("000002"), S("UM NOME COM MAIS DE VINTE E CINCO"), S(""), D("0,5"), D("0"),
                                          D("2,5")}};
     const RowSet rows = ResultReport::rows(lines);
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(decimalOf(rows.value(0, u"CUSTO")), D("3,015"));
+    EXPECT_EQ(decimalOf(rows.value(0, u"CUSTO")), D("3,02"));
+    EXPECT_EQ(decimalOf(rows.value(0, u"VENDA")), D("10"));
     EXPECT_EQ(decimalOf(rows.value(0, u"APURADO")), D("6,98"));
     EXPECT_EQ(decimalOf(rows.value(1, u"APURADO")), D("2,5"));
     EXPECT_EQ(textOf(rows.value(1, u"CLASSE")), QString());

@@ -656,4 +656,16 @@ TEST(TabDeliveryWindow, ThePreBillOfADeliveryTabAsksItByClassNameAndPrintsItsDat
     EXPECT_EQ(t.decimal(u"DELIVERY"), D("5"));
     EXPECT_EQ(t.integer(u"DELYENTREGA"), 3);
     EXPECT_EQ(t.integer(u"STATUS"), 1);
+
+    // The pre-bill printed again asks again: the tab keeps its one delivery to
+    // settle, with the new figures; the delivery desk opened then keeps it too.
+    EXPECT_EQ(count(l, "select count(*) from DELIVERE"), 1);
+    preBill.printPreBill();
+    EXPECT_EQ(count(l, "select count(*) from DELIVERE"), 1);
+    EXPECT_EQ(decimalOf(l.scalar(S("select MOTOBOY from DELIVERE"))), D("25"));
+    TFormPedDelivery desk(l);
+    showOn(desk);
+    EXPECT_EQ(desk.orderGrid()->rowCount(), 0);
+    EXPECT_FALSE(desk.shownOrder());
+    EXPECT_EQ(count(l, "select count(*) from DELIVERE"), 1);
 }

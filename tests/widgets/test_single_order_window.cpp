@@ -190,6 +190,63 @@ TEST(SingleOrderWindow, AnOrderFromTheTelephoneToTheClosing)
     EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join('\n').toStdString();
 }
 
+TEST(SingleOrderWindow, TheWholeTotalTypedOverASplitTakesTheSecondAmountAwayAndIsBookedOnce)
+{
+    TestStation st;
+    ScriptedDialogs script;
+    TLogon& l = st.logon();
+    seedMenu(st);
+    seeds::product(l, seeds::Product(S("000020"), S("PICANHA KG"), D("59,9"), S("1"), 1));
+    seeds::product(l, seeds::Product(S("000021"), S("MEIA PORCAO"), D("25,99"), S("1"), 1));
+    l.run(S("update ENTREGA set TAXA = 0"));
+    TFormCadPedDeli w(l);
+    showOn(w);
+    w.field(F::Phone)->setText(S("33334444"));
+    w.phoneLeft();
+    w.deliveryManBox()->setCurrentIndex(1);
+    w.areaBox()->setCurrentIndex(1);
+    const std::pair<const char*, const char*> weighed[] = {{"20", "0,437"}, {"20", "0,613"}, {"21", "0,5"}};
+    for (const auto& [code, quantity] : weighed) {
+        w.field(F::Code)->setText(S(code));
+        w.codeLeft();
+        w.field(F::Quantity)->setText(S(quantity));
+        ASSERT_TRUE(w.confirmItem()) << code << quantity;
+    }
+    // The lines as printed and the total their sum: 26,18 + 36,72 + 13,00.
+    ASSERT_EQ(w.itemGrid()->rowCount(), 3);
+    EXPECT_EQ(w.itemGrid()->item(0, 4)->text(), S("26,18"));
+    EXPECT_EQ(w.itemGrid()->item(1, 4)->text(), S("36,72"));
+    EXPECT_EQ(w.itemGrid()->item(2, 4)->text(), S("13,00"));
+    EXPECT_EQ(w.labelText("totalLabel"), S("75,90"));
+
+    // Split 45,90 + 30,00, then the whole 75,90 typed into the first amount.
+    w.openPayments();
+    w.field(F::Amount1)->setText(S("45,90"));
+    w.amountLeft(0);
+    EXPECT_EQ(w.field(F::Amount2)->text(), S("30,00"));
+    w.methodBox(1)->setCurrentIndex(w.methodBox(1)->findText(S("Cartao")));
+    w.field(F::Amount1)->setText(S("75,90"));
+    w.amountLeft(0);
+    EXPECT_EQ(w.field(F::Amount2)->text(), S("0,00")) << "nothing is left for the second method";
+    EXPECT_EQ(w.labelText("changeLabel"), S("0,00"));
+    // A note of 100 on the first: the change comes out of it, the second stays empty.
+    w.field(F::Amount1)->setText(S("100"));
+    w.amountLeft(0);
+    EXPECT_EQ(w.field(F::Amount2)->text(), S("0,00"));
+    EXPECT_EQ(w.labelText("changeCaption"), S("Troco"));
+    EXPECT_EQ(w.labelText("changeLabel"), S("24,10"));
+    ASSERT_TRUE(w.confirmPayments());
+
+    ASSERT_TRUE(w.closeOrder()) << script.messageTexts().join('|').toStdString();
+    EXPECT_EQ(decimalOf(l.scalar(S("select VALOR from FATURA"))), D("75,9"));
+    RowSet p = l.run(S("select DUPLICATA, VALOR from RECARQ"));
+    ASSERT_EQ(p.size(), 1) << "one payment: the card was never used";
+    p.next();
+    EXPECT_TRUE(p.text(u"DUPLICATA").startsWith(S("01-")));
+    EXPECT_EQ(p.decimal(u"VALOR"), D("75,9"));
+    EXPECT_TRUE(script.errors.isEmpty()) << script.errors.join('\n').toStdString();
+}
+
 TEST(SingleOrderWindow, AnOrderIsResumedByItsNumberAndAnItemDeletedOnlyWithTheRight)
 {
     TestStation st;

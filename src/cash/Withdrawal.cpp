@@ -1,4 +1,5 @@
 #include "cash/Withdrawal.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "core/ActionRefused.h"
@@ -28,7 +29,7 @@ Printout Withdrawal::record(const WithdrawalRequest& r)
         throw ActionRefused(WithdrawalText::kFillError);
     const Printout out = composeRecord(r, *amount);
     m_logon.run(QStringLiteral("insert into Sangria (id,caixa,terminal,valor,dc,historico) values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
-                {r.cashShift, TextToInt(r.terminal).value_or(0), amount->roundTo(3), normalizeKind(r.kind),
+                {r.cashShift, readInt(r.terminal).value_or(0), amount->roundTo(3), normalizeKind(r.kind),
                  r.description.left(25)});
     return out;
 }

@@ -1,4 +1,5 @@
 #include "closing/OutsideErpExport.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/StationSettings.h"
@@ -23,7 +24,7 @@ std::optional<int> productCode(const QString& code)
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
-    return TextToInt(t);
+    return readInt(t);
 }
 
 // The ERP refused a row: another station's lock or a lost connection are the

@@ -1,4 +1,5 @@
 #include "finance/UnitCadDupX.h"
+#include "core/WholeNumber.h"
 
 #include "core/Globals.h"
 #include "core/uMensagemWindow.h"
@@ -157,7 +158,7 @@ void TFormCadDupX::numberLeft()
 
 void TFormCadDupX::supplierLeft()
 {
-    if (!registers::codeOf(ui->codeEdit->text()))
+    if (!readInt(ui->codeEdit->text()))
         return;   // no code, or one the lookup cannot take: nothing to look up
     std::optional<QString> name;
     try {

@@ -1,4 +1,5 @@
 #include "sales/SalesRibbon.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "core/FormatFloat.h"
@@ -122,7 +123,7 @@ QString normalTabKeyForm(const QString& key)
 {
     QString k = TrimText(StripAccents(key).toUpper());
     if (key.size() < 6)
-        if (const std::optional<int> n = TextToInt(key))
+        if (const std::optional<int> n = readInt(key))
             k = FormatFloat(u"000000", Decimal(*n));
     return k;
 }
@@ -265,7 +266,7 @@ After run(const Button& b, const Context& c)
         } else if (opens == QLatin1String("@orderNumber")) {
             const QString typed = dialogs().inputBox(QStringLiteral("Pedido na cozinha"), QStringLiteral("Proximo Numero de Pedido"),
                                                      QString::number(nextKitchenOrderNumber()));
-            const std::optional<int> n = TextToInt(TrimText(typed));
+            const std::optional<int> n = readInt(typed);
             saveKitchenOrderNumber(n && *n > 0 ? *n : 1);
         } else if (opens == QLatin1String("@badTabs")) {
             c.logon->action([&] {

@@ -1,4 +1,5 @@
 #include "stock/UnitCompras.h"
+#include "core/WholeNumber.h"
 
 #include "core/FieldEvents.h"
 #include "core/uMensagem.h"
@@ -143,7 +144,7 @@ void TFormCompras::searchSupplier()
 
 void TFormCompras::pickOrder()
 {
-    const qint64 number = TextToInt(choosePurchaseOrder(m_logon)).value_or(0);
+    const qint64 number = readInt(choosePurchaseOrder(m_logon)).value_or(0);
     if (number != 0)
         showOrder(number);
 }

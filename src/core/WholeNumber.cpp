@@ -1,15 +1,14 @@
 #include "core/WholeNumber.h"
 
+#include "core/uMensagem.h"
+
 #include <algorithm>
 
-std::optional<qint64> readWhole(QStringView text, const WholeRules& rules)
+std::optional<qint64> readWhole(QStringView typed, const WholeRules& rules)
 {
+    const QStringView text = trimmedView(typed);
     qsizetype b = 0;
-    qsizetype e = text.size();
-    while (b < e && text[b] <= u' ')
-        ++b;
-    while (e > b && text[e - 1] <= u' ')
-        --e;
+    const qsizetype e = text.size();
     if (b == e)
         return std::nullopt;
     const bool negative = text[b] == u'-';

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 
-QString TrimText(const QString& s)
+QStringView trimmedView(QStringView s)
 {
     qsizetype b = 0;
     qsizetype e = s.size();
@@ -17,6 +17,12 @@ QString TrimText(const QString& s)
     while (e > b && s[e - 1] <= u' ')
         --e;
     return s.mid(b, e - b);
+}
+
+QString TrimText(const QString& s)
+{
+    const QStringView t = trimmedView(s);
+    return t.size() == s.size() ? s : t.toString();
 }
 
 QString readText(const QString& text)

@@ -64,6 +64,8 @@ QString StripAccents(const QString& text);
 // Blanks and control characters removed at both ends (what "trimmed" means
 // everywhere in the program).
 QString TrimText(const QString& text);
+// The same, without a copy: the part of the text between its blanks.
+QStringView trimmedView(QStringView text);
 // The one reader of a text typed or pasted into a one-line field, as the database
 // keeps it: a tab, line end or other control character inside becomes a blank, and
 // blanks and control characters at both ends go (TrimText). "12.345.678/0001-90\n"

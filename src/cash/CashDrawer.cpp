@@ -1,4 +1,5 @@
 #include "cash/CashDrawer.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"
@@ -40,8 +41,8 @@ QString cannotWrite(const QString& port, const QString& why)
 
 std::optional<int> indexIn(const QString& text, int count)
 {
-    const std::optional<int> n = TextToInt(TrimText(text));
-    if (!n || *n < -1 || *n >= count)
+    const std::optional<int> n = readInt(text, WholeRules::code().from(-1));
+    if (!n || *n >= count)
         return std::nullopt;
     return n;
 }
@@ -80,11 +81,10 @@ std::optional<QByteArray> commandBytes(const QString& command)
     for (const QString& raw : codes.split(QLatin1Char(','))) {
         const QString entry = raw.trimmed();
         if (entry.startsWith(QLatin1Char('#'))) {
-            bool ok = false;
-            const int code = entry.mid(1).toInt(&ok, 10);
-            if (!ok || code < 0 || code > 255 || entry.size() < 2)
+            const std::optional<int> code = readInt(entry.mid(1), WholeRules::upTo(255));
+            if (!code)
                 return std::nullopt;
-            bytes += char(code);
+            bytes += char(*code);
         } else if (entry.size() == 1 && entry.at(0).unicode() < 0x80) {
             bytes += entry.at(0).toLatin1();
         } else {

@@ -1,4 +1,6 @@
 #include "cash/ClosedBillReprint.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
@@ -79,7 +81,7 @@ ClosedBillReprint::Result ClosedBillReprint::compose(const QString& saleNumberTe
         return result;
     }
     // A number that is not a whole number names no sale.
-    const std::optional<int> number = TextToInt(typed);
+    const std::optional<int> number = readInt(typed);
     if (!number) {
         result.message = notFoundMessage();
         return result;
@@ -90,13 +92,12 @@ ClosedBillReprint::Result ClosedBillReprint::compose(const QString& saleNumberTe
         result.message = notFoundMessage();
         return result;
     }
-    QDate date;
-    try {
-        date = TextToDate(dateText);
-    } catch (const ConversionError&) {
+    const TypedDate typedDate = readDate(dateText);
+    if (!typedDate.isDate()) {
         result.error = invalidDateMessage(dateText);
         return result;
     }
+    const QDate date = typedDate.date;
 
     Printout p = roll::newPrintout();
     const ctx::Company& company = ctx::company();

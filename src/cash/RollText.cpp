@@ -1,4 +1,5 @@
 #include "cash/RollText.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "printing/SetComSettings.h"
@@ -16,7 +17,7 @@ int cupomFontSize()
 {
     try {
         if (const auto cupom = LineFile::load(station::path(u"c:\\Miltrex\\Trezo\\Cupom.INI")))
-            if (const auto f = TextToInt(cupom->line(10)))
+            if (const auto f = readInt(cupom->line(10)))
                 return *f;
     } catch (const std::runtime_error&) {
     }
@@ -42,7 +43,7 @@ LineFile setup()
 
 int feedLines(const LineFile& setup)
 {
-    const std::optional<int> n = TextToInt(setup.line(kFeedLine));
+    const std::optional<int> n = readInt(setup.line(kFeedLine));
     if (!n)
         return kDefaultFeedLines;
     return *n > 0 ? *n : 0;
@@ -50,7 +51,7 @@ int feedLines(const LineFile& setup)
 
 int shiftNumber(const QString& text)
 {
-    const std::optional<int> n = TextToInt(TrimText(text));
+    const std::optional<int> n = readInt(text);
     return n ? *n : 0;
 }
 

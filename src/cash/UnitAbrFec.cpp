@@ -1,4 +1,5 @@
 #include "cash/UnitAbrFec.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitAbrFec.h"
 
 #include "core/Globals.h"
@@ -112,7 +113,7 @@ void TFormAbrFec::prepareReopen()
 
 void TFormAbrFec::confirmReopen()
 {
-    const std::optional<int> number = TextToInt(TrimText(ui->reopenEdit->text()));
+    const std::optional<int> number = readInt(ui->reopenEdit->text());
     ui->reopenEdit->setEnabled(false);
     ui->confirmReopenButton->setEnabled(false);
     try {

@@ -1,4 +1,5 @@
 #include "cash/Withdrawal.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "core/ActionRefused.h"
@@ -34,7 +35,7 @@ Printout Withdrawal::record(const WithdrawalRequest& r)
         const Printout out = composeRecord(r, *amount);
         m_logon.run(QStringLiteral("insert into Sangria (id,caixa,terminal,valor,dc,historico) "
                                    "values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
-                    {r.cashShift, TextToInt(r.terminal).value_or(0), *amount, normalizeKind(r.kind),
+                    {r.cashShift, readInt(r.terminal).value_or(0), *amount, normalizeKind(r.kind),
                      r.description.left(25)});
         return out;
     });

@@ -1,4 +1,5 @@
 #include "closing/ClosingSettings.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/uMensagem.h"
@@ -24,12 +25,6 @@ Decimal number(const QString& text, const AmountRules& rules = AmountRules::mone
     return readAmount(text, rules).value_or(Decimal());
 }
 
-int whole(const QString& text, int fallback)
-{
-    const auto v = TextToInt(text.trimmed());
-    return v ? *v : fallback;
-}
-
 } // namespace
 
 QString settingsLine(const char* windowsName, int line)
@@ -49,7 +44,7 @@ ClosingSettings ClosingSettings::load()
         s.coverPerPerson = number(f->line(2), SetComSettings::coverChargeRules());
         s.printPreBill = f->line(3).trimmed() == QLatin1String("S");
         s.printReceipt = f->line(6).trimmed() == QLatin1String("S");
-        s.feedLines = whole(f->line(9), 7);
+        s.feedLines = readInt(f->line(9)).value_or(7);
         s.coverCaption = f->line(22);
     }
     s.fontSize = SetComSettings::receiptFontSize();

@@ -1,4 +1,5 @@
 #include "closing/OutsideErpExport.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/StationSettings.h"
@@ -16,14 +17,7 @@ const QString kAttention = QStringLiteral("ATENÇÃO");
 // The product code the ERP knows the item by: decimal digits that make an integer.
 std::optional<int> productCode(const QString& code)
 {
-    const QString t = TrimText(code);
-    if (t.isEmpty())
-        return std::nullopt;
-    for (const QChar c : t) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    return TextToInt(t);
+    return readInt(code);
 }
 
 // The ERP refused a row: another station's lock or a lost connection are the

@@ -1,13 +1,10 @@
 #include "closing/PaymentEntry.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 
-std::optional<int> parseWholeText(const QString& text)
-{
-    return TextToInt(text.trimmed());
-}
 
 void PaymentEntry::load(TLogon& logon)
 {

@@ -36,6 +36,3 @@ public:
 private:
     std::vector<PaymentRow> m_rows;
 };
-
-// A whole number typed by the cashier; nullopt otherwise.
-std::optional<int> parseWholeText(const QString& text);

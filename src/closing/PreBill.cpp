@@ -1,4 +1,5 @@
 #include "closing/PreBill.h"
+#include "core/WholeNumber.h"
 
 #include "tabs/TabKey.h"
 #include "closing/ClosingReceipt.h"
@@ -72,7 +73,7 @@ Choices choicesOf(const PreBillFields& f)
     c.settings = ClosingSettings::load();
     const auto discount = readAmount(f.discount, AmountRules::percent().pointAsComma());
     c.discountPercent = discount && !discount->isNegative() && *discount <= Decimal(100) ? *discount : Decimal();
-    const auto typedPersons = parseWholeText(f.persons);
+    const auto typedPersons = readInt(f.persons);
     c.persons = typedPersons && *typedPersons > 0 && *typedPersons <= 9999 ? *typedPersons : 1;
     c.cover = onlySIsYes(f.cover);
     c.service = onlySIsYes(f.service);

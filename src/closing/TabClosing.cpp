@@ -1,4 +1,5 @@
 #include "closing/TabClosing.h"
+#include "core/WholeNumber.h"
 
 #include "tabs/TabKey.h"
 #include "cash/CashShift.h"
@@ -17,12 +18,6 @@
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-
-int intOr(const QString& text, int fallback)
-{
-    const auto v = TextToInt(text);
-    return v ? *v : fallback;
-}
 
 
 // A receivable needs a registered customer to collect from: the walk-in consumer
@@ -245,12 +240,12 @@ TabSnapshot TabSnapshot::read(TLogon& logon, const QString& tab)
 ClosingResult TabClosing::close(const ClosingRequest& r)
 {
     const QString tab = r.tab.trimmed().isEmpty() ? QStringLiteral("0") : r.tab.trimmed();
-    const int customer = intOr(r.customerField, 1);
+    const int customer = readInt(r.customerField).value_or(1);
     refuseConsumerOnAccount(r, customer);
     if (!tabs::storableTabKey(tab))
         throw ClosingRefused(closingmsg::tabNotFound());
     const ClosingSettings settings = ClosingSettings::load();
-    const int terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
+    const int terminal = readInt(ctx::station().TerminalNumber).value_or(1);
 
     // The outside ERP: whether this bill goes there, and its items checked before
     // anything is written anywhere.

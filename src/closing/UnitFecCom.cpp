@@ -1,4 +1,6 @@
 #include "closing/UnitFecCom.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 #include "registers/CustomerCard.h"
 #include "core/GridLook.h"
 #include "registers/RegisterCommon.h"
@@ -172,7 +174,7 @@ void TFormFecCom::setTabCaption(const QString& caption) { m_ui->tabCaptionLabel-
 
 int TFormFecCom::customerCode() const
 {
-    const auto c = parseWholeText(m_ui->customerCodeEdit->text());
+    const auto c = readInt(m_ui->customerCodeEdit->text());
     return c ? *c : 0;
 }
 
@@ -183,10 +185,10 @@ void TFormFecCom::recompute()
     in.minimumConsumption = m_settings.minimumConsumption;
     in.servicePercent = amountOr(m_ui->servicePercentEdit, kPercent);
     in.serviceValue = amountOr(m_ui->serviceValueEdit, kMoney);
-    const auto persons = parseWholeText(m_ui->personsEdit->text());
+    const auto persons = readInt(m_ui->personsEdit->text());
     if (!persons || *persons < 1 || *persons > 9999)
         m_ui->personsEdit->setText(S("1"));
-    in.persons = parseWholeText(m_ui->personsEdit->text()).value_or(1);
+    in.persons = readInt(m_ui->personsEdit->text()).value_or(1);
     in.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, kCover);
     in.deliveryColumn = m_snapshot.delivery;
     in.advance = m_snapshot.advance;
@@ -259,7 +261,7 @@ void TFormFecCom::paymentCodeEntered()
 
 void TFormFecCom::paymentCodeLeft()
 {
-    const auto code = parseWholeText(m_ui->paymentCodeEdit->text());
+    const auto code = readInt(m_ui->paymentCodeEdit->text());
     if (!code)
         m_ui->paymentCodeEdit->setText(S("0"));
     const PaymentRow* row = m_entry.find(code.value_or(0));
@@ -289,9 +291,9 @@ void TFormFecCom::confirmPayment()
     const int listed = m_entry.codeOfName(m_ui->paymentMethodCombo->currentText());
     if (listed)
         m_ui->paymentCodeEdit->setText(QStringLiteral("%1").arg(listed, 2, 10, QLatin1Char('0')));
-    if (!parseWholeText(m_ui->customerCodeEdit->text()))
+    if (!readInt(m_ui->customerCodeEdit->text()))
         m_ui->customerCodeEdit->setText(S("0"));
-    const auto code = parseWholeText(m_ui->paymentCodeEdit->text());
+    const auto code = readInt(m_ui->paymentCodeEdit->text());
     switch (m_entry.confirm(code.value_or(0), m_ui->paymentAmountEdit->text(), customerCode())) {
     case PaymentEntry::Result::ConsumerRefused:
         tell(msg::consumerEntry);
@@ -312,7 +314,7 @@ void TFormFecCom::confirmPayment()
 
 void TFormFecCom::customerLeft()
 {
-    const auto code = parseWholeText(m_ui->customerCodeEdit->text());
+    const auto code = readInt(m_ui->customerCodeEdit->text());
     std::optional<CustomerCard> customer, walkIn;
     try {
         if (code)
@@ -353,13 +355,13 @@ void TFormFecCom::lookUpCustomer()
         dialogs().errorBox(e.message());
         return;
     }
-    m_ui->customerCodeEdit->setText(QString::number(*wholeNumber(code)));
+    m_ui->customerCodeEdit->setText(QString::number(*readWhole(code)));
     m_ui->customerNameLabel->setText(name->left(15));
 }
 
 void TFormFecCom::dueDateLeft()
 {
-    if (IsValidDate(m_ui->dueDateEdit->text()) != QLatin1String("S")) {
+    if (!readDate(m_ui->dueDateEdit->text()).isDate()) {
         tell(msg::badDate);
         m_ui->dueDateEdit->setFocus();
         return;
@@ -369,7 +371,7 @@ void TFormFecCom::dueDateLeft()
 
 void TFormFecCom::daysLeft()
 {
-    const auto days = parseWholeText(m_ui->daysEdit->text());
+    const auto days = readInt(m_ui->daysEdit->text());
     if (!days || *days < 0 || *days > 3650)
         m_ui->daysEdit->setText(S("0"));
 }
@@ -379,7 +381,7 @@ void TFormFecCom::returnWithoutClosing() { reject(); }
 void TFormFecCom::payAndClose()
 {
     daysLeft();
-    if (m_entry.consumerRuleBroken(parseWholeText(m_ui->customerCodeEdit->text()).value_or(1))) {
+    if (m_entry.consumerRuleBroken(readInt(m_ui->customerCodeEdit->text()).value_or(1))) {
         tell(closingmsg::consumerMethod());
         return;
     }
@@ -389,7 +391,8 @@ void TFormFecCom::payAndClose()
         m_ui->paymentAmountEdit->setText(plain(m_bill.missing()));
         return;
     }
-    if (IsValidDate(m_ui->dueDateEdit->text()) != QLatin1String("S")) {
+    const TypedDate dueDate = readDate(m_ui->dueDateEdit->text());
+    if (!dueDate.isDate()) {
         tell(msg::badDate);
         m_ui->dueDateEdit->setFocus();
         return;
@@ -401,15 +404,15 @@ void TFormFecCom::payAndClose()
     r.joinedTabs = m_joinedTabs;
     r.servicePercent = amountOr(m_ui->servicePercentEdit, kPercent);
     r.serviceValue = amountOr(m_ui->serviceValueEdit, kMoney);
-    r.persons = parseWholeText(m_ui->personsEdit->text()).value_or(1);
+    r.persons = readInt(m_ui->personsEdit->text()).value_or(1);
     r.coverPerPerson = amountOr(m_ui->coverPerPersonEdit, kCover);
     r.discount = amountOr(m_ui->discountEdit, kMoney);
     r.payments = m_entry.payments();
     r.customerField = m_ui->customerCodeEdit->text().trimmed();
     r.customerName = m_ui->customerNameLabel->text();
     r.tabCaption = m_ui->tabCaptionLabel->text();
-    r.dueDate = TextToDate(m_ui->dueDateEdit->text());
-    r.receivableDays = parseWholeText(m_ui->daysEdit->text()).value_or(0);
+    r.dueDate = dueDate.date;
+    r.receivableDays = readInt(m_ui->daysEdit->text()).value_or(0);
 
     m_ui->payButton->setEnabled(false);
     ClosingResult result;

@@ -1,4 +1,5 @@
 #include "closing/UnitFecSimples.h"
+#include "core/WholeNumber.h"
 #include "tabs/TabKey.h"
 #include "core/uMensagemWindow.h"
 
@@ -65,7 +66,7 @@ void TFormFecSimples::tabLeft() { m_ui->tabEdit->setText(tabs::readTabKey(m_ui->
 
 void TFormFecSimples::personsLeft()
 {
-    const auto p = parseWholeText(m_ui->personsEdit->text());
+    const auto p = readInt(m_ui->personsEdit->text());
     if (!p || *p < 1 || *p > 9999)
         m_ui->personsEdit->setText(S("1"));
 }

@@ -46,9 +46,12 @@ struct AmountRules {
     static AmountRules quantity() { return {Decimal::fromThousandths(999'999'999)}; }
     // Percentages: up to 999,99.
     static AmountRules percent() { return {Decimal::fromCents(99'999)}; }
-    // Anything an amount or quantity column (NUMERIC(15,3), NUMERIC(18,2)) holds:
-    // below one trillion.
-    static AmountRules column() { return {Decimal::fromThousandths(999'999'999'999'999)}; }
+    // Anything typed into an amount or quantity column (NUMERIC(15,3), NUMERIC(18,2))
+    // whose rows the program adds up: below one billion, three decimals. A column
+    // holds a thousand times more, but a sum of ten such rows read back would pass
+    // what a Decimal computes (9.223.372.036.854): below a billion, thousands of
+    // rows of the largest amount still add up, and the field refuses the rest.
+    static AmountRules column() { return {Decimal::fromThousandths(999'999'999'999)}; }
 
     AmountRules pointAsComma() const { AmountRules r = *this; r.point = true; return r; }
     AmountRules notNegative() const { AmountRules r = *this; r.negative = false; return r; }

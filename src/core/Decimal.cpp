@@ -63,6 +63,15 @@ Decimal Decimal::fromThousandths(std::int64_t thousandths)
     return fromRaw(narrow(i128(thousandths) * 1'000));
 }
 
+Decimal Decimal::fromScaled(std::int64_t value, int places)
+{
+    if (places < 0 || places > 18)
+        throw std::domain_error("Decimal: escala fora de 0 a 18");
+    if (places <= kScale)
+        return fromRaw(narrow(i128(value) * pow10(kScale - places)));
+    return fromRaw(narrow(divRound(value, pow10(places - kScale))));
+}
+
 std::optional<Decimal> Decimal::parse(QStringView text, QChar decimalSeparator)
 {
     qsizetype i = 0;

@@ -40,6 +40,10 @@ public:
     }
     static Decimal fromCents(std::int64_t cents);
     static Decimal fromThousandths(std::int64_t thousandths);
+    // value × 10^-places, as the database keeps a NUMERIC (12345 with 2 places is
+    // 123,45; places from 0 to 18); more than six places are rounded. std::overflow_error when it does
+    // not fit: a sum read back past 9.223.372.036.854 never wraps into another number.
+    static Decimal fromScaled(std::int64_t value, int places);
 
     // Reads a number the way Delphi's StrToFloat does: blanks around it,
     // optional sign, digits with at most one decimal separator, optional

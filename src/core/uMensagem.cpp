@@ -1,13 +1,14 @@
 #include "core/uMensagem.h"
 
 #include "core/FormatFloat.h"
+#include "core/WholeNumber.h"
 
 #include <QHash>
 
 #include <algorithm>
 #include <climits>
 
-QString TrimText(const QString& s)
+QStringView trimmedView(QStringView s)
 {
     qsizetype b = 0;
     qsizetype e = s.size();
@@ -18,6 +19,21 @@ QString TrimText(const QString& s)
     return s.mid(b, e - b);
 }
 
+QString TrimText(const QString& s)
+{
+    const QStringView t = trimmedView(s);
+    return t.size() == s.size() ? s : t.toString();
+}
+
+QString readText(const QString& text)
+{
+    QString t = TrimText(text);
+    for (QChar& c : t)
+        if (c < u' ' || c == QChar(0x7F))
+            c = u' ';
+    return t;
+}
+
 namespace {
 
 // Delphi's Copy(s, 1, n): a negative count gives an empty text.
@@ -26,110 +42,9 @@ QString leftPart(const QString& s, qsizetype n)
     return s.left(std::max<qsizetype>(n, 0));
 }
 
-// Integer text as Delphi's StrToInt reads it: leading blanks, optional sign,
-// decimal digits or a '$' / '0x' hexadecimal prefix; nothing after.
 } // namespace
 
-std::optional<int> TextToInt(QStringView s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        negative = s[i++] == u'-';
-    int base = 10;
-    if (i < s.size() && s[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == s.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        const char16_t c = s[i].toLower().unicode();
-        int d;
-        if (c >= u'0' && c <= u'9')
-            d = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f')
-            d = c - u'a' + 10;
-        else
-            return std::nullopt;
-        v = v * base + d;
-        if (v > 0x80000000LL)
-            return std::nullopt;
-    }
-    v = negative ? -v : v;
-    if (v > INT_MAX || v < INT_MIN)
-        return std::nullopt;
-    return int(v);
-}
-
-std::optional<qint64> wholeNumber(const QString& text)
-{
-    const QString t = TrimText(text);
-    if (t.isEmpty() || t.size() > 18)
-        return std::nullopt;
-    for (qsizetype i = 0; i < t.size(); ++i)
-        if (!t[i].isDigit() && !(i == 0 && t[i] == u'-'))
-            return std::nullopt;
-    bool ok = false;
-    const qint64 v = t.toLongLong(&ok);
-    return ok ? std::optional<qint64>(v) : std::nullopt;
-}
-
 namespace {
-
-// Reads d/m/y the way StrToDate does under the "dd/mm/yy" short format:
-// blanks allowed around the parts, day and month of 1 or 2 digits, year of 1,
-// 2 or 4 digits (up to two digits: 00-49 is 2000-2049, 50-99 is 1950-1999);
-// without the year the current one is taken.
-std::optional<QDate> scanDate(QStringView s)
-{
-    qsizetype i = 0;
-    auto blanks = [&] {
-        while (i < s.size() && s[i] == u' ')
-            ++i;
-    };
-    auto number = [&](int& value, int& digits) {
-        blanks();
-        value = 0;
-        digits = 0;
-        for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9' && digits < 5; ++i, ++digits)
-            value = value * 10 + (s[i].unicode() - u'0');
-        return digits > 0;
-    };
-    auto separator = [&] {
-        blanks();
-        if (i < s.size() && s[i] == u'/') {
-            ++i;
-            return true;
-        }
-        return false;
-    };
-
-    int day, month, year, dd, md, yd;
-    if (!number(day, dd) || dd > 2 || !separator() || !number(month, md) || md > 2)
-        return std::nullopt;
-    if (separator()) {
-        if (!number(year, yd) || yd == 3 || yd > 4)
-            return std::nullopt;
-        if (yd <= 2)
-            year += year < 50 ? 2000 : 1900;
-    } else {
-        year = QDate::currentDate().year();
-    }
-    blanks();
-    if (i != s.size())
-        return std::nullopt;
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
 
 // A number of an item line's text; ConversionError when it is none or too large.
 Decimal numberOf(const QString& text)
@@ -155,13 +70,6 @@ QString quantityText(const QString& quantity, const QString& fractionMask, const
 ConversionError::ConversionError(const QString& message)
     : std::runtime_error(message.toStdString())
 {
-}
-
-QDate TextToDate(const QString& text)
-{
-    if (const auto d = scanDate(text))
-        return *d;
-    throw ConversionError(QStringLiteral("'%1' não é uma data válida").arg(text));
 }
 
 QString FormatFloatLeftPadded(const QString& mask, int width, const Decimal& value)
@@ -231,11 +139,6 @@ QString FormatQuantityPriceLine(const QString& description, const QString& quant
     return leftPart(PadRight(desc, 36), 36 - tail.size()) + QStringLiteral("  ") + tail;
 }
 
-QString IsValidDate(const QString& text)
-{
-    return scanDate(text) ? QStringLiteral("S") : QStringLiteral("N");
-}
-
 QString IsValidNumber(const QString& text)
 {
     try {
@@ -257,8 +160,8 @@ int DatePart(int selector, const QDate& date)
 
 int TimeToMinutes(const QString& timeText)
 {
-    const auto hours = TextToInt(QStringView(timeText).left(2));
-    const auto minutes = TextToInt(QStringView(timeText).mid(3, 2));
+    const auto hours = readInt(QStringView(timeText).left(2));
+    const auto minutes = readInt(QStringView(timeText).mid(3, 2));
     return hours && minutes ? *hours * 60 + *minutes : 0;
 }
 

@@ -13,8 +13,8 @@
 // Small text routines shared by every window and printout: fixed-width line
 // composers for roll printouts, number/date/SQL-literal formatting, accent
 // stripping, the rights-bit test and the legacy printer codes. None touches
-// the database. Numbers are read and written with a decimal comma, dates are
-// read as dd/mm/yy.
+// the database. Numbers are written with a decimal comma; whole numbers are read
+// by core/WholeNumber, dates by core/DateReader.
 
 // A text that should hold a number or a date and does not.
 class ConversionError : public std::runtime_error {
@@ -22,9 +22,6 @@ public:
     explicit ConversionError(const QString& message);
     QString message() const { return QString::fromUtf8(what()); }
 };
-
-// Conversions as the routines below perform them; they throw ConversionError.
-QDate TextToDate(const QString& text);
 
 // The number formatted by the mask, with up to 19 blanks in front to reach width.
 QString FormatFloatLeftPadded(const QString& mask, int width, const Decimal& value);
@@ -45,7 +42,6 @@ QString FormatQuantityPriceLine(const QString& description, const QString& quant
 
 
 // "S" or "N".
-QString IsValidDate(const QString& text);
 QString IsValidNumber(const QString& text);
 
 // 1 day, 2 month, 3 year; -1 for any other selector.
@@ -68,13 +64,13 @@ QString StripAccents(const QString& text);
 // Blanks and control characters removed at both ends (what "trimmed" means
 // everywhere in the program).
 QString TrimText(const QString& text);
-
-// Integer text as the stations have always read it (StrToInt): leading blanks,
-// an optional sign, decimal digits or a '$' / '0x' hexadecimal prefix, nothing
-// after. nullopt when the text is not a whole number.
-std::optional<int> TextToInt(QStringView text);
-// A whole-number code text ("1", " 12") or nullopt.
-std::optional<qint64> wholeNumber(const QString& text);
+// The same, without a copy: the part of the text between its blanks.
+QStringView trimmedView(QStringView text);
+// The one reader of a text typed or pasted into a one-line field, as the database
+// keeps it: a tab, line end or other control character inside becomes a blank, and
+// blanks and control characters at both ends go (TrimText). "12.345.678/0001-90\n"
+// pasted into the company's CNPJ heads receipts as "12.345.678/0001-90".
+QString readText(const QString& text);
 
 QString UpperAZ(const QString& text);
 

@@ -230,6 +230,14 @@ QDate dateFor(int index, const Field& f, const QVariant& v)
     badValue(index, f, v);
 }
 
+// A number the database holds (a sum of many large amounts) that the program cannot
+// compute with: said plainly, never read as another number.
+QString tooLargeToCompute(const QString& column)
+{
+    return QStringLiteral("O valor de %1 lido do banco de dados é grande demais para ser calculado "
+                          "(passa de 9.223.372.036.854,77).").arg(column);
+}
+
 // A float or double read back as the shortest decimal that is that same number:
 // 1234.56 stored in a FLOAT reads 1234.56, not 1234.560059.
 template <class T>
@@ -700,11 +708,7 @@ QVariant columnValue(IAttachment* attachment, ThrowStatusWrapper& st, ITransacti
         else std::memcpy(&x, at, 8);
         if (f.scale == 0)
             return qlonglong(x);
-        const int places = -f.scale;
-        const Decimal d = places <= Decimal::kScale
-            ? Decimal::fromRaw(x * pow10(Decimal::kScale - places))
-            : *Decimal::parseSql(QStringLiteral("%1e-%2").arg(x).arg(places));
-        return QVariant::fromValue(d);
+        return QVariant::fromValue(Decimal::fromScaled(x, -f.scale));   // std::overflow_error past its range
     }
     case SQL_FLOAT: { float y; std::memcpy(&y, at, 4); return QVariant::fromValue(shortestDecimal(y)); }
     case SQL_DOUBLE: case SQL_D_FLOAT: { double y; std::memcpy(&y, at, 8); return QVariant::fromValue(shortestDecimal(y)); }
@@ -746,8 +750,13 @@ RowSet FirebirdSession::execute(const std::shared_ptr<Prepared>& prepared, const
         auto readRow = [&](const unsigned char* out) {
             QVariantList row;
             row.reserve(int(p.outFields.size()));
-            for (const Field& f : p.outFields)
-                row << columnValue(m_attachment, st, tx, f, out, openBlobs);
+            for (size_t c = 0; c < p.outFields.size(); ++c) {
+                try {
+                    row << columnValue(m_attachment, st, tx, p.outFields[c], out, openBlobs);
+                } catch (const std::overflow_error&) {
+                    throw DbError(tooLargeToCompute(p.columns.value(int(c))));
+                }
+            }
             rows.push_back(std::move(row));
         };
 

@@ -96,6 +96,11 @@ qint64 integerOf(const QVariant& v)
 {
     if (v.isNull())
         return 0;
+    switch (v.typeId()) {
+    case QMetaType::LongLong: case QMetaType::Int: case QMetaType::Long: case QMetaType::Short:
+        return v.toLongLong();   // a whole column needs no trip through Decimal (nor its range)
+    default: break;
+    }
     const Decimal d = decimalOf(v);
     if (!d.isWhole())
         throw DbError(QStringLiteral("Número inteiro esperado: %1").arg(d.toString()));

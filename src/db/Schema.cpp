@@ -528,6 +528,29 @@ const Column* findColumn(const Table& t, QStringView column)
     return nullptr;
 }
 
+int textWidth(QStringView table, QStringView column)
+{
+    const Table* t = findTable(table);
+    const Column* c = t ? findColumn(*t, column) : nullptr;
+    if (!c)
+        return 0;
+    const QLatin1String type(c->type);
+    const qsizetype open = type.indexOf(QLatin1Char('('));
+    if (open < 0 || !(type.startsWith(QLatin1String("VARCHAR(")) || type.startsWith(QLatin1String("CHAR("))))
+        return 0;
+    int width = 0;
+    for (qsizetype i = open + 1; i < type.size() && type[i] >= QLatin1Char('0') && type[i] <= QLatin1Char('9'); ++i)
+        width = width * 10 + (type[i].unicode() - u'0');
+    return width;
+}
+
+QString containingPattern(const QString& text, QStringView table, QStringView column)
+{
+    const int width = textWidth(table, column);
+    const QString cut = width > 2 ? text.left(width - 2) : text;
+    return QLatin1Char('%') + cut + QLatin1Char('%');
+}
+
 QString createTableSql(const Table& t)
 {
     return tableSql(t, int(t.columns.size()), false);

@@ -69,6 +69,15 @@ const std::vector<Generator>& generators();
 const Table* findTable(QStringView name);
 const Column* findColumn(const Table& t, QStringView column);
 
+// The width in characters of a text column (VARCHAR(n), CHAR(n)): what an entry field
+// for it takes. 0 for a column that is no text, or unknown.
+int textWidth(QStringView table, QStringView column);
+// The LIKE pattern that finds a text anywhere in a text column: "%text%", the text
+// cut so the pattern fits the column (a LIKE's value takes the column's width, and a
+// longer one is refused by the database): a search of 40 letters on a column of 40
+// finds what contains its first 38.
+QString containingPattern(const QString& text, QStringView table, QStringView column);
+
 // CREATE TABLE text for a table in its final form.
 QString createTableSql(const Table& t);
 // CREATE TABLE text the upgrade uses for a table it creates (its leading columns, older types).

@@ -1,4 +1,5 @@
 #include "delivery/DeliveryInvoicing.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "closing/SaleWriter.h"
@@ -186,7 +187,7 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
     DeliveryPaymentPanel panel = r.panel;
     if (const std::optional<QString> refused = panel.check())
         throw DeliveryRefused(*refused);
-    const std::optional<qint64> phoneNumber = wholeNumber(r.phone.trimmed());
+    const std::optional<qint64> phoneNumber = readWhole(r.phone.trimmed());
     const qint64 phone = phoneNumber && *phoneNumber >= 0 && *phoneNumber <= 2147483647 ? *phoneNumber : 0;
     const int fontSize = SetComSettings::receiptFontSize();
     const QString operatorName = ctx::op().OperatorName;

@@ -1,4 +1,5 @@
 #include "delivery/DeliveryItemEntry.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -72,7 +73,7 @@ QStringList DeliveryItemEntry::sizeEntries() { return m_flavours.sizeEntries(); 
 QString DeliveryItemEntry::normaliseCode(const QString& typed)
 {
     const QString t = TrimText(typed);
-    if (const std::optional<qint64> n = wholeNumber(t))
+    if (const std::optional<qint64> n = readWhole(t))
         return registers::paddedCode(*n, 6);
     return t;
 }

@@ -1,5 +1,6 @@
 #include "delivery/DeliveryOrders.h"
 
+#include "core/WholeNumber.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryAmount.h"
@@ -57,16 +58,10 @@ QString DeskOrder::areaLabel() const
 
 std::optional<qint64> DeliveryOrders::readPhone(const QString& typed)
 {
-    const QString t = typed.trimmed();
-    if (t.isEmpty() || t.size() > 10)
+    // at most ten digits, above zero, within the INTEGER column
+    if (TrimText(typed).size() > 10)
         return std::nullopt;
-    for (const QChar c : t)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    const qint64 n = t.toLongLong();
-    if (n <= 0 || n > 2147483647)
-        return std::nullopt;
-    return n;
+    return readWhole(typed, WholeRules::code().from(1));
 }
 
 std::vector<DeskOrder> DeliveryOrders::orders(Order order)

@@ -1,4 +1,5 @@
 #include "delivery/DeliveryPaymentPanel.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -57,7 +58,7 @@ void DeliveryPaymentPanel::open(const std::vector<PanelMethod>& list, const QStr
             continue;
         }
         deliveryFee = cents(it->valor);
-        const std::optional<qint64> man = wholeNumber(it->codigo.trimmed());
+        const std::optional<qint64> man = readWhole(it->codigo.trimmed());
         deliveryManCode = QString::number(man ? *man : 0);
         fee = panelText(deliveryFee);
         m_saleValue = total - deliveryFee;

@@ -1,4 +1,5 @@
 #include "delivery/DeliveryPrintouts.h"
+#include "core/WholeNumber.h"
 
 #include "closing/ClosingSettings.h"
 #include "core/FormatFloat.h"
@@ -126,7 +127,7 @@ Printout composeDeliveryNote(const DeliveryNoteData& d)
 std::vector<Printout> DeliveryPrintouts::productionTickets(qint64 orderId)
 {
     const int fontSize = SetComSettings::kitchenFontSize();
-    const std::optional<int> feed = TextToInt(settingsLine(SetComSettings::kFontFile, kFeedLine).trimmed());
+    const std::optional<int> feed = readInt(settingsLine(SetComSettings::kFontFile, kFeedLine));
     const int feedLines = feed ? *feed : kDefaultFeed;
     const QDateTime now = m_clock();
     return m_logon.action([&] {
@@ -147,7 +148,7 @@ std::vector<Printout> DeliveryPrintouts::productionTickets(qint64 orderId)
         RowSet rs = m_logon.run(S("select ID, QUANT, NOME, OBS, IMPRESSORA from DELIITEM where PEDIDO = ? order by ID"),
                                 {pedido});
         while (rs.next()) {
-            const std::optional<int> printer = TextToInt(rs.text(u"IMPRESSORA").trimmed());
+            const std::optional<int> printer = readInt(rs.text(u"IMPRESSORA"));
             if (!printer || *printer < 1 || *printer > 5)
                 continue;   // a number no ticket carries
             const auto c = complements.find(rs.integer(u"ID"));

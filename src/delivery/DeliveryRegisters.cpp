@@ -1,4 +1,5 @@
 #include "delivery/DeliveryRegisters.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/NewRecord.h"
@@ -73,7 +74,7 @@ qint64 DeliveryMen::nextCode()
 
 qint64 DeliveryMen::codeOf(const QString& typed)
 {
-    const std::optional<int> code = registers::codeOf(typed);
+    const std::optional<int> code = readInt(typed);
     return code && *code > 0 ? *code : 0;
 }
 

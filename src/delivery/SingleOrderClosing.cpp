@@ -1,4 +1,5 @@
 #include "delivery/SingleOrderClosing.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "closing/SaleWriter.h"
@@ -25,7 +26,7 @@ int receiptFeedLines()
 {
     try {
         if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(SetComSettings::kFontFile))))
-            if (const std::optional<int> n = SetComSettings::wholeNumber(f->line(9)); n && *n >= 0 && *n <= 99)
+            if (const std::optional<int> n = readInt(f->line(9)); n && *n >= 0 && *n <= 99)
                 return *n;
     } catch (const std::exception&) {
     }
@@ -34,7 +35,7 @@ int receiptFeedLines()
 
 int terminalNumber()
 {
-    const std::optional<int> n = TextToInt(TrimText(ctx::station().TerminalNumber));
+    const std::optional<int> n = readInt(ctx::station().TerminalNumber);
     return n ? *n : 1;
 }
 
@@ -109,7 +110,7 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
         const QString key = SingleOrders::orderKey(orderId);
         m_logon.run(S("delete from COZINHA2 where MESA = ?"), {key});
 
-        const std::optional<qint64> phone = wholeNumber(order.phone);
+        const std::optional<qint64> phone = readWhole(order.phone);
         DeliverySale ds;
         ds.kind = DeliverySale::Kind::SingleOrder;
         ds.terminal = terminal;

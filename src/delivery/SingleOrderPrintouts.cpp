@@ -1,4 +1,5 @@
 #include "delivery/SingleOrderPrintouts.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "closing/ClosingReceipt.h"
@@ -209,7 +210,7 @@ SingleTicketData SingleOrderPrintouts::read(qint64 orderId, const QString& deliv
     d.order = *order;
     d.company = CompanyStore(m_logon).load();
     d.salesOptions = int(integerOf(m_logon.scalar(S("select first 1 coalesce(SCC5, 0) from EMPRESA"))));
-    if (const std::optional<qint64> phone = wholeNumber(d.order.phone); phone && *phone > 0 && *phone <= 2147483647)
+    if (const std::optional<qint64> phone = readWhole(d.order.phone); phone && *phone > 0 && *phone <= 2147483647)
         d.customer = DeliveryCustomers(m_logon).read(*phone);
     d.deliveryManName = deliveryManName;
     if (d.order.area) {

@@ -1,4 +1,5 @@
 #include "delivery/TabDelivery.h"
+#include "core/WholeNumber.h"
 
 #include "registers/ReportChoices.h"
 #include "closing/ClosingSettings.h"
@@ -67,7 +68,7 @@ std::optional<qint64> TabDelivery::manCodeOf(const QString& manText)
     const QString code = (dash > 0 ? manText.left(dash) : manText.left(5)).trimmed();
     if (code.isEmpty())
         return 0;
-    const std::optional<qint64> n = wholeNumber(code);
+    const std::optional<qint64> n = readWhole(code);
     if (!n || *n < 0)
         return std::nullopt;
     return n;
@@ -75,7 +76,7 @@ std::optional<qint64> TabDelivery::manCodeOf(const QString& manText)
 
 QString TabDelivery::nextControlNumber()
 {
-    const std::optional<int> last = TextToInt(settingsLine(kControlFile, 0).trimmed());
+    const std::optional<int> last = readInt(settingsLine(kControlFile, 0));
     return FormatFloat(u"000000", Decimal(qint64(last && *last >= 0 ? *last : 0) + 1));
 }
 

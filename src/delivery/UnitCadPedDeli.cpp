@@ -1,4 +1,5 @@
 #include "delivery/UnitCadPedDeli.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitCadPedDeli.h"
 
 #include "cash/CashShift.h"
@@ -325,7 +326,7 @@ void TFormCadPedDeli::showOrder()
     ui->manBox->setCurrentIndex(std::max(0, ui->manBox->findData(qlonglong(m_order.deliveryMan))));
     ui->areaBox->setCurrentIndex(std::max(0, ui->areaBox->findData(qlonglong(m_order.area))));
     if (!m_order.phone.isEmpty()) {
-        const std::optional<qint64> phone = wholeNumber(m_order.phone);
+        const std::optional<qint64> phone = readWhole(m_order.phone);
         registers::attempt([&] {
             if (phone)
                 if (const std::optional<DeliveryCustomerData> c = DeliveryCustomers(m_logon).read(*phone))
@@ -381,7 +382,7 @@ bool TFormCadPedDeli::saveScreen()
         c.codigo = m_customerCode;
         const QString ddd = TrimText(ui->dddEdit->text());
         if (!ddd.isEmpty()) {
-            const std::optional<qint64> n = wholeNumber(ddd);
+            const std::optional<qint64> n = readWhole(ddd);
             if (!n || *n < 0 || *n > 999 || ddd.startsWith(u'-') || ddd.startsWith(u'+')) {
                 say(single::badDdd);
                 ui->dddEdit->setFocus();

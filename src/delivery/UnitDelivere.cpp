@@ -1,4 +1,5 @@
 #include "delivery/UnitDelivere.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitDelivere.h"
 
 #include "core/Globals.h"
@@ -117,7 +118,7 @@ bool TFormDelivere::amountLeft(bool warn)
 void TFormDelivere::chooseCustomer()
 {
     const QString code = ::chooseCustomer(m_logon).trimmed();
-    const std::optional<qint64> n = wholeNumber(code);
+    const std::optional<qint64> n = readWhole(code);
     if (!n || *n < 0 || *n > 2147483647)
         return;   // closed without a choice: nothing changes
     registers::attempt([&] {

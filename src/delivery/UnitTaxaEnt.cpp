@@ -16,7 +16,7 @@ TFormTaxaEnt::TFormTaxaEnt(TLogon& logon, QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFormTaxaEnt"));
-    ui->areaEdit->setMaxLength(registers::columnLength("ENTREGA", "BAIRRO"));
+    registers::limitToColumn(ui->areaEdit, "ENTREGA", "BAIRRO");
     registers::upperCaseField(ui->areaEdit);
     registers::commaForPointField(ui->feeEdit);
     enterMovesTo(ui->areaEdit, ui->feeEdit);

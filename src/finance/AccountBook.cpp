@@ -1,4 +1,6 @@
 #include "finance/AccountBook.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/NewDatabase.h"
@@ -48,7 +50,7 @@ QString AccountBook::accountLabel(const std::optional<BookAccount>& account)
 
 std::optional<qint64> AccountBook::accountNumberOf(const QString& listText)
 {
-    const std::optional<int> n = TextToInt(TrimText(listText.left(5)));
+    const std::optional<int> n = readInt(listText.left(5));
     if (!n)
         return std::nullopt;
     return qint64(*n);
@@ -63,14 +65,14 @@ qint64 AccountBook::nextAccountNumber() const
 std::vector<qint64> AccountBook::saveAccounts(const std::vector<AccountChange>& changes)
 {
     for (const AccountChange& c : changes)
-        if (c.name.size() > kNameLength)
-            throw EntryError(T::kCodeFillError);
+        if (readText(c.name).isEmpty() || readText(c.name).size() > kNameLength)
+            throw EntryError(T::kCodeFillError);   // an account needs a name
     std::vector<qint64> numbers;
     m_logon.action([&] {
         numbers.clear();
         for (const AccountChange& c : changes) {
             if (c.id != 0) {
-                m_logon.exec(QStringLiteral("update CONTA set NOME = ? where ID = ?"), {c.name, c.id});
+                m_logon.exec(QStringLiteral("update CONTA set NOME = ? where ID = ?"), {readText(c.name), c.id});
                 numbers.push_back(c.number);
                 continue;
             }
@@ -79,7 +81,7 @@ std::vector<qint64> AccountBook::saveAccounts(const std::vector<AccountChange>& 
             if (integerOf(m_logon.scalar(QStringLiteral("select count(*) from CONTA where CONTA = ?"), {number})) > 0)
                 number = nextAccountNumber();
             m_logon.run(QStringLiteral("insert into CONTA (ID, CONTA, NOME) values (GEN_ID(CONTA,1), ?, ?)"),
-                        {number, c.name});
+                        {number, readText(c.name)});
             numbers.push_back(number);
         }
     });
@@ -130,16 +132,16 @@ QString AccountBook::kindOf(const QString& typed)
 
 AccountBook::EntryValues AccountBook::valuesOf(const BookEntryFields& f)
 {
-    const typed::Date date = typed::date(f.date);
+    const TypedDate date = readDate(f.date);
     const std::optional<Decimal> amount = typed::amount(f.amount);
-    if (date.kind != typed::Date::Valid || !amount || f.history.size() > kHistoryLength)
+    if (!date.isDate() || !amount || f.history.size() > kHistoryLength)
         throw EntryError(T::kEntryFillError);
     EntryValues v;
-    v.date = date.value;
+    v.date = date.date;
     v.history = f.history;
     (kindOf(f.kind) == QLatin1String("D") ? v.debit : v.credit) = *amount;
     // A code that is not a whole number tags nothing.
-    v.code = TextToInt(TrimText(f.code)).value_or(0);
+    v.code = readInt(f.code).value_or(0);
     return v;
 }
 
@@ -179,7 +181,7 @@ qint64 AccountBook::nextCode() const
 
 qint64 AccountBook::confirmCode(const QString& code, const QString& name)
 {
-    const std::optional<int> c = TextToInt(TrimText(code));
+    const std::optional<int> c = readInt(code);
     if (!c || name.size() > kNameLength)
         throw EntryError(T::kCodeFillError);
     m_logon.action([&] {

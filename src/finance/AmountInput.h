@@ -10,7 +10,7 @@
 namespace finance {
 
 // nullopt when the text is not a number, has more than two decimals or is too
-// large for an amount column (NUMERIC(15,3) holds less than a trillion).
+// large for an amount whose column the program adds up (AmountRules::column()).
 std::optional<Decimal> readAmount(const QString& text);
 
 } // namespace finance

@@ -1,4 +1,5 @@
 #include "finance/AnalyticClosing.h"
+#include "core/WholeNumber.h"
 
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
@@ -23,10 +24,10 @@ QString AnalyticClosing::openCashText()
 
 Printout AnalyticClosing::compose(const QString& cashText, const QString& terminalText)
 {
-    const std::optional<int> cash = shiftfields::wholeNumber(cashText);
+    const std::optional<int> cash = readInt(cashText);
     if (!cash)
         throw ShiftFieldRefused(shiftfields::invalidCash);
-    const std::optional<int> terminal = shiftfields::wholeNumber(terminalText);
+    const std::optional<int> terminal = readInt(terminalText);
     if (!terminal)
         throw ShiftFieldRefused(shiftfields::invalidTerminal);
     const Params shift{*cash, *terminal};
@@ -56,7 +57,7 @@ Printout AnalyticClosing::compose(const QString& cashText, const QString& termin
                      shift);
     while (rs.next()) {
         const QString dup = rs.text(u"DUPLICATA");
-        const std::optional<int> cd = TextToInt(dup.left(2));
+        const std::optional<int> cd = readInt(dup.left(2));
         auto name = cd ? methods.find(*cd) : methods.end();
         payments[rs.integer(u"NFISCAL")] << (name == methods.end() ? QString() : name->second) + QLatin1Char(' ') + dup
                                                 + S("    R$ ") + FormatFloat(u"0.00", rs.decimal(u"VALOR"));

@@ -1,4 +1,5 @@
 #include "finance/BarcodeLabels.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -26,7 +27,7 @@ constexpr int kNameLength = 25;
 // A line of the settings file as a whole number.
 int wholeLine(const LineFile& file, int line, int fallback)
 {
-    const std::optional<int> n = TextToInt(file.line(line));
+    const std::optional<int> n = readInt(file.line(line));
     return n ? *n : fallback;
 }
 

@@ -1,4 +1,5 @@
 #include "finance/BillingByPeriod.h"
+#include "core/WholeNumber.h"
 
 #include "registers/ReportChoices.h"
 #include "cash/RollText.h"
@@ -28,8 +29,8 @@ QStringList BillingByPeriod::methodItems()
 
 Printout BillingByPeriod::compose(const QString& firstText, const QString& lastText, const QString& methodItem)
 {
-    const std::optional<int> first = shiftfields::wholeNumber(firstText);
-    const std::optional<int> last = shiftfields::wholeNumber(lastText);
+    const std::optional<int> first = readInt(firstText);
+    const std::optional<int> last = readInt(lastText);
     if (!first || !last)
         throw ShiftFieldRefused(shiftfields::invalidCash);
     const QString method = methodItem.left(2);
@@ -80,7 +81,7 @@ Printout BillingByPeriod::compose(const QString& firstText, const QString& lastT
             started = true;
             t << RepeatText(S("-"), 38) << S("Caixa  Data     Total ") << RepeatText(S("-"), 38);
             current = filtro;
-            const std::optional<int> cd = TextToInt(filtro);
+            const std::optional<int> cd = readInt(filtro);
             auto name = cd ? names.find(*cd) : names.end();
             label = filtro + (name == names.end() ? S(" Não Localizado") : QLatin1Char(' ') + name->second);
             t << S("Filtro.:") + label;

@@ -1,4 +1,5 @@
 #include "finance/CashMovementReport.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "cash/RollText.h"
@@ -39,7 +40,7 @@ QString groupCodeOf(const QString& code)
     if (slash < 0)
         return QString();
     const QString raw = TrimText(window.left(slash));
-    const std::optional<int> n = TextToInt(raw);
+    const std::optional<int> n = readInt(raw);
     return n && *n >= 0 ? FormatFloat(u"000000", Decimal(*n)) : raw;
 }
 
@@ -200,7 +201,7 @@ void readReceipts(TLogon& logon, const Params& shift, CashMovementFigures& f)
     while (rs.next()) {
         const QString code = rs.text(u"CD");
         const Decimal total = rs.decimal(u"TOTAL");
-        const std::optional<int> cd = TextToInt(code);
+        const std::optional<int> cd = readInt(code);
         if (cd && *cd == 1) {
             f.cashReceived += total;
             continue;
@@ -254,7 +255,7 @@ void readCancellations(TLogon& logon, int cash, CashMovementFigures& f)
 CashMovementFigures CashMovementReport::gather(const QString& cashText, const QString& terminalText,
                                                 const CashMovementOptions& options)
 {
-    const std::optional<int> cash = shiftfields::wholeNumber(cashText);
+    const std::optional<int> cash = readInt(cashText);
     if (!cash)
         throw ShiftFieldRefused(shiftfields::invalidCash);
     // A number no shift ever had (0 with the cash closed, a typing slip) has nothing
@@ -264,8 +265,8 @@ CashMovementFigures CashMovementReport::gather(const QString& cashText, const QS
         throw ShiftFieldRefused(cashshift::msg::noSuchShift);
     CashMovementFigures f;
     f.cash = *cash;
-    f.terminalText = shiftfields::wholeNumber(terminalText) ? terminalText : ctx::station().TerminalNumber;
-    const int terminal = shiftfields::wholeNumber(f.terminalText).value_or(0);
+    f.terminalText = readInt(terminalText) ? terminalText : ctx::station().TerminalNumber;
+    const int terminal = readInt(f.terminalText).value_or(0);
     const Params shift{*cash, terminal};
 
     readExpensesAndWithdrawals(m_logon, shift, f);

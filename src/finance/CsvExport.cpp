@@ -1,9 +1,9 @@
 #include "finance/CsvExport.h"
 
 #include "finance/FieldText.h"
+#include "core/SpreadsheetCell.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
-#include "reports/ReportExport.h"
 
 namespace csvtext {
 QString written(const QString& path)
@@ -44,7 +44,7 @@ QString CsvExport::line(const QStringList& values)
 {
     QString l;
     for (const QString& v : values) {
-        l += report::csvQuoted(v);
+        l += spreadsheetCell(v);
         l += QLatin1Char(';');
     }
     return l;

@@ -2,11 +2,13 @@
 // The three lists written for a spreadsheet at the install root: products,
 // suppliers and customers, each a fixed query. One format for all three:
 // Windows-1252 text, CR LF after every line, a header line of the column names as
-// the database gives them, and every value, header included, followed by ";". A
-// value that holds ";", a double quote, CR or LF goes in double quotes with its
-// own double quotes doubled (so it comes back whole in a spreadsheet); every other
-// value is written as it is. The file is written whole beside the old one and only
-// then takes its name: a file that cannot be written keeps the old one whole.
+// the database gives them, and every value, header included, followed by ";". Each
+// value goes through the one cell writer (core/SpreadsheetCell): a text that would
+// run as a formula ("=...", "+...", "@...", "-..." that is no number) is written
+// after an apostrophe, numbers stay numbers (a negative cost too), and a value that
+// holds ";", a double quote, CR or LF goes in double quotes. The file is written
+// whole beside the old one and only then takes its name (platform/WholeFile): a file
+// that cannot be written keeps the old one whole.
 #include "db/UnitLogon.h"
 
 #include <QString>

@@ -1,4 +1,5 @@
 #include "finance/CustomerAccount.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "cash/RollText.h"
@@ -16,7 +17,7 @@ constexpr int kNameWidth = 30;   // RECARQ.NOME
 
 std::optional<AccountCustomer> CustomerAccount::customer(const QString& codeText)
 {
-    const std::optional<int> code = shiftfields::wholeNumber(codeText);
+    const std::optional<int> code = readInt(codeText);
     if (!code)
         return std::nullopt;
     RowSet rs = m_logon.run(QStringLiteral("select first 1 codigo, nome, endereco, cidade, estado, fone "
@@ -60,7 +61,7 @@ AccountEntryResult CustomerAccount::record(const AccountEntry& entry)
     r.date = entry.date;
     r.amount = *amount;
     const bool release = TrimText(entry.releaseService).toUpper() == QLatin1String("S");
-    const std::optional<int> saleNumber = shiftfields::wholeNumber(entry.sale);
+    const std::optional<int> saleNumber = readInt(entry.sale);
 
     m_logon.action([&] {
         r.cash = cashshift::holdOpenShift<AccountRefused>(m_logon, accountmsg::cashMustBeOpen).number;
@@ -127,7 +128,7 @@ void CustomerAccount::printReceipt(const Printout& receipt)
 
 bool CustomerAccount::removeEntry(const AccountCustomer& customer, const QString& entryText)
 {
-    const std::optional<int> id = TextToInt(TrimText(entryText));
+    const std::optional<int> id = readInt(entryText);
     if (!id || *id == 0)
         return false;
     return m_logon.exec(QStringLiteral("delete from recarq where id = ? and codigo = ?"), {*id, customer.code}) > 0;

@@ -1,4 +1,5 @@
 #include "finance/CustomerMovement.h"
+#include "core/WholeNumber.h"
 
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
@@ -16,7 +17,7 @@ constexpr int kKeyWidth = 30;
 
 std::pair<QString, QString> CustomerMovement::shiftTexts(const QString& first, const QString& last)
 {
-    if (!shiftfields::wholeNumber(first) || !shiftfields::wholeNumber(last))
+    if (!readInt(first) || !readInt(last))
         return {S("0"), S("0")};
     return {first.trimmed(), last.trimmed()};
 }
@@ -24,11 +25,11 @@ std::pair<QString, QString> CustomerMovement::shiftTexts(const QString& first, c
 std::vector<MovementLine> CustomerMovement::lines(const QString& customerText, int firstShift, int lastShift,
                                                   const MovementFilter& filter)
 {
-    const std::optional<int> customer = shiftfields::wholeNumber(customerText);
+    const std::optional<int> customer = readInt(customerText);
     if (!customer)
         throw ShiftFieldRefused(reportmsg::customerNotFound);
     const QString product = TrimText(filter.product);
-    const bool everyProduct = product.isEmpty() || shiftfields::wholeNumber(product) == 0;
+    const bool everyProduct = product.isEmpty() || readInt(product) == 0;
 
     RowSet rs = m_logon.run(
         S("select e.codigo, e.historico, e.caixa, e.saida, e.valor, "

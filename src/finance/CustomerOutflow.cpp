@@ -1,4 +1,5 @@
 #include "finance/CustomerOutflow.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/LineAmount.h"
@@ -40,7 +41,7 @@ QStringList CustomerOutflow::customerItems()
 std::optional<int> CustomerOutflow::customerOf(const QString& item)
 {
     const qsizetype dash = item.indexOf(QLatin1Char('-'));
-    return shiftfields::wholeNumber(dash < 0 ? item : item.left(dash));
+    return readInt(dash < 0 ? item : item.left(dash));
 }
 
 QString CustomerOutflow::period(const QString& firstDay, const QString& lastDay)

@@ -1,4 +1,5 @@
 #include "finance/CustomerReports.h"
+#include "core/WholeNumber.h"
 
 #include "registers/ReportChoices.h"
 #include "core/FormatFloat.h"
@@ -71,10 +72,10 @@ QString CustomerReports::period(const QString& firstDay, const QString& lastDay)
 CustomerSalesReport CustomerReports::sales(const QString& customerText, const QString& firstDay,
                                            const QString& lastDay, const QString& methodItem)
 {
-    const int customer = shiftfields::wholeNumber(customerText).value_or(0);
+    const int customer = readInt(customerText).value_or(0);
     const QDate first = reportfields::date(firstDay);
     const QDate last = reportfields::date(lastDay);
-    const std::optional<int> method = shiftfields::wholeNumber(methodItem.left(2));
+    const std::optional<int> method = readInt(methodItem.left(2));
     const bool oneMethod = method && *method != 0;
     const QString prefix = oneMethod ? FormatFloat(u"00", Decimal(*method)) : QString();
 
@@ -92,7 +93,7 @@ CustomerSalesReport CustomerReports::sales(const QString& customerText, const QS
     std::map<qint64, SaleHead> heads;
     std::map<int, Decimal> perMethod;
     while (receipts.next()) {
-        const std::optional<int> code = TextToInt(receipts.text(u"DUPLICATA").left(2));
+        const std::optional<int> code = readInt(receipts.text(u"DUPLICATA").left(2));
         if (code && !receipts.isNull(u"DUPLICATA"))
             perMethod[*code] += receipts.decimal(u"VALOR");
         if (!receipts.isNull(u"NFISCAL"))

@@ -1,4 +1,5 @@
 #include "finance/DailyExpenses.h"
+#include "core/WholeNumber.h"
 
 #include "registers/ReportChoices.h"
 #include "cash/CashShift.h"
@@ -23,7 +24,7 @@ std::optional<int> DailyExpenses::costCentreCode(const QString& item)
 {
     const QString t = item.trimmed();
     const qsizetype blank = t.indexOf(QLatin1Char(' '));
-    return shiftfields::wholeNumber(blank < 0 ? t : t.left(blank));
+    return readInt(blank < 0 ? t : t.left(blank));
 }
 
 int DailyExpenses::openCash()
@@ -73,7 +74,7 @@ qint64 DailyExpenses::confirm(int cash, const ExpenseInput& input)
     const std::optional<Decimal> amount = finance::readAmount(input.amount);
     if (!amount || *amount <= Decimal())
         throw ExpenseRefused(expensesmsg::invalidAmount);
-    const std::optional<int> terminal = shiftfields::wholeNumber(input.terminal);
+    const std::optional<int> terminal = readInt(input.terminal);
     if (!terminal)
         throw ExpenseRefused(expensesmsg::invalidTerminal);
     const QString history = historyOf(input.history);
@@ -110,7 +111,7 @@ bool DailyExpenses::remove(int cash, qint64 id)
 
 void DailyExpenses::leave(int cash, const QString& terminal)
 {
-    const std::optional<int> t = shiftfields::wholeNumber(terminal);
+    const std::optional<int> t = readInt(terminal);
     if (cash == 0 || !t)
         return;
     m_logon.exec(QStringLiteral("delete from desploja where valor = 0 and caixa = ? and terminal = ?"), {cash, *t});

@@ -1,4 +1,5 @@
 #include "finance/MailingLabels.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "platform/LineFile.h"
@@ -10,7 +11,7 @@ namespace {
 
 int wholeWithin(const QString& typed, int low, int high, int fallback)
 {
-    const std::optional<int> n = TextToInt(TrimText(typed));
+    const std::optional<int> n = readInt(typed);
     return (n && *n >= low && *n <= high) ? *n : fallback;
 }
 
@@ -50,7 +51,7 @@ int MailingLabels::topMargin(const QString& typed)
 
 int MailingLabels::filterValue(const QString& typed)
 {
-    const std::optional<int> n = TextToInt(TrimText(typed));
+    const std::optional<int> n = readInt(typed);
     return n ? *n : 0;
 }
 

@@ -41,11 +41,6 @@ const PayablesListingTexts& payablesListingTexts(PayablesListingKind kind)
     return kTexts[int(kind)];
 }
 
-std::optional<int> PayablesListing::supplierCode(const QString& text)
-{
-    return TextToInt(TrimText(text));
-}
-
 RowSet PayablesListing::titles(const PayablesListingRequest& r) const
 {
     const PayablesListingTexts& t = payablesListingTexts(r.kind);

@@ -44,9 +44,6 @@ class PayablesListing {
 public:
     explicit PayablesListing(TLogon& logon) : m_logon(logon) {}
 
-    // The supplier field's text as a code: 0 for all suppliers; nullopt when it is
-    // not a whole number.
-    static std::optional<int> supplierCode(const QString& text);
 
     // The titles listed: DUPLICATA, CODIGO, CLIENTE, EMISSAO, VENCIMENTO, BAIXA,
     // VALOR, JUROS, in order of the grouping date (then of the number).

@@ -1,4 +1,5 @@
 #include "finance/PayablesListingWindow.h"
+#include "core/WholeNumber.h"
 
 #include "core/FieldEvents.h"
 #include "core/Globals.h"
@@ -81,7 +82,7 @@ bool PayablesListingWindow::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool left = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
                           || reason == Qt::MouseFocusReason;
-        if (left && !PayablesListing::supplierCode(ui->supplierEdit->text()))
+        if (left && !readInt(ui->supplierEdit->text()))
             reject();
     }
     return QDialog::eventFilter(watched, event);
@@ -104,7 +105,7 @@ void PayablesListingWindow::print()
                    : ui->paidRadio->isChecked() ? TitleStatus::Paid
                                                 : TitleStatus::All;
     if (t.supplierCaption) {
-        const std::optional<int> supplier = PayablesListing::supplierCode(ui->supplierEdit->text());
+        const std::optional<int> supplier = readInt(ui->supplierEdit->text());
         if (!supplier) {
             dialogs().errorBox(QStringLiteral("'%1' não é um código de fornecedor.").arg(ui->supplierEdit->text()));
             ui->supplierEdit->setText(QStringLiteral("0"));

@@ -1,4 +1,6 @@
 #include "finance/PayablesRegister.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/NewRecord.h"
@@ -36,12 +38,12 @@ Decimal amountOrRefuse(const QString& text)
 // A date to write: nullopt keeps the stored one.
 std::optional<QDate> dateOrRefuse(const QString& text)
 {
-    const typed::Date d = typed::date(text);
-    if (d.kind == typed::Date::Invalid)
+    const TypedDate d = readDate(text);
+    if (d.isNoDate())
         throw EntryError(PayablesText::kFillError);
-    if (d.kind == typed::Date::Blank)
+    if (d.isBlank())
         return std::nullopt;
-    return d.value;
+    return d.date;
 }
 
 } // namespace
@@ -64,7 +66,7 @@ RowSet PayablesRegister::titles() const
 
 std::optional<QString> PayablesRegister::supplierName(const QString& code) const
 {
-    const std::optional<int> c = TextToInt(code.trimmed());
+    const std::optional<int> c = readInt(code);
     if (!c)
         return std::nullopt;
     RowSet rs = m_logon.run(QStringLiteral("select nome from fornecedor where codigo = ?"), {*c});
@@ -84,7 +86,7 @@ bool PayablesRegister::confirm(const PayableFields& f, bool startedAsNew)
     const Decimal juros = amountOrRefuse(f.juros);
     // A supplier typed must be one the register has; a blank code is no supplier (0).
     const bool noSupplier = f.codigo.trimmed().isEmpty();
-    const std::optional<int> code = noSupplier ? std::optional<int>(0) : TextToInt(f.codigo.trimmed());
+    const std::optional<int> code = noSupplier ? std::optional<int>(0) : readInt(f.codigo);
     const QString name = f.nome.left(kNameLength);
     const std::optional<QDate> emissao = dateOrRefuse(f.emissao);
     const std::optional<QDate> vencimento = dateOrRefuse(f.vencimento);

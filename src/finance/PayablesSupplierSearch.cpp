@@ -1,4 +1,5 @@
 #include "finance/PayablesSupplierSearch.h"
+#include "core/WholeNumber.h"
 
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -18,7 +19,7 @@ QString chooseSupplierCode(TLogon& logon)
     } else {
         code = chooseSupplier(logon);
     }
-    const std::optional<int> number = TextToInt(TrimText(code));
+    const std::optional<int> number = readInt(code);
     if (!number)
         return QString();
     try {

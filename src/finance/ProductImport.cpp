@@ -1,4 +1,5 @@
 #include "finance/ProductImport.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "platform/Win1252.h"
@@ -46,18 +47,7 @@ std::optional<qint64> wholeCode(const QVariant& v)
     }
     if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
         return v.toLongLong();
-    const QString t = v.toString().trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    qsizetype i = (t.startsWith(u'-') || t.startsWith(u'+')) ? 1 : 0;
-    if (i == t.size())
-        return std::nullopt;
-    for (qsizetype j = i; j < t.size(); ++j)
-        if (t[j] < u'0' || t[j] > u'9')
-            return std::nullopt;
-    bool ok = false;
-    const qint64 n = t.toLongLong(&ok);
-    return ok ? std::optional<qint64>(n) : std::nullopt;
+    return readWhole(v.toString(), {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()});
 }
 
 Decimal priceOf(const QVariant& v)

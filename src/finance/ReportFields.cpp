@@ -1,4 +1,6 @@
 #include "finance/ReportFields.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 
@@ -6,8 +8,8 @@ namespace reportfields {
 
 ShiftRange shiftRange(const QString& firstText, const QString& lastText)
 {
-    const std::optional<int> first = shiftfields::wholeNumber(firstText);
-    const std::optional<int> last = shiftfields::wholeNumber(lastText);
+    const std::optional<int> first = readInt(firstText);
+    const std::optional<int> last = readInt(lastText);
     if (!first || !last)
         throw ShiftFieldRefused(shiftfields::invalidCash);
     return {*first, *last};
@@ -15,11 +17,10 @@ ShiftRange shiftRange(const QString& firstText, const QString& lastText)
 
 QDate date(const QString& text)
 {
-    try {
-        return TextToDate(text);
-    } catch (const ConversionError& e) {
-        throw ShiftFieldRefused(reportmsg::dateError + e.message());
-    }
+    const TypedDate d = readDate(text);
+    if (!d.isDate())
+        throw ShiftFieldRefused(reportmsg::dateError + notADateText(text));
+    return d.date;
 }
 
 QString dateText(const QDate& date)

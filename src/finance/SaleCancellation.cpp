@@ -1,4 +1,6 @@
 #include "finance/SaleCancellation.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -87,16 +89,13 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
     const qint64 nota = saleNumberOf(r.sale);
     if (nota <= 0)
         throw CancelRefused(cancelmsg::notFound);
-    const std::optional<int> terminal = shiftfields::wholeNumber(r.terminal);
+    const std::optional<int> terminal = readInt(r.terminal);
     if (!terminal)
         throw CancelRefused(cancelmsg::invalidTerminal);
-    QDate date;
-    try {
-        date = TextToDate(r.date.trimmed());
-    } catch (const ConversionError&) {
-    }
-    if (!date.isValid())
+    const TypedDate typedDate = readDate(r.date);
+    if (!typedDate.isDate())
         throw CancelRefused(cancelmsg::invalidDate);
+    const QDate date = typedDate.date;
 
     // Exactly one sale of that number at that station, narrowed by the cash number.
     std::vector<ClosedSaleRow> found;
@@ -106,7 +105,7 @@ ClosedSaleRow SaleCancellation::cancel(const CancelRequest& r)
         found.push_back(closedSaleOf(rs));
     const bool several = found.size() > 1;
     if (several) {
-        const std::optional<int> cash = shiftfields::wholeNumber(r.cash);
+        const std::optional<int> cash = readInt(r.cash);
         std::erase_if(found, [&](const ClosedSaleRow& s) { return !cash || s.caixa != *cash; });
         if (found.size() != 1)
             throw CancelRefused(found.empty() && cash ? cancelmsg::notFound : cancelmsg::whichCash);

@@ -1,11 +1,12 @@
 #include "finance/SalesByNote.h"
+#include "core/WholeNumber.h"
 
 #include "db/UnitLogon.h"
 #include "finance/ShiftFields.h"
 
 RowSet SalesByNote::rows(const QString& cashText)
 {
-    const std::optional<int> cash = shiftfields::wholeNumber(cashText);
+    const std::optional<int> cash = readInt(cashText);
     if (!cash)
         throw ShiftFieldRefused(shiftfields::invalidCash);
     return m_logon.run(QStringLiteral("select nota, data, cliente, vendedor, valor from fatura where caixa = ? "

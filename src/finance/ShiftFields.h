@@ -23,8 +23,4 @@ inline const QString printHint = QStringLiteral("Imprimir Relatorio\rCaso haja p
                                                 "talves seja necessario configurar a impressora\r"
                                                 "no menu \"Configuração da impressora\"");
 
-// A whole number of at most nine digits, blanks around ignored; nullopt for an
-// empty text, a sign, letters or anything longer.
-std::optional<int> wholeNumber(const QString& text);
-
 } // namespace shiftfields

@@ -1,4 +1,5 @@
 #include "finance/TypedValues.h"
+#include "core/DateReader.h"
 
 #include "core/AmountReader.h"
 
@@ -35,22 +36,6 @@ protected:
 std::optional<Decimal> amount(const QString& text)
 {
     return readAmount(text, AmountRules::column().asStrToFloat().pointAsComma().notNegative().atMostDecimals(2));
-}
-
-Date date(const QString& text)
-{
-    QString t = text;
-    t.remove(QLatin1Char('_'));
-    t = t.trimmed();
-    if (t.isEmpty() || QString(t).remove(QLatin1Char(' ')) == QLatin1String("//"))
-        return Date{};
-    try {
-        const QDate d = TextToDate(t);
-        if (d.isValid())
-            return Date{Date::Valid, d};
-    } catch (const ConversionError&) {
-    }
-    return Date{Date::Invalid, QDate()};
 }
 
 QString dateText(const QDate& date)

@@ -1,7 +1,7 @@
 #pragma once
 // What the payables, the account book and the staff vouchers read from their
-// entry fields: amounts of money and dates as typed, and the field set-up that
-// goes with them.
+// entry fields: amounts of money as typed, and the set-up of their amount and
+// date fields.
 
 #include "core/AmountReader.h"
 #include "core/Decimal.h"
@@ -16,20 +16,13 @@ namespace typed {
 
 // An amount typed in a money field: blanks around it, the decimal comma (a point
 // typed on a comma station counts as the comma), at most two decimals, not
-// negative and below one trillion. nullopt for anything else, a blank field
+// negative and below one billion (AmountRules::column()). nullopt for anything else, a blank field
 // included.
 std::optional<Decimal> amount(const QString& text);
 // An amount as a money field shows it: "1500,00" (no thousands point).
 using ::amountText;
 
-// A date typed in a dd/mm/yy field ("05/03/24"; a four-digit year is read too).
-struct Date {
-    enum Kind { Blank, Invalid, Valid };
-    Kind kind = Blank;
-    QDate value;   // Valid only
-};
-Date date(const QString& text);
-// A date as a dd/mm/yy field shows it; empty for none.
+// A date as a dd/mm/yy field shows it; empty for none (core/DateReader reads it).
 QString dateText(const QDate& date);
 
 // A dd/mm/yy field: the mask with blanks ("  /  /  " when empty); the space bar

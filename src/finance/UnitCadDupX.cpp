@@ -1,4 +1,5 @@
 #include "finance/UnitCadDupX.h"
+#include "core/WholeNumber.h"
 
 #include "core/Globals.h"
 #include "core/uMensagemWindow.h"

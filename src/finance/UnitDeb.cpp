@@ -1,4 +1,5 @@
 #include "finance/UnitDeb.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitDeb.h"
 
 #include "core/EnterMoves.h"
@@ -65,7 +66,7 @@ void TFormDeb::print()
 {
     ui->printButton->setEnabled(false);
     const QString first = ui->firstDateEdit->text(), last = ui->lastDateEdit->text();
-    ui->codeEdit->setText(QString::number(shiftfields::wholeNumber(ui->codeEdit->text()).value_or(0)));
+    ui->codeEdit->setText(QString::number(readInt(ui->codeEdit->text()).value_or(0)));
     reportwindow::run([&] {
         const CustomerSalesReport r =
             CustomerReports(m_logon).sales(ui->codeEdit->text(), first, last, ui->methodCombo->currentText());

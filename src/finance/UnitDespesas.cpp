@@ -1,4 +1,5 @@
 #include "finance/UnitDespesas.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -102,7 +103,7 @@ void TFormDespesas::codeLeft()
     const QString typed = TrimText(ui->codeEdit->text());
     if (typed.isEmpty())
         return;
-    const std::optional<int> code = TextToInt(typed);
+    const std::optional<int> code = readInt(typed);
     if (!code) {
         ShowMessageWindow(kAttention, T::kCodeNotFound, QStringLiteral("1"));
         ui->codeEdit->setFocus();

@@ -1,4 +1,5 @@
 #include "finance/UnitExcLan.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitExcLan.h"
 
 #include "core/uMensagem.h"
@@ -29,7 +30,7 @@ void TFormExcLan::setEntryCode(const QString& text) { ui->entryEdit->setText(tex
 
 void TFormExcLan::confirm()
 {
-    if (!TextToInt(TrimText(ui->entryEdit->text())))
+    if (!readInt(ui->entryEdit->text()))
         ui->entryEdit->setText(QStringLiteral("0"));
     try {
         m_removed = m_account.removeEntry(m_customer, ui->entryEdit->text());

@@ -1,4 +1,5 @@
 #include "finance/UnitRelAniCas.h"
+#include "core/DateReader.h"
 #include "ui_UnitRelAniCas.h"
 
 #include "core/uMensagemWindow.h"
@@ -37,9 +38,9 @@ void TFormRelAniCas::chooseWeddings(bool weddings)
 
 void TFormRelAniCas::print()
 {
-    const typed::Date first = typed::date(ui->firstDateEdit->text());
-    const typed::Date last = typed::date(ui->lastDateEdit->text());
-    if (first.kind != typed::Date::Valid || last.kind != typed::Date::Valid) {
+    const TypedDate first = readDate(ui->firstDateEdit->text());
+    const TypedDate last = readDate(ui->lastDateEdit->text());
+    if (!first.isDate() || !last.isDate()) {
         ShowMessageWindow(anniversarytext::attention, anniversarytext::badPeriod);
         return;
     }
@@ -48,7 +49,7 @@ void TFormRelAniCas::print()
     try {
         // Every day is placed in the current year, the range's own days as typed.
         const RowSet customers =
-            Anniversaries::list(m_logon, kind, first.value, last.value, QDate::currentDate().year());
+            Anniversaries::list(m_logon, kind, first.date, last.date, QDate::currentDate().year());
         if (customers.isEmpty()) {
             ShowMessageWindow(anniversarytext::attention, anniversarytext::none);
             return;

@@ -1,4 +1,5 @@
 #include "finance/UnitRelEmi.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitRelEmi.h"
 
 #include "core/EnterMoves.h"
@@ -55,7 +56,7 @@ void TFormRelEmi::search()
 void TFormRelEmi::print()
 {
     ui->printButton->setEnabled(false);
-    if (!shiftfields::wholeNumber(ui->codeEdit->text()))
+    if (!readInt(ui->codeEdit->text()))
         ui->codeEdit->setText(QStringLiteral("0"));
     const bool done = reportwindow::run([&] {
         CustomerReports reports(m_logon);

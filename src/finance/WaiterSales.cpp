@@ -1,4 +1,5 @@
 #include "finance/WaiterSales.h"
+#include "core/WholeNumber.h"
 
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
@@ -88,7 +89,7 @@ QStringList WaiterSales::groupItems()
 
 QString WaiterSales::shiftText(const QString& typed)
 {
-    const std::optional<int> n = shiftfields::wholeNumber(typed);
+    const std::optional<int> n = readInt(typed);
     return QString::number(n.value_or(0));
 }
 
@@ -97,7 +98,7 @@ QString WaiterSales::productText(const QString& typed)
     const QString t = TrimText(typed);
     if (t.isEmpty())
         return S("000000");
-    const std::optional<int> n = shiftfields::wholeNumber(t);
+    const std::optional<int> n = readInt(t);
     return n ? FormatFloat(u"000000", Decimal(*n)) : t;
 }
 

@@ -1,4 +1,5 @@
 #include "printing/SetComSettings.h"
+#include "core/WholeNumber.h"
 #include <algorithm>
 
 #include "core/uMensagem.h"
@@ -25,7 +26,7 @@ void saveFile(const char* windowsName, const QStringList& lines)
 QString fontSizeOf(const LineFile& file, int line)
 {
     const QString text = file.line(line);
-    return SetComSettings::wholeNumber(text) ? text : QStringLiteral("7");
+    return readInt(text) ? text : QStringLiteral("7");
 }
 
 } // namespace
@@ -86,7 +87,7 @@ SetComValues SetComSettings::load()
         v.previewTab = f.line(7);
         // Line 8 picks the entry at its position of the list "0".."3"; a position
         // outside the list picks none.
-        const std::optional<int> position = wholeNumber(f.line(8));
+        const std::optional<int> position = readInt(f.line(8));
         const QStringList bytes = controlBytes();
         v.controlByte = !position ? bytes.first()
                                   : (*position >= 0 && *position < bytes.size() ? bytes.at(*position) : QString());
@@ -155,11 +156,6 @@ bool SetComSettings::isKitchen(PrinterSlot slot)
     return slot != PrinterSlot::Conference && slot != PrinterSlot::Closing;
 }
 
-std::optional<int> SetComSettings::wholeNumber(QStringView s)
-{
-    return TextToInt(s);
-}
-
 QString SetComSettings::yesNoOr(const QString& text, const QString& fallback)
 {
     return text == QLatin1String("S") || text == QLatin1String("N") ? text : fallback;
@@ -172,7 +168,7 @@ QString SetComSettings::numberOr(const QString& text, const QString& fallback, c
 
 QString SetComSettings::wholeNumberOr(const QString& text, const QString& fallback)
 {
-    return wholeNumber(text) ? text : fallback;
+    return readInt(text) ? text : fallback;
 }
 
 void SetComSettings::applySaveChecks(SetComValues& v)
@@ -224,7 +220,7 @@ int numberAt(const char* file, int line, int fallback)
 {
     try {
         if (const std::optional<LineFile> f = LineFile::load(station::path(QString::fromLatin1(file))))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(line))))
+            if (const std::optional<int> n = readInt(f->line(line)))
                 return *n;
     } catch (const std::exception&) {
     }

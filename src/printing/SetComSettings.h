@@ -12,6 +12,7 @@
 // checks are plain functions so the window and the saving share them.
 
 #include "core/AmountReader.h"
+#include "core/WholeNumber.h"
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -105,9 +106,6 @@ public:
     static bool isKitchen(PrinterSlot slot);
 
     // Checks.
-    // A whole number as the station's files have always been read: blanks in
-    // front, an optional sign, decimal digits or a "$"/"0x" hexadecimal number.
-    static std::optional<int> wholeNumber(QStringView text);
     // The text when it is exactly "S" or "N", else the fallback.
     static QString yesNoOr(const QString& text, const QString& fallback);
     // setup.INI lines 1 and 2 as this window checks them and every reader takes
@@ -118,7 +116,7 @@ public:
     // The text when the rules read it as a number (decimal comma), else the fallback.
     static QString numberOr(const QString& text, const QString& fallback,
                             const AmountRules& rules = AmountRules::money());
-    // The text when it is a whole number, else the fallback.
+    // The text when it is a whole number (core/WholeNumber), else the fallback.
     static QString wholeNumberOr(const QString& text, const QString& fallback);
     // The saving checks: feed lines "7", service percentage and cover charge "0"
     // when they are not numbers.

@@ -1,4 +1,5 @@
 #include "printing/UnitVisao.h"
+#include "platform/WholeFile.h"
 
 #include "printing/SetComSettings.h"
 #include "platform/Dialogs.h"
@@ -29,18 +30,9 @@ namespace msg {
 const QString kSaveCaption = QStringLiteral("Salvar como");
 const QString kSaveFilter = QStringLiteral("Arquivo Word (*.Doc *.DOC)");
 const QString kJobTitle = QStringLiteral("Visualizador Relatório");
-QString cannotWrite(const QString& file)
-{
-    return QStringLiteral("Não foi possível gravar o arquivo ") + file;
-}
 } // namespace msg
 
 const QString kFontFamily = QStringLiteral("Lucida Console");
-
-[[noreturn]] void fail(const QString& text)
-{
-    throw std::runtime_error(text.toStdString());
-}
 
 // The conference printer destination: setup.INI line 12.
 QString conferencePrinter()
@@ -128,13 +120,7 @@ void TFormVisao::printTo(QPrinter& printer) const
 
 void TFormVisao::saveTo(const QString& fileName) const
 {
-    const QByteArray document = richTextDocument(lines(), m_font.family(), m_font.pointSize());
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(document) != document.size())
-        fail(msg::cannotWrite(fileName));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        fail(msg::cannotWrite(fileName));
+    wholefile::write(fileName, richTextDocument(lines(), m_font.family(), m_font.pointSize()));
 }
 
 void TFormVisao::print()

@@ -1,4 +1,5 @@
 #include "registers/CompanyStore.h"
+#include "core/uMensagem.h"
 
 #include "core/Globals.h"
 #include "db/UnitLogon.h"
@@ -39,7 +40,9 @@ ReceiptCompany CompanyStore::receiptCompany()
 
 void CompanyStore::save(const QString& cnpj, const QString& iestadual, const QString& fax)
 {
-    m_logon.run(QStringLiteral("update EMPRESA set CNPJ = ?, IESTADUAL = ?, FAX = ?"), {cnpj, iestadual, fax});
+    // They head every receipt: pasted tabs and line ends go.
+    m_logon.run(QStringLiteral("update EMPRESA set CNPJ = ?, IESTADUAL = ?, FAX = ?"),
+                {readText(cnpj), readText(iestadual), readText(fax)});
 }
 
 void CompanyStore::applyToHeader(const CompanyRow& row)

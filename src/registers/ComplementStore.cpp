@@ -1,4 +1,5 @@
 #include "registers/ComplementStore.h"
+#include "core/WholeNumber.h"
 #include "registers/RegisterRules.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -9,9 +10,9 @@ namespace complement {
 Entry readEntry(const QString& code, const QString& name, const QString& group, const QString& value)
 {
     Entry e;
-    e.code = TextToInt(TrimText(code)).value_or(0);
+    e.code = readInt(code).value_or(0);
     e.name = name.toUpper().left(30);
-    e.group = TextToInt(TrimText(group)).value_or(0);
+    e.group = readInt(group).value_or(0);
     const registers::Number n = registers::readNumber(value);
     if (n.ok())
         e.value = n.value;

@@ -1,4 +1,5 @@
 #include "registers/CostCentreStore.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -30,7 +31,7 @@ int CostCentreStore::nextCode()
 
 int CostCentreStore::confirmedCode(const QString& typed)
 {
-    const auto code = registers::codeOf(typed);
+    const auto code = readInt(typed);
     return code && *code > 0 ? *code : 0;
 }
 

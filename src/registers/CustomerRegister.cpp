@@ -1,4 +1,5 @@
 #include "registers/CustomerRegister.h"
+#include "platform/WholeFile.h"
 
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -7,7 +8,6 @@
 #include "registers/RegisterSql.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QImageReader>
 #include <cmath>
 
@@ -161,7 +161,9 @@ void CustomerRegister::setPhoto(const QString& pickedFile)
     const QString target = station::pathForWriting(storedPhotoName(shownCodeNumber()));
     const QImage scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // The old photo goes only once the new one is written whole.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "JPG") || !file.commit())
+    try {
+        wholefile::write(target, [&](QIODevice& file) { return scaled.save(&file, "JPG"); });
+    } catch (const std::runtime_error&) {
         throw EntryError(QStringLiteral("Nao foi possivel gravar a foto em %1").arg(target));
+    }
 }

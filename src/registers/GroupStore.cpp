@@ -1,4 +1,5 @@
 #include "registers/GroupStore.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -22,7 +23,7 @@ qint64 GroupStore::nextCode()
 
 void GroupStore::confirm(const QString& code, const QString& name, bool active)
 {
-    const std::optional<int> number = registers::codeOf(code);
+    const std::optional<int> number = readInt(code);
     if (!number || *number < 1)
         throw EntryError(text::invalidCode);
     const QString flag = active ? QStringLiteral("S") : QStringLiteral("N");
@@ -41,7 +42,7 @@ bool GroupStore::remove(qint64 id)
 
 QString GroupStore::pictureName(const QString& code)
 {
-    const std::optional<int> number = registers::codeOf(code);
+    const std::optional<int> number = readInt(code);
     if (!number)
         return QString();
     return product::pictureFileName(QStringLiteral("G"), registers::paddedCode(*number, 6));

@@ -1,28 +1,34 @@
 #include "registers/LookupStore.h"
+#include "db/Schema.h"
+#include "core/WholeNumber.h"
 #include "core/uMensagem.h"
 
 namespace {
-QVariant containing(const QString& text)
+// A search for a text anywhere in the column, cut to what the column can match.
+QVariant containing(const QString& text, const char* table, const char* column)
 {
-    return QString(QLatin1Char('%') + text + QLatin1Char('%'));
+    return schema::containingPattern(text, QString::fromLatin1(table), QString::fromLatin1(column));
 }
 }
 
 registers::Rows LookupStore::customers(CustomerField field, const QString& text)
 {
     QString sql;
+    const char* column = "NOME";
     switch (field) {
     case CustomerField::Name:
         sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE NOME LIKE ? order by nome ");
         break;
     case CustomerField::Address:
         sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE endereco LIKE ? order by endereco ");
+        column = "ENDERECO";
         break;
     case CustomerField::Phone:
         sql = QStringLiteral("SELECT first 78 * FROM CLIENTES WHERE fone LIKE ? order by fone ");
+        column = "FONE";
         break;
     }
-    return registers::run(m_logon, sql, {containing(text)});
+    return registers::run(m_logon, sql, {containing(text, "CLIENTES", column)});
 }
 
 registers::Rows LookupStore::firstProducts()
@@ -35,7 +41,7 @@ registers::Rows LookupStore::products(ProductField field, const QString& text)
     const QString sql = field == ProductField::Name
         ? QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE NOME LIKE ?")
         : QStringLiteral("SELECT first 25 * FROM PRODUTOS WHERE CODIGO LIKE ?");
-    return registers::run(m_logon, sql, {containing(text)});
+    return registers::run(m_logon, sql, {containing(text, "PRODUTOS", field == ProductField::Name ? "NOME" : "CODIGO")});
 }
 
 registers::Rows LookupStore::suppliers()
@@ -51,12 +57,12 @@ registers::Rows LookupStore::firstSuppliers()
 
 registers::Rows LookupStore::suppliersNamed(const QString& text)
 {
-    return registers::run(m_logon, QStringLiteral("SELECT first 25 * FROM fornecedor WHERE NOME LIKE ?"), {containing(text.toUpper())});
+    return registers::run(m_logon, QStringLiteral("SELECT first 25 * FROM fornecedor WHERE NOME LIKE ?"), {containing(text.toUpper(), "FORNECEDOR", "NOME")});
 }
 
 std::optional<QString> LookupStore::supplierName(const QString& code)
 {
-    const std::optional<int> number = TextToInt(TrimText(code));
+    const std::optional<int> number = readInt(code);
     if (!number)
         return std::nullopt;
     registers::Rows r = registers::run(m_logon, QStringLiteral("select first 1 nome from fornecedor where codigo = ?"), {*number});

@@ -1,4 +1,5 @@
 #include "registers/MultiFlavour.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -29,7 +30,7 @@ std::array<QString, 4> splitFlavours(const QString& codeField, LastFlavour last)
         }
         code = TrimText(read.mid(from, end - from));
         from = end + 1;
-        if (const std::optional<qint64> n = wholeNumber(code); n && *n >= 0)
+        if (const std::optional<qint64> n = readWhole(code); n && *n >= 0)
             code = FormatFloat(u"000000", Decimal(*n));
     }
     return codes;

@@ -1,4 +1,5 @@
 #include "registers/PaymentMethodStore.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagemWindow.h"
 #include "registers/RegisterCommon.h"
@@ -39,13 +40,13 @@ int PaymentMethodStore::nextCode()
 
 QString PaymentMethodStore::shownCode(const QString& typed)
 {
-    const auto code = registers::codeOf(typed);
+    const auto code = readInt(typed);
     return code ? registers::paddedCode(*code, 2) : typed;
 }
 
 int PaymentMethodStore::confirmedCode(const QString& typed)
 {
-    const auto code = registers::codeOf(typed);
+    const auto code = readInt(typed);
     if (!code || *code < 1)
         return 0;
     if (*code > 99)

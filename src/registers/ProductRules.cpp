@@ -1,4 +1,5 @@
 #include "registers/ProductRules.h"
+#include "core/WholeNumber.h"
 #include "registers/RegisterRules.h"
 #include "core/uMensagem.h"
 #include "db/DbError.h"
@@ -23,7 +24,7 @@ CodeEntry readCode(const QString& typed)
 
 QString nextCode(const QString& highest)
 {
-    const auto n = TextToInt(TrimText(highest));
+    const auto n = readInt(highest);
     if (!n || *n == INT_MAX)
         return QString();
     return registers::sixDigitCode(QString::number(qint64(*n) + 1));
@@ -70,10 +71,10 @@ Update composeUpdate(const Fields& f)
 {
     Composer c;
     c.text("nome", StripAccents(TrimText(f.name)).toUpper().left(40));
-    if (const auto g = TextToInt(f.group))
+    if (const auto g = readInt(f.group))
         c.parts << QStringLiteral("classe = ?"), c.u.params << *g;
     c.text("Unidade", TrimText(f.unit).toUpper().left(2));
-    if (const auto s = TextToInt(f.supplier))
+    if (const auto s = readInt(f.supplier))
         c.parts << QStringLiteral("Fornecedor = ?"), c.u.params << *s;
     c.text("Locacao", TrimText(f.location).toUpper());
     c.text("Composicao", TrimText(f.kitFlag).toUpper());

@@ -1,7 +1,7 @@
 #include "registers/ProductStore.h"
 #include "db/LedgerTotals.h"
-
 #include "db/NewRecord.h"
+#include "db/Schema.h"
 
 registers::Rows ProductStore::list()
 {
@@ -108,7 +108,7 @@ QString ProductStore::highestCode()
 
 registers::Rows ProductStore::search(bool byName, const QString& text)
 {
-    const QString pattern = QLatin1Char('%') + text.toUpper() + QLatin1Char('%');
+    const QString pattern = schema::containingPattern(text.toUpper(), u"PRODUTOS", byName ? u"NOME" : u"CODIGO");
     return registers::run(m_logon, byName
         ? QStringLiteral("SELECT first 78 codigo,nome FROM PRODUTOS WHERE NOME LIKE ? order by nome ")
         : QStringLiteral("SELECT first 78 codigo,nome FROM PRODUTOS WHERE CODIGO LIKE ? order by Codigo "),

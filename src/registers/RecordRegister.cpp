@@ -1,4 +1,5 @@
 #include "registers/RecordRegister.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -119,7 +120,7 @@ QString RecordRegister::codeLeft(const QString& typed, const Record& edits)
     const QString text = TrimText(typed);
     if (text.isEmpty())
         return typed;
-    const auto code = registers::codeOf(text);
+    const auto code = readInt(text);
     if (!code || *code < 1) {
         ShowMessageWindow(kTitle, m_texts.invalidCode, QStringLiteral("1"));
         return m_mode == Mode::Insert ? QString() : registers::paddedCode(shownCodeNumber().toLongLong(), 6);
@@ -156,7 +157,7 @@ QString RecordRegister::codeLeft(const QString& typed, const Record& edits)
 
 void RecordRegister::save(const Record& edited)
 {
-    const auto code = registers::codeOf(edited.value("CODIGO"));
+    const auto code = readInt(edited.value("CODIGO"));
     if (!code || *code < 1)
         throw EntryError(m_texts.invalidCode);
     qint64 id = edited.id;
@@ -191,6 +192,6 @@ bool RecordRegister::remove()
 
 QString RecordRegister::shownCodeNumber() const
 {
-    const auto code = registers::codeOf(m_shown.value("CODIGO"));
+    const auto code = readInt(m_shown.value("CODIGO"));
     return QString::number(code ? *code : 0);
 }

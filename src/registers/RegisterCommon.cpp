@@ -1,4 +1,6 @@
 #include "registers/RegisterCommon.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/FieldText.h"
 #include "core/FormatFloat.h"
@@ -11,7 +13,6 @@
 #include "shell/UnSenha.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace registers {
 
@@ -31,11 +32,6 @@ bool attempt(const std::function<void()>& work)
     return false;
 }
 
-std::optional<int> codeOf(const QString& text)
-{
-    return TextToInt(TrimText(text));
-}
-
 QString paddedCode(qint64 code, int digits)
 {
     const QString plain = QString::number(code < 0 ? -code : code);
@@ -45,16 +41,10 @@ QString paddedCode(qint64 code, int digits)
 
 QDate dateOf(const QString& text, const QString& caption)
 {
-    const QString t = TrimText(text);
-    if (t.isEmpty() || t == QLatin1String("/  /") || t == QLatin1String("/ /"))
-        return QDate();
-    try {
-        const QDate d = TextToDate(t);
-        if (d.isValid())
-            return d;
-    } catch (const ConversionError&) {
-    }
-    throw EntryError(QStringLiteral("%1: data invalida").arg(caption));
+    const TypedDate d = readDate(text);
+    if (d.isNoDate())
+        throw EntryError(QStringLiteral("%1: data invalida").arg(caption));
+    return d.date;
 }
 
 Decimal amountOf(const QString& text, const QString& caption)
@@ -67,20 +57,9 @@ Decimal amountOf(const QString& text, const QString& caption)
     return n.value;
 }
 
-int columnLength(const char* table, const char* column)
-{
-    const schema::Table* t = schema::findTable(QString::fromLatin1(table));
-    const schema::Column* c = t ? schema::findColumn(*t, QString::fromLatin1(column)) : nullptr;
-    if (!c)
-        return 0;
-    static const QRegularExpression length(QStringLiteral("CHAR\\((\\d+)\\)"));
-    const auto m = length.match(QLatin1String(c->type));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
 void limitToColumn(QLineEdit* edit, const char* table, const char* column)
 {
-    if (const int n = columnLength(table, column); n > 0)
+    if (const int n = schema::textWidth(QString::fromLatin1(table), QString::fromLatin1(column)); n > 0)
         edit->setMaxLength(n);
 }
 
@@ -103,7 +82,8 @@ void lowerCaseField(QLineEdit* edit)
 
 QVariant textOrNull(const QString& text)
 {
-    return text.isEmpty() ? QVariant() : QVariant(text);
+    const QString t = readText(text);
+    return t.isEmpty() ? QVariant() : QVariant(t);
 }
 
 QVariant dateOrNull(const QDate& date)

@@ -1,7 +1,8 @@
 #pragma once
 // What every register window shares: how a refused entry and a refused write reach
-// the user, one write action, codes typed as whole numbers, and entry fields that
-// hold no more than their column and turn letters into capitals.
+// the user, one write action, codes shown with their digits, and entry fields that
+// hold no more than their column and turn letters into capitals. Codes typed are
+// read by the one whole-number reader (core/WholeNumber).
 
 #include "db/DbError.h"
 #include "db/UnitLogon.h"
@@ -35,8 +36,6 @@ namespace registers {
 // back, so the window keeps what was typed.
 bool attempt(const std::function<void()>& work);
 
-// A code typed in a register: trimmed, a whole number (as the stations read them).
-std::optional<int> codeOf(const QString& text);
 // The code with at least `digits` digits ("000042", "03").
 QString paddedCode(qint64 code, int digits);
 
@@ -47,9 +46,7 @@ QDate dateOf(const QString& text, const QString& caption);
 // Refused with EntryError naming the field.
 Decimal amountOf(const QString& text, const QString& caption);
 
-// The column's length (VARCHAR(n)) from the schema; 0 when it has none.
-int columnLength(const char* table, const char* column);
-// The field takes at most the column's length.
+// The field takes at most the column's width (db/Schema: schema::textWidth).
 void limitToColumn(QLineEdit* edit, const char* table, const char* column);
 // The field turns letters into capitals, or into small letters, as they are typed.
 void upperCaseField(QLineEdit* edit);
@@ -57,7 +54,8 @@ void lowerCaseField(QLineEdit* edit);
 // An amount or quantity field: a point typed becomes the decimal comma.
 void commaForPointField(QLineEdit* edit);
 
-// A text the database receives: NULL when blank, as the table components wrote it.
+// A text the database receives, read by the one text reader (readText: pasted tabs
+// and line ends go); NULL when blank, as the table components wrote it.
 QVariant textOrNull(const QString& text);
 QVariant dateOrNull(const QDate& date);
 

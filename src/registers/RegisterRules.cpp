@@ -1,22 +1,24 @@
 #include "registers/RegisterRules.h"
+#include "core/WholeNumber.h"
 #include "registers/RegisterCommon.h"
 #include "core/AmountReader.h"
 #include "core/uMensagem.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
 #include <cmath>
+#include <stdexcept>
 
 namespace registers {
 
 Number readNumber(const QString& text)
 {
-    // What NUMERIC(15,3) holds in its whole part.
-    const AmountRules rules = AmountRules::money().upTo(Decimal(999'999'999'999LL));
+    // What the NUMERIC columns' sums hold.
+    const AmountRules rules = AmountRules::money().upTo(AmountRules::column().limit);
     Number n;
     switch (amountProblem(text, rules)) {
     case AmountProblem::Empty: return n;
@@ -29,7 +31,7 @@ Number readNumber(const QString& text)
 QString sixDigitCode(const QString& text)
 {
     const QString t = TrimText(text);
-    const auto n = TextToInt(t);
+    const auto n = readInt(t);
     if (!n)
         return t;
     return registers::paddedCode(*n, 6);
@@ -57,9 +59,11 @@ QString replacePicture(const QString& source, const QString& target,
         return QStringLiteral("Não foi possível abrir a imagem %1: %2").arg(source, reader.errorString());
     const QImage scaled = picture.scaled(sizeFor(picture.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QDir().mkpath(QFileInfo(target).absolutePath());
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "JPG") || !file.commit())
-        return QStringLiteral("Não foi possível gravar a imagem %1: %2").arg(target, file.errorString());
+    try {
+        wholefile::write(target, [&](QIODevice& file) { return scaled.save(&file, "JPG"); });
+    } catch (const std::runtime_error&) {
+        return QStringLiteral("Não foi possível gravar a imagem %1").arg(target);
+    }
     return QString();
 }
 

@@ -17,7 +17,7 @@ struct Number {
     Decimal value;
     bool ok() const { return kind == Ok; }
 };
-// TooLarge: a number the database's NUMERIC(15,3) columns cannot hold.
+// TooLarge: a number past what the NUMERIC columns' sums hold (AmountRules::column()).
 Number readNumber(const QString& text);
 
 // A whole number becomes six digits with leading zeros ("42" → "000042",

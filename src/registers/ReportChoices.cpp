@@ -1,4 +1,5 @@
 #include "registers/ReportChoices.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
@@ -27,16 +28,11 @@ QStringList items(const std::vector<Coded>& rows, const Style& style)
 
 std::optional<int> codeOf(const QString& item, int digits)
 {
-    // Blanks may lead, as the stations read numbers; anything else but digits makes no code.
-    QString t = item.left(digits);
-    while (t.startsWith(QLatin1Char(' ')))
-        t.remove(0, 1);
-    if (t.isEmpty())
+    // Blanks may lead, as the stations read numbers; the digits fill the rest.
+    const QStringView t = QStringView(item).left(digits);
+    if (!t.isEmpty() && t.back() <= u' ')
         return std::nullopt;
-    for (const QChar c : t)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    return t.toInt();
+    return readInt(t);
 }
 
 std::vector<Coded> groups(TLogon& logon, Order order)

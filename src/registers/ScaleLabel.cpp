@@ -1,4 +1,5 @@
 #include "registers/ScaleLabel.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -21,11 +22,11 @@ std::optional<LabelFields> labelFields(const QString& code, int codeLength)
     const QString t = TrimText(code);
     if (t.size() != 13 || t[0] != u'2')
         return std::nullopt;
-    const std::optional<qint64> value = wholeNumber(t.mid(7, 5));
+    const std::optional<qint64> value = readWhole(t.mid(7, 5));
     if (!value || *value < 0)
         return std::nullopt;
     QString product = t.mid(1, codeLength);
-    if (const std::optional<qint64> n = wholeNumber(product))
+    if (const std::optional<qint64> n = readWhole(product))
         product = FormatFloat(u"000000", Decimal(*n));
     return LabelFields{product, *value};
 }

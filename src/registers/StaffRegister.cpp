@@ -1,4 +1,5 @@
 #include "registers/StaffRegister.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
@@ -20,8 +21,8 @@ const char* const kAll[] = {"CODIGO", "NOME", "ENDERECO", "CIDADE", "ESTADO", "C
 // What CEP takes on confirmation: the digest of a typed password, else what it held.
 QVariant storedPassword(const StaffRow& r)
 {
-    const QString typed = r.value(kPassword);
-    if (!TrimText(typed).isEmpty())
+    const QString typed = readText(r.value(kPassword));
+    if (!typed.isEmpty())
         return passwords::digest(typed);
     return r.state == StaffRow::State::New ? QVariant() : r.original.value(QString::fromLatin1(kPassword));
 }
@@ -106,7 +107,7 @@ StaffRegister::CodeOutcome StaffRegister::codeLeft(const QString& typed)
     const bool number = IsValidNumber(typed) == QLatin1String("S");   // "1e20" too: a number, too big for a code
     if (!number || TrimText(typed).isEmpty())
         return CodeOutcome::CloseWindow;
-    const auto code = registers::codeOf(typed);
+    const auto code = readInt(typed);
     if (!code || *code < 1) {
         ShowMessageWindow(kTitle, staffText::invalidCode, QStringLiteral("1"));
         return CodeOutcome::Cleared;

@@ -1,4 +1,6 @@
 #include "registers/TouchMenu.h"
+#include "db/Schema.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -18,7 +20,7 @@ QString existing(const QString& windowsName)
 QString productPicture(const QString& code)
 {
     QString name = TrimText(code);
-    if (const std::optional<qint64> n = wholeNumber(name))
+    if (const std::optional<qint64> n = readWhole(name))
         name = FormatFloat(u"000000", Decimal(*n));
     return existing(QStringLiteral("C:\\Miltrex\\Vavoz\\imagens\\") + name + QStringLiteral(".jpg"));
 }
@@ -68,7 +70,7 @@ std::vector<TouchGroup> TouchMenu::groups()
 std::vector<TouchButton> TouchMenu::productsOf(const QString& group)
 {
     std::vector<TouchButton> buttons;
-    const std::optional<qint64> g = wholeNumber(group);
+    const std::optional<qint64> g = readWhole(group);
     if (!g)
         return buttons;
     RowSet p = m_logon.run(QStringLiteral("select first 200 codigo, nome from produtos where classe = ? order by nome"), {*g});
@@ -102,7 +104,7 @@ std::vector<TouchButton> TouchMenu::complementsOf(const QString& group, bool val
     write.code = write.caption = QStringLiteral("ESCREVER");
     write.write = true;
     buttons.push_back(write);
-    const std::optional<qint64> g = wholeNumber(group);
+    const std::optional<qint64> g = readWhole(group);
     if (!g)
         return buttons;
     RowSet rs = m_logon.run(QStringLiteral("select first 199 nome, valor, codigo from complemento where grupo = ? order by id"), {*g});
@@ -129,7 +131,7 @@ std::vector<TouchButton> TouchMenu::search(const QString& text, QString* group)
     if (t.isEmpty())
         return buttons;
     RowSet rs = m_logon.run(QStringLiteral("select first 200 codigo, nome, classe from produtos where nome like ? order by nome"),
-                            {u'%' + t + u'%'});
+                            {schema::containingPattern(t, u"PRODUTOS", u"NOME")});
     while (rs.next()) {
         if (buttons.empty() && group)
             *group = QString::number(rs.integer(u"CLASSE"));

@@ -1,4 +1,5 @@
 #include "registers/UnitCentroCusto.h"
+#include "core/WholeNumber.h"
 
 #include "registers/RegisterCommon.h"
 #include "ui_UnitCentroCusto.h"
@@ -71,7 +72,7 @@ void TFormCentroCusto::newCentre()
 
 bool TFormCentroCusto::confirmCentre()
 {
-    if (!registers::codeOf(ui->codeEdit->text()))
+    if (!readInt(ui->codeEdit->text()))
         ui->codeEdit->setText(QStringLiteral("0"));
     bool written = false;
     if (!registers::attempt([&] { written = m_store.confirm(ui->codeEdit->text(), ui->nameEdit->text()); }))

@@ -1,4 +1,5 @@
 #include "registers/UnitCliente.h"
+#include "core/WholeNumber.h"
 
 #include "core/Globals.h"
 #include "core/uMensagem.h"
@@ -173,7 +174,7 @@ void TFormCliente::search()
     windows::open(QStringLiteral("TFormBusca"));
     const QString chosen = TrimText(ctx::lookup().LookupCode);
     if (!chosen.isEmpty()) {
-        if (const auto code = registers::codeOf(chosen))
+        if (const auto code = readInt(chosen))
             registers::attempt([&] { m_register.moveToCode(*code); });
     }
     showCustomer();

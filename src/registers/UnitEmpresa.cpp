@@ -1,4 +1,5 @@
 #include "registers/UnitEmpresa.h"
+#include "core/uMensagem.h"
 
 #include "registers/RegisterCommon.h"
 #include "ui_UnitEmpresa.h"
@@ -38,9 +39,9 @@ QLineEdit* TFormEmpresa::phoneField() const { return ui->faxEdit; }
 bool TFormEmpresa::returnToMenu()
 {
     CompanyRow row = m_row;
-    row.cnpj = ui->cnpjEdit->text();
-    row.iestadual = ui->iestadualEdit->text();
-    row.fax = ui->faxEdit->text();
+    row.cnpj = readText(ui->cnpjEdit->text());
+    row.iestadual = readText(ui->iestadualEdit->text());
+    row.fax = readText(ui->faxEdit->text());
     if (!registers::attempt([&] { m_store.save(row.cnpj, row.iestadual, row.fax); }))
         return false;   // stays open with the edits; the header keeps its values
     CompanyStore::applyToHeader(row);

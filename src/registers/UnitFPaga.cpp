@@ -1,4 +1,5 @@
 #include "registers/UnitFPaga.h"
+#include "core/WholeNumber.h"
 
 #include "registers/RegisterCommon.h"
 #include "ui_UnitFPaga.h"
@@ -89,7 +90,7 @@ void TFormFPaga::leaveCode()
     const QString typed = ui->codeEdit->text();
     ui->codeEdit->setText(PaymentMethodStore::shownCode(typed));
     std::optional<PaymentMethod> found;
-    if (const auto code = registers::codeOf(typed))
+    if (const auto code = readInt(typed))
         registers::attempt([&] { found = m_store.find(*code); });
     ui->nameEdit->setText(found ? found->nome : QString());
     ui->bxEdit->setText(found ? found->bx : QString());
@@ -110,7 +111,7 @@ void TFormFPaga::newMethod()
 
 bool TFormFPaga::confirmMethod()
 {
-    if (!registers::codeOf(ui->codeEdit->text()))
+    if (!readInt(ui->codeEdit->text()))
         ui->codeEdit->setText(QStringLiteral("0"));
     const bool done = registers::attempt([this] {
         m_store.confirm(ui->codeEdit->text(), ui->nameEdit->text(), ui->bxEdit->text(), ui->davEdit->text());

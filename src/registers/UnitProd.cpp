@@ -65,6 +65,7 @@ TFormProd::TFormProd(TLogon& logon, QWidget* parent)
         upperCaseWhileTyping(e);
     registers::commaForPointField(ui->costEdit);
     registers::commaForPointField(ui->initialStockEdit);
+    registers::limitToColumn(ui->accompanimentEdit, "ACOMPANHA", "PRODUTO");
 
     // Anything typed in a product field is a pending edit.
     for (QLineEdit* e : {ui->kitFlagEdit, ui->nameEdit, ui->unitEdit, ui->locationEdit, ui->minimumEdit, ui->costEdit,

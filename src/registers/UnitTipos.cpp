@@ -1,4 +1,5 @@
 #include "registers/UnitTipos.h"
+#include "core/WholeNumber.h"
 
 #include "core/FieldEvents.h"
 #include "core/uMensagem.h"
@@ -58,7 +59,7 @@ void TFormTipos::reload(const QString& code)
     registers::Rows rows;
     registers::attempt([&] { rows = m_store.list(); });
     ui->groupList->setRows(std::move(rows));
-    if (const auto number = registers::codeOf(code))
+    if (const auto number = readInt(code))
         ui->groupList->moveTo(u"CODIGO", QString::number(*number));
     chooseRow();
 }

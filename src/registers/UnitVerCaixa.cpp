@@ -1,4 +1,5 @@
 #include "registers/UnitVerCaixa.h"
+#include "core/WholeNumber.h"
 #include "registers/Lookups.h"
 #include "core/uMensagem.h"
 #include "platform/Dialogs.h"
@@ -39,7 +40,7 @@ QString TFormVerCaixa::label1() const { return ui->Label1->text(); }
 
 int TFormVerCaixa::shiftNumberOf(const QString& label)
 {
-    return TextToInt(QStringView(label).left(5)).value_or(0);
+    return readInt(QStringView(label).left(5)).value_or(0);
 }
 
 void TFormVerCaixa::reload()

@@ -1,4 +1,5 @@
 #include "registers/Unitforne.h"
+#include "core/WholeNumber.h"
 
 #include "core/FieldEvents.h"
 #include "core/Globals.h"
@@ -98,7 +99,7 @@ bool TFormForne::pending() const
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {
         const QString stored = it.key() == QLatin1String("CODIGO") ? shown.value("CODIGO") : shown.values.value(it.key());
         if (TrimText(it.value()->text()) != TrimText(stored)
-            && !(it.key() == QLatin1String("CODIGO") && registers::codeOf(it.value()->text()) == registers::codeOf(stored)))
+            && !(it.key() == QLatin1String("CODIGO") && readInt(it.value()->text()) == readInt(stored)))
             return true;
     }
     return false;
@@ -174,7 +175,7 @@ void TFormForne::search()
 {
     registers::attempt([this] { m_register.reload(); });
     const QString chosen = TrimText(chooseSupplier(m_logon));
-    if (const auto code = registers::codeOf(chosen))
+    if (const auto code = readInt(chosen))
         registers::attempt([&] { m_register.moveToCode(*code); });
     showSupplier();
     ui->supplierList->moveTo(u"CODIGO", m_register.shownCodeNumber());

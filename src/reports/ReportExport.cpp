@@ -1,9 +1,10 @@
 #include "reports/ReportExport.h"
 
 #include "reports/ReportRenderer.h"
+#include "core/SpreadsheetCell.h"
 #include "platform/Win1252.h"
+#include "platform/WholeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,13 +15,6 @@
 namespace report {
 
 namespace {
-
-namespace msg {
-QString cannotWrite(const QString& file)
-{
-    return QStringLiteral("Não foi possível gravar o arquivo ") + file;
-}
-} // namespace msg
 
 constexpr double kMmPerChar = 2.0;     // text export: one character every 2 mm
 constexpr double kSameLineMm = 1.0;    // items this close in height print on one line
@@ -51,7 +45,7 @@ std::vector<std::vector<const Item*>> bandLines(const Band& band, bool withRules
 
 QByteArray csvCell(const QString& text)
 {
-    return toWin1252(csvQuoted(text));
+    return toWin1252(spreadsheetCell(text));
 }
 
 QByteArray rtfEscaped(const QString& text)
@@ -79,16 +73,6 @@ QByteArray twips(double mm)
 }
 
 } // namespace
-
-QString csvQuoted(const QString& text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString t = text;
-    t.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
 
 QByteArray spreadsheetDocument(const Layout& layout)
 {
@@ -254,19 +238,15 @@ QString exportTo(const Layout& layout, Format format, const QString& fileName)
     QString name = fileName;
     if (QFileInfo(name).suffix().isEmpty())
         name += formatExtension(format);
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error(msg::cannotWrite(name).toStdString());
-    if (format == Format::Pdf) {
-        writePdf(layout, file);   // page by page, never whole in memory
-    } else {
+    // Written whole, then renamed: a failure midway keeps the previous export.
+    wholefile::write(name, [&](QIODevice& file) {
+        if (format == Format::Pdf) {
+            writePdf(layout, file);   // page by page, never whole in memory
+            return true;
+        }
         const QByteArray bytes = document(layout, format);
-        if (file.write(bytes) != bytes.size())
-            throw std::runtime_error(msg::cannotWrite(name).toStdString());
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw std::runtime_error(msg::cannotWrite(name).toStdString());
+        return file.write(bytes) == bytes.size();
+    });
     return name;
 }
 

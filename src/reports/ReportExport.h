@@ -4,7 +4,9 @@
 //   PDF          the pages as printed (ReportRenderer)
 //   spreadsheet  CSV as Brazilian spreadsheets read it: Windows-1252, ";" between
 //                values, decimal commas and no thousands points; one line per
-//                band (the column header once, no page header or footer)
+//                band (the column header once, no page header or footer); each
+//                value through the one cell writer (core/SpreadsheetCell: no
+//                formula runs)
 //   RTF          the pages as paragraphs with tab stops at the items' positions,
 //                a page break between pages
 //   text         the pages in fixed columns (2 mm a character), Windows-1252,
@@ -19,11 +21,6 @@
 namespace report {
 
 enum class Format { Pdf, Spreadsheet, RichText, Text };
-
-// A value as one cell of such a CSV line: a value holding ";", a double quote, CR
-// or LF goes in double quotes with its own double quotes doubled; any other stays
-// as it is.
-QString csvQuoted(const QString& text);
 
 QByteArray spreadsheetDocument(const Layout& layout);
 QByteArray richTextDocument(const Layout& layout);

@@ -1,4 +1,5 @@
 #include "sales/CounterClosing.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "closing/ClosingSettings.h"
@@ -26,12 +27,6 @@ const QString kRule36 = QString(36, QLatin1Char('='));
 const QString kRule37 = QString(37, QLatin1Char('='));
 const QString kDash36 = QString(36, QLatin1Char('-'));
 const QString kMonitor = QStringLiteral("Monitor Cozinha");
-
-int intOr(const QString& text, int fallback)
-{
-    const auto v = TextToInt(text);
-    return v ? *v : fallback;
-}
 
 QString money(const char* mask, int width, const Decimal& v) { return FormatFloatLeftPadded(QString::fromLatin1(mask), width, v); }
 
@@ -194,7 +189,7 @@ Decimal CounterClosing::discountOf(const QString& text)
 
 int CounterClosing::queueOf(const QString& text)
 {
-    const int q = intOr(text.trimmed(), 0);
+    const int q = readInt(text).value_or(0);
     return q < 0 ? 0 : q;
 }
 
@@ -229,9 +224,9 @@ Prepared prepare(const CounterClosingRequest& r, const Decimal& discount)
 {
     const CounterSale& cs = *r.sale;
     Prepared p;
-    p.terminal = intOr(ctx::station().TerminalNumber.trimmed(), 1);
+    p.terminal = readInt(ctx::station().TerminalNumber).value_or(1);
     p.customer = [&] {
-        const auto k = TextToInt(r.customerCode.trimmed());
+        const auto k = readInt(r.customerCode);
         return k && *k > 0 ? *k : 1;
     }();
     p.queue = CounterClosing::queueOf(r.queueNumber);
@@ -424,7 +419,7 @@ const char* kCounter = "c:\\Miltrex\\vavoz\\AVULSO.INI";
 
 int queueNumber()
 {
-    return std::max(0, intOr(settingsLine(kQueue, 0).trimmed(), 0));
+    return std::max(0, readInt(settingsLine(kQueue, 0)).value_or(0));
 }
 
 void saveQueueNumber(int number)

@@ -1,4 +1,5 @@
 #include "sales/CounterEntry.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -17,7 +18,7 @@ QString padded(const QString& code)
 {
     const QString t = code.trimmed();
     if (t.size() < 6)
-        if (const auto n = wholeNumber(t); n && *n >= 0)
+        if (const auto n = readWhole(t); n && *n >= 0)
             return FormatFloat(u"000000", Decimal(*n));
     return t;
 }
@@ -62,7 +63,7 @@ std::optional<CounterCode> CounterEntry::kit(const QString& code)
     c.code = QStringLiteral("*") + rs.text(u"CODIGO").trimmed();
     c.name = rs.text(u"NOME").left(30);
     c.price = amountText(rs.decimal(u"VALOT"));
-    const auto k = TextToInt(rs.text(u"IMPFISCAL").trimmed());
+    const auto k = readInt(rs.text(u"IMPFISCAL"));
     c.kitchen = k && *k >= 0 && *k <= 5 ? QString::number(*k) : QStringLiteral("0");
     return c;
 }
@@ -171,7 +172,7 @@ CounterConfirm CounterEntry::build(const CounterDraft& d, const QString& saleKey
         return out;
     }
     QString kitchen = d.kitchen.trimmed();
-    const auto k = TextToInt(kitchen);
+    const auto k = readInt(kitchen);
     kitchen = k && *k >= 0 && *k <= 5 ? QString::number(*k) : QStringLiteral("0");
     CounterItem item;
     item.code = code;

@@ -1,4 +1,5 @@
 #include "sales/CounterPage.h"
+#include "core/WholeNumber.h"
 #include "printing/SetComSettings.h"
 #include "registers/CustomerCard.h"
 #include "ui_CounterPage.h"
@@ -438,7 +439,7 @@ void CounterPage::proposeAmount()
 void CounterPage::methodCodeLeft()
 {
     const std::vector<CounterMethod>& methods = m_sale.methods();
-    const auto code = TextToInt(ui->counterMethodCodeEdit->text().trimmed());
+    const auto code = readInt(ui->counterMethodCodeEdit->text());
     int chosen = -1;
     for (int i = 0; code && i < int(methods.size()); ++i)
         if (methods[size_t(i)].code == *code)
@@ -471,7 +472,7 @@ void CounterPage::recordPayment()
 void CounterPage::customerLeft()
 {
     try {
-        const auto code = TextToInt(ui->counterCustomerCodeEdit->text().trimmed());
+        const auto code = readInt(ui->counterCustomerCodeEdit->text());
         const std::optional<CustomerCard> customer =
             code && *code > 0 ? customerByCode(m_logon, *code) : std::nullopt;
         if (!customer) {

@@ -1,4 +1,5 @@
 #include "sales/CounterSale.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "sales/ItemEntry.h"
@@ -10,12 +11,12 @@ std::optional<CounterScaleLabel> parseCounterScaleLabel(const QString& code)
         return std::nullopt;
     CounterScaleLabel label;
     const QString product = code.mid(1, 4);
-    if (const auto n = TextToInt(product); n && *n >= 0)
+    if (const auto n = readInt(product); n && *n >= 0)
         label.code = QStringLiteral("%1").arg(*n, 6, 10, QLatin1Char('0'));
     else
         label.code = product.trimmed();
     const QString cents = code.mid(7, 5);
-    if (const auto c = TextToInt(cents); c && *c >= 0)
+    if (const auto c = readInt(cents); c && *c >= 0)
         label.amount = Decimal::fromCents(*c);
     return label;
 }

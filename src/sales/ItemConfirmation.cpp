@@ -1,4 +1,5 @@
 #include "sales/ItemConfirmation.h"
+#include "core/WholeNumber.h"
 
 #include "platform/Printout.h"
 #include "tabs/TabKey.h"
@@ -168,10 +169,10 @@ std::optional<Status> check(TLogon& logon, int cashShift, const ItemDraft& d, QS
         item.complementNames << c.produto;
         price += c.valor;
     }
-    const std::optional<qint64> kitchenNumber = wholeNumber(d.kitchen);
+    const std::optional<qint64> kitchenNumber = readWhole(d.kitchen);
     item.kitchen = kitchenNumber && *kitchenNumber >= 0 && *kitchenNumber <= 9 ? int(*kitchenNumber) : 0;
     item.kitchenText = QString::number(item.kitchen);
-    const std::optional<qint64> waiterNumber = wholeNumber(d.waiter);
+    const std::optional<qint64> waiterNumber = readWhole(d.waiter);
     item.waiter = waiterNumber ? *waiterNumber : 1;
     item.quantity = quantityOrOne(d.quantity);
     item.code = code;

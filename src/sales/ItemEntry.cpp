@@ -1,4 +1,5 @@
 #include "sales/ItemEntry.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -24,7 +25,7 @@ QString normaliseProductCode(const QString& typed)
     if (t.startsWith(u'*'))
         t = TrimText(t.mid(1, 14));
     if (t.size() < 6) {
-        if (const std::optional<qint64> n = wholeNumber(t))
+        if (const std::optional<qint64> n = readWhole(t))
             t = FormatFloat(u"000000", Decimal(*n));
     }
     return t;
@@ -94,7 +95,7 @@ std::optional<QString> ItemEntry::waiterName(qint64 code)
 
 std::optional<qint64> ItemEntry::checkWaiterPassword(const QString& code, const QString& password)
 {
-    const std::optional<qint64> c = wholeNumber(code);
+    const std::optional<qint64> c = readWhole(code);
     if (!c || password.size() > passwords::kTypedMaxLength)
         return std::nullopt;
     // the stored password is a digest: each staff row of that code is checked against it

@@ -1,6 +1,7 @@
 #include "sales/KitchenNumberPanel.h"
 #include "ui_KitchenNumberPanel.h"
 
+#include "core/WholeNumber.h"
 #include "core/uMensagem.h"
 #include "platform/Dialogs.h"
 #include "tabs/KitchenTicket.h"
@@ -9,7 +10,7 @@
 
 int kitchenOrderNumberFrom(const QString& typed)
 {
-    const std::optional<int> n = TextToInt(TrimText(typed));
+    const std::optional<int> n = readInt(typed);
     return n && *n > 0 ? *n : 1;
 }
 

@@ -1,4 +1,5 @@
 #include "sales/KitchenOrder.h"
+#include "core/WholeNumber.h"
 
 #include "db/SqlBatches.h"
 #include "platform/Printout.h"
@@ -32,7 +33,7 @@ QStringList upper(const QStringList& names)
 QString kitchenOrderKey(const QString& typed)
 {
     const QString t = TrimText(typed);
-    if (const std::optional<qint64> n = wholeNumber(t); n && *n >= 0)
+    if (const std::optional<qint64> n = readWhole(t); n && *n >= 0)
         return FormatFloat(u"000000", Decimal(*n));
     return t;
 }

@@ -1,4 +1,5 @@
 #include "sales/SalesRibbon.h"
+#include "core/WholeNumber.h"
 
 #include "cash/CashShift.h"
 #include "core/FormatFloat.h"
@@ -123,7 +124,7 @@ QString normalTabKeyForm(const QString& key)
 {
     QString k = TrimText(StripAccents(key).toUpper());
     if (key.size() < 6)
-        if (const std::optional<int> n = TextToInt(key))
+        if (const std::optional<int> n = readInt(key))
             k = FormatFloat(u"000000", Decimal(*n));
     return k;
 }

@@ -1,4 +1,5 @@
 #include "sales/Scale.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -61,7 +62,7 @@ ScaleSettings ScaleSettings::load(const ScaleSettings& defaults)
         return s;
     int* fields[] = {&s.model, &s.port, &s.baud, &s.dataBits, &s.parity, &s.stopBits, &s.handshake};
     for (int line = 0; line < 7; ++line) {
-        const std::optional<int> n = TextToInt(TrimText(f->line(line)));
+        const std::optional<int> n = readInt(f->line(line));
         if (!n)
             break;   // the reading stops at the first line that is no whole number
         *fields[line] = *n;

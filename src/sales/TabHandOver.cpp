@@ -1,4 +1,5 @@
 #include "sales/TabHandOver.h"
+#include "core/WholeNumber.h"
 
 #include "tabs/TabKey.h"
 #include "closing/PaymentFirstStep.h"
@@ -45,7 +46,7 @@ std::optional<TabInHand> TabHandOver::tab(const QString& key)
     t.waiter = rs.isNull(u"VENDEDOR") ? QString() : rs.text(u"VENDEDOR");
     t.customerCode = rs.isNull(u"CLIENTE") ? QString() : TrimText(rs.text(u"CLIENTE"));
     t.status = rs.isNull(u"STATUS") ? 0 : int(rs.integer(u"STATUS"));
-    if (const std::optional<int> code = TextToInt(t.customerCode))
+    if (const std::optional<int> code = readInt(t.customerCode))
         t.customerName = m_logon.scalar(QStringLiteral("select first 1 NOME from CLIENTES where CODIGO = ?"), {*code})
                              .toString().left(15);
     return t;

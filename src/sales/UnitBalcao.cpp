@@ -1,4 +1,5 @@
 #include "sales/UnitBalcao.h"
+#include "core/WholeNumber.h"
 #include "core/AmountReader.h"
 #include "tabs/TabKey.h"
 #include "ui_UnitBalcao.h"
@@ -485,7 +486,7 @@ void TFormBalcao::waiterFieldLeft()
     if (!m_waiterPending)
         return;
     m_waiterPending = false;
-    const std::optional<qint64> code = wholeNumber(ui->waiterEdit->text());
+    const std::optional<qint64> code = readWhole(ui->waiterEdit->text());
     if (!code)
         ui->waiterEdit->clear();
     if (ui->waiterEdit->text().isEmpty()) {

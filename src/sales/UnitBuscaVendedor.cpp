@@ -1,4 +1,5 @@
 #include "sales/UnitBuscaVendedor.h"
+#include "db/Schema.h"
 #include "ui_UnitBuscaVendedor.h"
 
 #include "core/Globals.h"
@@ -40,7 +41,7 @@ void TFormBuscaVendedor::search(const QString& text)
         const QString t = text.trimmed().toUpper();
         rs = t.isEmpty() ? m_logon.run(QStringLiteral("select first 30 codigo, nome from vendedor order by nome"))
                          : m_logon.run(QStringLiteral("SELECT first 30 codigo, nome FROM vendedor WHERE upper(NOME) LIKE ? order by nome "),
-                                       {u'%' + t + u'%'});
+                                       {schema::containingPattern(t, u"VENDEDOR", u"NOME")});
     } catch (const DbError&) {
         // text the database cannot hold finds nobody
     }

@@ -1,4 +1,5 @@
 #include "sales/UnitFecDiaPag.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitFecDiaPag.h"
 
 #include "core/uMensagem.h"
@@ -37,7 +38,7 @@ void TFormFecDiaPag::pickShift()
 
 void TFormFecDiaPag::printReport()
 {
-    const auto shift = TextToInt(ui->cashShiftEdit->text().trimmed());
+    const auto shift = readInt(ui->cashShiftEdit->text());
     if (!shift || *shift < 0) {
         dialogs().message(QStringLiteral("ATENÇÃO"), kInvalidShift, QStringLiteral("1"), QStringLiteral("alerta"));
         ui->cashShiftEdit->setText(QStringLiteral("0"));

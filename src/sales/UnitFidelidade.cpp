@@ -1,4 +1,5 @@
 #include "sales/UnitFidelidade.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitFidelidade.h"
 
 #include "core/uMensagem.h"
@@ -25,7 +26,7 @@ TFormFidelidade::~TFormFidelidade() = default;
 
 void TFormFidelidade::search()
 {
-    const auto code = TextToInt(chooseCustomer(m_logon).trimmed());
+    const auto code = readInt(chooseCustomer(m_logon));
     showCustomer(code ? *code : 0);
 }
 

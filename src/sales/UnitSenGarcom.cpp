@@ -1,4 +1,5 @@
 #include "sales/UnitSenGarcom.h"
+#include "core/WholeNumber.h"
 #include "ui_UnitSenGarcom.h"
 
 #include "core/Globals.h"
@@ -30,7 +31,7 @@ void TFormSenGarcom::codeLeft()
     const QString code = TrimText(ui->codeEdit->text());
     if (code.isEmpty())
         return;
-    const std::optional<qint64> n = wholeNumber(code);
+    const std::optional<qint64> n = readWhole(code);
     std::optional<QString> name;
     try {
         if (n && *n >= 0 && *n <= 2147483647)

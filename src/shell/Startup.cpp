@@ -1,4 +1,6 @@
 #include "shell/Startup.h"
+#include "platform/WholeFile.h"
+#include "core/WholeNumber.h"
 #include "shell/Credentials.h"
 #include "db/LedgerTotals.h"
 #include "db/SchemaUpgrade.h"
@@ -12,7 +14,7 @@ namespace startup {
 
 bool isWholeNumber(const QString& text)
 {
-    return TextToInt(text).has_value();
+    return readInt(text).has_value();
 }
 
 QString readTerminalNumber()
@@ -40,10 +42,10 @@ QString condensedOnCode()
 int removeUnfinishedSaves()
 {
     int removed = 0;
-    // the folders the station's settings files are saved in
-    for (const QString& folder : {station::path(u"c:\\Miltrex\\vavoz"), station::programFolder()}) {
+    // the folders the station's settings files and the CSV export are saved in
+    for (const QString& folder : {station::path(u"c:\\Miltrex\\vavoz"), station::programFolder(), station::path(u"c:\\Miltrex")}) {
         try {
-            removed += LineFile::removeLeftovers(folder);
+            removed += wholefile::removeLeftovers(folder);
         } catch (...) {
         }
     }
@@ -67,7 +69,7 @@ namespace startup {
 
 QString terminalFromAnswer(const QString& answer, const QString& current)
 {
-    const std::optional<int> n = TextToInt(answer);
+    const std::optional<int> n = readInt(answer);
     QString result = n ? FormatFloat(u"00", Decimal(*n)) : current;
     if (!isWholeNumber(result))
         result = QStringLiteral("1");

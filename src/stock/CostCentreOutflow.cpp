@@ -1,4 +1,5 @@
 #include "stock/CostCentreOutflow.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/LineAmount.h"
@@ -25,7 +26,7 @@ std::optional<qint64> CostCentreOutflow::costCentreCode(const QString& text)
     const QString code = text.left(4);
     if (TrimText(code).isEmpty())
         return std::nullopt;
-    const std::optional<int> n = TextToInt(code);
+    const std::optional<int> n = readInt(code);
     if (!n)
         return std::nullopt;
     return *n;

@@ -1,4 +1,6 @@
 #include "stock/EntryInvoice.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -67,7 +69,7 @@ void EntryInvoice::removeAt(int index)
 ImportedOrder EntryInvoice::importOrder(const QString& number)
 {
     ImportedOrder result;
-    const qint64 order = TextToInt(TrimText(number)).value_or(0);
+    const qint64 order = readInt(number).value_or(0);
     purchase::PurchaseOrders orders(m_logon);
     const purchase::Order header = orders.order(order);
     if (!header.found)
@@ -113,12 +115,15 @@ QString EntryInvoice::history(const Header& header)
 
 void EntryInvoice::process(const Header& header, const QDate& today)
 {
-    const std::optional<int> number = TextToInt(TrimText(header.number));
+    const std::optional<int> number = readInt(header.number);
     if (!number || *number <= 0)
         throw stock::FieldError(text::fillError, field::number);
     if (m_items.empty())
         throw stock::FieldError(text::fillError, field::product);
-    const QDate date = stock::readDate(header.date).value_or(today);
+    const TypedDate typedDate = readDate(header.date);
+    if (typedDate.isNoDate())
+        throw stock::FieldError(text::fillError, field::date);
+    const QDate date = typedDate.isDate() ? typedDate.date : today;
     const QString history = EntryInvoice::history(header);
     std::map<qint64, std::set<qint64>> received;   // order -> the lines of it the invoice holds
     for (const Item& i : m_items)

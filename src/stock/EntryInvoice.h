@@ -46,6 +46,7 @@ inline const QString historyObservation = QStringLiteral(" OBS:");
 // The fields a refusal sends the focus back to.
 namespace field {
 inline const QString number = QStringLiteral("number");
+inline const QString date = QStringLiteral("date");
 inline const QString product = QStringLiteral("product");
 inline const QString quantity = QStringLiteral("quantity");
 inline const QString cost = QStringLiteral("cost");
@@ -107,10 +108,11 @@ public:
     static QString history(const Header& header);
 
     // "&Processar entrada": needs a whole invoice number above 0 and at least one
-    // item (else "|      Erro no preenchimento...      |"); a date that cannot be
-    // read is today. An imported order gone or changed meanwhile is refused
-    // (text::orderGone, text::orderChanged). Everything or nothing is written; on
-    // success the list empties. Throws stock::FieldError or DbError.
+    // item (else "|      Erro no preenchimento...      |"); a blank date is today,
+    // a date that is no date ("31/02/26") is refused the same way. An imported order
+    // gone or changed meanwhile is refused (text::orderGone, text::orderChanged).
+    // Everything or nothing is written; on success the list empties. Throws
+    // stock::FieldError or DbError.
     void process(const Header& header, const QDate& today);
 
     void clear() { m_items.clear(); m_imported.clear(); }

@@ -1,4 +1,5 @@
 #include "stock/PayableTitles.h"
+#include "core/DateReader.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -16,13 +17,13 @@ bool PayableTitles::add(TLogon& logon, const QString& title, const QString& dueD
     const bool inList = std::any_of(m_list.begin(), m_list.end(), [&](const Title& x) { return x.titulo == t; });
     if (inList || !logon.run(QStringLiteral("select first 1 id from pagarq where duplicata = ?"), {t}).isEmpty())
         throw stock::FieldError(text::taken, QStringLiteral("title"));
-    const std::optional<QDate> due = stock::readDate(dueDate);
-    if (!due)
+    const TypedDate due = readDate(dueDate);
+    if (!due.isDate())
         throw stock::FieldError(text::fillError, QStringLiteral("date"));
     const std::optional<Decimal> amount = stock::readAmount(value);
     if (!amount || amount->isNegative())
         throw stock::FieldError(text::fillError, QStringLiteral("value"));
-    m_list.push_back({t, *due, stock::moneyOf(*amount)});
+    m_list.push_back({t, due.date, stock::moneyOf(*amount)});
     return true;
 }
 

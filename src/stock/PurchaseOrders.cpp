@@ -1,4 +1,7 @@
 #include "stock/PurchaseOrders.h"
+#include "registers/RegisterCommon.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
@@ -18,19 +21,15 @@ namespace {
 
 QVariant dateOrNull(const QString& typed, const QString& field, const QString& caption)
 {
-    if (stock::isBlankDate(typed))
+    const TypedDate d = readDate(typed);
+    if (d.isBlank())
         return QVariant();
-    const std::optional<QDate> d = stock::readDate(typed);
-    if (!d)
+    if (!d.isDate())
         throw stock::FieldError(text::badDate.arg(caption), field);
-    return *d;
+    return d.date;
 }
 
-QVariant textOrNull(const QString& typed)
-{
-    const QString t = TrimText(typed);
-    return t.isEmpty() ? QVariant() : QVariant(t);
-}
+using registers::textOrNull;
 
 Item itemOf(const RowSet& r, const QString& name)
 {
@@ -154,7 +153,7 @@ void PurchaseOrders::storeHeader(qint64 number, const TypedHeader& header)
     if (!typed.isEmpty()) {
         if (!LookupStore(m_logon).supplierName(typed))
             throw stock::FieldError(stock::text::supplierNotFound, field::supplier);
-        supplier = qlonglong(*TextToInt(typed));
+        supplier = qlonglong(*readInt(typed));
     }
     m_logon.run(QStringLiteral("update compras set data = ?, entrega = ?, prazo = ?, forne = ?, obs = ? where codigo = ?"),
                 {SqlValue(date), SqlValue(delivery), SqlValue(textOrNull(header.term)), SqlValue(supplier),

@@ -1,4 +1,5 @@
 #include "stock/StockListings.h"
+#include "core/WholeNumber.h"
 
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
@@ -58,7 +59,7 @@ void totals(Definition& def, const QString& column, const Column& at, const QStr
 
 qint64 StockListings::numberOf(const QString& typed)
 {
-    return TextToInt(TrimText(typed)).value_or(0);
+    return readInt(typed).value_or(0);
 }
 
 RowSet StockListings::entries(const EntriesRequest& request) const

@@ -1,4 +1,5 @@
 #include "stock/StockMovement.h"
+#include "core/DateReader.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -38,11 +39,16 @@ bool StockMovement::confirm(const Typed& typed, const QDate& today)
     const std::optional<Decimal> cost = entry ? valueOf(typed.cost, field::cost, "Custo") : std::nullopt;
     const std::optional<Decimal> price = valueOf(typed.price, field::price, "Venda");
     const std::optional<Decimal> book = entry ? valueOf(typed.bookValue, field::bookValue, "Valor Contabil") : std::nullopt;
+    const TypedDate date = readDate(typed.date);
+    if (date.isNoDate())
+        throw stock::FieldError(text::badDate, field::date);
     std::optional<QDate> expiry;
-    if (entry && !stock::isBlankDate(typed.expiry)) {
-        expiry = stock::readDate(typed.expiry);
-        if (!expiry)
+    if (entry) {
+        const TypedDate typedExpiry = readDate(typed.expiry);
+        if (typedExpiry.isNoDate())
             throw stock::FieldError(text::badExpiry, field::expiry);
+        if (typedExpiry.isDate())
+            expiry = typedExpiry.date;
     }
 
     const stock::ProductCard known = product(code);
@@ -51,7 +57,7 @@ bool StockMovement::confirm(const Typed& typed, const QDate& today)
 
     stock::LedgerRow row;
     row.code = code;
-    row.date = stock::readDate(typed.date).value_or(today);
+    row.date = date.isDate() ? date.date : today;
     row.history = TrimText(typed.history).isEmpty() ? text::blankHistory : typed.history;
     row.entrada = entry ? *quantity : Decimal();
     row.saida = entry ? Decimal() : *quantity;

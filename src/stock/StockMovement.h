@@ -6,8 +6,9 @@
 // What the window holds is read here, and refused with a message naming the field
 // before anything is written: an unknown product, a movement code other than 0
 // (exit) or 1 (entry), a quantity that is no number above zero, a value or an
-// expiry date that cannot be read. A blank cost, sale price or book value leaves the
-// product's own; a blank or unreadable date is today; a blank history is "->".
+// expiry date that cannot be read, a date that is no date ("31/02/26"). A blank
+// cost, sale price or book value leaves the product's own; a blank date is today; a
+// blank history is "->".
 
 #include "core/Decimal.h"
 #include "stock/StockLedger.h"
@@ -34,11 +35,13 @@ inline const QString badKind = QStringLiteral("     Cod Movimento:  (0) Saida / 
 inline const QString badQuantity = QStringLiteral("     Quantidade invalida: informe um numero maior que zero     ");
 inline const QString badValue = QStringLiteral("     Valor invalido em %1     ");
 inline const QString badExpiry = QStringLiteral("     Data de validade invalida     ");
+inline const QString badDate = QStringLiteral("     Data invalida     ");
 } // namespace text
 
 // The fields the window refuses back to (FieldError::field()).
 namespace field {
 inline const QString code = QStringLiteral("code");
+inline const QString date = QStringLiteral("date");
 inline const QString kind = QStringLiteral("kind");
 inline const QString quantity = QStringLiteral("quantity");
 inline const QString cost = QStringLiteral("cost");

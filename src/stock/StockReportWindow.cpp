@@ -1,4 +1,5 @@
 #include "stock/StockReportWindow.h"
+#include "core/DateReader.h"
 
 #include "core/FieldEvents.h"
 #include "registers/ReportChoices.h"
@@ -151,10 +152,10 @@ stock::Period StockReportWindow::period() const
 
 QDate StockReportWindow::day() const
 {
-    const std::optional<QDate> d = stock::readDate(ui->dayEdit->text());
-    if (!d)
+    const TypedDate d = readDate(ui->dayEdit->text());
+    if (!d.isDate())
         throw stock::FieldError(T::badDay, kDay);
-    return *d;
+    return d.date;
 }
 
 void StockReportWindow::setProgress(int percent)

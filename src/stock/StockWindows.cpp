@@ -1,4 +1,5 @@
 #include "stock/StockWindows.h"
+#include "core/DateReader.h"
 
 #include "core/GridLook.h"
 
@@ -34,13 +35,13 @@ bool attempt(const std::function<void()>& work, const std::function<void(const Q
 
 Period readPeriod(const QString& from, const QString& to, const QString& fromField, const QString& toField)
 {
-    const std::optional<QDate> f = readDate(from);
-    if (!f)
+    const TypedDate f = readDate(from);
+    if (!f.isDate())
         throw FieldError(text::badPeriod, fromField);
-    const std::optional<QDate> t = readDate(to);
-    if (!t)
+    const TypedDate t = readDate(to);
+    if (!t.isDate())
         throw FieldError(text::badPeriod, toField);
-    return {*f, *t};
+    return {f.date, t.date};
 }
 
 std::optional<Decimal> optionalAmount(const QString& typed, const QString& message, const QString& field)

@@ -1,4 +1,5 @@
 #include "stock/TableQrCard.h"
+#include "core/uMensagem.h"
 
 #include "db/DbError.h"
 #include "platform/Win1252.h"
@@ -32,8 +33,10 @@ WifiCard TableQrCard::stored() const
     return {empresa.text(u"IP"), empresa.text(u"WIFI"), empresa.text(u"SENHA")};
 }
 
-void TableQrCard::save(const WifiCard& card)
+void TableQrCard::save(const WifiCard& typed)
 {
+    // Pasted tabs and line ends would reach the card's address and its QR code.
+    const WifiCard card{readText(typed.ip), readText(typed.network), readText(typed.password)};
     check(QStringLiteral("IP do Servidor"), card.ip, kIpLength);
     check(QStringLiteral("Rede WIFI"), card.network, kNetworkLength);
     check(QStringLiteral("Senha WIFI"), card.password, kPasswordLength);

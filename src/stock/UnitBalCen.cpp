@@ -1,4 +1,5 @@
 #include "stock/UnitBalCen.h"
+#include "core/DateReader.h"
 #include "ui_UnitBalCen.h"
 
 #include "core/uMensagem.h"
@@ -11,11 +12,8 @@ namespace {
 
 std::optional<QDate> dateOf(const QString& text)
 {
-    try {
-        return TextToDate(text);
-    } catch (const ConversionError&) {
-        return std::nullopt;
-    }
+    const TypedDate d = readDate(text);
+    return d.isDate() ? std::optional<QDate>(d.date) : std::nullopt;
 }
 
 QString lines(const QString& hint)

@@ -1,4 +1,5 @@
 #include "stock/UnitCompraQui.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -22,7 +23,7 @@ QString valueOf(const RowSet& row, const char* column)
 TFormCompraQui::TFormCompraQui(TLogon& logon, const purchase::Order& order, const purchase::Totals& totals)
 {
     const RowSet empresa = logon.run(QStringLiteral("Select * from empresa"));
-    const qint64 supplierCode = TextToInt(order.supplier).value_or(0);
+    const qint64 supplierCode = readInt(order.supplier).value_or(0);
     const RowSet supplier = logon.run(QStringLiteral("select first 1 * from fornecedor where codigo = ?"), {supplierCode});
 
     Band& h = titledForm(m_def, {.title = QStringLiteral("PEDIDO DE COMPRAS"), .headerHeight = 85,

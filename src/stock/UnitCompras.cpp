@@ -1,4 +1,5 @@
 #include "stock/UnitCompras.h"
+#include "core/WholeNumber.h"
 
 #include "core/EntryGuard.h"
 #include "core/FieldEvents.h"
@@ -151,7 +152,7 @@ void TFormCompras::searchSupplier()
 
 void TFormCompras::pickOrder()
 {
-    const qint64 number = TextToInt(choosePurchaseOrder(m_logon)).value_or(0);
+    const qint64 number = readInt(choosePurchaseOrder(m_logon)).value_or(0);
     if (number != 0)
         showOrder(number);
 }

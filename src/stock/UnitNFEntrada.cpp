@@ -1,4 +1,5 @@
 #include "registers/RegisterCommon.h"
+#include "core/WholeNumber.h"
 #include "stock/UnitNFEntrada.h"
 
 #include "core/EntryGuard.h"
@@ -179,7 +180,7 @@ void TFormNFEntrada::pickOrder()
 bool TFormNFEntrada::importOrder()
 {
     invoice::ImportedOrder found;
-    const QString number = QString::number(TextToInt(TrimText(ui->orderEdit->text())).value_or(0));
+    const QString number = QString::number(readInt(ui->orderEdit->text()).value_or(0));
     ui->orderEdit->setText(number);
     if (!stock::attempt([&] { found = m_invoice.importOrder(number); }, stock::focusIn(this)))
         return false;

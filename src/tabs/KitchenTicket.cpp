@@ -1,4 +1,5 @@
 #include "tabs/KitchenTicket.h"
+#include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
@@ -28,7 +29,7 @@ int nextKitchenOrderNumber()
 {
     try {
         if (const std::optional<LineFile> f = LineFile::load(station::path(kPedidoFile)))
-            if (const std::optional<int> n = TextToInt(TrimText(f->line(0))))
+            if (const std::optional<int> n = readInt(f->line(0)))
                 return *n;
     } catch (const std::exception&) {
     }

@@ -1,4 +1,5 @@
 #include "tabs/TabCustomer.h"
+#include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
@@ -6,7 +7,7 @@
 
 std::optional<QString> TabCustomer::customerName(const QString& code)
 {
-    const std::optional<qint64> n = wholeNumber(code);
+    const std::optional<qint64> n = readWhole(code);
     if (!n || *n < 0 || *n > 2147483647)
         return std::nullopt;
     RowSet rs = m_logon.run(QStringLiteral("select first 1 nome from clientes where codigo = ? order by id"), {*n});
@@ -20,7 +21,7 @@ bool TabCustomer::attach(const QString& tabKey, const QString& code)
     const QString key = TrimText(tabKey);
     if (key.isEmpty() || !tabs::storableTabKey(key) || !customerName(code))
         return false;
-    return m_logon.exec(QStringLiteral("update cabmesa set cliente = ? where mesa = ?"), {*wholeNumber(code), key}) > 0;
+    return m_logon.exec(QStringLiteral("update cabmesa set cliente = ? where mesa = ?"), {*readWhole(code), key}) > 0;
 }
 
 QString TabCustomer::nameOfTabCustomer(const QString& tabKey)

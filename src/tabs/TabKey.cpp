@@ -1,4 +1,5 @@
 #include "tabs/TabKey.h"
+#include "core/WholeNumber.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -38,9 +39,8 @@ bool storableTabKey(const QString& tab)
 
 bool isDeliveryTab(const QString& tab)
 {
-    bool ok = false;
-    const qlonglong n = tab.trimmed().toLongLong(&ok);
-    return ok && n > 1000000;
+    const std::optional<qint64> n = readWhole(tab, WholeRules::upTo(std::numeric_limits<qint64>::max()));
+    return n && *n > 1000000;
 }
 
 } // namespace tabs

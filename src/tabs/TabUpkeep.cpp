@@ -1,4 +1,6 @@
 #include "tabs/TabUpkeep.h"
+#include "core/DateReader.h"
+#include "core/WholeNumber.h"
 
 #include "tabs/TabKey.h"
 #include "tabs/TabVoucher.h"
@@ -35,7 +37,7 @@ QString PersonsPerTable::totalText()
 
 bool PersonsPerTable::record(QString& tabBox, QString& personsBox)
 {
-    const auto persons = TextToInt(personsBox);
+    const auto persons = readInt(personsBox);
     personsBox = QString::number(persons && *persons >= 0 ? *persons : 1);
     tabBox = tabs::readTabKey(tabBox, tabs::TabKeyRules::upkeepBox());
     if (tabBox.isEmpty())
@@ -60,15 +62,12 @@ std::vector<Reservation> Reservations::list()
 
 QString Reservations::save(const QString& idBox, const QString& dateBox, const QString& table, const QString& customer)
 {
-    QDate date;
-    try {
-        date = TextToDate(dateBox);
-    } catch (const ConversionError&) {
-    }
-    if (!date.isValid())
+    const TypedDate typedDate = readDate(dateBox);
+    if (!typedDate.isDate())
         return TabUpkeepText::kBadDate;
+    const QDate date = typedDate.date;
     const QString mesa = tabs::readTabKey(table, tabs::TabKeyRules::upkeepBox());
-    if (const auto id = TextToInt(idBox)) {
+    if (const auto id = readInt(idBox)) {
         m_logon.run(QStringLiteral("update reserva set mesa = ?, data = ?, cliente = ? where id = ?"),
                     {mesa, date, customer, *id});
     } else {

@@ -132,7 +132,7 @@ TEST(ClosedBillReprint, FeedLinesFollowSetupLineNine)
     TestStation st;
     twoSales(st);
     struct Case { const char* line9; int dots; };
-    for (const Case c : {Case{"0", 0}, Case{"abc", 7}, Case{"-3", 0}, Case{"4", 4}}) {
+    for (const Case c : {Case{"0", 0}, Case{"abc", 7}, Case{"-3", 7}, Case{"0x4", 7}, Case{"4", 4}}) {
         st.writeFile(SetComSettings::kSetupFile, {"", "", "", "", "", "", "", "", "", c.line9, "", "", "Visualizar"});
         const auto r = ClosedBillReprint(st.logon()).compose("101", "10/12/26");
         ASSERT_TRUE(r.printout);

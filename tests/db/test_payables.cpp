@@ -2,6 +2,7 @@
 // register's fields, exact to the cent, refused whole when a value cannot be
 // read, and one title per number with two stations; the four listings' selection.
 #include "RegisterSeeds.h"
+#include "core/WholeNumber.h"
 #include "SeedValues.h"
 #include "TestStation.h"
 #include "finance/PayablesListing.h"
@@ -77,11 +78,14 @@ TEST_F(PayablesTest, AmountsAreExactToTheCent)
 {
     PayablesRegister r(st.logon());
     ASSERT_TRUE(r.confirm(fields("X1", "", "", "", "", "", "200000,01", "150000,01")));
-    ASSERT_TRUE(r.confirm(fields("X2", "", "", "", "", "", "999999999999,99", "0,01")));
+    ASSERT_TRUE(r.confirm(fields("X2", "", "", "", "", "", "999999999,99", "0,01")));
     EXPECT_EQ(r.find(S("X1"))->valor, D("200000,01"));
     EXPECT_EQ(r.find(S("X1"))->juros, D("150000,01"));
-    EXPECT_EQ(r.find(S("X2"))->valor, D("999999999999,99"));
-    EXPECT_EQ(decimalOf(st.scalar(S("select sum(VALOR) from PAGARQ"))), D("1000000200000,00"));
+    EXPECT_EQ(r.find(S("X2"))->valor, D("999999999,99"));
+    EXPECT_EQ(decimalOf(st.scalar(S("select sum(VALOR) from PAGARQ"))), D("1000200000,00"));
+    // an amount whose sums the program could not add is refused
+    EXPECT_THROW(r.confirm(fields("X3", "", "", "", "", "", "999999999999,99", "0,01")), EntryError);
+    EXPECT_FALSE(r.find(S("X3")));
 }
 
 TEST_F(PayablesTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
@@ -269,8 +273,8 @@ TEST_F(PayablesTest, ListingsSelectByTheirDateSupplierAndStatusInDateOrder)
     EXPECT_EQ(numbers(PayablesListingKind::Issued, 0, TitleStatus::Open), S("A,B,D"));
     EXPECT_EQ(numbers(PayablesListingKind::Issued, 1, TitleStatus::Open), S("A,D"));
 
-    EXPECT_EQ(PayablesListing::supplierCode(S("0")), 0);
-    EXPECT_EQ(PayablesListing::supplierCode(S(" 12 ")), 12);
+    EXPECT_EQ(readInt(S("0")), 0);
+    EXPECT_EQ(readInt(S(" 12 ")), 12);
     for (const char* bad : {"", "abc", "1e20", "'; --", "1,5"})
-        EXPECT_FALSE(PayablesListing::supplierCode(S(bad)).has_value()) << bad;
+        EXPECT_FALSE(readInt(S(bad)).has_value()) << bad;
 }

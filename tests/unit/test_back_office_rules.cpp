@@ -1,5 +1,6 @@
 // The rules of the customer, users, staff, payment-method and data-reset windows that need no database:
 // amounts and dates, the data reset's fields.
+#include "db/Schema.h"
 #include "registers/DataReset.h"
 #include "registers/PaymentMethodStore.h"
 #include "registers/RegisterCommon.h"
@@ -39,7 +40,7 @@ TEST(PaymentCodes, ShownWithTwoDigitsAndWrittenOnlyFrom1To99)
         {"99", "99", 99, false},
         {"123", "123", 0, true},
         {"0", "00", 0, false},
-        {"-4", "-04", 0, false},
+        {"-4", "-4", 0, false},   // no whole number: a code has no sign
         {"X", "X", 0, false},
         {"1e20", "1e20", 0, false},
         {"", "", 0, false},
@@ -71,8 +72,8 @@ TEST(RegisterEntries, AmountsAndDatesAsTypedOrRefused)
 
     EXPECT_EQ(registers::paddedCode(42, 6), QStringLiteral("000042"));
     EXPECT_EQ(registers::paddedCode(1234567, 6), QStringLiteral("1234567"));
-    EXPECT_EQ(registers::columnLength("CLIENTES", "NOME"), 40);
-    EXPECT_EQ(registers::columnLength("CLIENTES", "CODIGO"), 0);
+    EXPECT_EQ(schema::textWidth(u"CLIENTES", u"NOME"), 40);
+    EXPECT_EQ(schema::textWidth(u"CLIENTES", u"CODIGO"), 0);
 }
 
 TEST(DataResetFields, AnythingButSOrNReadsN)

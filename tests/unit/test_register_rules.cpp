@@ -128,5 +128,9 @@ TEST(Numbers, ReadWithTheDecimalComma)
     EXPECT_EQ(registers::readNumber(QStringLiteral("1.000.000.000.000,00")).kind, registers::Number::TooLarge);
     EXPECT_EQ(registers::readNumber(QStringLiteral("1.234,5")).value, Decimal::fromThousandths(1234500));
     EXPECT_EQ(registers::readNumber(QStringLiteral("'; DELETE FROM PRODUTOS; --")).kind, registers::Number::NotNumber);
-    EXPECT_EQ(registers::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-000005"));
+    EXPECT_EQ(registers::readNumber(QStringLiteral("999.999.999,99")).kind, registers::Number::Ok);
+    EXPECT_EQ(registers::readNumber(QStringLiteral("1.000.000.000,00")).kind, registers::Number::TooLarge);
+    // a code has no sign: "-5" is no whole number and stays as typed
+    EXPECT_EQ(registers::sixDigitCode(QStringLiteral("-5")), QStringLiteral("-5"));
+    EXPECT_EQ(registers::sixDigitCode(QStringLiteral("0x10")), QStringLiteral("0x10"));
 }

@@ -46,7 +46,7 @@ TEST(ReportFields, ShiftRangesAndDatesAsTypedOrRefusedWithTheirMessage)
     const auto r = reportfields::shiftRange(S(" 12 "), S("9"));
     EXPECT_EQ(r.first, 12);
     EXPECT_EQ(r.last, 9);   // backwards: a range without shifts
-    for (const char* bad : {"", "abc", "-1", "1e20", "1'; delete from fatura; --", "1234567890", "😀"}) {
+    for (const char* bad : {"", "abc", "-1", "1e20", "1'; delete from fatura; --", "2147483648", "0x10", "😀"}) {
         SCOPED_TRACE(bad);
         try {
             reportfields::shiftRange(S("1"), S(bad));

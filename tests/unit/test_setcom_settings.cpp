@@ -172,7 +172,8 @@ TEST_F(SetComFiles, ControlByteLineSelectsByPosition)
 {
     const std::pair<QString, QString> cases[] = {
         {"0", "0"}, {"3", "3"}, {"2", "2"}, {" 1", "1"}, {"x", "0"}, {"", "0"}, {"2,0", "0"},
-        {"4", ""}, {"-1", ""},   // a position outside the list selects nothing
+        {"4", ""},   // a position outside the list selects nothing
+        {"-1", "0"}, {"$1", "0"},   // no whole number: the first
     };
     for (const auto& [line8, shown] : cases) {
         QStringList setup(23);
@@ -381,8 +382,9 @@ TEST(SetComChecks, NumbersTakeADecimalComma)
 TEST(SetComChecks, FeedLinesTakeAWholeNumber)
 {
     const std::pair<QString, bool> cases[] = {
-        {"7", true}, {"0", true}, {"12", true}, {"-2", true}, {" 3", true}, {"$A", true},
-        {"", false}, {"7,5", false}, {"3 ", false}, {"sete", false}, {"99999999999", false},
+        {"7", true}, {"0", true}, {"12", true}, {" 3", true}, {"3 ", true},
+        {"-2", false}, {"$A", false}, {"0x7", false}, {"+7", false},
+        {"", false}, {"7,5", false}, {"sete", false}, {"99999999999", false},
     };
     for (const auto& [text, whole] : cases)
         EXPECT_EQ(SetComSettings::wholeNumberOr(text, "7"), whole ? text : QStringLiteral("7")) << text.toStdString();

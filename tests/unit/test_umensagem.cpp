@@ -113,23 +113,6 @@ TEST(LineComposers, NumberTextsThatAreNotNumbersRaise)
     EXPECT_THROW(FormatQuantityPriceLine("Item", "", "1", "1"), ConversionError);
 }
 
-TEST(Validation, IsValidDate)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"05/03/24", "S"}, {" 5/3/2024 ", "S"}, {"29/02/24", "S"}, {"05/03", "S"},
-        {"29/02/23", "N"}, {"32/01/24", "N"}, {"01/13/24", "N"}, {"00/01/24", "N"},
-        {"05-03-24", "N"}, {"05/03/", "N"},   {"05/03/124", "N"}, {"005/03/24", "N"},
-        {"05/03/24x", "N"}, {"", "N"},        {"abc", "N"},       {"05/03/24 10:00", "N"},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(IsValidDate(S(text)), S(expected)) << '"' << text << '"';
-}
-
-TEST(Validation, DateWithoutYearTakesTheCurrentOne)
-{
-    EXPECT_EQ(DatePart(3, TextToDate("05/03")), QDate::currentDate().year());
-}
-
 TEST(Validation, IsValidNumber)
 {
     const std::pair<const char*, const char*> cases[] = {

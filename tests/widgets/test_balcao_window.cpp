@@ -122,7 +122,7 @@ TEST(BalcaoWindow, HostileValuesGetAMessageAndWriteNothingHalfWay)
         {"tabNumberEdit", "-5", "Mesa não foi aberta, dejesa abrir?", 0},
         {"waiterEdit", "abc", "informar um Garcom", 1},
         {"waiterEdit", "99999999999", " Atendente não localizado....   ", 1},
-        {"waiterEdit", "-1", " Atendente não localizado....   ", 1},
+        {"waiterEdit", "-1", "informar um Garcom", 1},   // a code has no sign
         {"productCodeEdit", "'; delete from mesa; --", nullptr, 1},
         {"productCodeEdit", "😀", nullptr, 1},
         {"productCodeEdit", "1e20", nullptr, 1},

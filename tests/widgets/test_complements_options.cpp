@@ -75,7 +75,7 @@ TEST(Complements, HostileEntriesWriteNothingOrOnlyWhatFits)
         {QStringLiteral("'; DELETE FROM COMPLEMENTO; --"), QStringLiteral("NADA"), QStringLiteral("1"), 0, false},
         {QStringLiteral("1e20"), QStringLiteral("NADA"), QStringLiteral("1"), 0, false},
         {QStringLiteral("99999999999"), QStringLiteral("NADA"), QStringLiteral("1"), 0, false},
-        {QStringLiteral("-3"), QStringLiteral("NADA"), QStringLiteral("1"), 0, true},
+        {QStringLiteral("-3"), QStringLiteral("NADA"), QStringLiteral("1"), 0, false},   // a code has no sign
         {QStringLiteral("5"), QStringLiteral("MOLHO 😀"), QStringLiteral("1"), 0, true},
         {QStringLiteral("5"), QStringLiteral("NADA"), QStringLiteral("-1"), 0, true},
         {QStringLiteral("5"), QStringLiteral("NADA"), QStringLiteral("99999999999999"), 0, true},

@@ -190,7 +190,8 @@ RunFigures runOnce(std::vector<Station>& sellers, std::vector<Station>& enterers
 void scenario(const char* title, const QString& db, int sellerCount, int entererCount, int sales, int runs,
               int& invoiceNumber)
 {
-    std::vector<Station> sellers(size_t(sellerCount)), enterers(size_t(entererCount));
+    std::vector<Station> sellers(static_cast<size_t>(sellerCount));
+    std::vector<Station> enterers(static_cast<size_t>(entererCount));
     for (Station& s : sellers)
         s.logon = attach(db);
     for (Station& s : enterers)

@@ -10,9 +10,10 @@
 //
 // Each scenario runs `--vezes N` times (3 by default) with every product's date of
 // last exit cleared first, so the day's first sale of each product falls inside the
-// measured time. Per run: sales per second (sales over the time from the start to
-// the last station's last sale), the median and the longest wait of a sale (from
-// asking for the closing to its commit), the actions run again after a conflict and
+// measured time. Per run: sales per second (sales written over the time from the
+// start to the last station's last sale), the median and the longest wait of a
+// sale (from asking for the closing to its commit, or to its refusal when it waited
+// for others past the lock timeout: those are counted apart), the actions run again after a conflict and
 // the most tries one took, and the invoices processed meanwhile; then the median of
 // each figure over the runs. Beside them one closing alone (its time and round
 // trips) and one raw round trip of Firebird's client, measured in the same run.
@@ -120,11 +121,12 @@ RunFigures runOnce(std::vector<Station>& sellers, std::vector<Station>& enterers
                 const double t = monotonicMs();
                 try {
                     closeOneSale(*s.logon);
-                    s.waits.push_back(monotonicMs() - t);
                 } catch (const std::exception& e) {
                     ++s.failures;
                     s.lastError = QString::fromUtf8(e.what());
                 }
+                // A sale refused after its wait waited too.
+                s.waits.push_back(monotonicMs() - t);
             }
             if (--sellingLeft == 0)
                 sellingDone = true;
@@ -171,7 +173,7 @@ RunFigures runOnce(std::vector<Station>& sellers, std::vector<Station>& enterers
         f.mostTries = std::max(f.mostTries, s.logon->mostActionTries());
         f.failures += s.failures;
         if (s.failures)
-            std::fprintf(stderr, "  venda recusada: %s\n", qPrintable(s.lastError));
+            std::fprintf(stderr, "  vendas recusadas (%d): %s\n", s.failures, qPrintable(s.lastError));
     }
     for (Station& s : enterers) {
         f.invoices += s.invoices;
@@ -180,7 +182,7 @@ RunFigures runOnce(std::vector<Station>& sellers, std::vector<Station>& enterers
         if (s.failures)
             std::fprintf(stderr, "  nota recusada (%d): %s\n", s.failures, qPrintable(s.lastError));
     }
-    f.salesPerSecond = double(all.size()) / ((sellingEnd - start) / 1000.0);
+    f.salesPerSecond = double(qsizetype(all.size()) - f.failures) / ((sellingEnd - start) / 1000.0);
     f.medianWait = median(all);
     f.longestWait = all.empty() ? 0 : *std::max_element(all.begin(), all.end());
     f.invoiceMedian = median(invoiceTimes);
@@ -203,7 +205,7 @@ void scenario(const char* title, const QString& db, int sellerCount, int enterer
         processInvoice(*s.logon, ++invoiceNumber);
 
     std::printf("  %s\n", title);
-    std::vector<double> rates, medians, longest, reruns, tries, invoices, invoiceMs;
+    std::vector<double> rates, medians, longest, reruns, tries, invoices, invoiceMs, refused;
     for (int r = 0; r < runs; ++r) {
         const RunFigures f = runOnce(sellers, enterers, sales, invoiceNumber);
         std::printf("    vez %d: %6.1f vendas/s, espera mediana %7.2f ms, mais longa %8.2f ms, %lld vendas repetidas "
@@ -213,7 +215,7 @@ void scenario(const char* title, const QString& db, int sellerCount, int enterer
             std::printf("; %d notas (mediana %.1f ms, %lld repetidas)", f.invoices, f.invoiceMedian,
                         qlonglong(f.invoiceReruns));
         if (f.failures)
-            std::printf("; %d vendas recusadas", f.failures);
+            std::printf("; %d vendas recusadas após a espera", f.failures);
         std::printf("\n");
         rates.push_back(f.salesPerSecond);
         medians.push_back(f.medianWait);
@@ -222,12 +224,13 @@ void scenario(const char* title, const QString& db, int sellerCount, int enterer
         tries.push_back(f.mostTries);
         invoices.push_back(f.invoices);
         invoiceMs.push_back(f.invoiceMedian);
+        refused.push_back(f.failures);
     }
     std::printf("    mediana das %d vezes: %6.1f vendas/s, espera mediana %7.2f ms, mais longa %8.2f ms, "
                 "%.0f vendas repetidas", runs, median(rates), median(medians), median(longest), median(reruns));
     if (entererCount > 0)
         std::printf("; %.0f notas (mediana %.1f ms)", median(invoices), median(invoiceMs));
-    std::printf("\n");
+    std::printf("; %.0f vendas recusadas\n", median(refused));
 }
 
 int optionAfter(int argc, char* argv[], const char* name, int fallback)

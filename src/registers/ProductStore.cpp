@@ -1,5 +1,7 @@
 #include "registers/ProductStore.h"
 
+#include "db/SqlBatches.h"
+
 registers::Rows ProductStore::list()
 {
     return registers::run(m_logon, QStringLiteral("select codigo,nome,valor from produtos order by codigo"));
@@ -51,6 +53,23 @@ Decimal ProductStore::stock(const QString& code)
 {
     registers::Rows r = registers::run(m_logon, QStringLiteral("select sum(entrada)as ent,sum(saida) as sai from estfic where codigo = ?"), {code});
     return r.next() ? r.decimal(u"ENT") - r.decimal(u"SAI") : Decimal();
+}
+
+QHash<QString, Decimal> ProductStore::stocks(const QStringList& codes)
+{
+    static const sqlbatch::RowBlock byCode(
+        sqlbatch::columnTypes("ESTFIC", {"CODIGO"}),
+        QStringLiteral("for select CODIGO, sum(ENTRADA), sum(SAIDA) from ESTFIC where CODIGO = ? group by CODIGO "
+                       "into :CODIGO, :ENT, :SAI do suspend"),
+        32, QStringLiteral("CODIGO type of column ESTFIC.CODIGO, ENT numeric(18,3), SAI numeric(18,3)"));
+    sqlbatch::RowBlock block = byCode;
+    for (const QString& c : codes)
+        block.add({c});
+    RowSet r = block.run(m_logon);
+    QHash<QString, Decimal> byCodeStock;
+    while (r.next())
+        byCodeStock.insert(r.text(u"CODIGO"), r.decimal(u"ENT") - r.decimal(u"SAI"));
+    return byCodeStock;
 }
 
 bool ProductStore::hasStockRows(const QString& code)

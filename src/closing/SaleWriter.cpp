@@ -398,8 +398,12 @@ void SaleWriter::writeLastExit(const QStringList& codes, const QDate& date)
         sqlbatch::columnTypes("PRODUTOS", {"DATASAIDA", "CODIGO", "DATASAIDA"}),
         S("update produtos set DATAsaida = ? where codigo = ? and DATAsaida is distinct from ?"),
         32);
+    // In the order of their codes, the order an entry invoice holds its products in:
+    // two writers never hold each other's products crosswise.
+    QStringList sorted = codes;
+    std::sort(sorted.begin(), sorted.end());
     sqlbatch::RowBlock rows = kind;
-    for (const QString& code : codes)
+    for (const QString& code : sorted)
         rows.add({date, code, date});
     rows.run(m_logon);
 }

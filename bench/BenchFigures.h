@@ -61,6 +61,10 @@ inline int onTheYear(int argc, char* argv[], const QString& copy,
     QTemporaryDir dir;
     station::setRoot(dir.path());
     const benchyear::Facts& y = benchyear::year();
+    if (y.years > 1)
+        std::printf("%d anos de movimento; os números são do último (%s a %s)\n", y.years,
+                    qPrintable(y.firstDay.toString(QStringLiteral("dd/MM/yyyy"))),
+                    qPrintable(y.lastDay.toString(QStringLiteral("dd/MM/yyyy"))));
     run("embutido", benchyear::copyOfYear(copy), y);
     const QString server = benchyear::copyOfYearOnServer(copy);
     if (server.isEmpty()) {

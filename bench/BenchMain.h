@@ -48,6 +48,8 @@ inline int benchMain(int argc, char* argv[], BenchApp kind, const std::function<
 inline void onYearDatabases(const QString& local, const QString& serverName,
                             const std::function<void(const char*, const QString&)>& run)
 {
+    if (benchyear::yearsOfBusiness() > 1)
+        std::printf("%d anos de movimento; os números são do último ano\n", benchyear::yearsOfBusiness());
     run("embutido", local);
     const QString server = benchyear::copyOfYearOnServer(serverName);
     if (server.isEmpty()) {

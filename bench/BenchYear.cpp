@@ -14,6 +14,7 @@
 #include "closing/SaleWriter.h"
 #include "delivery/DeliveryInvoicing.h"
 #include "db/DbError.h"
+#include "db/LedgerTotals.h"
 #include "db/NewDatabase.h"
 #include "db/Schema.h"
 #include "db/UnitLogon.h"
@@ -55,13 +56,28 @@ QString phone(qint64 n, int digits) { return S("(19) ") + pad(n, digits); }
 // ---- What the year holds ------------------------------------------------------
 
 constexpr quint64 kSeed = 0x5AB2E1222023ULL;
-const QDate kFirstDay(2023, 1, 1);
-constexpr int kDays = 365;
+// The last (or only) year of business; with N years the business starts N - 1 years before it.
+const QDate kLastYearFirstDay(2023, 1, 1);
+const QDate kLastDay(2023, 12, 31);
 const QDate kBusiestDay(2023, 12, 23);   // the Saturday before Christmas
 constexpr int kBusiestSales = 2000;
 constexpr int kOtherSales = 203000;      // over the other 364 shifts
 const QDate kMonthFirst(2023, 11, 1);
 const QDate kMonthLast(2023, 11, 30);
+
+int g_years = 0;   // 0: not chosen yet
+
+int years()
+{
+    if (g_years == 0) {
+        bool ok = false;
+        const int n = qEnvironmentVariableIntValue("SABREL22_BENCH_ANOS", &ok);
+        g_years = ok && n >= 1 && n <= 10 ? n : 1;
+    }
+    return g_years;
+}
+QDate firstDay() { return QDate(kLastYearFirstDay.year() - (years() - 1), 1, 1); }
+int days() { return int(firstDay().daysTo(kLastDay)) + 1; }
 
 constexpr int kProducts = 20000;
 constexpr int kFirstFlavour = 101, kFlavours = 30;        // 000101..000130, the pizzas
@@ -450,29 +466,36 @@ private:
 
 void YearWriter::planShifts()
 {
+    // Every year of business alike: its sales spread over its days by weekday and
+    // month, the account and book entries in even shares.
     static const int byWeekday[] = {60, 70, 80, 95, 140, 165, 120};   // Monday..Sunday
     static const int byMonth[] = {110, 90, 95, 95, 100, 100, 115, 105, 95, 100, 105, 125};
-    std::vector<qint64> weight(kDays);
-    qint64 total = 0;
-    for (int i = 0; i < kDays; ++i) {
-        const QDate d = kFirstDay.addDays(i);
-        weight[size_t(i)] = d == kBusiestDay ? 0 : byWeekday[d.dayOfWeek() - 1] * byMonth[d.month() - 1];
-        total += weight[size_t(i)];
-    }
-    qint64 before = 0;
-    for (int i = 0; i < kDays; ++i) {
-        Shift s;
-        s.number = i + 1;
-        s.date = kFirstDay.addDays(i);
-        const qint64 after = before + weight[size_t(i)];
-        s.sales = s.date == kBusiestDay ? kBusiestSales : int(kOtherSales * after / total - kOtherSales * before / total);
-        before = after;
-        s.accountSales = share(kAccountSales, i, kDays);
-        s.accountDebits = share(kAccountDebits, i, kDays);
-        s.accountPayments = share(kAccountPayments, i, kDays);
-        s.bookEntries = share(kBookEntries, i, kDays);
-        s.smallBookEntries = share(kSmallAccountEntries, i, kDays);
-        m_shifts.push_back(s);
+    int number = 0;
+    for (int year = firstDay().year(); year <= kLastDay.year(); ++year) {
+        const QDate yearStart(year, 1, 1);
+        const int yearDays = yearStart.daysInYear();
+        std::vector<qint64> weight(static_cast<size_t>(yearDays));
+        qint64 total = 0;
+        for (int i = 0; i < yearDays; ++i) {
+            const QDate d = yearStart.addDays(i);
+            weight[size_t(i)] = d == kBusiestDay ? 0 : byWeekday[d.dayOfWeek() - 1] * byMonth[d.month() - 1];
+            total += weight[size_t(i)];
+        }
+        qint64 before = 0;
+        for (int i = 0; i < yearDays; ++i) {
+            Shift s;
+            s.number = ++number;
+            s.date = yearStart.addDays(i);
+            const qint64 after = before + weight[size_t(i)];
+            s.sales = s.date == kBusiestDay ? kBusiestSales : int(kOtherSales * after / total - kOtherSales * before / total);
+            before = after;
+            s.accountSales = share(kAccountSales, i, yearDays);
+            s.accountDebits = share(kAccountDebits, i, yearDays);
+            s.accountPayments = share(kAccountPayments, i, yearDays);
+            s.bookEntries = share(kBookEntries, i, yearDays);
+            s.smallBookEntries = share(kSmallAccountEntries, i, yearDays);
+            m_shifts.push_back(s);
+        }
     }
 }
 
@@ -542,11 +565,11 @@ void YearWriter::registers()
                          p.kind == Kind::Weighed ? S("KG") : S("UN"), p.price, kit ? Decimal() : p.cost,
                          kit ? Decimal() : p.cost, kit ? QVariant() : QVariant(p.supplier),
                          kit ? Decimal() : Decimal(5 + i % 20), kit ? S("S") : S("N"),
-                         perishable ? QVariant(kFirstDay.addDays(30 + i % 500)) : QVariant(), kFirstDay});
+                         perishable ? QVariant(firstDay().addDays(30 + i % 500)) : QVariant(), firstDay()});
             if (!kit)
                 m_logon.run(S("insert into estfic (id,codigo,data,historico,entrada) "
                               "values (GEN_ID(estfic,1),?,?,'Estoque Inicial',?)"),
-                            {p.code, kFirstDay, p.kind == Kind::Weighed ? quantity(20000) : Decimal(50 + i % 150)});
+                            {p.code, firstDay(), p.kind == Kind::Weighed ? quantity(20000) : Decimal(50 + i % 150)});
         }
         for (const auto& [kit, parts] : m_cat.parts)
             for (const Part& part : parts) {
@@ -883,7 +906,7 @@ void YearWriter::entryInvoices(const Shift& s)
 void YearWriter::payable(const QString& title, int supplier, const QDate& issue, const QDate& due, const Decimal& value)
 {
     Dice& d = m_dice;
-    const QDate last = kFirstDay.addDays(kDays - 1);
+    const QDate last = kLastDay;
     const int late = d.perMille(100) ? d.between(1, 10) : 0;
     const QDate paid = due.addDays(late);
     const bool settled = paid <= last && d.perMille(970);
@@ -1037,7 +1060,7 @@ void YearWriter::shift(const Shift& s)
         const int logins = d.between(1, 4);
         for (int k = 0; k < logins; ++k)
             login(s.date, QTime(11 + k * 3, d.below(60)), waiterName(d.between(1, kWaiters)).left(20), S("Entrou Programa"));
-        if (s.number < kDays) {
+        if (s.number < days()) {
             login(s.date, QTime(23, 40), S("SUPERVISOR"), S("Fechou Caixa"));
             login(s.date, QTime(23, 45), S("SUPERVISOR"), S("Saiu Programa"));
         }
@@ -1048,7 +1071,7 @@ void YearWriter::finish()
 {
     m_logon.action([&] {
         // The last shift stays open, as on any working day.
-        m_logon.run(S("insert into contcaixa (caixa,NUMEDADOR) values (?,?)"), {kDays, kDays});
+        m_logon.run(S("insert into contcaixa (caixa,NUMEDADOR) values (?,?)"), {days(), days()});
     });
     m_logon.run(QStringLiteral("ALTER SEQUENCE BORDA RESTART WITH %1").arg(m_saleNumber));
     m_logon.run(QStringLiteral("ALTER SEQUENCE TIPBAIXA RESTART WITH %1").arg(m_deliveryCounter));
@@ -1065,7 +1088,7 @@ QString yearDir()
     if (!env.isEmpty())
         return env;
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2) +
-           QStringLiteral("/year");
+           (years() == 1 ? QStringLiteral("/year") : QStringLiteral("/year-%1-anos").arg(years()));
 }
 
 // What makes a kept year stale: the generator's and the sale writer's sources,
@@ -1074,6 +1097,9 @@ QString stamp()
 {
     QCryptographicHash h(QCryptographicHash::Sha1);
     h.addData(QByteArrayView(BENCH_YEAR_SOURCES));
+    h.addData(QByteArray::number(years()));
+    for (const schema::Trigger& t : schema::triggers())
+        h.addData(t.sql.toUtf8());
     for (const schema::Table& t : schema::tables()) {
         h.addData(schema::createTableSql(t).toUtf8());
         h.addData(schema::createTriggerSql(t).toUtf8());
@@ -1159,6 +1185,7 @@ const Counted kCounted[] = {
 
 // The facts as the kept stamp names them, by kind of value.
 const std::pair<const char*, int Facts::*> kWholeFacts[] = {
+    {"years", &Facts::years},
     {"terminal", &Facts::terminal}, {"otherTerminal", &Facts::otherTerminal}, {"firstShift", &Facts::firstShift},
     {"lastShift", &Facts::lastShift}, {"busiestShift", &Facts::busiestShift}, {"busiestSales", &Facts::busiestSales},
     {"monthFirstShift", &Facts::monthFirstShift}, {"monthLastShift", &Facts::monthLastShift},
@@ -1219,11 +1246,16 @@ Facts fromJson(const QJsonObject& o)
 Facts factsOf(TLogon& l, const std::vector<Shift>& shifts)
 {
     Facts f;
-    f.firstDay = kFirstDay;
-    f.lastDay = kFirstDay.addDays(kDays - 1);
+    // The facts of a business of several years are those of its last year.
+    f.years = years();
+    f.firstDay = kLastYearFirstDay;
+    f.lastDay = kLastDay;
     f.terminal = kMainTerminal;
     f.otherTerminal = kOtherTerminal;
     f.firstShift = shifts.front().number;
+    for (const Shift& s : shifts)
+        if (s.date == kLastYearFirstDay)
+            f.firstShift = s.number;
     f.lastShift = shifts.back().number;
     for (const Shift& s : shifts) {
         if (s.date == kBusiestDay)
@@ -1294,8 +1326,9 @@ Facts make(const QString& path)
         w.registers();
         for (const Shift& s : w.shifts()) {
             w.shift(s);
+            ledgertotals::fold(logon);   // as the shift's closing does
             if (s.number % 30 == 0)
-                std::fprintf(stderr, "  ano: caixa %d de %d, %.0f s\n", s.number, kDays, (monotonicMs() - started) / 1000);
+                std::fprintf(stderr, "  ano: caixa %d de %d, %.0f s\n", s.number, days(), (monotonicMs() - started) / 1000);
         }
         w.finish();
         shifts = w.shifts();
@@ -1320,6 +1353,16 @@ Facts make(const QString& path)
 bool g_madeNow = false;
 
 } // namespace
+
+int yearsOfBusiness()
+{
+    return years();
+}
+
+void chooseYearsOfBusiness(int n)
+{
+    g_years = std::clamp(n, 1, 10);
+}
 
 const Facts& year()
 {

@@ -1,5 +1,5 @@
 #pragma once
-// One generated year of business, the ground of every report benchmark: 20,000
+// One generated year of business (or several: yearsOfBusiness), the ground of every report benchmark: 20,000
 // products in 40 groups (kits and pizza flavours among them), 200 suppliers, 5,000
 // customers, 30 waiters, six payment methods, 365 cash shifts of 2023 with over
 // 200,000 sales (tabs, counter sales, delivery invoices) written in the rows the
@@ -52,6 +52,7 @@ struct Counts {
 };
 
 struct Facts {
+    int years = 1;              // years of business written; the facts below are of the last one
     QString database;           // the year's file (a local path: the embedded engine)
     QDate firstDay, lastDay;    // 2023-01-01 .. 2023-12-31, one cash shift a day
     int terminal = 1;           // the station of the sales (a few counter sales are station 2's)
@@ -78,6 +79,13 @@ struct Facts {
     double makeSeconds = 0;          // how long making it took (when it was made)
     qint64 makeRoundTrips = 0;       // the data layer's round trips while making it
 };
+
+// How many years of business the process works on: chooseYearsOfBusiness(N), or
+// $SABREL22_BENCH_ANOS, or 1. N years run from 1 January of 2023 − (N − 1) to the
+// end of 2023, each like the one year (the busiest day only in 2023), and are kept
+// in build/bench/year-N-anos/ (or $SABREL22_BENCH_YEAR_DIR). Before the first year().
+int yearsOfBusiness();
+void chooseYearsOfBusiness(int n);
 
 // The year, made on the first call of the process when the kept one is missing or
 // stale, then read from the kept stamp. Throws DbError or std::runtime_error.

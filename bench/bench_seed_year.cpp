@@ -4,7 +4,11 @@
 // busiest shift and on the whole year: every sale's value against its items,
 // charges and payments, to the cent.
 //
-//   bench_seed_year [--again]
+//   bench_seed_year [--again] [--anos N]
+//
+// --anos N makes (or checks) N years of business through the same writers, kept
+// apart from the one year (BenchYear.h); the report benchmarks run on them with
+// SABREL22_BENCH_ANOS=N.
 #include "BenchClock.h"
 #include "BenchRawClient.h"
 #include "BenchYear.h"
@@ -168,7 +172,19 @@ int main(int argc, char* argv[])
 
 int run(QCoreApplication& app)
 {
-    if (app.arguments().contains(S("--again")))
+    const QStringList args = app.arguments();
+    const qsizetype anos = args.indexOf(S("--anos"));
+    if (anos >= 0) {
+        bool ok = false;
+        const int n = anos + 1 < args.size() ? args.at(anos + 1).toInt(&ok) : 0;
+        if (!ok || n < 1 || n > 10) {
+            std::fprintf(stderr, "--anos N: de 1 a 10 anos\n");
+            return 2;
+        }
+        benchyear::chooseYearsOfBusiness(n);
+        qputenv("SABREL22_BENCH_ANOS", QByteArray::number(n));
+    }
+    if (args.contains(S("--again")))
         benchyear::forgetKeptYear();
 
     const double t0 = monotonicMs();
@@ -257,8 +273,19 @@ int run(QCoreApplication& app)
     std::printf("  conta bancária %d: créditos %s − débitos %s = saldo %s (%lld lançamentos)\n", y.bookAccount,
                 money(book.decimal(u"C")).constData(), money(book.decimal(u"D")).constData(),
                 money(book.decimal(u"C") - book.decimal(u"D")).constData(), book.integer(u"N"));
-    const bool counts = c.products == 20000 && c.customers == 5000 && c.sales >= 200000 && c.shifts == 365 &&
-                        y.accountLines == 5000 && y.bookAccountEntries == 100000;
+    // The totals kept beside the ledger against its rows, product by product.
+    const qint64 offTotals = integerOf(logon.scalar(S(
+        "select count(*) from (select codigo, sum(e) as e, sum(s) as s, sum(n) as n from ("
+        "select codigo, coalesce(entrada, 0) as e, coalesce(saida, 0) as s, 1 as n from estfic where codigo is not null "
+        "union all select codigo, -entrada, -saida, -linhas from estagora "
+        "union all select codigo, -entrada, -saida, -linhas from estmesnovo) "
+        "group by codigo having sum(e) <> 0 or sum(s) <> 0 or sum(n) <> 0)")));
+    std::printf("  totais do estoque: %s\n", offTotals == 0 ? "conferem com o movimento, produto a produto"
+                                                            : qPrintable(S("%1 PRODUTOS NÃO CONFEREM").arg(offTotals)));
+    const int years = y.years;
+    const bool counts = c.products == 20000 && c.customers == 5000 && c.sales >= 200000 * years &&
+                        c.shifts == y.firstDay.addYears(-(years - 1)).daysTo(y.lastDay) + 1 &&
+                        y.accountLines == 5000 * years && y.bookAccountEntries == 100000 * years && offTotals == 0;
     std::printf("  %s\n", counts ? "as contagens pedidas conferem" : "AS CONTAGENS PEDIDAS NÃO CONFEREM");
     return ok && counts ? 0 : 1;
 }

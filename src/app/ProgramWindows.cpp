@@ -131,6 +131,16 @@
 #include "tabs/UnitReserva.h"
 #include "tabs/Unitpagaantes.h"
 
+namespace {
+
+// A window that no menu or control opens: registered by its class name alone.
+void registerByNameOnly(const QString& className, windows::Factory factory)
+{
+    windows::registerWindow(className, std::move(factory), windows::Reach::ByNameOnly);
+}
+
+} // namespace
+
 void registerProgramWindows()
 {
     windows::registerWindow(QStringLiteral("TFormSetCom"), [] { return std::make_unique<TFormSetCom>(); });
@@ -159,8 +169,9 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormVisComFec"), [] { return std::make_unique<TFormVisComFec>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormRelCan"), [] { return std::make_unique<TFormRelCan>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormComGar"), [] { return std::make_unique<TFormComGar>(*Logon); });
-    // The drawer test: no control opens it; it stays registered by this name.
-    windows::registerWindow(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
+    // The drawer test: no control opens it (its one opener is a button of the payment
+    // window that is never shown); it stays registered by this name.
+    registerByNameOnly(QStringLiteral("TForm1"), [] { return std::make_unique<TForm1>(); });
     // Bill closing: pre-bill, payment and the bill's two settings.
     windows::registerWindow(QStringLiteral("TFormFecCom"), [] { return std::make_unique<TFormFecCom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormFecSimples"), [] { return std::make_unique<TFormFecSimples>(*Logon); });
@@ -226,14 +237,15 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormHistQui"), [] { return std::make_unique<TFormHistQui>(*Logon); });
 
     // Products, stock and purchasing: groups, suppliers and the supplier search, the
-    // manual stock movement, the entry invoice and its payable titles (no button
-    // opens those), purchase orders and their picker, the ledger entry edit, kits.
+    // manual stock movement, the entry invoice (the movement's top button opens it)
+    // and its payable titles (no control opens them: the invoice's button for them
+    // is never shown), purchase orders and their picker, the ledger entry edit, kits.
     windows::registerWindow(QStringLiteral("TFormTipos"), [] { return std::make_unique<TFormTipos>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormForne"), [] { return std::make_unique<TFormForne>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormBuscaForne"), [] { return std::make_unique<TFormBuscaForne>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormMovEst"), [] { return std::make_unique<TFormMovEst>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormNFEntrada"), [] { return std::make_unique<TFormNFEntrada>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormTPagar"), [] { return std::make_unique<TFormTPagar>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormTPagar"), [] { return std::make_unique<TFormTPagar>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormCompras"), [] { return std::make_unique<TFormCompras>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerPedComp"), [] { return std::make_unique<TFormVerPedComp>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormAltLan"), [] { return std::make_unique<TFormAltLan>(*Logon); });
@@ -261,7 +273,8 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormTaxaEnt"), [] { return std::make_unique<TFormTaxaEnt>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormEntregador"), [] { return std::make_unique<TFormEntregador>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVerCliente"), [] { return std::make_unique<TFormVerCliente>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormVerEndCliente"), [] {
+    // The customer's address, read only: no control opens it.
+    registerByNameOnly(QStringLiteral("TFormVerEndCliente"), [] {
         return std::make_unique<TFormVerEndCliente>(*Logon, ctx::lookup().LookupCode.trimmed().toLongLong());
     });
     windows::registerWindow(QStringLiteral("TFormDelivere"), [] { return std::make_unique<TFormDelivere>(*Logon); });
@@ -291,18 +304,18 @@ void registerProgramWindows()
     windows::registerWindow(QStringLiteral("TFormCardQrCode"), [] { return std::make_unique<TFormCardQrCode>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormExpExcel"), [] { return std::make_unique<TFormExpExcel>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormImporta"), [] { return std::make_unique<TFormImporta>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormBalCen"), [] { return std::make_unique<TFormBalCen>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormEtiqueta"), [] { return std::make_unique<TFormEtiqueta>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormMalaDir"), [] { return std::make_unique<TFormMalaDir>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormRelAniCas"), [] { return std::make_unique<TFormRelAniCas>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormItemExcluidos"), [] { return std::make_unique<TFormItemExcluidos>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormBalCen"), [] { return std::make_unique<TFormBalCen>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormEtiqueta"), [] { return std::make_unique<TFormEtiqueta>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormMalaDir"), [] { return std::make_unique<TFormMalaDir>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormRelAniCas"), [] { return std::make_unique<TFormRelAniCas>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormItemExcluidos"), [] { return std::make_unique<TFormItemExcluidos>(*Logon); });
     // Delivery billing: the delivery reports the desk's ribbon opens, and the
     // settlement with the delivery man, which no control opens. The note and the
     // invoicing windows take the desk's shown order and are opened by the desk alone.
     windows::registerWindow(QStringLiteral("TFormEntCom"), [] { return std::make_unique<TFormEntCom>(*Logon); });
     windows::registerWindow(QStringLiteral("TFormVenDiaDely"), [] { return std::make_unique<TFormVenDiaDely>(*Logon); });
-    windows::registerWindow(QStringLiteral("TFormPCEDelivere"), [] { return std::make_unique<TFormPCEDelivere>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormPCEDelivere"), [] { return std::make_unique<TFormPCEDelivere>(*Logon); });
     // The single-screen delivery order, which no menu opens: by its class name it
     // starts a new order.
-    windows::registerWindow(QStringLiteral("TFormCadPedDeli"), [] { return std::make_unique<TFormCadPedDeli>(*Logon); });
+    registerByNameOnly(QStringLiteral("TFormCadPedDeli"), [] { return std::make_unique<TFormCadPedDeli>(*Logon); });
 }

@@ -1,5 +1,8 @@
 #include "app/StationInstall.h"
 
+#include "core/FormatFloat.h"
+#include "db/LedgerTotals.h"
+#include "db/SchemaUpgrade.h"
 #include "db/UnitLogon.h"
 #include "platform/StationPaths.h"
 #include "platform/Win1252.h"
@@ -50,10 +53,13 @@ QString usage()
 {
     return QStringLiteral(
         "Uso: sabrel22-instalar [--empresa NOME] [--endereco ENDEREÇO] [--cidade CIDADE] [--estado UF] [BANCO]\n"
+        "      sabrel22-instalar --recalcular-totais [BANCO]\n"
         "Prepara a estação: as pastas, os arquivos de configuração das impressoras e, quando\n"
         "não existe, o banco de dados (BANCO: um arquivo, ou \"servidor:caminho\"; sem ele, o\n"
         "banco local da estação). Um banco novo pergunta, uma vez, o que as opções não deram;\n"
-        "num banco que já existe, as opções dadas substituem esses dados da empresa.\n");
+        "num banco que já existe, as opções dadas substituem esses dados da empresa.\n"
+        "--recalcular-totais refaz os totais do estoque a partir do movimento e lista os\n"
+        "produtos cujos totais estavam diferentes.\n");
 }
 
 Options parseArguments(const QStringList& arguments)
@@ -66,13 +72,15 @@ Options parseArguments(const QStringList& arguments)
     const QCommandLineOption city(QStringLiteral("cidade"), QString(), QStringLiteral("CIDADE"));
     const QCommandLineOption state(QStringLiteral("estado"), QString(), QStringLiteral("UF"));
     const QCommandLineOption help(QStringList{QStringLiteral("ajuda"), QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions({name, address, city, state, help});
+    const QCommandLineOption totals(QStringLiteral("recalcular-totais"));
+    parser.addOptions({name, address, city, state, help, totals});
     parser.addPositionalArgument(QStringLiteral("banco"), QString());
     if (!parser.parse(arguments)) {
         o.error = parser.errorText();
         return o;
     }
     o.help = parser.isSet(help);
+    o.recalculateTotals = parser.isSet(totals);
     auto take = [&](const QCommandLineOption& option, std::optional<QString>& into) {
         if (parser.isSet(option))
             into = parser.value(option);
@@ -86,7 +94,43 @@ Options parseArguments(const QStringList& arguments)
         o.error = QStringLiteral("Apenas um banco de dados: %1").arg(rest.join(QLatin1Char(' ')));
     else if (!rest.isEmpty())
         o.database = rest.first();
+    if (o.recalculateTotals && o.any())
+        o.error = QStringLiteral("--recalcular-totais não se combina com os dados da empresa.");
     return o;
+}
+
+QString recalculateTotals(TLogon& logon)
+{
+    SchemaUpgrade upgrade(logon);
+    upgrade.run();
+    const std::vector<ledgertotals::Difference> differed = ledgertotals::recalculate(logon);
+    QString text;
+    QTextStream out(&text);
+    if (differed.empty()) {
+        out << QStringLiteral("Totais do estoque recalculados: os de todos os produtos conferiam com o movimento.")
+            << Qt::endl;
+        return text;
+    }
+    out << QStringLiteral("Totais do estoque recalculados: %1 %2 com totais diferentes do movimento.")
+               .arg(differed.size())
+               .arg(differed.size() == 1 ? QStringLiteral("produto") : QStringLiteral("produtos"))
+        << Qt::endl;
+    out << QStringLiteral("%1 %2 %3 %4 %5")
+               .arg(QStringLiteral("CODIGO"), -14)
+               .arg(QStringLiteral("PRODUTO"), -40)
+               .arg(QStringLiteral("NOS TOTAIS"), 16)
+               .arg(QStringLiteral("NO MOVIMENTO"), 16)
+               .arg(QStringLiteral("MESES"), 5)
+        << Qt::endl;
+    for (const ledgertotals::Difference& d : differed)
+        out << QStringLiteral("%1 %2 %3 %4 %5")
+                   .arg(d.code, -14)
+                   .arg(d.name.left(40), -40)
+                   .arg(FormatFloat(u"#,##0.000", d.keptStock), 16)
+                   .arg(FormatFloat(u"#,##0.000", d.rowsStock), 16)
+                   .arg(d.months, 5)
+            << Qt::endl;
+    return text;
 }
 
 QString normalised(const QString& text)

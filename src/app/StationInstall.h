@@ -27,6 +27,7 @@ struct Options {
     std::optional<QString> name, address, city, state;
     QString error;                      // not empty: the arguments were wrong (the text says why)
     bool help = false;
+    bool recalculateTotals = false;     // --recalcular-totais: the stock totals rebuilt from the ledger
     bool any() const { return name || address || city || state; }
 };
 Options parseArguments(const QStringList& arguments);
@@ -49,6 +50,12 @@ QString wrongOption(const Options& options);
 // or an option's value is not right; `out` then says why.
 std::optional<newdb::Company> askCompany(const Options& options, QTextStream& in, QTextStream& out,
                                          bool echo = false);
+
+// Rebuilds the totals kept beside the stock ledger from its rows (bringing the
+// database's schema up to date first) and gives the report it prints: the products
+// whose kept totals differed from their rows, one a line, or that none did.
+// Throws DbError.
+QString recalculateTotals(TLogon& logon);
 
 // Writes the given options' values (checked by wrongOption) into the company row
 // of an installed database. Throws DbError.

@@ -70,6 +70,24 @@ int main(int argc, char* argv[])
         exists = logon.connectTo(database);
     }
 
+    if (options.recalculateTotals) {
+        if (!exists) {
+            err << QStringLiteral("Banco de dados não encontrado: %1").arg(database) << Qt::endl;
+            return 1;
+        }
+        if (!logon.isOpen() && !logon.connectTo(database)) {
+            err << QStringLiteral("Erro ao abrir o banco de dados %1: %2").arg(database, logon.lastError()) << Qt::endl;
+            return 1;
+        }
+        try {
+            out << install::recalculateTotals(logon);
+        } catch (const DbError& e) {
+            err << QStringLiteral("Erro ao recalcular os totais do estoque: %1").arg(e.message()) << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
+
     if (exists) {
         if (options.any()) {
             if (const QString wrong = install::wrongOption(options); !wrong.isEmpty()) {

@@ -1,4 +1,5 @@
 #include "cash/CashShift.h"
+#include "db/LedgerTotals.h"
 
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
@@ -39,6 +40,25 @@ QString shiftNumberText(int number)
 int CashShift::openNumber()
 {
     return int(integerOf(m_logon.scalar(QStringLiteral("select caixa from contcaixa order by id"))));
+}
+
+int CashShift::currentOrLastNumber()
+{
+    if (const int open = openNumber())
+        return open;
+    return int(integerOf(m_logon.scalar(QStringLiteral("select max(caixa) from contdata"))));
+}
+
+std::optional<CashShift::Opening> CashShift::opening(int number)
+{
+    if (number <= 0)
+        return std::nullopt;
+    RowSet rs = m_logon.run(QStringLiteral("select first 1 data, abertura, operador from contdata where caixa = ? "
+                                           "order by id"),
+                            {number});
+    if (!rs.first())
+        return std::nullopt;
+    return Opening{rs.date(u"DATA"), rs.decimal(u"ABERTURA"), rs.text(u"OPERADOR")};
 }
 
 QString CashShift::dateOf(int number)
@@ -84,7 +104,7 @@ CashShift::Result CashShift::open(const QDate& date, const Decimal& openingFloat
 
 CashShift::Result CashShift::close(const QString& authoriser)
 {
-    return m_logon.action([&] {
+    const Result result = m_logon.action([&] {
         RowSet row = m_logon.run(QStringLiteral("select id, caixa from contcaixa order by id with lock"));
         if (!row.first() || row.integer(u"CAIXA") == 0)
             return Result::AlreadyClosed;
@@ -92,6 +112,10 @@ CashShift::Result CashShift::close(const QString& authoriser)
         writeHistorico(m_logon, authoriser, cashshift::fechouCaixa);
         return Result::Done;
     });
+    // The day's stock lines go into the kept totals, in an action of their own.
+    if (result == Result::Done)
+        ledgertotals::foldWhenMany(m_logon, 0);
+    return result;
 }
 
 CashShift::Result CashShift::reopen(int number, const QString& authoriser)
@@ -100,8 +124,7 @@ CashShift::Result CashShift::reopen(int number, const QString& authoriser)
         RowSet row = m_logon.run(QStringLiteral("select id, caixa from contcaixa order by id with lock"));
         if (row.first() && row.integer(u"CAIXA") != 0)
             return Result::AlreadyOpen;
-        if (number <= 0 || !row.first()
-            || m_logon.scalar(QStringLiteral("select first 1 id from contdata where caixa = ?"), {number}).isNull())
+        if (!row.first() || !opening(number))
             return Result::NoSuchShift;
         m_logon.run(QStringLiteral("update contcaixa set caixa = ? where id = ?"), {number, row.integer(u"ID")});
         writeHistorico(m_logon, authoriser, cashshift::reabriuCaixa);

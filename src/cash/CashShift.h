@@ -41,10 +41,12 @@ std::optional<Decimal> parseOpeningFloat(const QString& text);
 // The number shown beside "Movimento de Caixa N.": seven digits, empty when closed.
 QString shiftNumberText(int number);
 
-// The open shift as a closing files its sale under it: read inside the closing's
-// action with its CONTCAIXA row held until the commit, so that no station closes
-// the shift while a sale goes into it (the shift's closing waits for the sale).
-// Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
+// The open shift as an action that writes under it reads it: a sale, a payment on
+// account, an expense, a withdrawal. Read inside the action with the CONTCAIXA row
+// held until the commit, so that no station closes the shift between the check and
+// the write (the shift's closing waits for the write, or the write finds the shift
+// closed). Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
+// The one reader of the open shift for a write: every writer goes through it.
 //
 // The counter row is the last row a sale holds, and the sale holds it for as short
 // a time as it can: every sale of every station waits for it in turn. A sale writer
@@ -63,6 +65,22 @@ HeldShift holdOpenShift(TLogon& logon);
 // it holds the counter row (holdOpenShift then says whether it is still the same).
 HeldShift openShift(TLogon& logon);
 
+// The same for a write that belongs to an open shift: refused, with the window's
+// own message and as the window's own kind of refusal, when the cash is closed, or,
+// when the window works on the shift it opened with (`windowShift`), when that
+// shift is no longer the open one (closed by another station, or closed and another
+// one opened). Must run inside the action; nothing is written when it refuses.
+//
+//   const HeldShift shift = cashshift::holdOpenShift<ExpenseRefused>(logon, msg, cash);
+template <class Refusal>
+HeldShift holdOpenShift(TLogon& logon, const QString& closedMessage, std::optional<int> windowShift = std::nullopt)
+{
+    const HeldShift shift = holdOpenShift(logon);
+    if (shift.number == 0 || (windowShift && *windowShift != shift.number))
+        throw Refusal(closedMessage);
+    return shift;
+}
+
 } // namespace cashshift
 
 class CashShift {
@@ -71,6 +89,18 @@ public:
 
     // CAIXA of CONTCAIXA; 0 when closed or when there is no row yet.
     int openNumber();
+    // The shift a report of "the day" proposes: the open one; with the cash closed,
+    // the last one opened (the one the day's closing closed); 0 when none ever opened.
+    int currentOrLastNumber();
+
+    // A shift's opening (its first CONTDATA row). nullopt: the number is no shift,
+    // 0 or one never opened (every opening writes its row).
+    struct Opening {
+        QDate date;
+        Decimal openingFloat;
+        QString operatorName;
+    };
+    std::optional<Opening> opening(int number);
     // DATA of the CONTDATA row of that shift as dd/mm/yy; empty when there is none.
     QString dateOf(int number);
     // Rows of CABMESA: open tables and tabs of every station.

@@ -23,14 +23,21 @@ QString Withdrawal::normalizeKind(const QString& text)
 
 Printout Withdrawal::record(const WithdrawalRequest& r)
 {
-    const auto amount = readAmount(r.amount, AmountRules::money().pointAsComma());
+    // Money in the drawer: cents, never more places (a "0,004" is no withdrawal).
+    const auto amount = readAmount(r.amount, AmountRules::money().pointAsComma().notNegative().atMostDecimals(2));
     if (!amount || !(*amount > Decimal()))
         throw ActionRefused(WithdrawalText::kFillError);
-    const Printout out = composeRecord(r, *amount);
-    m_logon.run(QStringLiteral("insert into Sangria (id,caixa,terminal,valor,dc,historico) values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
-                {r.cashShift, TextToInt(r.terminal).value_or(0), amount->roundTo(3), normalizeKind(r.kind),
-                 r.description.left(25)});
-    return out;
+    return m_logon.action([&] {
+        // The shift the window shows, held: its closing waits for this row, or this
+        // row finds it closed and is not written.
+        cashshift::holdOpenShift<ActionRefused>(m_logon, WithdrawalText::kCashClosed, int(r.cashShift));
+        const Printout out = composeRecord(r, *amount);
+        m_logon.run(QStringLiteral("insert into Sangria (id,caixa,terminal,valor,dc,historico) "
+                                   "values (GEN_ID(SANGRIA,1),?,?,?,?,?)"),
+                    {r.cashShift, TextToInt(r.terminal).value_or(0), *amount, normalizeKind(r.kind),
+                     r.description.left(25)});
+        return out;
+    });
 }
 
 Printout Withdrawal::composeRecord(const WithdrawalRequest& r, const Decimal& amount)

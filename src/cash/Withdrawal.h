@@ -11,6 +11,7 @@ class TLogon;
 
 namespace WithdrawalText {
 inline const QString kFillError = QStringLiteral("    erro no preenchimento...   ");
+inline const QString kCashClosed = QStringLiteral("     Caixa Fechado... abrir caixa primeiro      ");
 }
 
 struct WithdrawalRequest {
@@ -31,9 +32,11 @@ public:
     // Leaving the kind box: "1" or "2", anything else "1".
     static QString normalizeKind(const QString& text);
 
-    // "&Confirmar": the record to print. Throws ActionRefused(kFillError) for an
-    // amount that is not a number above zero, DbError when the insert fails;
-    // nothing is written or printed then.
+    // "&Confirmar": one action under the shift the window shows, held until the
+    // commit; returns the record to print. Throws ActionRefused: kFillError for an
+    // amount that is not a number of cents above zero, kCashClosed when that shift
+    // is not the open one (closed meanwhile by another station, or shift 0); DbError
+    // when the insert fails. Nothing is written or printed then.
     Printout record(const WithdrawalRequest& request);
 
     static Printout composeRecord(const WithdrawalRequest& request, const Decimal& amount);

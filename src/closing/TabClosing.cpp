@@ -273,9 +273,7 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
             writer.prepareStockOut(saleOf(held, r, bill, open, terminal, customer, 0));
         // The open cash shift and its own date, held until the commit: no sale is
         // filed under a closed shift, nor under one another station is closing.
-        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
-        if (shift.number == 0)
-            throw ClosingRefused(closingmsg::cashClosed());
+        const cashshift::HeldShift shift = cashshift::holdOpenShift<ClosingRefused>(m_logon, closingmsg::cashClosed());
         const Sale sale = saleOf(held, r, bill, shift, terminal, customer, m_logon.GenId(S("BORDA"), 1));
 
         ClosingResult result;

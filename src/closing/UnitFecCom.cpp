@@ -5,6 +5,7 @@
 #include "core/uMensagemWindow.h"
 
 #include "core/EnterMoves.h"
+#include "core/FieldEvents.h"
 #include "core/AmountReader.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
@@ -113,10 +114,21 @@ TFormFecCom::TFormFecCom(TLogon& logon, QWidget* parent)
     }
     readyForCash();
 
-    for (QLineEdit* e : {m_ui->servicePercentEdit, m_ui->serviceValueEdit, m_ui->personsEdit, m_ui->coverPerPersonEdit,
-                         m_ui->discountEdit, m_ui->paymentCodeEdit, m_ui->customerCodeEdit, m_ui->dueDateEdit,
-                         m_ui->daysEdit})
-        e->installEventFilter(this);
+    // Leaving a field checks it and recomputes the bill. The customer and the due
+    // date put the focus back when they refuse: with both refusing, a focus change
+    // made by code would have each run inside the other without end; FieldEvents
+    // runs one handler at a time.
+    auto* fields = new FieldEvents(this);
+    fields->onArrive(m_ui->paymentCodeEdit, [this] { paymentCodeEntered(); });
+    fields->onLeave(m_ui->servicePercentEdit, [this] { servicePercentLeft(); });
+    fields->onLeave(m_ui->serviceValueEdit, [this] { serviceValueLeft(); });
+    fields->onLeave(m_ui->personsEdit, [this] { personsLeft(); });
+    fields->onLeave(m_ui->coverPerPersonEdit, [this] { coverPerPersonLeft(); });
+    fields->onLeave(m_ui->discountEdit, [this] { discountLeft(); });
+    fields->onLeave(m_ui->paymentCodeEdit, [this] { paymentCodeLeft(); });
+    fields->onLeave(m_ui->customerCodeEdit, [this] { customerLeft(); });
+    fields->onLeave(m_ui->dueDateEdit, [this] { dueDateLeft(); });
+    fields->onLeave(m_ui->daysEdit, [this] { daysLeft(); });
     connect(m_ui->paymentAmountEdit, &QLineEdit::returnPressed, this, &TFormFecCom::confirmPayment);
     enterMovesTo(m_ui->paymentCodeEdit, m_ui->paymentAmountEdit);
     enterMovesTo(m_ui->servicePercentEdit, m_ui->serviceValueEdit);
@@ -157,24 +169,6 @@ void TFormFecCom::showEvent(QShowEvent* event)
 }
 
 void TFormFecCom::setTabCaption(const QString& caption) { m_ui->tabCaptionLabel->setText(caption); }
-
-bool TFormFecCom::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn && watched == m_ui->paymentCodeEdit)
-        paymentCodeEntered();
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == m_ui->servicePercentEdit) servicePercentLeft();
-        else if (watched == m_ui->serviceValueEdit) serviceValueLeft();
-        else if (watched == m_ui->personsEdit) personsLeft();
-        else if (watched == m_ui->coverPerPersonEdit) coverPerPersonLeft();
-        else if (watched == m_ui->discountEdit) discountLeft();
-        else if (watched == m_ui->paymentCodeEdit) paymentCodeLeft();
-        else if (watched == m_ui->customerCodeEdit) customerLeft();
-        else if (watched == m_ui->dueDateEdit) dueDateLeft();
-        else if (watched == m_ui->daysEdit) daysLeft();
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 int TFormFecCom::customerCode() const
 {

@@ -49,7 +49,6 @@ public slots:
     void payAndClose();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

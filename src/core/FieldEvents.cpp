@@ -1,6 +1,6 @@
 #include "core/FieldEvents.h"
 
-#include "core/ButtonEnter.h"
+#include "core/EnterMoves.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -12,7 +12,7 @@ void FieldEvents::onEnter(QWidget* field, std::function<void()> handler)
 {
     field->installEventFilter(this);
     if (qobject_cast<QAbstractButton*>(field))
-        ButtonEnter::keepOwnEnter(field);   // its Enter is this handler, not a press
+        EnterMoves::keepOwnEnter(field);   // its Enter is this handler, not a press
     m_enter[field] = std::move(handler);
 }
 

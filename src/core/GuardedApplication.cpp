@@ -1,6 +1,7 @@
 #include "core/GuardedApplication.h"
 
 #include "core/ButtonEnter.h"
+#include "core/EnterMoves.h"
 #include "platform/Dialogs.h"
 
 #include <QDebug>
@@ -19,6 +20,7 @@ QString interruptedActionText(const std::exception* error)
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     installEventFilter(new ButtonEnter(this));
+    installEventFilter(new EnterMoves(this));
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)

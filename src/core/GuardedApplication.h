@@ -4,8 +4,9 @@
 // statement a window forgot to catch) ends only the handler it came from: the
 // standard error box says what happened and the program goes on, the windows as
 // they were. Without it such an exception would end the program.
-// It also carries the program's one keyboard rule for buttons: Enter on a focused
-// button presses it, on every window (core/ButtonEnter).
+// It also carries the program's keyboard rules for Enter, on every window: on a
+// focused button it presses it (core/ButtonEnter); in a field that does nothing
+// with it, it moves to the next field (core/EnterMoves).
 #include <QApplication>
 #include <exception>
 

@@ -319,7 +319,7 @@ void FirebirdSession::detach()
 {
     m_statements.clear();
     CheckStatusWrapper st(master()->getStatus());
-    for (ITransaction** tx : {&m_write, &m_read}) {
+    for (ITransaction** tx : {&m_write, &m_read, &m_snapshot}) {
         if (*tx) {
             (*tx)->rollback(&st);
             if (st.getState() & IStatus::STATE_ERRORS)
@@ -351,9 +351,13 @@ ITransaction* FirebirdSession::start(TxKind kind, int lockTimeoutSeconds)
     IXpbBuilder* tpb = nullptr;
     try {
         tpb = master()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
-        tpb->insertTag(&st, isc_tpb_read_committed);
-        tpb->insertTag(&st, isc_tpb_rec_version);
-        if (kind == TxKind::Read) {
+        if (kind == TxKind::SnapshotRead || kind == TxKind::SnapshotWrite) {
+            tpb->insertTag(&st, isc_tpb_concurrency);
+        } else {
+            tpb->insertTag(&st, isc_tpb_read_committed);
+            tpb->insertTag(&st, isc_tpb_rec_version);
+        }
+        if (kind == TxKind::Read || kind == TxKind::SnapshotRead) {
             tpb->insertTag(&st, isc_tpb_read);
             tpb->insertTag(&st, isc_tpb_nowait);
         } else {
@@ -384,11 +388,31 @@ ITransaction* FirebirdSession::readTransaction()
     return m_read;
 }
 
-void FirebirdSession::beginWrite(int lockTimeoutSeconds)
+void FirebirdSession::beginWrite(int lockTimeoutSeconds, bool snapshot)
 {
     if (m_write)
         throw DbError(QStringLiteral("Já existe uma transação de gravação aberta."));
-    m_write = start(TxKind::Write, lockTimeoutSeconds);
+    m_write = start(snapshot ? TxKind::SnapshotWrite : TxKind::Write, lockTimeoutSeconds);
+}
+
+void FirebirdSession::beginSnapshotRead()
+{
+    if (!m_snapshot)
+        m_snapshot = start(TxKind::SnapshotRead, 0);
+}
+
+void FirebirdSession::endSnapshotRead()
+{
+    if (!m_snapshot)
+        return;
+    CheckStatusWrapper st(master()->getStatus());
+    m_snapshot->commit(&st);   // read only: nothing to keep, the handle goes either way
+    if (st.getState() & IStatus::STATE_ERRORS)
+        m_snapshot->release();
+    else
+        ++m_roundTrips;
+    m_snapshot = nullptr;
+    st.dispose();
 }
 
 void FirebirdSession::commitWrite()
@@ -476,7 +500,7 @@ RowSet FirebirdSession::run(const QString& sql, const Params& params, bool* wasW
     if (wasWrite)
         *wasWrite = !read;
     if (read)
-        return execute(p, sql, params, readTransaction(), false);
+        return execute(p, sql, params, m_snapshot ? m_snapshot : readTransaction(), false);
     // A write outside any action commits on its own.
     beginWrite(lockTimeoutSeconds);
     RowSet rows;

@@ -19,7 +19,7 @@ class ITransaction;
 
 class FirebirdSession {
 public:
-    enum class TxKind { Read, Write };
+    enum class TxKind { Read, Write, SnapshotRead, SnapshotWrite };
 
     FirebirdSession();
     ~FirebirdSession();
@@ -37,10 +37,17 @@ public:
     int schemaEpoch() const { return m_schemaEpoch; }
 
     // The current write transaction of an action; none outside actions.
-    void beginWrite(int lockTimeoutSeconds);
+    // snapshot: every statement of the action sees the database as it was when the
+    // action began (concurrency isolation), its own writes aside.
+    void beginWrite(int lockTimeoutSeconds, bool snapshot = false);
     void commitWrite();
     void rollbackWrite();   // never throws
     bool inWrite() const { return m_write != nullptr; }
+
+    // A read-only snapshot: the SELECTs run outside an action between begin and end
+    // see the database as it was at the begin, all of them alike. end never throws.
+    void beginSnapshotRead();
+    void endSnapshotRead();
 
     // Runs a statement in the action's write transaction when there is one; otherwise
     // a SELECT runs in the session's read-only transaction and anything else in a
@@ -73,6 +80,7 @@ private:
     Firebird::IAttachment* m_attachment = nullptr;
     Firebird::ITransaction* m_read = nullptr;
     Firebird::ITransaction* m_write = nullptr;
+    Firebird::ITransaction* m_snapshot = nullptr;
     QHash<QString, std::shared_ptr<Prepared>> m_statements;
     qint64 m_roundTrips = 0;
     int m_generation = 0;

@@ -45,6 +45,8 @@ void createSchema(TLogon& logon)
         if (!trigger.isEmpty())
             logon.run(trigger);
     }
+    for (const schema::Trigger& t : schema::triggers())
+        logon.run(t.sql);
 }
 
 void seedInstallation(TLogon& logon, const Company& company)

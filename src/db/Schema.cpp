@@ -10,8 +10,9 @@ namespace {
 // DDL types. DECIMAL columns get three decimals: quantities from scale labels
 // carry three, and every number written into SQL text has three. Amounts and
 // quantities that older databases hold as FLOAT are exact here (AMT, QTY: money to
-// the cent, quantities to the gram); FLT stays for what is neither (a percentage,
-// loyalty points).
+// the cent, quantities to the gram), and so is the markup percentage the stock
+// windows keep (two places, as the percentage reader takes it); FLT stays for
+// loyalty points. Unit costs keep six places (unitCost), where older databases kept three.
 constexpr const char* INT = "INTEGER";
 constexpr const char* FLT = kFloatType;
 constexpr const char* DEC = "NUMERIC(15,3)";
@@ -32,6 +33,11 @@ Column amount(const char* name)
 Column quantity(const char* name)
 {
     return Column{name, kQuantityType, false, FLT};
+}
+
+Column unitCost(const char* name)
+{
+    return Column{name, kUnitCostType, false, DEC};
 }
 
 Column id()
@@ -90,7 +96,7 @@ std::vector<Table> buildTables()
         c("PIZ4", "VARCHAR(12)"), c("PIZ5", "VARCHAR(12)"), c("PIZ6", "VARCHAR(12)"),
         c("CARDAPIO", INT), c("IP", "VARCHAR(30)"), c("WIFI", "VARCHAR(20)"),
         c("SENHA", "VARCHAR(20)"), c("USARBALANCA", "VARCHAR(1)"), c("CONFIGBALANCA", INT),
-        c("TITULO", "VARCHAR(12)"), c("CONTABIL", FLT),
+        c("TITULO", "VARCHAR(12)"), amount("CONTABIL"),
     }));
 
     v.push_back(installed("MILTREX", {
@@ -290,8 +296,8 @@ std::vector<Table> buildTables()
     v.push_back(installed("PRODUTOS", {
         id(), c("CODIGO", "VARCHAR(14)"), c("NOME", "VARCHAR(40)"), c("PESO", DEC),
         c("CUBAGEM", DEC), c("IPI", DEC), c("CLAS", "VARCHAR(4)"), c("CLASSE", INT),
-        c("VALOR", DEC), c("UNIDADE", "VARCHAR(2)"), c("ESTGERAL", DEC), c("CUSTO", DEC),
-        c("MEDIO", DEC), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
+        c("VALOR", DEC), c("UNIDADE", "VARCHAR(2)"), c("ESTGERAL", DEC), unitCost("CUSTO"),
+        unitCost("MEDIO"), c("FORNECEDOR", INT), c("MINIMO", DEC), c("COMPOSICAO", "VARCHAR(1)"),
         c("IMPFISCAL", "VARCHAR(4)"), c("TIPO", "VARCHAR(1)"), c("LOCACAO", "VARCHAR(5)"),
         c("MEMO", "VARCHAR(60)"), c("VALIDADE", DAT), c("ESTOQUE", DEC), c("ENTRADA", DEC),
         c("SAIDA", DEC), c("CONTROLE", DEC), amount("VFAMILIA"), amount("VGRANDE"),
@@ -347,10 +353,40 @@ std::vector<Table> buildTables()
     v.push_back(fillTrigger(installed("ESTFIC", {
         id(), c("CODIGO", "VARCHAR(14)"), c("DATA", DAT),
         c("HISTORICO", "VARCHAR(120)", "VARCHAR(40)"), c("ENTRADA", DEC), c("SAIDA", DEC),
-        c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), c("VALOR", DEC),
+        c("NFISCAL", INT), c("PEDIDO", INT), c("VENDEDOR", INT), unitCost("VALOR"),
         c("CLIENTE", INT), c("CCUSTO", INT), c("CAIXA", INT), c("VEND", INT),
         c("TERMINAL", INT), amount("CUSTO"), c("PET", "VARCHAR(10)"),
     }), "ESTFIC_BI", "ESTFIC"));
+
+    // Totals kept beside the stock ledger (db/LedgerTotals.h), created whole by the
+    // start-up upgrade when missing and filled from the ledger's rows: per product
+    // and month (MES = year × 100 + month, 0 for rows without a date), per product and
+    // year, per product,
+    // and the lines the ledger's trigger appends until they are folded into them.
+    {
+        const char* const sum = "NUMERIC(18,3)";
+        const char* const value = "NUMERIC(18,6)";
+        v.push_back(Table{"ESTMES", Origin::Added,
+                          {Column{"CODIGO", "VARCHAR(14)", true, nullptr}, Column{"MES", INT, true, nullptr},
+                           c("ENTRADA", sum), c("SAIDA", sum), c("LINHAS", INT), c("VENDAS", INT),
+                           c("VALORSAIDA", value), c("PRIMEIRO", DAT)},
+                          0, "CODIGO, MES", nullptr, TriggerKind::None, nullptr, nullptr});
+        // the same per product and calendar year (ANO = MES / 100): a year's reports read 12 times fewer rows
+        v.push_back(Table{"ESTANO", Origin::Added,
+                          {Column{"CODIGO", "VARCHAR(14)", true, nullptr}, Column{"ANO", INT, true, nullptr},
+                           c("ENTRADA", sum), c("SAIDA", sum), c("LINHAS", INT), c("VENDAS", INT),
+                           c("VALORSAIDA", value), c("PRIMEIRO", DAT)},
+                          0, "CODIGO, ANO", nullptr, TriggerKind::None, nullptr, nullptr});
+        v.push_back(Table{"ESTAGORA", Origin::Added,
+                          {Column{"CODIGO", "VARCHAR(14)", true, nullptr}, c("ENTRADA", sum), c("SAIDA", sum),
+                           c("LINHAS", INT)},
+                          0, "CODIGO", nullptr, TriggerKind::None, nullptr, nullptr});
+        v.push_back(Table{"ESTMESNOVO", Origin::Added,
+                          {c("CODIGO", "VARCHAR(14)"), c("MES", INT), c("ENTRADA", sum), c("SAIDA", sum),
+                           c("LINHAS", INT), c("VENDAS", INT), c("VALORSAIDA", value), c("PRIMEIRO", DAT),
+                           c("RETIRADA", "SMALLINT")},
+                          0, nullptr, nullptr, TriggerKind::None, nullptr, nullptr});
+    }
 
     // ---- Finance ------------------------------------------------------------
     v.push_back(fillTrigger(installed("RECARQ", {
@@ -522,6 +558,11 @@ const std::vector<Index>& indexes()
         {"IX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO"},
         {"IX_PRODUTOS_NOME", "PRODUTOS", "NOME"},
         {"IX_PRODUTOS_CODBARRA", "PRODUTOS", "CODBARRA"},
+        // one product (or kit) per code, one delivery man per code: a register's new
+        // record is only inserted (NewRecord); a database that already holds two rows
+        // under one code gets the key when they are gone
+        {"UX_PRODUTOS_CODIGO", "PRODUTOS", "CODIGO", true},
+        {"UX_DELICAD_CODIGO", "DELICAD", "CODIGO", true},
         {"IX_KITPROD_CODIGO", "KITPROD", "CODIGO"},
         {"IX_KITMASTER_CODIGO", "KITMASTER", "CODIGO"},
         {"IX_CLIENTES_CODIGO", "CLIENTES", "CODIGO"},
@@ -571,14 +612,59 @@ const std::vector<Index>& indexes()
         {"UX_DELIVERE_FONE", "DELIVERE", "FONE", true},
         {"IX_DELIITEM_PEDIDO", "DELIITEM", "PEDIDO"},
         {"IX_ACOMPDELI_IDMESA", "ACOMPDELI", "IDMESA"},
+        // the totals kept beside the stock ledger: a span of months, the newest month,
+        // a product's lines waiting to be folded
+        {"IX_ESTMES_MES", "ESTMES", "MES"},
+        {"IX_ESTMES_MES_DESC", "ESTMES", "MES", false, true},
+        {"IX_ESTANO_ANO", "ESTANO", "ANO"},
+        {"IX_ESTMESNOVO_CODIGO", "ESTMESNOVO", "CODIGO"},
+    };
+    return all;
+}
+
+const std::vector<Trigger>& triggers()
+{
+    // What a ledger row adds to its product and month; a deleted row and the old
+    // side of a changed one add their negative, and mark the month's first exit to
+    // be read again from its rows. A change of other columns adds nothing.
+    const auto line = [](const QString& row, const QString& sign, const QString& first, const QString& removed) {
+        const auto col = [&](const char* c) { return row + QLatin1Char('.') + QLatin1String(c); };
+        return QStringLiteral("    INSERT INTO ESTMESNOVO (CODIGO, MES, ENTRADA, SAIDA, LINHAS, VENDAS, VALORSAIDA, "
+                              "PRIMEIRO, RETIRADA)\n    VALUES (")
+               + col("CODIGO") + QStringLiteral(", COALESCE(EXTRACT(YEAR FROM ") + col("DATA")
+               + QStringLiteral(") * 100 + EXTRACT(MONTH FROM ") + col("DATA") + QStringLiteral("), 0),\n            ")
+               + sign + QStringLiteral("COALESCE(") + col("ENTRADA") + QStringLiteral(", 0), ") + sign
+               + QStringLiteral("COALESCE(") + col("SAIDA") + QStringLiteral(", 0), ") + sign + QStringLiteral("1, IIF(")
+               + col("SAIDA") + QStringLiteral(" <> 0, ") + sign + QStringLiteral("1, 0),\n            ") + sign
+               + QStringLiteral("COALESCE(") + col("SAIDA") + QStringLiteral(" * ") + col("VALOR")
+               + QStringLiteral(", 0), ") + first + QStringLiteral(", ") + removed + QStringLiteral(");\n");
+    };
+    static const std::vector<Trigger> all = {
+        {"ESTFIC_TOTAIS", "ESTFIC",
+         QStringLiteral("CREATE TRIGGER ESTFIC_TOTAIS FOR ESTFIC\n"
+                        "ACTIVE AFTER INSERT OR UPDATE OR DELETE POSITION 10\n"
+                        "AS\n"
+                        "BEGIN\n"
+                        "  IF (UPDATING) THEN\n"
+                        "    IF (NEW.CODIGO IS NOT DISTINCT FROM OLD.CODIGO AND NEW.DATA IS NOT DISTINCT FROM OLD.DATA\n"
+                        "        AND NEW.ENTRADA IS NOT DISTINCT FROM OLD.ENTRADA AND NEW.SAIDA IS NOT DISTINCT FROM OLD.SAIDA\n"
+                        "        AND NEW.VALOR IS NOT DISTINCT FROM OLD.VALOR) THEN\n"
+                        "      EXIT;\n"
+                        "  IF ((UPDATING OR DELETING) AND OLD.CODIGO IS NOT NULL) THEN\n")
+             + line(QStringLiteral("OLD"), QStringLiteral("-"), QStringLiteral("NULL"),
+                        QStringLiteral("IIF(OLD.SAIDA <> 0, 1, 0)"))
+             + QStringLiteral("  IF ((INSERTING OR UPDATING) AND NEW.CODIGO IS NOT NULL) THEN\n")
+             + line(QStringLiteral("NEW"), QString(), QStringLiteral("IIF(NEW.SAIDA <> 0, NEW.DATA, NULL)"),
+                        QStringLiteral("0"))
+             + QStringLiteral("END")},
     };
     return all;
 }
 
 QString createIndexSql(const Index& i)
 {
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(),
+    return QStringLiteral("CREATE %1%2INDEX %3 ON %4 (%5)")
+        .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(), i.descending ? QStringLiteral("DESCENDING ") : QString(),
              QLatin1String(i.name), QLatin1String(i.table), QLatin1String(i.columns));
 }
 
@@ -595,6 +681,11 @@ QString addPrimaryKeySql(const Table& t)
 bool isExactNumber(const Column& c)
 {
     return std::strcmp(c.type, kAmountType) == 0 || std::strcmp(c.type, kQuantityType) == 0;
+}
+
+bool isFinerUnitCost(const Column& c)
+{
+    return std::strcmp(c.type, kUnitCostType) == 0 && c.olderType && std::strcmp(c.olderType, DEC) == 0;
 }
 
 QString createTriggerSql(const Table& t)

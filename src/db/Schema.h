@@ -14,13 +14,17 @@ struct Column {
     const char* type;               // DDL type as written in CREATE/ALTER ("VARCHAR(30)", "INTEGER", "NUMERIC(15,3)", "FLOAT", ...)
     bool notNull = false;           // ID columns, and the action journal's key
     // Type an older database (or the upgrade's own CREATE) has: a narrower VARCHAR the
-    // upgrade widens, or FLOAT for an amount or quantity the upgrade makes exact.
+    // upgrade widens, FLOAT for an amount, quantity or percentage the upgrade makes
+    // exact, or NUMERIC(15,3) for a unit cost the upgrade gives its six places.
     const char* olderType = nullptr;
 };
 
 // The exact types of money and of quantities.
 inline constexpr const char* kAmountType = "NUMERIC(18,2)";
 inline constexpr const char* kQuantityType = "NUMERIC(15,3)";
+// A unit cost keeps the places it needs (an order's cost with its IPI: 0,99 × 1,07 =
+// 1,0593), with the twelve whole digits of the columns it had before.
+inline constexpr const char* kUnitCostType = "NUMERIC(18,6)";
 inline constexpr const char* kFloatType = "FLOAT";
 
 // How a table comes to exist in an installed database.
@@ -79,6 +83,8 @@ bool keyInCreate(const Table& t);
 // True for the exact types the upgrade gives amounts and quantities that older
 // databases hold as FLOAT.
 bool isExactNumber(const Column& c);
+// True for a unit cost that older databases hold with three places.
+bool isFinerUnitCost(const Column& c);
 
 // An index the lookups need (by tab, product, customer, stock ledger, document...).
 struct Index {
@@ -86,11 +92,21 @@ struct Index {
     const char* table;
     const char* columns;            // "CODIGO" or "CODIGO, DATA"
     bool unique = false;            // a unique key: the start-up upgrade adds it once the rows allow
+    bool descending = false;        // for the newest value of a column (MAX)
 };
 // Every index, in a stable order; new databases get them and the start-up upgrade
 // adds those missing.
 const std::vector<Index>& indexes();
 QString createIndexSql(const Index& i);
+
+// The triggers beyond the insert triggers that draw IDs: those that keep the totals
+// beside the stock ledger (db/LedgerTotals.h).
+struct Trigger {
+    const char* name;
+    const char* table;
+    QString sql;                    // CREATE TRIGGER text
+};
+const std::vector<Trigger>& triggers();
 
 // Rows a new installation must hold (GERAID's single row etc.) are seeded by NewDatabase.
 

@@ -1,5 +1,6 @@
 #include "db/SchemaUpgrade.h"
 #include "db/NewDatabase.h"
+#include "db/LedgerTotals.h"
 #include "db/Schema.h"
 #include "db/UnitLogon.h"
 
@@ -92,12 +93,12 @@ void SchemaUpgrade::readCatalogue()
     m_indexes.clear();
     RowSet q = m_logon.run(QStringLiteral(
         "SELECT TRIM(r.RDB$RELATION_NAME), TRIM(r.RDB$FIELD_NAME), f.RDB$FIELD_LENGTH, f.RDB$FIELD_TYPE, "
-        "r.RDB$FIELD_POSITION "
+        "r.RDB$FIELD_POSITION, f.RDB$FIELD_SCALE "
         "FROM RDB$RELATION_FIELDS r LEFT JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME "
         "WHERE COALESCE(r.RDB$SYSTEM_FLAG, 0) = 0"));
     while (q.next())
         m_columns[q.value(0).toString()][q.value(1).toString()] =
-            ColumnInfo{q.value(2).toInt(), q.value(3).toInt(), q.value(4).toInt()};
+            ColumnInfo{q.value(2).toInt(), q.value(3).toInt(), q.value(4).toInt(), q.value(5).toInt()};
     q = m_logon.run(QStringLiteral(
         "SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
     while (q.next())
@@ -246,6 +247,8 @@ void SchemaUpgrade::applySteps()
     createUpgradeTable("DIARIOACOES");
     createUpgradeTable("DELIFIC");
     makeAmountsExact();
+    refineUnitCosts();
+    keepLedgerTotals();
     addIndexes();
     newdb::ensureCashShiftRow(m_logon);
 }
@@ -348,6 +351,30 @@ void SchemaUpgrade::makeExact(const QString& t, const QString& c, const char* ex
     }
 }
 
+void SchemaUpgrade::refineUnitCosts()
+{
+    // A NUMERIC(15,3) takes six places in place (its twelve whole digits stay): the
+    // database changes the column's type only, and reads the rows written before
+    // with their three places.
+    const int places = -6;
+    for (const schema::Table& def : schema::tables()) {
+        const QString t = QString::fromLatin1(def.name);
+        for (const schema::Column& col : def.columns) {
+            const QString c = QString::fromLatin1(col.name);
+            const ColumnInfo* now = columnInfo(t, c);
+            if (!schema::isFinerUnitCost(col) || !now || now->type != kInt64 || now->scale <= places)
+                continue;
+            try {
+                ddl(QStringLiteral("ALTER TABLE %1 ALTER %2 TYPE %3").arg(t, c, QString::fromLatin1(col.type)),
+                    [&] { const ColumnInfo* i = columnInfo(t, c); return i && i->scale <= places; });
+                m_columns[t][c].scale = places;
+            } catch (const DbError&) {
+                // the column keeps its three places until the next start
+            }
+        }
+    }
+}
+
 QString SchemaUpgrade::exactValueSql(const QString& c, bool doublePrecision, const char* exactType)
 {
     const QString binary = doublePrecision ? QStringLiteral("DOUBLE PRECISION") : QStringLiteral("FLOAT");
@@ -359,6 +386,31 @@ QString SchemaUpgrade::exactValueSql(const QString& c, bool doublePrecision, con
                           "ELSE CAST(%1 AS %3) END").arg(c, binary, type);
 }
 
+
+void SchemaUpgrade::keepLedgerTotals()
+{
+    for (const char* t : {"ESTMES", "ESTANO", "ESTAGORA", "ESTMESNOVO"})
+        createUpgradeTable(t);
+    bool added = false;
+    for (const schema::Trigger& t : schema::triggers()) {
+        const QString name = QString::fromLatin1(t.name);
+        if (m_triggers.count(name))
+            continue;
+        ddl(t.sql, [&] { return m_triggers.count(name) != 0; });
+        m_triggers.insert(name);
+        added = true;
+    }
+    if (!added)
+        return;
+    // From the trigger on, every writer appends its lines; the fill sees one snapshot
+    // of the rows and drops the lines of that snapshot, so no row counts twice.
+    const QString what = QStringLiteral("Preparando os totais do estoque a partir do movimento (uma vez só)...");
+    if (m_progress)
+        m_progress(what, 0);
+    ledgertotals::rebuild(m_logon);
+    if (m_progress)
+        m_progress(what, 100);
+}
 
 void SchemaUpgrade::addIndexes()
 {

@@ -6,8 +6,10 @@
 // and their order are those the stations have always run: clean-up, the item-key
 // table, the widenings, the delivery tables, the added columns, the later tables;
 // then the data layer's action journal, the amounts and quantities older databases
-// hold as FLOAT made exact, the indexes the lookups need, and the closed cash-shift
-// row a database must hold. Columns whose table did not exist yet, and widenings of
+// hold as FLOAT made exact, the unit costs they hold with three places given six,
+// the totals kept beside the stock ledger (created and filled from its rows once, in
+// one transaction), the indexes the lookups need, and the closed cash-shift row a
+// database must hold. Columns whose table did not exist yet, and widenings of
 // tables created on the way, are finished in the same start.
 
 #include <QString>
@@ -46,6 +48,10 @@ public:
     // scale, half away from zero; any other value is rounded from its binary value.
     static QString exactValueSql(const QString& column, bool doublePrecision, const char* exactType);
 
+    // Told of a step that takes long (the first fill of the stock totals): what it
+    // does and how far it is, in percent. The start-up shows it in a window.
+    void setProgress(std::function<void(const QString& what, int percent)> progress) { m_progress = std::move(progress); }
+
     // The DDL statements this run executed, in order.
     const QStringList& executed() const { return m_executed; }
     int catalogueReads() const { return m_catalogueReads; }
@@ -60,6 +66,7 @@ private:
         int length = 0;                 // RDB$FIELD_LENGTH
         int type = 0;                   // RDB$FIELD_TYPE (10 FLOAT, 27 DOUBLE PRECISION, ...)
         int position = 0;               // RDB$FIELD_POSITION
+        int scale = 0;                  // RDB$FIELD_SCALE (-3 for a NUMERIC(15,3))
     };
     bool hasTable(const QString& t) const { return m_columns.count(t) != 0; }
     bool hasColumn(const QString& t, const QString& c) const;
@@ -73,7 +80,9 @@ private:
     void makeAmountsExact();            // FLOAT amounts and quantities to NUMERIC
     bool needsExact(const QString& table, const schema::Column& column) const;
     void makeExact(const QString& table, const QString& column, const char* exactType);
+    void refineUnitCosts();             // NUMERIC(15,3) unit costs to NUMERIC(18,6), in place
     void addIndexes();                  // last: indexes missing on tables that have their columns
+    void keepLedgerTotals();            // the stock totals' tables and trigger, filled once from the rows
     // Runs one DDL statement; when it fails, re-reads the catalogue and counts the
     // statement as done if another station has just made the same object.
     void ddl(const QString& sql, const std::function<bool()>& nowPresent);
@@ -85,4 +94,5 @@ private:
     std::set<QString> m_indexes;
     QStringList m_executed;
     int m_catalogueReads = 0;
+    std::function<void(const QString&, int)> m_progress;
 };

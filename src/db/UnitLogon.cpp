@@ -257,7 +257,7 @@ void TLogon::runAction(const std::function<void()>& work)
     clock.start();
     for (int attempt = 1;; ++attempt) {
         FirebirdSession& s = session();
-        s.beginWrite(lockWaitSeconds(clock));
+        s.beginWrite(lockWaitSeconds(clock), m_snapshotAction);
         m_actionGeneration = s.generation();
         m_actionDepth = 1;
         try {
@@ -294,6 +294,22 @@ void TLogon::runAction(const std::function<void()>& work)
         }
         return;
     }
+}
+
+bool TLogon::beginSnapshotRead()
+{
+    if (m_inSnapshotRead || inAction())
+        return false;   // an action's own transaction already reads one picture of its own
+    session().beginSnapshotRead();
+    m_inSnapshotRead = true;
+    return true;
+}
+
+void TLogon::endSnapshotRead()
+{
+    m_inSnapshotRead = false;
+    if (m_session)
+        m_session->endSnapshotRead();
 }
 
 TLogon::KeyFound TLogon::lookUpActionKey(const QString& key)

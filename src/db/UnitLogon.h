@@ -166,6 +166,37 @@ public:
     }
     bool inAction() const { return m_actionDepth > 0; }
 
+    // An action whose statements all see the database as it was when it began
+    // (snapshot isolation), its own writes aside: for work that reads a set of rows
+    // and removes or replaces exactly those, while other stations go on adding.
+    // Rerun whole on a conflict like any action. Not nested inside another action.
+    template <class F>
+    void snapshotAction(F&& work)
+    {
+        m_snapshotAction = true;
+        try {
+            runAction([&] { work(); });
+        } catch (...) {
+            m_snapshotAction = false;
+            throw;
+        }
+        m_snapshotAction = false;
+    }
+
+    // Reads that must agree with each other: the SELECTs run by `work` (outside any
+    // action) see one snapshot of the database, taken at its start.
+    template <class F>
+    auto snapshotRead(F&& work) -> std::invoke_result_t<F&>
+    {
+        const bool outer = beginSnapshotRead();
+        struct End {
+            TLogon* logon;
+            bool outer;
+            ~End() { if (outer) logon->endSnapshotRead(); }
+        } end{this, outer};
+        return work();
+    }
+
     // --- the shared queries, as the windows have always named them ---------------
     // The component that ExecSqlOnDataset selects for a name ("Atualiza" when none).
     static QString componentForName(const QString& name);
@@ -203,6 +234,8 @@ private:
     enum class KeyFound { Yes, No, NotYet };
     RowSet runStatement(const QString& sql, const Params& params, bool countRows);
     void runAction(const std::function<void()>& work);
+    bool beginSnapshotRead();   // false when one is already open (a nested call)
+    void endSnapshotRead();
     bool runAgain(const DbError& e, int attempt, const class QElapsedTimer& clock) const;
     int lockWaitSeconds(const class QElapsedTimer& clock) const;
     void writeActionKey(FirebirdSession& s, const QString& key);
@@ -215,6 +248,8 @@ private:
     QString m_lastError;
     int m_lockTimeout = 5;
     int m_actionDepth = 0;
+    bool m_snapshotAction = false;
+    bool m_inSnapshotRead = false;
     int m_actionGeneration = 0;       // the attachment the running action's transaction belongs to
     int m_journalMissingAt = -1;      // schema epoch at which the journal was found missing
     qint64 m_actionReruns = 0;

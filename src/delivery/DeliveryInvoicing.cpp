@@ -251,9 +251,8 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         SaleWriter writer(m_logon);
         writer.prepareStockOut(saleOf(ds));
 
-        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
-        if (shift.number == 0)
-            throw DeliveryRefused(deliverytext::desk::cashClosed);
+        const cashshift::HeldShift shift =
+            cashshift::holdOpenShift<DeliveryRefused>(m_logon, deliverytext::desk::cashClosed);
         const QString numberText = saleNumberText(shift.number, counter);
         result.numberText = numberText;
         result.saleNumber = numberText.toLongLong();

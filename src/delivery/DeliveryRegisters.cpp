@@ -1,6 +1,7 @@
 #include "delivery/DeliveryRegisters.h"
 
 #include "core/uMensagem.h"
+#include "db/NewRecord.h"
 #include "db/UnitLogon.h"
 #include "delivery/DeliveryAmount.h"
 #include "delivery/DeliveryText.h"
@@ -77,20 +78,23 @@ qint64 DeliveryMen::codeOf(const QString& typed)
 }
 
 bool DeliveryMen::save(const QString& code, const QString& nome, const QString& endereco, const QString& cidade,
-                       const QString& estado, const QString& fone)
+                       const QString& estado, const QString& fone, bool startedAsNew)
 {
     const qint64 codigo = codeOf(code);
     if (codigo == 0)
         return false;
     const Params values{nome.left(39), endereco.left(39), cidade.left(19), estado.left(2), fone.left(14), codigo};
     m_logon.action([&] {
-        RowSet found = m_logon.run(S("select first 1 ID from DELICAD where CODIGO = ? with lock"), {codigo});
-        if (found.next())
+        // A delivery man shown and edited is held and written; a new one is only inserted.
+        const bool stored = !startedAsNew
+            && !m_logon.run(S("select first 1 ID from DELICAD where CODIGO = ? with lock"), {codigo}).isEmpty();
+        if (stored)
             m_logon.run(S("update DELICAD set NOME = ?, ENDERECO = ?, CIDADE = ?, ESTADO = ?, FONE = ? "
                           "where CODIGO = ?"), values);
-        else
-            m_logon.run(S("insert into DELICAD (ID, NOME, ENDERECO, CIDADE, ESTADO, FONE, CODIGO) "
-                          "values (GEN_ID(DELICAD,1), ?, ?, ?, ?, ?, ?)"), values);
+        else if (!newrecord::insert(m_logon, {"DELICAD", "CODIGO", codigo},
+                                    S("insert into DELICAD (ID, NOME, ENDERECO, CIDADE, ESTADO, FONE, CODIGO) "
+                                      "values (GEN_ID(DELICAD,1), ?, ?, ?, ?, ?, ?)"), values))
+            throw EntryError(deliverytext::men::codeTaken);
     });
     return true;
 }

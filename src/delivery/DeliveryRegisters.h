@@ -50,10 +50,12 @@ public:
     // The code a typed text saves under: a whole number above 0, else 0.
     static qint64 codeOf(const QString& typed);
     // "Confirmar / Salvar": the delivery man of that code is updated, or a new one
-    // inserted, each text cut to what the register keeps. Nothing is written for a
-    // code that is not a whole number above 0 (false). Throws DbError.
+    // inserted, each text cut to what the register keeps. One started with "&Novo"
+    // is only inserted: a code another station registered meanwhile throws
+    // EntryError (deliverytext::men::codeTaken) with nothing written. Nothing is
+    // written for a code that is not a whole number above 0 (false). Throws DbError.
     bool save(const QString& code, const QString& nome, const QString& endereco, const QString& cidade,
-              const QString& estado, const QString& fone);
+              const QString& estado, const QString& fone, bool startedAsNew = false);
     void remove(qint64 id);
 
 private:

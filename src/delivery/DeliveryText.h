@@ -66,6 +66,12 @@ inline const QString longName = QStringLiteral("|   Nome do bairro com mais de 2
 inline const QString badFee = QStringLiteral("|   Taxa de entrega invalida: informe um valor   |");
 } // namespace areas
 
+// The delivery men's register.
+namespace men {
+// "&Novo" and a code another station registered meanwhile: nothing is written.
+inline const QString codeTaken = QStringLiteral("         Codigo Ja Existe, escolha outro..       ");
+} // namespace men
+
 // The delivery data of a tab.
 namespace tab {
 inline const QString counterPickUp = QStringLiteral("Retira Balcao   ");

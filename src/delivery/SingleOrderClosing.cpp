@@ -124,9 +124,7 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
         writer.prepareStockOut(DeliveryInvoicing::saleOf(ds));
 
         // The open cash shift, held until the commit.
-        const cashshift::HeldShift shift = cashshift::holdOpenShift(m_logon);
-        if (shift.number == 0)
-            throw DeliveryRefused(st::cashClosed);
+        const cashshift::HeldShift shift = cashshift::holdOpenShift<DeliveryRefused>(m_logon, st::cashClosed);
 
         SingleClosingResult r;
         r.saleNumber = m_logon.GenId(S("BORDA"), 1);

@@ -2,6 +2,7 @@
 #include "ui_UnitEntregador.h"
 
 #include "core/EnterMoves.h"
+#include "core/EntryGuard.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagemWindow.h"
 #include "delivery/DeliveryText.h"
@@ -31,7 +32,11 @@ TFormEntregador::TFormEntregador(TLogon& logon, QWidget* parent)
     connect(ui->newButton, &QPushButton::clicked, this, &TFormEntregador::newMan);
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormEntregador::deleteMan);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormEntregador::saveMan);
-    connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
+    // A delivery man typed or changed and not saved is the entry Esc, the close box
+    // and "&Retornar" ask about.
+    m_guard = new EntryGuard(this);
+    m_guard->watch({ui->codeEdit, ui->nameEdit, ui->addressEdit, ui->cityEdit, ui->stateEdit, ui->phoneEdit});
+    m_guard->closeWith(ui->returnButton);
     reloadList();
 }
 
@@ -76,12 +81,14 @@ void TFormEntregador::showRow(int row)
     if (row < 0 || row >= int(m_list.size()))
         return;
     const DeliveryMan& m = m_list[size_t(row)];
+    m_new = false;
     ui->codeEdit->setText(FormatFloat(u"000000", Decimal(m.codigo)));
     ui->nameEdit->setText(m.nome);
     ui->addressEdit->setText(m.endereco);
     ui->cityEdit->setText(m.cidade);
     ui->stateEdit->setText(m.estado);
     ui->phoneEdit->setText(m.fone);
+    m_guard->markClean();
 }
 
 void TFormEntregador::newMan()
@@ -91,6 +98,8 @@ void TFormEntregador::newMan()
     qint64 next = 1;
     registers::attempt([&] { next = m_store.nextCode(); });
     ui->codeEdit->setText(FormatFloat(u"000000", Decimal(next)));
+    m_new = true;
+    m_guard->markClean();   // a new delivery man begun: typing him is the entry
     ui->nameEdit->setFocus();
 }
 
@@ -104,9 +113,9 @@ bool TFormEntregador::saveMan()
     bool saved = false;
     if (!registers::attempt([&] {
             saved = m_store.save(ui->codeEdit->text(), ui->nameEdit->text(), ui->addressEdit->text(),
-                                 ui->cityEdit->text(), ui->stateEdit->text(), ui->phoneEdit->text());
+                                 ui->cityEdit->text(), ui->stateEdit->text(), ui->phoneEdit->text(), m_new);
         }))
-        return false;   // the fields keep what was typed
+        return false;   // the fields keep what was typed (and a new one stays new)
     reloadList(code);
     return saved;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 namespace Ui { class TFormEntregador; }
+class EntryGuard;
 class QLineEdit;
 class QTableWidget;
 
@@ -32,4 +33,6 @@ private:
     std::unique_ptr<::Ui::TFormEntregador> ui;
     DeliveryMen m_store;
     std::vector<DeliveryMan> m_list;
+    bool m_new = false;   // "&Novo" pressed: the entry is a new delivery man until saved or left
+    EntryGuard* m_guard = nullptr;   // asks before a man typed and not saved goes
 };

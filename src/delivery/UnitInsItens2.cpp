@@ -1,4 +1,5 @@
 #include "delivery/UnitInsItens2.h"
+#include "core/EnterMoves.h"
 #include "ui_UnitInsItens2.h"
 
 #include "core/FormatFloat.h"
@@ -58,6 +59,9 @@ TFormInsItens2::TFormInsItens2(TLogon& logon, qint64 orderId, QWidget* parent)
     ui->extrasList->verticalHeader()->setDefaultSectionSize(34);
     ui->sizeBox->hide();
     ui->sizeCaption->hide();
+    // The size list is found by typing its first letters; Enter picks the size
+    // (sizeChosen), it does not move on.
+    EnterMoves::keepOwnEnter(ui->sizeBox);
     for (QWidget* w : std::initializer_list<QWidget*>{ui->codeEdit, ui->quantityEdit, ui->sizeBox, ui->observationEdit,
                                                       ui->extraEdit, ui->extrasList, ui->confirmButton, ui->searchEdit})
         w->installEventFilter(this);

@@ -1,5 +1,6 @@
 #include "finance/CashMovementReport.h"
 
+#include "cash/CashShift.h"
 #include "cash/RollText.h"
 #include "db/SqlBatches.h"
 #include "core/FormatFloat.h"
@@ -43,10 +44,10 @@ QString groupCodeOf(const QString& code)
 
 } // namespace
 
-QString CashMovementReport::openCashText()
+QString CashMovementReport::proposedCashText()
 {
-    RowSet rs = m_logon.run(S("select caixa from ContCaixa order by id"));
-    return rs.next() ? rs.text(u"CAIXA") : QString();
+    const int number = CashShift(m_logon).currentOrLastNumber();
+    return number != 0 ? QString::number(number) : QString();
 }
 
 QString CashMovementReport::lockFlagFromSettings()
@@ -145,19 +146,11 @@ void readGroupNames(TLogon& logon, CashMovementFigures& f)
 }
 
 // The shift's opening row; without it, the date of its first stock row.
-void readOpening(TLogon& logon, int cash, const Params& shift, CashMovementFigures& f)
+void readOpening(const CashShift::Opening& opening, CashMovementFigures& f)
 {
-    RowSet rs = logon.run(S("select first 1 data, abertura, operador from contdata where caixa = ? order by id"), {cash});
-    if (rs.next()) {
-        f.date = rs.date(u"DATA").toString(S("dd/MM/yy"));
-        f.opening = rs.decimal(u"ABERTURA");
-        f.operatorName = rs.text(u"OPERADOR");
-    } else {
-        const QVariant first = logon.scalar(S("select first 1 data from estfic where caixa = ? and terminal = ? "
-                                              "order by id"),
-                                            shift);
-        f.date = first.toDate().toString(S("dd/MM/yy"));
-    }
+    f.date = opening.date.toString(S("dd/MM/yy"));
+    f.opening = opening.openingFloat;
+    f.operatorName = opening.operatorName;
 }
 
 // Charges: delivery fees of every station under the shift; service and cover here.
@@ -263,6 +256,11 @@ CashMovementFigures CashMovementReport::gather(const QString& cashText, const QS
     const std::optional<int> cash = shiftfields::wholeNumber(cashText);
     if (!cash)
         throw ShiftFieldRefused(shiftfields::invalidCash);
+    // A number no shift ever had (0 with the cash closed, a typing slip) has nothing
+    // to print: said, and nothing read.
+    const std::optional<CashShift::Opening> opening = CashShift(m_logon).opening(*cash);
+    if (!opening)
+        throw ShiftFieldRefused(cashshift::msg::noSuchShift);
     CashMovementFigures f;
     f.cash = *cash;
     f.terminalText = shiftfields::wholeNumber(terminalText) ? terminalText : ctx::station().TerminalNumber;
@@ -273,7 +271,7 @@ CashMovementFigures CashMovementReport::gather(const QString& cashText, const QS
     readProducts(m_logon, shift, f);
     if (options.complete)
         readGroupNames(m_logon, f);
-    readOpening(m_logon, *cash, shift, f);
+    readOpening(*opening, f);
     readCharges(m_logon, *cash, shift, f);
     readSalesByKind(m_logon, shift, f);
     readReceipts(m_logon, shift, f);

@@ -69,17 +69,19 @@ class CashMovementReport {
 public:
     explicit CashMovementReport(TLogon& logon) : m_logon(logon) {}
 
-    // The window's defaults: the open shift's number as text ("" when CONTCAIXA
-    // has no row) and the lock flag of the main window's entries (Vavoz.INI
-    // line 2, "S" when the file or the line is missing or blank).
-    QString openCashText();
+    // The window's defaults: the open shift's number as text, with the cash closed
+    // the last shift opened ("" when none ever opened), and the lock flag of the
+    // main window's entries (Vavoz.INI line 2, "S" when the file or the line is
+    // missing or blank).
+    QString proposedCashText();
     static QString lockFlagFromSettings();
     // A lock flag other than "S" and "N" locks the window on the shift it opened with.
     static bool locks(const QString& lockFlag);
 
     // Reads the figures of a shift at a station. The cash text must be a whole
-    // number (ShiftFieldRefused otherwise); a terminal text that is not one is
-    // replaced by TerminalNumber. Throws DbError when the database fails.
+    // number of a shift that was opened (ShiftFieldRefused otherwise, before
+    // anything else is read); a terminal text that is not one is replaced by
+    // TerminalNumber. Throws DbError when the database fails.
     CashMovementFigures gather(const QString& cashText, const QString& terminalText, const CashMovementOptions& options);
 
     // The text, line by line.

@@ -1,12 +1,12 @@
 #include "finance/CustomerAccount.h"
 
+#include "cash/CashShift.h"
 #include "cash/RollText.h"
 #include "core/FormatFloat.h"
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/AmountInput.h"
-#include "finance/OpenCashShift.h"
 #include "finance/ShiftFields.h"
 #include "printing/RoutePrintout.h"
 
@@ -38,7 +38,7 @@ std::vector<AccountLine> CustomerAccount::lines(const AccountCustomer& customer)
 
 int CustomerAccount::openCash()
 {
-    return int(integerOf(m_logon.scalar(QStringLiteral("select caixa from contcaixa order by id"))));
+    return CashShift(m_logon).openNumber();
 }
 
 AccountEntryResult CustomerAccount::record(const AccountEntry& entry)
@@ -63,12 +63,9 @@ AccountEntryResult CustomerAccount::record(const AccountEntry& entry)
     const std::optional<int> saleNumber = shiftfields::wholeNumber(entry.sale);
 
     m_logon.action([&] {
-        r.cash = openshift::held(m_logon);
-        if (r.cash == 0)
-            throw AccountRefused(accountmsg::cashMustBeOpen);
+        r.cash = cashshift::holdOpenShift<AccountRefused>(m_logon, accountmsg::cashMustBeOpen).number;
         if (release && saleNumber)
-            m_logon.run(QStringLiteral("update servico set tipo = 1, caixa = ? where controle = ?"),
-                        {r.cash, *saleNumber});
+            releaseServiceFee(who->code, *saleNumber, r.cash);
         if (r.payment) {
             m_logon.run(QStringLiteral("insert into recarq (id,codigo,nome,baixa,emissao,valor,caixabaixa,valor3) "
                                        "values (GEN_ID(RECARQ,1),?,?,?,?,?,?,?)"),
@@ -80,6 +77,26 @@ AccountEntryResult CustomerAccount::record(const AccountEntry& entry)
         }
     });
     return r;
+}
+
+void CustomerAccount::releaseServiceFee(int customer, int saleNumber, int cash)
+{
+    // Sale numbers repeat across shifts and stations: the sale is the one on this
+    // customer's account, told by the shift and station of its receivable.
+    RowSet sales = m_logon.run(QStringLiteral("select distinct caixa, terminal from recarq "
+                                              "where codigo = ? and nfiscal = ? and duplicata is not null "
+                                              "and baixa is null"),
+                               {customer, saleNumber});
+    if (sales.size() == 0)
+        throw AccountRefused(accountmsg::saleNotOnAccount);
+    if (sales.size() > 1)
+        throw AccountRefused(accountmsg::saleOnAccountTwice);
+    sales.next();
+    // Only its service fee (the waiters' share); its couvert, discount and delivery
+    // fee stay where the sale left them. Rows already released are in another shift.
+    m_logon.run(QStringLiteral("update servico set caixa = ? where tipo = 1 and controle = ? "
+                               "and caixa is not distinct from ? and terminal is not distinct from ?"),
+                {cash, saleNumber, sales.value(u"CAIXA"), sales.value(u"TERMINAL")});
 }
 
 Printout CustomerAccount::receipt(const AccountEntryResult& r, const QDateTime& now)

@@ -27,6 +27,11 @@ inline const QString receiptQuestion = QStringLiteral("Deseja Imprimir Recibo do
 inline const QString invalidAmount = QStringLiteral("  Valor Invalido  ");
 inline const QString invalidDate = QStringLiteral("  Data Invalida  ");
 inline const QString saleNotInformed = QStringLiteral("NAO INFORMADO");
+// "LV" = "S" with a "Cupom/Serv" that is no sale on this customer's account, or
+// that names two of them (numbers repeat across shifts and stations).
+inline const QString saleNotOnAccount = QStringLiteral("|   Venda nao localizada na conta deste cliente...   |");
+inline const QString saleOnAccountTwice =
+    QStringLiteral("|   Numero em mais de uma venda deste cliente: comissao nao liberada   |");
 } // namespace accountmsg
 
 // A confirmation stopped with one of the window's messages; nothing was written.
@@ -75,8 +80,11 @@ public:
 
     // Checks the code, the amount and the date, then, in one action under the
     // open shift (which must still be open): the service-fee release when "LV" is
-    // "S" and a sale number was given, and the debit or payment row. Throws
-    // AccountRefused or DbError; nothing is written then.
+    // "S" and a sale number was given, and the debit or payment row. The release
+    // moves the service-fee rows (SERVICO type 1) of that one sale on the customer's
+    // account to the open shift; its couvert, discount and delivery fee stay, as do
+    // other sales of the same number. Throws AccountRefused (also for a number that
+    // is no sale on the account, or two of them) or DbError; nothing is written then.
     AccountEntryResult record(const AccountEntry& entry);
 
     // The payment receipt of a payment just recorded.
@@ -90,5 +98,7 @@ public:
     bool removeEntry(const AccountCustomer& customer, const QString& entryText);
 
 private:
+    void releaseServiceFee(int customer, int saleNumber, int cash);
+
     TLogon& m_logon;
 };

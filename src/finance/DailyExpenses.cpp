@@ -1,11 +1,11 @@
 #include "finance/DailyExpenses.h"
 
 #include "registers/ReportChoices.h"
+#include "cash/CashShift.h"
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/AmountInput.h"
-#include "finance/OpenCashShift.h"
 #include "finance/ShiftFields.h"
 
 namespace {
@@ -29,7 +29,7 @@ std::optional<int> DailyExpenses::costCentreCode(const QString& item)
 int DailyExpenses::openCash()
 {
     try {
-        return int(integerOf(m_logon.scalar(QStringLiteral("select caixa from ContCaixa order by id"))));
+        return CashShift(m_logon).openNumber();
     } catch (const std::exception&) {
         return 0;
     }
@@ -81,8 +81,7 @@ qint64 DailyExpenses::confirm(int cash, const ExpenseInput& input)
     const QVariant centreValue = centre ? QVariant(*centre) : QVariant();
 
     return m_logon.action([&]() -> qint64 {
-        if (openshift::held(m_logon) != cash)
-            throw ExpenseRefused(expensesmsg::cashClosed);
+        cashshift::holdOpenShift<ExpenseRefused>(m_logon, expensesmsg::cashClosed, cash);
         if (input.id != 0) {
             const qint64 changed = m_logon.exec(
                 QStringLiteral("update desploja set historico = ?, valor = ?, ccusto = ? where id = ? and caixa = ?"),
@@ -102,7 +101,11 @@ bool DailyExpenses::remove(int cash, qint64 id)
 {
     if (id == 0)
         return false;
-    return m_logon.exec(QStringLiteral("delete from desploja where id = ? and caixa = ?"), {id, cash}) > 0;
+    return m_logon.action([&] {
+        // a closed shift's expenses are its printed closing: they stay as they are
+        cashshift::holdOpenShift<ExpenseRefused>(m_logon, expensesmsg::cashClosed, cash);
+        return m_logon.exec(QStringLiteral("delete from desploja where id = ? and caixa = ?"), {id, cash}) > 0;
+    });
 }
 
 void DailyExpenses::leave(int cash, const QString& terminal)

@@ -69,7 +69,8 @@ public:
     // ExpenseRefused or DbError; nothing is written then.
     qint64 confirm(int cash, const ExpenseInput& input);
 
-    // "&Excluir": the row of that id in that shift; false when there was none.
+    // "&Excluir": the row of that id in that shift, which must still be the open
+    // one (ExpenseRefused otherwise); false when there was no such row.
     bool remove(int cash, qint64 id);
 
     // "&Retornar": rows of amount zero that older stations left in this shift at

@@ -1,19 +1,12 @@
 #include "finance/PayablesRegister.h"
 
 #include "core/uMensagem.h"
+#include "db/NewRecord.h"
 #include "db/UnitLogon.h"
 #include "finance/TypedValues.h"
 #include "registers/RegisterCommon.h"
 
 namespace {
-
-// A second station inserted the same number first (unique key).
-bool isDuplicateKey(const DbError& e)
-{
-    constexpr long kUniqueKeyViolation = 335544665;   // isc_unique_key_violation
-    constexpr long kNoDuplicates = 335544349;         // isc_no_dup
-    return e.hasCode(kUniqueKeyViolation) || e.hasCode(kNoDuplicates);
-}
 
 PayableTitle titleOf(const RowSet& rs)
 {
@@ -80,7 +73,7 @@ std::optional<QString> PayablesRegister::supplierName(const QString& code) const
     return rs.text(u"NOME").trimmed();
 }
 
-bool PayablesRegister::confirm(const PayableFields& f)
+bool PayablesRegister::confirm(const PayableFields& f, bool startedAsNew)
 {
     const QString number = f.duplicata.trimmed();
     if (number.isEmpty())
@@ -89,7 +82,9 @@ bool PayablesRegister::confirm(const PayableFields& f)
         throw EntryError(PayablesText::kFillError);
     const Decimal valor = amountOrRefuse(f.valor);
     const Decimal juros = amountOrRefuse(f.juros);
-    const std::optional<int> code = TextToInt(f.codigo.trimmed());
+    // A supplier typed must be one the register has; a blank code is no supplier (0).
+    const bool noSupplier = f.codigo.trimmed().isEmpty();
+    const std::optional<int> code = noSupplier ? std::optional<int>(0) : TextToInt(f.codigo.trimmed());
     const QString name = f.nome.left(kNameLength);
     const std::optional<QDate> emissao = dateOrRefuse(f.emissao);
     const std::optional<QDate> vencimento = dateOrRefuse(f.vencimento);
@@ -111,17 +106,17 @@ bool PayablesRegister::confirm(const PayableFields& f)
     params.append(number);
 
     m_logon.action([&] {
-        const bool exists = integerOf(m_logon.scalar(
-                                QStringLiteral("select count(*) from pagarq where duplicata = ?"), {number})) > 0;
-        if (!exists) {
-            try {
-                m_logon.run(QStringLiteral("insert into pagarq (id,duplicata) values (GEN_ID(PAGARQ,1),?)"), {number});
-            } catch (const DbError& e) {
-                // another station registered this number a moment ago: its row is this title
-                if (!isDuplicateKey(e))
-                    throw;
-            }
-        }
+        if (!noSupplier && (!code || !supplierName(f.codigo)))
+            throw EntryError(PayablesText::kSupplierMissing);
+        // A title loaded and edited is held and written; a new one is only inserted.
+        const bool stored = !startedAsNew
+            && !m_logon.run(QStringLiteral("select first 1 id from pagarq where duplicata = ? with lock"), {number})
+                    .isEmpty();
+        if (!stored
+            && !newrecord::insert(m_logon, {"PAGARQ", "DUPLICATA", number},
+                                  QStringLiteral("insert into pagarq (id,duplicata) values (GEN_ID(PAGARQ,1),?)"),
+                                  {number}))
+            throw EntryError(PayablesText::kNumberTaken);
         m_logon.exec(sql, params);
     });
     return true;

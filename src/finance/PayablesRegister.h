@@ -4,9 +4,10 @@
 // TFormCadDupX registers, edits, settles (by its payment date) and deletes them.
 //
 // A title is written as one action: the row is created when its number is new,
-// then every field typed is written. Two stations registering the same new
-// number make one title (the number has a unique key: the second one writes
-// into the row the first created).
+// then every field typed is written. A title the window started as new ("Sim" to
+// "Duplicata nao Localizada, Cadastra?") is only inserted: when another station
+// registered the same number meanwhile, the confirmation is refused and nothing is
+// written (db/NewRecord; the number has a unique key).
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
@@ -24,6 +25,8 @@ inline const QString kNotAuthorised = QStringLiteral("     Usuario não autoriza
 inline const QString kDeleteAsk = QStringLiteral("Deseja Excluir Este Registro ?");
 // An amount or a date that cannot be read: nothing is written.
 inline const QString kFillError = QStringLiteral("|     Erro no Preenchimento....     |");
+// A new title whose number another station registered since the window looked.
+inline const QString kNumberTaken = QStringLiteral("|   Duplicata ja Cadastrada por outra estacao: nada foi gravado   |");
 } // namespace PayablesText
 
 struct PayableTitle {
@@ -58,10 +61,12 @@ public:
     std::optional<QString> supplierName(const QString& code) const;
 
     // Writes the title whose number the fields hold: false (nothing written) when
-    // the number is blank. An amount or a date that cannot be read throws
-    // EntryError (PayablesText::kFillError) before anything is written; a supplier
-    // code that is not a whole number is written as 0, a name is cut to 30.
-    bool confirm(const PayableFields& fields);
+    // the number is blank. Throws EntryError, with nothing written: kFillError for
+    // an amount or a date that cannot be read, kSupplierMissing for a supplier code
+    // typed that names no supplier ("-1", "ABC"; a blank code is no supplier, 0),
+    // kNumberTaken when the title was started as new and its number is registered
+    // (by another station meanwhile). A name is cut to 30.
+    bool confirm(const PayableFields& fields, bool startedAsNew = false);
     // Deletes the title of that identity; false when there was none.
     bool remove(qint64 id);
 

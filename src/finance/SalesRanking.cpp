@@ -3,6 +3,11 @@
 #include "db/UnitLogon.h"
 #include "finance/ReportFields.h"
 #include "registers/ReportChoices.h"
+#include "stock/StockLedger.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -55,7 +60,56 @@ std::vector<RankingLine> SalesRanking::products(const QString& firstDay, const Q
     const std::optional<int> waiter = choices::codeOf(waiterItem, 5);
     if (!waiter)
         throw ShiftFieldRefused(reportmsg::fillError);
-    return read(kProducts, {first, last, *waiter, *waiter});
+    if (*waiter != 0)
+        return read(kProducts, {first, last, *waiter, *waiter});   // the totals are not kept per waiter
+    return everyWaiter(first, last);
+}
+
+std::vector<RankingLine> SalesRanking::everyWaiter(const QDate& first, const QDate& last)
+{
+    // What left stock per code, from the totals kept beside the ledger; a code is
+    // counted without its trailing blanks, as the product it names.
+    const QHash<QString, stock::Exits> exits = stock::StockLedger(m_logon).exitsOver(first, last);
+    QHash<QString, RankingLine> byCode;
+    for (auto it = exits.begin(); it != exits.end(); ++it) {
+        const QString code = it.key().trimmed();
+        if (code.isEmpty())
+            continue;
+        RankingLine& l = byCode[code];
+        l.code = code;
+        l.quantity += it->quantity;
+        l.total += it->value;
+        if (!l.date.isValid() || (it->first.isValid() && it->first < l.date))
+            l.date = it->first;
+    }
+    if (!byCode.isEmpty()) {
+        // The name of the first product (by ID) with the code.
+        // Compared as the database compares texts: trailing blanks do not count.
+        const auto withoutTrailing = [](QString c) {
+            while (c.endsWith(QLatin1Char(' ')))
+                c.chop(1);
+            return c;
+        };
+        QSet<QString> named;
+        RowSet names = m_logon.run(S("select codigo, nome from produtos order by id"));
+        while (names.next()) {
+            const QString code = withoutTrailing(names.text(u"CODIGO"));
+            auto found = byCode.find(code);
+            if (found != byCode.end() && !named.contains(code)) {
+                named.insert(code);
+                found->name = names.text(u"NOME");
+            }
+        }
+    }
+    std::vector<RankingLine> out;
+    out.reserve(size_t(byCode.size()));
+    for (RankingLine& l : byCode) {
+        out.push_back(std::move(l));
+    }
+    std::sort(out.begin(), out.end(), [](const RankingLine& a, const RankingLine& b) {
+        return a.quantity != b.quantity ? b.quantity < a.quantity : a.code < b.code;
+    });
+    return out;
 }
 
 std::vector<RankingLine> SalesRanking::kits(const QString& firstDay, const QString& lastDay)

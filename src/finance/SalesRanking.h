@@ -1,8 +1,9 @@
 #pragma once
 // The rankings of what left stock in a period, largest quantity first: the
 // best-selling products ("Produtos mais Vendidos", all waiters or one) and the kits
-// sold ("Kits mais Vendidos"). Each is one grouped statement, whatever the number
-// of ledger rows. Reads only.
+// sold ("Kits mais Vendidos"). Of every waiter, the products are read from the
+// totals kept per product and month beside the ledger, whatever the number of years;
+// of one waiter, and the kits, in one grouped statement over the period's rows. Reads only.
 #include "core/Decimal.h"
 #include "db/RowSet.h"
 
@@ -47,5 +48,7 @@ public:
 
 private:
     std::vector<RankingLine> read(const QString& sql, const Params& params);
+    // Every waiter's: from the totals kept beside the ledger (StockLedger::exitsOver).
+    std::vector<RankingLine> everyWaiter(const QDate& first, const QDate& last);
     TLogon& m_logon;
 };

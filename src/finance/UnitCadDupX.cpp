@@ -157,8 +157,8 @@ void TFormCadDupX::numberLeft()
 
 void TFormCadDupX::supplierLeft()
 {
-    if (!registers::codeOf(ui->codeEdit->text()))
-        return;   // no code, or one the lookup cannot take: nothing to look up
+    if (ui->codeEdit->text().trimmed().isEmpty())
+        return;   // no supplier
     std::optional<QString> name;
     try {
         name = m_register.supplierName(ui->codeEdit->text());
@@ -198,8 +198,8 @@ void TFormCadDupX::confirm()
     const PayableFields f{ui->numberEdit->text(), ui->codeEdit->text(),    ui->nameEdit->text(),
                           ui->issueEdit->text(),  ui->dueEdit->text(),     ui->paidEdit->text(),
                           ui->amountEdit->text(), ui->interestEdit->text()};
-    // A refused value keeps every field as typed.
-    if (!registers::attempt([&] { m_register.confirm(f); }))
+    // A refused value keeps every field as typed (and a new title stays new).
+    if (!registers::attempt([&] { m_register.confirm(f, m_newTitle); }))
         return;
     m_newTitle = false;
     clearFields();

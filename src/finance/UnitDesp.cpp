@@ -29,8 +29,7 @@ TFormDesp::TFormDesp(TLogon& logon, QWidget* parent)
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormDesp::confirm);
     registers::upperCaseField(ui->historyEdit);
     registers::commaForPointField(ui->amountEdit);
-    connect(ui->historyEdit, &QLineEdit::returnPressed, ui->amountEdit, qOverload<>(&QWidget::setFocus));
-    connect(ui->amountEdit, &QLineEdit::returnPressed, ui->costCentreCombo, qOverload<>(&QWidget::setFocus));
+    // Enter moves from field to field and reaches "&Confirmar" (the window's order: core/EnterMoves).
 
     m_today = QDate::currentDate().toString(QStringLiteral("dd/MM/yy"));
     ui->todayLabel->setText(QStringLiteral("Hoje é ") + m_today);
@@ -114,6 +113,8 @@ void TFormDesp::removeCurrent()
         m_expenses.remove(m_cash, id);
         if (id == m_id)
             m_id = 0;
+    } catch (const ExpenseRefused& e) {
+        ShowMessageWindow(expensesmsg::title, e.message());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }

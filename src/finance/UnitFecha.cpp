@@ -27,7 +27,7 @@ TFormFecha::TFormFecha(TLogon& logon, QWidget* parent)
     ui->terminalEdit->setText(ctx::station().TerminalNumber);
     setLockFlag(CashMovementReport::lockFlagFromSettings());
     try {
-        ui->cashEdit->setText(CashMovementReport(m_logon).openCashText());
+        ui->cashEdit->setText(CashMovementReport(m_logon).proposedCashText());
     } catch (const DbError& e) {
         dialogs().errorBox(e.message());
     }

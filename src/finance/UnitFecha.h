@@ -1,6 +1,7 @@
 #pragma once
 // "Fechamento Movimento do Caixa": the cash movement report of a cash number and
-// a station, defaulting to the open shift and this station. A lock flag other
+// a station, defaulting to the open shift (the last one, once the day's shift is
+// closed) and this station; a number no shift had is refused with a message. A lock flag other
 // than "S" and "N" (Vavoz.INI line 2 from the main window; the authorising
 // user's supervisor flag from the sales screen) keeps the window on the open shift.
 #include "finance/CashMovementReport.h"

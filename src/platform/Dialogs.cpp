@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include <QDialog>
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -24,4 +26,24 @@ void setScreenDialogs(Dialogs* screen)
 void setDialogs(Dialogs* replacement)
 {
     g_override = replacement;
+}
+
+QString NoDialogs::message(const QString&, const QString&, const QString&, const QString&)
+{
+    return QStringLiteral("N");
+}
+
+QString NoDialogs::inputBox(const QString&, const QString&, const QString& proposed)
+{
+    return proposed;
+}
+
+int NoDialogs::exec(QDialog&)
+{
+    return QDialog::Rejected;
+}
+
+void NoDialogs::errorBox(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }

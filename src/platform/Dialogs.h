@@ -41,3 +41,17 @@ Dialogs& dialogs();
 void setScreenDialogs(Dialogs* screen);
 // Installs another implementation (tests); nullptr restores the screen's.
 void setDialogs(Dialogs* replacement);
+
+// While the program ends (the system asked it to): nothing more is shown. A window
+// is not shown and gives Rejected, a question is answered "N", an input box keeps
+// what it proposed, no file is chosen, an error goes to the standard error output.
+class NoDialogs : public Dialogs {
+public:
+    QString message(const QString& title, const QString& text, const QString& buttons, const QString& kind) override;
+    QString inputBox(const QString& title, const QString& prompt, const QString& proposed) override;
+    int exec(QDialog& window) override;
+    void errorBox(const QString& text) override;
+    QString openPictureFile() override { return QString(); }
+    QString saveFileName(const QString&, const QString&) override { return QString(); }
+    void beep() override {}
+};

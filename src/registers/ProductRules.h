@@ -16,6 +16,7 @@ namespace text {
 inline const QString reservedWord = QStringLiteral("          Palavra \"PRATO\" é reservado ao sistema         ");
 inline const QString codeRefused = QStringLiteral("Codigo não aceito no Sistema");
 inline const QString notFoundRegister = QStringLiteral("Produto nao Localizado, Cadastra?");
+inline const QString codeTaken = QStringLiteral("         Codigo Ja Existe, escolha outro..       ");
 inline const QString initialStockNotNumber = QStringLiteral("  Informar valor numerico   ");
 inline const QString confirmDelete = QStringLiteral("Deseja Excluir Este Registro ?");
 inline const QString negativeValue = QStringLiteral("  Valor negativo não aceito: %1   ");

@@ -1,6 +1,8 @@
 #include "registers/ProductStore.h"
+#include "db/LedgerTotals.h"
 
-#include "db/SqlBatches.h"
+#include "db/NewRecord.h"
+
 
 registers::Rows ProductStore::list()
 {
@@ -44,32 +46,22 @@ registers::Rows ProductStore::find(const QString& code)
     return registers::run(m_logon, QStringLiteral("select first 1 * from produtos where codigo = ?"), {code});
 }
 
-void ProductStore::insertNew(const QString& code)
+bool ProductStore::insertNew(const QString& code)
 {
-    registers::run(m_logon, QStringLiteral("insert into produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'N')"), {code});
+    return newrecord::insert(m_logon, {"PRODUTOS", "CODIGO", code},
+                             QStringLiteral("insert into produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'N')"),
+                             {code});
 }
 
 Decimal ProductStore::stock(const QString& code)
 {
-    registers::Rows r = registers::run(m_logon, QStringLiteral("select sum(entrada)as ent,sum(saida) as sai from estfic where codigo = ?"), {code});
-    return r.next() ? r.decimal(u"ENT") - r.decimal(u"SAI") : Decimal();
+    // From the totals kept beside the ledger: the same sum, without reading every row.
+    return ledgertotals::stockOf(m_logon, code);
 }
 
 QHash<QString, Decimal> ProductStore::stocks(const QStringList& codes)
 {
-    static const sqlbatch::RowBlock byCode(
-        sqlbatch::columnTypes("ESTFIC", {"CODIGO"}),
-        QStringLiteral("for select CODIGO, sum(ENTRADA), sum(SAIDA) from ESTFIC where CODIGO = ? group by CODIGO "
-                       "into :CODIGO, :ENT, :SAI do suspend"),
-        32, QStringLiteral("CODIGO type of column ESTFIC.CODIGO, ENT numeric(18,3), SAI numeric(18,3)"));
-    sqlbatch::RowBlock block = byCode;
-    for (const QString& c : codes)
-        block.add({c});
-    RowSet r = block.run(m_logon);
-    QHash<QString, Decimal> byCodeStock;
-    while (r.next())
-        byCodeStock.insert(r.text(u"CODIGO"), r.decimal(u"ENT") - r.decimal(u"SAI"));
-    return byCodeStock;
+    return ledgertotals::stocksOf(m_logon, codes);
 }
 
 bool ProductStore::hasStockRows(const QString& code)

@@ -23,12 +23,14 @@ public:
     registers::Rows firstByName();
     registers::Rows firstByCode();
     registers::Rows find(const QString& code);    // the product, or no row
-    void insertNew(const QString& code);
+    // The new product's row (its code only); false, with nothing written, when
+    // another station registered the code meanwhile: a new product is only inserted.
+    [[nodiscard]] bool insertNew(const QString& code);
     // The product's stock: Σ ENTRADA − Σ SAIDA of its ledger rows (the one reader of
     // it, for the register and the stock ledger alike).
     Decimal stock(const QString& code);
-    // The stock of each code, by the same rule, in one statement per few dozen codes;
-    // a code without ledger rows is absent (its stock is 0).
+    // The stock of each code, by the same rule, inside an action: one statement per
+    // few dozen codes, each product's kept totals held in the order given.
     QHash<QString, Decimal> stocks(const QStringList& codes);
     bool hasStockRows(const QString& code);
     // The product's UPDATE and the five size labels, as one action; false when no

@@ -264,7 +264,11 @@ void TFormProd::codeLeft()
                 ui->codeEdit->setFocus();
                 return;
             }
-            m_store.insertNew(entry.code);
+            if (!m_store.insertNew(entry.code)) {
+                message(product::text::codeTaken);   // registered meanwhile at another station
+                ui->codeEdit->setFocus();
+                return;
+            }
             m_code = entry.code;
             reloadProductList();
             showProduct(m_store.find(entry.code));

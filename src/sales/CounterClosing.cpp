@@ -262,9 +262,7 @@ QDate saleDateOf(const cashshift::HeldShift& shift)
 
 HeldSale holdShiftAndNumber(TLogon& logon)
 {
-    const cashshift::HeldShift shift = cashshift::holdOpenShift(logon);
-    if (shift.number == 0)
-        throw ClosingRefused(countermsg::cashClosed());
+    const cashshift::HeldShift shift = cashshift::holdOpenShift<ClosingRefused>(logon, countermsg::cashClosed());
     HeldSale h;
     h.cash = shift.number;
     h.date = saleDateOf(shift);

@@ -9,6 +9,7 @@
 #include "db/UnitLogon.h"
 #include "platform/Dialogs.h"
 #include "sales/ItemConfirmation.h"
+#include "sales/KitchenNumberPanel.h"
 #include "sales/SalesMessages.h"
 #include "sales/TabOpening.h"
 #include "shell/RibbonBar.h"
@@ -263,10 +264,8 @@ After run(const Button& b, const Context& c)
         } else if (opens.startsWith(QLatin1String("@")) && runTabUpkeep(opens, c, after)) {
             // a tab-upkeep action: its own rights rule, window and messages
         } else if (opens == QLatin1String("@orderNumber")) {
-            const QString typed = dialogs().inputBox(QStringLiteral("Pedido na cozinha"), QStringLiteral("Proximo Numero de Pedido"),
-                                                     QString::number(nextKitchenOrderNumber()));
-            const std::optional<int> n = TextToInt(TrimText(typed));
-            saveKitchenOrderNumber(n && *n > 0 ? *n : 1);
+            KitchenNumberPanel panel;
+            dialogs().exec(panel);
         } else if (opens == QLatin1String("@badTabs")) {
             c.logon->action([&] {
                 RowSet rs = c.logon->run(QStringLiteral("select id, mesa from cabmesa"));

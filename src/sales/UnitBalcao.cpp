@@ -719,6 +719,14 @@ void TFormBalcao::clearEntry()
 
 void TFormBalcao::confirmItem()
 {
+    // F2 straight after the code: the code is looked up first, as leaving its field
+    // looks it up (its name, its price and the kitchen that gets its ticket).
+    if (m_codePending && !TrimText(ui->productCodeEdit->text()).isEmpty()) {
+        const bool autoSale = ui->autoSaleBox->isChecked();
+        codeFieldLeft();
+        if (autoSale || m_codePending || !(m_product || m_flavours))
+            return;   // confirmed by the automatic sale, or the code is not settled yet
+    }
     ItemDraft d;
     d.tabKey = ui->tabNumberEdit->text();
     d.waiter = ui->waiterEdit->text();
@@ -774,7 +782,12 @@ void TFormBalcao::confirmItem()
     reloadItems();
     refreshTableButtons();
     m_codePending = false;
+    // The next code is looked up as one typed afresh, also when the code field kept
+    // the focus (F2 pressed in it): not with the last item's kitchen.
+    const bool keptTheFocus = ui->productCodeEdit->hasFocus();
     ui->productCodeEdit->setFocus();
+    if (keptTheFocus)
+        codeFieldEntered();
 }
 
 // ---- keys ----------------------------------------------------------------------------

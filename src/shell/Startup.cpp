@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 #include "shell/Credentials.h"
+#include "db/LedgerTotals.h"
 #include "db/SchemaUpgrade.h"
 #include "core/FormatFloat.h"
 #include "db/UnitLogon.h"
@@ -49,13 +50,15 @@ int removeUnfinishedSaves()
     return removed;
 }
 
-void bringDatabaseUpToDate(TLogon& logon)
+void bringDatabaseUpToDate(TLogon& logon, const std::function<void(const QString&, int)>& progress)
 {
     SchemaUpgrade upgrade(logon);
+    upgrade.setProgress(progress);
     upgrade.cleanUp();
     upgrade.run();
     passwords::convertStored(logon);
     logon.pruneActionJournal();
+    ledgertotals::foldWhenMany(logon, 0);
 }
 
 } // namespace startup

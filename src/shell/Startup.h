@@ -1,6 +1,7 @@
 #pragma once
 // The start-up work the main window runs before the login, as plain functions.
 #include <QString>
+#include <functional>
 
 class TLogon;
 
@@ -16,9 +17,11 @@ QString readTerminalNumber();
 QString condensedOnCode();
 
 // Clean-up and schema upgrade, then the stored passwords still as typed turned into
-// digests and the action journal's old keys pruned. Throws DbError on an unguarded
-// failure.
-void bringDatabaseUpToDate(TLogon& logon);
+// digests, the action journal's old keys pruned and the stock totals' waiting lines
+// folded. `progress` is told of a long step (the first fill of the stock totals):
+// what it does and how far it is, in percent. Throws DbError on an unguarded failure.
+void bringDatabaseUpToDate(TLogon& logon,
+                           const std::function<void(const QString& what, int percent)>& progress = {});
 
 // Removes what settings saves cut short (a power failure, a killed program) left
 // beside the station's settings files. Run at start, once this copy holds the

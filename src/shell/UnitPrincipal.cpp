@@ -17,7 +17,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QToolButton>
+#include <memory>
 
 namespace {
 const QString kAttention = QStringLiteral("ATENÇÃO");
@@ -78,7 +80,21 @@ void TPrincipal::loadCentralPicture(const QString& file, bool reportErrors)
 bool TPrincipal::FormCreate()
 {
     try {
-        startup::bringDatabaseUpToDate(m_logon);
+        // The first start of a database made before the stock totals fills them:
+        // a window says so while it works.
+        std::unique_ptr<QProgressDialog> progress;
+        startup::bringDatabaseUpToDate(m_logon, [&](const QString& what, int percent) {
+            if (!progress) {
+                progress = std::make_unique<QProgressDialog>(what, QString(), 0, 100, this);
+                progress->setWindowTitle(QStringLiteral("Atualizando o banco de dados"));
+                progress->setMinimumDuration(0);
+                progress->setCancelButton(nullptr);
+                progress->show();
+            }
+            progress->setValue(percent);
+            QApplication::processEvents();
+        });
+        progress.reset();
         const int cadastros = ribbon::tabs().indexOf(QStringLiteral("Cadastros"));
         if (cadastros >= 0)
             ui->ribbonTabs->setCurrentIndex(cadastros);

@@ -8,16 +8,21 @@
 
 namespace windows {
 namespace {
-std::map<QString, Factory>& registry()
+struct Entry {
+    Factory factory;
+    Reach reach = Reach::ByControl;
+};
+
+std::map<QString, Entry>& registry()
 {
-    static std::map<QString, Factory> r;
+    static std::map<QString, Entry> r;
     return r;
 }
 }
 
-void registerWindow(const QString& className, Factory factory)
+void registerWindow(const QString& className, Factory factory, Reach reach)
 {
-    registry()[className] = std::move(factory);
+    registry()[className] = Entry{std::move(factory), reach};
 }
 
 bool isRegistered(const QString& className)
@@ -33,11 +38,20 @@ QStringList registeredNames()
     return names;
 }
 
+QStringList namesNoMenuOpens()
+{
+    QStringList names;
+    for (const auto& [name, entry] : registry())
+        if (entry.reach == Reach::ByNameOnly)
+            names << name;
+    return names;
+}
+
 std::unique_ptr<QDialog> create(const QString& className, const QString& title)
 {
     auto it = registry().find(className);
     if (it != registry().end())
-        return it->second();
+        return it->second.factory();
     return std::make_unique<PlaceholderWindow>(className, title);
 }
 

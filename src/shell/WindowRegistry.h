@@ -12,10 +12,17 @@ namespace windows {
 
 using Factory = std::function<std::unique_ptr<QDialog>()>;
 
-void registerWindow(const QString& className, Factory factory);
+// How the user reaches a window: by a control of the program (a ribbon button, a
+// window's button or key, a lookup), or by its class name alone: no menu or control
+// opens it (the README's "Windows that no menu opens" lists these).
+enum class Reach { ByControl, ByNameOnly };
+
+void registerWindow(const QString& className, Factory factory, Reach reach = Reach::ByControl);
 bool isRegistered(const QString& className);
 // The class names registered, in name order.
 QStringList registeredNames();
+// The class names registered as reached by name only, in name order.
+QStringList namesNoMenuOpens();
 
 // Creates the window (or the placeholder), shows it modally through the UI seam
 // and destroys it. Returns the window's result code.

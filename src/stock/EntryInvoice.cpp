@@ -9,6 +9,7 @@
 #include "stock/StockProducts.h"
 #include "stock/StockWindows.h"
 
+#include <algorithm>
 #include <set>
 
 namespace invoice {
@@ -47,7 +48,7 @@ void EntryInvoice::addTyped(const TypedItem& typed)
     item.code = code;
     item.name = product.name.left(kNameLength);
     item.quantity = stock::quantityOf(*quantity);
-    item.unitCost = stock::moneyOf(cost);
+    item.unitCost = stock::unitCostOf(cost);
     item.salePrice = givenValue(typed.price, field::price);
     item.bookValue = givenValue(typed.bookValue, field::bookValue);
     m_items.push_back(item);
@@ -55,8 +56,12 @@ void EntryInvoice::addTyped(const TypedItem& typed)
 
 void EntryInvoice::removeAt(int index)
 {
-    if (index >= 0 && index < int(m_items.size()))
-        m_items.erase(m_items.begin() + index);
+    if (index < 0 || index >= int(m_items.size()))
+        return;
+    const qint64 order = m_items[size_t(index)].order;
+    m_items.erase(m_items.begin() + index);
+    if (order != 0 && std::none_of(m_items.begin(), m_items.end(), [&](const Item& i) { return i.order == order; }))
+        m_imported.erase(order);   // none of it left: it may be imported again
 }
 
 ImportedOrder EntryInvoice::importOrder(const QString& number)
@@ -71,17 +76,19 @@ ImportedOrder EntryInvoice::importOrder(const QString& number)
         throw stock::FieldError(text::alreadyImported, field::order);
     result.found = true;
     result.supplier = header.supplier;
-    for (const purchase::Item& ordered : orders.items(order)) {
+    std::vector<purchase::Item> lines = orders.items(order);
+    for (const purchase::Item& ordered : lines) {
         Item item;
         item.code = ordered.code;
         item.name = ordered.name.left(kNameLength);
         item.quantity = stock::quantityOf(ordered.quantity);
-        item.unitCost = stock::moneyOf(ordered.ipi == 0 ? ordered.cost
-                                                        : ordered.cost * (Decimal(ordered.ipi) / Decimal(100) + Decimal(1)));
+        item.unitCost = stock::unitCostOf(ordered.costWithIpi());
         item.order = order;
+        item.orderLine = ordered.id;
         m_items.push_back(item);
         ++result.items;
     }
+    m_imported[order] = std::move(lines);
     return result;
 }
 
@@ -113,18 +120,24 @@ void EntryInvoice::process(const Header& header, const QDate& today)
         throw stock::FieldError(text::fillError, field::product);
     const QDate date = stock::readDate(header.date).value_or(today);
     const QString history = EntryInvoice::history(header);
-    std::set<qint64> orders;
+    std::map<qint64, std::set<qint64>> received;   // order -> the lines of it the invoice holds
     for (const Item& i : m_items)
         if (i.order != 0)
-            orders.insert(i.order);
+            received[i.order].insert(i.orderLine);
 
     stock::StockLedger ledger(m_logon);
+    purchase::PurchaseOrders purchases(m_logon);
     m_logon.action([&] {
-        // The orders first: another station processing one of them meanwhile
-        // makes this invoice wait, then find it gone.
-        for (const qint64 order : orders) {
-            if (m_logon.run(QStringLiteral("select id from compras where codigo = ? with lock"), {order}).isEmpty())
+        // The orders first: another station processing one of them meanwhile makes
+        // this invoice wait, then find it gone; one changing its lines waits too, or
+        // changed them before, and the lines differ from those imported.
+        for (const auto& [order, lines] : received) {
+            const std::optional<std::vector<purchase::Item>> held = purchases.holdLines(order);
+            if (!held)
                 throw stock::FieldError(text::orderGone.arg(order), field::order);
+            const auto imported = m_imported.find(order);
+            if (imported == m_imported.end() || !purchase::sameLines(*held, imported->second))
+                throw stock::FieldError(text::orderChanged.arg(order), field::order);
         }
         // Every item in a few statements: the products held in the order of their
         // codes, the rows appended, each product's average written once.
@@ -146,12 +159,18 @@ void EntryInvoice::process(const Header& header, const QDate& today)
         const QStringList missing = ledger.receive(entries);
         if (!missing.isEmpty())
             throw stock::FieldError(stock::text::productNotFound + QLatin1Char('\n') + missing.first(), field::product);
-        for (const qint64 order : orders) {
+        for (const auto& [order, lines] : received) {
+            if (lines.size() < m_imported[order].size()) {
+                for (const qint64 line : lines)
+                    m_logon.run(QStringLiteral("delete from CompPed where id = ?"), {line});
+                continue;   // the lines taken out of the invoice stay on the order
+            }
             m_logon.run(QStringLiteral("delete from compras where codigo = ?"), {order});
             m_logon.run(QStringLiteral("delete from CompPed where codped = ?"), {order});
         }
     });
     m_items.clear();
+    m_imported.clear();
 }
 
 } // namespace invoice

@@ -38,8 +38,8 @@ RowSet ExpiryReport::rows(const QDate& day) const
             continue;
         const QString code = read.text(u"CODIGO");
         const Decimal balance = ledger.value(code).stock();
-        if (balance.isZero())
-            continue;
+        if (FormatFloatLeftPadded(QStringLiteral("0.0"), 12, balance).trimmed() == QLatin1String("0,0"))
+            continue;   // a balance that shows as none: 0,04 kg of butter is no stock to list
         const QString group = read.isNull(u"CLASSE")
             ? QString()
             : (FormatFloatLeftPadded(QStringLiteral("#0"), 4, Decimal(read.integer(u"CLASSE"))) + QLatin1Char('-')

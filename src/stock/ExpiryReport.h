@@ -5,11 +5,11 @@
 // Impressora") or as a page report (TFormDatValidQ, "Normal Papel A4").
 //
 // The stock shown is the ledger's balance up to the chosen day (rows after it do
-// not count); a product whose balance is exactly 0 is left out, a negative one is
-// listed. A product without a validity date is never listed, nor one whose date
-// reads "30/12/99" (the mark of no date the stations have always written). A
-// product without a group prints an empty group text; the supplier column shows
-// the supplier's name.
+// not count); a product whose balance shows as "0,0" with one place is left out
+// (0,04 and -0,04 are; 0,05 is not), a negative one is listed. A product without a
+// validity date is never listed, nor one whose date reads "30/12/99" (the mark of
+// no date the stations have always written). A product without a group prints an
+// empty group text; the supplier column shows the supplier's name.
 #include "platform/Printout.h"
 #include "reports/PageReport.h"
 

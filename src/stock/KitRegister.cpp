@@ -1,6 +1,7 @@
 #include "stock/KitRegister.h"
 
 #include "core/uMensagem.h"
+#include "db/NewRecord.h"
 #include "db/UnitLogon.h"
 #include "registers/KitStore.h"
 #include "registers/RegisterRules.h"
@@ -39,12 +40,15 @@ QString KitRegister::newCode(const QString& typed)
 
 bool KitRegister::taken(const QString& code)
 {
-    return !m_logon.run(QStringLiteral("select first 1 id from produtos where codigo = ?"), {code}).isEmpty();
+    return newrecord::taken(m_logon, {"PRODUTOS", "CODIGO", code});
 }
 
 void KitRegister::create(const QString& code)
 {
-    m_logon.run(QStringLiteral("insert into Produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'S')"), {code});
+    if (!newrecord::insert(m_logon, {"PRODUTOS", "CODIGO", code},
+                           QStringLiteral("insert into Produtos (id,codigo,composicao) values (GEN_ID(PRODUTOS,1),?,'S')"),
+                           {code}))
+        throw EntryError(text::codeTaken);
 }
 
 void KitRegister::save(const QString& code, const QString& name, const QString& printer, const QString& value)

@@ -50,7 +50,9 @@ public:
     static QString newCode(const QString& typed);
     // True when a product (kit or not) already has the code.
     bool taken(const QString& code);
-    // Writes the new kit: only its ID, code and COMPOSICAO "S".
+    // Writes the new kit: only its ID, code and COMPOSICAO "S". A code a product
+    // took meanwhile (another station) throws EntryError (text::codeTaken) and
+    // writes nothing: a new kit is only inserted.
     void create(const QString& code);
     // "Confirma": a blank name is "*", a blank value 0, a blank printer leaves CLAS
     // as it was; a value that cannot be read is refused with stock::FieldError.

@@ -9,6 +9,8 @@
 #include "stock/StockProducts.h"
 #include "stock/StockWindows.h"
 
+#include <algorithm>
+
 namespace purchase {
 
 namespace {
@@ -29,11 +31,36 @@ QVariant textOrNull(const QString& typed)
     return t.isEmpty() ? QVariant() : QVariant(t);
 }
 
+Item itemOf(const RowSet& r, const QString& name)
+{
+    Item i;
+    i.id = r.integer(u"ID");
+    i.code = r.text(u"CODIGO");
+    i.name = name;
+    i.quantity = r.decimal(u"QUANT");
+    i.cost = r.decimal(u"CUSTO");
+    i.icms = r.integer(u"ICM");
+    i.ipi = r.integer(u"IPI");
+    return i;
+}
+
 } // namespace
 
 Decimal Item::total() const
 {
     return quantity * cost;
+}
+
+Decimal Item::costWithIpi() const
+{
+    return ipi == 0 ? cost : cost * (Decimal(ipi) / Decimal(100) + Decimal(1));
+}
+
+bool sameLines(const std::vector<Item>& a, const std::vector<Item>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Item& x, const Item& y) {
+        return x.id == y.id && x.code == y.code && x.quantity == y.quantity && x.cost == y.cost && x.ipi == y.ipi;
+    });
 }
 
 qint64 PurchaseOrders::firstNumber()
@@ -64,18 +91,26 @@ std::vector<Item> PurchaseOrders::items(qint64 number)
     RowSet r = m_logon.run(QStringLiteral(
         "select c.*, (select first 1 p.nome from produtos p where p.codigo = c.codigo) as NOMEPROD "
         "from compped c where c.codped = ? order by c.id"), {number});
-    while (r.next()) {
-        Item i;
-        i.id = r.integer(u"ID");
-        i.code = r.text(u"CODIGO");
-        i.name = r.text(u"NOMEPROD");
-        i.quantity = r.decimal(u"QUANT");
-        i.cost = r.decimal(u"CUSTO");
-        i.icms = r.integer(u"ICM");
-        i.ipi = r.integer(u"IPI");
-        list.push_back(i);
-    }
+    while (r.next())
+        list.push_back(itemOf(r, r.text(u"NOMEPROD")));
     return list;
+}
+
+std::optional<std::vector<Item>> PurchaseOrders::holdLines(qint64 number)
+{
+    if (m_logon.run(QStringLiteral("select id from compras where codigo = ? with lock"), {number}).isEmpty())
+        return std::nullopt;
+    std::vector<Item> list;
+    RowSet r = m_logon.run(QStringLiteral("select * from compped where codped = ? order by id with lock"), {number});
+    while (r.next())
+        list.push_back(itemOf(r, QString()));
+    return list;
+}
+
+void PurchaseOrders::holdOrder(qint64 number)
+{
+    if (m_logon.run(QStringLiteral("select id from compras where codigo = ? with lock"), {number}).isEmpty())
+        throw stock::FieldError(text::orderGone, field::product);
 }
 
 Totals PurchaseOrders::totals(const std::vector<Item>& items)
@@ -169,21 +204,36 @@ PurchaseOrders::Checked PurchaseOrders::check(const TypedItem& item)
 void PurchaseOrders::addItem(qint64 number, const TypedItem& item)
 {
     const Checked c = check(item);
-    m_logon.run(QStringLiteral("insert into compped (id,codped,codigo,quant,custo,icm,ipi) values (GEN_ID(OUTROS,1),?,?,?,?,?,?)"),
-                {number, c.code, c.quantity, c.cost, c.icms, c.ipi});
+    m_logon.action([&] {
+        holdOrder(number);
+        m_logon.run(QStringLiteral("insert into compped (id,codped,codigo,quant,custo,icm,ipi) values (GEN_ID(OUTROS,1),?,?,?,?,?,?)"),
+                    {number, c.code, c.quantity, c.cost, c.icms, c.ipi});
+    });
 }
 
 void PurchaseOrders::changeItem(qint64 id, const TypedItem& item)
 {
     const Checked c = check(item);
-    if (m_logon.exec(QStringLiteral("update compped set codigo = ?, quant = ?, custo = ?, icm = ?, ipi = ? where id = ?"),
-                     {c.code, c.quantity, c.cost, c.icms, c.ipi, id}) == 0)
-        throw stock::FieldError(text::itemGone, field::product);
+    m_logon.action([&] {
+        RowSet r = m_logon.run(QStringLiteral("select codped from compped where id = ?"), {id});
+        if (!r.next())
+            throw stock::FieldError(text::itemGone, field::product);
+        holdOrder(r.integer(u"CODPED"));
+        if (m_logon.exec(QStringLiteral("update compped set codigo = ?, quant = ?, custo = ?, icm = ?, ipi = ? where id = ?"),
+                         {c.code, c.quantity, c.cost, c.icms, c.ipi, id}) == 0)
+            throw stock::FieldError(text::itemGone, field::product);
+    });
 }
 
 void PurchaseOrders::removeItem(qint64 id)
 {
-    m_logon.run(QStringLiteral("delete from CompPed where id = ?"), {id});
+    m_logon.action([&] {
+        RowSet r = m_logon.run(QStringLiteral("select codped from compped where id = ?"), {id});
+        if (!r.next())
+            return;   // gone already
+        holdOrder(r.integer(u"CODPED"));
+        m_logon.run(QStringLiteral("delete from CompPed where id = ?"), {id});
+    });
 }
 
 RowSet PurchaseOrders::pending()

@@ -5,12 +5,18 @@
 //
 // Order numbers only grow: each is drawn from EMPRESA.SCL5 by one statement that
 // adds one and returns the new value, so two stations never share a number.
+//
+// Adding, changing and removing an item hold the order's row first, as the entry
+// invoice does when it receives the order: an item never lands on an order another
+// station is receiving, and the invoice compares the lines it imported with those
+// the order holds while nobody can change them.
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
 
 #include <QDate>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class TLogon;
@@ -24,6 +30,8 @@ inline const QString askNew = QStringLiteral("Cadastrar um novo pedido de Compra
 inline const QString fillError = QStringLiteral("|        Erro no preenchimento....         |");
 inline const QString badDate = QStringLiteral("     Data invalida: %1     ");
 inline const QString itemGone = QStringLiteral("|      Item nao localizado: excluido em outro terminal...      |");
+inline const QString orderGone =
+    QStringLiteral("|      Pedido nao localizado: recebido ou excluido em outro terminal...      |");
 inline const QString insertCaption = QStringLiteral(".: Inserir Itens :.");
 inline const QString changeCaption = QStringLiteral(".: Alterar Itens :.");
 inline const QString pickerCaption = QStringLiteral(".: Ver pedidos pententes (Compras) :.");
@@ -55,7 +63,12 @@ struct Item {
     Decimal quantity, cost;
     qint64 icms = 0, ipi = 0;
     Decimal total() const;   // quantity × cost
+    // Cost × (IPI / 100 + 1), every place kept: 0,99 with IPI 7 % is 1,0593.
+    Decimal costWithIpi() const;
 };
+
+// The same lines: the same rows with the same product, quantity, cost and IPI.
+bool sameLines(const std::vector<Item>& a, const std::vector<Item>& b);
 
 // "Pedido" (Σ totals), "IPI" (Σ IPI / 100 × total of the items with IPI) and "Total".
 struct Totals {
@@ -78,6 +91,9 @@ public:
     qint64 firstNumber();
     Order order(qint64 number);
     std::vector<Item> items(qint64 number);
+    // Inside the caller's action: holds the order's row and its lines (another
+    // station changing them waits) and returns the lines; nullopt when the order is gone.
+    std::optional<std::vector<Item>> holdLines(qint64 number);
     static Totals totals(const std::vector<Item>& items);
     static QString totalText(const Decimal& total);   // "#0.00" left-padded to 12
 
@@ -100,6 +116,8 @@ public:
     // Changes the item in place (its ID stays); refused when it is gone.
     void changeItem(qint64 id, const TypedItem& item);
     void removeItem(qint64 id);
+    // Each of the three refuses with text::orderGone when the order was received or
+    // deleted meanwhile.
 
     // The orders for the picker, newest first, with the supplier's name (FORNENOME).
     RowSet pending();
@@ -107,6 +125,7 @@ public:
 private:
     struct Checked { QString code; Decimal quantity, cost; qint64 icms, ipi; };
     Checked check(const TypedItem& item);
+    void holdOrder(qint64 number);
 
     TLogon& m_logon;
 };

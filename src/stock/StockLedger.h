@@ -11,16 +11,21 @@
 //
 // An entry of stock (receive) also recomputes the product's average cost:
 //   new average = (S × old average + Q × unit cost) / (S + Q)
-// with S the stock before the entry and Q the quantity, rounded to the cent. When
-// S + Q is 0 the product is left as it was. When S is 0 or less nothing of the old
-// stock is left to average, and the new average is the unit cost.
+// with S the stock before the entry and Q the quantity. When S + Q is 0 the product
+// is left as it was. When S is 0 or less nothing of the old stock is left to
+// average, and the new average is the unit cost. Unit costs and the average keep
+// the places they need (unitCostOf: an order's cost with its IPI, 0,99 × 1,07 =
+// 1,0593), so the stock valued at them is what the goods cost (1.000 × 1,0593 =
+// 1.059,30, not 1.060,00).
 //
 // Each call that writes several rows runs as one action, or joins the caller's.
 //
-// The stock reports read the same rule for every product at once, grouped by code
-// in one statement whatever the number of products: the stock now, the stock up to
-// a day, the movement of a period with the stock before it. A row without a date
-// counts as the oldest of its code: in the stock before any day and up to any day.
+// The stock reports read the same rule for every product at once: the stock now, the
+// stock up to a day, the movement of a period with the stock before it, what left
+// stock over a period. They read the totals kept per product and month beside the
+// ledger (db/LedgerTotals.h) and, of a month a period cuts, its days from the rows:
+// a few statements whatever the number of products or of years. A row without a
+// date counts as the oldest of its code: in the stock before any day and up to any day.
 
 #include "core/Decimal.h"
 #include "db/RowSet.h"
@@ -41,7 +46,7 @@ struct LedgerRow {
     QDate date;
     QString history;
     std::optional<Decimal> entrada, saida;
-    std::optional<Decimal> valor;     // unit value: sale price, or unit cost of an invoice
+    std::optional<Decimal> valor;     // unit value: sale price, or unit cost of an entry (every place kept)
     std::optional<Decimal> custo;     // unit cost (some sale rows)
     std::optional<qint64> nfiscal, pedido, vendedor, cliente, caixa, terminal;
 };
@@ -66,6 +71,14 @@ struct Movement {
     Decimal in, out;
     qint64 rows = 0;
     Decimal stock() const { return in - out; }
+};
+
+// What left stock of a code over a period: its rows with an exit (SAIDA not 0),
+// Σ SAIDA and Σ SAIDA × VALOR of them, and the earliest day among them.
+struct Exits {
+    Decimal quantity, value;
+    qint64 rows = 0;
+    QDate first;
 };
 
 // A code's movement over a period: the stock before its first day, and the rows
@@ -97,6 +110,10 @@ public:
     // Every code with rows dated within [first, last], or with a stock before the
     // first day: the stock before it and the rows within it. Four statements at most.
     QHash<QString, PeriodMovement> movementOver(const QDate& first, const QDate& last, int group = 0) const;
+
+    // Every code with rows with an exit dated within [first, last]: what they add up
+    // to. A few statements whatever the span.
+    QHash<QString, Exits> exitsOver(const QDate& first, const QDate& last) const;
 
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.
     // Throws DbError.
@@ -144,5 +161,8 @@ private:
 // A quantity as the ledger keeps it (thousandths) and money as it keeps it (cents).
 inline Decimal quantityOf(const Decimal& d) { return d.roundTo(3); }
 inline Decimal moneyOf(const Decimal& d) { return d.roundTo(2); }
+// A unit cost as the ledger (VALOR) and the product (CUSTO, MEDIO) keep it: six places.
+inline constexpr int kUnitCostPlaces = 6;
+inline Decimal unitCostOf(const Decimal& d) { return d.roundTo(kUnitCostPlaces); }
 
 } // namespace stock

@@ -84,9 +84,10 @@ RowSet CurrentStock::rows(int group, Value value, bool onlyWithStock) const
         const Decimal stock = ledger.value(code).stock();
         if (onlyWithStock && stock.isZero())
             continue;
-        const Decimal unit = unitValue(read.decimal(value == Value::Cost ? u"CUSTO" : u"VALOR"));
+        // the unit printed to the cent, the stock valued at the unit cost kept (1.000 × 1,0593 = 1.059,30)
+        const Decimal unit = read.decimal(value == Value::Cost ? u"CUSTO" : u"VALOR");
         rows.add({code, read.value(u"NOME"), read.value(u"CLASSE"), read.value(u"GRUPO"), read.value(u"FORNECEDOR"),
-                  number(stock), number(unit), number(stock * unit)});
+                  number(stock), number(unitValue(unit)), number(stock * unit)});
     }
     return rows.take();
 }

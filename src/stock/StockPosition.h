@@ -65,8 +65,8 @@ public:
 
     // Every product of the group (0: all), by group and name: CODIGO, NOME, CLASSE,
     // GRUPO, FORNECEDOR, ATUAL (the ledger's stock), UNITARIO (the cost or the sale
-    // price, to the cent), TOTAL (ATUAL × UNITARIO, exact). onlyWithStock leaves out
-    // the products whose stock is exactly 0.
+    // price, to the cent), TOTAL (ATUAL × the cost or price with every place it
+    // keeps, exact). onlyWithStock leaves out the products whose stock is exactly 0.
     RowSet rows(int group, Value value, bool onlyWithStock) const;
     // The value column is titled "CUSTO" or "VENDA"; the totals add the lines'
     // values as computed and print them to the cent.

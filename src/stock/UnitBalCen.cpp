@@ -37,8 +37,7 @@ TFormBalCen::TFormBalCen(TLogon& logon, QWidget* parent)
     ui->lastDateEdit->setToolTip(lines(outflowtext::dateHint));
     connect(ui->printButton, &QPushButton::clicked, this, &TFormBalCen::print);
     connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->firstDateEdit, &QLineEdit::returnPressed, ui->lastDateEdit, qOverload<>(&QWidget::setFocus));
-    connect(ui->lastDateEdit, &QLineEdit::returnPressed, ui->costCentreCombo, qOverload<>(&QWidget::setFocus));
+    // Enter moves from field to field and reaches "Imprimir" (the window's order: core/EnterMoves).
     try {
         ui->costCentreCombo->addItems(CostCentreOutflow(m_logon).costCentres());
     } catch (const DbError& e) {

@@ -1,5 +1,6 @@
 #include "stock/UnitCompras.h"
 
+#include "core/EntryGuard.h"
 #include "core/FieldEvents.h"
 #include "core/uMensagem.h"
 #include "platform/Dialogs.h"
@@ -43,7 +44,11 @@ TFormCompras::TFormCompras(TLogon& logon, QWidget* parent)
     connect(ui->ordersButton, &QPushButton::clicked, this, &TFormCompras::pickOrder);
     connect(ui->newButton, &QPushButton::clicked, this, &TFormCompras::newOrder);
     connect(ui->deleteButton, &QPushButton::clicked, this, &TFormCompras::deleteOrder);
-    connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The header typed and not confirmed is the entry Esc, the close box and
+    // "&R-Retornar" ask about (the items are written by their own windows).
+    m_guard = new EntryGuard(this);
+    m_guard->watch({ui->dateEdit, ui->deliveryEdit, ui->termEdit, ui->supplierEdit, ui->observationEdit});
+    m_guard->closeWith(ui->returnButton);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormCompras::confirmHeader);
     connect(ui->insertButton, &QPushButton::clicked, this, &TFormCompras::insertItem);
     connect(ui->changeButton, &QPushButton::clicked, this, &TFormCompras::changeItem);
@@ -85,6 +90,7 @@ void TFormCompras::showOrder(qint64 number)
     ui->supplierNameLabel->clear();
     if (!o.supplier.isEmpty())
         stock::attempt([&] { ui->supplierNameLabel->setText(LookupStore(m_logon).supplierName(o.supplier).value_or(QString())); });
+    m_guard->markClean();
     refreshItems();
 }
 
@@ -126,8 +132,10 @@ bool TFormCompras::confirmHeader()
     const purchase::TypedHeader h{ui->dateEdit->text(), ui->deliveryEdit->text(), ui->termEdit->text(),
                                   ui->supplierEdit->text(), ui->observationEdit->text()};
     const bool done = stock::attempt([&] { m_orders.storeHeader(m_order, h); }, stock::focusIn(this));
-    if (done)
+    if (done) {
+        m_guard->markClean();
         ui->insertButton->setFocus();
+    }
     return done;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 namespace Ui { class TFormCompras; }
+class EntryGuard;
 class PickList;
 class QLineEdit;
 
@@ -44,4 +45,5 @@ private:
     purchase::PurchaseOrders m_orders;
     qint64 m_order = 0;
     std::vector<purchase::Item> m_items;
+    EntryGuard* m_guard = nullptr;   // asks before a header typed and not confirmed goes
 };

@@ -135,8 +135,13 @@ bool TFormKit::newCodeLeft()
         stock::focusOn(ui->newCodeEdit);
         return false;
     }
-    if (stock::ask(T::askCreate) && stock::attempt([&] { m_kits.create(code); }))
+    if (stock::ask(T::askCreate)) {
+        if (!stock::attempt([&] { m_kits.create(code); })) {
+            stock::focusOn(ui->newCodeEdit);   // taken meanwhile: the entry stays open with the code typed
+            return false;
+        }
         reload(code);
+    }
     ui->newCodeEdit->hide();
     ui->nameEdit->setFocus();
     return true;

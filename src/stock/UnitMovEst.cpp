@@ -1,5 +1,6 @@
 #include "stock/UnitMovEst.h"
 
+#include "core/EntryGuard.h"
 #include "core/FieldEvents.h"
 #include "registers/RegisterCommon.h"
 #include "core/uMensagem.h"
@@ -58,9 +59,14 @@ TFormMovEst::TFormMovEst(TLogon& logon, QWidget* parent)
     connect(ui->supplierSearchButton, &QPushButton::clicked, this, &TFormMovEst::searchSupplier);
     connect(ui->confirmButton, &QPushButton::clicked, this, &TFormMovEst::confirm);
     connect(ui->clearButton, &QPushButton::clicked, this, &TFormMovEst::clearEntry);
-    connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->invoiceButton, &QPushButton::clicked, this, &TFormMovEst::openInvoice);
     productArrived();
+    // A movement is being typed once its values differ from what choosing the
+    // product showed (the product's own cost and prices, nothing else).
+    m_guard = new EntryGuard(this);
+    m_guard->watch({ui->dateEdit, ui->historyEdit, ui->kindEdit, ui->quantityEdit, ui->costEdit, ui->priceEdit,
+                    ui->expiryEdit});
+    m_guard->closeWith(ui->returnButton);
     ui->codeEdit->setFocus();
 }
 
@@ -99,6 +105,7 @@ void TFormMovEst::productLeft()
     ui->nameLabel->clear();
     const stock::ProductCard p = stock::productLeft(m_logon, ui->codeEdit);
     const QString code = ui->codeEdit->text();
+    m_guard->markClean();
     if (code.isEmpty()) {
         stock::focusOn(ui->returnButton);
         return;
@@ -114,6 +121,7 @@ void TFormMovEst::productLeft()
     ui->bookValueEdit->setText(stock::moneyText(p.bookValue));
     ui->supplierEdit->setText(p.supplier);
     ui->kitLabel->setVisible(p.kit);
+    m_guard->markClean();
 }
 
 void TFormMovEst::showKind(bool entry)
@@ -145,14 +153,14 @@ void TFormMovEst::kindLeft()
 void TFormMovEst::costLeft()
 {
     if (const std::optional<Decimal> price = stock::markedUp(ui->costEdit->text(), ui->percentEdit->text())) {
-        ui->priceEdit->setText(stock::moneyText(*price));
-        ui->bookValueEdit->setText(stock::moneyText(*price));
+        ui->priceEdit->setText(stock::markedUpText(*price));
+        ui->bookValueEdit->setText(stock::markedUpText(*price));
     }
 }
 
 void TFormMovEst::percentLeft()
 {
-    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); });
+    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); }, stock::focusIn(this));
 }
 
 void TFormMovEst::supplierLeft()
@@ -196,6 +204,7 @@ bool TFormMovEst::confirm()
         e->clear();
     ui->nameLabel->clear();
     productArrived();
+    m_guard->markClean();
     stock::focusOn(ui->codeEdit);
     return true;
 }
@@ -206,6 +215,7 @@ void TFormMovEst::clearEntry()
                          ui->kindEdit})
         e->clear();
     ui->nameLabel->clear();
+    m_guard->markClean();
     stock::focusOn(ui->codeEdit);
 }
 

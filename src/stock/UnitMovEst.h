@@ -7,6 +7,7 @@
 #include <memory>
 
 namespace Ui { class TFormMovEst; }
+class EntryGuard;
 class QLineEdit;
 
 class TFormMovEst : public QDialog {
@@ -41,4 +42,5 @@ private:
     std::unique_ptr<::Ui::TFormMovEst> ui;
     TLogon& m_logon;
     movement::StockMovement m_movement;
+    EntryGuard* m_guard = nullptr;   // Esc, the close box and "&Retornar" ask before a typed movement goes
 };

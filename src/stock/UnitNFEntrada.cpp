@@ -1,6 +1,7 @@
 #include "registers/RegisterCommon.h"
 #include "stock/UnitNFEntrada.h"
 
+#include "core/EntryGuard.h"
 #include "core/FieldEvents.h"
 #include "core/uMensagem.h"
 #include "platform/Dialogs.h"
@@ -17,7 +18,6 @@
 #include "stock/UnitVerPedComp.h"
 #include "ui_UnitNFEntrada.h"
 
-#include <QKeyEvent>
 
 namespace T = invoice::text;
 
@@ -67,7 +67,8 @@ TFormNFEntrada::TFormNFEntrada(TLogon& logon, QWidget* parent)
     connect(ui->ordersButton, &QPushButton::clicked, this, &TFormNFEntrada::pickOrder);
     connect(ui->importButton, &QPushButton::clicked, this, &TFormNFEntrada::importOrder);
     connect(ui->processButton, &QPushButton::clicked, this, &TFormNFEntrada::process);
-    connect(ui->returnButton, &QPushButton::clicked, this, &QDialog::accept);
+    // the items listed stay until "&Processar entrada", or until the user drops them
+    (new EntryGuard(this, [this] { return !m_invoice.items().empty(); }))->closeWith(ui->returnButton);
     connect(ui->titlesButton, &QPushButton::clicked, this, &TFormNFEntrada::openTitles);
 
     ui->totalLabel->setText(QStringLiteral("0,00"));
@@ -95,7 +96,7 @@ void TFormNFEntrada::numberArrived()
 
 void TFormNFEntrada::percentLeft()
 {
-    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); });
+    stock::attempt([this] { stock::storeMarkup(m_logon, ui->percentEdit->text()); }, stock::focusIn(this));
 }
 
 void TFormNFEntrada::supplierLeft()
@@ -131,8 +132,8 @@ bool TFormNFEntrada::productLeft()
 void TFormNFEntrada::costLeft()
 {
     if (const std::optional<Decimal> price = stock::markedUp(ui->costEdit->text(), ui->percentEdit->text())) {
-        ui->priceEdit->setText(stock::moneyText(*price));
-        ui->bookValueEdit->setText(stock::moneyText(*price));
+        ui->priceEdit->setText(stock::markedUpText(*price));
+        ui->bookValueEdit->setText(stock::markedUpText(*price));
     }
 }
 
@@ -147,7 +148,7 @@ void TFormNFEntrada::refreshItems()
                                  std::move(rows)));
     if (ui->itemList->count() > 0)
         ui->itemList->setCurrentRowIndex(ui->itemList->count() - 1);
-    ui->totalLabel->setText(invoice::EntryInvoice::totalText(m_invoice.totalCost()).trimmed());
+    ui->totalLabel->setText(invoice::EntryInvoice::totalText(m_invoice.totalCost()));
 }
 
 bool TFormNFEntrada::confirmItem()
@@ -215,9 +216,3 @@ void TFormNFEntrada::openTitles()
     dialogs().exec(titles);
 }
 
-void TFormNFEntrada::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && !m_invoice.items().empty())
-        return;   // the items typed stay until "&Processar entrada" or "&Retornar"
-    QDialog::keyPressEvent(event);
-}

@@ -1,7 +1,7 @@
 #pragma once
 // ".: Entrada N. Fiscais :.": a supplier's invoice with several items into stock
-// (the rules in EntryInvoice). Opened from the manual stock movement. Esc does
-// not close it while it lists items not processed yet.
+// (the rules in EntryInvoice). Opened from the manual stock movement. While it lists
+// items not processed yet, Esc, the close box and "&Retornar" ask before they drop them.
 #include "stock/EntryInvoice.h"
 
 #include <QDialog>
@@ -40,9 +40,6 @@ public slots:
     bool importOrder();       // "Importar Pedido"
     bool process();           // "&Processar entrada"
     void openTitles();        // "Lanc C. Pagar" (hidden)
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void refreshItems();

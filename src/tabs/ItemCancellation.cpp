@@ -63,6 +63,8 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
         // finds the tab closed.
         if (tabs::holdTabs(m_logon, {tab}).isEmpty())
             throw ActionRefused(tabs::tabNotFound());
+        // the log rows go under the shift open at the commit (its closing waits)
+        const int cash = cashshift::holdOpenShift(m_logon).number;
         for (const CancelItemRow& r : rows) {
             if (r.quant.isZero())
                 continue;
@@ -71,7 +73,7 @@ Printout ItemCancellation::cancel(const QString& table, const std::vector<Cancel
             // Taken off where the row is: refused when another station left less.
             if (tabs::takeFromItem(m_logon, tab, r.id, r.quant) != 1)
                 throw ActionRefused(T::kChanged);
-            tabs::insertLog(m_logon, {when, operatorName, reason, CashShift(m_logon).openNumber(), actionText(table, r)});
+            tabs::insertLog(m_logon, {when, operatorName, reason, cash, actionText(table, r)});
             tabs::write(m_logon, QStringLiteral("delete from cozinha2 where idmesa = ?"), {r.idmesa});
         }
         return composeVoucher(table, rows, reason);

@@ -23,7 +23,7 @@ std::optional<Printout> TabCancellation::cancel(const TabCancellationRequest& r)
             return std::nullopt;
         RowSet head = m_logon.run(QStringLiteral("select first 1 VENDEDOR from CABMESA where MESA = ?"), {r.tab});
         tabs::insertLog(m_logon, {r.when, r.operatorName, r.tab + QLatin1Char(' ') + r.reason,
-                                  CashShift(m_logon).openNumber(), QStringLiteral("Cmd Excl :")});
+                                  cashshift::holdOpenShift(m_logon).number, QStringLiteral("Cmd Excl :")});
         tabs::write(m_logon, QStringLiteral("delete from cozinha2 where mesa = cast(? as varchar(30))"), {r.tab});
         head.first();
         Printout voucher = composeVoucher(r, QString::number(head.integer(u"VENDEDOR")));

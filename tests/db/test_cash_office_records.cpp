@@ -12,6 +12,8 @@
 #include "cash/CashShift.h"
 #include "core/Globals.h"
 #include "db/DbError.h"
+#include "closing/TabClosing.h"
+#include "finance/CashMovementReport.h"
 #include "finance/CustomerAccount.h"
 #include "finance/DailyExpenses.h"
 #include "platform/Win1252.h"
@@ -81,7 +83,8 @@ TEST(DailyExpensesRecords, ConfirmAltersTheSameRowAndLeavingKeepsOtherShiftsRows
 
     // Deleting: only a row of the shift.
     EXPECT_FALSE(x.remove(cash, 0));
-    EXPECT_FALSE(x.remove(cash + 1, id));
+    // a row of another shift than the open one is that shift's closing: refused
+    EXPECT_THROW(x.remove(cash + 1, id), ExpenseRefused);
     EXPECT_TRUE(x.remove(cash, id));
 }
 
@@ -174,17 +177,24 @@ TEST(CustomerAccountRecords, DebitsPaymentsAndTheRunningBalance)
     EXPECT_EQ(account.lines(*joao).size(), 3u);
 }
 
-TEST(CustomerAccountRecords, ReleasingAServiceFeeAndRefusalsThatWriteNothing)
+TEST(CustomerAccountRecords, RefusalsWriteNothingAndAClosedShiftTakesNoEntry)
 {
     TestStation st;
     ScriptedDialogs ui;
     const seeds::ShiftOfSales shift = seeds::sellAShift(st);
     TLogon& l = st.logon();
     CustomerAccount account(l);
-    // Tab 000010's service row, moved to another shift and type by hand.
-    l.run(S("update servico set tipo = 9, caixa = 77 where controle = ?"), {shift.tabA});
+    const QString serviceRows = S("select count(*) from servico where caixa = ? and tipo = ?");
+    auto servicePicture = [&] {
+        QList<int> counts;
+        for (int tipo : {1, 2, 6})
+            counts << st.count(serviceRows, {shift.cash, tipo});
+        return counts;
+    };
+    const QList<int> service = servicePicture();
 
     const int before = st.count(S("select count(*) from recarq"));
+    const QString tabB = QString::number(shift.tabB);
     struct Case { AccountEntry e; QString message; };
     const Case cases[] = {
         {entry("", "C", "10"), accountmsg::customerNotFound},
@@ -196,43 +206,145 @@ TEST(CustomerAccountRecords, ReleasingAServiceFeeAndRefusalsThatWriteNothing)
         {entry("35", "C", "dez"), accountmsg::invalidAmount},
         {entry("35", "D", "-10"), accountmsg::invalidAmount},
         {entry("35", "D", "1e20"), accountmsg::invalidAmount},
-        {entry("35", "C", "10", "", "1", "S"), QString()},   // valid: kept for the closed shift below
+        // "LV" with a number that is no sale on JOAO's account: tab 000010 was the walk-in
+        // consumer's, paid in cash; 424242 was never sold
+        {entry("35", "C", "10", "", QString::number(shift.tabA).toLatin1().constData(), "S"),
+         accountmsg::saleNotOnAccount},
+        {entry("35", "C", "10", "", "424242", "s"), accountmsg::saleNotOnAccount},
     };
-    for (size_t i = 0; i + 1 < std::size(cases); ++i) {
+    for (const Case& c : cases) {
         try {
-            account.record(cases[i].e);
-            ADD_FAILURE() << i;
+            account.record(c.e);
+            ADD_FAILURE() << c.e.code.toStdString() << " " << c.e.sale.toStdString();
         } catch (const AccountRefused& e) {
-            EXPECT_EQ(e.message(), cases[i].message) << i;
+            EXPECT_EQ(e.message(), c.message) << c.e.code.toStdString() << " " << c.e.sale.toStdString();
         }
     }
     AccountEntry badDate = entry("35", "C", "10");
     badDate.date = QDate();
     EXPECT_THROW(account.record(badDate), AccountRefused);
     EXPECT_EQ(st.count(S("select count(*) from recarq")), before);
+    EXPECT_EQ(servicePicture(), service);
 
-    // "LV" = "s" with a sale number moves that sale's service rows to the open shift, as type 1.
-    account.record(entry("35", "C", "5", "JOAO", QString::number(shift.tabA).toLatin1().constData(), "s"));
-    EXPECT_EQ(st.count(S("select count(*) from servico where controle = ? and tipo = 1 and caixa = ?"),
-                       {shift.tabA, shift.cash}),
-              1);
-    // Without a sale number nothing is moved.
-    l.run(S("update servico set tipo = 9, caixa = 77 where controle = ?"), {shift.tabA});
+    // Without a sale number ("NAO INFORMADO") nothing is released.
     const AccountEntryResult r = account.record(entry("35", "C", "5", "JOAO", "", "S"));
     EXPECT_EQ(r.sale, S("NAO INFORMADO"));
-    EXPECT_EQ(st.count(S("select count(*) from servico where caixa = 77")), 1);
+    EXPECT_EQ(servicePicture(), service);
 
     // Another station closed the shift: refused, and neither the release nor the row is written.
     CashShift(l).close(S("CHEFE"));
     const int rows = st.count(S("select count(*) from recarq"));
     try {
-        account.record(cases[std::size(cases) - 1].e);
+        account.record(entry("35", "C", "10", "", tabB.toLatin1().constData(), "S"));
         ADD_FAILURE() << "written in a closed shift";
     } catch (const AccountRefused& e) {
         EXPECT_EQ(e.message(), S("|    O caixa precisa ser aberto...      |"));
     }
     EXPECT_EQ(st.count(S("select count(*) from recarq")), rows);
-    EXPECT_EQ(st.count(S("select count(*) from servico where caixa = 77")), 1);
+    EXPECT_EQ(servicePicture(), service);
+}
+
+namespace {
+
+// A tab of two beers with every charge of a sale: 10% service (2,00, waiter 4),
+// couvert for two (6,00) and a discount of 1,00: 27,00, JOAO's by card and on
+// account, or the walk-in consumer's in cash. Closed at the station TerminalNumber
+// names, under the open shift.
+qint64 closeTabWithCharges(TLogon& l, const char* tab, bool joao)
+{
+    const QString t = S(tab);
+    seeds::openTab(l, t, 4, joao ? 35 : 1);
+    seeds::addItem(l, t, S("000001"), S("CERVEJA"), D("2"), D("10"), 4);
+    std::vector<SalePayment> payments;
+    if (joao)
+        payments = {SalePayment{2, S("Cartao"), D("10"), true, false}, SalePayment{5, S("Fiado"), D("17"), false, false}};
+    else
+        payments = {SalePayment{1, S("Dinheiro"), D("27"), true, false}};
+    ClosingRequest r = seeds::consumerClosing(t, payments, QDate(2026, 3, 14));
+    if (joao) {
+        r.customerField = S("35");
+        r.customerName = S("JOAO DA SILVA");
+        r.tabCaption = t + S(" - JOAO DA SILVA");
+    }
+    r.servicePercent = D("10");
+    r.persons = 2;
+    r.coverPerPerson = D("3");
+    r.discount = D("1");
+    return TabClosing(l).close(r).saleNumber;
+}
+
+} // namespace
+
+TEST(CustomerAccountRecords, LvMovesOnlyTheServiceFeeOfThatSaleToTheOpenShift)
+{
+    TestStation st;
+    ScriptedDialogs ui;
+    const seeds::ShiftOfSales shift = seeds::sellAShift(st);
+    TLogon& l = st.logon();
+    // Tab 000020 of JOAO at station 01, partly on account; then a sale of the same
+    // number at station 02 (numbers repeat across stations and shifts).
+    const qint64 sale = closeTabWithCharges(l, "000020", true);
+    l.GenId(S("BORDA"), -1);
+    ctx::station().TerminalNumber = S("02");
+    ASSERT_EQ(closeTabWithCharges(l, "000021", false), sale);
+    ctx::station().TerminalNumber = S("01");
+
+    auto charges = [&](int cash, const char* terminal) {
+        CashMovementReport report(l);
+        const QStringList lines =
+            CashMovementReport::compose(report.gather(QString::number(cash), S(terminal), {}), {}).lines;
+        QStringList found;
+        for (const QString& line : lines)
+            if (line.startsWith(S("Ttl Taxa Servico")) || line.startsWith(S("Ttl Couver/Show")))
+                found << line.simplified();
+        return found;
+    };
+    EXPECT_EQ(charges(shift.cash, "01"), (QStringList{S("Ttl Taxa Servico 6,00"), S("Ttl Couver/Show 12,00")}));
+    EXPECT_EQ(charges(shift.cash, "02"), (QStringList{S("Ttl Taxa Servico 2,00"), S("Ttl Couver/Show 6,00")}));
+
+    // The next day JOAO pays 10,00 of it and the waiter's fee is released.
+    ASSERT_EQ(CashShift(l).close(S("CHEFE")), CashShift::Result::Done);
+    int next = 0;
+    ASSERT_EQ(CashShift(l).open(QDate(2026, 3, 15), D("100"), S("ANA"), S("CHEFE"), &next), CashShift::Result::Done);
+    CustomerAccount account(l);
+    const QByteArray number = QByteArray::number(sale);
+    account.record(entry("35", "C", "10", "JOAO", number.constData(), "S"));
+
+    // Only the service row of that sale moved, as it was; couvert and discount stay
+    // in the sale's shift, and station 02's sale of the same number is untouched.
+    EXPECT_EQ(st.count(S("select count(*) from servico where controle = ? and terminal = 1 and tipo = 1 and caixa = ? "
+                         "and valor = 2 and codigo = 4"),
+                       {sale, next}),
+              1);
+    for (int tipo : {2, 6})
+        EXPECT_EQ(st.count(S("select count(*) from servico where controle = ? and terminal = 1 and tipo = ? and caixa = ?"),
+                           {sale, tipo, shift.cash}),
+                  1)
+            << tipo;
+    EXPECT_EQ(st.count(S("select count(*) from servico where controle = ? and terminal = 2 and caixa = ?"),
+                       {sale, shift.cash}),
+              3);
+    EXPECT_EQ(charges(shift.cash, "01"), (QStringList{S("Ttl Taxa Servico 4,00"), S("Ttl Couver/Show 12,00")}));
+    EXPECT_EQ(charges(shift.cash, "02"), (QStringList{S("Ttl Taxa Servico 2,00"), S("Ttl Couver/Show 6,00")}));
+    EXPECT_EQ(charges(next, "01"), (QStringList{S("Ttl Taxa Servico 2,00"), S("Ttl Couver/Show 0,00")}));
+
+    // Released once: a second "LV" finds nothing left in the sale's shift.
+    account.record(entry("35", "C", "5", "JOAO", number.constData(), "S"));
+    EXPECT_EQ(charges(next, "01"), (QStringList{S("Ttl Taxa Servico 2,00"), S("Ttl Couver/Show 0,00")}));
+
+    // The same number on JOAO's account twice (another sale of his took it again):
+    // which one is meant cannot be told, so nothing is released and nothing written.
+    l.GenId(S("BORDA"), sale - l.GenId(S("BORDA"), 0) - 1);
+    ASSERT_EQ(closeTabWithCharges(l, "000022", true), sale);
+    const int rows = st.count(S("select count(*) from recarq"));
+    try {
+        account.record(entry("35", "C", "10", "JOAO", number.constData(), "S"));
+        ADD_FAILURE() << "released with two sales of one number";
+    } catch (const AccountRefused& e) {
+        EXPECT_EQ(e.message(), accountmsg::saleOnAccountTwice);
+    }
+    EXPECT_EQ(st.count(S("select count(*) from recarq")), rows);
+    EXPECT_EQ(charges(next, "01"), (QStringList{S("Ttl Taxa Servico 4,00"), S("Ttl Couver/Show 6,00")}));
 }
 
 TEST(CustomerAccountRecords, TheReceiptTakesTheLegacyRouteOfTheConferencePrinter)

@@ -1,6 +1,8 @@
 // The entry invoice on a real database: typed and imported items, one "NF:" ledger
 // row per item, the average cost item by item, the imported order removed with
-// them, and a failure anywhere leaving stock, costs and the order as they were.
+// them, and a failure anywhere leaving stock, costs and the order as they were; an
+// imported order costs what the order printed, and one changed by another station
+// meanwhile is refused.
 #include "RegisterSeeds.h"
 #include "ScriptedDialogs.h"
 #include "SeedValues.h"
@@ -8,7 +10,11 @@
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "stock/EntryInvoice.h"
+#include "stock/PurchaseOrders.h"
+#include "stock/StockBalance.h"
 #include "stock/StockLedger.h"
+#include "stock/StockListings.h"
+#include "stock/StockPosition.h"
 #include "stock/StockWindows.h"
 
 #include <atomic>
@@ -220,5 +226,149 @@ TEST(EntryInvoiceStations, AnOrderProcessedByAnotherStationMeanwhileIsNotEntered
         EXPECT_EQ(refused, 1);
         EXPECT_EQ(stock::StockLedger(*a).stockOf(QStringLiteral("000001")), D("24"));
         EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from COMPRAS"))), 0);
+    }
+}
+
+TEST_F(EntryInvoiceTest, AnImportedOrderCostsWhatTheOrderPrintedAndTheStockIsValuedTheSame)
+{
+    struct Case { const char* code; const char* quantity; const char* cost; int ipi; const char* unit; const char* line; };
+    const Case cases[] = {
+        {"000002", "1000", "0,99", 7, "1,0593", "1059,30"},   // not 1,06 each: 1.060,00
+        {"000003", "500", "2,37", 15, "2,7255", "1362,75"},   // not 2,73 each: 1.365,00
+        {"000004", "3", "10", 0, "10", "30"},
+    };
+    seeds::addOrder(l(), 7, 3);
+    for (const Case& c : cases)
+        seeds::addOrderItem(l(), 7, QString::fromLatin1(c.code), D(c.quantity), D(c.cost), c.ipi);
+    const purchase::Totals printed = purchase::PurchaseOrders::totals(purchase::PurchaseOrders(l()).items(7));
+    EXPECT_EQ(printed.total, D("2452,05"));
+
+    invoice::EntryInvoice inv(l());
+    inv.importOrder(QStringLiteral("7"));
+    ASSERT_EQ(inv.items().size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].code);
+        EXPECT_EQ(inv.items()[i].unitCost, D(cases[i].unit));
+        EXPECT_EQ(inv.items()[i].total(), D(cases[i].line));
+    }
+    EXPECT_EQ(inv.totalCost(), printed.total);
+    inv.process({QStringLiteral("900"), {}, {}}, kToday);
+
+    // the unit cost kept whole in the ledger and the product: the entries listing, the
+    // current stock at cost and the stock balance value the goods at what they cost
+    const RowSet entries = stocklistings::StockListings(l()).entries({kToday, kToday, QStringLiteral("900")});
+    const RowSet current = stockposition::CurrentStock(l()).rows(0, stockposition::Value::Cost, true);
+    const RowSet balance = stockbalance::StockBalance(l()).rows(0, kToday, kToday);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const QString code = QString::fromLatin1(c.code);
+        EXPECT_EQ(column(code, "CUSTO"), D(c.unit));
+        EXPECT_EQ(column(code, "MEDIO"), D(c.unit));   // no stock before: the unit cost
+        const auto lineOf = [&](const RowSet& rows, const char* total) {
+            for (int i = 0; i < rows.size(); ++i)
+                if (rows.value(i, u"CODIGO").toString() == code)
+                    return decimalOf(rows.value(i, QString::fromLatin1(total)));
+            return Decimal(-1);
+        };
+        EXPECT_EQ(lineOf(entries, "TOTAL"), D(c.line));
+        EXPECT_EQ(lineOf(current, "TOTAL"), D(c.line));
+        EXPECT_EQ(lineOf(balance, "VALOR"), D(c.line));
+    }
+}
+
+TEST_F(EntryInvoiceTest, AnOrderLineTakenOutOfTheInvoiceStaysOnTheOrder)
+{
+    seeds::addOrder(l(), 5, 3);
+    seeds::addOrderItem(l(), 5, QStringLiteral("000002"), D("10"), D("6"));
+    seeds::addOrderItem(l(), 5, QStringLiteral("000003"), D("20"), D("2"));
+    invoice::EntryInvoice inv(l());
+    inv.importOrder(QStringLiteral("5"));
+    inv.removeAt(1);   // the second line did not come with this invoice
+    inv.process({QStringLiteral("77"), {}, {}}, kToday);
+    EXPECT_EQ(stock(QStringLiteral("000002")), D("10"));
+    EXPECT_EQ(stock(QStringLiteral("000003")), Decimal());
+    EXPECT_EQ(count(QStringLiteral("select count(*) from COMPRAS where CODIGO = 5")), 1);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from COMPPED where CODPED = 5 and CODIGO = '000003'")), 1);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from COMPPED")), 1);
+    // the rest comes with the next invoice, and the order goes with it
+    invoice::EntryInvoice next(l());
+    next.importOrder(QStringLiteral("5"));
+    next.process({QStringLiteral("78"), {}, {}}, kToday);
+    EXPECT_EQ(stock(QStringLiteral("000003")), D("20"));
+    EXPECT_EQ(count(QStringLiteral("select count(*) from COMPRAS")), 0);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from COMPPED")), 0);
+}
+
+// Station A imports order 9 (24 beers); station B changes the order meanwhile (adds
+// 12 soft drinks, changes the beers to 30, takes the beers out); A's processing is
+// refused and writes nothing: no stock, no cost, the order and its lines as B left
+// them. Once A imports the order again it is received whole.
+TEST(EntryInvoiceStations, AnOrderChangedByAnotherStationAfterItWasImportedIsRefused)
+{
+    TestStation st;
+    struct Change { const char* label; std::function<void(purchase::PurchaseOrders&, qint64 beerLine)> apply; };
+    const Change changes[] = {
+        {"soft drinks added", [](purchase::PurchaseOrders& o, qint64) { o.addItem(9, {QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("2,50"), {}, {}}); }},
+        {"beer quantity changed", [](purchase::PurchaseOrders& o, qint64 beer) { o.changeItem(beer, {QStringLiteral("1"), QStringLiteral("30"), QStringLiteral("3"), {}, {}}); }},
+        {"beer line removed", [](purchase::PurchaseOrders& o, qint64 beer) { o.removeItem(beer); }},
+    };
+    int round = 0;
+    for (const QString& db : twoStationDatabases(st, QStringLiteral("pedidos"))) {
+        SCOPED_TRACE(db.toStdString());
+        auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
+        ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
+        ASSERT_TRUE(b->connectTo(db)) << b->lastError().toStdString();
+        seeds::addProduct(*a, QStringLiteral("000001"), QStringLiteral("CERVEJA"), D("8"), D("4"));
+        seeds::addProduct(*a, QStringLiteral("000002"), QStringLiteral("REFRIGERANTE"), D("5"), D("2"));
+        for (const Change& change : changes) {
+            SCOPED_TRACE(change.label);
+            ++round;
+            a->run(QStringLiteral("delete from COMPRAS"));
+            a->run(QStringLiteral("delete from COMPPED"));
+            seeds::addOrder(*a, 9, 0);
+            seeds::addOrderItem(*a, 9, QStringLiteral("000001"), D("24"), D("3"));
+            const qint64 beer = integerOf(a->scalar(QStringLiteral("select ID from COMPPED where CODPED = 9")));
+
+            invoice::EntryInvoice atA(*a);
+            atA.importOrder(QStringLiteral("9"));
+            purchase::PurchaseOrders atB(*b);
+            change.apply(atB, beer);
+            const QVariant linesAfterB = a->scalar(QStringLiteral("select count(*) from COMPPED where CODPED = 9"));
+            const Decimal costBefore = seeds::productColumn(*a, QStringLiteral("000001"), "CUSTO");
+            try {
+                atA.process({QString::number(100 + round), {}, {}}, QDate(2026, 3, 10));
+                ADD_FAILURE() << "processed";
+            } catch (const stock::FieldError& e) {
+                EXPECT_EQ(e.message(), invoice::text::orderChanged.arg(9));
+                EXPECT_EQ(e.field(), invoice::field::order);
+            }
+            EXPECT_EQ(atA.items().size(), 1u);   // kept for the user to see
+            EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from ESTFIC"))), 0);
+            EXPECT_EQ(seeds::productColumn(*a, QStringLiteral("000001"), "CUSTO"), costBefore);
+            EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from COMPRAS where CODIGO = 9"))), 1);
+            EXPECT_EQ(a->scalar(QStringLiteral("select count(*) from COMPPED where CODPED = 9")), linesAfterB);
+
+            // the order as it is now, imported again, is received whole
+            atA.removeAt(0);
+            if (atA.importOrder(QStringLiteral("9")).items > 0) {
+                atA.process({QString::number(200 + round), {}, {}}, QDate(2026, 3, 10));
+                EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from COMPRAS"))), 0);
+                EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from COMPPED"))), 0);
+                a->run(QStringLiteral("delete from ESTFIC"));
+            }
+        }
+        // an item for an order another station has received is refused, not orphaned
+        seeds::addOrder(*a, 10, 0);
+        seeds::addOrderItem(*a, 10, QStringLiteral("000001"), D("6"), D("3"));
+        invoice::EntryInvoice atA(*a);
+        atA.importOrder(QStringLiteral("10"));
+        atA.process({QStringLiteral("300"), {}, {}}, QDate(2026, 3, 10));
+        try {
+            purchase::PurchaseOrders(*b).addItem(10, {QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("2,50"), {}, {}});
+            ADD_FAILURE() << "added";
+        } catch (const stock::FieldError& e) {
+            EXPECT_EQ(e.message(), purchase::text::orderGone);
+        }
+        EXPECT_EQ(integerOf(a->scalar(QStringLiteral("select count(*) from COMPPED"))), 0);
     }
 }

@@ -33,6 +33,7 @@ struct PayablesTest : ::testing::Test {
 
 TEST_F(PayablesTest, ANewNumberBecomesOneTitleAndConfirmingAgainUpdatesIt)
 {
+    seeds::addSupplier(st.logon(), 7, S("DISTRIBUIDORA"));
     PayablesRegister r(st.logon());
     EXPECT_FALSE(r.find(S("NF-100")).has_value());
     ASSERT_TRUE(r.confirm(fields("NF-100", "7", "DISTRIBUIDORA DE BEBIDAS DO NORDESTE LTDA", "01/03/24", "15/03/24",
@@ -88,7 +89,7 @@ TEST_F(PayablesTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
     seeds::addSupplier(st.logon(), 7, S("FORNECEDOR"));
     PayablesRegister r(st.logon());
     ASSERT_TRUE(r.confirm(fields("BASE", "7", "ORIGINAL", "01/01/24", "10/01/24", "", "100,00", "1,00")));
-    struct Case { const char* label; PayableFields f; bool refused; };
+    struct Case { const char* label; PayableFields f; bool refused; QString message = PayablesText::kFillError; };
     const Case cases[] = {
         {"quotes in the name", fields("BASE", "7", "D'AGUA \"X\"", "", "", "", "100", "1"), false},
         {"sql in the name", fields("BASE", "7", "'); delete from PAGARQ; --", "", "", "", "100", "1"), false},
@@ -101,7 +102,15 @@ TEST_F(PayablesTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
         {"a date that is none", fields("BASE", "7", "A", "31/02/24", "", "", "10", "1"), true},
         {"half a date", fields("BASE", "7", "A", "", "12/  /  ", "", "10", "1"), true},
         {"over-long number", fields("1234567890123456", "7", "A", "", "", "", "10", "1"), true},
-        {"letters in the supplier code: no supplier", fields("BASE", "ABC", "A", "", "", "", "10", "1"), false},
+        // a supplier code typed names a supplier, or nothing is written
+        {"letters in the supplier code", fields("BASE", "ABC", "A", "", "", "", "10", "1"), true,
+         PayablesText::kSupplierMissing},
+        {"a negative supplier code", fields("BASE", "-1", "A", "", "", "", "10", "1"), true,
+         PayablesText::kSupplierMissing},
+        {"a supplier code nobody has", fields("BASE", "8", "A", "", "", "", "10", "1"), true,
+         PayablesText::kSupplierMissing},
+        {"a new title for a supplier nobody has", fields("NOVO", "-1", "A", "", "", "", "10", "1"), true,
+         PayablesText::kSupplierMissing},
         {"emoji in the name", fields("BASE", "7", "\U0001F600", "", "", "", "10", "1"), true},
     };
     for (const Case& c : cases) {
@@ -113,7 +122,7 @@ TEST_F(PayablesTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
             r.confirm(c.f);
         } catch (const EntryError& e) {
             refused = true;
-            EXPECT_EQ(e.message(), PayablesText::kFillError);
+            EXPECT_EQ(e.message(), c.message);
         } catch (const DbError& e) {
             refused = true;
             EXPECT_TRUE(e.isCharacterSetError()) << e.message().toStdString();
@@ -131,73 +140,105 @@ TEST_F(PayablesTest, HostileValuesAreStoredAsTypedOrRefusedWithNothingChanged)
         }
     }
     EXPECT_TRUE(r.find(S("'; DROP TABLE X")).has_value());
-    EXPECT_EQ(r.find(S("BASE"))->codigo, S("0"));
+    EXPECT_EQ(r.find(S("BASE"))->codigo, S("7"));
+    EXPECT_FALSE(r.find(S("NOVO")).has_value());
+    // A blank code is a title with no supplier.
+    ASSERT_TRUE(r.confirm(fields("SEM", "  ", "", "", "", "", "10", "0")));
+    EXPECT_EQ(r.find(S("SEM"))->codigo, S("0"));
     EXPECT_EQ(r.supplierName(S("7")), std::optional<QString>(S("FORNECEDOR")));
     for (const char* code : {"8", "ABC", "", "1e20", "' or 1=1 --"})
         EXPECT_FALSE(r.supplierName(S(code)).has_value()) << code;
 }
 
-TEST_F(PayablesTest, TwoStationsRegisteringTheSameNewNumberMakeOneTitle)
+TEST_F(PayablesTest, TwoStationsRegisteringTheSameNewTitleKeepTheFirstAndRefuseTheSecond)
 {
-    std::vector<QString> databases{st.databasePath()};
-    if (!TestServer::address().isEmpty())
-        databases.push_back(TestServer::address() + QLatin1Char(':') + TestServer::createDatabase(S("pagar")));
-    for (const QString& db : databases) {
+    for (const QString& db : twoStationDatabases(st, S("pagar"))) {
         SCOPED_TRACE(db.toStdString());
+        auto a = attachStation(db, 5), b = attachStation(db, 5);
+        seeds::addSupplier(*a, 3, S("ATACADO TRES"));
+        seeds::addSupplier(*a, 4, S("DISTRIBUIDORA QUATRO"));
+        auto title = [&](const QString& number) { return PayablesRegister(*a).find(number); };
+
+        // Both stations found no title 1001 and started it as new; A confirms first.
+        ASSERT_FALSE(PayablesRegister(*a).find(S("1001")));
+        ASSERT_FALSE(PayablesRegister(*b).find(S("1001")));
+        ASSERT_TRUE(PayablesRegister(*a).confirm(fields("1001", "3", "ATACADO TRES", "01/03/26", "31/03/26", "",
+                                                        "1500,00", "0"), true));
+        try {
+            PayablesRegister(*b).confirm(fields("1001", "4", "DISTRIBUIDORA QUATRO", "02/03/26", "", "", "230,00", "0"),
+                                         true);
+            ADD_FAILURE() << "the second registration was written";
+        } catch (const EntryError& e) {
+            EXPECT_EQ(e.message(), PayablesText::kNumberTaken);
+        }
+        EXPECT_EQ(integerOf(a->scalar(S("select count(*) from PAGARQ where DUPLICATA = '1001'"))), 1);
+        EXPECT_EQ(title(S("1001"))->valor, D("1500"));
+        EXPECT_EQ(title(S("1001"))->codigo, S("3"));
+        // Loaded and edited (not new), the title is written as always.
+        ASSERT_TRUE(PayablesRegister(*b).confirm(fields("1001", "4", "DISTRIBUIDORA QUATRO", "", "", "", "230", "0")));
+        EXPECT_EQ(title(S("1001"))->valor, D("230"));
+
+        // Both confirm at the same moment: one title, the other told.
         for (int round = 0; round < 5; ++round) {
-            auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
-            ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
-            ASSERT_TRUE(b->connectTo(db)) << b->lastError().toStdString();
             const QString number = S("DUP-%1").arg(round);
             std::atomic<bool> go{false};
-            std::atomic<int> failures{0};
-            auto station = [&](TLogon* logon, const char* value) {
+            std::atomic<int> refused{0}, failures{0};
+            auto station = [&](TLogon* logon, const char* code, const char* value) {
                 while (!go)
                     std::this_thread::yield();
                 try {
-                    PayablesRegister(*logon).confirm(PayableFields{number, S("1"), S("F"), S("01/02/24"), S(""),
-                                                                   S(""), S(value), S("0")});
+                    PayablesRegister(*logon).confirm(PayableFields{number, S(code), S("F"), S("01/02/24"), S(""),
+                                                                   S(""), S(value), S("0")},
+                                                     true);
+                } catch (const EntryError& e) {
+                    if (e.message() == PayablesText::kNumberTaken)
+                        ++refused;
+                    else
+                        ++failures;
                 } catch (...) {
                     ++failures;
                 }
             };
-            std::thread ta(station, a.get(), "10,00"), tb(station, b.get(), "20,00");
+            std::thread ta(station, a.get(), "3", "10,00"), tb(station, b.get(), "4", "20,00");
             go = true;
             ta.join();
             tb.join();
             EXPECT_EQ(failures, 0);
+            EXPECT_EQ(refused, 1);
             EXPECT_EQ(integerOf(a->scalar(S("select count(*) from PAGARQ where DUPLICATA = ?"), {number})), 1);
-            const Decimal v = decimalOf(a->scalar(S("select VALOR from PAGARQ where DUPLICATA = ?"), {number}));
-            EXPECT_TRUE(v == D("10") || v == D("20"));
+            const PayableTitle t = *title(number);
+            EXPECT_TRUE((t.valor == D("10") && t.codigo == S("3")) || (t.valor == D("20") && t.codigo == S("4")));
         }
-        // The other station's new row is not committed yet when this one looks: this
-        // one waits on the number's key, then writes into that row.
-        auto a = std::make_unique<TLogon>(), b = std::make_unique<TLogon>();
-        ASSERT_TRUE(a->connectTo(db)) << a->lastError().toStdString();
-        ASSERT_TRUE(b->connectTo(db)) << b->lastError().toStdString();
+
+        // A's new row is not committed yet when B looks: B waits on the number's key,
+        // then is refused; A's title stays as A wrote it.
         std::thread late;
-        std::atomic<bool> failed{false};
+        std::atomic<bool> wasRefused{false};
         a->action([&] {
-            a->run(S("insert into PAGARQ (ID, DUPLICATA, VALOR) values (GEN_ID(PAGARQ,1), 'HELD', 1)"));
+            a->run(S("insert into PAGARQ (ID, DUPLICATA, VALOR, CODIGO) values (GEN_ID(PAGARQ,1), 'HELD', 1, 3)"));
             late = std::thread([&] {
                 try {
-                    PayablesRegister(*b).confirm(PayableFields{S("HELD"), S("1"), S("F"), S(""), S(""), S(""),
-                                                               S("30,00"), S("0")});
-                } catch (...) {
-                    failed = true;
+                    PayablesRegister(*b).confirm(PayableFields{S("HELD"), S("4"), S("F"), S(""), S(""), S(""),
+                                                               S("30,00"), S("0")},
+                                                 true);
+                } catch (const EntryError& e) {
+                    wasRefused = e.message() == PayablesText::kNumberTaken;
                 }
             });
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
         });
         late.join();
-        EXPECT_FALSE(failed);
+        EXPECT_TRUE(wasRefused);
         EXPECT_EQ(integerOf(a->scalar(S("select count(*) from PAGARQ where DUPLICATA = 'HELD'"))), 1);
-        EXPECT_EQ(decimalOf(a->scalar(S("select VALOR from PAGARQ where DUPLICATA = 'HELD'"))), D("30"));
+        EXPECT_EQ(title(S("HELD"))->valor, D("1"));
+        EXPECT_EQ(title(S("HELD"))->codigo, S("3"));
     }
 }
 
 TEST_F(PayablesTest, ListingsSelectByTheirDateSupplierAndStatusInDateOrder)
 {
+    seeds::addSupplier(st.logon(), 1, S("UM"));
+    seeds::addSupplier(st.logon(), 2, S("DOIS"));
     PayablesRegister r(st.logon());
     // number, supplier, issue, due, paid, value
     struct Title { const char* n; const char* s; const char* e; const char* v; const char* b; const char* val; };

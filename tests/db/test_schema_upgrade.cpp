@@ -31,6 +31,19 @@ void useOlderDatabase(TestStation& st, const QStringList& presentUpgradeTables =
     ASSERT_TRUE(st.logon().connectTo(st.databasePath())) << st.logon().lastError().toStdString();
 }
 
+// A column's type as the catalogue holds it: "16 18,2 @2" (INT64, precision 18,
+// two places, third column); empty when there is no such column.
+QString typeIn(TLogon& l, const char* table, const char* column)
+{
+    RowSet r = l.run(QStringLiteral(
+        "SELECT f.RDB$FIELD_TYPE, f.RDB$FIELD_SCALE, f.RDB$FIELD_PRECISION, r.RDB$FIELD_POSITION FROM RDB$RELATION_FIELDS r "
+        "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE r.RDB$RELATION_NAME = ? AND r.RDB$FIELD_NAME = ?"),
+        {QString::fromLatin1(table), QString::fromLatin1(column)});
+    return r.next() ? QStringLiteral("%1 %2,%3 @%4").arg(r.integer(u"RDB$FIELD_TYPE")).arg(r.integer(u"RDB$FIELD_PRECISION"))
+                          .arg(-r.integer(u"RDB$FIELD_SCALE")).arg(r.integer(u"RDB$FIELD_POSITION"))
+                    : QString();
+}
+
 qsizetype indexOf(const QStringList& list, const QString& prefix)
 {
     for (qsizetype i = 0; i < list.size(); ++i)
@@ -225,15 +238,7 @@ TEST(SchemaUpgrade, AmountsAndQuantitiesHeldAsFloatBecomeExactRoundedOnce)
     u.run();
 
     // The columns are exact, in their places.
-    auto typeOf = [&](const char* table, const char* column) {
-        RowSet r = l.run(QStringLiteral(
-            "SELECT f.RDB$FIELD_TYPE, f.RDB$FIELD_SCALE, f.RDB$FIELD_PRECISION, r.RDB$FIELD_POSITION FROM RDB$RELATION_FIELDS r "
-            "JOIN RDB$FIELDS f ON r.RDB$FIELD_SOURCE = f.RDB$FIELD_NAME WHERE r.RDB$RELATION_NAME = ? AND r.RDB$FIELD_NAME = ?"),
-            {QString::fromLatin1(table), QString::fromLatin1(column)});
-        return r.next() ? QStringLiteral("%1 %2,%3 @%4").arg(r.integer(u"RDB$FIELD_TYPE")).arg(r.integer(u"RDB$FIELD_PRECISION"))
-                              .arg(-r.integer(u"RDB$FIELD_SCALE")).arg(r.integer(u"RDB$FIELD_POSITION"))
-                        : QString();
-    };
+    const auto typeOf = [&](const char* table, const char* column) { return typeIn(l, table, column); };
     EXPECT_EQ(typeOf("SANGRIA", "VALOR"), QStringLiteral("16 18,2 @2"));
     EXPECT_EQ(typeOf("CAIXA", "DEBITO"), QStringLiteral("16 18,2 @3"));
     EXPECT_EQ(typeOf("CAIXA", "CREDITO"), QStringLiteral("16 18,2 @4"));
@@ -267,6 +272,48 @@ TEST(SchemaUpgrade, AmountsAndQuantitiesHeldAsFloatBecomeExactRoundedOnce)
     EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM SANGRIA WHERE ID = 7"))), *Decimal::parseSql(u"150000.01"));
 
     // The next start finds nothing to do.
+    SchemaUpgrade again(l);
+    again.run();
+    EXPECT_TRUE(again.executed().isEmpty()) << again.executed().join(QLatin1Char('\n')).toStdString();
+}
+
+// The unit costs an older database keeps with three places take six in place (an
+// order's 0,99 with IPI 7 % is 1,0593), their values as they were; the markup
+// percentage the stations added as FLOAT becomes exact.
+TEST(SchemaUpgrade, UnitCostsTakeSixPlacesAndTheMarkupPercentageBecomesExact)
+{
+    TestStation st;
+    useOlderDatabase(st);
+    TLogon& l = st.logon();
+    l.run(QStringLiteral("ALTER TABLE EMPRESA ADD CONTABIL FLOAT"));
+    l.run(QStringLiteral("INSERT INTO EMPRESA (EMPRESA, CONTABIL) VALUES ('BAR DO ZE', 12.5)"));
+    l.run(QStringLiteral("INSERT INTO PRODUTOS (ID, CODIGO, NOME, CUSTO, MEDIO, VALOR) VALUES (1, '000001', 'CERVEJA', ?, ?, ?)"),
+          {*Decimal::parseSql(u"1.059"), *Decimal::parseSql(u"123456789012.345"), *Decimal::parseSql(u"8.5")});
+    l.run(QStringLiteral("INSERT INTO ESTFIC (ID, CODIGO, ENTRADA, VALOR) VALUES (1, '000001', 1000, ?)"),
+          {*Decimal::parseSql(u"2.725")});
+    const QString custoBefore = typeIn(l, "PRODUTOS", "CUSTO");
+    EXPECT_TRUE(custoBefore.startsWith(QLatin1String("16 15,3"))) << custoBefore.toStdString();
+
+    SchemaUpgrade u(l);
+    u.run();
+    for (const auto& [table, column] : {std::pair{"PRODUTOS", "CUSTO"}, {"PRODUTOS", "MEDIO"}, {"ESTFIC", "VALOR"}}) {
+        SCOPED_TRACE(std::string(table) + "." + column);
+        EXPECT_TRUE(u.executed().contains(QStringLiteral("ALTER TABLE %1 ALTER %2 TYPE NUMERIC(18,6)")
+                                              .arg(QLatin1String(table), QLatin1String(column))));
+        EXPECT_TRUE(typeIn(l, table, column).startsWith(QLatin1String("16 18,6")));
+    }
+    EXPECT_EQ(typeIn(l, "PRODUTOS", "CUSTO").section(u'@', 1), custoBefore.section(u'@', 1));   // in its place
+    EXPECT_TRUE(typeIn(l, "PRODUTOS", "VALOR").startsWith(QLatin1String("16 15,3")));          // a price keeps its three
+    EXPECT_TRUE(typeIn(l, "EMPRESA", "CONTABIL").startsWith(QLatin1String("16 18,2")));
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT CUSTO FROM PRODUTOS"))), *Decimal::parseSql(u"1.059"));
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT MEDIO FROM PRODUTOS"))), *Decimal::parseSql(u"123456789012.345"));
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT VALOR FROM ESTFIC"))), *Decimal::parseSql(u"2.725"));
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT CONTABIL FROM EMPRESA"))), *Decimal::parseSql(u"12.5"));
+
+    // From now on a unit cost reads back with its places.
+    l.run(QStringLiteral("UPDATE PRODUTOS SET CUSTO = ?"), {*Decimal::parseSql(u"1.0593")});
+    EXPECT_EQ(decimalOf(l.scalar(QStringLiteral("SELECT CUSTO FROM PRODUTOS"))), *Decimal::parseSql(u"1.0593"));
+
     SchemaUpgrade again(l);
     again.run();
     EXPECT_TRUE(again.executed().isEmpty()) << again.executed().join(QLatin1Char('\n')).toStdString();

@@ -201,12 +201,32 @@ TEST_F(StockMovementTest, RefusedMovementsWriteNothingAndNameTheirField)
     EXPECT_EQ(rows(), 0);
 }
 
+// The percentage is stored exactly and shown as stored (it was cut to a whole
+// number: "37,5" came back "37,0"); a percentage the percentage rules refuse is
+// refused with its message and the stored one stays (it was stored, or became 0).
 TEST_F(StockMovementTest, TheMarkupPercentageIsTheDefaultOfTheNextMovement)
 {
-    stock::storeMarkup(l(), QStringLiteral("37,5"));
-    EXPECT_EQ(stock::markupText(l()), QStringLiteral("37,0"));
-    stock::storeMarkup(l(), QStringLiteral("ABC"));
-    EXPECT_EQ(stock::markupText(l()), QStringLiteral("0,0"));
+    struct Case { const char* typed; const char* shown; Decimal stored; };
+    const Case stored[] = {
+        {"37,5", "37,5", D("37,5")}, {"12,25", "12,25", D("12,25")}, {"50", "50,0", D("50")},
+        {"999,99", "999,99", D("999,99")}, {"", "0,0", Decimal()}, {"0,01", "0,01", D("0,01")},
+    };
+    for (const Case& c : stored) {
+        stock::storeMarkup(l(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(stock::markupText(l()), QString::fromUtf8(c.shown)) << c.typed;
+        EXPECT_EQ(decimalOf(l().scalar(QStringLiteral("select CONTABIL from EMPRESA"))), c.stored) << c.typed;
+    }
+    stock::storeMarkup(l(), QStringLiteral("12,5"));
+    for (const char* hostile : {"-1", "-0,01", "123456789", "1000", "12,345", "ABC", "1e2", "'; drop table empresa"}) {
+        try {
+            stock::storeMarkup(l(), QString::fromUtf8(hostile));
+            ADD_FAILURE() << "stored " << hostile;
+        } catch (const stock::FieldError& e) {
+            EXPECT_EQ(e.message(), stock::text::badMarkup);
+            EXPECT_EQ(e.field(), QStringLiteral("percent"));
+        }
+        EXPECT_EQ(stock::markupText(l()), QStringLiteral("12,5")) << hostile;
+    }
 }
 
 TEST(StockMovementStations, TwoStationsEnteringOneProductAtOnceBothCount)

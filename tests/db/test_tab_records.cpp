@@ -99,10 +99,18 @@ TEST_F(TabRecords, AWithdrawalIsRecordedAndItsRecordStartsWithThePitchCode)
     Withdrawal::print(p);
     EXPECT_TRUE(readAll(port).startsWith("\x12MOVIMENTO DO CAIXA\r\nREGISTRO DE REFORCO\r\n"));
 
-    for (const char* bad : {"0", "-1", "x", "", "1e20"}) {
+    // Money in cents only: "0,004" and "0,001" are no 0,00 withdrawal.
+    for (const char* bad : {"0", "-1", "x", "", "1e20", "0,004", "0,001", "0.004", "10,005", "0,00", "-0,5"}) {
         r.amount = QString::fromLatin1(bad);
         EXPECT_EQ(refusal([&] { w.record(r); }), WithdrawalText::kFillError) << bad;
     }
+    // A window showing shift 0, or a shift that is not the open one, writes nothing.
+    r.amount = "10";
+    for (qint64 shown : {0, 2, 4}) {
+        r.cashShift = shown;
+        EXPECT_EQ(refusal([&] { w.record(r); }), QStringLiteral("     Caixa Fechado... abrir caixa primeiro      ")) << shown;
+    }
+    r.cashShift = 3;
     r.amount = "10";
     r.description = QString::fromUtf8("CAFÉ \xF0\x9F\x98\x80");
     EXPECT_THROW(w.record(r), DbError) << "text the database cannot hold";

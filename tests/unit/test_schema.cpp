@@ -50,7 +50,12 @@ const Column* columnOf(const char* table, const char* column)
 
 TEST(Schema, HoldsFiftyOneDistinctTablesTheActionJournalAndTheSettlements)
 {
-    EXPECT_EQ(tables().size(), 53u);
+    EXPECT_EQ(tables().size(), 57u);   // 53, and the four of the stock totals
+    // The stock totals: created whole by the upgrade, keyed by product and month.
+    const Table* months = findTable(u"ESTMES");
+    ASSERT_NE(months, nullptr);
+    EXPECT_EQ(months->origin, Origin::Added);
+    EXPECT_STREQ(months->primaryKey, "CODIGO, MES");
     // The delivery settlements: created whole by the upgrade with its key and
     // generator, the delivery man's code a plain integer, the money exact.
     const Table* settlements = findTable(u"DELIFIC");
@@ -91,7 +96,7 @@ TEST(Schema, ColumnNamesAreDistinctWithinEachTable)
 TEST(Schema, EveryTypeIsWellFormedDdl)
 {
     static const QRegularExpression re(QStringLiteral(
-        "^(INTEGER|FLOAT|DATE|TIME|TIMESTAMP|NUMERIC\\(\\d+,\\d+\\)|VARCHAR\\([1-9]\\d*\\))$"));
+        "^(INTEGER|SMALLINT|FLOAT|DATE|TIME|TIMESTAMP|NUMERIC\\(\\d+,\\d+\\)|VARCHAR\\([1-9]\\d*\\))$"));
     for (const Table& t : tables()) {
         for (const Column& c : t.columns) {
             EXPECT_TRUE(re.match(QLatin1String(c.type)).hasMatch()) << t.name << "." << c.name << " " << c.type;
@@ -104,10 +109,19 @@ TEST(Schema, EveryTypeIsWellFormedDdl)
 
 TEST(Schema, IdIsFirstAndTheOnlyNotNullColumn)
 {
-    const QSet<QString> withoutId{"EMPRESA", "LOG", "MOEDA", "DIARIOACOES"};
+    const QSet<QString> withoutId{"EMPRESA", "LOG", "MOEDA", "DIARIOACOES", "ESTMESNOVO"};
+    // keyed by their not-null columns: the journal by its CHAVE, the stock totals by
+    // product and period
+    const QSet<QString> keyedOtherwise{"DIARIOACOES", "ESTMES", "ESTANO", "ESTAGORA"};
     for (const Table& t : tables()) {
-        if (upper(t.name) == QLatin1String("DIARIOACOES"))
-            continue;   // keyed by its CHAVE, not null
+        if (keyedOtherwise.contains(upper(t.name))) {
+            QStringList notNull;
+            for (const Column& c : t.columns)
+                if (c.notNull)
+                    notNull << QLatin1String(c.name);
+            EXPECT_EQ(notNull.join(QStringLiteral(", ")), QLatin1String(t.primaryKey)) << t.name;
+            continue;
+        }
         const bool hasId = !withoutId.contains(upper(t.name));
         EXPECT_EQ(findColumn(t, u"ID") != nullptr, hasId) << t.name;
         for (size_t i = 0; i < t.columns.size(); ++i) {
@@ -373,7 +387,7 @@ TEST(Schema, ColumnsAddedByTheUpgradeExistWithTheirType)
     {"MESA", "IMPRESSORA", "VARCHAR(1)"}, {"FATURA", "TIPO", "INTEGER"},
     {"FATURA", "DELIVERY", "VARCHAR(1)"}, {"DELIVERE", "TROCO", "NUMERIC(18,2)"},
     {"DELIVERE", "PAGAMENTO", "VARCHAR(40)"}, {"CLIENTES", "FIDELIDADE", "float"},
-    {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"}, {"EMPRESA", "CONTABIL", "float"},
+    {"PRODUTOS", "CONTABIL", "NUMERIC(18,2)"}, {"EMPRESA", "CONTABIL", "NUMERIC(18,2)"},
     {"PRODUTOS", "DATAENTRADA", "DATE"}, {"PRODUTOS", "DATASAIDA", "DATE"},
     };
     ASSERT_EQ(std::size(cases), 72u);
@@ -417,6 +431,27 @@ TEST(Schema, DdlTexts)
     EXPECT_TRUE(createTriggerSql(*produtos).isEmpty());
 }
 
+// A unit cost keeps six places (an order's cost with its IPI: 0,99 × 1,07 = 1,0593);
+// older databases keep three, and the upgrade gives them the six in place.
+TEST(Schema, UnitCostsKeepSixPlaces)
+{
+    int finer = 0;
+    for (const Table& t : tables())
+        for (const Column& c : t.columns)
+            if (isFinerUnitCost(c))
+                ++finer;
+    EXPECT_EQ(finer, 3);
+    for (const auto& [table, column] : {std::pair{"PRODUTOS", "CUSTO"}, {"PRODUTOS", "MEDIO"}, {"ESTFIC", "VALOR"}}) {
+        SCOPED_TRACE(std::string(table) + "." + column);
+        const Column* col = columnOf(table, column);
+        ASSERT_NE(col, nullptr);
+        EXPECT_STREQ(col->type, "NUMERIC(18,6)");
+        EXPECT_STREQ(col->olderType, "NUMERIC(15,3)");
+        EXPECT_TRUE(isFinerUnitCost(*col));
+        EXPECT_FALSE(isExactNumber(*col));   // never FLOAT: nothing to convert
+    }
+}
+
 // Every column that holds an amount or a quantity is exact, and older databases
 // hold it as FLOAT until the upgrade converts it; what is neither stays FLOAT.
 TEST(Schema, AmountsAndQuantitiesAreExact)
@@ -438,8 +473,10 @@ TEST(Schema, AmountsAndQuantitiesAreExact)
         {"ESTFIC", "CUSTO", "NUMERIC(18,2)"},      {"CAIXA", "DEBITO", "NUMERIC(18,2)"},
         {"CAIXA", "CREDITO", "NUMERIC(18,2)"},     {"DESPESA", "VALOR", "NUMERIC(18,2)"},
         {"EXCLUIDOS", "VALOR", "NUMERIC(18,2)"},
-        // neither money nor a quantity: a percentage, loyalty points with their fractions
-        {"EMPRESA", "CONTABIL", "FLOAT"},          {"CLIENTES", "FIDELIDADE", "FLOAT"},
+        // the stock windows' markup percentage, kept exactly with its two places
+        {"EMPRESA", "CONTABIL", "NUMERIC(18,2)"},
+        // neither money nor a quantity: loyalty points with their fractions
+        {"CLIENTES", "FIDELIDADE", "FLOAT"},
     };
     int floatBefore = 0, stillFloat = 0;
     for (const Table& t : tables()) {
@@ -450,8 +487,8 @@ TEST(Schema, AmountsAndQuantitiesAreExact)
                 ++stillFloat;
         }
     }
-    EXPECT_EQ(floatBefore, int(std::size(cases)) - 2);
-    EXPECT_EQ(stillFloat, 2);
+    EXPECT_EQ(floatBefore, int(std::size(cases)) - 1);
+    EXPECT_EQ(stillFloat, 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + "." + c.column);
         const Column* col = columnOf(c.table, c.column);

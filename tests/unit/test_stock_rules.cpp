@@ -13,14 +13,17 @@
 using seeds::D;
 using stock::StockLedger;
 
-TEST(AverageCost, WeighsTheStockBeforeAgainstTheEntryToTheCent)
+// The average keeps the places of a unit cost (it was rounded to the cent, so an
+// order's 1,0593 became 1,06 and the stock was valued above what it cost).
+TEST(AverageCost, WeighsTheStockBeforeAgainstTheEntryKeepingTheUnitCostsPlaces)
 {
     struct Case { const char* stock; const char* average; const char* quantity; const char* cost; const char* expected; };
     const Case cases[] = {
         {"0", "0", "10", "6", "6"},              // first entry: the unit cost
+        {"0", "0", "1000", "1,0593", "1,0593"},  // an order's cost with its IPI, whole
         {"10", "6", "10", "8", "7"},             // (60 + 80) / 20
-        {"10", "6", "5", "7", "6,33"},           // 95 / 15 = 6.333.. to the cent
-        {"1000", "2,5", "0,5", "3", "2,5"},      // a fraction barely moves it
+        {"10", "6", "5", "7", "6,333333"},       // 95 / 15 to six places
+        {"1000", "2,5", "0,5", "3", "2,50025"},  // a fraction barely moves it
         {"2,5", "10", "0,25", "21", "11"},       // thousandths of a kilo
         {"-4", "9", "10", "5", "5"},             // nothing of a negative stock is left to average
         {"-20", "1", "10", "5", "5"},            // never a negative average
@@ -55,6 +58,52 @@ TEST(Markup, CostTimesThePercentageOverOneHundredPlusOne)
     };
     for (const Case& c : cases)
         EXPECT_EQ(stock::markedUp(QString::fromUtf8(c.cost), QString::fromUtf8(c.percent)), c.expected) << c.cost << " " << c.percent;
+    // "Venda" and "Valor Contabil" show the plain number
+    EXPECT_EQ(stock::markedUpText(*stock::markedUp(QStringLiteral("10"), QStringLiteral("30"))), QStringLiteral("13"));
+    EXPECT_EQ(stock::markedUpText(*stock::markedUp(QStringLiteral("10"), QStringLiteral("50"))), QStringLiteral("15"));
+    EXPECT_EQ(stock::markedUpText(D("15,75")), QStringLiteral("15,75"));
+    EXPECT_EQ(stock::markedUpText(D("4,40")), QStringLiteral("4,4"));
+}
+
+// The markup percentage by the amount reader's percentage rules: never negative, up to
+// 999,99, two places at most (what EMPRESA.CONTABIL keeps); blank is 0.
+TEST(Markup, ThePercentageTypedIsReadByThePercentageRules)
+{
+    struct Case { const char* typed; std::optional<Decimal> read; };
+    const Case cases[] = {
+        {"12,5", D("12,5")}, {" 30 ", D("30")}, {"12.5", D("12,5")}, {"0", Decimal()}, {"", Decimal()},
+        {"999,99", D("999,99")}, {"0,01", D("0,01")},
+        {"-1", std::nullopt}, {"-0,01", std::nullopt}, {"123456789", std::nullopt}, {"1000", std::nullopt},
+        {"12,345", std::nullopt}, {"1e2", std::nullopt}, {"ABC", std::nullopt}, {"1,2,3", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stock::readMarkup(QString::fromUtf8(c.typed)), c.read) << c.typed;
+}
+
+// An order's cost with its IPI keeps every place, so the invoice's line is the order's:
+// quantity × unit cost rounded to the cent once.
+TEST(PurchaseOrderRules, AnOrderLineAndItsInvoiceItemCostTheSame)
+{
+    struct Case { const char* quantity; const char* cost; int ipi; const char* unit; const char* line; };
+    const Case cases[] = {
+        {"1000", "0,99", 7, "1,0593", "1059,30"},
+        {"500", "2,37", 15, "2,7255", "1362,75"},
+        {"3", "0,333", 10, "0,3663", "1,10"},
+        {"12", "6", 0, "6", "72"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cost);
+        purchase::Item ordered;
+        ordered.quantity = D(c.quantity);
+        ordered.cost = D(c.cost);
+        ordered.ipi = c.ipi;
+        EXPECT_EQ(ordered.costWithIpi(), D(c.unit));
+        invoice::Item item;
+        item.quantity = ordered.quantity;
+        item.unitCost = ordered.costWithIpi();
+        EXPECT_EQ(item.total(), D(c.line));
+        EXPECT_EQ(purchase::PurchaseOrders::totals({ordered}).total, item.total());
+    }
 }
 
 TEST(StockFields, AmountsDatesAndTheirTexts)

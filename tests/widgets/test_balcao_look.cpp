@@ -6,6 +6,7 @@
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
+#include "WindowChecks.h"
 #include "platform/Style.h"
 #include "sales/SalesRibbon.h"
 #include "sales/UnitBalcao.h"
@@ -14,12 +15,28 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// The sales screen shown on a 1366x768 touch screen.
+void showOnTouchScreen(TFormBalcao& w)
+{
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1366, 768);
+    w.show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
 
 TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
 {
@@ -34,11 +51,7 @@ TEST(BalcaoLook, EverythingOfTheTabPageFitsA1366x768TouchScreen)
                        {QStringLiteral("%1").arg(t, 6, 10, QLatin1Char('0')), t % 7 == 0 ? 1 : 0});
     {
         TFormBalcao w(st.logon());
-        w.setWindowState(Qt::WindowNoState);
-        w.resize(1366, 768);
-        w.show();
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        showOnTouchScreen(w);
         EXPECT_LE(w.height(), 768);
         EXPECT_LE(w.width(), 1366);
         for (const char* name : {"tabNumberEdit", "waiterEdit", "productCodeEdit", "quantityEdit", "kitchenEdit",
@@ -80,4 +93,46 @@ TEST(BalcaoLook, SalesRibbonPicturesComeFromTheSharedTable)
     }
     EXPECT_EQ(salesribbon::tabs(), QStringList({QStringLiteral("Comandas"), QStringLiteral("Caixa"),
                                                 QStringLiteral("Cardapio"), QStringLiteral("Configuração")}));
+}
+
+// "Numeração Pedido Cozinha" shows its panel over the sales screen, on a 1366x768
+// screen: the heading, the two notes, the number and "Fechar" show whole, in the
+// program's look (SABREL22_SCREENSHOTS saves the screen with the panel over it).
+TEST(BalcaoLook, TheKitchenNumberPanelShowsWholeOverTheScreen)
+{
+    const ProgramStyle style;
+    TestStation st;
+    ScriptedDialogs script;
+    st.openCashShift(1);
+    TFormBalcao w(st.logon());
+    showOnTouchScreen(w);
+    bool seen = false;
+    script.onWindow(QStringLiteral("KitchenNumberPanel"), [&](QDialog& panel) {
+        seen = true;
+        panel.setParent(&w, panel.windowFlags());   // over the screen, as the program shows it
+        showsWhole(panel, QSize(1366, 768), QStringLiteral("pedido-cozinha"));
+        for (const char* name : {"heading", "noteTitle", "note", "numberCaption"}) {
+            auto* l = panel.findChild<QLabel*>(QString::fromLatin1(name));
+            EXPECT_TRUE(l && !l->text().isEmpty()) << name;
+        }
+        EXPECT_GE(panel.findChild<QWidget*>(QStringLiteral("closeButton"))->height(), 44);
+        const QString dir = qEnvironmentVariable("SABREL22_SCREENSHOTS");
+        if (!dir.isEmpty()) {
+            panel.show();
+            panel.move(w.mapToGlobal(w.rect().center()) - panel.rect().center());
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+            QImage screen = w.grab().toImage();
+            QPainter paint(&screen);
+            paint.drawPixmap(w.mapFromGlobal(panel.mapToGlobal(QPoint(0, 0))), panel.grab());
+            paint.end();
+            screen.save(dir + QStringLiteral("/balcao-pedido-cozinha-1366x768.png"));
+            panel.hide();
+        }
+        return int(QDialog::Rejected);
+    });
+    salesribbon::Context context;
+    context.logon = &st.logon();
+    salesribbon::run(QStringLiteral("Numeração Pedido Cozinha"), context);
+    EXPECT_TRUE(seen);
 }

@@ -289,12 +289,15 @@ TEST_F(CashOfficeWindows, ReportWindowsAnswerHostileCashNumbersWithAMessage)
         EXPECT_TRUE(fecha.printEnabled());
     }
     EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join('\n').toStdString();
-    // The fields hold nine digits at most: a longer number is cut, and is a shift without rows.
+    // The fields hold nine digits at most: a longer number is cut, and is a shift that
+    // never was: said, nothing printed.
     fecha.setCashText(S("12345678901"));
     EXPECT_EQ(fecha.cashText(), S("123456789"));
     ui.messages.clear();
+    ui.windowsShown.clear();
     fecha.print();
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messageTexts(), QStringList{S("|   Movimento de Caixa não localizado...   |")});
+    EXPECT_TRUE(ui.windowsShown.isEmpty());
     analytic.setCashText(S("1"));
     analytic.setTerminalText(S("x"));
     ui.messages.clear();

@@ -2,6 +2,7 @@
 // lines, the consumer rule, F11 closing the tab, refusals, and hostile values in
 // every entry field leaving either a whole sale or nothing.
 #include "ClosingSeeds.h"
+#include "KeyboardUse.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "closing/UnitFecCom.h"
@@ -117,6 +118,36 @@ TEST_F(PaymentWindowTest, PaymentLinesReplaceAndTheConsumerMayNotBuyOnCredit)
     E(*w, "dueDateEdit")->setText(S("31/02/26"));
     w->dueDateLeft();
     EXPECT_EQ(ui.messageTexts().last(), S("|        Data Incorreta....       |"));
+}
+
+// The customer and the due date each put the focus back when they refuse. With both
+// refusing, a focus change made by code runs the one being left, which takes the
+// focus back; the other's check never runs inside it (it used to, each inside the
+// other, until the stack ran out).
+TEST_F(PaymentWindowTest, TheCustomerAndTheDueDateRefusingDoNotRunInsideEachOther)
+{
+    auto w = open();
+    ASSERT_TRUE(keyboard::showActive(*w));
+    QLineEdit* customer = E(*w, "customerCodeEdit");
+    QLineEdit* dueDate = E(*w, "dueDateEdit");
+    customer->setFocus(Qt::TabFocusReason);
+    customer->setText(S("999"));
+    dueDate->setText(S("31/02/26"));
+    for (QLineEdit* to : {dueDate, E(*w, "discountEdit")}) {
+        ui.messages.clear();
+        to->setFocus(Qt::OtherFocusReason);
+        EXPECT_EQ(QApplication::focusWidget(), customer);
+        EXPECT_EQ(ui.messageTexts(), QStringList{S("    Cliente Não Localizado..       |")});
+    }
+    // the other way round
+    customer->setText(S("35"));
+    dueDate->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), dueDate);
+    customer->setText(S("999"));
+    ui.messages.clear();
+    customer->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), dueDate);
+    EXPECT_EQ(ui.messageTexts(), QStringList{S("|        Data Incorreta....       |")});
 }
 
 TEST_F(PaymentWindowTest, F11ClosesTheTabWithChangeOrRefusesWhatIsMissing)

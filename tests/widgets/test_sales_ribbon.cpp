@@ -1,5 +1,6 @@
 // Every rule of the sales ribbon: options, the supervisor prompt, the operator's
 // own rights, the refusals, and what the screen shows after the cash window.
+#include "KeyboardUse.h"
 #include "SalesSeeds.h"
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
@@ -14,6 +15,7 @@
 #include "shell/RibbonBar.h"
 #include "shell/UnitAcessos.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -180,4 +182,61 @@ TEST(SalesRibbon, ButtonsTheScreenAnswersOpenNoPlaceholder)
     ribbonButton(*screen.ribbon(), QStringLiteral("Configura Balança"))->click();
     EXPECT_TRUE(scale->isVisible());
     EXPECT_TRUE(script.windowsShown.isEmpty()) << script.windowsShown.join(',').toStdString();
+}
+
+// "Numeração Pedido Cozinha": the panel over the sales screen, with its two notes,
+// shows the station's next kitchen order number; Enter goes from the number to
+// "Fechar", and "Fechar" keeps what was typed (a text that is no number as 1). Esc
+// leaves the number as it was.
+TEST(SalesRibbon, TheKitchenOrderNumberIsSetOnItsPanel)
+{
+    TestStation st;
+    ScriptedDialogs script;
+    st.writeFile(QStringLiteral("c:\\Miltrex\\vavoz\\pedido.INI"), {QStringLiteral("41")});
+    const auto number = [&] { return st.readFile(QStringLiteral("c:\\Miltrex\\vavoz\\pedido.INI")); };
+    struct Case {
+        const char* typed;
+        std::vector<Qt::Key> keys;
+        const char* kept;
+    } cases[] = {
+        {"25", {Qt::Key_Return, Qt::Key_Return}, "25"},
+        {"abc", {Qt::Key_Return, Qt::Key_Return}, "1"},
+        {"0", {Qt::Key_Return, Qt::Key_Return}, "1"},
+        {"90", {Qt::Key_Escape}, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QStringList shownTexts;
+        QString proposed, focusAfterEnter;
+        script.onWindow(QStringLiteral("KitchenNumberPanel"), [&](QDialog& panel) {
+            panel.show();
+            QApplication::setActiveWindow(&panel);
+            if (!QTest::qWaitForWindowActive(&panel))
+                ADD_FAILURE() << "the panel is not active";
+            for (QLabel* l : panel.findChildren<QLabel*>())
+                shownTexts << l->text();
+            proposed = panel.findChild<QLineEdit*>(QStringLiteral("numberEdit"))->text();
+            keyboard::selectAllAndType(QString::fromUtf8(c.typed));
+            for (Qt::Key k : c.keys) {
+                keyboard::press(k);
+                if (focusAfterEnter.isEmpty())
+                    focusAfterEnter = keyboard::focusedName();
+            }
+            return panel.result();
+        });
+        const QString before = number().value(0);
+        salesribbon::Context context;
+        context.logon = &st.logon();
+        salesribbon::run(QStringLiteral("Numeração Pedido Cozinha"), context);
+        EXPECT_EQ(script.windowsShown.last(), QStringLiteral("KitchenNumberPanel"));
+        EXPECT_EQ(proposed, before);
+        for (const char* text : {"Pedido na cozinha", "Numeração do pedido na cozinha",
+                                 "Voce pode inicializar essa numeração diaria ou quando desejar",
+                                 "Proximo Numero de Pedido"})
+            EXPECT_TRUE(shownTexts.contains(QString::fromUtf8(text))) << text;
+        if (c.keys.front() == Qt::Key_Return) {
+            EXPECT_EQ(focusAfterEnter, QStringLiteral("closeButton"));
+        }
+        EXPECT_EQ(number(), QStringList{QString::fromUtf8(c.kept)});
+    }
 }

@@ -25,6 +25,7 @@
 #include "shell/UnitPrincipal.h"
 #include "shell/WindowRegistry.h"
 #include "stock/StockLedger.h"
+#include "stock/StockMarkup.h"
 #include "stock/StockWindows.h"
 #include "stock/UnitAjuCom.h"
 #include "stock/UnitAltItens.h"
@@ -221,8 +222,9 @@ TEST(StockWindows, TheMovementWindowShowsTheProductItsStockAndTheMarkedUpPrice)
     w.field(QStringLiteral("quantity"))->setText(QStringLiteral("10"));
     w.field(QStringLiteral("cost"))->setText(QStringLiteral("6,00"));
     w.costLeft();
-    EXPECT_EQ(w.field(QStringLiteral("price"))->text(), QStringLiteral("9,00"));
-    EXPECT_EQ(w.field(QStringLiteral("bookValue"))->text(), QStringLiteral("9,00"));
+    // the plain number (it was "9,00")
+    EXPECT_EQ(w.field(QStringLiteral("price"))->text(), QStringLiteral("9"));
+    EXPECT_EQ(w.field(QStringLiteral("bookValue"))->text(), QStringLiteral("9"));
     ASSERT_TRUE(w.confirm());
     EXPECT_TRUE(w.field(QStringLiteral("code"))->text().isEmpty());
     EXPECT_EQ(stock::StockLedger(st.logon()).stockOf(QStringLiteral("000001")), D("1244,5"));
@@ -378,7 +380,7 @@ TEST(StockWindows, TheEntryInvoiceWindowImportsAnOrderAndProcessesIt)
     ASSERT_TRUE(w.importOrder());
     EXPECT_EQ(w.field(QStringLiteral("observation"))->text(), QStringLiteral("Pedido n.4"));
     EXPECT_EQ(w.supplierName(), QStringLiteral("DISTRIBUIDORA SUL"));
-    EXPECT_EQ(w.totalShown(), QStringLiteral("79,20"));
+    EXPECT_EQ(w.totalShown(), QStringLiteral("       79,20"));   // left-padded to 12 (it was "79,20")
     w.field(QStringLiteral("product"))->setText(QStringLiteral("2"));
     w.productLeft();
     EXPECT_EQ(w.productName(), QStringLiteral("PAO FRANCES"));
@@ -396,6 +398,42 @@ TEST(StockWindows, TheEntryInvoiceWindowImportsAnOrderAndProcessesIt)
     EXPECT_EQ(st.count(QStringLiteral("select count(*) from ESTFIC where NFISCAL = 8812")), 2);
     EXPECT_EQ(st.count(QStringLiteral("select count(*) from COMPRAS")), 0);
     EXPECT_EQ(w.field(QStringLiteral("order"))->text(), QStringLiteral("4"));   // "Pedido Numero" keeps its value
+}
+
+// The markup percentage of the entry invoice: read by the percentage rules, stored
+// exactly and shown as stored; "Venda" and "Contabil" get the plain number.
+TEST(StockWindows, TheEntryInvoiceMarkupIsReadStoredAndShownExactly)
+{
+    TestStation st;
+    ScriptedDialogs d;
+    seedCatalogue(st);
+    TFormNFEntrada w(st.logon());
+    QLineEdit* percent = w.field(QStringLiteral("percent"));
+    percent->setText(QStringLiteral("12,5"));
+    w.percentLeft();
+    w.numberArrived();
+    EXPECT_EQ(percent->text(), QStringLiteral("12,5"));   // it came back "12,0"
+    for (const char* hostile : {"-1", "-0,01", "123456789", "12,345", "DOZE"}) {
+        SCOPED_TRACE(hostile);
+        d.messages.clear();
+        percent->setText(QString::fromUtf8(hostile));
+        w.percentLeft();
+        EXPECT_EQ(d.messageTexts(), QStringList{stock::text::badMarkup});
+        EXPECT_EQ(w.focusWidget(), percent);
+        EXPECT_EQ(percent->text(), QString::fromUtf8(hostile));   // what was typed stays to be mended
+        EXPECT_EQ(decimalOf(st.logon().scalar(QStringLiteral("select CONTABIL from EMPRESA"))), D("12,5"));
+    }
+    percent->setText(QStringLiteral("30"));
+    w.percentLeft();
+    w.field(QStringLiteral("product"))->setText(QStringLiteral("1"));
+    w.productLeft();
+    w.field(QStringLiteral("cost"))->setText(QStringLiteral("10"));
+    w.costLeft();
+    EXPECT_EQ(w.field(QStringLiteral("price"))->text(), QStringLiteral("13"));
+    EXPECT_EQ(w.field(QStringLiteral("bookValue"))->text(), QStringLiteral("13"));
+    w.field(QStringLiteral("quantity"))->setText(QStringLiteral("4,2"));
+    ASSERT_TRUE(w.confirmItem());
+    EXPECT_EQ(w.totalShown(), QStringLiteral("       42,00"));
 }
 
 TEST(StockWindows, TheTitlesWindowRefusesTakenTitlesAndUnreadableValues)

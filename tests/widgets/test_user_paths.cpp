@@ -10,6 +10,7 @@
 #include "StockSeeds.h"
 #include "TestStation.h"
 #include "app/ProgramWindows.h"
+#include "core/EntryGuard.h"
 #include "delivery/DeliveryCustomer.h"
 #include "delivery/UnitEntCom.h"
 #include "delivery/UnitVenDiaDely.h"
@@ -199,7 +200,8 @@ TEST(UserPaths, TheMailingLabelsAreAskedForByEnterAlone)
 }
 
 // "Entrada N. Fiscais": the items typed are kept in the window until they are
-// processed; Esc with items listed closes nothing, and the keyboard goes on.
+// processed; Esc with items listed asks before it drops them, "Não" closes nothing,
+// and the keyboard goes on.
 TEST(UserPaths, EscapeDropsNoItemOfAnEntryInvoiceInProgress)
 {
     TestStation st;
@@ -216,9 +218,12 @@ TEST(UserPaths, EscapeDropsNoItemOfAnEntryInvoiceInProgress)
     ASSERT_EQ(focusedName(), S("confirmButton"));
     press(Qt::Key_Return);
     ASSERT_EQ(w.itemList()->count(), 1);
+    d.answerMessages({S("N")});
     press(Qt::Key_Escape);
+    EXPECT_EQ(d.messageTexts(), QStringList{EntryGuard::question});
     EXPECT_TRUE(w.isVisible()) << "Esc closed the invoice and dropped its items";
     EXPECT_EQ(w.itemList()->count(), 1);
+    d.messages.clear();
 
     // With nothing listed Esc closes it, as it did.
     TFormNFEntrada empty(st.logon());

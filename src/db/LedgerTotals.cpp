@@ -321,16 +321,14 @@ QHash<QString, Decimal> stocksOf(TLogon& logon, const QStringList& codes)
     // read themselves.
     static const sqlbatch::RowBlock byCode(
         sqlbatch::columnTypes("ESTFIC", {"CODIGO"}),
-        S("begin "
-          "CODIGO = ?; ENTRADA = NULL; SAIDA = NULL; NENT = NULL; NSAI = NULL; "
+        S("CODIGO = ?; ENTRADA = NULL; SAIDA = NULL; NENT = NULL; NSAI = NULL; "
           "SELECT t.ENTRADA, t.SAIDA, "
           "(SELECT SUM(n.ENTRADA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO), "
           "(SELECT SUM(n.SAIDA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) "
           "FROM ESTAGORA t WHERE t.CODIGO = :CODIGO WITH LOCK INTO :ENTRADA, :SAIDA, :NENT, :NSAI; "
           "IF (ROW_COUNT = 0) THEN "
           "SELECT SUM(ENTRADA), SUM(SAIDA) FROM ESTFIC WHERE CODIGO = :CODIGO INTO :ENTRADA, :SAIDA; "
-          "SUSPEND; "
-          "end"),
+          "SUSPEND"),
         32, S("CODIGO TYPE OF COLUMN ESTFIC.CODIGO, ENTRADA NUMERIC(18,3), SAIDA NUMERIC(18,3), "
               "NENT NUMERIC(18,3), NSAI NUMERIC(18,3)"));
     sqlbatch::RowBlock block = byCode;

@@ -42,7 +42,7 @@ RowBlock::RowBlock(const QStringList& types, const QString& perRow, int rowsPerB
     for (int r = 0; r < m_perBlock; ++r) {
         for (int k = 0; k < m_columns; ++k)
             params << QStringLiteral("r%1_%2 %3 = ?").arg(r).arg(k).arg(types[k]);
-        body += QStringLiteral("  if (n > %1) then %2;\n").arg(r).arg(rowStatement(perRow, r));
+        body += QStringLiteral("  if (n > %1) then begin %2; end\n").arg(r).arg(rowStatement(perRow, r));
     }
     const QString out = returns.isEmpty() ? QString() : QStringLiteral("\nreturns (%1)").arg(returns);
     m_sql = QStringLiteral("execute block (%1)%2\nas\nbegin\n%3end").arg(params.join(QStringLiteral(", ")), out, body);

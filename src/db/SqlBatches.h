@@ -24,6 +24,9 @@
 // A block that declares what it returns reads rows too: its statement per row is a
 // "for select ... into :A, :B do suspend" (with lock, to hold rows in the order they
 // were added), and run() gives every row the blocks returned, in order.
+//
+// A row's statement may be several, separated by ";" (none after the last): they
+// run in a BEGIN ... END of their own.
 #include "db/UnitLogon.h"
 #include <QStringList>
 #include <algorithm>

@@ -9,6 +9,7 @@
 #include "BenchMain.h"
 #include "BenchDatabases.h"
 #include "BenchCatalogue.h"
+#include "BenchCounterSale.h"
 #include "BenchRawClient.h"
 #include "platform/LineFile.h"
 #include "printing/RawPrinterPort.h"
@@ -35,31 +36,6 @@ using namespace Firebird;
 namespace {
 
 QString S(const char* s) { return QString::fromUtf8(s); }
-Decimal D(const char* t) { return *Decimal::parse(QString::fromLatin1(t)); }
-
-CounterSale counterSale()
-{
-    CounterSale s;
-    s.setMethods({{1, S("Dinheiro"), S("S"), {}}, {2, S("Cartao"), S("S"), {}}});
-    auto item = [&](const char* code, const char* name, const char* q, const char* v, const char* kitchen) {
-        CounterItem i;
-        i.code = S(code);
-        i.name = S(name);
-        i.quantity = D(q);
-        i.price = D(v);
-        i.kitchen = S(kitchen);
-        s.insertItem(i);
-        if (i.kitchen != QLatin1String("0"))
-            s.addKitchenLine({counterKitchenText(i.quantity, i.name), QString(), i.kitchen, i.code, i.quantity});
-    };
-    item("*K1", "COMBO 1", "1", "25", "0");
-    item("/000101/000102/", "1/2-MUSSARELA 1/2-CALABRESA", "1", "45", "0");
-    for (int i = 0; i < 8; ++i)
-        item(qPrintable(QStringLiteral("%1").arg(1 + i, 6, 10, QLatin1Char('0'))), "PRODUTO", "1", "7,5", "0");
-    s.record(1, D("50"));
-    s.record(2, D("80"));
-    return s;
-}
 
 void run(const char* where, const QString& db, const QString& port)
 {
@@ -72,13 +48,8 @@ void run(const char* where, const QString& db, const QString& port)
     std::vector<double> times;
     qint64 trips = 0;
     for (int i = 0; i < closings + 3; ++i) {
-        CounterSale s = counterSale();
-        CounterClosingRequest r;
-        r.sale = &s;
-        r.discount = S("0");
-        r.customerCode = S("1");
-        r.customerName = S("CONSUMIDOR");
-        r.queueNumber = S("5");
+        CounterSale s = benchCounterSale();
+        const CounterClosingRequest r = benchCounterRequest(s);
         const qint64 rt = logon.roundTrips();
         const double t = nowUs();
         const CounterClosingResult result = CounterClosing(logon).close(r);

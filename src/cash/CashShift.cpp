@@ -134,16 +134,33 @@ CashShift::Result CashShift::reopen(int number, const QString& authoriser)
 
 namespace cashshift {
 
-HeldShift holdOpenShift(TLogon& logon)
+namespace {
+
+// The shift of the counter's first row and the date of its opening, in one statement.
+const QString kOpenShift = QStringLiteral(
+    "select c.caixa, (select first 1 d.data from contdata d where d.caixa = c.caixa order by d.id desc) as data "
+    "from contcaixa c order by c.id");
+
+HeldShift shiftOf(RowSet row)
 {
     HeldShift s;
-    RowSet row = logon.run(QStringLiteral("select caixa from contcaixa order by id with lock"));
     if (!row.first() || row.integer(u"CAIXA") == 0)
         return s;
     s.number = int(row.integer(u"CAIXA"));
-    s.date = logon.scalar(QStringLiteral("select first 1 data from contdata where caixa = ? order by id desc"),
-                          {s.number}).toDate();
+    s.date = row.date(u"DATA");
     return s;
+}
+
+} // namespace
+
+HeldShift holdOpenShift(TLogon& logon)
+{
+    return shiftOf(logon.run(kOpenShift + QStringLiteral(" with lock")));
+}
+
+HeldShift openShift(TLogon& logon)
+{
+    return shiftOf(logon.run(kOpenShift));
 }
 
 } // namespace cashshift

@@ -47,11 +47,23 @@ QString shiftNumberText(int number);
 // the write (the shift's closing waits for the write, or the write finds the shift
 // closed). Number 0 when the cash is closed; the date is the shift's own (CONTDATA).
 // The one reader of the open shift for a write: every writer goes through it.
+//
+// The counter row is the last row a sale holds, and the sale holds it for as short
+// a time as it can: every sale of every station waits for it in turn. A sale writer
+// takes its rows in this order: its own document (the tab, the order), the products
+// whose date of last exit it changes (in the order of their codes), then the counter
+// row; the back office takes the products alone (an entry invoice: its purchase
+// orders, then its products in the order of their codes). So a sale that waits for a
+// product an entry invoice holds does so before it holds the counter row, and the
+// other stations' sales go on.
 struct HeldShift {
     int number = 0;
     QDate date;
 };
 HeldShift holdOpenShift(TLogon& logon);
+// The open shift as it stands, without holding it: what a sale prepares with before
+// it holds the counter row (holdOpenShift then says whether it is still the same).
+HeldShift openShift(TLogon& logon);
 
 // The same for a write that belongs to an open shift: refused, with the window's
 // own message and as the window's own kind of refusal, when the cash is closed, or,

@@ -42,8 +42,12 @@ struct Component {
     Decimal quantity;
 };
 
+QString stripKit(const QString& code) { return code.startsWith(QLatin1Char('*')) ? code.mid(1) : code; }
+
+} // namespace
+
 // The products and kit compositions a sale's stock-out needs, read a batch at a time.
-class Catalogue {
+class SaleWriter::Catalogue {
 public:
     explicit Catalogue(TLogon& l) : m_logon(l) {}
 
@@ -84,6 +88,38 @@ public:
         });
     }
 
+    // Everything the stock-out of the sale's items needs: their products, the kits
+    // among them (flavours always; plain items when kits explode) and the products of
+    // the kits among the flavours.
+    void loadFor(const Sale& sale)
+    {
+        const auto kitCode = [&](const QString& code) { return sale.explodeKits ? stripKit(code) : code; };
+        QStringList codes, kits, explodable;   // explodable: flavours always, plain items when kits explode
+        for (const SaleItem& i : sale.items) {
+            if (i.code.startsWith(QLatin1Char('/'))) {
+                codes << flavourCodesOf(i.code);
+                explodable << flavourCodesOf(i.code);
+            } else {
+                codes << kitCode(i.code);
+                if (sale.explodeKits)
+                    explodable << kitCode(i.code);
+            }
+        }
+        loadProducts(codes);
+        for (const QString& c : explodable)
+            if (const Product* p = product(c); p && p->kit)
+                kits << c;
+        loadKits(kits);
+        QStringList flavourComponents;
+        for (const SaleItem& i : sale.items)
+            if (i.code.startsWith(QLatin1Char('/')))
+                for (const QString& f : flavourCodesOf(i.code))
+                    if (const Product* p = product(f); p && p->kit)
+                        for (const Component& c : components(f.trimmed()))
+                            flavourComponents << c.code;
+        loadProducts(flavourComponents);
+    }
+
     const Product* product(const QString& code) const
     {
         auto it = m_products.find(code);
@@ -108,10 +144,6 @@ private:
     std::map<QString, std::vector<Component>> m_kits;
 };
 
-QString stripKit(const QString& code) { return code.startsWith(QLatin1Char('*')) ? code.mid(1) : code; }
-
-} // namespace
-
 std::vector<std::pair<int, Decimal>> SaleWriter::serviceByWaiter(const Sale& sale)
 {
     std::map<QString, Decimal> byText;   // ordered by the waiter's text
@@ -132,6 +164,10 @@ std::vector<std::pair<int, Decimal>> SaleWriter::serviceByWaiter(const Sale& sal
     return out;
 }
 
+SaleWriter::SaleWriter(TLogon& logon) : m_logon(logon) {}
+
+SaleWriter::~SaleWriter() = default;
+
 void SaleWriter::write(const Sale& sale)
 {
     if (sale.serviceRowsFirst)
@@ -151,43 +187,51 @@ QString SaleWriter::numberTextOf(const Sale& sale)
 
 void SaleWriter::writePayments(const Sale& sale)
 {
+    // Every kind of payment row is one statement text: the columns a kind does not
+    // fill (the settling date of a receivable, the time of an advance) stay empty.
+    static const sqlbatch::RowBlock kind(
+        sqlbatch::columnTypes("RECARQ", {"DUPLICATA", "CODIGO", "NOME", "EMISSAO", "VENCIMENTO", "BAIXA", "VENDEDOR",
+                                         "NFISCAL", "CAIXA", "TERMINAL", "VALOR", "HORA"}),
+        S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,baixa,vendedor,NFiscal,"
+          "Caixa,terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
+        8);
+    sqlbatch::RowBlock rows = kind;
     const QString n = QStringLiteral("%1").arg(sale.number, 6, 10, QLatin1Char('0'));
     const QString name = sale.customerName.left(30);
     const QVariant hora = registers::textOrNull(sale.hora.left(kHoraWidth));
     const int waiter = sale.paymentsWaiter.value_or(sale.waiter);
     if (sale.advance > Decimal()) {
-        m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
-                      "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
-                    {sale.advanceMethod.left(2) + QLatin1Char('-') + n, sale.customerCode, name, sale.date,
-                     sale.date, waiter, sale.number, sale.cashShift, sale.date, sale.terminal, sale.advance});
+        rows.add({sale.advanceMethod.left(2) + QLatin1Char('-') + n, sale.customerCode, name, sale.date, sale.date,
+                  sale.date, waiter, sale.number, sale.cashShift, sale.terminal, sale.advance, QVariant()});
+    }
+    // Receivable titles take fresh numbers of RECARQ, one each in the payments' order.
+    qint64 title = 0;
+    if (sale.receivableTitles) {
+        const auto titled = std::count_if(sale.payments.begin(), sale.payments.end(),
+                                          [](const SalePayment& p) { return !p.amount.isZero(); });
+        if (titled > 0)
+            title = m_logon.GenId(S("RECARQ"), int(titled)) - titled + 1;
     }
     for (const SalePayment& p : sale.payments) {
         if (p.amount.isZero())
             continue;
         const QString dup = sale.receivableTitles
-            ? QStringLiteral("%1.%2").arg(p.code, 2, 10, QLatin1Char('0'))
-                  .arg(m_logon.GenId(S("RECARQ"), 1), 9, 10, QLatin1Char('0'))
+            ? QStringLiteral("%1.%2").arg(p.code, 2, 10, QLatin1Char('0')).arg(title++, 9, 10, QLatin1Char('0'))
             : QStringLiteral("%1-").arg(p.code, 2, 10, QLatin1Char('0')) + n;
-        if (p.settled) {
-            m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,baixa,vendedor,NFiscal,"
-                          "Caixa,terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
-                        {dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, waiter,
-                         sale.number, sale.cashShift, sale.terminal, p.amount, hora});
-        } else {
-            m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,"
-                          "terminal,valor,hora) values (?,?,?,?,?,?,?,?,?,?,?)"),
-                        {dup, sale.customerCode, name, sale.date, sale.dueDate.addDays(sale.receivableDays),
-                         waiter, sale.number, sale.cashShift, sale.terminal, p.amount, hora});
-        }
+        if (p.settled)
+            rows.add({dup, sale.customerCode, name, sale.date, sale.dueDate, sale.date, waiter, sale.number,
+                      sale.cashShift, sale.terminal, p.amount, hora});
+        else
+            rows.add({dup, sale.customerCode, name, sale.date, sale.dueDate.addDays(sale.receivableDays), QVariant(),
+                      waiter, sale.number, sale.cashShift, sale.terminal, p.amount, hora});
     }
     // Change is money handed back: in cents, and only from one cent.
     const Decimal change = sale.change.roundTo(2);
     if (change >= Decimal::fromCents(1)) {
-        m_logon.run(S("insert into Recarq (Duplicata,Codigo,Nome,emissao,vencimento,vendedor,NFiscal,Caixa,Baixa,"
-                      "terminal,valor) values (?,?,?,?,?,?,?,?,?,?,?)"),
-                    {QStringLiteral("01-") + n, sale.customerCode, sale.changeName.left(30), sale.date, sale.date,
-                     waiter, sale.number, sale.cashShift, sale.date, sale.terminal, -change});
+        rows.add({QStringLiteral("01-") + n, sale.customerCode, sale.changeName.left(30), sale.date, sale.date,
+                  sale.date, waiter, sale.number, sale.cashShift, sale.terminal, -change, QVariant()});
     }
+    rows.run(m_logon);
 }
 
 void SaleWriter::writeLoyalty(const Sale& sale)
@@ -211,41 +255,47 @@ void SaleWriter::writeSaleRow(const Sale& sale)
 
 void SaleWriter::writeServiceRows(const Sale& sale)
 {
-    const QString withCode = S("insert into Servico (data,tipo,caixa,valor,codigo,controle,terminal) "
-                               "values (?,?,?,?,?,?,?)");
+    static const sqlbatch::RowBlock kind(
+        sqlbatch::columnTypes("SERVICO", {"DATA", "TIPO", "CAIXA", "VALOR", "CODIGO", "CONTROLE", "TERMINAL"}),
+        S("insert into Servico (data,tipo,caixa,valor,codigo,controle,terminal) "
+          "values (?,?,?,?,?,?,?)"),
+        8);
+    sqlbatch::RowBlock rows = kind;
     if (!sale.service.isZero()) {
         for (const auto& [waiter, share] : serviceByWaiter(sale))
-            m_logon.run(withCode, {sale.date, 1, sale.cashShift, share, waiter, sale.number, sale.terminal});
+            rows.add({sale.date, 1, sale.cashShift, share, waiter, sale.number, sale.terminal});
     }
     if (!sale.cover.isZero())
-        m_logon.run(withCode, {sale.date, 2, sale.cashShift, sale.cover, QVariant(), sale.number, sale.terminal});
+        rows.add({sale.date, 2, sale.cashShift, sale.cover, QVariant(), sale.number, sale.terminal});
     if (!sale.deliveryFee.isZero() || sale.feeRowAlways)
-        m_logon.run(withCode, {sale.date, 9, sale.cashShift, sale.deliveryFee, sale.waiter, sale.number,
-                               sale.terminal});
-    if (sale.discount.isZero())
-        return;
-    if (sale.discountAsExpense)
+        rows.add({sale.date, 9, sale.cashShift, sale.deliveryFee, sale.waiter, sale.number, sale.terminal});
+    if (!sale.discount.isZero() && !sale.discountAsExpense)
+        rows.add({sale.date, 6, sale.cashShift, sale.discount, QVariant(), sale.number, sale.terminal});
+    rows.run(m_logon);
+    if (!sale.discount.isZero() && sale.discountAsExpense)
         m_logon.run(S("insert into desploja (data,caixa,terminal,historico,valor) values (?,?,?,?,?)"),
                     {sale.date, sale.cashShift, sale.terminal,
                      (QStringLiteral("Desconto Cupom") + numberTextOf(sale)).left(kExpenseHistoryWidth), sale.discount});
-    else
-        m_logon.run(withCode, {sale.date, 6, sale.cashShift, sale.discount, QVariant(), sale.number, sale.terminal});
 }
 
-void SaleWriter::writeStockOut(const Sale& sale)
+namespace {
+
+// The stock-out of a sale: its ledger rows, added to `rows` when given, and the
+// products whose date of last exit becomes the sale's date, each once, in the order
+// the rows name them.
+QStringList planStockOut(const Sale& sale, const SaleWriter::Catalogue& cat, sqlbatch::RowBlock* rows)
 {
-    // One statement text for every kind of row; columns a kind does not fill stay empty.
-    const QString insert = S("insert into estfic (data,historico,codigo,saida,valor,custo,nfiscal,pedido,vendedor,"
-                             "cliente,caixa,terminal) values (?,?,?,?,?,?,?,?,?,?,?,?)");
     const QString cli = QStringLiteral("Cli: ") + sale.customerText;
     QStringList leftStock;   // products whose date of last exit becomes the sale's date
 
+    // Every kind of row in one statement text; columns a kind does not fill stay empty.
     auto row = [&](const QString& history, const QString& code, const Decimal& out, const Decimal& value,
                    const QVariant& cost, bool withInvoice, int waiter, bool withOrder = true) {
-        m_logon.run(insert, {sale.date, history, code.left(kCodeWidth), out, value, cost,
-                             withInvoice ? QVariant(sale.number) : QVariant(),
-                             withOrder ? QVariant(sale.number) : QVariant(), waiter,
-                             sale.customerCode, sale.cashShift, sale.terminal});
+        if (rows)
+            rows->add({sale.date, history, code.left(kCodeWidth), out, value, cost,
+                       withInvoice ? QVariant(sale.number) : QVariant(),
+                       withOrder ? QVariant(sale.number) : QVariant(), waiter,
+                       sale.customerCode, sale.cashShift, sale.terminal});
     };
     const auto kitCode = [&](const QString& code) { return sale.explodeKits ? stripKit(code) : code; };
 
@@ -255,32 +305,6 @@ void SaleWriter::writeStockOut(const Sale& sale)
                 .left(kHistoryWidth),
             QStringLiteral("1"), Decimal(), sale.topUp, QVariant(), true, lastWaiter);
     }
-
-    Catalogue cat(m_logon);
-    QStringList codes, kits, explodable;   // explodable: flavours always, plain items when kits explode
-    for (const SaleItem& i : sale.items) {
-        if (i.code.startsWith(QLatin1Char('/'))) {
-            codes << flavourCodesOf(i.code);
-            explodable << flavourCodesOf(i.code);
-        } else {
-            codes << kitCode(i.code);
-            if (sale.explodeKits)
-                explodable << kitCode(i.code);
-        }
-    }
-    cat.loadProducts(codes);
-    for (const QString& c : explodable)
-        if (const Product* p = cat.product(c); p && p->kit)
-            kits << c;
-    cat.loadKits(kits);
-    QStringList flavourComponents;
-    for (const SaleItem& i : sale.items)
-        if (i.code.startsWith(QLatin1Char('/')))
-            for (const QString& f : flavourCodesOf(i.code))
-                if (const Product* p = cat.product(f); p && p->kit)
-                    for (const Component& c : cat.components(f.trimmed()))
-                        flavourComponents << c.code;
-    cat.loadProducts(flavourComponents);
 
     for (const SaleItem& i : sale.items) {
         const int waiter = i.waiter.toInt();
@@ -341,10 +365,67 @@ void SaleWriter::writeStockOut(const Sale& sale)
         if (!dated.contains(code))
             dated << code;
     }
-    inBatches(dated, [&](const Params& codesOnly) {
-        Params p{sale.date};
-        for (int k = 0; k < codesOnly.size(); ++k)
-            p.append(codesOnly.at(k));
-        m_logon.run(QStringLiteral("update produtos set DATAsaida = ? where codigo in ") + inPlaces(), p);
-    });
+    return dated;
+}
+
+// What a catalogue was read for: the items' codes and whether kits explode.
+QStringList catalogueKey(const Sale& sale)
+{
+    QStringList key{sale.explodeKits ? QStringLiteral("*") : QStringLiteral("-")};
+    for (const SaleItem& i : sale.items)
+        key << i.code;
+    return key;
+}
+
+} // namespace
+
+const SaleWriter::Catalogue& SaleWriter::catalogueFor(const Sale& sale)
+{
+    const QStringList key = catalogueKey(sale);
+    if (!m_catalogue || key != m_catalogueItems) {
+        m_catalogue = std::make_unique<Catalogue>(m_logon);
+        m_catalogue->loadFor(sale);
+        m_catalogueItems = key;
+    }
+    return *m_catalogue;
+}
+
+void SaleWriter::writeLastExit(const QStringList& codes, const QDate& date)
+{
+    // Only where the date changes: a product another station holds (an entry
+    // invoice) makes the sale wait only on the day's first sale of that product.
+    static const sqlbatch::RowBlock kind(
+        sqlbatch::columnTypes("PRODUTOS", {"DATASAIDA", "CODIGO", "DATASAIDA"}),
+        S("update produtos set DATAsaida = ? where codigo = ? and DATAsaida is distinct from ?"),
+        32);
+    // In the order of their codes, the order an entry invoice holds its products in:
+    // two writers never hold each other's products crosswise.
+    QStringList sorted = codes;
+    std::sort(sorted.begin(), sorted.end());
+    sqlbatch::RowBlock rows = kind;
+    for (const QString& code : sorted)
+        rows.add({date, code, date});
+    rows.run(m_logon);
+}
+
+void SaleWriter::prepareStockOut(const Sale& draft)
+{
+    m_datedCodes = planStockOut(draft, catalogueFor(draft), nullptr);
+    m_datedOn = draft.date;
+    writeLastExit(m_datedCodes, m_datedOn);
+}
+
+void SaleWriter::writeStockOut(const Sale& sale)
+{
+    static const sqlbatch::RowBlock kind(
+        sqlbatch::columnTypes("ESTFIC", {"DATA", "HISTORICO", "CODIGO", "SAIDA", "VALOR", "CUSTO", "NFISCAL",
+                                         "PEDIDO", "VENDEDOR", "CLIENTE", "CAIXA", "TERMINAL"}),
+        S("insert into estfic (data,historico,codigo,saida,valor,custo,nfiscal,pedido,vendedor,"
+          "cliente,caixa,terminal) values (?,?,?,?,?,?,?,?,?,?,?,?)"),
+        32);
+    sqlbatch::RowBlock rows = kind;
+    const QStringList dated = planStockOut(sale, catalogueFor(sale), &rows);
+    rows.run(m_logon);
+    if (dated != m_datedCodes || sale.date != m_datedOn)
+        writeLastExit(dated, sale.date);
 }

@@ -10,6 +10,8 @@
 #include "core/Decimal.h"
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -93,15 +95,23 @@ struct Sale {
 
 class SaleWriter {
 public:
-    explicit SaleWriter(TLogon& logon) : m_logon(logon) {}
-    // Writes every row of the sale; must run inside the caller's action.
-    void write(const Sale& sale);
+    explicit SaleWriter(TLogon& logon);
+    ~SaleWriter();
+    SaleWriter(const SaleWriter&) = delete;
+    SaleWriter& operator=(const SaleWriter&) = delete;
 
-    void writePayments(const Sale& sale);
-    void writeLoyalty(const Sale& sale);
-    void writeSaleRow(const Sale& sale);
-    void writeServiceRows(const Sale& sale);
-    void writeStockOut(const Sale& sale);
+    // Before the cash shift's counter row is held: reads the products and kits the
+    // stock-out of the draft's items needs, and writes the date of last exit
+    // (PRODUTOS.DATASAIDA) of the products they leave as the draft's date, only where
+    // it is another date (all but the day's first sale of a product). A product that
+    // an entry invoice holds makes this sale wait here, while it holds no row that
+    // another station's sale needs. Of the draft only the items, explodeKits and the
+    // date are read. Optional: write() does what was not done.
+    void prepareStockOut(const Sale& draft);
+
+    // Writes every row of the sale; must run inside the caller's action. Each kind of
+    // row goes in one statement per block of rows, whatever the number of items.
+    void write(const Sale& sale);
 
     // The service per waiter: the items grouped by waiter text, in the order of
     // that text, each share in proportion to what he sold, adding up exactly.
@@ -109,6 +119,20 @@ public:
     // The sale number as its rows' texts carry it.
     static QString numberTextOf(const Sale& sale);
 
+    class Catalogue;   // the products and kits of the stock-out (SaleWriter.cpp)
+
 private:
+    void writePayments(const Sale& sale);
+    void writeLoyalty(const Sale& sale);
+    void writeSaleRow(const Sale& sale);
+    void writeServiceRows(const Sale& sale);
+    void writeStockOut(const Sale& sale);
+    const Catalogue& catalogueFor(const Sale& sale);
+    void writeLastExit(const QStringList& codes, const QDate& date);
+
     TLogon& m_logon;
+    std::unique_ptr<Catalogue> m_catalogue;
+    QStringList m_catalogueItems;   // the item codes (and whether kits explode) it was read for
+    QStringList m_datedCodes;       // the products prepareStockOut dated
+    QDate m_datedOn;
 };

@@ -157,9 +157,10 @@ Sale saleOf(const HeldTab& held, const ClosingRequest& r, const Bill& bill, cons
     return sale;
 }
 
-// What the receipt shows: the company, the tab, its waiter, its items by name, the bill and the payments.
-ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRequest& r, const Sale& sale,
-                             const Bill& bill, const ClosingSettings& settings, const QDateTime& now)
+// What the receipt shows: the company, the tab, its waiter, its items by name, the bill and the payments;
+// read before the cash shift is held. The sale's number and the time go in once it is.
+ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRequest& r, const Bill& bill,
+                             const ClosingSettings& settings)
 {
     const RowSet& head = held.head;
     const DavKey dav = DavKey::of(held.tab);
@@ -167,11 +168,10 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
     static_cast<ReceiptCompany&>(d) = CompanyStore(logon).receiptCompany();
     static_cast<ReceiptSettings&>(d) = settings;
     d.tab = held.tab;
-    d.saleNumber = sale.number;
     d.joinedTabs = r.joinedTabs.mid(1);
     d.davTab = dav.davTab == QLatin1String("S");
     d.queueNumber = dav.queueNumber;
-    int named = sale.waiter;
+    int named = int(head.integer(u"VENDEDOR"));
     for (const SaleItem& i : held.items)
         if (named == 0 && i.waiter.toInt() != 0)
             named = i.waiter.toInt();
@@ -179,7 +179,6 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
     d.customerName = r.customerName;
     d.deliveryColumn = head.decimal(u"DELIVERY");
     d.openedAt = head.value(u"HORA").toTime().toString(QStringLiteral("hh:mm:ss"));
-    d.now = now;
     d.cpf = r.cpf;
     d.items = held.items;
     QStringList names;
@@ -199,12 +198,15 @@ ClosingReceiptData receiptOf(TLogon& logon, const HeldTab& held, const ClosingRe
     return d;
 }
 
-// The paid tab leaves: its head, its items and its kitchen rows.
+// The paid tab leaves: its head, its items and its kitchen rows, in one statement.
 void clearTab(TLogon& logon, const QString& tab)
 {
-    logon.run(S("delete from CABMESA where MESA = ?"), {tab});
-    logon.run(S("delete from MESA where MESA = ?"), {tab});
-    logon.run(S("delete from COZINHA2 where MESA = cast(? as varchar(30))"), {tab});
+    logon.run(S("execute block (m type of column CABMESA.MESA = ?) as begin "
+                "delete from CABMESA where MESA = :m; "
+                "delete from MESA where MESA = :m; "
+                "delete from COZINHA2 where MESA = :m; "
+                "end"),
+              {tab});
 }
 } // namespace
 
@@ -264,6 +266,13 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
         const HeldTab held = holdTab(m_logon, tab);
         const Bill bill = billOf(held, r, settings);
         refuseUnpaid(m_logon, r, customer, bill);
+        // Everything the sale reads, read before the cash shift's counter row is held:
+        // the receipt's names and the stock-out's products, whose date of last exit is
+        // written now (the shift as it stands gives the date).
+        ClosingReceiptData receipt = receiptOf(m_logon, held, r, bill, settings);
+        SaleWriter writer(m_logon);
+        if (const cashshift::HeldShift open = cashshift::openShift(m_logon); open.number != 0)
+            writer.prepareStockOut(saleOf(held, r, bill, open, terminal, customer, 0));
         // The open cash shift and its own date, held until the commit: no sale is
         // filed under a closed shift, nor under one another station is closing.
         const cashshift::HeldShift shift = cashshift::holdOpenShift<ClosingRefused>(m_logon, closingmsg::cashClosed());
@@ -271,9 +280,11 @@ ClosingResult TabClosing::close(const ClosingRequest& r)
 
         ClosingResult result;
         // The receipt, composed now and printed after the commit.
-        result.receipt = composeClosingReceipt(receiptOf(m_logon, held, r, sale, bill, settings, m_clock()));
+        receipt.saleNumber = sale.number;
+        receipt.now = m_clock();
+        result.receipt = composeClosingReceipt(receipt);
         result.printReceipt = settings.printReceipt;
-        SaleWriter(m_logon).write(sale);
+        writer.write(sale);
         clearTab(m_logon, tab);
         result.saleNumber = sale.number;
         result.bill = bill;

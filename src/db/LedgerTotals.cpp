@@ -1,6 +1,7 @@
 #include "db/LedgerTotals.h"
 
 #include "db/DbError.h"
+#include "db/SqlBatches.h"
 #include "db/UnitLogon.h"
 
 #include <QHash>
@@ -302,22 +303,8 @@ std::vector<Difference> recalculate(TLogon& logon)
 
 Decimal stockOf(TLogon& logon, const QString& code)
 {
-    if (logon.inAction()) {
-        // Held, the product's kept row cannot take a fold's lines before this action
-        // ends; a product without one has had no fold since its rows began, and its
-        // rows are read themselves.
-        RowSet kept = logon.run(S("SELECT t.ENTRADA, t.SAIDA, "
-                                  "(SELECT SUM(n.ENTRADA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) AS NENT, "
-                                  "(SELECT SUM(n.SAIDA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) AS NSAI "
-                                  "FROM ESTAGORA t WHERE t.CODIGO = ? WITH LOCK"),
-                                {code});
-        if (!kept.next()) {
-            RowSet r = logon.run(S("SELECT SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA FROM ESTFIC WHERE CODIGO = ?"),
-                                 {code});
-            return r.next() ? r.decimal(u"ENTRADA") - r.decimal(u"SAIDA") : Decimal();
-        }
-        return kept.decimal(u"ENTRADA") - kept.decimal(u"SAIDA") + kept.decimal(u"NENT") - kept.decimal(u"NSAI");
-    }
+    if (logon.inAction())
+        return stocksOf(logon, {code}).value(code);
     return logon.snapshotRead([&] {
         RowSet r = logon.run(S("SELECT SUM(ENTRADA) AS ENTRADA, SUM(SAIDA) AS SAIDA FROM ("
                                "SELECT ENTRADA, SAIDA FROM ESTAGORA WHERE CODIGO = ? UNION ALL "
@@ -325,6 +312,34 @@ Decimal stockOf(TLogon& logon, const QString& code)
                              {code, code});
         return r.next() ? r.decimal(u"ENTRADA") - r.decimal(u"SAIDA") : Decimal();
     });
+}
+
+QHash<QString, Decimal> stocksOf(TLogon& logon, const QStringList& codes)
+{
+    // Held, a product's kept row cannot take a fold's lines before this action ends;
+    // a product without one has had no fold since its rows began, and its rows are
+    // read themselves.
+    static const sqlbatch::RowBlock byCode(
+        sqlbatch::columnTypes("ESTFIC", {"CODIGO"}),
+        S("CODIGO = ?; ENTRADA = NULL; SAIDA = NULL; NENT = NULL; NSAI = NULL; "
+          "SELECT t.ENTRADA, t.SAIDA, "
+          "(SELECT SUM(n.ENTRADA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO), "
+          "(SELECT SUM(n.SAIDA) FROM ESTMESNOVO n WHERE n.CODIGO = t.CODIGO) "
+          "FROM ESTAGORA t WHERE t.CODIGO = :CODIGO WITH LOCK INTO :ENTRADA, :SAIDA, :NENT, :NSAI; "
+          "IF (ROW_COUNT = 0) THEN "
+          "SELECT SUM(ENTRADA), SUM(SAIDA) FROM ESTFIC WHERE CODIGO = :CODIGO INTO :ENTRADA, :SAIDA; "
+          "SUSPEND"),
+        32, S("CODIGO TYPE OF COLUMN ESTFIC.CODIGO, ENTRADA NUMERIC(18,3), SAIDA NUMERIC(18,3), "
+              "NENT NUMERIC(18,3), NSAI NUMERIC(18,3)"));
+    sqlbatch::RowBlock block = byCode;
+    for (const QString& c : codes)
+        block.add({c});
+    RowSet r = block.run(logon);
+    QHash<QString, Decimal> stock;
+    while (r.next())
+        stock.insert(r.text(u"CODIGO"),
+                     r.decimal(u"ENTRADA") - r.decimal(u"SAIDA") + r.decimal(u"NENT") - r.decimal(u"NSAI"));
+    return stock;
 }
 
 } // namespace ledgertotals

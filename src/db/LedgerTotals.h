@@ -25,7 +25,9 @@
 #include "core/Decimal.h"
 
 #include <QDate>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class TLogon;
@@ -69,5 +71,9 @@ std::vector<Difference> recalculate(TLogon& logon);
 // A code's stock (Σ ENTRADA − Σ SAIDA of its rows) from the kept totals. Inside an
 // action the product's kept row is held, so no fold moves its lines meanwhile.
 Decimal stockOf(TLogon& logon, const QString& code);
+// The same for several codes inside an action, each product's kept row held in the
+// order of the codes given, in one statement per few dozen codes (an entry invoice
+// of many items). Every code given has its figure (0 for a code without rows).
+QHash<QString, Decimal> stocksOf(TLogon& logon, const QStringList& codes);
 
 } // namespace ledgertotals

@@ -271,8 +271,10 @@ void TLogon::runAction(const std::function<void()>& work)
         } catch (const DbError& e) {
             m_actionDepth = 0;
             s.rollbackWrite();
+            m_mostActionTries = std::max(m_mostActionTries, attempt);
             if (!runAgain(e, attempt, clock))
                 throw;
+            ++m_actionReruns;
             conflictPause(attempt);
             continue;
         } catch (...) {
@@ -280,6 +282,7 @@ void TLogon::runAction(const std::function<void()>& work)
             s.rollbackWrite();
             throw;
         }
+        m_mostActionTries = std::max(m_mostActionTries, attempt);
         if (m_beforeCommit)
             m_beforeCommit();
         try {

@@ -215,6 +215,11 @@ public:
     // Round trips to the database since the attachment (statements run, fetches,
     // transaction starts and ends), for the benchmarks.
     qint64 roundTrips() const;
+    // Actions run again because another station changed or held the same rows, and
+    // the most tries one action took, since this data module was made: for the
+    // benchmarks of several stations.
+    qint64 actionReruns() const { return m_actionReruns; }
+    int mostActionTries() const { return m_mostActionTries; }
 
     // Deletes the action journal's keys older than kJournalDays (at start). Never throws:
     // a station that cannot prune leaves it to the next start.
@@ -247,6 +252,8 @@ private:
     bool m_inSnapshotRead = false;
     int m_actionGeneration = 0;       // the attachment the running action's transaction belongs to
     int m_journalMissingAt = -1;      // schema epoch at which the journal was found missing
+    qint64 m_actionReruns = 0;
+    int m_mostActionTries = 0;
     std::function<void()> m_beforeCommit;
 };
 

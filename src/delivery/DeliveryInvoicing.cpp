@@ -200,8 +200,6 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         // then finds it gone and writes nothing.
         if (m_logon.exec(S("delete from DELIVERE where ID = ?"), {r.orderId}) != 1)
             throw DeliveryRefused(deliverytext::panel::alreadyInvoiced);
-        const cashshift::HeldShift shift =
-            cashshift::holdOpenShift<DeliveryRefused>(m_logon, deliverytext::desk::cashClosed);
         const std::vector<HandOverLine> items = storedItems(m_logon, r.orderId);
         if (!sameItems(items, r.lines))
             throw DeliveryRefused(deliverytext::panel::orderChanged);
@@ -212,17 +210,12 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         if (itemsTotal != panel.saleValueAmount())
             throw DeliveryRefused(deliverytext::panel::orderChanged);
 
+        // Everything but the sale's number, read and written before the cash shift's
+        // counter row is held: the order's items leave, the receipt's names are read
+        // and the stock-out's products are dated as of today.
         const QDateTime now = m_clock();
-        const QString numberText = saleNumberText(shift.number, counter);
-        result.numberText = numberText;
-        result.saleNumber = numberText.toLongLong();
-        result.cashShift = shift.number;
-
         DeliverySale ds;
-        ds.number = result.saleNumber;
-        ds.numberText = numberText;
         ds.when = now;
-        ds.cashShift = shift.number;
         ds.phone = phone;
         ds.customerName = r.customerName;
         // The change is paid out of the first method: the booked payments add up to
@@ -249,18 +242,15 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         ds.discount = panel.discountAmount();
         ds.items = items;
         ds.delivery = r.delivery;
-        const Sale sale = saleOf(ds);
-        SaleWriter(m_logon).write(sale);
 
         const QString pedido = QString::number(r.orderId);
         m_logon.run(S("delete from ACOMPDELI where IDMESA in (select ID from DELIITEM where PEDIDO = ?)"), {pedido});
         m_logon.run(S("delete from DELIITEM where PEDIDO = ?"), {pedido});
 
-        // The receipt, composed now and printed after the commit.
+        // The receipt, composed once the sale has its number and printed after the commit.
         InvoiceReceiptData d;
         d.company = CompanyStore(m_logon).load();
         d.customer = DeliveryCustomers(m_logon).read(phone);
-        d.saleLabel = saleLabel(shift.number, counter);
         d.now = now;
         d.message = panel.message;
         d.lines = items;
@@ -273,6 +263,22 @@ InvoiceResult DeliveryInvoicing::invoice(const InvoiceRequest& r)
         d.creditSale = result.creditSale;
         d.operatorName = operatorName;
         d.fontSize = fontSize;
+
+        SaleWriter writer(m_logon);
+        writer.prepareStockOut(saleOf(ds));
+
+        const cashshift::HeldShift shift =
+            cashshift::holdOpenShift<DeliveryRefused>(m_logon, deliverytext::desk::cashClosed);
+        const QString numberText = saleNumberText(shift.number, counter);
+        result.numberText = numberText;
+        result.saleNumber = numberText.toLongLong();
+        result.cashShift = shift.number;
+        ds.number = result.saleNumber;
+        ds.numberText = numberText;
+        ds.cashShift = shift.number;
+        writer.write(saleOf(ds));
+
+        d.saleLabel = saleLabel(shift.number, counter);
         result.receipt = composeInvoiceReceipt(d);
         return result;
     });

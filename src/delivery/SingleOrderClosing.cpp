@@ -88,21 +88,12 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
             d.payments.push_back({TrimText(m.text(u"NOME")), order.received[size_t(k)]});
         }
 
-        // The open cash shift, held until the commit.
-        const cashshift::HeldShift shift = cashshift::holdOpenShift<DeliveryRefused>(m_logon, st::cashClosed);
-
-        SingleClosingResult r;
-        r.saleNumber = m_logon.GenId(S("BORDA"), 1);
-        r.saleText = FormatFloat(u"000000", Decimal(r.saleNumber));
-        r.cashShift = shift.number;
-        r.itemsTotal = items;
-        r.fee = d.fee();
-        // The receipt, composed now and printed after the commit.
+        // The receipt's texts, the delivery man's row and the order's kitchen rows
+        // before the cash shift's counter row is held; the stock-out's products
+        // dated as of the order's day.
         d.order = order;
         d.fontSize = fontSize;
         d.feedLines = feed;
-        r.receipt = composeSingleClosingReceipt(d, r.saleText);
-
         const QDate today = d.now.date();
         m_logon.run(S("insert into DELIFIC (ID, CODIGO, DATA, VALORENTREGA, COMISSAO) "
                       "values (GEN_ID(DELIFIC,1), ?, ?, ?, ?)"),
@@ -114,9 +105,7 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
         DeliverySale ds;
         ds.kind = DeliverySale::Kind::SingleOrder;
         ds.terminal = terminal;
-        ds.number = r.saleNumber;
         ds.when = d.now;
-        ds.cashShift = shift.number;
         ds.phone = phone && *phone > 0 && *phone <= 2147483647 ? *phone : 1;
         ds.customerName = d.customerName();
         ds.payments = payments;
@@ -131,10 +120,30 @@ SingleClosingResult SingleOrderClosing::close(qint64 orderId, const QString& del
             l.valor = i.price;
             ds.items.push_back(l);
         }
-        SaleWriter(m_logon).write(DeliveryInvoicing::saleOf(ds));
+        SaleWriter writer(m_logon);
+        writer.prepareStockOut(DeliveryInvoicing::saleOf(ds));
 
-        m_logon.run(S("delete from MESA where MESA = ?"), {key});
-        m_logon.run(S("delete from DELIPED where ID = ?"), {orderId});
+        // The open cash shift, held until the commit.
+        const cashshift::HeldShift shift = cashshift::holdOpenShift<DeliveryRefused>(m_logon, st::cashClosed);
+
+        SingleClosingResult r;
+        r.saleNumber = m_logon.GenId(S("BORDA"), 1);
+        r.saleText = FormatFloat(u"000000", Decimal(r.saleNumber));
+        r.cashShift = shift.number;
+        r.itemsTotal = items;
+        r.fee = d.fee();
+        // The receipt, composed now and printed after the commit.
+        r.receipt = composeSingleClosingReceipt(d, r.saleText);
+
+        ds.number = r.saleNumber;
+        ds.cashShift = shift.number;
+        writer.write(DeliveryInvoicing::saleOf(ds));
+
+        m_logon.run(S("execute block (m type of column MESA.MESA = ?, id type of column DELIPED.ID = ?) as begin "
+                      "delete from MESA where MESA = :m; "
+                      "delete from DELIPED where ID = :id; "
+                      "end"),
+                    {key, orderId});
         return r;
     });
 }

@@ -3,6 +3,7 @@
 #include "db/NewRecord.h"
 #include "db/Schema.h"
 
+
 registers::Rows ProductStore::list()
 {
     return registers::run(m_logon, QStringLiteral("select codigo,nome,valor from produtos order by codigo"));
@@ -56,6 +57,11 @@ Decimal ProductStore::stock(const QString& code)
 {
     // From the totals kept beside the ledger: the same sum, without reading every row.
     return ledgertotals::stockOf(m_logon, code);
+}
+
+QHash<QString, Decimal> ProductStore::stocks(const QStringList& codes)
+{
+    return ledgertotals::stocksOf(m_logon, codes);
 }
 
 bool ProductStore::hasStockRows(const QString& code)

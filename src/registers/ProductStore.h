@@ -7,6 +7,8 @@
 #include "registers/RegisterSql.h"
 
 #include <QDate>
+#include <QHash>
+#include <QStringList>
 
 class TLogon;
 
@@ -27,6 +29,9 @@ public:
     // The product's stock: Σ ENTRADA − Σ SAIDA of its ledger rows (the one reader of
     // it, for the register and the stock ledger alike).
     Decimal stock(const QString& code);
+    // The stock of each code, by the same rule, inside an action: one statement per
+    // few dozen codes, each product's kept totals held in the order given.
+    QHash<QString, Decimal> stocks(const QStringList& codes);
     bool hasStockRows(const QString& code);
     // The product's UPDATE and the five size labels, as one action; false when no
     // product has the code (nothing is written then). Throws DbError.

@@ -250,12 +250,17 @@ struct HeldSale {
     qint64 number = 0;
 };
 
+QDate saleDateOf(const cashshift::HeldShift& shift)
+{
+    return shift.date.isValid() ? shift.date : QDate::currentDate();
+}
+
 HeldSale holdShiftAndNumber(TLogon& logon)
 {
     const cashshift::HeldShift shift = cashshift::holdOpenShift<ClosingRefused>(logon, countermsg::cashClosed());
     HeldSale h;
     h.cash = shift.number;
-    h.date = shift.date.isValid() ? shift.date : QDate::currentDate();
+    h.date = saleDateOf(shift);
     h.number = logon.GenId(S("BORDA"), 1);
     return h;
 }
@@ -358,9 +363,14 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
 
     return m_logon.action([&] {
         CounterClosingResult result;
-        const HeldSale held = holdShiftAndNumber(m_logon);
+        // What the sale reads, read before the cash shift's counter row is held, and
+        // the stock-out's products dated (the shift as it stands gives the date).
         const ReceiptCompany company = CompanyStore(m_logon).receiptCompany();
         const std::map<int, bool> settled = settledMethods(m_logon);
+        SaleWriter writer(m_logon);
+        if (const cashshift::HeldShift open = cashshift::openShift(m_logon); open.number != 0)
+            writer.prepareStockOut(saleOf(r, p, HeldSale{open.number, saleDateOf(open), 0}, settled, discount));
+        const HeldSale held = holdShiftAndNumber(m_logon);
 
         CounterPrintData d;
         static_cast<ReceiptCompany&>(d) = company;
@@ -381,7 +391,7 @@ CounterClosingResult CounterClosing::close(const CounterClosingRequest& r)
         result.printReceipt = p.printReceipt;
 
         const Sale sale = saleOf(r, p, held, settled, discount);
-        SaleWriter(m_logon).write(sale);
+        writer.write(sale);
 
         result.saleNumber = held.number;
         result.cashShift = held.cash;

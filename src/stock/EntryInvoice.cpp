@@ -144,22 +144,26 @@ void EntryInvoice::process(const Header& header, const QDate& today)
             if (imported == m_imported.end() || !purchase::sameLines(*held, imported->second))
                 throw stock::FieldError(text::orderChanged.arg(order), field::order);
         }
+        // Every item in a few statements: the products held in the order of their
+        // codes, the rows appended, each product's average written once.
+        std::vector<stock::StockEntry> entries;
         for (const Item& item : m_items) {
-            stock::LedgerRow row;
-            row.code = item.code;
-            row.date = date;
-            row.history = history;
-            row.entrada = item.quantity;
-            row.valor = item.unitCost;
-            row.nfiscal = *number;
-            stock::ProductEntry product;
-            product.entryDate = today;
-            product.unitCost = item.unitCost;
-            product.salePrice = item.salePrice;
-            product.bookValue = item.bookValue;
-            if (!ledger.receive(row, product))
-                throw stock::FieldError(stock::text::productNotFound + QLatin1Char('\n') + item.code, field::product);
+            stock::StockEntry e;
+            e.row.code = item.code;
+            e.row.date = date;
+            e.row.history = history;
+            e.row.entrada = item.quantity;
+            e.row.valor = item.unitCost;
+            e.row.nfiscal = *number;
+            e.product.entryDate = today;
+            e.product.unitCost = item.unitCost;
+            e.product.salePrice = item.salePrice;
+            e.product.bookValue = item.bookValue;
+            entries.push_back(e);
         }
+        const QStringList missing = ledger.receive(entries);
+        if (!missing.isEmpty())
+            throw stock::FieldError(stock::text::productNotFound + QLatin1Char('\n') + missing.first(), field::product);
         for (const auto& [order, lines] : received) {
             if (lines.size() < m_imported[order].size()) {
                 for (const qint64 line : lines)

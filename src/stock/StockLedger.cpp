@@ -1,5 +1,6 @@
 #include "stock/StockLedger.h"
 
+#include "db/SqlBatches.h"
 #include "db/UnitLogon.h"
 #include "db/LedgerTotals.h"
 #include "registers/ProductStore.h"
@@ -9,8 +10,13 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 namespace stock {
+
+namespace {
+QString S(const char* s) { return QString::fromUtf8(s); }
+} // namespace
 
 Decimal StockLedger::stockOf(const QString& code) const
 {
@@ -380,45 +386,28 @@ QHash<QString, PeriodMovement> StockLedger::movementOver(const QDate& first, con
 
 void StockLedger::append(const LedgerRow& row)
 {
-    QStringList columns{QStringLiteral("id"), QStringLiteral("codigo"), QStringLiteral("data"),
-                        QStringLiteral("historico")};
-    Params params{row.code, row.date, row.history.left(kHistoryLength)};
-    const auto quantity = [&](const char* column, const std::optional<Decimal>& v) {
-        if (v) {
-            columns << QLatin1String(column);
-            params.append(quantityOf(*v));
-        }
-    };
-    const auto money = [&](const char* column, const std::optional<Decimal>& v) {
-        if (v) {
-            columns << QLatin1String(column);
-            params.append(moneyOf(*v));
-        }
-    };
-    const auto number = [&](const char* column, const std::optional<qint64>& v) {
-        if (v) {
-            columns << QLatin1String(column);
-            params.append(*v);
-        }
-    };
-    quantity("entrada", row.entrada);
-    quantity("saida", row.saida);
-    if (row.valor) {
-        columns << QStringLiteral("valor");
-        params.append(unitCostOf(*row.valor));
-    }
-    money("custo", row.custo);
-    number("nfiscal", row.nfiscal);
-    number("pedido", row.pedido);
-    number("vendedor", row.vendedor);
-    number("cliente", row.cliente);
-    number("caixa", row.caixa);
-    number("terminal", row.terminal);
+    append(std::vector<LedgerRow>{row});
+}
 
-    QString values = QStringLiteral("GEN_ID(ESTFIC,1)");
-    for (int i = 1; i < columns.size(); ++i)
-        values += QStringLiteral(",?");
-    m_logon.run(QStringLiteral("insert into EstFic (%1) values (%2)").arg(columns.join(u','), values), params);
+void StockLedger::append(const std::vector<LedgerRow>& rows)
+{
+    // One statement text for every row: the columns a row leaves empty stay NULL.
+    static const sqlbatch::RowBlock ledgerRows(
+        sqlbatch::columnTypes("ESTFIC", {"CODIGO", "DATA", "HISTORICO", "ENTRADA", "SAIDA", "VALOR", "CUSTO",
+                                         "NFISCAL", "PEDIDO", "VENDEDOR", "CLIENTE", "CAIXA", "TERMINAL"}),
+        S("insert into EstFic (id,codigo,data,historico,entrada,saida,valor,custo,nfiscal,pedido,vendedor,cliente,"
+          "caixa,terminal) values (GEN_ID(ESTFIC,1),?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+        32);
+    const auto quantity = [](const std::optional<Decimal>& v) { return v ? SqlValue(quantityOf(*v)) : SqlValue(); };
+    const auto money = [](const std::optional<Decimal>& v) { return v ? SqlValue(moneyOf(*v)) : SqlValue(); };
+    const auto unitValue = [](const std::optional<Decimal>& v) { return v ? SqlValue(unitCostOf(*v)) : SqlValue(); };
+    const auto number = [](const std::optional<qint64>& v) { return v ? SqlValue(*v) : SqlValue(); };
+    sqlbatch::RowBlock block = ledgerRows;
+    for (const LedgerRow& row : rows)
+        block.add({row.code, row.date, row.history.left(kHistoryLength), quantity(row.entrada), quantity(row.saida),
+                   unitValue(row.valor), money(row.custo), number(row.nfiscal), number(row.pedido), number(row.vendedor),
+                   number(row.cliente), number(row.caixa), number(row.terminal)});
+    block.run(m_logon);
 }
 
 std::optional<Decimal> StockLedger::averageCost(const Decimal& stockBefore, const Decimal& average,
@@ -434,50 +423,114 @@ std::optional<Decimal> StockLedger::averageCost(const Decimal& stockBefore, cons
 
 bool StockLedger::receive(const LedgerRow& row, const ProductEntry& product)
 {
-    bool found = false;
+    return receive(std::vector<StockEntry>{{row, product}}).isEmpty();
+}
+
+namespace {
+
+// What an entry finds of its product and leaves in it.
+struct HeldProduct {
+    Decimal medio, custo;
+    bool written = false;        // an entry changed its average
+    QDate entryDate;
+    std::optional<Decimal> cost, salePrice, bookValue;   // given by an entry
+    std::optional<QDate> expiry;
+};
+
+} // namespace
+
+QStringList StockLedger::receive(const std::vector<StockEntry>& entries)
+{
+    // The products' rows, held in the order of their codes (one order for every
+    // writer that holds several), the first row of a code as a lookup finds it.
+    static const sqlbatch::RowBlock holdProducts(
+        sqlbatch::columnTypes("PRODUTOS", {"CODIGO"}),
+        S("for select CODIGO, MEDIO, CUSTO from PRODUTOS where CODIGO = ? with lock "
+          "into :CODIGO, :MEDIO, :CUSTO do suspend"),
+        32, S("CODIGO type of column PRODUTOS.CODIGO, MEDIO type of column PRODUTOS.MEDIO, "
+              "CUSTO type of column PRODUTOS.CUSTO"));
+    // Each product written once; a value no entry gave stays as it is.
+    static const sqlbatch::RowBlock writeProducts(
+        sqlbatch::columnTypes("PRODUTOS", {"DATAENTRADA", "MEDIO", "CUSTO", "VALOR", "CONTABIL", "VALIDADE",
+                                           "CODIGO"}),
+        S("update produtos set DATAentrada = ?, medio = ?, custo = coalesce(?, custo), valor = coalesce(?, valor), "
+          "Contabil = coalesce(?, Contabil), validade = coalesce(?, validade) where codigo = ?"),
+        32);
+
+    QStringList missing;
     m_logon.action([&] {
-        found = false;
-        RowSet p = m_logon.run(QStringLiteral("select MEDIO, CUSTO from produtos where codigo = ? with lock"), {row.code});
-        if (!p.next())
+        missing.clear();
+        QStringList codes;
+        for (const StockEntry& e : entries)
+            if (!codes.contains(e.row.code))
+                codes << e.row.code;
+        std::sort(codes.begin(), codes.end());
+
+        sqlbatch::RowBlock hold = holdProducts;
+        for (const QString& c : codes)
+            hold.add({c});
+        RowSet held = hold.run(m_logon);
+        std::map<QString, HeldProduct> products;
+        while (held.next()) {
+            HeldProduct p;
+            p.medio = held.decimal(u"MEDIO");
+            p.custo = held.decimal(u"CUSTO");
+            products.emplace(held.text(u"CODIGO"), p);
+        }
+        for (const StockEntry& e : entries)
+            if (!products.count(e.row.code) && !missing.contains(e.row.code))
+                missing << e.row.code;
+        if (!missing.isEmpty())
             return;
-        found = true;
-        const Decimal before = stockOf(row.code);
-        append(row);
-        const Decimal cost = product.unitCost ? unitCostOf(*product.unitCost) : p.decimal(u"CUSTO");
-        const std::optional<Decimal> average =
-            averageCost(before, p.decimal(u"MEDIO"), quantityOf(row.entrada.value_or(Decimal())), cost);
-        if (!average)
-            return;
-        QString sql = QStringLiteral("update produtos set DATAentrada = ?, medio = ?");
-        Params params{product.entryDate, *average};
-        if (product.unitCost) {
-            sql += QStringLiteral(", custo = ?");
-            params.append(cost);
+
+        QHash<QString, Decimal> stock = ProductStore(m_logon).stocks(codes);
+        std::vector<LedgerRow> rows;
+        for (const StockEntry& e : entries)
+            rows.push_back(e.row);
+        append(rows);
+
+        for (const StockEntry& e : entries) {
+            HeldProduct& p = products[e.row.code];
+            Decimal& before = stock[e.row.code];
+            const Decimal quantity = quantityOf(e.row.entrada.value_or(Decimal()));
+            const Decimal cost = e.product.unitCost ? unitCostOf(*e.product.unitCost) : p.custo;
+            const std::optional<Decimal> average = averageCost(before, p.medio, quantity, cost);
+            before += quantity;
+            if (!average)
+                continue;
+            p.written = true;
+            p.medio = *average;
+            if (e.product.unitCost) {
+                p.custo = cost;
+                p.cost = cost;
+            }
+            p.entryDate = e.product.entryDate;
+            if (e.product.salePrice)
+                p.salePrice = moneyOf(*e.product.salePrice);
+            if (e.product.bookValue)
+                p.bookValue = moneyOf(*e.product.bookValue);
+            if (e.product.expiry)
+                p.expiry = e.product.expiry;
         }
-        if (product.salePrice) {
-            sql += QStringLiteral(", valor = ?");
-            params.append(moneyOf(*product.salePrice));
-        }
-        if (product.bookValue) {
-            sql += QStringLiteral(", Contabil = ?");
-            params.append(moneyOf(*product.bookValue));
-        }
-        if (product.expiry) {
-            sql += QStringLiteral(", validade = ?");
-            params.append(*product.expiry);
-        }
-        sql += QStringLiteral(" where codigo = ?");
-        params.append(row.code);
-        m_logon.run(sql, params);
+        sqlbatch::RowBlock write = writeProducts;
+        const auto orNull = [](const auto& v) { return v ? SqlValue(QVariant::fromValue(*v)) : SqlValue(); };
+        for (const auto& [code, p] : products)
+            if (p.written)
+                write.add({p.entryDate, p.medio, orNull(p.cost), orNull(p.salePrice), orNull(p.bookValue), orNull(p.expiry),
+                           code});
+        write.run(m_logon);
     });
-    return found;
+    return missing;
 }
 
 void StockLedger::issue(const LedgerRow& row)
 {
     m_logon.action([&] {
         append(row);
-        m_logon.run(QStringLiteral("update produtos set DATAsaida = ? where codigo = ?"), {row.date, row.code});
+        // Only where it changes: a product another station holds is not waited for
+        // when its date of last exit is already this one.
+        m_logon.run(QStringLiteral("update produtos set DATAsaida = ? where codigo = ? and DATAsaida is distinct from ?"),
+                    {row.date, row.code, row.date});
     });
 }
 

@@ -34,6 +34,7 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <vector>
 
 class TLogon;
 
@@ -57,6 +58,12 @@ struct ProductEntry {
     std::optional<Decimal> salePrice;    // VALOR, when given
     std::optional<Decimal> bookValue;    // CONTABIL, when given
     std::optional<QDate> expiry;         // VALIDADE, when given
+};
+
+// One entry of stock among several taken in together (the items of an invoice).
+struct StockEntry {
+    LedgerRow row;
+    ProductEntry product;
 };
 
 // What a code's rows add up to over a span: Σ ENTRADA, Σ SAIDA and how many rows.
@@ -111,14 +118,25 @@ public:
     // Appends one row (ID from generator ESTFIC); the history is cut to the column.
     // Throws DbError.
     void append(const LedgerRow& row);
+    // Appends rows in their order (their IDs follow it), a few dozen per statement.
+    void append(const std::vector<LedgerRow>& rows);
 
     // An entry of stock: holds the product's row, reads the stock before the entry,
     // appends the row and writes the product's new average cost, entry date, cost
     // and the values given. False, with nothing written, when no product has the
     // code. Throws DbError.
     bool receive(const LedgerRow& row, const ProductEntry& product);
+    // Entries of stock taken in together, written as receive() one after another
+    // would write them (an entry's average starts from the stock and average the
+    // entries before it left), in a few statements whatever their number: the
+    // products' rows held in the order of their codes, their stock read once, the
+    // rows appended, and each product written once with what its last entry left.
+    // The codes no product has, in the entries' order; nothing is written when there
+    // is one. Throws DbError.
+    QStringList receive(const std::vector<StockEntry>& entries);
 
-    // An exit of stock: the row, and the product's date of last exit (DATASAIDA).
+    // An exit of stock: the row, and the product's date of last exit (DATASAIDA)
+    // where it is another date.
     void issue(const LedgerRow& row);
 
     // The new average cost; nullopt when stock + quantity is 0 (the product stays).

@@ -25,8 +25,13 @@ bool negativeNumber(const QString& v)
 }
 
 // A value a spreadsheet would take for a formula (or a command) when it begins the cell.
-bool startsAFormula(const QString& v)
+// Blanks before it count for nothing: a spreadsheet may drop them and run " =1+1".
+bool startsAFormula(const QString& value)
 {
+    qsizetype first = 0;
+    while (first < value.size() && value[first] == u' ')
+        ++first;
+    const QString v = value.mid(first);
     if (v.isEmpty())
         return false;
     switch (v[0].unicode()) {

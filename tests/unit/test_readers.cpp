@@ -112,12 +112,12 @@ TEST(SpreadsheetCell, AFormulaIsWrittenAsTextANumberStaysANumber)
         {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"}, {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
         {"+1+1", "'+1+1"}, {"@SUM(A1)", "'@SUM(A1)"}, {"-2+3+cmd|' /C calc'!A0", "'-2+3+cmd|' /C calc'!A0"},
         {"\t=1+1", "'\t=1+1"}, {"\r=1+1", "\"'\r=1+1\""}, {"-", "'-"}, {"-A", "'-A"}, {"+55 11 5555", "'+55 11 5555"},
-        {"=1;2", "\"'=1;2\""},
+        {"=1;2", "\"'=1;2\""}, {" =1+1", "' =1+1"}, {"   @SUM(A1)", "'   @SUM(A1)"},
         // numbers stay numbers, a negative one too
         {"-12,50", "-12,50"}, {"-7", "-7"}, {"-1.234,56", "-1.234,56"}, {"12,5", "12,5"}, {"0", "0"},
         {"-12,5,0", "'-12,5,0"}, {"-1e5", "'-1e5"},
         // plain texts as they are; separators still quoted
-        {"MARIA DA SILVA", "MARIA DA SILVA"}, {"", ""}, {" =1+1", " =1+1"}, {"A=B", "A=B"},
+        {"MARIA DA SILVA", "MARIA DA SILVA"}, {"", ""}, {" -7", " -7"}, {"A=B", "A=B"},
         {"BAR; RESTAURANTE", "\"BAR; RESTAURANTE\""}, {"O \"REI\"", "\"O \"\"REI\"\"\""},
     };
     for (const auto& [value, cell] : cases)

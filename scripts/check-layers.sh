@@ -13,12 +13,14 @@ layers=(
   "core"
   "db printing"
   "shell"
-  "registers reports"
+  "registers"
+  "reports"
   "stock"
   "cash"
   "tabs"
   "closing"
-  "sales delivery finance"
+  "cashoffice"
+  "sales delivery finance salesreports exchange labels menu"
   "app"
 )
 

@@ -6,7 +6,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/AmountInput.h"
+#include "core/AmountInput.h"
 #include "finance/ShiftFields.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/GridRows.h"
+#include "core/GridRows.h"
 #include "finance/UnitExcLan.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"

@@ -5,7 +5,7 @@
 #include "core/Globals.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/GridRows.h"
+#include "core/GridRows.h"
 #include "platform/Dialogs.h"
 
 #include <QFontDatabase>

@@ -6,7 +6,7 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/GridRows.h"
+#include "core/GridRows.h"
 #include "finance/UnitRecQui.h"
 #include "platform/Dialogs.h"
 #include "registers/RegisterCommon.h"

@@ -4,7 +4,7 @@
 #include "db/DbError.h"
 #include "db/UnitLogon.h"
 #include "finance/FieldText.h"
-#include "finance/GridRows.h"
+#include "core/GridRows.h"
 #include "platform/Dialogs.h"
 
 TFormItemExcluidos::TFormItemExcluidos(TLogon& logon, QWidget* parent)

@@ -3,7 +3,7 @@
 // the shift reports.
 #include "core/WholeNumber.h"
 #include "core/Globals.h"
-#include "finance/AmountInput.h"
+#include "core/AmountInput.h"
 #include "finance/DailyExpenses.h"
 #include "finance/Receivables.h"
 #include "finance/SaleCancellation.h"

@@ -1,4 +1,4 @@
-#include "finance/GridRows.h"
+#include "core/GridRows.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -1,4 +1,4 @@
-#include "finance/AmountInput.h"
+#include "core/AmountInput.h"
 
 #include "core/AmountReader.h"
 

@@ -5,7 +5,7 @@
 #include "core/uMensagem.h"
 #include "db/NewDatabase.h"
 #include "db/UnitLogon.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "registers/RegisterCommon.h"
 
 namespace T = AccountBookText;

@@ -1,7 +1,7 @@
 #include "finance/AccountBookEntryWindow.h"
 
 #include "core/uMensagemWindow.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "finance/UnitDespesas.h"
 #include "platform/Dialogs.h"
 #include "registers/RegisterCommon.h"

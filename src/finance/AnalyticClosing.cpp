@@ -6,7 +6,7 @@
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "finance/ShiftRollLayout.h"
 
 #include <QHash>

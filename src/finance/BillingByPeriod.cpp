@@ -7,7 +7,7 @@
 #include "core/Globals.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "printing/RoutePrintout.h"
 
 #include <QHash>

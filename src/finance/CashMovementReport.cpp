@@ -10,7 +10,7 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "db/UnitLogon.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "finance/ShiftRollLayout.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"

@@ -10,7 +10,7 @@
 // of sales; compose() lays them out without the database; send() routes the text
 // by the closing printer's destination (setup.INI line 15).
 #include "core/Decimal.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "platform/Printout.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "finance/CsvExport.h"
 
-#include "finance/FieldText.h"
+#include "reports/FieldText.h"
 #include "core/SpreadsheetCell.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"

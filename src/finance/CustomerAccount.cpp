@@ -8,7 +8,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "core/AmountInput.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "printing/RoutePrintout.h"
 
 namespace {

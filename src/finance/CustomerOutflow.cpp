@@ -4,7 +4,7 @@
 #include "core/FormatFloat.h"
 #include "core/LineAmount.h"
 #include "db/UnitLogon.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ReportFields.h"
-#include "finance/ShiftFields.h"
+#include "reports/ReportFields.h"
+#include "reports/ShiftFields.h"
 
 #include <algorithm>
 #include <map>

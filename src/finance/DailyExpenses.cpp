@@ -7,7 +7,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "core/AmountInput.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 
 namespace {
 constexpr int kHistoryWidth = 40;   // DESPLOJA.HISTORICO

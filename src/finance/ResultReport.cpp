@@ -2,7 +2,7 @@
 
 #include "core/LineAmount.h"
 #include "db/UnitLogon.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "registers/ReportChoices.h"
 
 #include <QSet>

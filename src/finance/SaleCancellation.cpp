@@ -5,7 +5,7 @@
 #include "core/FormatFloat.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 
 #include <stdexcept>
 

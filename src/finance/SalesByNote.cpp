@@ -2,7 +2,7 @@
 #include "core/WholeNumber.h"
 
 #include "db/UnitLogon.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 
 RowSet SalesByNote::rows(const QString& cashText)
 {

@@ -2,7 +2,7 @@
 
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/ShiftRollLayout.h"
 #include "registers/ReportChoices.h"
 

@@ -6,7 +6,7 @@
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
 #include "finance/AmountInWords.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "registers/RegisterCommon.h"
 
 using namespace report;

@@ -1,6 +1,6 @@
 #include "finance/UnitApuQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 #include <QDate>
 

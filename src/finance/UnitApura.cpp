@@ -1,8 +1,8 @@
 #include "finance/UnitApura.h"
 #include "ui_UnitApura.h"
 
-#include "finance/ReportFields.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportFields.h"
+#include "reports/ReportWindow.h"
 #include "finance/ResultReport.h"
 #include "finance/UnitApuQui.h"
 

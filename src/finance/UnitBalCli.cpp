@@ -2,7 +2,7 @@
 #include "ui_UnitBalCli.h"
 
 #include "finance/CustomerOutflow.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/UnitBalCliQui.h"
 
 TFormBalCli::TFormBalCli(TLogon& logon, QWidget* parent)

@@ -2,7 +2,7 @@
 // "Balancete por Cliente (Saida)": a customer's ledger rows of a period, day by
 // day, at cost, sale price or average cost; previewed as TFormBalCliQui, the window
 // staying open.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

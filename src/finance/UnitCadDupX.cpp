@@ -5,7 +5,7 @@
 #include "core/uMensagemWindow.h"
 #include "finance/PayablesHotKeys.h"
 #include "finance/PayablesSupplierSearch.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "finance/UnitBusDupX.h"
 #include "platform/Dialogs.h"
 #include "registers/RegisterCommon.h"

@@ -1,7 +1,7 @@
 #include "finance/UnitComissao.h"
 #include "ui_UnitComissao.h"
 
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/ShiftListings.h"
 #include "finance/UnitComissaoQui.h"
 #include "printing/RoutePrintout.h"

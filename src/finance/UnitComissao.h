@@ -2,7 +2,7 @@
 // "Relatorio de taxa de serviço": one waiter's service fee of each sale in a range of
 // cash shifts, on the roll (previewed) or on a page (TFormcomissaoQui); the window
 // closes after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

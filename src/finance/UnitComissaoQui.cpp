@@ -1,6 +1,6 @@
 #include "finance/UnitComissaoQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 using namespace report;
 using reportpage::ListColumn;

@@ -7,8 +7,8 @@
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
 #include "finance/CustomerReports.h"
-#include "finance/ReportFields.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportFields.h"
+#include "reports/ReportWindow.h"
 #include "finance/UnitDebQui.h"
 
 TFormDeb::TFormDeb(TLogon& logon, QWidget* parent)

@@ -6,7 +6,7 @@
 #include "core/uMensagemWindow.h"
 #include "finance/StaffPicker.h"
 #include "finance/StaffVouchers.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"
 #include "registers/RegisterCommon.h"

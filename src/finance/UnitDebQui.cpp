@@ -1,6 +1,6 @@
 #include "finance/UnitDebQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 #include <QDate>
 

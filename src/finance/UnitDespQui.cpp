@@ -1,6 +1,6 @@
 #include "finance/UnitDespQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "finance/UnitEstFor.h"
 #include "ui_UnitEstFor.h"
 
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/SupplierMovement.h"
 #include "finance/UnitBalFor.h"
 

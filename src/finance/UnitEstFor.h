@@ -1,7 +1,7 @@
 #pragma once
 // "Relatório por Fornecedor": a supplier's products that moved in a period,
 // previewed as TFormBalFor; the window closes after the preview.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "finance/AnalyticClosing.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "platform/Dialogs.h"
 #include "printing/RoutePrintout.h"
 #include "registers/Lookups.h"

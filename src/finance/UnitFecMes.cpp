@@ -4,7 +4,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "finance/BillingByPeriod.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
 

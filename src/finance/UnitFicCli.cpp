@@ -6,8 +6,8 @@
 #include "core/uMensagemWindow.h"
 #include "finance/CustomerAccount.h"
 #include "finance/CustomerMovement.h"
-#include "finance/ReportFields.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportFields.h"
+#include "reports/ReportWindow.h"
 #include "finance/UnitFicCliQui.h"
 #include "registers/Lookups.h"
 

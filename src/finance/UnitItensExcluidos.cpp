@@ -3,7 +3,7 @@
 
 #include "db/DbError.h"
 #include "db/UnitLogon.h"
-#include "finance/FieldText.h"
+#include "reports/FieldText.h"
 #include "core/GridRows.h"
 #include "platform/Dialogs.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Relatorio de Saida" of kits: the kits ranked by the quantity sold in a period;
 // previewed as TFormKitVendQui, the window closing after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "finance/UnitKitVendQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 #include "finance/UnitSaiQuiABC.h"
 
 TFormKitVendQui::TFormKitVendQui(TLogon& logon, const QString& period)

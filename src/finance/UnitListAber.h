@@ -1,7 +1,7 @@
 #pragma once
 // ": Listagem Abertura de Caixa :": the opening float of each cash shift of a range,
 // on the roll (previewed) or on a page (TFormListAberQui); the window closes after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // ":: Listagem de Sangrias / Reforços ::": the withdrawals and top-ups of a range of
 // cash shifts, on the roll (previewed) or on a page (TFormListSangQui); the window
 // closes after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "finance/UnitAniLis.h"
 #include "platform/Dialogs.h"
 

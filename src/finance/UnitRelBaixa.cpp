@@ -3,7 +3,7 @@
 
 #include "core/Globals.h"
 #include "finance/CustomerReports.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/UnitRelRBaiQui.h"
 
 TFormRelBaixa::TFormRelBaixa(TLogon& logon, QWidget* parent)

@@ -1,7 +1,7 @@
 #pragma once
 // "Relatorio Couver / Show": the couvert of each sale in a range of cash shifts, on
 // the roll (previewed) or on a page (TFormRelCouQui); the window closes after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

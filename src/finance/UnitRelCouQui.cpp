@@ -1,6 +1,6 @@
 #include "finance/UnitRelCouQui.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 using namespace report;
 

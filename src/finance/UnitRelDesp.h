@@ -1,7 +1,7 @@
 #pragma once
 // ".: Relatório de despesas :.": the daily expenses of a range of cash shifts, on the
 // roll (previewed) or on a page by cost centre (TFormDespQui); the window closes after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

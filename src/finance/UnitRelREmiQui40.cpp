@@ -1,6 +1,6 @@
 #include "finance/UnitRelREmiQui40.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 #include "finance/UnitRelREmiQui.h"
 
 using namespace report;

@@ -1,7 +1,7 @@
 #include "finance/UnitRelSaiABC.h"
 #include "ui_UnitRelSaiABC.h"
 
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/SalesRanking.h"
 #include "finance/UnitSaiQuiABC.h"
 

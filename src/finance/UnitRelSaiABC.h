@@ -1,7 +1,7 @@
 #pragma once
 // "Produtos mais Vendidos": the products ranked by the quantity that left stock in a
 // period, for every waiter or one; previewed as TFormSaiQuiABC, the window closing after.
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "finance/UnitRelVenGar.h"
 #include "ui_UnitRelVenGar.h"
 
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 #include "finance/WaiterSales.h"
 #include "printing/RoutePrintout.h"
 #include "registers/Lookups.h"

@@ -1,6 +1,6 @@
 #include "finance/UnitSaiQuiABC.h"
 
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 #include <QDate>
 

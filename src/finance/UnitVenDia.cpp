@@ -4,7 +4,7 @@
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "finance/SalesByNote.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "finance/UnitVenDiaQui.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"

@@ -1,7 +1,7 @@
 #include "finance/UnitVenDiaQui.h"
 
 #include "reports/CompanyBlock.h"
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportForm.h"
 #include "reports/UnitVisaoRelatorio.h"

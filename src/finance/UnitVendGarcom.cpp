@@ -2,8 +2,8 @@
 #include "ui_UnitVendGarcom.h"
 
 #include "core/FieldEvents.h"
-#include "finance/ReportFields.h"
-#include "finance/ReportWindow.h"
+#include "reports/ReportFields.h"
+#include "reports/ReportWindow.h"
 #include "printing/RoutePrintout.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "core/LineAmount.h"
 #include "core/uMensagem.h"
 #include "db/UnitLogon.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "registers/ReportChoices.h"
 
 #include <algorithm>

@@ -12,7 +12,7 @@
 #include "finance/AnalyticClosing.h"
 #include "finance/BillingByPeriod.h"
 #include "finance/SalesByNote.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "finance/UnitVenDiaQui.h"
 #include "platform/Win1252.h"
 #include "reports/ReportExport.h"

@@ -8,7 +8,7 @@
 #include "SoldShiftTest.h"
 #include "TestStation.h"
 #include "finance/CustomerReports.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/UnitDebQui.h"
 #include "finance/UnitRelRBaiQui.h"
 #include "finance/UnitRelREmiQui.h"

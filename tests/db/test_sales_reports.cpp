@@ -9,7 +9,7 @@
 #include "TestStation.h"
 #include "finance/CustomerMovement.h"
 #include "finance/CustomerOutflow.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/ResultReport.h"
 #include "finance/SalesRanking.h"
 #include "finance/SupplierMovement.h"

@@ -9,7 +9,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/uMensagem.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/ShiftListings.h"
 #include "finance/UnitComissaoQui.h"
 #include "finance/UnitDespQui.h"

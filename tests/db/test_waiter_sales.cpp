@@ -12,7 +12,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/uMensagem.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/UnitRelVenGar.h"
 #include "finance/WaiterSales.h"
 #include "platform/Win1252.h"

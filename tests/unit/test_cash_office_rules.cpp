@@ -7,7 +7,7 @@
 #include "finance/DailyExpenses.h"
 #include "finance/Receivables.h"
 #include "finance/SaleCancellation.h"
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 #include "finance/ShiftRollLayout.h"
 
 #include <gtest/gtest.h>

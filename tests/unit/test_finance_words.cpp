@@ -1,7 +1,7 @@
 // The amount written out on a staff-voucher receipt, its wrapping into roll lines,
 // and the money and date fields of the payables, the account book and the vouchers.
 #include "finance/AmountInWords.h"
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "finance/Anniversaries.h"
 #include "finance/BarcodeLabels.h"
 #include "finance/CsvExport.h"
-#include "finance/FieldText.h"
+#include "reports/FieldText.h"
 #include "finance/MailingLabels.h"
 #include "finance/ProductImport.h"
 #include "stock/CostCentreOutflow.h"

@@ -3,7 +3,7 @@
 // lines of the waiter report, and the result worked out from the printed figures.
 #include "finance/CustomerMovement.h"
 #include "finance/CustomerOutflow.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "finance/ResultReport.h"
 #include "finance/WaiterSales.h"
 #include "registers/ReportChoices.h"

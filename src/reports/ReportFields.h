@@ -3,7 +3,7 @@
 // range of cash numbers, a typed date, the first day of the month; and the
 // messages the report windows show when a field cannot be read. A field that
 // cannot be read throws ShiftFieldRefused with the message; nothing was read.
-#include "finance/ShiftFields.h"
+#include "reports/ShiftFields.h"
 
 #include <QDate>
 #include <QString>

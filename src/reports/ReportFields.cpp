@@ -1,4 +1,4 @@
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "core/DateReader.h"
 #include "core/WholeNumber.h"
 

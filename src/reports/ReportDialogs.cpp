@@ -1,6 +1,6 @@
-#include "finance/ReportDialogs.h"
+#include "reports/ReportDialogs.h"
 
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 
 #include <QAbstractButton>
 #include <QDate>

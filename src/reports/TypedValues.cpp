@@ -1,4 +1,4 @@
-#include "finance/TypedValues.h"
+#include "reports/TypedValues.h"
 #include "core/DateReader.h"
 
 #include "core/AmountReader.h"

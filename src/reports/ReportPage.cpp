@@ -1,4 +1,4 @@
-#include "finance/ReportPage.h"
+#include "reports/ReportPage.h"
 
 #include "db/UnitLogon.h"
 #include "reports/ReportForm.h"

@@ -1,9 +1,9 @@
-#include "finance/ReportWindow.h"
+#include "reports/ReportWindow.h"
 
 #include "core/EnterMoves.h"
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/ReportFields.h"
+#include "reports/ReportFields.h"
 #include "platform/Dialogs.h"
 #include "registers/Lookups.h"
 

@@ -1,4 +1,4 @@
-#include "finance/FieldText.h"
+#include "reports/FieldText.h"
 
 #include "core/Decimal.h"
 #include "core/FormatFloat.h"

@@ -5,7 +5,7 @@
 // of a period with their products and the amounts received per payment method.
 // A fixed number of statements each, whatever the number of rows. Reads only.
 #include "db/RowSet.h"
-#include "finance/CustomerAccount.h"
+#include "cashoffice/CustomerAccount.h"
 
 #include <QString>
 #include <QStringList>

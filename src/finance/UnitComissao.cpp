@@ -2,7 +2,7 @@
 #include "ui_UnitComissao.h"
 
 #include "reports/ReportWindow.h"
-#include "finance/ShiftListings.h"
+#include "cashoffice/ShiftListings.h"
 #include "finance/UnitComissaoQui.h"
 #include "printing/RoutePrintout.h"
 

@@ -4,7 +4,7 @@
 #include "core/EnterMoves.h"
 #include "core/uMensagem.h"
 #include "core/uMensagemWindow.h"
-#include "finance/CustomerAccount.h"
+#include "cashoffice/CustomerAccount.h"
 #include "finance/CustomerMovement.h"
 #include "reports/ReportFields.h"
 #include "reports/ReportWindow.h"

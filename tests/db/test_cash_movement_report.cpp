@@ -10,7 +10,7 @@
 #include "ScriptedDialogs.h"
 #include "TestStation.h"
 #include "core/Globals.h"
-#include "finance/CashMovementReport.h"
+#include "cashoffice/CashMovementReport.h"
 #include "platform/Win1252.h"
 
 #include <QDir>

@@ -13,9 +13,9 @@
 #include "core/Globals.h"
 #include "db/DbError.h"
 #include "closing/TabClosing.h"
-#include "finance/CashMovementReport.h"
-#include "finance/CustomerAccount.h"
-#include "finance/DailyExpenses.h"
+#include "cashoffice/CashMovementReport.h"
+#include "cashoffice/CustomerAccount.h"
+#include "cashoffice/DailyExpenses.h"
 #include "platform/Win1252.h"
 
 #include <gtest/gtest.h>

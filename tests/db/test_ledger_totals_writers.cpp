@@ -11,7 +11,7 @@
 #include "closing/SaleWriter.h"
 #include "db/LedgerTotals.h"
 #include "finance/ProductImport.h"
-#include "finance/SaleCancellation.h"
+#include "cashoffice/SaleCancellation.h"
 #include "registers/DataReset.h"
 #include "stock/EntryInvoice.h"
 #include "stock/LedgerEdit.h"

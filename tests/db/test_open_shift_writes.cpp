@@ -8,8 +8,8 @@
 #include "TestStation.h"
 #include "cash/CashShift.h"
 #include "cash/Withdrawal.h"
-#include "finance/CustomerAccount.h"
-#include "finance/DailyExpenses.h"
+#include "cashoffice/CustomerAccount.h"
+#include "cashoffice/DailyExpenses.h"
 
 #include <atomic>
 #include <chrono>

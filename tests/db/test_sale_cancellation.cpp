@@ -12,8 +12,8 @@
 #include "closing/TabClosing.h"
 #include "core/Globals.h"
 #include "db/DbError.h"
-#include "finance/CashMovementReport.h"
-#include "finance/SaleCancellation.h"
+#include "cashoffice/CashMovementReport.h"
+#include "cashoffice/SaleCancellation.h"
 
 #include <atomic>
 #include <gtest/gtest.h>

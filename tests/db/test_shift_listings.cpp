@@ -10,12 +10,12 @@
 #include "TestStation.h"
 #include "core/uMensagem.h"
 #include "reports/ReportFields.h"
-#include "finance/ShiftListings.h"
+#include "cashoffice/ShiftListings.h"
 #include "finance/UnitComissaoQui.h"
-#include "finance/UnitDespQui.h"
-#include "finance/UnitListAberQui.h"
-#include "finance/UnitListSangQui.h"
-#include "finance/UnitRelCouQui.h"
+#include "cashoffice/UnitDespQui.h"
+#include "cashoffice/UnitListAberQui.h"
+#include "cashoffice/UnitListSangQui.h"
+#include "cashoffice/UnitRelCouQui.h"
 
 #include <gtest/gtest.h>
 

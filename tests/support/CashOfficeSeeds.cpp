@@ -12,8 +12,8 @@
 #include "core/Globals.h"
 #include "delivery/DeliveryInvoicing.h"
 #include "delivery/DeliveryText.h"
-#include "finance/CustomerAccount.h"
-#include "finance/DailyExpenses.h"
+#include "cashoffice/CustomerAccount.h"
+#include "cashoffice/DailyExpenses.h"
 #include "sales/CounterClosing.h"
 #include "sales/CounterSale.h"
 

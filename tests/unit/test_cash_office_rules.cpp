@@ -4,11 +4,11 @@
 #include "core/WholeNumber.h"
 #include "core/Globals.h"
 #include "core/AmountInput.h"
-#include "finance/DailyExpenses.h"
-#include "finance/Receivables.h"
-#include "finance/SaleCancellation.h"
+#include "cashoffice/DailyExpenses.h"
+#include "cashoffice/Receivables.h"
+#include "cashoffice/SaleCancellation.h"
 #include "reports/ShiftFields.h"
-#include "finance/ShiftRollLayout.h"
+#include "cashoffice/ShiftRollLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include "core/FieldEvents.h"
 #include "core/Globals.h"
 #include "finance/UnitDeb.h"
-#include "finance/UnitDesp.h"
+#include "cashoffice/UnitDesp.h"
 #include "finance/UnitRelVenGar.h"
 #include "stock/UnitBalCen.h"
 

@@ -13,7 +13,7 @@
 #include "app/StationInstall.h"
 #include "cash/CashShift.h"
 #include "core/Globals.h"
-#include "finance/UnitFecha.h"
+#include "cashoffice/UnitFecha.h"
 #include "registers/UnitProd.h"
 #include "sales/UnitBalcao.h"
 

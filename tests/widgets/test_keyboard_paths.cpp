@@ -13,7 +13,7 @@
 #include "finance/PayablesRegister.h"
 #include "finance/UnitCadDupX.h"
 #include "finance/UnitDespesas.h"
-#include "finance/UnitRelDesp.h"
+#include "cashoffice/UnitRelDesp.h"
 #include "platform/Style.h"
 #include "registers/SupplierRegister.h"
 #include "sales/CounterPage.h"

@@ -12,10 +12,10 @@
 #include "cash/UnitSangria.h"
 #include "cash/Withdrawal.h"
 #include "core/Globals.h"
-#include "finance/CustomerAccount.h"
-#include "finance/DailyExpenses.h"
-#include "finance/UnitCadDup.h"
-#include "finance/UnitDesp.h"
+#include "cashoffice/CustomerAccount.h"
+#include "cashoffice/DailyExpenses.h"
+#include "cashoffice/UnitCadDup.h"
+#include "cashoffice/UnitDesp.h"
 
 #include <QLineEdit>
 

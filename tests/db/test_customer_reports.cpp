@@ -7,12 +7,12 @@
 #include "ReportLines.h"
 #include "SoldShiftTest.h"
 #include "TestStation.h"
-#include "finance/CustomerReports.h"
+#include "salesreports/CustomerReports.h"
 #include "reports/ReportFields.h"
-#include "finance/UnitDebQui.h"
-#include "finance/UnitRelRBaiQui.h"
-#include "finance/UnitRelREmiQui.h"
-#include "finance/UnitRelREmiQui40.h"
+#include "salesreports/UnitDebQui.h"
+#include "salesreports/UnitRelRBaiQui.h"
+#include "salesreports/UnitRelREmiQui.h"
+#include "salesreports/UnitRelREmiQui40.h"
 
 #include <gtest/gtest.h>
 

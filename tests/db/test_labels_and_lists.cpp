@@ -2,7 +2,7 @@
 // by zbarimg), the mailing labels and the anniversary list on a real database.
 #include "CodeReading.h"
 #include "TestStation.h"
-#include "finance/Anniversaries.h"
+#include "salesreports/Anniversaries.h"
 #include "finance/BarcodeLabels.h"
 #include "finance/MailingLabels.h"
 #include "finance/UnitEtiqBar.h"

@@ -10,7 +10,7 @@
 #include "TestStation.h"
 #include "app/StationInstall.h"
 #include "db/LedgerTotals.h"
-#include "finance/SalesRanking.h"
+#include "salesreports/SalesRanking.h"
 #include "shell/Startup.h"
 #include "stock/StockLedger.h"
 

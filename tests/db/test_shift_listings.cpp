@@ -11,7 +11,7 @@
 #include "core/uMensagem.h"
 #include "reports/ReportFields.h"
 #include "cashoffice/ShiftListings.h"
-#include "finance/UnitComissaoQui.h"
+#include "salesreports/UnitComissaoQui.h"
 #include "cashoffice/UnitDespQui.h"
 #include "cashoffice/UnitListAberQui.h"
 #include "cashoffice/UnitListSangQui.h"

@@ -13,8 +13,8 @@
 #include "TestStation.h"
 #include "core/uMensagem.h"
 #include "reports/ReportFields.h"
-#include "finance/UnitRelVenGar.h"
-#include "finance/WaiterSales.h"
+#include "salesreports/UnitRelVenGar.h"
+#include "salesreports/WaiterSales.h"
 #include "platform/Win1252.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The rules of the digital menu, the CSV export, the product import, the label
 // sheets, the mailing labels and the anniversary list that need no database.
-#include "finance/Anniversaries.h"
+#include "salesreports/Anniversaries.h"
 #include "finance/BarcodeLabels.h"
 #include "finance/CsvExport.h"
 #include "reports/FieldText.h"

@@ -1,11 +1,11 @@
 // The rules of the sales and account reports that need no database: the choice
 // lists of groups and waiters, the fields as the reports take them, the centred
 // lines of the waiter report, and the result worked out from the printed figures.
-#include "finance/CustomerMovement.h"
-#include "finance/CustomerOutflow.h"
+#include "salesreports/CustomerMovement.h"
+#include "salesreports/CustomerOutflow.h"
 #include "reports/ReportFields.h"
-#include "finance/ResultReport.h"
-#include "finance/WaiterSales.h"
+#include "salesreports/ResultReport.h"
+#include "salesreports/WaiterSales.h"
 #include "registers/ReportChoices.h"
 
 #include <gtest/gtest.h>

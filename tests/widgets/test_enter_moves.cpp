@@ -12,9 +12,9 @@
 #include "core/EnterMoves.h"
 #include "core/FieldEvents.h"
 #include "core/Globals.h"
-#include "finance/UnitDeb.h"
+#include "salesreports/UnitDeb.h"
 #include "cashoffice/UnitDesp.h"
-#include "finance/UnitRelVenGar.h"
+#include "salesreports/UnitRelVenGar.h"
 #include "stock/UnitBalCen.h"
 
 #include <QCheckBox>

@@ -1,6 +1,0 @@
-#include "finance/UnitRelFor.h"
-
-TFormRelFor::TFormRelFor(TLogon& logon, QWidget* parent)
-    : RegisterListWindow(logon, registerlists::Register::Suppliers, parent)
-{
-}

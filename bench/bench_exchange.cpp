@@ -15,8 +15,8 @@
 #include "BenchYear.h"
 #include "closing/OutsideErpExport.h"
 #include "db/NewDatabase.h"
-#include "finance/CsvExport.h"
-#include "finance/ProductImport.h"
+#include "exchange/CsvExport.h"
+#include "exchange/ProductImport.h"
 #include "platform/FirebirdEnv.h"
 #include "platform/StationPaths.h"
 

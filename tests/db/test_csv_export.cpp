@@ -4,7 +4,7 @@
 #include "FullDisk.h"
 #include "ReportReading.h"
 #include "TestStation.h"
-#include "finance/CsvExport.h"
+#include "exchange/CsvExport.h"
 #include "platform/LineFile.h"
 #include "platform/StationPaths.h"
 #include "platform/Win1252.h"

@@ -10,7 +10,7 @@
 #include "TestStation.h"
 #include "closing/SaleWriter.h"
 #include "db/LedgerTotals.h"
-#include "finance/ProductImport.h"
+#include "exchange/ProductImport.h"
 #include "cashoffice/SaleCancellation.h"
 #include "registers/DataReset.h"
 #include "stock/EntryInvoice.h"

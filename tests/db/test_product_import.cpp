@@ -7,7 +7,7 @@
 
 #include "closing/OutsideErpExport.h"
 #include "db/NewDatabase.h"
-#include "finance/ProductImport.h"
+#include "exchange/ProductImport.h"
 
 #include <QUuid>
 #include <atomic>

@@ -12,7 +12,7 @@
 #include "TestStation.h"
 #include "db/DbError.h"
 #include "finance/AccountBook.h"
-#include "finance/CsvExport.h"
+#include "exchange/CsvExport.h"
 #include "finance/StaffVouchers.h"
 #include "registers/CompanyStore.h"
 #include "registers/LookupStore.h"

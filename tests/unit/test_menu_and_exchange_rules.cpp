@@ -2,10 +2,10 @@
 // sheets, the mailing labels and the anniversary list that need no database.
 #include "salesreports/Anniversaries.h"
 #include "finance/BarcodeLabels.h"
-#include "finance/CsvExport.h"
+#include "exchange/CsvExport.h"
 #include "reports/FieldText.h"
 #include "finance/MailingLabels.h"
-#include "finance/ProductImport.h"
+#include "exchange/ProductImport.h"
 #include "stock/CostCentreOutflow.h"
 #include "stock/DigitalMenu.h"
 #include "stock/TableQrCard.h"

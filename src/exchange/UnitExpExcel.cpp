@@ -1,4 +1,4 @@
-#include "finance/UnitExpExcel.h"
+#include "exchange/UnitExpExcel.h"
 #include "ui_UnitExpExcel.h"
 
 #include "core/uMensagemWindow.h"

@@ -1,4 +1,4 @@
-#include "finance/ProductImport.h"
+#include "exchange/ProductImport.h"
 #include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"

@@ -1,7 +1,7 @@
 #pragma once
 // "Exporta para Excel": writes the product, supplier or customer list as a CSV
 // file at the install root, says where, and shows it on request.
-#include "finance/CsvExport.h"
+#include "exchange/CsvExport.h"
 
 #include <QDialog>
 #include <memory>

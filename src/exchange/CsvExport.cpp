@@ -1,4 +1,4 @@
-#include "finance/CsvExport.h"
+#include "exchange/CsvExport.h"
 
 #include "reports/FieldText.h"
 #include "core/SpreadsheetCell.h"

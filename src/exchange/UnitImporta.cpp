@@ -1,9 +1,9 @@
-#include "finance/UnitImporta.h"
+#include "exchange/UnitImporta.h"
 #include "ui_UnitImporta.h"
 
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
-#include "finance/ProductImport.h"
+#include "exchange/ProductImport.h"
 #include "platform/Dialogs.h"
 #include "platform/StationPaths.h"
 

@@ -3,9 +3,9 @@
 #include "CodeReading.h"
 #include "TestStation.h"
 #include "salesreports/Anniversaries.h"
-#include "finance/BarcodeLabels.h"
-#include "finance/MailingLabels.h"
-#include "finance/UnitEtiqBar.h"
+#include "labels/BarcodeLabels.h"
+#include "labels/MailingLabels.h"
+#include "labels/UnitEtiqBar.h"
 #include "platform/StationPaths.h"
 #include "reports/ReportRenderer.h"
 

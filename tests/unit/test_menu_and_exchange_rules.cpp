@@ -1,10 +1,10 @@
 // The rules of the digital menu, the CSV export, the product import, the label
 // sheets, the mailing labels and the anniversary list that need no database.
 #include "salesreports/Anniversaries.h"
-#include "finance/BarcodeLabels.h"
+#include "labels/BarcodeLabels.h"
 #include "exchange/CsvExport.h"
 #include "reports/FieldText.h"
-#include "finance/MailingLabels.h"
+#include "labels/MailingLabels.h"
 #include "exchange/ProductImport.h"
 #include "stock/CostCentreOutflow.h"
 #include "stock/DigitalMenu.h"

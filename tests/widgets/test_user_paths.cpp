@@ -19,7 +19,7 @@
 #include "cashoffice/UnitCadDup.h"
 #include "finance/StaffVouchers.h"
 #include "finance/UnitDebCreFunc.h"
-#include "finance/UnitMalaDir.h"
+#include "labels/UnitMalaDir.h"
 #include "finance/UnitRelEmiX.h"
 #include "registers/PickList.h"
 #include "shell/WindowRegistry.h"

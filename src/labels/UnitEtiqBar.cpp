@@ -1,4 +1,4 @@
-#include "finance/UnitEtiqBar.h"
+#include "labels/UnitEtiqBar.h"
 
 #include "reports/UnitVisaoRelatorio.h"
 

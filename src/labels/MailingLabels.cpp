@@ -1,4 +1,4 @@
-#include "finance/MailingLabels.h"
+#include "labels/MailingLabels.h"
 #include "core/WholeNumber.h"
 
 #include "core/uMensagem.h"

@@ -1,10 +1,10 @@
-#include "finance/UnitMalaDir.h"
+#include "labels/UnitMalaDir.h"
 #include "ui_UnitMalaDir.h"
 
 #include "core/FieldEvents.h"
 #include "db/DbError.h"
-#include "finance/BarcodeLabels.h"
-#include "finance/UnitMalaDirQui.h"
+#include "labels/BarcodeLabels.h"
+#include "labels/UnitMalaDirQui.h"
 #include "platform/Dialogs.h"
 
 TFormMalaDir::TFormMalaDir(TLogon& logon, QWidget* parent)

@@ -1,7 +1,7 @@
-#include "finance/UnitAjuEti1.h"
+#include "labels/UnitAjuEti1.h"
 #include "ui_UnitAjuEti1.h"
 
-#include "finance/BarcodeLabels.h"
+#include "labels/BarcodeLabels.h"
 #include "platform/Dialogs.h"
 
 namespace {

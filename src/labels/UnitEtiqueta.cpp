@@ -1,10 +1,10 @@
-#include "finance/UnitEtiqueta.h"
+#include "labels/UnitEtiqueta.h"
 #include "ui_UnitEtiqueta.h"
 
 #include "core/Globals.h"
 #include "db/DbError.h"
-#include "finance/UnitAjuEti1.h"
-#include "finance/UnitEtiqBar.h"
+#include "labels/UnitAjuEti1.h"
+#include "labels/UnitEtiqBar.h"
 #include "platform/Dialogs.h"
 #include "registers/RegisterRules.h"
 #include "shell/UnSenha.h"

@@ -1,4 +1,4 @@
-#include "finance/UnitMalaDirQui.h"
+#include "labels/UnitMalaDirQui.h"
 
 #include "reports/UnitVisaoRelatorio.h"
 

@@ -3,7 +3,7 @@
 // customers to print (all, born in a month, one by code); "Confirmar" keeps the two
 // values, previews the labels (TFormMalaDirQui) and closes. Nothing in the menus
 // opens it: the window registry does, by its name.
-#include "finance/MailingLabels.h"
+#include "labels/MailingLabels.h"
 
 #include <QDialog>
 #include <memory>

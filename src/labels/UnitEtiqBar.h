@@ -3,7 +3,7 @@
 // columns' lefts from the sheet's geometry; on each printed label the company
 // (20 characters), the product's name, its code and price, and its barcode
 // (161 x 17 pixels) under them, at the column's left.
-#include "finance/BarcodeLabels.h"
+#include "labels/BarcodeLabels.h"
 #include "reports/PageReport.h"
 
 class TFormEtiqBar {

@@ -4,7 +4,7 @@
 // price, Letter or A4; "Confirmar" previews the sheet (TFormEtiqBar) and closes.
 // "Ajustar Etiqueta na folha" opens the sheet's geometry (TFormAjuEti1). Nothing
 // in the menus opens it: the window registry does, by its name.
-#include "finance/BarcodeLabels.h"
+#include "labels/BarcodeLabels.h"
 
 #include <QDialog>
 #include <memory>

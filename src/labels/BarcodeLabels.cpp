@@ -1,4 +1,4 @@
-#include "finance/BarcodeLabels.h"
+#include "labels/BarcodeLabels.h"
 #include "core/WholeNumber.h"
 
 #include "core/FormatFloat.h"

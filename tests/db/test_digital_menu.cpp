@@ -6,8 +6,8 @@
 #include "platform/StationPaths.h"
 #include "reports/ReportRenderer.h"
 #include "stock/CostCentreOutflow.h"
-#include "stock/DigitalMenu.h"
-#include "stock/TableQrCard.h"
+#include "menu/DigitalMenu.h"
+#include "menu/TableQrCard.h"
 
 #include <QDir>
 #include <QFile>

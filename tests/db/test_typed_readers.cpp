@@ -22,7 +22,7 @@
 #include "stock/EntryInvoice.h"
 #include "stock/StockMovement.h"
 #include "stock/StockWindows.h"
-#include "stock/TableQrCard.h"
+#include "menu/TableQrCard.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>

@@ -7,8 +7,8 @@
 #include "labels/MailingLabels.h"
 #include "exchange/ProductImport.h"
 #include "stock/CostCentreOutflow.h"
-#include "stock/DigitalMenu.h"
-#include "stock/TableQrCard.h"
+#include "menu/DigitalMenu.h"
+#include "menu/TableQrCard.h"
 
 #include <gtest/gtest.h>
 

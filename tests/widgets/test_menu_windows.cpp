@@ -14,10 +14,10 @@
 #include "sales/SalesRibbon.h"
 #include "shell/WindowRegistry.h"
 #include "stock/UnitBalCen.h"
-#include "stock/UnitCardConfig.h"
-#include "stock/UnitCardGrupo.h"
-#include "stock/UnitCardQrCode.h"
-#include "stock/UnitCardapio.h"
+#include "menu/UnitCardConfig.h"
+#include "menu/UnitCardGrupo.h"
+#include "menu/UnitCardQrCode.h"
+#include "menu/UnitCardapio.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 // "Gerar QrCode para Mesa": the menu's server address and the Wi-Fi network and
 // password, saved each time a card is made, and the A4 card of the table typed in
 // "Mesa", previewed for printing.
-#include "stock/TableQrCard.h"
+#include "menu/TableQrCard.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "stock/UnitCardGrupo.h"
+#include "menu/UnitCardGrupo.h"
 #include "ui_UnitCardGrupo.h"
 
 #include "core/uMensagemWindow.h"

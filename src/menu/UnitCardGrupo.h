@@ -2,7 +2,7 @@
 // "Cadastro de Grupo (Cardapio)": the product groups by name, with whether the
 // digital menu shows each one (a double click turns it on or off) and the group's
 // square picture for the menu.
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 #include <QDialog>
 #include <memory>

@@ -2,7 +2,7 @@
 // "Configuracao do Cardápio": the digital menu's two options (guests order from
 // the menu; the menu shows the table's consumption, offered only while the first
 // is on) and the company logo the menu pages show (430 x 119).
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,10 +1,10 @@
-#include "stock/UnitCardQrCode.h"
+#include "menu/UnitCardQrCode.h"
 #include "ui_UnitCardQrCode.h"
 
 #include "core/uMensagemWindow.h"
 #include "db/DbError.h"
 #include "platform/Dialogs.h"
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 TFormCardQrCode::TFormCardQrCode(TLogon& logon, QWidget* parent)
     : QDialog(parent)

@@ -1,4 +1,4 @@
-#include "stock/UnitCardConfig.h"
+#include "menu/UnitCardConfig.h"
 #include "ui_UnitCardConfig.h"
 
 #include "db/DbError.h"

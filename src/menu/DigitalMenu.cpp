@@ -1,4 +1,4 @@
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 #include "core/uMensagem.h"
 #include "db/DbError.h"

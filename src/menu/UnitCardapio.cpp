@@ -1,4 +1,4 @@
-#include "stock/UnitCardapio.h"
+#include "menu/UnitCardapio.h"
 #include "ui_UnitCardapio.h"
 
 #include "core/FormatFloat.h"

@@ -2,7 +2,7 @@
 // "Configuracao do Cardapio": the products of one group, each with whether the
 // digital menu shows it, its description under it in the menu (the memo's lines,
 // at most 80 characters with their line ends) and its square picture.
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,11 +1,11 @@
-#include "stock/TableQrCard.h"
+#include "menu/TableQrCard.h"
 #include "core/uMensagem.h"
 
 #include "db/DbError.h"
 #include "platform/Win1252.h"
 #include "reports/Barcodes.h"
 #include "reports/UnitVisaoRelatorio.h"
-#include "stock/DigitalMenu.h"
+#include "menu/DigitalMenu.h"
 
 namespace {
 

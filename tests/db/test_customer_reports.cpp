@@ -7,6 +7,7 @@
 #include "ReportLines.h"
 #include "SoldShiftTest.h"
 #include "TestStation.h"
+#include "salesreports/Anniversaries.h"
 #include "salesreports/CustomerReports.h"
 #include "reports/ReportFields.h"
 #include "salesreports/UnitDebQui.h"
@@ -135,4 +136,38 @@ TEST_F(CustomerReportsTest, CustomerSalesListEachSaleOnceWithTheAmountsReceivedP
               S("TOTAL GERAL 0,00"));
     EXPECT_EQ(reports.sales(S("JOAO"), S("01/03/26"), S("31/03/26"), S("00")).rows.size(), 0);
     EXPECT_THROW(reports.sales(S("35"), S("01/03/26"), S("32/03/26"), S("00")), ShiftFieldRefused);
+}
+
+TEST(Anniversaries, TheDaysOfTheRangeIn29FebruaryAndWeddings)
+{
+    TestStation st;
+    TLogon& db = st.logon();
+    db.run(S("delete from CLIENTES"));
+    auto customer = [&](int code, const QString& name, QVariant birth, QVariant wedding) {
+        db.run(S("insert into CLIENTES (ID, CODIGO, NOME, FONE, NASC, CASAMENTO) values (?, ?, ?, '(11) 99999-0000', ?, ?)"),
+               {code, code, name, birth, wedding});
+    };
+    customer(1, S("BISSEXTO"), QDate(1980, 2, 29), QVariant());
+    customer(2, S("MARÇO"), QDate(1975, 3, 1), QDate(2000, 2, 28));
+    customer(3, S("DEZEMBRO"), QDate(1990, 12, 20), QDate(2010, 1, 5));
+    customer(4, S("SEM DATAS"), QVariant(), QVariant());
+
+    auto codes = [](const RowSet& rows) {
+        QStringList c;
+        for (int r = 0; r < rows.size(); ++r)
+            c << textOf(rows.value(r, u"Codigo")) + S(" ") + textOf(rows.value(r, u"Historico"));
+        return c;
+    };
+    const auto birthdays = Anniversaries::Kind::Birthday, weddings = Anniversaries::Kind::Wedding;
+    // 2025 has no 29 February: the birthday falls on the 28th.
+    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2025, 2, 28), QDate(2025, 2, 28), 2025)),
+              QStringList{S("1 Dia:29 Mes: 02")});
+    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2024, 2, 29), QDate(2024, 3, 1), 2024)),
+              (QStringList{S("1 Dia:29 Mes: 02"), S("2 Dia:01 Mes: 03")}));
+    // Across the year's end only the days of this year count.
+    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2024, 12, 20), QDate(2025, 1, 10), 2024)),
+              QStringList{S("3 Dia:20 Mes: 12")});
+    EXPECT_EQ(codes(Anniversaries::list(db, weddings, QDate(2024, 1, 1), QDate(2024, 12, 31), 2024)),
+              (QStringList{S("3 Dia:05 Mes: 01"), S("2 Dia:28 Mes: 02")}));
+    EXPECT_TRUE(Anniversaries::list(db, weddings, QDate(2024, 6, 1), QDate(2024, 5, 1), 2024).isEmpty());
 }

@@ -1,8 +1,7 @@
 // The label sheets (their geometry file, the rows of labels, the barcodes read back
-// by zbarimg), the mailing labels and the anniversary list on a real database.
+// by zbarimg) and the mailing labels on a real database.
 #include "CodeReading.h"
 #include "TestStation.h"
-#include "salesreports/Anniversaries.h"
 #include "labels/BarcodeLabels.h"
 #include "labels/MailingLabels.h"
 #include "labels/UnitEtiqBar.h"
@@ -201,38 +200,4 @@ TEST(MailingLabels, FiltersByBirthMonthOrCodeAndTheSettingsFile)
     st.writeFile(S("c:\\Miltrex\\Velro\\etiqueta3.INI"), {S("80")});
     EXPECT_EQ(MailingLabels::settings().height, S("80"));
     EXPECT_EQ(MailingLabels::settings().margin, S("7"));
-}
-
-TEST(Anniversaries, TheDaysOfTheRangeIn29FebruaryAndWeddings)
-{
-    TestStation st;
-    TLogon& db = st.logon();
-    db.run(S("delete from CLIENTES"));
-    auto customer = [&](int code, const QString& name, QVariant birth, QVariant wedding) {
-        db.run(S("insert into CLIENTES (ID, CODIGO, NOME, FONE, NASC, CASAMENTO) values (?, ?, ?, '(11) 99999-0000', ?, ?)"),
-               {code, code, name, birth, wedding});
-    };
-    customer(1, S("BISSEXTO"), QDate(1980, 2, 29), QVariant());
-    customer(2, S("MARÇO"), QDate(1975, 3, 1), QDate(2000, 2, 28));
-    customer(3, S("DEZEMBRO"), QDate(1990, 12, 20), QDate(2010, 1, 5));
-    customer(4, S("SEM DATAS"), QVariant(), QVariant());
-
-    auto codes = [](const RowSet& rows) {
-        QStringList c;
-        for (int r = 0; r < rows.size(); ++r)
-            c << textOf(rows.value(r, u"Codigo")) + S(" ") + textOf(rows.value(r, u"Historico"));
-        return c;
-    };
-    const auto birthdays = Anniversaries::Kind::Birthday, weddings = Anniversaries::Kind::Wedding;
-    // 2025 has no 29 February: the birthday falls on the 28th.
-    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2025, 2, 28), QDate(2025, 2, 28), 2025)),
-              QStringList{S("1 Dia:29 Mes: 02")});
-    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2024, 2, 29), QDate(2024, 3, 1), 2024)),
-              (QStringList{S("1 Dia:29 Mes: 02"), S("2 Dia:01 Mes: 03")}));
-    // Across the year's end only the days of this year count.
-    EXPECT_EQ(codes(Anniversaries::list(db, birthdays, QDate(2024, 12, 20), QDate(2025, 1, 10), 2024)),
-              QStringList{S("3 Dia:20 Mes: 12")});
-    EXPECT_EQ(codes(Anniversaries::list(db, weddings, QDate(2024, 1, 1), QDate(2024, 12, 31), 2024)),
-              (QStringList{S("3 Dia:05 Mes: 01"), S("2 Dia:28 Mes: 02")}));
-    EXPECT_TRUE(Anniversaries::list(db, weddings, QDate(2024, 6, 1), QDate(2024, 5, 1), 2024).isEmpty());
 }

@@ -1,6 +1,7 @@
 // The rules of the sales and account reports that need no database: the choice
 // lists of groups and waiters, the fields as the reports take them, the centred
 // lines of the waiter report, and the result worked out from the printed figures.
+#include "salesreports/Anniversaries.h"
 #include "salesreports/CustomerMovement.h"
 #include "salesreports/CustomerOutflow.h"
 #include "reports/ReportFields.h"
@@ -125,4 +126,15 @@ TEST(ResultReportRows, TheResultIsTheDifferenceOfTheFiguresAsPrinted)
     EXPECT_EQ(decimalOf(rows.value(1, u"APURADO")), D("2,5"));
     EXPECT_EQ(textOf(rows.value(1, u"CLASSE")), QString());
     EXPECT_TRUE(rows.value(0, u"DATA").isNull());
+}
+
+TEST(AnniversaryRules, TheDayOfTheYearAnd29February)
+{
+    EXPECT_EQ(Anniversaries::dayInYear(QDate(1980, 3, 7), 2025), QDate(2025, 3, 7));
+    EXPECT_EQ(Anniversaries::dayInYear(QDate(1980, 2, 29), 2025), QDate(2025, 2, 28));
+    EXPECT_EQ(Anniversaries::dayInYear(QDate(1980, 2, 29), 2024), QDate(2024, 2, 29));
+    EXPECT_EQ(Anniversaries::dayInYear(QDate(1999, 12, 31), 2024), QDate(2024, 12, 31));
+    EXPECT_FALSE(Anniversaries::dayInYear(QDate(), 2024).isValid());
+    EXPECT_EQ(Anniversaries::dayText(QDate(1980, 3, 7)), S("Dia:07 Mes: 03"));
+    EXPECT_EQ(Anniversaries::dayText(QDate(1980, 12, 25)), S("Dia:25 Mes: 12"));
 }

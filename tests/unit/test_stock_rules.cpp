@@ -2,6 +2,7 @@
 // stock windows read from their fields, the invoice's history and the order totals.
 #include "SeedValues.h"
 #include "core/DateReader.h"
+#include "stock/CostCentreOutflow.h"
 #include "stock/EntryInvoice.h"
 #include "stock/PurchaseOrders.h"
 #include "stock/StockFields.h"
@@ -156,4 +157,13 @@ TEST(PurchaseOrderRules, TotalsAndTheNumbersLeftInTheItemFields)
     EXPECT_EQ(purchase::PurchaseOrders::wholeQuantity(QStringLiteral("DOZE")), QStringLiteral("0"));
     EXPECT_EQ(purchase::PurchaseOrders::numberOrZero(QStringLiteral("7,25")), QStringLiteral("7,25"));
     EXPECT_EQ(purchase::PurchaseOrders::numberOrZero(QStringLiteral("X")), QStringLiteral("0"));
+}
+
+TEST(CostCentreRules, TheListTextAndTheCodeItNames)
+{
+    EXPECT_EQ(CostCentreOutflow::costCentreText(3, QStringLiteral("COZINHA")), QStringLiteral("0003  -  COZINHA"));
+    EXPECT_EQ(CostCentreOutflow::costCentreText(12345, QStringLiteral("X")), QStringLiteral("12345  -  X"));
+    EXPECT_EQ(CostCentreOutflow::costCentreCode(QStringLiteral("0003  -  COZINHA")), std::optional<qint64>(3));
+    EXPECT_EQ(CostCentreOutflow::costCentreCode(QStringLiteral("")), std::nullopt);
+    EXPECT_EQ(CostCentreOutflow::costCentreCode(QStringLiteral("    -  X")), std::nullopt);
 }

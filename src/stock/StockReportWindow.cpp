@@ -165,10 +165,15 @@ void StockReportWindow::setProgress(int percent)
     m_progress->step(percent);
 }
 
-void StockReportWindow::showReport(const report::Definition& def, const RowSet& rows)
+void StockReportWindow::walk(const RowSet& rows)
 {
     for (int i = 0; i < rows.size(); ++i)
         m_progress->row(i + 1, rows.size());
+}
+
+void StockReportWindow::showReport(const report::Definition& def, const RowSet& rows)
+{
+    walk(rows);
     setProgress(100);
     report::previewOrPrint(def, rows, !atOnce());
 }

@@ -93,6 +93,9 @@ protected:
     bool roll() const;
     // Between two long steps of makeReport(): the bar set, the window let answer.
     void setProgress(int percent);
+    // The rows walked on the bar, the window answering meanwhile (a close stops the
+    // report here).
+    void walk(const RowSet& rows);
     // The rows walked on the bar (the window answering meanwhile), then the report in
     // the preview, or printed at once when the window asks for it (a printer that
     // takes no job throws std::runtime_error).

@@ -9,10 +9,16 @@
 #include "StockReportSeeds.h"
 #include "TestStation.h"
 #include "reports/ReportProgress.h"
+#include "stock/UnitEntrada.h"
+#include "stock/UnitEstMin.h"
 #include "stock/UnitImpRap.h"
+#include "stock/UnitListGeral.h"
+#include "stock/UnitVenda.h"
+#include "stock/UnitdatValid.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -22,6 +28,7 @@
 #include <set>
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 
 using report::ReportProgress;
@@ -239,6 +246,45 @@ TEST_F(ReportProgressTest, AStoppedOrFailedRunLeavesNothingBehind)
             EXPECT_TRUE(QFile::exists(path));
             EXPECT_TRUE(error.isEmpty());
             break;
+        }
+    }
+}
+
+// Every stock report window runs through the same run: the report comes out once,
+// the clock ticks while it is prepared, the panel is up meanwhile where the window
+// has one, and the bar, where the window shows one, ends at 100.
+TEST_F(ReportProgressTest, EveryStockReportWindowRunsItsReportThroughTheProgress)
+{
+    struct Window {
+        const char* name;
+        std::function<std::unique_ptr<StockReportWindow>()> make;
+        bool waiting, bar;
+    };
+    TLogon& l = st.logon();
+    const Window windows[] = {
+        {"TFormImpRap", [&] { auto w = std::make_unique<TFormImpRap>(l); w->setGroupText(S("0001 - BEBIDAS")); w->chooseStockOnly(false); return std::unique_ptr<StockReportWindow>(std::move(w)); }, true, true},
+        {"TFormEstMin", [&] { return std::unique_ptr<StockReportWindow>(std::make_unique<TFormEstMin>(l)); }, false, true},
+        {"TFormListGeral", [&] { return std::unique_ptr<StockReportWindow>(std::make_unique<TFormListGeral>(l)); }, false, false},
+        {"TFormVenda", [&] { auto w = std::make_unique<TFormVenda>(l); w->setGroupText(S("0001 - BEBIDAS")); return std::unique_ptr<StockReportWindow>(std::move(w)); }, false, false},
+        {"TFormEntrada", [&] { auto w = std::make_unique<TFormEntrada>(l); w->setPeriod(seeds::kMarchFirst, seeds::kMarchLast); return std::unique_ptr<StockReportWindow>(std::move(w)); }, false, true},
+        {"TFormDatValid", [&] { auto w = std::make_unique<TFormDatValid>(l); w->field(S("day"))->setText(S("15/03/26")); w->chooseRoll(false); return std::unique_ptr<StockReportWindow>(std::move(w)); }, false, true},
+    };
+    for (const Window& each : windows) {
+        SCOPED_TRACE(each.name);
+        const size_t before = shown.reports.size();
+        std::unique_ptr<StockReportWindow> w = each.make();
+        w->show();
+        Watch watch(*w);
+        w->print();
+        EXPECT_EQ(shown.reports.size(), before + 1);
+        EXPECT_GT(watch.ticks, 0) << "the clock stood still while the report was prepared";
+        EXPECT_EQ(watch.ticksWithPanel > 0, each.waiting);
+        EXPECT_FALSE(w->waitingShown());
+        const QProgressBar* bar = w->findChild<QProgressBar*>(S("progressBar"));
+        EXPECT_EQ(!bar->isHidden(), each.bar);
+        EXPECT_EQ(bar->maximum(), 100);
+        if (each.bar) {
+            EXPECT_EQ(bar->value(), 100);
         }
     }
 }

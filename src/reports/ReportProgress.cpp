@@ -47,7 +47,10 @@ ReportProgress::ReportProgress(QWidget* window, QProgressBar* bar, QLabel* waiti
 
 bool ReportProgress::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window && (event->type() == QEvent::Close || event->type() == QEvent::Hide))
+    // Closed, or put away by the program ("Retorna"); a window the desktop
+    // minimises is hidden too (spontaneously) and goes on with its report.
+    if (watched == m_window
+        && (event->type() == QEvent::Close || (event->type() == QEvent::Hide && !event->spontaneous())))
         cancel();
     return QObject::eventFilter(watched, event);
 }

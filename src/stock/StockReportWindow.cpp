@@ -66,6 +66,8 @@ StockReportWindow::StockReportWindow(TLogon& logon, const Contents& contents, QW
     ui->progressBar->setVisible(contents.progress);
     ui->returnButton->setText(contents.returnCaption);
     ui->printButton->setToolTip(T::printHint);
+    m_progress = new report::ReportProgress(this, contents.progress ? ui->progressBar : nullptr,
+                                            contents.waiting ? ui->waitingLabel : nullptr, contents.bar);
 
     if (!contents.groupCaption.isEmpty()) {
         const choices::Style style = contents.groupDigits == 6 ? choices::waiterGroups : choices::stockGroups;
@@ -123,7 +125,7 @@ void StockReportWindow::chooseCost(bool cost) { (cost ? ui->costRadio : ui->pric
 void StockReportWindow::chooseStockOnly(bool only) { (only ? ui->stockOnlyRadio : ui->allRadio)->setChecked(true); }
 void StockReportWindow::chooseRoll(bool roll) { (roll ? ui->rollRadio : ui->pageRadio)->setChecked(true); }
 bool StockReportWindow::printEnabled() const { return ui->printButton->isEnabled(); }
-bool StockReportWindow::waitingShown() const { return !ui->waitingLabel->text().isEmpty(); }
+bool StockReportWindow::waitingShown() const { return m_progress->waitingShown(); }
 
 QLineEdit* StockReportWindow::codeEdit() const { return ui->codeEdit; }
 QLineEdit* StockReportWindow::nameEdit() const { return ui->nameEdit; }
@@ -160,26 +162,32 @@ QDate StockReportWindow::day() const
 
 void StockReportWindow::setProgress(int percent)
 {
-    ui->progressBar->setValue(percent);
+    m_progress->step(percent);
+}
+
+void StockReportWindow::walk(const RowSet& rows)
+{
+    for (int i = 0; i < rows.size(); ++i)
+        m_progress->row(i + 1, rows.size());
 }
 
 void StockReportWindow::showReport(const report::Definition& def, const RowSet& rows)
 {
+    walk(rows);
     setProgress(100);
     report::previewOrPrint(def, rows, !atOnce());
 }
 
 void StockReportWindow::print()
 {
+    if (m_progress->running())
+        return;
     ui->printButton->setEnabled(false);
-    setProgress(0);
-    if (m_contents.waiting) {
-        ui->waitingLabel->setText(T::waiting);
-        ui->waitingLabel->repaint();
-    }
-    const bool done = stock::attempt([this] { makeReport(); }, stock::focusIn(this));
-    ui->waitingLabel->clear();
+    const auto outcome = m_progress->run([this] { makeReport(); }, [this](const std::function<void()>& work) {
+        return stock::attempt(work, stock::focusIn(this));
+    });
     ui->printButton->setEnabled(true);
-    if (done && !m_contents.staysOpen)
+    if (outcome == report::ReportProgress::Outcome::Done && !m_contents.staysOpen)
         accept();
 }
+

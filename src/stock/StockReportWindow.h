@@ -10,6 +10,7 @@
 // read; a database error shows the standard error box; a printer that takes no job
 // in "Impressora" mode is said, and the window stays open for another try.
 #include "reports/PageReport.h"
+#include "reports/ReportProgress.h"
 #include "stock/StockWindows.h"
 
 #include <QDate>
@@ -47,6 +48,7 @@ public:
         QString note;
         bool waiting = false;            // "A G U A R D E . . ." while the report is prepared
         bool progress = true;
+        report::BarRule bar = report::BarRule::RecordShare;   // how the bar follows the rows
         QString returnCaption = QStringLiteral("&Retorna");
         bool staysOpen = false;          // after the report
     };
@@ -66,9 +68,13 @@ public:
     void chooseRoll(bool roll);
     bool printEnabled() const;
     bool waitingShown() const;
+    // The run of "&Imprimir" under way (nothing else is accepted meanwhile).
+    const report::ReportProgress& progress() const { return *m_progress; }
 
 public slots:
-    void print();   // "&Imprimir"
+    // "&Imprimir"; ignored while a report is prepared. "&Retorna" or the close box
+    // meanwhile stops the report, and nothing is shown.
+    void print();
 
 protected:
     // What "&Imprimir" does: reads its fields (a refusal throws stock::FieldError),
@@ -85,9 +91,14 @@ protected:
     bool cost() const;
     bool stockOnly() const;
     bool roll() const;
+    // Between two long steps of makeReport(): the bar set, the window let answer.
     void setProgress(int percent);
-    // The report in the preview, or printed at once when the window asks for it (a
-    // printer that takes no job throws std::runtime_error).
+    // The rows walked on the bar, the window answering meanwhile (a close stops the
+    // report here).
+    void walk(const RowSet& rows);
+    // The rows walked on the bar (the window answering meanwhile), then the report in
+    // the preview, or printed at once when the window asks for it (a printer that
+    // takes no job throws std::runtime_error).
     void showReport(const report::Definition& def, const RowSet& rows);
     // The product's code, its name and the lookup button of the movement card.
     QLineEdit* codeEdit() const;
@@ -98,4 +109,5 @@ private:
     std::unique_ptr<::Ui::StockReportWindow> ui;
     TLogon& m_logon;
     Contents m_contents;
+    report::ReportProgress* m_progress = nullptr;
 };

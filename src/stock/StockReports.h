@@ -26,7 +26,6 @@ inline const QString badGroup = QStringLiteral("     Grupo / Família invalido: 
 inline const QString backwards = QStringLiteral(" Data final menor que data inicial  ");
 inline const QString badDay = QStringLiteral("     Data invalida: informe a data (dd/mm/aa)     ");
 inline const QString printFailed = QStringLiteral("    Erro ao tentar imprimir     ");
-inline const QString waiting = QStringLiteral("A G U A R D E . . .");
 inline const QString printHint = QStringLiteral("Imprimir Relatorio\nCaso haja problema com a impressão\n"
                                                 "talves seja necessario configurar a impressora\n"
                                                 "no menu \"Configuração da impressora\"");

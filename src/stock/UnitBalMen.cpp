@@ -21,6 +21,8 @@ StockReportWindow::Contents contents()
     p.outputCaption = QStringLiteral("Opção");
     p.note = T::note;
     p.waiting = true;
+    // One step per row, back to 0 once past 100.
+    p.bar = report::BarRule::Counter;
     return p;
 }
 
@@ -37,6 +39,5 @@ void TFormBalMen::makeReport()
     const stock::Period p = period();
     // A group that is no code stands for all of them, as the list always read it.
     const RowSet rows = StockBalance(logon()).rows(group(true), p.from, p.to);
-    setProgress(60);
     showReport(StockBalance::report(report::companyRow(logon()), stockreports::printedAt()), rows);
 }

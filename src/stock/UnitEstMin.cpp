@@ -29,6 +29,5 @@ void TFormEstMin::makeReport()
     using namespace stockposition;
     // A group that is no code stands for all of them, as the list always read it.
     const RowSet rows = MinimumStock(logon()).rows(group(true));
-    setProgress(50);
     showReport(MinimumStock::report(report::companyRow(logon()), stockreports::printedAt()), rows);
 }

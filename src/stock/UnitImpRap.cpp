@@ -37,9 +37,7 @@ void TFormImpRap::makeReport()
     CurrentStock current(logon());
     // Whatever group is chosen, and whether the report is then printed or not.
     current.clearStoredColumns();
-    setProgress(20);
     const Value value = cost() ? Value::Cost : Value::Price;
     const RowSet rows = current.rows(chosen, value, stockOnly());
-    setProgress(60);
     showReport(CurrentStock::report(value, report::companyRow(logon()), stockreports::printedAt()), rows);
 }

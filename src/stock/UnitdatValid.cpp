@@ -34,9 +34,11 @@ void TFormDatValid::makeReport()
     using namespace expiry;
     const QDate chosen = day();
     const RowSet rows = ExpiryReport(logon()).rows(chosen);
-    setProgress(100);
-    if (roll())
+    if (roll()) {
+        walk(rows);
+        setProgress(100);
         RoutePreviewOnly(ExpiryReport::roll(rows));
-    else
+    } else {
         showReport(ExpiryReport::report(report::companyRow(logon()), stockreports::printedAt()), rows);
+    }
 }
